@@ -1,0 +1,378 @@
+#include "app/main_form.h"
+
+#include <windowsx.h>
+
+#include <algorithm>
+
+#include "app/menu_table.h"
+#include "app/picture_painter.h"
+#include "editing/context_menu.h"
+#include "platform/errors.h"
+
+namespace tastrix {
+namespace {
+
+constexpr int kScrollLine = 16;
+
+int screenDpi() {
+  WindowDC screen(nullptr);
+  return GetDeviceCaps(screen.get(), LOGPIXELSY);
+}
+
+constexpr DWORD kStyle = WS_OVERLAPPEDWINDOW | WS_HSCROLL;
+
+}  // namespace
+
+TMainForm1::TMainForm1(IDialogs& dialogs) : dialogs_(dialogs) {}
+
+TMainForm1::~TMainForm1() {
+  if (hwnd_) {
+    SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
+    DestroyWindow(hwnd_);
+  }
+  if (popupMenu_) DestroyMenu(popupMenu_);
+}
+
+void TMainForm1::create(HINSTANCE instance) {
+  model_.scaleTo(screenDpi());
+
+  WNDCLASSEXA wc{};
+  wc.cbSize = sizeof wc;
+  // Whole repaints on resize: the capture copies what the window shows.
+  wc.style = CS_HREDRAW | CS_VREDRAW;
+  wc.lpfnWndProc = &TMainForm1::windowProc;
+  wc.hInstance = instance;
+  wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+  wc.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(1));
+  wc.hbrBackground = nullptr;
+  wc.lpszClassName = kClassName;
+  RegisterClassExA(&wc);  // a second window of the class finds it registered
+
+  buildMenus();
+  const int dpi = model_.dpi;
+  hwnd_ = CreateWindowExA(0, kClassName, kAppTitle, kStyle, mulDiv(615, dpi, 96), mulDiv(33, dpi, 96),
+                          mulDiv(1036, dpi, 96), mulDiv(619, dpi, 96), nullptr, menuBar_, instance, this);
+  if (!hwnd_) throw PlatformError("Cannot create the main window");
+  std::vector<ACCEL> keys;
+  appendAccelerators(mainMenuTable(), keys);
+  accelerators_.h = CreateAcceleratorTableA(keys.data(), static_cast<int>(keys.size()));
+  updateScrollBar();
+}
+
+void TMainForm1::showFirstTime() {
+  FormShow();
+  if (!IsWindowVisible(hwnd_)) ShowWindow(hwnd_, SW_SHOWNORMAL);
+  UpdateWindow(hwnd_);
+}
+
+void TMainForm1::buildMenus() {
+  menuBar_ = buildMenu(mainMenuTable(), true);
+  popupMenu_ = buildMenu(popupMenuTable(), false);
+  popupItemVisible.assign(popupMenuTable().size(), true);
+}
+
+LRESULT CALLBACK TMainForm1::windowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (msg == WM_NCCREATE) {
+    auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
+    auto* form = static_cast<TMainForm1*>(create->lpCreateParams);
+    form->hwnd_ = hwnd;
+    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
+  }
+  auto* form = reinterpret_cast<TMainForm1*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+  if (!form) return DefWindowProcA(hwnd, msg, wParam, lParam);
+  return form->handleMessage(msg, wParam, lParam);
+}
+
+LRESULT TMainForm1::handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+  switch (msg) {
+    case WM_PAINT:
+      onPaint();
+      return 0;
+    case WM_PRINTCLIENT: {
+      RECT client;
+      GetClientRect(hwnd_, &client);
+      paintPicture(reinterpret_cast<HDC>(wParam), model_, scrollX_, client);
+      return 0;
+    }
+    case WM_ERASEBKGND:
+      return 1;  // the paint covers every pixel
+    case WM_SIZE:
+      onSize();
+      return 0;
+    case WM_HSCROLL:
+      onHScroll(LOWORD(wParam));
+      return 0;
+    case WM_MOUSEWHEEL:
+      onMouseWheel(GET_WHEEL_DELTA_WPARAM(wParam), true);
+      return 0;
+    case WM_MOUSEHWHEEL:
+      onMouseWheel(-GET_WHEEL_DELTA_WPARAM(wParam), true);
+      return 0;
+    case WM_KEYDOWN:
+      onKeyDown(wParam);
+      return 0;
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+      onMouseDown(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), msg == WM_LBUTTONDOWN);
+      return 0;
+    case WM_LBUTTONUP:
+      onMouseUp(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+      return 0;
+    case WM_CAPTURECHANGED:
+      pressedComponent_ = -1;
+      return 0;
+    case WM_CONTEXTMENU:
+      onContextMenu(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+      return 0;
+    case WM_COMMAND:
+      if (lParam == 0) onCommand(LOWORD(wParam));
+      return 0;
+    case WM_CLOSE:
+      onClose();
+      return 0;
+    case WM_DESTROY:
+      if (quitOnDestroy) PostQuitMessage(0);
+      return 0;
+    case WM_NCDESTROY:
+      SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
+      hwnd_ = nullptr;
+      return 0;
+    default:
+      return DefWindowProcA(hwnd_, msg, wParam, lParam);
+  }
+}
+
+void TMainForm1::onPaint() {
+  PaintScope paint(hwnd_);
+  RECT client;
+  GetClientRect(hwnd_, &client);
+  if (client.right <= 0 || client.bottom <= 0) return;
+  // Drawn off-screen first and copied in one step: no flicker.
+  MemoryDC buffer(paint.dc());
+  Bitmap surface(CreateCompatibleBitmap(paint.dc(), client.right, client.bottom));
+  {
+    Selection select(buffer.get(), surface.get());
+    paintPicture(buffer.get(), model_, scrollX_, paint.area());
+    const RECT& a = paint.area();
+    BitBlt(paint.dc(), a.left, a.top, a.right - a.left, a.bottom - a.top, buffer.get(), a.left, a.top, SRCCOPY);
+  }
+}
+
+void TMainForm1::repaintPicture() {
+  if (hwnd_) InvalidateRect(hwnd_, nullptr, FALSE);
+}
+
+void TMainForm1::onSize() {
+  if (!IsIconic(hwnd_)) lastClientHeight_ = clientHeight();
+  updateScrollBar();
+  repaintPicture();
+}
+
+void TMainForm1::updateScrollBar() {
+  if (!hwnd_) return;
+  RECT client;
+  GetClientRect(hwnd_, &client);
+  const int range = model_.scrollRange();
+  const int maxPos = std::max(0, range - static_cast<int>(client.right));
+  const int clamped = std::min(std::max(scrollX_, 0), maxPos);
+  SCROLLINFO si{};
+  si.cbSize = sizeof si;
+  si.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+  si.nMin = 0;
+  si.nMax = range - 1;
+  si.nPage = static_cast<UINT>(std::max<LONG>(client.right, 0));
+  si.nPos = clamped;
+  SetScrollInfo(hwnd_, SB_HORZ, &si, TRUE);
+  if (clamped != scrollX_) {
+    scrollX_ = clamped;
+    repaintPicture();
+  }
+}
+
+void TMainForm1::setScrollPosition(int position) {
+  RECT client;
+  GetClientRect(hwnd_, &client);
+  const int maxPos = std::max(0, model_.scrollRange() - static_cast<int>(client.right));
+  const int clamped = std::min(std::max(position, 0), maxPos);
+  if (clamped == scrollX_) return;
+  scrollX_ = clamped;
+  SetScrollPos(hwnd_, SB_HORZ, scrollX_, TRUE);
+  repaintPicture();
+}
+
+void TMainForm1::onHScroll(int request) {
+  SCROLLINFO si{};
+  si.cbSize = sizeof si;
+  si.fMask = SIF_ALL;
+  GetScrollInfo(hwnd_, SB_HORZ, &si);
+  const int page = static_cast<int>(si.nPage);
+  switch (request) {
+    case SB_LINELEFT: setScrollPosition(scrollX_ - kScrollLine); break;
+    case SB_LINERIGHT: setScrollPosition(scrollX_ + kScrollLine); break;
+    case SB_PAGELEFT: setScrollPosition(scrollX_ - page); break;
+    case SB_PAGERIGHT: setScrollPosition(scrollX_ + page); break;
+    case SB_THUMBTRACK:
+    case SB_THUMBPOSITION: setScrollPosition(si.nTrackPos); break;
+    case SB_LEFT: setScrollPosition(0); break;
+    case SB_RIGHT: setScrollPosition(model_.scrollRange()); break;
+    default: break;
+  }
+}
+
+void TMainForm1::onMouseWheel(int delta, bool) {
+  // There is nothing to scroll vertically, so the wheel scrolls sideways.
+  setScrollPosition(scrollX_ - delta * 3 * kScrollLine / WHEEL_DELTA);
+}
+
+void TMainForm1::onKeyDown(WPARAM key) {
+  switch (key) {
+    case VK_LEFT: setScrollPosition(scrollX_ - kScrollLine); break;
+    case VK_RIGHT: setScrollPosition(scrollX_ + kScrollLine); break;
+    case VK_PRIOR: setScrollPosition(scrollX_ - clientWidth()); break;
+    case VK_NEXT: setScrollPosition(scrollX_ + clientWidth()); break;
+    case VK_HOME: setScrollPosition(0); break;
+    case VK_END: setScrollPosition(model_.scrollRange()); break;
+    default: break;
+  }
+}
+
+int TMainForm1::hitTestClient(int x, int y) const { return model_.hitTest(x + scrollX_, y); }
+
+void TMainForm1::recordPress(int component) {
+  const int group = component < 0 ? kRecordsNothing : model_[component].pressGroup;
+  switch (group) {
+    case 0: Function_Keys_GroupBoxMouseDown(); break;
+    case 1: Main_Keyboard_Area_GroupBoxMouseDown(); break;
+    case 2: Cursor_Control_GroupBoxMouseDown(); break;
+    case 3: Numeric_Keypad_GroupBoxMouseDown(); break;
+    case 4: Keyboard_Map_Title_LabelMouseDown(); break;
+    case kRecordsNothing: FormMouseDown(); break;
+    default: break;  // a component without a press handler
+  }
+}
+
+void TMainForm1::onMouseDown(int x, int y, bool left) {
+  SetFocus(hwnd_);
+  const int hit = hitTestClient(x, y);
+  recordPress(hit);
+  if (left) {
+    pressedComponent_ = hit;
+    SetCapture(hwnd_);
+  }
+}
+
+void TMainForm1::onMouseUp(int x, int y) {
+  const int pressed = pressedComponent_;
+  pressedComponent_ = -1;
+  if (GetCapture() == hwnd_) ReleaseCapture();
+  // A click is a press and a release on the same label.
+  if (pressed < 0 || hitTestClient(x, y) != pressed) return;
+  if (model_[pressed].onClick == ClickHandler::LabelEdit) runCommand([this, pressed] { Label_0Click(pressed); });
+}
+
+void TMainForm1::onContextMenu(int screenX, int screenY) {
+  if (screenX == -1 && screenY == -1) {
+    // From the keyboard: open it at the window's client origin.
+    POINT origin{0, 0};
+    ClientToScreen(hwnd_, &origin);
+    screenX = origin.x;
+    screenY = origin.y;
+  }
+  showPopupMenu(screenX, screenY);
+}
+
+void TMainForm1::onCommand(int id) {
+  const MenuEntry* entry = findMenuEntry(mainMenuTable(), id);
+  if (!entry) entry = findMenuEntry(popupMenuTable(), id);
+  if (!entry) return;
+  if (id < ID_Popup_First && (GetMenuState(menuBar_, static_cast<UINT>(id), MF_BYCOMMAND) & MF_GRAYED)) return;
+  runCommand(entry->handler);
+}
+
+void TMainForm1::runCommand(const std::function<void()>& command) {
+  try {
+    command();
+  } catch (const PlatformError& e) {
+    showGeneralError(e.what());
+  } catch (const std::exception& e) {
+    showGeneralError(e.what());
+  }
+  repaintPicture();
+}
+
+void TMainForm1::showGeneralError(const std::string& text) { dialogs_.generalError(withFullStop(text)); }
+
+void TMainForm1::onClose() {
+  if (FormCloseQuery()) DestroyWindow(hwnd_);
+}
+
+std::string TMainForm1::caption() const {
+  const int n = GetWindowTextLengthA(hwnd_);
+  std::string text(static_cast<size_t>(n) + 1, '\0');
+  GetWindowTextA(hwnd_, text.data(), n + 1);
+  text.resize(static_cast<size_t>(n));
+  return text;
+}
+
+void TMainForm1::setCaption(const std::string& text) { SetWindowTextA(hwnd_, text.c_str()); }
+
+int TMainForm1::clientWidth() const {
+  RECT r;
+  GetClientRect(hwnd_, &r);
+  return r.right;
+}
+
+int TMainForm1::clientHeight() const {
+  RECT r;
+  GetClientRect(hwnd_, &r);
+  return r.bottom;
+}
+
+void TMainForm1::setClientWidth(int width) {
+  RECT w;
+  GetWindowRect(hwnd_, &w);
+  const int outer = (w.right - w.left) + (width - clientWidth());
+  SetWindowPos(hwnd_, nullptr, 0, 0, outer, w.bottom - w.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void TMainForm1::setClientHeight(int height) {
+  // The frame, menu bar and scroll bar lie between outer and client height;
+  // a second pass corrects a menu bar that wrapped or a scroll bar that came or went.
+  for (int pass = 0; pass < 2 && clientHeight() != height; ++pass) {
+    RECT w;
+    GetWindowRect(hwnd_, &w);
+    const int outer = (w.bottom - w.top) + (height - clientHeight());
+    SetWindowPos(hwnd_, nullptr, 0, 0, w.right - w.left, outer, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+}
+
+void TMainForm1::processMessages() {
+  MSG msg;
+  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    if (msg.message == WM_QUIT) {
+      PostQuitMessage(static_cast<int>(msg.wParam));
+      break;
+    }
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+  }
+}
+
+bool TMainForm1::isMenuChecked(int id) const {
+  return (GetMenuState(menuBar_, static_cast<UINT>(id), MF_BYCOMMAND) & MF_CHECKED) != 0;
+}
+
+void TMainForm1::setMenuChecked(int id, bool checked) {
+  CheckMenuItem(menuBar_, static_cast<UINT>(id), MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
+}
+
+// The mouse-press handlers record where the press fell.
+void TMainForm1::Function_Keys_GroupBoxMouseDown() { model_.recordedGroup = 0; }
+void TMainForm1::Main_Keyboard_Area_GroupBoxMouseDown() { model_.recordedGroup = 1; }
+void TMainForm1::Cursor_Control_GroupBoxMouseDown() { model_.recordedGroup = 2; }
+void TMainForm1::Numeric_Keypad_GroupBoxMouseDown() { model_.recordedGroup = 3; }
+void TMainForm1::Keyboard_Map_Title_LabelMouseDown() { model_.recordedGroup = 4; }
+void TMainForm1::FormMouseDown() { model_.recordedGroup = -1; }
+
+}  // namespace tastrix

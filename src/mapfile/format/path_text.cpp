@@ -1,0 +1,76 @@
+#include "mapfile/format/path_text.h"
+
+namespace tastrix {
+namespace {
+
+const std::string kMarker("\x01\x02\x03\x04\x05\x01", 6);
+
+// Replaces the first occurrence again and again. Text before a replacement
+// holds no occurrence, so each search resumes just before the last one.
+std::string replaceRepeatedly(std::string text, const std::string& find, const std::string& replacement) {
+  size_t from = 0;
+  for (;;) {
+    const size_t at = text.find(find, from);
+    if (at == std::string::npos) return text;
+    text.replace(at, find.size(), replacement);
+    from = at >= find.size() - 1 ? at - (find.size() - 1) : 0;
+  }
+}
+
+std::string replaceOnce(const std::string& text, const std::string& find, const std::string& replacement) {
+  std::string out;
+  size_t from = 0;
+  for (size_t at; (at = text.find(find, from)) != std::string::npos; from = at + find.size())
+    out.append(text, from, at - from).append(replacement);
+  return out.append(text, from, std::string::npos);
+}
+
+}  // namespace
+
+std::string ReplaceAll(const std::string& text, const std::string& find, const std::string& replacement) {
+  if (text.empty() || find.empty()) return text;
+  if (replacement.find(find) == std::string::npos) return replaceRepeatedly(text, find, replacement);
+  // A find text that is part of the marker would loop forever: one plain
+  // left-to-right pass gives the same result in that case.
+  if (kMarker.find(find) != std::string::npos) return replaceOnce(text, find, replacement);
+  return replaceRepeatedly(replaceRepeatedly(text, find, kMarker), kMarker, replacement);
+}
+
+std::string DirectoryPart(const std::string& path) {
+  const size_t at = path.find_last_of("\\:");
+  return at == std::string::npos ? std::string() : path.substr(0, at + 1);
+}
+
+std::string FileNamePart(const std::string& path) { return path.substr(DirectoryPart(path).size()); }
+
+std::string ExtensionOf(const std::string& path) {
+  const std::string name = FileNamePart(path);
+  const size_t dot = name.rfind('.');
+  return dot == std::string::npos ? std::string() : name.substr(dot);
+}
+
+std::string FileTitle(const std::string& path) {
+  const std::string name = FileNamePart(path);
+  return ReplaceAll(name, ExtensionOf(name), "");
+}
+
+std::string UpperAscii(std::string text) {
+  for (char& c : text)
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  return text;
+}
+
+bool EqualsIgnoringAsciiCase(const std::string& a, const std::string& b) { return UpperAscii(a) == UpperAscii(b); }
+
+std::string UpperExtension(const std::string& name) { return UpperAscii(ExtensionOf(name)); }
+
+std::string NormaliseDirectory(const std::string& path) {
+  if (path.empty() || path == "\\" || path == ".." || path == "." || path == ".\\" || path == "..\\")
+    return std::string();
+  size_t first = 0, last = path.size();
+  while (first < last && static_cast<unsigned char>(path[first]) <= ' ') ++first;
+  while (last > first && static_cast<unsigned char>(path[last - 1]) <= ' ') --last;
+  return ReplaceAll(path.substr(first, last - first) + "\\", "\\\\", "\\");
+}
+
+}  // namespace tastrix

@@ -1,0 +1,34 @@
+#pragma once
+#include <string>
+
+namespace tastrix {
+
+// Every occurrence of find replaced, repeating until none is left; when the
+// replacement itself contains find, the work goes through a marker text.
+std::string ReplaceAll(const std::string& text, const std::string& find, const std::string& replacement);
+
+// Everything up to and including the last "\" or ":" (empty when neither).
+std::string DirectoryPart(const std::string& path);
+
+// The final name of a path (after its directory part).
+std::string FileNamePart(const std::string& path);
+
+// From the last "." of the final name, dot included; empty without a dot.
+std::string ExtensionOf(const std::string& path);
+
+// The file name without folder and with every occurrence of its extension removed.
+std::string FileTitle(const std::string& path);
+
+// The extension in upper case (ASCII letters).
+std::string UpperExtension(const std::string& name);
+
+// A folder path trimmed, ending in one "\" and with runs of "\" collapsed;
+// empty for "", "\", "..", ".", ".\" and "..\".
+std::string NormaliseDirectory(const std::string& path);
+
+// ASCII-only upper case, as the platform-neutral comparisons need.
+std::string UpperAscii(std::string text);
+
+bool EqualsIgnoringAsciiCase(const std::string& a, const std::string& b);
+
+}  // namespace tastrix

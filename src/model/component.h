@@ -1,0 +1,65 @@
+#pragma once
+#include <string>
+
+#include "model/colour.h"
+#include "model/font_spec.h"
+
+namespace tastrix {
+
+// The class of a component. The walks select on it; no kind derives from
+// another here (the hidden radio groups are not group boxes).
+enum class Kind { Label, Shape, GroupBox, RadioGroup, ListBox, Edit, CheckBox };
+
+// What a component is for in the picture; the walks never look at it.
+enum class Role {
+  MapTitle,
+  FactoryDefault,
+  Notice,
+  GroupBox,
+  BorderShape,
+  FaceShape,
+  KeyName,
+  KeyLabel,
+  Hidden,
+};
+
+enum VerticalLayout { kLayoutTop = 0, kLayoutCenter = 1, kLayoutBottom = 2 };
+
+// The click handler a label can carry; only the key-label edit exists.
+enum class ClickHandler { None, LabelEdit };
+
+// The constant a component's mouse-press handler records as the group.
+constexpr int kNoPressHandler = -100;
+constexpr int kRecordsNothing = -1;
+
+struct Rect {
+  int left = 0, top = 0, width = 0, height = 0;
+  int right() const { return left + width; }
+  int bottom() const { return top + height; }
+  bool contains(int x, int y) const { return x >= left && x < right() && y >= top && y < bottom(); }
+  bool operator==(const Rect& o) const {
+    return left == o.left && top == o.top && width == o.width && height == o.height;
+  }
+};
+
+struct Component {
+  Kind kind = Kind::Label;
+  Role role = Role::Hidden;
+  std::string name;
+  int tag = 0;
+  int parent = -1;  // index of the group box holding it, -1 for the window
+  Rect bounds;      // relative to the parent
+  std::string caption;
+  FontSpec font;
+  Colour fill = kWhite;  // shapes: brush colour; labels: background colour
+  int layout = kLayoutTop;
+  bool wordWrap = false;
+  bool transparent = false;
+  bool visible = true;
+  ClickHandler onClick = ClickHandler::None;
+  int pressGroup = kNoPressHandler;
+  int keyGroup = 0;      // 1..4 for the parts of a key cap and the group boxes
+  int keyPosition = -1;  // label-order position of the key (1..101), -1 otherwise
+};
+
+}  // namespace tastrix

@@ -1,0 +1,36 @@
+#pragma once
+#include <string>
+
+#include "model/colour.h"
+
+namespace tastrix {
+
+constexpr int kDefaultCharset = 1;  // the platform's "default character set"
+
+// A complete font description. Every component owns its own copy.
+struct FontSpec {
+  std::string name;
+  int height = -13;  // negative: character height in pixels at the form's dpi
+  Colour colour = kWindowText;
+  bool bold = false;
+  bool italic = false;
+  bool underline = false;
+  bool strikeOut = false;
+  int charset = kDefaultCharset;
+
+  bool operator==(const FontSpec& o) const {
+    return name == o.name && height == o.height && colour == o.colour && bold == o.bold &&
+           italic == o.italic && underline == o.underline && strikeOut == o.strikeOut &&
+           charset == o.charset;
+  }
+  bool operator!=(const FontSpec& o) const { return !(*this == o); }
+};
+
+// a * b / c rounded half away from zero, as the platform's MulDiv does.
+int mulDiv(int a, int b, int c);
+
+// Points <-> pixel heights at a given dpi, the one conversion used everywhere.
+int pointsFromHeight(int height, int dpi);
+int heightFromPoints(int points, int dpi);
+
+}  // namespace tastrix

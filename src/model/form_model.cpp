@@ -1,0 +1,211 @@
+#include "model/form_model.h"
+
+#include <algorithm>
+
+namespace tastrix {
+namespace {
+
+FontSpec font(const char* name, int height, Colour colour, bool bold) {
+  FontSpec f;
+  f.name = name;
+  f.height = height;
+  f.colour = colour;
+  f.bold = bold;
+  return f;
+}
+
+Component hidden(Kind kind, const char* name) {
+  Component c;
+  c.kind = kind;
+  c.role = Role::Hidden;
+  c.name = name;
+  c.visible = false;
+  return c;
+}
+
+}  // namespace
+
+FormModel::FormModel() {
+  windowFont = font("Times New Roman", -15, kWindowText, false);
+  keyLabels_.assign(kKeyCount, -1);
+  keyNames_.assign(kKeyCount, -1);
+  borderShapes_.assign(kKeyCount, -1);
+  faceShapes_.assign(kKeyCount, -1);
+
+  Component title;
+  title.kind = Kind::Label;
+  title.role = Role::MapTitle;
+  title.name = "Keyboard_Map_Title_Label";
+  title.tag = kMapTitleTag;
+  title.bounds = {1020, 6, 505, 67};
+  title.caption = "Keyboard Map Title";
+  title.font = font("Times New Roman", -37, kWindowText, true);
+  title.layout = kLayoutCenter;
+  title.pressGroup = 4;
+  mapTitle = add(title);
+
+  Component factory;
+  factory.kind = Kind::Label;
+  factory.role = Role::FactoryDefault;
+  factory.name = "Factory_Default_Font_Colour_Label";
+  factory.tag = -1;
+  factory.visible = false;
+  factory.font = font("System", -13, kBlack, false);
+  factory.fill = kWhite;  // the window's background colour
+  factoryDefault = add(factory);
+
+  Component notice;
+  notice.kind = Kind::Label;
+  notice.role = Role::Notice;
+  notice.name = "Copyright_Notice_Label";
+  notice.tag = -1;
+  notice.bounds = {1016, 76, 505, 19};
+  notice.font = windowFont;
+  notice.layout = kLayoutCenter;
+  this->notice = add(notice);
+
+  addGroup(groupTable()[kMainKeyboard - 1]);
+
+  labelListBox = add(hidden(Kind::ListBox, "Label_ListBox"));
+  alignmentRadioGroup = add(hidden(Kind::RadioGroup, "Vertical_Alignment_RadioGroup"));
+  mapPathEdit = add(hidden(Kind::Edit, "Current_Keyboard_Layout_File_Name_Edit"));
+  changedCheckBox = add(hidden(Kind::CheckBox, "Current_Keyboard_Layout_Changed_Checkbox"));
+  radioGroup1 = add(hidden(Kind::RadioGroup, "RadioGroup1"));
+
+  addGroup(groupTable()[kFunctionKeys - 1]);
+  addGroup(groupTable()[kCursorControl - 1]);
+  addGroup(groupTable()[kNumericKeypad - 1]);
+
+  shapeBack0 = borderShapes_[61];
+  shape0 = faceShapes_[61];
+  nameLabel0 = keyNames_[61];
+  label0 = keyLabels_[61];
+  (*this)[shapeBack0].name = "Shape_Back_0";
+  (*this)[shape0].name = "Shape_0";
+  (*this)[nameLabel0].name = "Name_Label_0";
+  (*this)[label0].name = "Label_0";
+  (*this)[label0].onClick = ClickHandler::LabelEdit;
+}
+
+int FormModel::add(Component c) {
+  components.push_back(std::move(c));
+  return static_cast<int>(components.size()) - 1;
+}
+
+void FormModel::addGroup(const GroupRow& row) {
+  const int pressGroup = row.group - 1;
+  Component box;
+  box.kind = Kind::GroupBox;
+  box.role = Role::GroupBox;
+  box.name = row.name;
+  box.tag = 0;
+  box.bounds = {row.left, row.top, row.width, row.height};
+  box.caption = row.caption;
+  box.font = font("System", -13, kRed, true);
+  box.pressGroup = pressGroup;
+  box.keyGroup = row.group;
+  const int boxIndex = add(box);
+  groupBoxes_[row.group - 1] = boxIndex;
+
+  auto part = [&](Kind kind, Role role, int tag, const KeyRow& key, const Rect& r) {
+    Component c;
+    c.kind = kind;
+    c.role = role;
+    c.tag = tag;
+    c.parent = boxIndex;
+    c.bounds = r;
+    c.pressGroup = pressGroup;
+    c.keyGroup = row.group;
+    c.keyPosition = key.position;
+    return c;
+  };
+
+  for (const KeyRow& key : keyTable()) {
+    if (key.group != row.group) continue;
+    Component border = part(Kind::Shape, Role::BorderShape, 1, key, borderRect(key));
+    border.fill = kBtnFace;
+    borderShapes_[key.position - 1] = add(border);
+    Component face = part(Kind::Shape, Role::FaceShape, 0, key, faceRect(key));
+    face.fill = kWhite;
+    faceShapes_[key.position - 1] = add(face);
+  }
+  for (const KeyRow& key : keyTable()) {
+    if (key.group != row.group) continue;
+    Component name = part(Kind::Label, Role::KeyName, 0, key, keyNameRect(key));
+    name.caption = key.legend;
+    name.font = font("MS Sans Serif", -13, kWindowText, true);
+    name.fill = kCaptionText;
+    keyNames_[key.position - 1] = add(name);
+  }
+  for (const KeyRow& key : keyTable()) {
+    if (key.group != row.group) continue;
+    Component label = part(Kind::Label, Role::KeyLabel, row.group, key, keyLabelRect(key));
+    label.caption = "Button Label";
+    label.wordWrap = true;
+    label.font = row.group == kFunctionKeys ? font("System", -13, kBlack, true)
+                                            : font("System", -13, kWindowText, false);
+    label.fill = kWhite;
+    keyLabels_[key.position - 1] = add(label);
+  }
+}
+
+Rect FormModel::clientRect(int index) const {
+  Rect r = (*this)[index].bounds;
+  for (int p = (*this)[index].parent; p >= 0; p = (*this)[p].parent) {
+    r.left += (*this)[p].bounds.left;
+    r.top += (*this)[p].bounds.top;
+  }
+  return r;
+}
+
+int FormModel::hitTest(int x, int y) const {
+  // Top-level components first, topmost last; a group box's children lie
+  // above the box and are clipped to it.
+  for (int i = static_cast<int>(components.size()) - 1; i >= 0; --i) {
+    const Component& c = (*this)[i];
+    if (!c.visible || c.kind == Kind::ListBox || c.kind == Kind::Edit) continue;
+    if (!clientRect(i).contains(x, y)) continue;
+    if (c.parent >= 0 && !clientRect(c.parent).contains(x, y)) continue;
+    return i;
+  }
+  return -1;
+}
+
+int FormModel::scrollRange() const {
+  int right = 0;
+  for (int i = 0; i < static_cast<int>(components.size()); ++i) {
+    const Component& c = (*this)[i];
+    if (c.visible && c.parent < 0) right = std::max(right, c.bounds.right());
+  }
+  return right;
+}
+
+int FormModel::pictureWidth() const {
+  return (*this)[groupBox(kNumericKeypad)].bounds.right() + (*this)[groupBox(kFunctionKeys)].bounds.left;
+}
+
+int FormModel::pictureHeight() const { return (*this)[groupBox(kNumericKeypad)].bounds.bottom(); }
+
+void FormModel::scaleTo(int newDpi) {
+  if (newDpi == dpi) return;
+  // Edges are scaled rather than sizes so that neighbours stay flush.
+  auto scaleRect = [&](Rect& r) {
+    const int left = mulDiv(r.left, newDpi, dpi), top = mulDiv(r.top, newDpi, dpi);
+    const int right = mulDiv(r.right(), newDpi, dpi), bottom = mulDiv(r.bottom(), newDpi, dpi);
+    r = Rect{left, top, right - left, bottom - top};
+  };
+  for (Component& c : components) {
+    scaleRect(c.bounds);
+    c.font.height = mulDiv(c.font.height, newDpi, dpi);
+  }
+  windowFont.height = mulDiv(windowFont.height, newDpi, dpi);
+  dpi = newDpi;
+}
+
+int FormModel::find(const std::string& name) const {
+  for (int i = 0; i < static_cast<int>(components.size()); ++i)
+    if ((*this)[i].name == name) return i;
+  return -1;
+}
+
+}  // namespace tastrix

@@ -1,0 +1,62 @@
+#include "model/tag_walks.h"
+
+namespace tastrix {
+namespace {
+
+// The one loop all walks share. The value handed in is the walk's own copy,
+// so a source that is itself a target cannot change under the walk.
+template <typename Effect>
+void walk(FormModel& form, Kind kind, int lo, int hi, Effect effect) {
+  const size_t count = form.components.size();
+  for (size_t i = 0; i < count; ++i) {
+    Component& c = form.components[i];
+    if (c.kind == kind && c.tag >= lo && c.tag <= hi) effect(c);
+  }
+}
+
+}  // namespace
+
+void SetLabelsTransparent(FormModel& form, bool transparent) {
+  for (Component& c : form.components)
+    if (c.kind == Kind::Label) c.transparent = transparent;
+}
+
+void AssignLabelClickHandler(FormModel& form, int sourceLabel, int lo, int hi) {
+  const ClickHandler handler = form[sourceLabel].onClick;
+  walk(form, Kind::Label, lo, hi, [&](Component& c) { c.onClick = handler; });
+}
+
+void SetLabelTexts(FormModel& form, const std::string& text, int lo, int hi) {
+  walk(form, Kind::Label, lo, hi, [&](Component& c) { c.caption = text; });
+}
+
+void GatherLabelTexts(const FormModel& form, std::vector<std::string>& list, int lo, int hi) {
+  list.clear();
+  for (const Component& c : form.components)
+    if (c.kind == Kind::Label && c.tag >= lo && c.tag <= hi) list.push_back(c.caption);
+}
+
+void ApplyLabelTexts(FormModel& form, const std::vector<std::string>& list, int lo, int hi) {
+  size_t next = 0;
+  walk(form, Kind::Label, lo, hi, [&](Component& c) {
+    if (next < list.size()) c.caption = list[next++];
+  });
+}
+
+void SetLabelFonts(FormModel& form, FontSpec font, int lo, int hi) {
+  walk(form, Kind::Label, lo, hi, [&](Component& c) { c.font = font; });
+}
+
+void SetGroupBoxFonts(FormModel& form, FontSpec font, int lo, int hi) {
+  walk(form, Kind::GroupBox, lo, hi, [&](Component& c) { c.font = font; });
+}
+
+void SetLabelLayouts(FormModel& form, int layout, int lo, int hi) {
+  walk(form, Kind::Label, lo, hi, [&](Component& c) { c.layout = layout; });
+}
+
+void SetShapeColours(FormModel& form, Colour colour, int lo, int hi) {
+  walk(form, Kind::Shape, lo, hi, [&](Component& c) { c.fill = colour; });
+}
+
+}  // namespace tastrix

@@ -1,0 +1,38 @@
+#include "platform/app_paths.h"
+
+#include <windows.h>
+
+#include <vector>
+
+#include "mapfile/format/path_text.h"
+
+namespace tastrix {
+namespace {
+
+std::string& overridden() {
+  static std::string path;
+  return path;
+}
+
+std::string moduleFileName() {
+  std::vector<char> buffer(MAX_PATH);
+  for (;;) {
+    const DWORD n = GetModuleFileNameA(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+    if (n < buffer.size()) return std::string(buffer.data(), n);
+    buffer.resize(buffer.size() * 2);
+  }
+}
+
+}  // namespace
+
+std::string executablePath() { return overridden().empty() ? moduleFileName() : overridden(); }
+
+void overrideExecutablePath(const std::string& path) { overridden() = path; }
+
+std::string executableDirectory() { return DirectoryPart(executablePath()); }
+
+std::string executableFileName() { return FileNamePart(executablePath()); }
+
+std::string settingsFilePath() { return executableDirectory() + "tastrix.ini"; }
+
+}  // namespace tastrix

@@ -1,0 +1,16 @@
+#include "platform/errors.h"
+
+namespace tastrix {
+
+void throwUnableToWrite(const std::string& path) { throw PlatformError("Unable to write to " + path); }
+void throwCannotCreateFile(const std::string& path) { throw PlatformError("Cannot create file " + path); }
+void throwCannotOpenFile(const std::string& path) { throw PlatformError("Cannot open file " + path); }
+void throwStreamWriteError() { throw PlatformError("Stream write error"); }
+void throwCannotOpenClipboard() { throw PlatformError("Cannot open clipboard"); }
+
+std::string withFullStop(const std::string& text) {
+  if (!text.empty() && static_cast<unsigned char>(text.back()) > '.') return text + ".";
+  return text;
+}
+
+}  // namespace tastrix

@@ -1,0 +1,90 @@
+#include "platform/win32_dialogs.h"
+
+#include <commdlg.h>
+
+#include <vector>
+
+namespace tastrix {
+namespace {
+
+UINT iconOf(MessageKind kind) {
+  switch (kind) {
+    case MessageKind::Confirmation: return MB_ICONQUESTION;
+    case MessageKind::Information: return MB_ICONINFORMATION;
+    case MessageKind::Warning: return MB_ICONWARNING;
+    case MessageKind::Error: return MB_ICONERROR;
+  }
+  return 0;
+}
+
+// "Description|*.ext" -> "Description\0*.ext\0\0"
+std::string filterText(const std::string& filter) {
+  std::string out = filter;
+  for (char& c : out)
+    if (c == '|') c = '\0';
+  out.push_back('\0');
+  out.push_back('\0');
+  return out;
+}
+
+bool runFileDialog(HWND owner, FileDialogRequest& request, bool save) {
+  std::vector<char> file(4096, '\0');
+  request.fileName.copy(file.data(), file.size() - 1);
+  const std::string filter = filterText(request.filter);
+  OPENFILENAMEA ofn{};
+  ofn.lStructSize = sizeof ofn;
+  ofn.hwndOwner = owner;
+  ofn.lpstrFilter = filter.c_str();
+  ofn.nFilterIndex = 1;
+  ofn.lpstrFile = file.data();
+  ofn.nMaxFile = static_cast<DWORD>(file.size());
+  ofn.lpstrInitialDir = request.initialDir.empty() ? nullptr : request.initialDir.c_str();
+  ofn.lpstrTitle = request.title.c_str();
+  // Old style, read-only box hidden, resizable; no overwrite or must-exist
+  // prompts of its own: the commands ask their own questions.
+  ofn.Flags = OFN_HIDEREADONLY | OFN_ENABLESIZING | OFN_NOCHANGEDIR;
+  const BOOL ok = save ? GetSaveFileNameA(&ofn) : GetOpenFileNameA(&ofn);
+  if (!ok) return false;
+  request.fileName = file.data();
+  return true;
+}
+
+}  // namespace
+
+const char* captionOf(MessageKind kind) {
+  switch (kind) {
+    case MessageKind::Confirmation: return "Confirm";
+    case MessageKind::Information: return "Information";
+    case MessageKind::Warning: return "Warning";
+    case MessageKind::Error: return "Error";
+  }
+  return "";
+}
+
+Answer Win32Dialogs::message(MessageKind kind, const std::string& text, Buttons buttons) {
+  const UINT type = iconOf(kind) | (buttons == Buttons::YesNo ? MB_YESNO : MB_OK);
+  const int result = MessageBoxA(owner_, text.c_str(), captionOf(kind), type);
+  if (buttons == Buttons::Ok) return Answer::Ok;
+  return result == IDYES ? Answer::Yes : Answer::No;  // Escape and the close box mean No
+}
+
+void Win32Dialogs::generalError(const std::string& text) {
+  MessageBoxA(owner_, text.c_str(), "Tastrix - v1.0f", MB_OK | MB_ICONERROR);
+}
+
+bool Win32Dialogs::openFile(FileDialogRequest& request) { return runFileDialog(owner_, request, false); }
+
+bool Win32Dialogs::saveFile(FileDialogRequest& request) { return runFileDialog(owner_, request, true); }
+
+void Win32Dialogs::printerSetup() {
+  PRINTDLGA pd{};
+  pd.lStructSize = sizeof pd;
+  pd.hwndOwner = owner_;
+  pd.Flags = PD_PRINTSETUP;
+  if (PrintDlgA(&pd)) {
+    if (pd.hDevMode) GlobalFree(pd.hDevMode);
+    if (pd.hDevNames) GlobalFree(pd.hDevNames);
+  }
+}
+
+}  // namespace tastrix

@@ -1,0 +1,128 @@
+#pragma once
+#include <windows.h>
+
+#include <utility>
+
+namespace tastrix {
+
+// A kernel handle closed with CloseHandle.
+class UniqueHandle {
+ public:
+  UniqueHandle() = default;
+  explicit UniqueHandle(HANDLE h) : h_(h) {}
+  UniqueHandle(UniqueHandle&& o) noexcept : h_(std::exchange(o.h_, nullptr)) {}
+  UniqueHandle& operator=(UniqueHandle&& o) noexcept {
+    reset(std::exchange(o.h_, nullptr));
+    return *this;
+  }
+  UniqueHandle(const UniqueHandle&) = delete;
+  UniqueHandle& operator=(const UniqueHandle&) = delete;
+  ~UniqueHandle() { reset(); }
+
+  HANDLE get() const { return h_; }
+  bool valid() const { return h_ != nullptr && h_ != INVALID_HANDLE_VALUE; }
+  void reset(HANDLE h = nullptr) {
+    if (valid()) CloseHandle(h_);
+    h_ = h;
+  }
+
+ private:
+  HANDLE h_ = nullptr;
+};
+
+// A GDI object (pen, brush, font, bitmap, palette) deleted with DeleteObject.
+template <typename T>
+class GdiObject {
+ public:
+  GdiObject() = default;
+  explicit GdiObject(T h) : h_(h) {}
+  GdiObject(GdiObject&& o) noexcept : h_(std::exchange(o.h_, nullptr)) {}
+  GdiObject& operator=(GdiObject&& o) noexcept {
+    reset(std::exchange(o.h_, nullptr));
+    return *this;
+  }
+  GdiObject(const GdiObject&) = delete;
+  GdiObject& operator=(const GdiObject&) = delete;
+  ~GdiObject() { reset(); }
+
+  T get() const { return h_; }
+  explicit operator bool() const { return h_ != nullptr; }
+  T release() { return std::exchange(h_, nullptr); }
+  void reset(T h = nullptr) {
+    if (h_) DeleteObject(h_);
+    h_ = h;
+  }
+
+ private:
+  T h_ = nullptr;
+};
+
+using Pen = GdiObject<HPEN>;
+using Brush = GdiObject<HBRUSH>;
+using Font = GdiObject<HFONT>;
+using Bitmap = GdiObject<HBITMAP>;
+using Palette = GdiObject<HPALETTE>;
+
+// A window's device context from GetDC, released with ReleaseDC.
+class WindowDC {
+ public:
+  explicit WindowDC(HWND hwnd) : hwnd_(hwnd), dc_(GetDC(hwnd)) {}
+  ~WindowDC() {
+    if (dc_) ReleaseDC(hwnd_, dc_);
+  }
+  WindowDC(const WindowDC&) = delete;
+  WindowDC& operator=(const WindowDC&) = delete;
+  HDC get() const { return dc_; }
+
+ private:
+  HWND hwnd_;
+  HDC dc_;
+};
+
+// A memory device context compatible with another, deleted with DeleteDC.
+class MemoryDC {
+ public:
+  explicit MemoryDC(HDC compatibleWith) : dc_(CreateCompatibleDC(compatibleWith)) {}
+  ~MemoryDC() {
+    if (dc_) DeleteDC(dc_);
+  }
+  MemoryDC(const MemoryDC&) = delete;
+  MemoryDC& operator=(const MemoryDC&) = delete;
+  HDC get() const { return dc_; }
+
+ private:
+  HDC dc_;
+};
+
+// Selects a GDI object into a DC and puts the previous one back.
+class Selection {
+ public:
+  Selection(HDC dc, HGDIOBJ object) : dc_(dc), previous_(SelectObject(dc, object)) {}
+  ~Selection() {
+    if (previous_) SelectObject(dc_, previous_);
+  }
+  Selection(const Selection&) = delete;
+  Selection& operator=(const Selection&) = delete;
+
+ private:
+  HDC dc_;
+  HGDIOBJ previous_;
+};
+
+// BeginPaint / EndPaint.
+class PaintScope {
+ public:
+  explicit PaintScope(HWND hwnd) : hwnd_(hwnd) { dc_ = BeginPaint(hwnd, &ps_); }
+  ~PaintScope() { EndPaint(hwnd_, &ps_); }
+  PaintScope(const PaintScope&) = delete;
+  PaintScope& operator=(const PaintScope&) = delete;
+  HDC dc() const { return dc_; }
+  const RECT& area() const { return ps_.rcPaint; }
+
+ private:
+  HWND hwnd_;
+  PAINTSTRUCT ps_{};
+  HDC dc_;
+};
+
+}  // namespace tastrix

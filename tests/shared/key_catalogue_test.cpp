@@ -1,0 +1,165 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "model/form_model.h"
+#include "model/tag_walks.h"
+
+namespace tastrix {
+namespace {
+
+std::vector<int> labelOrder(const FormModel& form) {
+  std::vector<int> order;
+  for (int i = 0; i < static_cast<int>(form.components.size()); ++i)
+    if (form[i].kind == Kind::Label && form[i].tag >= 1 && form[i].tag <= 99) order.push_back(i);
+  return order;
+}
+
+TEST(KeyCatalogue, LabelOrderHoldsTheTitleThenThe101KeysByGroup) {
+  const FormModel form;
+  const std::vector<int> order = labelOrder(form);
+  ASSERT_EQ(order.size(), 102u);
+  EXPECT_EQ(order[0], form.mapTitle);
+  const int groups[] = {kMainKeyboard, kFunctionKeys, kCursorControl, kNumericKeypad};
+  const int counts[] = {61, 13, 10, 17};
+  size_t at = 1;
+  for (int g = 0; g < 4; ++g)
+    for (int k = 0; k < counts[g]; ++k, ++at) {
+      EXPECT_EQ(form[order[at]].tag, groups[g]) << "position " << at;
+      EXPECT_EQ(form[order[at]].keyPosition, static_cast<int>(at));
+    }
+}
+
+TEST(KeyCatalogue, LegendsFollowLabelOrderWithRowsTwoAndFourRightToLeft) {
+  const FormModel form;
+  const std::vector<std::string> expected = {
+      "` ~", "1", "2", "3", "4", "5", "6", "7", "8", "9", "0", "-", "=", "BackSpace", "\\", "] }", "[ {",
+      "P", "O", "I", "U", "Y", "T", "R", "E", "W", "Q", "TAB", "Caps Lock", "A", "S", "D", "F", "G", "H",
+      "J", "K", "L", "; :", "' \"", "Enter", "Shift", "/ ?", ". >", ", <", "M", "N", "B", "V", "C", "X",
+      "Z", "Shift", "Ctrl", "Win", "Alt", "Space Bar", "Alt", "Win", "Menu", "Ctrl", "Esc", "F1", "F2",
+      "F3", "F4", "F5", "F6", "F7", "F8", "F9", "F10", "F11", "F12", "Ins", "Home", "PgUp", "Del", "End",
+      "PgDn", "/\\", "<-", "V", "->", "Num", "/", "*", "-", "7", "8", "9", "4", "5", "6", "1", "2", "3",
+      "0 Ins", ". Del", "Enter", "+"};
+  ASSERT_EQ(expected.size(), 101u);
+  for (int p = 1; p <= kKeyCount; ++p) {
+    EXPECT_EQ(form[form.keyName(p)].caption, expected[p - 1]) << "position " << p;
+    EXPECT_EQ(form[form.keyName(p)].keyGroup, form[form.keyLabel(p)].tag);
+  }
+}
+
+TEST(KeyCatalogue, GroupBoxesAndPictureExtent) {
+  const FormModel form;
+  const Rect keypad = form[form.groupBox(kNumericKeypad)].bounds;
+  EXPECT_EQ(keypad, (Rect{1232, 94, 293, 367}));
+  EXPECT_EQ(form[form.groupBox(kMainKeyboard)].bounds.top, 95);
+  EXPECT_EQ(form[form.groupBox(kFunctionKeys)].caption, " Function Keys : ");
+  EXPECT_EQ(form[form.groupBox(kCursorControl)].caption, " Cursor Control : ");
+  EXPECT_EQ(form.pictureWidth(), 1528);
+  EXPECT_EQ(form.pictureHeight(), 461);
+  EXPECT_EQ(form.scrollRange(), 1525);
+  const FontSpec caption = form[form.groupBox(kMainKeyboard)].font;
+  EXPECT_EQ(caption.name, "System");
+  EXPECT_EQ(caption.height, -13);
+  EXPECT_TRUE(caption.bold);
+  EXPECT_EQ(caption.colour, kRed);
+}
+
+TEST(KeyCatalogue, UpArrowSitsTwoPixelsLowerThanTheFourthRow) {
+  const FormModel form;
+  EXPECT_EQ(form[form.borderShape(81)].bounds.top, 228);
+  EXPECT_EQ(form[form.borderShape(42)].bounds.top, 226);
+  EXPECT_EQ(form.clientRect(form.borderShape(81)).top, 95 + 228);
+  EXPECT_EQ(form.clientRect(form.borderShape(85)).top, 94 + 16);
+}
+
+TEST(KeyCatalogue, KeyCapPartsFollowTheRuleAndItsExceptions) {
+  const FormModel form;
+  // The rule, on "Q" (position 27 has its key label one pixel lower).
+  EXPECT_EQ(form[form.borderShape(2)].bounds, (Rect{72, 16, 65, 65}));
+  EXPECT_EQ(form[form.faceShape(2)].bounds, (Rect{76, 20, 57, 57}));
+  EXPECT_EQ(form[form.keyName(2)].bounds, (Rect{80, 22, 50, 32}));
+  EXPECT_EQ(form[form.keyLabel(2)].bounds, (Rect{80, 36, 49, 39}));
+  EXPECT_EQ(form[form.keyLabel(27)].bounds, (Rect{108, 107, 49, 39}));
+  // The exceptions.
+  EXPECT_EQ(form[form.keyName(14)].bounds, (Rect{899, 22, 97, 32}));
+  EXPECT_EQ(form[form.keyLabel(14)].bounds, (Rect{896, 36, 101, 39}));
+  EXPECT_EQ(form[form.keyName(15)].bounds, (Rect{927, 92, 65, 32}));
+  EXPECT_EQ(form[form.keyLabel(15)].bounds, (Rect{924, 106, 68, 39}));
+  EXPECT_EQ(form[form.keyName(28)].bounds, (Rect{12, 94, 78, 32}));
+  EXPECT_EQ(form[form.keyLabel(28)].bounds, (Rect{12, 110, 77, 35}));
+  EXPECT_EQ(form[form.keyName(29)].bounds, (Rect{12, 162, 93, 32}));
+  EXPECT_EQ(form[form.keyLabel(29)].bounds, (Rect{12, 177, 93, 39}));
+  EXPECT_EQ(form[form.keyLabel(40)].bounds.top, 156 + 21);
+  EXPECT_EQ(form[form.keyLabel(41)].bounds.top, 156 + 20);
+  EXPECT_EQ(form[form.keyName(41)].bounds, (Rect{876, 162, 117, 32}));
+  EXPECT_EQ(form[form.keyName(42)].bounds, (Rect{840, 232, 153, 32}));
+  EXPECT_EQ(form[form.keyName(54)].bounds.width, 81);
+  EXPECT_EQ(form[form.keyName(61)].bounds.width, 81);
+  EXPECT_EQ(form[form.keyName(57)].bounds.width, 373);
+  EXPECT_EQ(form[form.keyName(98)].bounds.width, 115);
+  EXPECT_EQ(form[form.keyName(100)].bounds, (Rect{217, 233, 50, 32}));
+  EXPECT_EQ(form[form.keyLabel(100)].bounds, (Rect{217, 247, 49, 106}));
+  EXPECT_EQ(form[form.keyLabel(101)].bounds, (Rect{217, 106, 49, 107}));
+  for (int p = 1; p <= kKeyCount; ++p) {
+    const Rect b = form[form.borderShape(p)].bounds, f = form[form.faceShape(p)].bounds;
+    EXPECT_EQ(f, (Rect{b.left + 4, b.top + 4, b.width - 8, b.height - 8})) << "position " << p;
+  }
+}
+
+TEST(KeyCatalogue, PrototypesAreTheEscKeyParts) {
+  const FormModel form;
+  EXPECT_EQ(form[form.nameLabel0].caption, "Esc");
+  EXPECT_EQ(form.find("Shape_Back_0"), form.borderShape(62));
+  EXPECT_EQ(form.find("Shape_0"), form.faceShape(62));
+  EXPECT_EQ(form.find("Name_Label_0"), form.keyName(62));
+  EXPECT_EQ(form.find("Label_0"), form.keyLabel(62));
+  EXPECT_EQ(form[form.label0].onClick, ClickHandler::LabelEdit);
+  EXPECT_EQ(form[form.keyLabel(1)].onClick, ClickHandler::None);
+  EXPECT_EQ(form[form.shapeBack0].fill, kBtnFace);
+  EXPECT_EQ(kBtnFace, -2147483633);
+  EXPECT_EQ(form[form.shape0].fill, kWhite);
+}
+
+TEST(KeyCatalogue, InitialFontsAndHiddenState) {
+  const FormModel form;
+  EXPECT_EQ(form[form.mapTitle].font.name, "Times New Roman");
+  EXPECT_EQ(form[form.mapTitle].font.height, -37);
+  EXPECT_EQ(form[form.nameLabel0].font.name, "MS Sans Serif");
+  EXPECT_TRUE(form[form.keyLabel(62)].font.bold);
+  EXPECT_EQ(form[form.keyLabel(62)].font.colour, kBlack);
+  EXPECT_FALSE(form[form.keyLabel(1)].font.bold);
+  EXPECT_EQ(form[form.keyLabel(1)].font.colour, kWindowText);
+  EXPECT_EQ(form.factoryDefaultFont().name, "System");
+  EXPECT_EQ(pointsFromHeight(form.factoryDefaultFont().height, 96), 10);
+  EXPECT_EQ(form.factoryDefaultColour(), 16777215);
+  EXPECT_EQ(form.alignmentIndex, -1);
+  EXPECT_EQ(form.recordedGroup, -1);
+  EXPECT_FALSE(form.changed);
+  EXPECT_TRUE(form.currentMapPath.empty());
+}
+
+TEST(KeyCatalogue, HitTestFindsTheTopmostComponent) {
+  const FormModel form;
+  const Rect q = form.clientRect(form.keyLabel(27));
+  EXPECT_EQ(form.hitTest(q.left + q.width / 2, q.top + q.height / 2), form.keyLabel(27));
+  const Rect legend = form.clientRect(form.keyName(27));
+  EXPECT_EQ(form.hitTest(legend.left + legend.width / 2, legend.top + 2), form.keyName(27));
+  const Rect rim = form.clientRect(form.borderShape(27));
+  EXPECT_EQ(form.hitTest(rim.left + 1, rim.top + rim.height / 2), form.borderShape(27));
+  EXPECT_EQ(form.hitTest(1100, 30), form.mapTitle);
+  EXPECT_EQ(form.hitTest(1014, 200), -1);  // between the main keyboard and cursor groups
+  EXPECT_EQ(form.hitTest(20, 100), form.groupBox(kMainKeyboard));
+}
+
+TEST(KeyCatalogue, ScalingToAnotherDpiKeepsNeighboursFlush) {
+  FormModel form;
+  form.scaleTo(144);
+  EXPECT_EQ(form.pictureWidth(), 2288 + 5);  // edges 1525 and 3 scaled, halves rounded up
+  EXPECT_EQ(form[form.groupBox(kNumericKeypad)].bounds.bottom(), 692);
+  EXPECT_EQ(form[form.mapTitle].font.height, -56);
+  EXPECT_EQ(pointsFromHeight(form[form.label0].font.height, 144), 10);
+}
+
+}  // namespace
+}  // namespace tastrix

@@ -1,0 +1,145 @@
+#include "support/form_fixture.h"
+
+#include <fstream>
+#include <sstream>
+
+#include "platform/app_paths.h"
+
+namespace tastrix::testing {
+namespace {
+
+std::string uniqueScratchPath() {
+  char temp[MAX_PATH];
+  GetTempPathA(MAX_PATH, temp);
+  static int counter = 0;
+  for (;;) {
+    std::string path = std::string(temp) + "tastrix-" + std::to_string(GetCurrentProcessId()) + "-" +
+                       std::to_string(GetTickCount()) + "-" + std::to_string(++counter) + "\\";
+    if (CreateDirectoryA(path.c_str(), nullptr)) return path;
+  }
+}
+
+UINT downMessage(char button) {
+  return button == 'R' ? WM_RBUTTONDOWN : button == 'M' ? WM_MBUTTONDOWN : WM_LBUTTONDOWN;
+}
+
+UINT upMessage(char button) { return button == 'R' ? WM_RBUTTONUP : button == 'M' ? WM_MBUTTONUP : WM_LBUTTONUP; }
+
+WPARAM buttonFlag(char button) { return button == 'R' ? MK_RBUTTON : button == 'M' ? MK_MBUTTON : MK_LBUTTON; }
+
+}  // namespace
+
+ScratchFolder::ScratchFolder() : path_(uniqueScratchPath()) {}
+
+ScratchFolder::~ScratchFolder() { removeTree(path_); }
+
+std::string readFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  return bytes.str();
+}
+
+void writeFile(const std::string& path, const std::string& bytes) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  ASSERT_TRUE(out.good()) << "cannot write " << path;
+}
+
+bool fileExists(const std::string& path) {
+  const DWORD attributes = GetFileAttributesA(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+void setReadOnly(const std::string& path, bool readOnly) {
+  SetFileAttributesA(path.c_str(), readOnly ? FILE_ATTRIBUTE_READONLY : FILE_ATTRIBUTE_NORMAL);
+}
+
+void removeTree(const std::string& path) {
+  std::string dir = path;
+  if (!dir.empty() && dir.back() != '\\') dir += '\\';
+  WIN32_FIND_DATAA found;
+  HANDLE search = FindFirstFileA((dir + "*").c_str(), &found);
+  if (search != INVALID_HANDLE_VALUE) {
+    do {
+      const std::string name = found.cFileName;
+      if (name == "." || name == "..") continue;
+      const std::string child = dir + name;
+      SetFileAttributesA(child.c_str(), FILE_ATTRIBUTE_NORMAL);
+      if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+        removeTree(child);
+      else
+        DeleteFileA(child.c_str());
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+  }
+  SetFileAttributesA(dir.c_str(), FILE_ATTRIBUTE_NORMAL);
+  RemoveDirectoryA(dir.c_str());
+}
+
+void FormTest::SetUp() {
+  scratch_ = std::make_unique<ScratchFolder>();
+  overrideExecutablePath(scratch_->file("tastrix.exe"));
+}
+
+void FormTest::TearDown() {
+  dropForm();
+  scratch_.reset();
+  overrideExecutablePath("");
+}
+
+TMainForm1& FormTest::startForm() {
+  form_ = std::make_unique<TMainForm1>(dialogs);
+  form_->create(GetModuleHandleA(nullptr));
+  form_->showFirstTime();
+  pump();
+  return *form_;
+}
+
+void FormTest::dropForm() {
+  form_.reset();
+  pump();
+}
+
+void FormTest::command(int id) {
+  SendMessageA(hwnd(), WM_COMMAND, MAKEWPARAM(id, 0), 0);
+  pump();
+}
+
+void FormTest::press(int x, int y, char button) {
+  SendMessageA(hwnd(), downMessage(button), buttonFlag(button), MAKELPARAM(x, y));
+}
+
+void FormTest::release(int x, int y, char button) {
+  SendMessageA(hwnd(), upMessage(button), 0, MAKELPARAM(x, y));
+  pump();
+}
+
+void FormTest::click(int x, int y) {
+  press(x, y);
+  release(x, y);
+}
+
+POINT FormTest::centreOf(int component) {
+  const Rect r = model().clientRect(component);
+  return POINT{r.left + r.width / 2 - form().scrollPosition(), r.top + r.height / 2};
+}
+
+void FormTest::pump() {
+  MSG msg;
+  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+  }
+}
+
+COLORREF FormTest::pixel(int x, int y) {
+  RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  pump();
+  WindowDC dc(hwnd());
+  return GetPixel(dc.get(), x, y);
+}
+
+std::string FormTest::settingsFile() const { return settingsFilePath(); }
+
+}  // namespace tastrix::testing

@@ -1,0 +1,72 @@
+#pragma once
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "app/main_form.h"
+#include "support/scripted_dialogs.h"
+
+namespace tastrix::testing {
+
+// A scratch folder that pretends to hold the executable: the settings file,
+// readme and dialog start folder of the program all follow it.
+class ScratchFolder {
+ public:
+  ScratchFolder();
+  ~ScratchFolder();
+  const std::string& path() const { return path_; }  // ends in "\"
+  std::string file(const std::string& name) const { return path_ + name; }
+
+ private:
+  std::string path_;
+};
+
+std::string readFile(const std::string& path);  // bytes; empty if missing
+void writeFile(const std::string& path, const std::string& bytes);
+bool fileExists(const std::string& path);
+void removeTree(const std::string& path);
+void setReadOnly(const std::string& path, bool readOnly);
+
+// Drives the real main window with scripted dialogs. The executable path
+// points into a fresh scratch folder for every test.
+class FormTest : public ::testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+
+  // Creates the window and runs the start-up sequence (first show).
+  TMainForm1& startForm();
+  // Destroys the window without the close question.
+  void dropForm();
+
+  TMainForm1& form() { return *form_; }
+  FormModel& model() { return form_->model(); }
+  HWND hwnd() { return form_->hwnd(); }
+
+  // A menu or context-menu command as the window receives it.
+  void command(int id);
+  // Mouse presses at client coordinates: 'L', 'R' or 'M'; click = press + release.
+  void press(int x, int y, char button = 'L');
+  void release(int x, int y, char button = 'L');
+  void click(int x, int y);
+  // The centre of a component in client coordinates (scroll applied).
+  POINT centreOf(int component);
+  // Repaints and reads the window's own pixel at a client point.
+  COLORREF pixel(int x, int y);
+  void pump();
+
+  std::string settingsFile() const;
+  std::string inScratch(const std::string& name) const { return scratch_->file(name); }
+  const std::string& scratchDir() const { return scratch_->path(); }
+
+  ScriptedDialogs dialogs;
+
+ private:
+  std::unique_ptr<ScratchFolder> scratch_;
+  std::unique_ptr<TMainForm1> form_;
+};
+
+}  // namespace tastrix::testing

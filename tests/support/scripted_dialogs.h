@@ -1,0 +1,68 @@
+#pragma once
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "platform/dialogs.h"
+
+namespace tastrix::testing {
+
+// One dialog the program showed, as the user would have seen it.
+struct DialogCall {
+  std::string what;  // "message", "generalError", "inputBox", "openFile", "saveFile",
+                     // "chooseFont", "chooseColour", "printerSetup", "about"
+  MessageKind kind = MessageKind::Information;
+  Buttons buttons = Buttons::Ok;
+  std::string caption;  // message caption, input box caption, file dialog title
+  std::string text;     // message text, input box prompt
+  std::string initial;  // input box initial text
+  FileDialogRequest request;  // file dialogs, as they were opened
+  FontSpec font;              // font dialog seed
+  Colour colour = 0;          // colour dialog seed
+  int dpi = 0;
+};
+
+// Answers every dialog from a script and records each one. Message boxes
+// with only an OK button, the general error box, the About box and the
+// printer set-up need no script entry. A dialog that finds no (or the wrong)
+// script entry fails the test and is answered No / Cancel.
+class ScriptedDialogs : public IDialogs {
+ public:
+  void answerMessage(Answer answer);
+  void answerInput(bool ok, const std::string& text = "");
+  void answerFile(bool ok, const std::string& fileName = "");
+  void answerFont(bool ok, const FontSpec& font = FontSpec());
+  void answerColour(bool ok, Colour colour = 0);
+
+  std::vector<DialogCall> calls;
+  bool scriptUsedUp() const { return script_.empty(); }
+  // Calls of one kind ("message", ...), in order.
+  std::vector<DialogCall> callsOf(const std::string& what) const;
+  // Texts of all message boxes and general errors, in order.
+  std::vector<std::string> messageTexts() const;
+
+  Answer message(MessageKind kind, const std::string& text, Buttons buttons) override;
+  void generalError(const std::string& text) override;
+  bool inputBox(const std::string& caption, const std::string& prompt, std::string& text) override;
+  bool openFile(FileDialogRequest& request) override;
+  bool saveFile(FileDialogRequest& request) override;
+  bool chooseFont(FontSpec& font, int dpi) override;
+  bool chooseColour(Colour& colour) override;
+  void printerSetup() override;
+  void about() override;
+
+ private:
+  struct Entry {
+    std::string what;
+    bool ok = false;
+    Answer answer = Answer::No;
+    std::string text;
+    FontSpec font;
+    Colour colour = 0;
+  };
+  bool next(const std::string& what, Entry& out);
+  bool fileDialog(const char* what, FileDialogRequest& request);
+  std::deque<Entry> script_;
+};
+
+}  // namespace tastrix::testing
