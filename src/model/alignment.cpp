@@ -1,0 +1,13 @@
+#include "model/alignment.h"
+
+#include "model/tag_walks.h"
+
+namespace tastrix {
+
+void applyAlignment(FormModel& form, int index) {
+  SetLabelLayouts(form, index, 1, kMapTitleTag);
+  form.alignmentIndex = index;
+  form.changed = true;
+}
+
+}  // namespace tastrix

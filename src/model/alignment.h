@@ -1,0 +1,11 @@
+#pragma once
+#include "model/form_model.h"
+
+namespace tastrix {
+
+// The steps of an alignment command, which the map loads also perform:
+// every key label and the title take the layout, the index records it and
+// the map counts as changed.
+void applyAlignment(FormModel& form, int index);
+
+}  // namespace tastrix
