@@ -1,26 +1,271 @@
+// Start-up from the settings file, writing it back, and the close question.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
+
+#include "platform/app_paths.h"
 #include "support/form_fixture.h"
 
 namespace tastrix::testing {
 namespace {
 
-class FirstStart : public FormTest {};
+const char* const kCloseQuestion =
+    "Warning: You are about exit the program \"Tastrix - v1.0f\" but you have not saved the changes to the "
+    "current Keyboard Map.\r\n\r\nAre you sure that you want to exit the program and lose all changes to the "
+    "current Keyboard Map ?";
 
-TEST_F(FirstStart, WithoutSettingsFileUsesTheDefaults) {
+class Startup : public FormTest {
+ protected:
+  void settings(const std::string& lines) { writeFile(settingsFile(), "[tastrix]\r\n" + lines); }
+  RECT windowRect() {
+    RECT r;
+    GetWindowRect(hwnd(), &r);
+    return r;
+  }
+  bool topmost() { return (GetWindowLongPtrA(hwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
+};
+
+TEST_F(Startup, FirstStartWithoutSettingsFileUsesTheDefaults) {
   startForm();
-  RECT window;
-  GetWindowRect(hwnd(), &window);
-  EXPECT_EQ(window.left, 20);
-  EXPECT_EQ(window.top, 20);
-  EXPECT_EQ(window.right - window.left, 762);
+  const RECT r = windowRect();
+  EXPECT_EQ(r.left, 20);
+  EXPECT_EQ(r.top, 20);
+  EXPECT_EQ(r.right - r.left, 762);
   EXPECT_EQ(form().clientHeight(), 461);
   EXPECT_FALSE(IsZoomed(hwnd()));
-  EXPECT_FALSE(GetWindowLongPtrA(hwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+  EXPECT_FALSE(topmost());
+  EXPECT_FALSE(form().isMenuChecked(ID_Always_On_Top));
   EXPECT_EQ(form().caption(), "Tastrix - v1.0f  - ");
   EXPECT_EQ(model()[model().mapTitle].caption, "Untitled keyboard Map");
-  EXPECT_EQ(model()[model().keyLabel(27)].caption, "Key Label");
+  for (int p = 1; p <= kKeyCount; ++p) EXPECT_EQ(model()[model().keyLabel(p)].caption, "Key Label");
+  EXPECT_TRUE(model().currentMapPath.empty());
   EXPECT_FALSE(model().changed);
+  EXPECT_EQ(form().scrollPosition(), 0);
+  EXPECT_EQ(model()[model().notice].caption.rfind("Tastrix - v1.0f      ", 0), 0u);
+  EXPECT_TRUE(dialogs.calls.empty());
+}
+
+TEST_F(Startup, IntegersAreDecimalOrHexadecimalAndJunkGivesTheDefault) {
+  settings("window_top_posn=abc\r\nwindow_left_posn=0x10\r\nwindow_Width=$320\r\nwindow_Height=300\r\n");
+  startForm();
+  const RECT r = windowRect();
+  EXPECT_EQ(r.top, 20);
+  EXPECT_EQ(r.left, 16);
+  EXPECT_EQ(r.right - r.left, 800);
+  EXPECT_EQ(form().clientHeight(), 300);
+}
+
+TEST_F(Startup, MaximizedAndTopmostFromTheFile) {
+  settings("WindowState_wsMaximized=1\r\nAlways_on_Top_Option=1\r\n");
+  startForm();
+  EXPECT_TRUE(IsZoomed(hwnd()));
+  EXPECT_TRUE(topmost());
+  EXPECT_TRUE(form().isMenuChecked(ID_Always_On_Top));
+}
+
+TEST_F(Startup, AutoRunMarkFromTheFileIsReplacedByTheRegistryCheck) {
+  settings("Auto_Run_at_Windows_Startup_Option=1\r\n");
+  startForm();
+  EXPECT_FALSE(form().isMenuChecked(ID_Auto_Run));
+}
+
+TEST_F(Startup, RemembersTheCurrentMapPath) {
+  settings("Current_Keyboard_Layout_File_Name_Edit=" + inScratch("gone\\office.zv") + "\r\n");
+  startForm();
+  EXPECT_EQ(model().currentMapPath, inScratch("gone\\office.zv"));
+  EXPECT_EQ(form().caption(), "Tastrix - v1.0f  - office");
+  EXPECT_TRUE(dialogs.calls.empty());
+}
+
+TEST_F(Startup, AWindowOffEveryMonitorIsBroughtBackWithItsSize) {
+  settings("window_top_posn=-9000\r\nwindow_left_posn=40000\r\nwindow_Width=700\r\nwindow_Height=300\r\n");
+  startForm();
+  const RECT r = windowRect();
+  RECT desktop;
+  SystemParametersInfoA(SPI_GETWORKAREA, 0, &desktop, 0);
+  RECT overlap;
+  EXPECT_TRUE(IntersectRect(&overlap, &r, &desktop));
+  EXPECT_EQ(r.right - r.left, 700);
+  EXPECT_EQ(form().clientHeight(), 300);
+}
+
+TEST_F(Startup, AWindowTouchingAMonitorStaysExactlyAsRead) {
+  settings("window_top_posn=-50\r\nwindow_left_posn=-300\r\n");
+  startForm();
+  const RECT r = windowRect();
+  EXPECT_EQ(r.left, -300);
+  EXPECT_EQ(r.top, -50);
+}
+
+TEST_F(Startup, JunkSettingsFilesGiveTheDefaults) {
+  std::string junk;
+  for (int i = 0; i < 5000; ++i) junk.push_back(static_cast<char>((i * 7919) % 256));
+  writeFile(settingsFile(), junk);
+  startForm();
+  EXPECT_EQ(windowRect().left, 20);
+  EXPECT_EQ(form().clientHeight(), 461);
+  dropForm();
+
+  const std::string huge(100000, '7');
+  settings("window_top_posn=" + huge + "\r\nwindow_left_posn=" + huge +
+           "\r\nCurrent_Keyboard_Layout_File_Name_Edit=" + std::string(100000, 'x') + "\r\n");
+  startForm();
+  EXPECT_EQ(windowRect().top, 20);
+  EXPECT_EQ(windowRect().left, 20);
+  EXPECT_LE(model().currentMapPath.size(), 2047u);
+}
+
+class Closing : public Startup {
+ protected:
+  std::string value(const std::string& key) {
+    char buffer[256];
+    GetPrivateProfileStringA("tastrix", key.c_str(), "<missing>", buffer, sizeof buffer, settingsFile().c_str());
+    return buffer;
+  }
+};
+
+TEST_F(Closing, WritesEveryKeyInOrder) {
+  startForm();
+  SendMessageA(hwnd(), WM_CLOSE, 0, 0);
+  EXPECT_FALSE(IsWindow(hwnd()));
+  EXPECT_EQ(readFile(settingsFile()),
+            "[tastrix]\r\nWindowState_wsMaximized=0\r\nwindow_top_posn=20\r\nwindow_left_posn=20\r\n"
+            "window_Width=762\r\nwindow_Height=461\r\nAlways_on_Top_Option=0\r\n"
+            "Auto_Run_at_Windows_Startup_Option=0\r\nCurrent_Keyboard_Layout_File_Name_Edit=\r\n");
+  EXPECT_TRUE(dialogs.calls.empty());
+}
+
+TEST_F(Closing, AMaximizedWindowStoresItsNormalPlacement) {
+  settings("window_top_posn=50\r\nwindow_left_posn=100\r\nwindow_Width=800\r\nwindow_Height=400\r\n"
+           "WindowState_wsMaximized=1\r\n");
+  startForm();
+  ASSERT_TRUE(IsZoomed(hwnd()));
+  SendMessageA(hwnd(), WM_CLOSE, 0, 0);
+  EXPECT_EQ(value("WindowState_wsMaximized"), "1");
+  EXPECT_EQ(value("window_top_posn"), "50");
+  EXPECT_EQ(value("window_left_posn"), "100");
+  EXPECT_EQ(value("window_Width"), "800");
+  EXPECT_EQ(value("window_Height"), "400");
+}
+
+TEST_F(Closing, UnsavedChangesAnsweredNoKeepTheWindowWithSettingsWritten) {
+  startForm();
+  model().changed = true;
+  dialogs.answerMessage(Answer::No);
+  SendMessageA(hwnd(), WM_CLOSE, 0, 0);
+  EXPECT_TRUE(IsWindow(hwnd()));
+  ASSERT_EQ(dialogs.calls.size(), 1u);
+  EXPECT_EQ(dialogs.calls[0].caption, "Confirm");
+  EXPECT_EQ(dialogs.calls[0].kind, MessageKind::Confirmation);
+  EXPECT_EQ(dialogs.calls[0].buttons, Buttons::YesNo);
+  EXPECT_EQ(dialogs.calls[0].text, kCloseQuestion);
+  EXPECT_EQ(value("window_Width"), "762");
+}
+
+TEST_F(Closing, UnsavedChangesAnsweredYesClose) {
+  startForm();
+  model().changed = true;
+  dialogs.answerMessage(Answer::Yes);
+  command(ID_Exit);
+  EXPECT_FALSE(IsWindow(hwnd()));
+  EXPECT_EQ(value("window_Height"), "461");
+}
+
+TEST_F(Closing, AWindowTheUserMovedIsStoredAsMoved) {
+  startForm();
+  SetWindowPos(hwnd(), nullptr, 130, 140, 900, 500, SWP_NOZORDER);
+  const int clientHeight = form().clientHeight();
+  SendMessageA(hwnd(), WM_CLOSE, 0, 0);
+  EXPECT_EQ(value("window_left_posn"), "130");
+  EXPECT_EQ(value("window_top_posn"), "140");
+  EXPECT_EQ(value("window_Width"), "900");
+  EXPECT_EQ(value("window_Height"), std::to_string(clientHeight));
+}
+
+// Root ignores read-only files under Wine; the suite runs as an ordinary user.
+bool readOnlyIsEnforced(const std::string& folder) {
+  const std::string probe = folder + "probe.ini";
+  writeFile(probe, "[x]\r\n");
+  setReadOnly(probe, true);
+  const bool written = WritePrivateProfileStringA("x", "y", "z", probe.c_str()) != FALSE;
+  setReadOnly(probe, false);
+  DeleteFileA(probe.c_str());
+  return !written;
+}
+
+TEST_F(Closing, AReadOnlySettingsFileIsReportedAndTheCloseGoesAhead) {
+  if (!readOnlyIsEnforced(scratchDir())) GTEST_SKIP() << "read-only files are writable for this user";
+  writeFile(settingsFile(), "[tastrix]\r\nwindow_top_posn=30\r\n");
+  setReadOnly(settingsFile(), true);
+  startForm();
+  SendMessageA(hwnd(), WM_CLOSE, 0, 0);
+  EXPECT_FALSE(IsWindow(hwnd()));
+  ASSERT_EQ(dialogs.calls.size(), 1u);
+  EXPECT_EQ(dialogs.calls[0].what, "generalError");
+  EXPECT_EQ(dialogs.calls[0].caption, "Tastrix - v1.0f");
+  EXPECT_EQ(dialogs.calls[0].text, "Unable to write to " + settingsFile() + ".");
+  EXPECT_EQ(readFile(settingsFile()), "[tastrix]\r\nwindow_top_posn=30\r\n");
+}
+
+class AlwaysOnTop : public Startup {};
+
+TEST_F(AlwaysOnTop, TogglesTheMarkAndTheBand) {
+  startForm();
+  command(ID_Always_On_Top);
+  EXPECT_TRUE(form().isMenuChecked(ID_Always_On_Top));
+  EXPECT_TRUE(topmost());
+  command(ID_Always_On_Top);
+  EXPECT_FALSE(form().isMenuChecked(ID_Always_On_Top));
+  EXPECT_FALSE(topmost());
+}
+
+class Scrolling : public Startup {};
+
+TEST_F(Scrolling, PositionIsClampedToTheRangeLessTheClientWidth) {
+  startForm();
+  form().setScrollPosition(100000);
+  EXPECT_EQ(form().scrollPosition(), 1525 - form().clientWidth());
+  form().setScrollPosition(-5);
+  EXPECT_EQ(form().scrollPosition(), 0);
+  SCROLLINFO si{};
+  si.cbSize = sizeof si;
+  si.fMask = SIF_RANGE | SIF_PAGE;
+  GetScrollInfo(hwnd(), SB_HORZ, &si);
+  EXPECT_EQ(si.nMax - si.nMin + 1, 1525);
+  EXPECT_EQ(static_cast<int>(si.nPage), form().clientWidth());
+  EXPECT_FALSE(GetWindowLongPtrA(hwnd(), GWL_STYLE) & WS_VSCROLL);
+}
+
+TEST_F(Scrolling, KeysWheelAndScrollBarScrollSideways) {
+  startForm();
+  SendMessageA(hwnd(), WM_KEYDOWN, VK_RIGHT, 0);
+  EXPECT_GT(form().scrollPosition(), 0);
+  SendMessageA(hwnd(), WM_KEYDOWN, VK_END, 0);
+  EXPECT_EQ(form().scrollPosition(), 1525 - form().clientWidth());
+  SendMessageA(hwnd(), WM_KEYDOWN, VK_LEFT, 0);
+  EXPECT_LT(form().scrollPosition(), 1525 - form().clientWidth());
+  SendMessageA(hwnd(), WM_KEYDOWN, VK_HOME, 0);
+  EXPECT_EQ(form().scrollPosition(), 0);
+  SendMessageA(hwnd(), WM_MOUSEWHEEL, MAKEWPARAM(MK_SHIFT, static_cast<WORD>(-WHEEL_DELTA)), 0);
+  const int afterWheel = form().scrollPosition();
+  EXPECT_GT(afterWheel, 0);
+  SendMessageA(hwnd(), WM_HSCROLL, SB_PAGERIGHT, 0);
+  EXPECT_EQ(form().scrollPosition(), std::min(afterWheel + form().clientWidth(), 1525 - form().clientWidth()));
+}
+
+TEST_F(Scrolling, AWindowWiderThanThePictureHasNoScrollBar) {
+  startForm();
+  form().setClientWidth(1600);
+  EXPECT_EQ(form().clientWidth(), 1600);
+  form().setScrollPosition(300);
+  EXPECT_EQ(form().scrollPosition(), 0);
+  form().setClientHeight(461);
+  EXPECT_EQ(form().clientHeight(), 461);
+  form().setClientWidth(500);
+  EXPECT_EQ(form().clientWidth(), 500);
+  form().setClientHeight(461);
+  EXPECT_EQ(form().clientHeight(), 461);
 }
 
 }  // namespace
