@@ -109,8 +109,8 @@ LRESULT TMainForm1::handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
       onMouseWheel(-GET_WHEEL_DELTA_WPARAM(wParam), true);
       return 0;
     case WM_KEYDOWN:
-      onKeyDown(wParam);
-      return 0;
+      if (onKeyDown(wParam)) return 0;
+      return DefWindowProcA(hwnd_, msg, wParam, lParam);
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN:
@@ -225,15 +225,15 @@ void TMainForm1::onMouseWheel(int delta, bool) {
   setScrollPosition(scrollX_ - delta * 3 * kScrollLine / WHEEL_DELTA);
 }
 
-void TMainForm1::onKeyDown(WPARAM key) {
+bool TMainForm1::onKeyDown(WPARAM key) {
   switch (key) {
-    case VK_LEFT: setScrollPosition(scrollX_ - kScrollLine); break;
-    case VK_RIGHT: setScrollPosition(scrollX_ + kScrollLine); break;
-    case VK_PRIOR: setScrollPosition(scrollX_ - clientWidth()); break;
-    case VK_NEXT: setScrollPosition(scrollX_ + clientWidth()); break;
-    case VK_HOME: setScrollPosition(0); break;
-    case VK_END: setScrollPosition(model_.scrollRange()); break;
-    default: break;
+    case VK_LEFT: setScrollPosition(scrollX_ - kScrollLine); return true;
+    case VK_RIGHT: setScrollPosition(scrollX_ + kScrollLine); return true;
+    case VK_PRIOR: setScrollPosition(scrollX_ - clientWidth()); return true;
+    case VK_NEXT: setScrollPosition(scrollX_ + clientWidth()); return true;
+    case VK_HOME: setScrollPosition(0); return true;
+    case VK_END: setScrollPosition(model_.scrollRange()); return true;
+    default: return false;  // the menu key and the rest go to the default handling
   }
 }
 

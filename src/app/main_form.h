@@ -150,7 +150,7 @@ class TMainForm1 {
   void onSize();
   void onHScroll(int request);
   void onMouseWheel(int delta, bool shift);
-  void onKeyDown(WPARAM key);
+  bool onKeyDown(WPARAM key);
   void onMouseDown(int x, int y, bool left);
   void onMouseUp(int x, int y);
   void onContextMenu(int screenX, int screenY);
