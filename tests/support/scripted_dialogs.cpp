@@ -4,43 +4,22 @@
 
 namespace tastrix::testing {
 
-void ScriptedDialogs::answerMessage(Answer answer) {
-  Entry e;
-  e.what = "message";
-  e.answer = answer;
-  script_.push_back(e);
-}
+void ScriptedDialogs::answerMessage(Answer answer) { script_.push_back(Entry{"message", false, answer}); }
 
 void ScriptedDialogs::answerInput(bool ok, const std::string& text) {
-  Entry e;
-  e.what = "inputBox";
-  e.ok = ok;
-  e.text = text;
-  script_.push_back(e);
+  script_.push_back(Entry{"inputBox", ok, Answer::No, text});
 }
 
 void ScriptedDialogs::answerFile(bool ok, const std::string& fileName) {
-  Entry e;
-  e.what = "file";
-  e.ok = ok;
-  e.text = fileName;
-  script_.push_back(e);
+  script_.push_back(Entry{"file", ok, Answer::No, fileName});
 }
 
 void ScriptedDialogs::answerFont(bool ok, const FontSpec& font) {
-  Entry e;
-  e.what = "chooseFont";
-  e.ok = ok;
-  e.font = font;
-  script_.push_back(e);
+  script_.push_back(Entry{"chooseFont", ok, Answer::No, "", font});
 }
 
 void ScriptedDialogs::answerColour(bool ok, Colour colour) {
-  Entry e;
-  e.what = "chooseColour";
-  e.ok = ok;
-  e.colour = colour;
-  script_.push_back(e);
+  script_.push_back(Entry{"chooseColour", ok, Answer::No, "", FontSpec(), colour});
 }
 
 std::vector<DialogCall> ScriptedDialogs::callsOf(const std::string& what) const {

@@ -53,6 +53,11 @@ class ScriptedDialogs : public IDialogs {
 
  private:
   struct Entry {
+    Entry() = default;
+    Entry(std::string what, bool ok, Answer answer, std::string text = "", FontSpec font = FontSpec(),
+          Colour colour = 0)
+        : what(std::move(what)), ok(ok), answer(answer), text(std::move(text)), font(std::move(font)),
+          colour(colour) {}
     std::string what;
     bool ok = false;
     Answer answer = Answer::No;
