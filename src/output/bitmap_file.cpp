@@ -53,6 +53,10 @@ std::string bitmapFileBytes(HBITMAP bitmap, int dpi) {
     GetDIBits(screen.get(), bitmap, 0, static_cast<UINT>(shape.bmHeight), pixels.data(),
               reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS);
   }
+  // The fourth byte of a 32-bit pixel is reserved and must be zero; left as the
+  // display keeps it, readers that honour alpha would show the picture transparent.
+  if (bits == 32)
+    for (size_t reserved = 3; reserved < pixels.size(); reserved += 4) pixels[reserved] = 0;
   // GetDIBits may rewrite header fields; the file keeps the ones set above.
   info.header.biSizeImage = imageSize;
   info.header.biXPelsPerMeter = pixelsPerMetre(dpi);

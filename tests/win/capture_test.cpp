@@ -1,6 +1,5 @@
 #include <windows.h>
 
-#include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include "picture_pixels.h"
@@ -8,64 +7,6 @@
 
 namespace tastrix::testing {
 namespace {
-
-// Every pixel of the pattern has its own colour, and none is white, so a slice
-// copied to the wrong place or a pixel copied from the wrong one shows.
-uint32_t patternAt(int x, int y) {
-  const uint32_t red = static_cast<uint32_t>(x) & 0xFF;
-  const uint32_t green = ((static_cast<uint32_t>(x) >> 8) & 0x7) | ((static_cast<uint32_t>(y) & 0x1F) << 3);
-  const uint32_t blue = (static_cast<uint32_t>(y) >> 5) & 0x7F;
-  return red << 16 | green << 8 | blue;
-}
-
-// Makes the window paint the pattern instead of the keyboard, scrolled like
-// the keyboard: what the capture copies can then be checked pixel by pixel.
-class PatternWindow {
- public:
-  static constexpr int kWidth = 4096, kHeight = 1200;
-
-  explicit PatternWindow(TMainForm1& form) : form_(form), canvas_(nullptr) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = kWidth;
-    info.bmiHeader.biHeight = -kHeight;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    void* bits = nullptr;
-    surface_.reset(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    auto* pixels = static_cast<uint32_t*>(bits);
-    for (int y = 0; y < kHeight; ++y)
-      for (int x = 0; x < kWidth; ++x) pixels[y * kWidth + x] = patternAt(x, y);
-    selection_ = std::make_unique<Selection>(canvas_.get(), surface_.get());
-    SetWindowSubclass(form.hwnd(), &PatternWindow::paint, 1, reinterpret_cast<DWORD_PTR>(this));
-    InvalidateRect(form.hwnd(), nullptr, FALSE);
-    form.processMessages();
-  }
-  ~PatternWindow() { RemoveWindowSubclass(form_.hwnd(), &PatternWindow::paint, 1); }
-
- private:
-  static LRESULT CALLBACK paint(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR self) {
-    auto* window = reinterpret_cast<PatternWindow*>(self);
-    if (msg == WM_PAINT) {
-      PaintScope scope(hwnd);
-      window->drawOn(scope.dc());
-      return 0;
-    }
-    if (msg == WM_PRINTCLIENT) {
-      window->drawOn(reinterpret_cast<HDC>(wParam));
-      return 0;
-    }
-    return DefSubclassProc(hwnd, msg, wParam, lParam);
-  }
-  void drawOn(HDC dc) {
-    BitBlt(dc, 0, 0, form_.clientWidth(), form_.clientHeight(), canvas_.get(), form_.scrollPosition(), 0, SRCCOPY);
-  }
-
-  TMainForm1& form_;
-  MemoryDC canvas_;
-  Bitmap surface_;
-  std::unique_ptr<Selection> selection_;
-};
 
 class CaptureOfThePicture : public FormTest {
  protected:
@@ -80,17 +21,14 @@ class CaptureOfThePicture : public FormTest {
     return pixelsOf(picture.get());
   }
 
-  // The whole pattern from the unscrolled client origin, except the columns
-  // right of the scroll range, which no view of the window reaches.
   void expectPatternPicture(const Pixels& p) {
     ASSERT_EQ(p.width, 1528);
     ASSERT_EQ(p.height, 461);
-    const int reachable = model().scrollRange();
-    ASSERT_EQ(p.width - reachable, 3);
+    ASSERT_EQ(p.width - model().scrollRange(), 3);
     int wrong = 0;
     for (int y = 0; y < p.height; ++y)
       for (int x = 0; x < p.width; ++x) {
-        const uint32_t expected = x < reachable ? patternAt(x, y) : kWhitePixel;
+        const uint32_t expected = expectedPatternPicture(model(), x, y);
         if (p.at(x, y) != expected && ++wrong <= 5)
           ADD_FAILURE() << "pixel " << x << "," << y << " is " << std::hex << p.at(x, y) << ", not " << expected;
       }

@@ -1,9 +1,60 @@
 #include "picture_pixels.h"
 
+#include <commctrl.h>
+
 #include <ostream>
 #include <sstream>
 
 namespace tastrix::testing {
+
+uint32_t patternAt(int x, int y) {
+  const uint32_t red = static_cast<uint32_t>(x) & 0xFF;
+  const uint32_t green = ((static_cast<uint32_t>(x) >> 8) & 0x7) | ((static_cast<uint32_t>(y) & 0x1F) << 3);
+  const uint32_t blue = (static_cast<uint32_t>(y) >> 5) & 0x7F;
+  return red << 16 | green << 8 | blue;
+}
+
+PatternWindow::PatternWindow(TMainForm1& form) : form_(form), canvas_(nullptr) {
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+  info.bmiHeader.biWidth = kWidth;
+  info.bmiHeader.biHeight = -kHeight;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  void* bits = nullptr;
+  surface_.reset(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  auto* pixels = static_cast<uint32_t*>(bits);
+  for (int y = 0; y < kHeight; ++y)
+    for (int x = 0; x < kWidth; ++x) pixels[y * kWidth + x] = patternAt(x, y);
+  selection_ = std::make_unique<Selection>(canvas_.get(), surface_.get());
+  SetWindowSubclass(form.hwnd(), &PatternWindow::paint, 1, reinterpret_cast<DWORD_PTR>(this));
+  InvalidateRect(form.hwnd(), nullptr, FALSE);
+  form.processMessages();
+}
+
+PatternWindow::~PatternWindow() { RemoveWindowSubclass(form_.hwnd(), &PatternWindow::paint, 1); }
+
+LRESULT CALLBACK PatternWindow::paint(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR self) {
+  auto* window = reinterpret_cast<PatternWindow*>(self);
+  if (msg == WM_PAINT) {
+    PaintScope scope(hwnd);
+    window->drawOn(scope.dc());
+    return 0;
+  }
+  if (msg == WM_PRINTCLIENT) {
+    window->drawOn(reinterpret_cast<HDC>(wParam));
+    return 0;
+  }
+  return DefSubclassProc(hwnd, msg, wParam, lParam);
+}
+
+void PatternWindow::drawOn(HDC dc) {
+  BitBlt(dc, 0, 0, form_.clientWidth(), form_.clientHeight(), canvas_.get(), form_.scrollPosition(), 0, SRCCOPY);
+}
+
+uint32_t expectedPatternPicture(const FormModel& model, int x, int y) {
+  return x < model.scrollRange() ? patternAt(x, y) : kWhitePixel;
+}
 
 Pixels pixelsOf(HBITMAP bitmap) {
   BITMAP shape{};

@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -27,6 +28,34 @@ Pixels renderedPicture(TMainForm1& form);
 std::string firstDifference(const Pixels& a, const Pixels& b);
 
 constexpr uint32_t kWhitePixel = 0xFFFFFF;
+
+// Every pixel of the pattern has its own colour, and none is white, so a slice
+// copied to the wrong place or a pixel copied from the wrong one shows.
+uint32_t patternAt(int x, int y);
+
+// Makes the window paint the pattern instead of the keyboard, scrolled like
+// the keyboard: what the capture copies can then be checked pixel by pixel.
+class PatternWindow {
+ public:
+  static constexpr int kWidth = 4096, kHeight = 1200;
+  explicit PatternWindow(TMainForm1& form);
+  ~PatternWindow();
+  PatternWindow(const PatternWindow&) = delete;
+  PatternWindow& operator=(const PatternWindow&) = delete;
+
+ private:
+  static LRESULT CALLBACK paint(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR self);
+  void drawOn(HDC dc);
+
+  TMainForm1& form_;
+  MemoryDC canvas_;
+  Bitmap surface_;
+  std::unique_ptr<Selection> selection_;
+};
+
+// The whole pattern from the unscrolled client origin, white right of the
+// scroll range, which no view of the window reaches.
+uint32_t expectedPatternPicture(const FormModel& model, int x, int y);
 
 // The window state a capture must leave as it found it.
 struct ViewState {
