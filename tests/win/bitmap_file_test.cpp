@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <sstream>
 
 #include "picture_pixels.h"
@@ -15,38 +14,6 @@ const char* const kSavedHead = "The current Keyboard Layout was saved to a Bitma
 const char* const kSavedTail =
     "\" !\r\n\r\nYou can now load this into a word processor or a picture editing program and add headers / footers "
     "and other labels, as you require, and print it, or PDF it, or create a WEB page out of it, etc.";
-
-template <typename T>
-T fieldAt(const std::string& bytes, size_t offset) {
-  T value{};
-  std::memcpy(&value, bytes.data() + offset, sizeof value);
-  return value;
-}
-
-// A BMP file read back by hand: the headers and the pixels, top row first.
-struct BmpFile {
-  BITMAPFILEHEADER file{};
-  BITMAPINFOHEADER info{};
-  Pixels pixels;
-};
-
-BmpFile parseBmp(const std::string& bytes) {
-  BmpFile bmp;
-  if (bytes.size() < sizeof bmp.file + sizeof bmp.info) return bmp;
-  bmp.file = fieldAt<BITMAPFILEHEADER>(bytes, 0);
-  bmp.info = fieldAt<BITMAPINFOHEADER>(bytes, sizeof bmp.file);
-  if (bmp.info.biBitCount != 32 || bmp.info.biHeight <= 0) return bmp;
-  bmp.pixels.width = bmp.info.biWidth;
-  bmp.pixels.height = bmp.info.biHeight;
-  const size_t rowBytes = static_cast<size_t>(bmp.pixels.width) * 4;
-  if (bytes.size() < bmp.file.bfOffBits + rowBytes * static_cast<size_t>(bmp.pixels.height)) return bmp;
-  for (int y = 0; y < bmp.pixels.height; ++y) {  // stored bottom row first
-    const size_t row = bmp.file.bfOffBits + rowBytes * static_cast<size_t>(bmp.pixels.height - 1 - y);
-    for (int x = 0; x < bmp.pixels.width; ++x)
-      bmp.pixels.values.push_back(fieldAt<uint32_t>(bytes, row + static_cast<size_t>(x) * 4) & 0xFFFFFF);
-  }
-  return bmp;
-}
 
 class BitmapFileCommand : public FormTest {
  protected:

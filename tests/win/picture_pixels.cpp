@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <cstring>
 #include <ostream>
 #include <sstream>
 
@@ -93,6 +94,35 @@ Pixels renderedPicture(TMainForm1& form) {
   form.setScrollPosition(savedScroll);
   form.processMessages();
   return pixelsOf(picture.get());
+}
+
+namespace {
+
+template <typename T>
+T fieldAt(const std::string& bytes, size_t offset) {
+  T value{};
+  std::memcpy(&value, bytes.data() + offset, sizeof value);
+  return value;
+}
+
+}  // namespace
+
+BmpFile parseBmp(const std::string& bytes) {
+  BmpFile bmp;
+  if (bytes.size() < sizeof bmp.file + sizeof bmp.info) return bmp;
+  bmp.file = fieldAt<BITMAPFILEHEADER>(bytes, 0);
+  bmp.info = fieldAt<BITMAPINFOHEADER>(bytes, sizeof bmp.file);
+  if (bmp.info.biBitCount != 32 || bmp.info.biHeight <= 0) return bmp;
+  bmp.pixels.width = bmp.info.biWidth;
+  bmp.pixels.height = bmp.info.biHeight;
+  const size_t rowBytes = static_cast<size_t>(bmp.pixels.width) * 4;
+  if (bytes.size() < bmp.file.bfOffBits + rowBytes * static_cast<size_t>(bmp.pixels.height)) return bmp;
+  for (int y = 0; y < bmp.pixels.height; ++y) {  // stored bottom row first
+    const size_t row = bmp.file.bfOffBits + rowBytes * static_cast<size_t>(bmp.pixels.height - 1 - y);
+    for (int x = 0; x < bmp.pixels.width; ++x)
+      bmp.pixels.values.push_back(fieldAt<uint32_t>(bytes, row + static_cast<size_t>(x) * 4) & 0xFFFFFF);
+  }
+  return bmp;
 }
 
 std::string firstDifference(const Pixels& a, const Pixels& b) {

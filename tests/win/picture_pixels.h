@@ -24,6 +24,15 @@ Pixels pixelsOf(HBITMAP bitmap);
 // WM_PRINTCLIENT while the window is wide enough to show it whole.
 Pixels renderedPicture(TMainForm1& form);
 
+// A BMP file read back by hand: the headers and, for 32 bits per pixel, the
+// pixels, top row first.
+struct BmpFile {
+  BITMAPFILEHEADER file{};
+  BITMAPINFOHEADER info{};
+  Pixels pixels;
+};
+BmpFile parseBmp(const std::string& bytes);
+
 // The first pixel where two pictures differ, as "x,y: a != b"; empty when equal.
 std::string firstDifference(const Pixels& a, const Pixels& b);
 
