@@ -66,9 +66,10 @@ TEST_F(BitmapFileCommand, WritesThePictureAsABmpFileAndConfirms) {
   for (size_t reserved = 54 + 3; reserved < bytes.size(); reserved += 4)
     ASSERT_EQ(bytes[reserved], 0) << "reserved byte at " << reserved;
   ASSERT_EQ(bmp.pixels.width, 1528);
+  const int scrollRange = model().scrollRange();
   for (int y = 0; y < 461; y += 23)
     for (int x = 0; x < 1528; x += 7)
-      ASSERT_EQ(bmp.pixels.at(x, y), expectedPatternPicture(model(), x, y)) << x << "," << y;
+      ASSERT_EQ(bmp.pixels.at(x, y), expectedPatternPicture(scrollRange, x, y)) << x << "," << y;
   EXPECT_EQ(bmp.pixels.at(1527, 460), kWhitePixel);
   EXPECT_EQ(bmp.pixels.at(1524, 460), patternAt(1524, 460));
 }

@@ -53,8 +53,8 @@ void PatternWindow::drawOn(HDC dc) {
   BitBlt(dc, 0, 0, form_.clientWidth(), form_.clientHeight(), canvas_.get(), form_.scrollPosition(), 0, SRCCOPY);
 }
 
-uint32_t expectedPatternPicture(const FormModel& model, int x, int y) {
-  return x < model.scrollRange() ? patternAt(x, y) : kWhitePixel;
+uint32_t expectedPatternPicture(int scrollRange, int x, int y) {
+  return x < scrollRange ? patternAt(x, y) : kWhitePixel;
 }
 
 Pixels pixelsOf(HBITMAP bitmap) {

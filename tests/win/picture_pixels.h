@@ -64,7 +64,7 @@ class PatternWindow {
 
 // The whole pattern from the unscrolled client origin, white right of the
 // scroll range, which no view of the window reaches.
-uint32_t expectedPatternPicture(const FormModel& model, int x, int y);
+uint32_t expectedPatternPicture(int scrollRange, int x, int y);
 
 // The window state a capture must leave as it found it.
 struct ViewState {
