@@ -179,28 +179,6 @@ TEST_F(BitmapFileCommand, ADirectoryOfThatNameCannotBeCreatedAsAFile) {
   EXPECT_EQ(dialogs.calls[1].text, "Cannot create file " + path + ".");
 }
 
-TEST_F(BitmapFileCommand, AFileInAReadOnlyFolderCannotBeCreated) {
-  startForm();
-  const std::string folder = inScratch("locked");
-  ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr));
-  setReadOnly(folder, true);
-  const std::string probe = folder + "\\probe";
-  if (HANDLE h = CreateFileA(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
-      h != INVALID_HANDLE_VALUE) {
-    CloseHandle(h);
-    DeleteFileA(probe.c_str());
-    setReadOnly(folder, false);
-    GTEST_SKIP() << "this user may write into read-only folders (root under Wine)";
-  }
-  const std::string path = folder + "\\plan.bmp";
-  saveAs(path);
-  setReadOnly(folder, false);
-  ASSERT_EQ(dialogs.calls.size(), 2u);
-  EXPECT_EQ(dialogs.calls[1].what, "generalError");
-  EXPECT_EQ(dialogs.calls[1].text, "Cannot create file " + path + ".");
-  EXPECT_FALSE(fileExists(path));
-}
-
 // ImageMagick, a reader that shares no code with the program, runs as a
 // native process beside Wine.
 std::string unixPathOf(const std::string& path) {
@@ -240,6 +218,32 @@ std::string hexOf(uint32_t pixel) {
   char text[8];
   std::snprintf(text, sizeof text, "%06X", pixel);
   return text;
+}
+
+// A folder this user may not write to. Only the file system's permissions
+// make one: Wine ignores the read-only attribute of folders, and root any.
+TEST_F(BitmapFileCommand, AFileInAFolderWithoutWritePermissionCannotBeCreated) {
+  startForm();
+  const std::string folder = inScratch("locked");
+  ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr));
+  const std::string unixFolder = unixPathOf(folder);
+  ASSERT_EQ(nativeShellOutput("chmod a-w '" + unixFolder + "'", inScratch("lock.txt")), "");
+  const auto unlock = [&] { nativeShellOutput("chmod u+w '" + unixFolder + "'", inScratch("unlock.txt")); };
+  const std::string probe = folder + "\\probe";
+  if (HANDLE h = CreateFileA(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
+      h != INVALID_HANDLE_VALUE) {
+    CloseHandle(h);
+    DeleteFileA(probe.c_str());
+    unlock();
+    GTEST_SKIP() << "this user writes into any folder (root)";
+  }
+  const std::string path = folder + "\\plan.bmp";
+  saveAs(path);
+  unlock();
+  ASSERT_EQ(dialogs.calls.size(), 2u);
+  EXPECT_EQ(dialogs.calls[1].what, "generalError");
+  EXPECT_EQ(dialogs.calls[1].text, "Cannot create file " + path + ".");
+  EXPECT_FALSE(fileExists(path));
 }
 
 TEST_F(BitmapFileCommand, AnIndependentReaderSeesThePicture) {
