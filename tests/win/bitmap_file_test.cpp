@@ -4,6 +4,7 @@
 
 #include <sstream>
 
+#include "output/bitmap_file.h"
 #include "picture_pixels.h"
 #include "support/form_fixture.h"
 
@@ -14,6 +15,57 @@ const char* const kSavedHead = "The current Keyboard Layout was saved to a Bitma
 const char* const kSavedTail =
     "\" !\r\n\r\nYou can now load this into a word processor or a picture editing program and add headers / footers "
     "and other labels, as you require, and print it, or PDF it, or create a WEB page out of it, etc.";
+
+// The expected file of a 2 x 2 picture, byte by byte: little-endian fields,
+// bottom row first, blue-green-red and a zero byte per pixel.
+std::string twoByTwoBmp(uint32_t pixelsPerMetre, const uint32_t topRow[2], const uint32_t bottomRow[2]) {
+  std::string bytes;
+  const auto put = [&bytes](uint32_t value, int size) {
+    for (int i = 0; i < size; ++i) bytes += static_cast<char>((value >> (8 * i)) & 0xFF);
+  };
+  bytes += "BM";
+  put(54 + 16, 4);
+  put(0, 4);
+  put(54, 4);
+  put(40, 4);
+  put(2, 4);
+  put(2, 4);
+  put(1, 2);
+  put(32, 2);
+  put(BI_RGB, 4);
+  put(16, 4);
+  put(pixelsPerMetre, 4);
+  put(pixelsPerMetre, 4);
+  put(0, 4);
+  put(0, 4);
+  for (const uint32_t* row : {bottomRow, topRow})
+    for (int x = 0; x < 2; ++x) put(row[x], 4);
+  return bytes;
+}
+
+TEST(BitmapFileWriter, WritesTheHeadersAndPixelsWithTheDpiAsPixelsPerMetre) {
+  WindowDC screen(nullptr);
+  Bitmap picture(CreateCompatibleBitmap(screen.get(), 2, 2));
+  {
+    MemoryDC canvas(screen.get());
+    Selection select(canvas.get(), picture.get());
+    PatBlt(canvas.get(), 0, 0, 2, 2, WHITENESS);
+    SetPixel(canvas.get(), 0, 0, RGB(0x12, 0x34, 0x56));
+    SetPixel(canvas.get(), 1, 1, RGB(0xA0, 0xB0, 0xC0));
+  }
+  const uint32_t top[2] = {0x123456, 0xFFFFFF}, bottom[2] = {0xFFFFFF, 0xA0B0C0};
+  EXPECT_EQ(bitmapFileBytes(picture.get(), 96), twoByTwoBmp(3780, top, bottom));
+  EXPECT_EQ(bitmapFileBytes(picture.get(), 120), twoByTwoBmp(4724, top, bottom));
+  EXPECT_EQ(bitmapFileBytes(picture.get(), 144), twoByTwoBmp(5669, top, bottom));
+
+  char temp[MAX_PATH];
+  GetTempPathA(MAX_PATH, temp);
+  const std::string path = std::string(temp) + "tastrix-writer-" + std::to_string(GetCurrentProcessId()) + ".bmp";
+  writeFile(path, std::string(500, 'x'));
+  writeBitmapFile(picture.get(), path, 96);
+  EXPECT_EQ(readFile(path), twoByTwoBmp(3780, top, bottom));  // replaced, not overwritten in place
+  DeleteFileA(path.c_str());
+}
 
 class BitmapFileCommand : public FormTest {
  protected:
