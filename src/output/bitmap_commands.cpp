@@ -60,6 +60,8 @@ void TMainForm1::Save_Bitmap_to_File_Menu_OptionClick() {
   dialogs_.message(MessageKind::Confirmation, savedMessage(path), Buttons::Ok);
 }
 
+// Printing goes no further than the printer set-up; the picture is taken as
+// for the other outputs and released unused.
 void TMainForm1::Print_Keyboard_Layout_OptionClick() {
   const Bitmap picture = CaptureKeyboardPicture();
   dialogs_.printerSetup();

@@ -100,15 +100,21 @@ TEST_F(CaptureOfThePicture, FromAWindowPartlyOffTheScreen) {
 TEST_F(CaptureOfThePicture, EqualsTheWindowsOwnRenderingOfTheKeyboard) {
   startForm();
   const Pixels rendered = renderedPicture(form());
+  const auto expectRendered = [&](const Pixels& captured) {
+    ASSERT_EQ(captured.width, model().pictureWidth());
+    ASSERT_EQ(captured.height, model().pictureHeight());
+    EXPECT_EQ(firstDifference(captured, rendered), "");
+    for (int x = captured.width - 3; x < captured.width; ++x)
+      for (int y = 0; y < captured.height; ++y) ASSERT_EQ(captured.at(x, y), kWhitePixel) << x << "," << y;
+  };
   form().setClientWidth(420);
   form().setScrollPosition(333);
   form().processMessages();
-  const Pixels captured = capture();
-  ASSERT_EQ(captured.width, model().pictureWidth());
-  ASSERT_EQ(captured.height, model().pictureHeight());
-  EXPECT_EQ(firstDifference(captured, rendered), "");
-  for (int x = captured.width - 3; x < captured.width; ++x)
-    for (int y = 0; y < captured.height; ++y) ASSERT_EQ(captured.at(x, y), kWhitePixel) << x << "," << y;
+  expectRendered(capture());
+
+  SetWindowPos(hwnd(), nullptr, -200, 900, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  form().processMessages();
+  expectRendered(capture());
 }
 
 }  // namespace
