@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
+#include <cstdio>
 
 #include "output/bitmap_file.h"
 #include "picture_pixels.h"
@@ -231,8 +231,7 @@ TEST_F(BitmapFileCommand, ADirectoryOfThatNameCannotBeCreatedAsAFile) {
   EXPECT_EQ(dialogs.calls[1].text, "Cannot create file " + path + ".");
 }
 
-// ImageMagick, a reader that shares no code with the program, runs as a
-// native process beside Wine.
+// The Unix path that Wine maps a Windows path to, for native programs.
 std::string unixPathOf(const std::string& path) {
   using Converter = char*(CDECL*)(const WCHAR*);
   const auto convert = reinterpret_cast<Converter>(
@@ -250,13 +249,12 @@ std::string unixPathOf(const std::string& path) {
 // wait on for such a process, so its result is a file that appears whole.
 std::string nativeShellOutput(const std::string& script, const std::string& outputPath) {
   const std::string unixOutput = unixPathOf(outputPath);
-  const std::string line = "Z:\\bin\\sh -c \"" + script + " > '" + unixOutput + ".part' 2>&1; mv '" + unixOutput +
+  std::string line = "Z:\\bin\\sh -c \"" + script + " > '" + unixOutput + ".part' 2>&1; mv '" + unixOutput +
                            ".part' '" + unixOutput + "'\"";
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION process{};
-  std::string mutableLine = line;
-  if (!CreateProcessA(nullptr, mutableLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+  if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
     return "cannot start the shell: error " + std::to_string(GetLastError());
   UniqueHandle processHandle(process.hProcess), threadHandle(process.hThread);
   for (int waited = 0; !fileExists(outputPath); waited += 20) {
@@ -298,6 +296,8 @@ TEST_F(BitmapFileCommand, AFileInAFolderWithoutWritePermissionCannotBeCreated) {
   EXPECT_FALSE(fileExists(path));
 }
 
+// ImageMagick, a reader that shares no code with the program, runs as a
+// native process beside Wine.
 TEST_F(BitmapFileCommand, AnIndependentReaderSeesThePicture) {
   startForm();
   PatternWindow pattern(form());
