@@ -1,0 +1,71 @@
+#include <windows.h>
+
+#include <memory>
+
+#include "app/main_form.h"
+#include "bench.h"
+#include "platform/app_paths.h"
+
+namespace tastrix::bench {
+namespace {
+
+// The capture shows no dialog; any other dialog is answered No or Cancel.
+class NoDialogs : public IDialogs {
+ public:
+  Answer message(MessageKind, const std::string&, Buttons) override { return Answer::No; }
+  void generalError(const std::string&) override {}
+  bool inputBox(const std::string&, const std::string&, std::string&) override { return false; }
+  bool openFile(FileDialogRequest&) override { return false; }
+  bool saveFile(FileDialogRequest&) override { return false; }
+  bool chooseFont(FontSpec&, int) override { return false; }
+  bool chooseColour(Colour&) override { return false; }
+  void printerSetup() override {}
+  void about() override {}
+};
+
+struct CaptureFixture {
+  NoDialogs dialogs;
+  std::unique_ptr<TMainForm1> form;
+  Bitmap target;
+};
+
+CaptureFixture fixture;
+
+void openWindow() {
+  // The settings file is looked for in the temp folder, not beside the bench.
+  char temp[MAX_PATH];
+  GetTempPathA(MAX_PATH, temp);
+  overrideExecutablePath(std::string(temp) + "tastrix-bench\\tastrix.exe");
+  fixture.form = std::make_unique<TMainForm1>(fixture.dialogs);
+  fixture.form->create(GetModuleHandleA(nullptr));
+  fixture.form->showFirstTime();
+  fixture.form->processMessages();
+  WindowDC screen(nullptr);
+  const FormModel& model = fixture.form->model();
+  fixture.target.reset(CreateCompatibleBitmap(screen.get(), model.pictureWidth(), model.pictureHeight()));
+}
+
+void closeWindow() {
+  fixture.target.reset();
+  fixture.form.reset();
+}
+
+double oneCapture() {
+  return timeMs([] { const Bitmap picture = fixture.form->CaptureKeyboardPicture(); });
+}
+
+double oneBitBlt() {
+  const FormModel& model = fixture.form->model();
+  return timeMs([&] {
+    WindowDC window(fixture.form->hwnd());
+    MemoryDC canvas(window.get());
+    Selection select(canvas.get(), fixture.target.get());
+    BitBlt(canvas.get(), 0, 0, model.pictureWidth(), model.pictureHeight(), window.get(), 0, 0, SRCCOPY);
+    GdiFlush();
+  });
+}
+
+const Registration capture{{"capture", "one BitBlt of a W x H area", openWindow, oneCapture, oneBitBlt, closeWindow}};
+
+}  // namespace
+}  // namespace tastrix::bench

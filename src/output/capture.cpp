@@ -1,0 +1,97 @@
+#include "app/main_form.h"
+
+namespace tastrix {
+namespace {
+
+// The client size and scroll position a capture disturbs and puts back.
+struct WindowView {
+  int width;
+  int height;
+  int scroll;
+};
+
+// Puts the window back as it was, also when the capture is left by an exception.
+class ViewRestorer {
+ public:
+  explicit ViewRestorer(TMainForm1& form)
+      : form_(form), saved_{form.clientWidth(), form.clientHeight(), form.scrollPosition()} {}
+  ~ViewRestorer() {
+    form_.setClientWidth(saved_.width);
+    form_.setClientHeight(saved_.height);
+    form_.setScrollPosition(saved_.scroll);
+    form_.processMessages();
+  }
+  ViewRestorer(const ViewRestorer&) = delete;
+  ViewRestorer& operator=(const ViewRestorer&) = delete;
+
+ private:
+  TMainForm1& form_;
+  WindowView saved_;
+};
+
+constexpr int kSliceWidth = 500;
+
+Bitmap whiteScreenBitmap(int width, int height) {
+  WindowDC screen(nullptr);
+  Bitmap bitmap(CreateCompatibleBitmap(screen.get(), width, height));
+  MemoryDC canvas(screen.get());
+  Selection select(canvas.get(), bitmap.get());
+  PatBlt(canvas.get(), 0, 0, width, height, WHITENESS);
+  return bitmap;
+}
+
+// The screen gives back no pixels for a part of the window that lies off it.
+bool clientAreaOnScreen(HWND hwnd) {
+  RECT client;
+  GetClientRect(hwnd, &client);
+  MapWindowPoints(hwnd, nullptr, reinterpret_cast<POINT*>(&client), 2);
+  const RECT screen{GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN),
+                    GetSystemMetrics(SM_XVIRTUALSCREEN) + GetSystemMetrics(SM_CXVIRTUALSCREEN),
+                    GetSystemMetrics(SM_YVIRTUALSCREEN) + GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+  RECT visible;
+  IntersectRect(&visible, &client, &screen);
+  return EqualRect(&visible, &client) != FALSE;
+}
+
+// Copies what the client area shows into the picture at the given column:
+// straight from the screen, or, for a window partly off the screen, from the
+// window's own rendering of the same view.
+void copyClientArea(HWND hwnd, HBITMAP picture, int column, int width, int height) {
+  WindowDC window(hwnd);
+  MemoryDC canvas(window.get());
+  Selection select(canvas.get(), picture);
+  if (clientAreaOnScreen(hwnd)) {
+    BitBlt(canvas.get(), column, 0, width, height, window.get(), 0, 0, SRCCOPY);
+    return;
+  }
+  SetViewportOrgEx(canvas.get(), column, 0, nullptr);
+  SendMessageA(hwnd, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas.get()), PRF_CLIENT);
+}
+
+}  // namespace
+
+// The picture is copied from the window's own pixels: the window is narrowed
+// and scrolled so that every part of the keyboard passes through its client area.
+Bitmap TMainForm1::CaptureKeyboardPicture() {
+  ViewRestorer restorer(*this);
+  setClientWidth(kSliceWidth);
+  setClientHeight(model_.pictureHeight());
+  setScrollPosition(0);
+  processMessages();
+
+  Bitmap picture = whiteScreenBitmap(model_.pictureWidth(), model_.pictureHeight());
+  setScrollPosition(0);
+  for (int last = -1; scrollPosition() != last;) {
+    processMessages();
+    // Pixels are read next: the window must have painted what the scroll exposed.
+    UpdateWindow(hwnd_);
+    const int position = scrollPosition();
+    copyClientArea(hwnd_, picture.get(), position, clientWidth(), clientHeight());
+    last = position;
+    setScrollPosition(position + clientWidth());
+    processMessages();
+  }
+  return picture;
+}
+
+}  // namespace tastrix

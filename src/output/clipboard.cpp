@@ -1,0 +1,76 @@
+#include "app/main_form.h"
+#include "platform/errors.h"
+
+namespace tastrix {
+namespace {
+
+// The clipboard opened for a window and closed again on every path.
+class OpenClipboardScope {
+ public:
+  explicit OpenClipboardScope(HWND owner) {
+    if (!OpenClipboard(owner)) throwCannotOpenClipboard();
+  }
+  ~OpenClipboardScope() { CloseClipboard(); }
+  OpenClipboardScope(const OpenClipboardScope&) = delete;
+  OpenClipboardScope& operator=(const OpenClipboardScope&) = delete;
+};
+
+Bitmap copyOf(HBITMAP source) {
+  BITMAP shape{};
+  GetObjectA(source, sizeof shape, &shape);
+  WindowDC screen(nullptr);
+  Bitmap copy(CreateCompatibleBitmap(screen.get(), shape.bmWidth, shape.bmHeight));
+  MemoryDC from(screen.get());
+  MemoryDC to(screen.get());
+  Selection selectFrom(from.get(), source);
+  Selection selectTo(to.get(), copy.get());
+  BitBlt(to.get(), 0, 0, shape.bmWidth, shape.bmHeight, from.get(), 0, 0, SRCCOPY);
+  return copy;
+}
+
+// On a palette display the picture's colours are indices into the system
+// palette, so the palette goes along; other displays need none.
+Palette screenPalette() {
+  WindowDC screen(nullptr);
+  if (!(GetDeviceCaps(screen.get(), RASTERCAPS) & RC_PALETTE)) return Palette();
+  struct {
+    LOGPALETTE header;
+    PALETTEENTRY more[255];
+  } palette{};
+  palette.header.palVersion = 0x300;
+  palette.header.palNumEntries = static_cast<WORD>(GetSystemPaletteEntries(screen.get(), 0, 256, palette.header.palPalEntry));
+  return Palette(CreatePalette(&palette.header));
+}
+
+// The clipboard owns what it accepted; what it refused stays ours to delete.
+void hand(UINT format, HGDIOBJ object) {
+  if (!SetClipboardData(format, object)) throw PlatformError("Cannot copy the picture to the clipboard");
+}
+
+const char* const kCopiedMessage =
+    "The current Keyboard Layout was copied to the Window's Clipboard as a Bitmap !\r\n\r\n"
+    "You can now paste this into a word processor or a picture editing program and add headers / footers and "
+    "other labels, as you require, and print it, or PDF it, or create a WEB page out of it, etc.";
+
+}  // namespace
+
+void TMainForm1::Copy_Bitmap_to_Windows_Clipboard_OptionClick() {
+  const Bitmap picture = CaptureKeyboardPicture();
+  {
+    OpenClipboardScope clipboard(hwnd_);
+    EmptyClipboard();
+    Bitmap copy = copyOf(picture.get());
+    hand(CF_BITMAP, copy.get());
+    copy.release();
+    Palette palette = screenPalette();
+    if (palette) {
+      hand(CF_PALETTE, palette.get());
+      palette.release();
+    }
+  }
+  dialogs_.message(MessageKind::Confirmation, kCopiedMessage, Buttons::Ok);
+}
+
+void TMainForm1::CopyKeyboardLayoutBitmaptoWindowsClipboard2Click() { Copy_Bitmap_to_Windows_Clipboard_OptionClick(); }
+
+}  // namespace tastrix

@@ -1,0 +1,121 @@
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "picture_pixels.h"
+#include "support/form_fixture.h"
+
+namespace tastrix::testing {
+namespace {
+
+class CaptureOfThePicture : public FormTest {
+ protected:
+  // Captures from the window as it is now and checks the picture and that the
+  // window is left as it was.
+  Pixels capture() {
+    const ViewState before = viewOf(form());
+    const bool changed = model().changed;
+    const Bitmap picture = form().CaptureKeyboardPicture();
+    EXPECT_EQ(viewOf(form()), before);
+    EXPECT_EQ(model().changed, changed);
+    return pixelsOf(picture.get());
+  }
+
+  void expectPatternPicture(const Pixels& p) {
+    ASSERT_EQ(p.width, 1528);
+    ASSERT_EQ(p.height, 461);
+    const int scrollRange = model().scrollRange();
+    ASSERT_EQ(p.width - scrollRange, 3);
+    int wrong = 0;
+    for (int y = 0; y < p.height; ++y)
+      for (int x = 0; x < p.width; ++x) {
+        const uint32_t expected = expectedPatternPicture(scrollRange, x, y);
+        if (p.at(x, y) != expected && ++wrong <= 5)
+          ADD_FAILURE() << "pixel " << x << "," << y << " is " << std::hex << p.at(x, y) << ", not " << expected;
+      }
+    EXPECT_EQ(wrong, 0);
+  }
+};
+
+TEST_F(CaptureOfThePicture, FromTheWindowAsItStartsCopiesEverySlice) {
+  startForm();
+  PatternWindow pattern(form());
+  expectPatternPicture(capture());
+}
+
+TEST_F(CaptureOfThePicture, FromANarrowScrolledWindow) {
+  startForm();
+  form().setClientWidth(300);
+  form().setClientHeight(200);
+  form().setScrollPosition(700);
+  form().processMessages();
+  ASSERT_EQ(form().scrollPosition(), 700);
+  PatternWindow pattern(form());
+  expectPatternPicture(capture());
+}
+
+TEST_F(CaptureOfThePicture, FromAWindowWiderAndTallerThanThePicture) {
+  startForm();
+  form().setClientWidth(1600);
+  form().setClientHeight(600);
+  form().processMessages();
+  ASSERT_EQ(form().clientWidth(), 1600);
+  PatternWindow pattern(form());
+  expectPatternPicture(capture());
+}
+
+TEST_F(CaptureOfThePicture, FromAMaximizedScrolledWindowThatStaysMaximized) {
+  startForm();
+  ShowWindow(hwnd(), SW_MAXIMIZE);
+  form().processMessages();
+  ASSERT_TRUE(IsZoomed(hwnd()));
+  form().setScrollPosition(40);
+  form().processMessages();
+  PatternWindow pattern(form());
+  expectPatternPicture(capture());
+  EXPECT_TRUE(IsZoomed(hwnd()));
+}
+
+TEST_F(CaptureOfThePicture, FromAnAlwaysOnTopWindowScrolledToTheEnd) {
+  startForm();
+  command(ID_Always_On_Top);
+  ASSERT_TRUE(GetWindowLongPtrA(hwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+  form().setScrollPosition(model().scrollRange());
+  form().processMessages();
+  ASSERT_GT(form().scrollPosition(), 0);
+  PatternWindow pattern(form());
+  expectPatternPicture(capture());
+  EXPECT_TRUE(GetWindowLongPtrA(hwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+}
+
+TEST_F(CaptureOfThePicture, FromAWindowPartlyOffTheScreen) {
+  startForm();
+  SetWindowPos(hwnd(), nullptr, -350, -60, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  form().setScrollPosition(200);
+  form().processMessages();
+  PatternWindow pattern(form());
+  expectPatternPicture(capture());
+}
+
+TEST_F(CaptureOfThePicture, EqualsTheWindowsOwnRenderingOfTheKeyboard) {
+  startForm();
+  const Pixels rendered = renderedPicture(form());
+  const auto expectRendered = [&](const Pixels& captured) {
+    ASSERT_EQ(captured.width, model().pictureWidth());
+    ASSERT_EQ(captured.height, model().pictureHeight());
+    EXPECT_EQ(firstDifference(captured, rendered), "");
+    for (int x = captured.width - 3; x < captured.width; ++x)
+      for (int y = 0; y < captured.height; ++y) ASSERT_EQ(captured.at(x, y), kWhitePixel) << x << "," << y;
+  };
+  form().setClientWidth(420);
+  form().setScrollPosition(333);
+  form().processMessages();
+  expectRendered(capture());
+
+  SetWindowPos(hwnd(), nullptr, -200, 900, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  form().processMessages();
+  expectRendered(capture());
+}
+
+}  // namespace
+}  // namespace tastrix::testing

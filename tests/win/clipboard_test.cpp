@@ -1,0 +1,216 @@
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <cstring>
+
+#include "picture_pixels.h"
+#include "support/form_fixture.h"
+
+namespace tastrix::testing {
+namespace {
+
+const char* const kCopiedMessage =
+    "The current Keyboard Layout was copied to the Window's Clipboard as a Bitmap !\r\n\r\n"
+    "You can now paste this into a word processor or a picture editing program and add headers / footers and "
+    "other labels, as you require, and print it, or PDF it, or create a WEB page out of it, etc.";
+
+// Another program that holds the clipboard open: this test executable started
+// again with the names of two events in its environment. It opens the
+// clipboard, says so, and waits to be let go, before any test runs.
+const char* const kHolderVariable = "TASTRIX_TEST_CLIPBOARD_HOLDER";
+
+std::string eventName(const std::string& prefix, const char* what) { return prefix + "-" + what; }
+
+bool holdClipboardWhenAsked() {
+  const char* prefix = std::getenv(kHolderVariable);
+  if (!prefix) return false;
+  UniqueHandle ready(OpenEventA(EVENT_MODIFY_STATE, FALSE, eventName(prefix, "held").c_str()));
+  UniqueHandle release(OpenEventA(SYNCHRONIZE, FALSE, eventName(prefix, "release").c_str()));
+  const bool held = OpenClipboard(nullptr) != FALSE;
+  if (held) SetEvent(ready.get());
+  WaitForSingleObject(release.get(), 30000);
+  if (held) CloseClipboard();
+  ExitProcess(held ? 0 : 1);
+}
+
+[[maybe_unused]] const bool heldForAnotherProcess = holdClipboardWhenAsked();
+
+// Waits for the first handle, answering this thread's window messages in the
+// meantime: the system may ask the clipboard's owner for its data.
+bool waitWhilePumping(HANDLE awaited, HANDLE failed) {
+  const HANDLE handles[] = {awaited, failed};
+  const DWORD deadline = GetTickCount() + 20000;
+  for (;;) {
+    const DWORD now = GetTickCount();
+    if (static_cast<LONG>(deadline - now) <= 0) return false;
+    const DWORD result = MsgWaitForMultipleObjects(2, handles, FALSE, deadline - now, QS_ALLINPUT);
+    if (result == WAIT_OBJECT_0) return true;
+    if (result != WAIT_OBJECT_0 + 2) return false;
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+  }
+}
+
+class ClipboardHolder {
+ public:
+  ClipboardHolder() {
+    const std::string prefix = "tastrix-clipboard-" + std::to_string(GetCurrentProcessId());
+    held_.reset(CreateEventA(nullptr, TRUE, FALSE, eventName(prefix, "held").c_str()));
+    release_.reset(CreateEventA(nullptr, TRUE, FALSE, eventName(prefix, "release").c_str()));
+    char self[MAX_PATH];
+    GetModuleFileNameA(nullptr, self, MAX_PATH);
+    std::string line = std::string("\"") + self + "\"";
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    SetEnvironmentVariableA(kHolderVariable, prefix.c_str());
+    const BOOL started =
+        CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process);
+    SetEnvironmentVariableA(kHolderVariable, nullptr);
+    if (!started) return;
+    process_.reset(process.hProcess);
+    UniqueHandle thread(process.hThread);
+    holding_ = waitWhilePumping(held_.get(), process_.get());
+  }
+  ~ClipboardHolder() {
+    SetEvent(release_.get());
+    if (process_.valid()) WaitForSingleObject(process_.get(), 20000);
+  }
+  bool holding() const { return holding_; }
+
+ private:
+  UniqueHandle held_, release_, process_;
+  bool holding_ = false;
+};
+
+void putTextOnClipboard(HWND owner, const char* text) {
+  ASSERT_TRUE(OpenClipboard(owner));
+  EmptyClipboard();
+  const size_t size = std::strlen(text) + 1;
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, size);
+  std::memcpy(GlobalLock(memory), text, size);
+  GlobalUnlock(memory);
+  SetClipboardData(CF_TEXT, memory);
+  CloseClipboard();
+}
+
+// What the clipboard holds now, as the test reads it back.
+struct ClipboardContent {
+  bool hasText = false;
+  bool hasBitmap = false;
+  Pixels bitmap;
+};
+
+ClipboardContent clipboardContent() {
+  ClipboardContent content;
+  if (!OpenClipboard(nullptr)) return content;
+  content.hasText = IsClipboardFormatAvailable(CF_TEXT);
+  if (HANDLE bitmap = GetClipboardData(CF_BITMAP)) {
+    content.hasBitmap = true;
+    content.bitmap = pixelsOf(static_cast<HBITMAP>(bitmap));
+  }
+  CloseClipboard();
+  return content;
+}
+
+class ClipboardCommand : public FormTest {};
+
+TEST_F(ClipboardCommand, PutsABitmapEqualToTheFileOnTheClipboard) {
+  startForm();
+  form().setScrollPosition(600);
+  PatternWindow pattern(form());
+  putTextOnClipboard(hwnd(), "earlier text");
+  const ViewState before = viewOf(form());
+
+  command(ID_Copy_Bitmap_to_Clipboard);
+  ASSERT_EQ(dialogs.calls.size(), 1u);
+  EXPECT_EQ(dialogs.calls[0].what, "message");
+  EXPECT_EQ(dialogs.calls[0].kind, MessageKind::Confirmation);
+  EXPECT_EQ(dialogs.calls[0].buttons, Buttons::Ok);
+  EXPECT_EQ(dialogs.calls[0].text, kCopiedMessage);
+  EXPECT_EQ(viewOf(form()), before);
+  const ClipboardContent copied = clipboardContent();
+  EXPECT_FALSE(copied.hasText);
+  ASSERT_TRUE(copied.hasBitmap);
+
+  dialogs.answerFile(true, inScratch("same.bmp"));
+  command(ID_Save_Bitmap_to_File);
+  const BmpFile file = parseBmp(readFile(inScratch("same.bmp")));
+  ASSERT_EQ(file.pixels.width, 1528);
+  EXPECT_EQ(firstDifference(copied.bitmap, file.pixels), "");
+  EXPECT_EQ(copied.bitmap.at(700, 200), patternAt(700, 200));
+}
+
+TEST_F(ClipboardCommand, TheEditMenuItemCopiesTheKeyboardsRendering) {
+  startForm();
+  const Pixels rendered = renderedPicture(form());
+  putTextOnClipboard(hwnd(), "earlier text");
+  command(ID_Edit_Copy_Bitmap_to_Clipboard);
+  ASSERT_EQ(dialogs.messageTexts(), std::vector<std::string>{kCopiedMessage});
+  const ClipboardContent copied = clipboardContent();
+  EXPECT_FALSE(copied.hasText);
+  ASSERT_TRUE(copied.hasBitmap);
+  EXPECT_EQ(firstDifference(copied.bitmap, rendered), "");
+}
+
+TEST_F(ClipboardCommand, ControlCRunsTheCommand) {
+  startForm();
+  putTextOnClipboard(hwnd(), "earlier text");
+  MSG keyDown{hwnd(), WM_KEYDOWN, 'C', 1, 0, {}};
+  BYTE keys[256];
+  GetKeyboardState(keys);
+  keys[VK_CONTROL] = 0x80;
+  SetKeyboardState(keys);
+  const bool translated = TranslateAcceleratorA(hwnd(), form().accelerators(), &keyDown) != 0;
+  keys[VK_CONTROL] = 0;
+  SetKeyboardState(keys);
+  pump();
+  EXPECT_TRUE(translated);
+  EXPECT_EQ(dialogs.messageTexts(), std::vector<std::string>{kCopiedMessage});
+  EXPECT_TRUE(clipboardContent().hasBitmap);
+}
+
+TEST_F(ClipboardCommand, AClipboardHeldByAnotherProgramCannotBeOpened) {
+  startForm();
+  putTextOnClipboard(hwnd(), "earlier text");
+  form().setScrollPosition(300);
+  const ViewState before = viewOf(form());
+  {
+    ClipboardHolder holder;
+    ASSERT_TRUE(holder.holding());
+    command(ID_Copy_Bitmap_to_Clipboard);
+  }
+  ASSERT_EQ(dialogs.calls.size(), 1u);
+  EXPECT_EQ(dialogs.calls[0].what, "generalError");
+  EXPECT_EQ(dialogs.calls[0].text, "Cannot open clipboard.");
+  EXPECT_EQ(viewOf(form()), before);
+  const ClipboardContent kept = clipboardContent();
+  EXPECT_TRUE(kept.hasText);
+  EXPECT_FALSE(kept.hasBitmap);
+}
+
+class PrintCommand : public FormTest {};
+
+TEST_F(PrintCommand, StaysGreyedAndCannotRunFromTheMenu) {
+  startForm();
+  EXPECT_TRUE(GetMenuState(form().menuBar(), ID_Print_Keyboard_Layout, MF_BYCOMMAND) & MF_GRAYED);
+  command(ID_Print_Keyboard_Layout);
+  EXPECT_TRUE(dialogs.calls.empty());
+  EXPECT_TRUE(GetMenuState(form().menuBar(), ID_Print_Keyboard_Layout, MF_BYCOMMAND) & MF_GRAYED);
+}
+
+TEST_F(PrintCommand, ItsHandlerCapturesAndShowsThePrinterSetUpOnce) {
+  startForm();
+  form().setClientWidth(640);
+  form().setScrollPosition(480);
+  const ViewState before = viewOf(form());
+  form().runCommand(&TMainForm1::Print_Keyboard_Layout_OptionClick);
+  ASSERT_EQ(dialogs.calls.size(), 1u);
+  EXPECT_EQ(dialogs.calls[0].what, "printerSetup");
+  EXPECT_EQ(viewOf(form()), before);
+}
+
+}  // namespace
+}  // namespace tastrix::testing
