@@ -63,8 +63,9 @@ class ModalProbe {
   bool timedOut_ = false;
 };
 
-// The visible dialog box of this thread whose caption is given, or nullptr.
-inline HWND findDialog(const std::string& caption) {
+// The visible dialog box of this thread whose caption is given (any caption
+// when empty), or nullptr.
+inline HWND findDialog(const std::string& caption = "") {
   struct Search {
     std::string caption;
     HWND found = nullptr;
@@ -76,7 +77,8 @@ inline HWND findDialog(const std::string& caption) {
         char name[16] = {}, text[256] = {};
         GetClassNameA(window, name, sizeof name);
         GetWindowTextA(window, text, sizeof text);
-        if (std::string(name) == "#32770" && IsWindowVisible(window) && s->caption == text) {
+        if (std::string(name) == "#32770" && IsWindowVisible(window) &&
+            (s->caption.empty() || s->caption == text)) {
           s->found = window;
           return FALSE;
         }
