@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -179,23 +180,47 @@ TEST_F(ContextMenu, ARightClickOpensTheMenuWithTheGroupsItems) {
   EXPECT_TRUE(dialogs.calls.empty());
 }
 
-TEST_F(ContextMenu, TheMenuKeyOpensItAtTheClientOrigin) {
+// Opens the menu from the keyboard and tells where it showed.
+class KeyboardContextMenu : public FormTest {
+ protected:
+  bool opensAtClientOrigin(const std::function<void()>& keys) {
+    RECT menuWindow{};
+    ModalProbe probe([&] {
+      HWND menu = FindWindowA("#32768", nullptr);
+      if (!menu || !IsWindowVisible(menu)) return false;
+      GetWindowRect(menu, &menuWindow);
+      EndMenu();
+      return true;
+    });
+    keys();
+    pump();
+    EXPECT_TRUE(probe.finished()) << "no menu opened";
+    POINT origin{0, 0};
+    ClientToScreen(hwnd(), &origin);
+    EXPECT_EQ(menuWindow.left, origin.x);
+    EXPECT_EQ(menuWindow.top, origin.y);
+    return probe.finished() && menuWindow.left == origin.x && menuWindow.top == origin.y;
+  }
+};
+
+TEST_F(KeyboardContextMenu, TheMenuKeyOpensItAtTheClientOrigin) {
   startForm();
-  RECT menuWindow{};
-  ModalProbe probe([&] {
-    HWND menu = FindWindowA("#32768", nullptr);
-    if (!menu || !IsWindowVisible(menu)) return false;
-    GetWindowRect(menu, &menuWindow);
-    EndMenu();
-    return true;
-  });
-  SendMessageA(hwnd(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(hwnd()), MAKELPARAM(-1, -1));
-  pump();
-  ASSERT_TRUE(probe.finished()) << "no menu opened";
-  POINT origin{0, 0};
-  ClientToScreen(hwnd(), &origin);
-  EXPECT_EQ(menuWindow.left, origin.x);
-  EXPECT_EQ(menuWindow.top, origin.y);
+  EXPECT_TRUE(opensAtClientOrigin([&] {
+    SendMessageA(hwnd(), WM_KEYDOWN, VK_APPS, 1);
+    SendMessageA(hwnd(), WM_KEYUP, VK_APPS, static_cast<LPARAM>(0xC0000001u));
+  }));
+}
+
+TEST_F(KeyboardContextMenu, ShiftF10OpensItAtTheClientOrigin) {
+  startForm();
+  BYTE keys[256];
+  GetKeyboardState(keys);
+  const BYTE shift = keys[VK_SHIFT];
+  keys[VK_SHIFT] = 0x80;
+  SetKeyboardState(keys);
+  EXPECT_TRUE(opensAtClientOrigin([&] { SendMessageA(hwnd(), WM_SYSKEYDOWN, VK_F10, 1); }));
+  keys[VK_SHIFT] = shift;
+  SetKeyboardState(keys);
 }
 
 class ContextMenuCommands : public ContextMenu {
