@@ -7,20 +7,20 @@
 namespace tastrix {
 namespace {
 
-enum class FontTargets { MapTitle, GroupBoxes, Labels };
-
 struct FontCommand {
   int (*seed)(const FormModel&);
-  FontTargets targets;
-  int lo, hi;
+  void (*apply)(FormModel&, const FontSpec&);
   bool marksChanged;
 };
 
-const FontCommand kMapTitleFont{[](const FormModel& m) { return m.mapTitle; }, FontTargets::MapTitle, 0, 0, true};
+const FontCommand kMapTitleFont{[](const FormModel& m) { return m.mapTitle; },
+                                [](FormModel& m, const FontSpec& f) { m[m.mapTitle].font = f; }, true};
 const FontCommand kGroupNamesFont{[](const FormModel& m) { return m.groupBox(kFunctionKeys); },
-                                  FontTargets::GroupBoxes, 0, 50, true};
-const FontCommand kKeyNamesFont{[](const FormModel& m) { return m.nameLabel0; }, FontTargets::Labels, 0, 0, false};
-const FontCommand kKeyLabelsFont{[](const FormModel& m) { return m.label0; }, FontTargets::Labels, 1, 50, false};
+                                  [](FormModel& m, const FontSpec& f) { SetGroupBoxFonts(m, f, 0, 50); }, true};
+const FontCommand kKeyNamesFont{[](const FormModel& m) { return m.nameLabel0; },
+                                [](FormModel& m, const FontSpec& f) { SetLabelFonts(m, f, 0, 0); }, false};
+const FontCommand kKeyLabelsFont{[](const FormModel& m) { return m.label0; },
+                                 [](FormModel& m, const FontSpec& f) { SetLabelFonts(m, f, 1, 50); }, false};
 
 struct ColourCommand {
   int (*seed)(const FormModel&);
@@ -33,11 +33,7 @@ const ColourCommand kBorderColour{[](const FormModel& m) { return m.shapeBack0; 
 void chooseFont(FormModel& model, IDialogs& dialogs, const FontCommand& command) {
   FontSpec font = model[command.seed(model)].font;
   if (!dialogs.chooseFont(font, model.dpi)) return;
-  switch (command.targets) {
-    case FontTargets::MapTitle: model[model.mapTitle].font = font; break;
-    case FontTargets::GroupBoxes: SetGroupBoxFonts(model, font, command.lo, command.hi); break;
-    case FontTargets::Labels: SetLabelFonts(model, font, command.lo, command.hi); break;
-  }
+  command.apply(model, font);
   if (command.marksChanged) model.changed = true;
 }
 

@@ -6,14 +6,19 @@
 #include "platform/win32_handles.h"
 
 namespace tastrix {
+namespace {
+
+// The dialog measures sizes on the screen.
+int screenDpi() {
+  WindowDC screen(nullptr);
+  return GetDeviceCaps(screen.get(), LOGPIXELSY);
+}
+
+}  // namespace
 
 bool Win32Dialogs::chooseFont(FontSpec& font, int dpi) {
-  int screenDpi = 0;
-  {
-    WindowDC screen(nullptr);
-    screenDpi = GetDeviceCaps(screen.get(), LOGPIXELSY);
-  }
-  LOGFONTA logFont = logFontOf(font, dpi, screenDpi);
+  const int deviceDpi = screenDpi();
+  LOGFONTA logFont = logFontOf(font, dpi, deviceDpi);
   CHOOSEFONTA cf{};
   cf.lStructSize = sizeof cf;
   cf.hwndOwner = owner_;
@@ -21,7 +26,7 @@ bool Win32Dialogs::chooseFont(FontSpec& font, int dpi) {
   cf.Flags = CF_SCREENFONTS | CF_EFFECTS | CF_INITTOLOGFONTSTRUCT;
   cf.rgbColors = rgbOf(font.colour);
   if (!ChooseFontA(&cf)) return false;
-  font = fontSpecOf(logFont, cf.rgbColors, dpi, screenDpi);
+  font = fontSpecOf(logFont, cf.rgbColors, dpi, deviceDpi);
   return true;
 }
 
