@@ -1,66 +1,13 @@
 // The label input box: a modal dialog built in memory, so the program needs
 // no resource script for it.
-#include <initializer_list>
-#include <vector>
-
+#include "platform/dialog_template.h"
 #include "platform/win32_dialogs.h"
 
 namespace tastrix {
 namespace {
 
 enum InputBoxControl : WORD { kPromptId = 100, kFieldId = 101 };
-enum ControlClass : WORD { kButtonClass = 0x0080, kEditClass = 0x0081, kStaticClass = 0x0082 };
 constexpr int kMaxLabelLength = 255;
-
-// Builds a DLGTEMPLATE followed by its items in a WORD buffer. Caption and
-// prompt are set after creation, in the program's 8-bit code page.
-class DialogTemplate {
- public:
-  DialogTemplate(DWORD style, short cx, short cy, const wchar_t* fontName, WORD fontPoints) {
-    appendDwords(style, 0);
-    countAt_ = words_.size();
-    words_.push_back(0);  // item count
-    appendShorts({0, 0, cx, cy});
-    words_.push_back(0);  // no menu
-    words_.push_back(0);  // standard dialog class
-    words_.push_back(0);  // empty title
-    words_.push_back(fontPoints);
-    appendText(fontName);
-  }
-
-  void addItem(DWORD style, short x, short y, short cx, short cy, WORD id, ControlClass kind,
-               const wchar_t* text = L"") {
-    if (words_.size() % 2) words_.push_back(0);  // items start on a DWORD boundary
-    appendDwords(style | WS_CHILD | WS_VISIBLE, 0);
-    appendShorts({x, y, cx, cy});
-    words_.push_back(id);
-    words_.push_back(0xFFFF);
-    words_.push_back(kind);
-    appendText(text);
-    words_.push_back(0);  // no creation data
-    ++words_[countAt_];
-  }
-
-  const DLGTEMPLATE* get() const { return reinterpret_cast<const DLGTEMPLATE*>(words_.data()); }
-
- private:
-  void appendDwords(DWORD a, DWORD b) {
-    for (DWORD d : {a, b}) {
-      words_.push_back(LOWORD(d));
-      words_.push_back(HIWORD(d));
-    }
-  }
-  void appendShorts(std::initializer_list<short> values) {
-    for (short v : values) words_.push_back(static_cast<WORD>(v));
-  }
-  void appendText(const wchar_t* text) {
-    for (; *text; ++text) words_.push_back(static_cast<WORD>(*text));
-    words_.push_back(0);
-  }
-
-  std::vector<WORD> words_;  // heap storage: aligned for the DWORD fields
-  size_t countAt_ = 0;
-};
 
 struct InputBoxState {
   const std::string& caption;
