@@ -313,5 +313,34 @@ TEST_F(ContextMenuCommands, AlignmentAndAboutItemsRunTheirCommands) {
   EXPECT_EQ(dialogs.calls[0].what, "about");
 }
 
+// Needs the picture output commands: each export item must do exactly what
+// the main menu's item does.
+TEST_F(ContextMenuCommands, ExportItemsRunTheMainMenusExportCommands) {
+  startForm();
+  const struct {
+    const char* item;
+    int mainMenuId;
+    bool opensFileDialog;
+  } exports[] = {{"Save Keyboard Layout Bitmap to File\tCtrl+S", ID_Save_Bitmap_to_File, true},
+                 {"Copy Keyboard Layout Bitmap to Window's Clipboard\tCtrl+C", ID_Copy_Bitmap_to_Clipboard, false}};
+  auto seen = [](const std::vector<DialogCall>& calls) {
+    std::vector<std::string> out;
+    for (const DialogCall& c : calls) out.push_back(c.what + "|" + c.caption + "|" + c.text);
+    return out;
+  };
+  for (const auto& e : exports) {
+    dialogs.calls.clear();
+    if (e.opensFileDialog) dialogs.answerFile(false);
+    command(e.mainMenuId);
+    const std::vector<std::string> fromMainMenu = seen(dialogs.calls);
+    ASSERT_FALSE(fromMainMenu.empty()) << e.item;
+
+    dialogs.calls.clear();
+    if (e.opensFileDialog) dialogs.answerFile(false);
+    command(idOf(e.item));
+    EXPECT_EQ(seen(dialogs.calls), fromMainMenu) << e.item;
+  }
+}
+
 }  // namespace
 }  // namespace tastrix::testing
