@@ -101,6 +101,35 @@ TEST_F(FontCommands, CancelChangesNothing) {
   EXPECT_EQ(dialogs.callsOf("chooseFont").size(), 4u);
 }
 
+// Needs the map save and load commands: a font's underline travels through
+// the map file, its strike-out only shows until the map is loaded again.
+TEST_F(FontCommands, UnderlineIsSavedAndStrikeOutIsNot) {
+  startForm();
+  FontSpec styled = model()[model().label0].font;
+  styled.underline = true;
+  styled.strikeOut = true;
+  dialogs.answerFont(true, styled);
+  command(ID_Font_Key_Labels);
+  EXPECT_TRUE(model()[model().keyLabel(27)].font.strikeOut) << "strike-out shows";
+
+  const std::string map = inScratch("styled.zv");
+  dialogs.answerFile(true, map);
+  command(ID_Save_Keyboard_Layout_As);
+  const std::string file = readFile(map);
+  const size_t section = file.find("[Label_0]");
+  ASSERT_NE(section, std::string::npos) << file;
+  const std::string record = file.substr(section, file.find('[', section + 1) - section);
+  EXPECT_NE(record.find("Font.fsUnderline=1"), std::string::npos) << record;
+  EXPECT_EQ(record.find("Strike"), std::string::npos) << record;
+
+  dialogs.answerFile(true, map);
+  command(ID_Load_Keyboard_Layout);
+  const FontSpec loaded = model()[model().keyLabel(27)].font;
+  EXPECT_TRUE(loaded.underline);
+  EXPECT_FALSE(loaded.strikeOut);
+  EXPECT_TRUE(dialogs.scriptUsedUp());
+}
+
 class ColourCommands : public FormTest {
  protected:
   std::vector<Colour> fills(Role role) {
