@@ -13,19 +13,27 @@ struct LabelRange {
   const char* setQuestion;  // the typed text and "\" ?" follow
 };
 
-const LabelRange kFunctionKeyLabels{kFunctionKeys, kFunctionKeys, "Erase all \"Function Key\" Labels ?", "Enter Default Label for all Function Keys",
-                               "Set all Function Keys Labels to \""};
-const LabelRange kMainKeyboardLabels{kMainKeyboard, kMainKeyboard, "Erase all \"Main Keyboard Key\" Labels ?",
-                               "Enter Default Label for all Main Keyboard Keys",
-                               "Set all Main Keyboard Key Labels to \""};
-const LabelRange kCursorControlLabels{kCursorControl, kCursorControl, "Erase all \"Cursor Control Key\" Labels ?",
-                                "Enter Default Label for all Cursor Control Keys",
-                                "Set all Cursor Control Key Labels to \""};
-const LabelRange kNumericKeypadLabels{kNumericKeypad, kNumericKeypad, "Erase all \"Numeric Keypad Key\" Labels ?",
-                                "Enter Default Label for all Numeric Keypad Keys",
-                                "Set all Numeric Keypad Key Labels to \""};
-const LabelRange kAllKeyLabels{1, 50, "Erase ALL Keyboard Key Labels ?", "Enter Default Label for all keys",
-                          "Set ALL Keyboard Key Labels to \""};
+const LabelRange kFunctionKeyLabels{kFunctionKeys, kFunctionKeys,
+                                    "Erase all \"Function Key\" Labels ?",
+                                    "Enter Default Label for all Function Keys",
+                                    "Set all Function Keys Labels to \""};
+const LabelRange kMainKeyboardLabels{kMainKeyboard, kMainKeyboard,
+                                     "Erase all \"Main Keyboard Key\" Labels ?",
+                                     "Enter Default Label for all Main Keyboard Keys",
+                                     "Set all Main Keyboard Key Labels to \""};
+const LabelRange kCursorControlLabels{kCursorControl, kCursorControl,
+                                      "Erase all \"Cursor Control Key\" Labels ?",
+                                      "Enter Default Label for all Cursor Control Keys",
+                                      "Set all Cursor Control Key Labels to \""};
+const LabelRange kNumericKeypadLabels{kNumericKeypad, kNumericKeypad,
+                                      "Erase all \"Numeric Keypad Key\" Labels ?",
+                                      "Enter Default Label for all Numeric Keypad Keys",
+                                      "Set all Numeric Keypad Key Labels to \""};
+// Every key label; the title (99) lies outside.
+const LabelRange kAllKeyLabels{1, 50,
+                               "Erase ALL Keyboard Key Labels ?",
+                               "Enter Default Label for all keys",
+                               "Set ALL Keyboard Key Labels to \""};
 
 bool confirmed(IDialogs& dialogs, const std::string& question) {
   return dialogs.message(MessageKind::Confirmation, question, Buttons::YesNo) == Answer::Yes;
