@@ -111,6 +111,12 @@ LRESULT TMainForm1::handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_KEYDOWN:
       if (onKeyDown(wParam)) return 0;
       return DefWindowProcA(hwnd_, msg, wParam, lParam);
+    case WM_KEYUP:
+      // Releasing the menu key opens the context menu; not every system's
+      // default handling does it.
+      if (wParam != VK_APPS) return DefWindowProcA(hwnd_, msg, wParam, lParam);
+      onContextMenu(-1, -1);
+      return 0;
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN:

@@ -1,7 +1,33 @@
 #include "platform/win32_dialogs.h"
 
-namespace tastrix {
+#include <commdlg.h>
 
-bool Win32Dialogs::chooseFont(FontSpec&, int) { return false; }
+#include "platform/gdi_values.h"
+#include "platform/win32_handles.h"
+
+namespace tastrix {
+namespace {
+
+// The dialog measures sizes on the screen.
+int screenDpi() {
+  WindowDC screen(nullptr);
+  return GetDeviceCaps(screen.get(), LOGPIXELSY);
+}
+
+}  // namespace
+
+bool Win32Dialogs::chooseFont(FontSpec& font, int dpi) {
+  const int deviceDpi = screenDpi();
+  LOGFONTA logFont = logFontOf(font, dpi, deviceDpi);
+  CHOOSEFONTA cf{};
+  cf.lStructSize = sizeof cf;
+  cf.hwndOwner = owner_;
+  cf.lpLogFont = &logFont;
+  cf.Flags = CF_SCREENFONTS | CF_EFFECTS | CF_INITTOLOGFONTSTRUCT;
+  cf.rgbColors = rgbOf(font.colour);
+  if (!ChooseFontA(&cf)) return false;
+  font = fontSpecOf(logFont, cf.rgbColors, dpi, deviceDpi);
+  return true;
+}
 
 }  // namespace tastrix

@@ -1,7 +1,84 @@
+// The label input box: a modal dialog built in memory, so the program needs
+// no resource script for it.
+#include "platform/dialog_template.h"
 #include "platform/win32_dialogs.h"
 
 namespace tastrix {
+namespace {
 
-bool Win32Dialogs::inputBox(const std::string&, const std::string&, std::string&) { return false; }
+enum InputBoxControl : WORD { kPromptId = 100, kFieldId = 101 };
+constexpr int kMaxLabelLength = 255;
+
+struct InputBoxState {
+  const std::string& caption;
+  const std::string& prompt;
+  std::string& text;
+};
+
+std::string windowText(HWND window) {
+  const int length = GetWindowTextLengthA(window);
+  std::string text(static_cast<size_t>(length) + 1, '\0');
+  const int copied = GetWindowTextA(window, text.data(), length + 1);
+  text.resize(static_cast<size_t>(copied));
+  return text;
+}
+
+void centreOnScreen(HWND dialog) {
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  GetMonitorInfoA(MonitorFromWindow(dialog, MONITOR_DEFAULTTOPRIMARY), &monitor);
+  const RECT& screen = monitor.rcWork;
+  RECT box;
+  GetWindowRect(dialog, &box);
+  const int width = box.right - box.left, height = box.bottom - box.top;
+  SetWindowPos(dialog, nullptr, screen.left + (screen.right - screen.left - width) / 2,
+               screen.top + (screen.bottom - screen.top - height) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+}
+
+INT_PTR CALLBACK inputBoxProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
+  switch (msg) {
+    case WM_INITDIALOG: {
+      auto* state = reinterpret_cast<InputBoxState*>(lParam);
+      SetWindowLongPtrA(dialog, DWLP_USER, lParam);
+      SetWindowTextA(dialog, state->caption.c_str());
+      SetDlgItemTextA(dialog, kPromptId, state->prompt.c_str());
+      HWND field = GetDlgItem(dialog, kFieldId);
+      SendMessageA(field, EM_LIMITTEXT, kMaxLabelLength, 0);
+      SetWindowTextA(field, state->text.c_str());
+      SendMessageA(field, EM_SETSEL, 0, -1);
+      centreOnScreen(dialog);
+      SetFocus(field);
+      return FALSE;  // the focus is set
+    }
+    case WM_COMMAND:
+      if (LOWORD(wParam) == IDOK) {
+        auto* state = reinterpret_cast<InputBoxState*>(GetWindowLongPtrA(dialog, DWLP_USER));
+        state->text = windowText(GetDlgItem(dialog, kFieldId));
+        EndDialog(dialog, IDOK);
+        return TRUE;
+      }
+      if (LOWORD(wParam) == IDCANCEL) {  // also Escape and the close box
+        EndDialog(dialog, IDCANCEL);
+        return TRUE;
+      }
+      return FALSE;
+    default:
+      return FALSE;
+  }
+}
+
+}  // namespace
+
+bool Win32Dialogs::inputBox(const std::string& caption, const std::string& prompt, std::string& text) {
+  DialogTemplate box(DS_MODALFRAME | DS_SETFONT | WS_POPUP | WS_CAPTION | WS_SYSMENU, 200, 62, L"MS Shell Dlg", 8);
+  box.addItem(SS_LEFT | SS_NOPREFIX, 7, 7, 186, 9, kPromptId, kStaticClass);
+  box.addItem(ES_LEFT | ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, 7, 18, 186, 12, kFieldId, kEditClass);
+  box.addItem(BS_DEFPUSHBUTTON | WS_TABSTOP, 89, 40, 50, 14, IDOK, kButtonClass, L"OK");
+  box.addItem(BS_PUSHBUTTON | WS_TABSTOP, 143, 40, 50, 14, IDCANCEL, kButtonClass, L"Cancel");
+  InputBoxState state{caption, prompt, text};
+  const INT_PTR result = DialogBoxIndirectParamA(GetModuleHandleA(nullptr), box.get(), owner_, &inputBoxProc,
+                                                 reinterpret_cast<LPARAM>(&state));
+  return result == IDOK;
+}
 
 }  // namespace tastrix

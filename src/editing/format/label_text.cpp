@@ -1,0 +1,22 @@
+#include "editing/format/label_text.h"
+
+namespace tastrix {
+
+std::string SingleLineLabel(const std::string& text) {
+  std::string line;
+  line.reserve(text.size());
+  for (size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c == '\r') {
+      line += ' ';
+      if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
+    } else if (c == '\n') {
+      line += ' ';
+    } else {
+      line += c;
+    }
+  }
+  return line;
+}
+
+}  // namespace tastrix

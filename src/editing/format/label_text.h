@@ -1,0 +1,10 @@
+#pragma once
+#include <string>
+
+namespace tastrix {
+
+// A label is one line of the label list file: every line break in a typed
+// or pasted text (CR LF, CR or LF) becomes one blank.
+std::string SingleLineLabel(const std::string& text);
+
+}  // namespace tastrix

@@ -1,0 +1,41 @@
+#include "platform/gdi_values.h"
+
+#include <cstring>
+
+namespace tastrix {
+
+COLORREF rgbOf(Colour colour) {
+  if (isSystemColour(colour)) return GetSysColor(systemColourIndex(colour));
+  return static_cast<COLORREF>(colour) & 0x00FFFFFF;
+}
+
+LOGFONTA logFontOf(const FontSpec& font, int fontDpi, int deviceDpi) {
+  LOGFONTA lf{};
+  lf.lfHeight = mulDiv(font.height, deviceDpi, fontDpi);
+  lf.lfWeight = font.bold ? FW_BOLD : FW_NORMAL;
+  lf.lfItalic = font.italic;
+  lf.lfUnderline = font.underline;
+  lf.lfStrikeOut = font.strikeOut;
+  lf.lfCharSet = static_cast<BYTE>(font.charset);
+  lf.lfOutPrecision = OUT_DEFAULT_PRECIS;
+  lf.lfClipPrecision = CLIP_DEFAULT_PRECIS;
+  lf.lfQuality = DEFAULT_QUALITY;
+  lf.lfPitchAndFamily = DEFAULT_PITCH;
+  std::strncpy(lf.lfFaceName, font.name.c_str(), LF_FACESIZE - 1);
+  return lf;
+}
+
+FontSpec fontSpecOf(const LOGFONTA& logFont, COLORREF colour, int fontDpi, int deviceDpi) {
+  FontSpec font;
+  font.name = logFont.lfFaceName;
+  font.height = mulDiv(logFont.lfHeight, fontDpi, deviceDpi);
+  font.colour = static_cast<Colour>(colour & 0x00FFFFFF);
+  font.bold = logFont.lfWeight >= FW_BOLD;
+  font.italic = logFont.lfItalic != 0;
+  font.underline = logFont.lfUnderline != 0;
+  font.strikeOut = logFont.lfStrikeOut != 0;
+  font.charset = logFont.lfCharSet;
+  return font;
+}
+
+}  // namespace tastrix

@@ -1,0 +1,19 @@
+#pragma once
+#include <windows.h>
+
+#include "model/colour.h"
+#include "model/font_spec.h"
+
+namespace tastrix {
+
+// The RGB value a colour shows as now: a system colour is looked up.
+COLORREF rgbOf(Colour colour);
+
+// A font description as a LOGFONT for a device of deviceDpi; the font's own
+// heights are at fontDpi.
+LOGFONTA logFontOf(const FontSpec& font, int fontDpi, int deviceDpi);
+
+// The font a LOGFONT and a text colour describe, with its height at fontDpi.
+FontSpec fontSpecOf(const LOGFONTA& logFont, COLORREF colour, int fontDpi, int deviceDpi);
+
+}  // namespace tastrix

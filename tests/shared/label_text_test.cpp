@@ -1,0 +1,23 @@
+#include <gtest/gtest.h>
+
+#include "editing/format/label_text.h"
+
+namespace tastrix {
+namespace {
+
+TEST(SingleLineLabel, EveryKindOfLineBreakBecomesOneBlank) {
+  EXPECT_EQ(SingleLineLabel("Save\r\nfile"), "Save file");
+  EXPECT_EQ(SingleLineLabel("Save\nfile"), "Save file");
+  EXPECT_EQ(SingleLineLabel("Save\rfile"), "Save file");
+  EXPECT_EQ(SingleLineLabel("a\n\rb"), "a  b");  // LF then CR: two breaks
+  EXPECT_EQ(SingleLineLabel("a\r\n\r\nb"), "a  b");
+  EXPECT_EQ(SingleLineLabel("\r\nend\n"), " end ");
+}
+
+TEST(SingleLineLabel, OneLineTextsStayAsTyped) {
+  EXPECT_EQ(SingleLineLabel(""), "");
+  EXPECT_EQ(SingleLineLabel("  &Copy\tall  "), "  &Copy\tall  ");
+}
+
+}  // namespace
+}  // namespace tastrix

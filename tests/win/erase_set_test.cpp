@@ -1,0 +1,158 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "model/tag_walks.h"
+#include "support/form_fixture.h"
+
+namespace tastrix::testing {
+namespace {
+
+struct GroupCommand {
+  int eraseId, setId;
+  int lo, hi;  // key label tags covered
+  const char* eraseQuestion;
+  const char* setCaption;
+  const char* setQuestionStart;
+};
+
+const std::vector<GroupCommand> kCommands = {
+    {ID_Erase_Function_Keys, ID_Set_Function_Keys, 1, 1, "Erase all \"Function Key\" Labels ?",
+     "Enter Default Label for all Function Keys", "Set all Function Keys Labels to \""},
+    {ID_Erase_Main_Keyboard, ID_Set_Main_Keyboard, 2, 2, "Erase all \"Main Keyboard Key\" Labels ?",
+     "Enter Default Label for all Main Keyboard Keys", "Set all Main Keyboard Key Labels to \""},
+    {ID_Erase_Cursor_Control, ID_Set_Cursor_Control, 3, 3, "Erase all \"Cursor Control Key\" Labels ?",
+     "Enter Default Label for all Cursor Control Keys", "Set all Cursor Control Key Labels to \""},
+    {ID_Erase_Numeric_Keypad, ID_Set_Numeric_Keypad, 4, 4, "Erase all \"Numeric Keypad Key\" Labels ?",
+     "Enter Default Label for all Numeric Keypad Keys", "Set all Numeric Keypad Key Labels to \""},
+    {ID_Erase_All, ID_Set_All, 1, 4, "Erase ALL Keyboard Key Labels ?", "Enter Default Label for all keys",
+     "Set ALL Keyboard Key Labels to \""},
+};
+
+class EraseSet : public FormTest {
+ protected:
+  // Every key label numbered by its position, so any stray change shows.
+  void numberEveryLabel() {
+    for (int p = 1; p <= kKeyCount; ++p) model()[model().keyLabel(p)].caption = "k" + std::to_string(p);
+    model()[model().mapTitle].caption = "My map";
+    model().changed = false;
+  }
+  // Checks that the labels with a tag in lo..hi read `inside` and all the
+  // others still carry their numbers.
+  void expectLabels(int lo, int hi, const std::string& inside, const std::string& context) {
+    int covered = 0;
+    for (int p = 1; p <= kKeyCount; ++p) {
+      const Component& label = model()[model().keyLabel(p)];
+      const bool in = label.tag >= lo && label.tag <= hi;
+      covered += in;
+      EXPECT_EQ(label.caption, in ? inside : "k" + std::to_string(p)) << context << ", key " << p;
+    }
+    static const int kCounts[] = {0, 13, 61, 10, 17};
+    int expectedCount = 0;
+    for (int g = lo; g <= hi; ++g) expectedCount += kCounts[g];
+    EXPECT_EQ(covered, expectedCount) << context;
+    EXPECT_EQ(model()[model().mapTitle].caption, "My map") << context;
+    for (int p = 1; p <= kKeyCount; ++p) ASSERT_NE(model()[model().keyName(p)].caption, inside) << context;
+  }
+  void expectConfirmation(const DialogCall& call, const std::string& text) {
+    EXPECT_EQ(call.what, "message");
+    EXPECT_EQ(call.kind, MessageKind::Confirmation);
+    EXPECT_EQ(call.caption, "Confirm");
+    EXPECT_EQ(call.buttons, Buttons::YesNo);
+    EXPECT_EQ(call.text, text);
+  }
+};
+
+TEST_F(EraseSet, EveryEraseCommandAsksAndErasesOnlyItsGroupOnYes) {
+  startForm();
+  for (const GroupCommand& c : kCommands) {
+    numberEveryLabel();
+    dialogs.calls.clear();
+    dialogs.answerMessage(Answer::No);
+    command(c.eraseId);
+    ASSERT_EQ(dialogs.calls.size(), 1u) << c.eraseQuestion;
+    expectConfirmation(dialogs.calls[0], c.eraseQuestion);
+    expectLabels(0, -1, "", std::string("No to ") + c.eraseQuestion);
+    EXPECT_FALSE(model().changed) << c.eraseQuestion;
+
+    dialogs.calls.clear();
+    dialogs.answerMessage(Answer::Yes);
+    command(c.eraseId);
+    ASSERT_EQ(dialogs.calls.size(), 1u) << c.eraseQuestion;
+    expectConfirmation(dialogs.calls[0], c.eraseQuestion);
+    expectLabels(c.lo, c.hi, "", std::string("Yes to ") + c.eraseQuestion);
+    EXPECT_TRUE(model().changed) << c.eraseQuestion;
+  }
+}
+
+TEST_F(EraseSet, ErasingAnAlreadyEmptyGroupStillMarksTheMapChanged) {
+  startForm();
+  SetLabelTexts(model(), "", 3, 3);
+  model().changed = false;
+  dialogs.answerMessage(Answer::Yes);
+  command(ID_Erase_Cursor_Control);
+  EXPECT_TRUE(model().changed);
+}
+
+TEST_F(EraseSet, EverySetCommandAsksForTheTextThenConfirmsIt) {
+  startForm();
+  for (const GroupCommand& c : kCommands) {
+    numberEveryLabel();
+    dialogs.calls.clear();
+    dialogs.answerInput(false, "never used");
+    command(c.setId);
+    ASSERT_EQ(dialogs.calls.size(), 1u) << "Cancel shows no confirmation: " << c.setCaption;
+    EXPECT_EQ(dialogs.calls[0].what, "inputBox");
+    EXPECT_EQ(dialogs.calls[0].caption, c.setCaption);
+    EXPECT_EQ(dialogs.calls[0].text, "Enter:");
+    EXPECT_EQ(dialogs.calls[0].initial, "Key Label");
+    expectLabels(0, -1, "", std::string("Cancel in ") + c.setCaption);
+    EXPECT_FALSE(model().changed);
+
+    dialogs.calls.clear();
+    dialogs.answerInput(true, " Macro ");
+    dialogs.answerMessage(Answer::No);
+    command(c.setId);
+    ASSERT_EQ(dialogs.calls.size(), 2u) << c.setCaption;
+    expectConfirmation(dialogs.calls[1], std::string(c.setQuestionStart) + " Macro \" ?");
+    expectLabels(0, -1, "", std::string("No after ") + c.setCaption);
+    EXPECT_FALSE(model().changed);
+
+    dialogs.calls.clear();
+    dialogs.answerInput(true, " Macro ");
+    dialogs.answerMessage(Answer::Yes);
+    command(c.setId);
+    ASSERT_EQ(dialogs.calls.size(), 2u) << c.setCaption;
+    EXPECT_EQ(dialogs.calls[0].initial, "Key Label") << "starts again from the default text";
+    expectConfirmation(dialogs.calls[1], std::string(c.setQuestionStart) + " Macro \" ?");
+    expectLabels(c.lo, c.hi, " Macro ", std::string("Yes after ") + c.setCaption);
+    EXPECT_TRUE(model().changed);
+  }
+}
+
+TEST_F(EraseSet, AnEmptyTextSetsBlankLabelsLikeErase) {
+  startForm();
+  numberEveryLabel();
+  dialogs.answerInput(true, "");
+  dialogs.answerMessage(Answer::Yes);
+  command(ID_Set_Numeric_Keypad);
+  ASSERT_EQ(dialogs.calls.size(), 2u);
+  EXPECT_EQ(dialogs.calls[1].text, "Set all Numeric Keypad Key Labels to \"\" ?");
+  expectLabels(4, 4, "", "empty set text");
+  EXPECT_TRUE(model().changed);
+}
+
+TEST_F(EraseSet, APastedMultiLineTextIsSetAsOneLine) {
+  startForm();
+  numberEveryLabel();
+  dialogs.answerInput(true, "Step\r\ninto");
+  dialogs.answerMessage(Answer::Yes);
+  command(ID_Set_Function_Keys);
+  ASSERT_EQ(dialogs.calls.size(), 2u);
+  EXPECT_EQ(dialogs.calls[1].text, "Set all Function Keys Labels to \"Step into\" ?");
+  expectLabels(1, 1, "Step into", "pasted text");
+}
+
+}  // namespace
+}  // namespace tastrix::testing

@@ -1,0 +1,324 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <functional>
+#include <string>
+
+#include "modal_probe.h"
+#include "platform/win32_dialogs.h"
+#include "support/form_fixture.h"
+
+namespace tastrix::testing {
+namespace {
+
+constexpr int kQ = 27;      // label position of the "Q" key
+constexpr int kW = 26;      // "W", its neighbour
+constexpr int kIns = 75;    // cursor control "Ins"
+constexpr int kEsc = 62;    // function keys "Esc"
+constexpr int kNum = 85;    // numeric keypad "Num"
+
+class LabelEditing : public FormTest {
+ protected:
+  // A left click at the middle of a key's label box, as the user sees it.
+  void clickKeyLabel(int position) {
+    const POINT p = centreOf(model().keyLabel(position));
+    click(p.x, p.y);
+  }
+  std::string label(int position) { return model()[model().keyLabel(position)].caption; }
+};
+
+TEST_F(LabelEditing, ClickOnAKeyOpensTheBoxAndOkWritesTheLabel) {
+  startForm();
+  dialogs.answerInput(true, "Quit");
+  clickKeyLabel(kQ);
+
+  ASSERT_EQ(dialogs.calls.size(), 1u);
+  EXPECT_EQ(dialogs.calls[0].what, "inputBox");
+  EXPECT_EQ(dialogs.calls[0].caption, "Enter new label for this key");
+  EXPECT_EQ(dialogs.calls[0].text, "Enter:");
+  EXPECT_EQ(dialogs.calls[0].initial, "Key Label");
+  EXPECT_EQ(label(kQ), "Quit");
+  EXPECT_EQ(label(kW), "Key Label");
+  EXPECT_TRUE(model().changed);
+  EXPECT_EQ(model().recordedGroup, 1);
+}
+
+TEST_F(LabelEditing, CancelAndUnchangedOkLeaveLabelAndFlag) {
+  startForm();
+  dialogs.answerInput(false, "ignored");
+  clickKeyLabel(kQ);
+  EXPECT_EQ(label(kQ), "Key Label");
+  EXPECT_FALSE(model().changed);
+
+  dialogs.answerInput(true, "Key Label");
+  clickKeyLabel(kQ);
+  EXPECT_EQ(label(kQ), "Key Label");
+  EXPECT_FALSE(model().changed);
+  EXPECT_EQ(dialogs.callsOf("inputBox").size(), 2u);
+}
+
+TEST_F(LabelEditing, EmptyFieldBlanksTheKeyAndCountsAsAChange) {
+  startForm();
+  dialogs.answerInput(true, "");
+  clickKeyLabel(kQ);
+  EXPECT_EQ(label(kQ), "");
+  EXPECT_TRUE(model().changed);
+
+  // Opening it again shows the empty text; OK on it changes nothing more.
+  model().changed = false;
+  dialogs.answerInput(true, "");
+  clickKeyLabel(kQ);
+  EXPECT_EQ(dialogs.calls.back().initial, "");
+  EXPECT_FALSE(model().changed);
+}
+
+TEST_F(LabelEditing, ACaseOnlyChangeIsAChange) {
+  startForm();
+  dialogs.answerInput(true, "Key label");
+  clickKeyLabel(kQ);
+  EXPECT_EQ(label(kQ), "Key label");
+  EXPECT_TRUE(model().changed);
+}
+
+TEST_F(LabelEditing, AmpersandsAndBlanksAreKeptAsTyped) {
+  startForm();
+  dialogs.answerInput(true, " &Quit && go ");
+  clickKeyLabel(kQ);
+  EXPECT_EQ(label(kQ), " &Quit && go ");
+}
+
+TEST_F(LabelEditing, PastedLineBreaksBecomeBlanks) {
+  startForm();
+  dialogs.answerInput(true, "Open\r\nfile\nnow\rplease");
+  clickKeyLabel(kQ);
+  EXPECT_EQ(label(kQ), "Open file now please");
+  EXPECT_TRUE(model().changed);
+}
+
+TEST_F(LabelEditing, TheTitleIsEditedWithTheSameBoxWhenScrolledIntoView) {
+  startForm();
+  // The title lies right of the function keys, beyond the first screenful.
+  form().setScrollPosition(model().scrollRange());
+  ASSERT_GT(form().scrollPosition(), 0);
+  const POINT p = centreOf(model().mapTitle);
+  ASSERT_GE(p.x, 0);
+  ASSERT_LT(p.x, form().clientWidth());
+
+  dialogs.answerInput(true, "Editor keys");
+  click(p.x, p.y);
+  ASSERT_EQ(dialogs.calls.size(), 1u);
+  EXPECT_EQ(dialogs.calls[0].caption, "Enter new label for this key");
+  EXPECT_EQ(dialogs.calls[0].text, "Enter:");
+  EXPECT_EQ(dialogs.calls[0].initial, "Untitled keyboard Map");
+  EXPECT_EQ(model()[model().mapTitle].caption, "Editor keys");
+  EXPECT_TRUE(model().changed);
+  EXPECT_EQ(model().recordedGroup, 4);
+}
+
+TEST_F(LabelEditing, ScrolledClicksReachTheKeyUnderTheMouse) {
+  startForm();
+  form().setScrollPosition(400);
+  ASSERT_EQ(form().scrollPosition(), 400);
+  // "Ins" of the cursor control group, at its place in the scrolled window.
+  const Rect ins = model().clientRect(model().keyLabel(kIns));
+  const int x = ins.left + ins.width / 2 - 400, y = ins.top + ins.height / 2;
+  dialogs.answerInput(true, "Insert");
+  click(x, y);
+  EXPECT_EQ(label(kIns), "Insert");
+  EXPECT_EQ(model().recordedGroup, 2);
+}
+
+TEST_F(LabelEditing, PressAndReleaseOnDifferentKeysIsNoClick) {
+  startForm();
+  const POINT q = centreOf(model().keyLabel(kQ));
+  const POINT w = centreOf(model().keyLabel(kW));
+  press(q.x, q.y);
+  release(w.x, w.y);
+  EXPECT_TRUE(dialogs.calls.empty());
+  EXPECT_EQ(model().recordedGroup, 1);
+}
+
+class GroupRecording : public FormTest {
+ protected:
+  // A press on the strip of window background between the function keys
+  // and the main keyboard.
+  void pressBackground() {
+    const Rect functionKeys = model().clientRect(model().groupBox(kFunctionKeys));
+    const Rect mainKeys = model().clientRect(model().groupBox(kMainKeyboard));
+    ASSERT_GT(mainKeys.top, functionKeys.bottom());
+    click(100, functionKeys.bottom() + (mainKeys.top - functionKeys.bottom()) / 2);
+  }
+};
+
+TEST_F(GroupRecording, LegendAndRimOfAKeyRecordItsGroupAndOpenNothing) {
+  startForm();
+  const Rect legend = model().clientRect(model().keyName(kQ));
+  click(legend.left + legend.width / 2, legend.top + 2);
+  EXPECT_EQ(model().recordedGroup, 1);
+
+  pressBackground();
+  ASSERT_EQ(model().recordedGroup, -1);
+  const Rect rim = model().clientRect(model().borderShape(kQ));
+  click(rim.left + 1, rim.top + rim.height / 2);
+  EXPECT_EQ(model().recordedGroup, 1);
+
+  pressBackground();
+  ASSERT_EQ(model().recordedGroup, -1);
+  const Rect face = model().clientRect(model().faceShape(kQ));
+  click(face.left + 2, face.bottom() - 2);
+  EXPECT_EQ(model().recordedGroup, 1);
+  EXPECT_TRUE(dialogs.calls.empty());
+  EXPECT_FALSE(model().changed);
+}
+
+TEST_F(GroupRecording, EveryButtonRecordsTheGroupOfEachArea) {
+  startForm();
+  const POINT esc = centreOf(model().keyLabel(kEsc));
+  press(esc.x, esc.y, 'R');
+  EXPECT_EQ(model().recordedGroup, 0);
+
+  const Rect box = model().clientRect(model().groupBox(kMainKeyboard));
+  press(box.left + 2, box.bottom() - 2, 'M');  // the group's own frame, below its keys
+  EXPECT_EQ(model().recordedGroup, 1);
+
+  form().setScrollPosition(model().scrollRange());
+  const POINT ins = centreOf(model().keyName(kIns));
+  press(ins.x, ins.y, 'M');
+  EXPECT_EQ(model().recordedGroup, 2);
+  const POINT num = centreOf(model().faceShape(kNum));
+  press(num.x, num.y, 'R');
+  EXPECT_EQ(model().recordedGroup, 3);
+  const POINT title = centreOf(model().mapTitle);
+  press(title.x, title.y, 'R');
+  EXPECT_EQ(model().recordedGroup, 4);
+  EXPECT_TRUE(dialogs.calls.empty());
+}
+
+TEST_F(GroupRecording, TheBackgroundBetweenGroupsRecordsNothing) {
+  startForm();
+  const POINT q = centreOf(model().keyLabel(kQ));
+  press(q.x, q.y, 'M');
+  ASSERT_EQ(model().recordedGroup, 1);
+  pressBackground();
+  EXPECT_EQ(model().recordedGroup, -1);
+  EXPECT_TRUE(dialogs.calls.empty());
+}
+
+constexpr const char* kBoxCaption = "Enter new label for this key";
+
+// The real label input box, worked as a user would: keys go to its field.
+class RealInputBox : public FormTest {
+ protected:
+  void SetUp() override {
+    FormTest::SetUp();
+    startForm();
+    real.setOwner(hwnd());
+  }
+  // Opens the box with the text; `user` acts on it once it shows.
+  bool open(std::string& text, const std::function<void(HWND box, HWND field)>& user) {
+    ModalProbe probe([&] {
+      HWND box = findDialog(kBoxCaption);
+      if (!box) return false;
+      user(box, FindWindowExA(box, nullptr, "Edit", nullptr));
+      return true;
+    });
+    const bool ok = real.inputBox(kBoxCaption, "Enter:", text);
+    EXPECT_TRUE(probe.finished()) << "the input box never showed";
+    return ok;
+  }
+  static void type(HWND field, const std::string& keys) {
+    for (char c : keys) PostMessageA(field, WM_CHAR, static_cast<unsigned char>(c), 0);
+  }
+  static void key(HWND field, WPARAM virtualKey) { PostMessageA(field, WM_KEYDOWN, virtualKey, 0); }
+
+  Win32Dialogs real;
+};
+
+TEST_F(RealInputBox, ShowsPromptAndSelectedTextCentredWithFocusInTheField) {
+  struct Seen {
+    std::string prompt, field, ok, cancel;
+    DWORD selStart = 99, selEnd = 99;
+    bool focusInField = false;
+    LRESULT limit = 0, defaultId = 0;
+    HWND owner = nullptr;
+    RECT box{}, screen{};
+  } seen;
+  std::string text = "Key Label";
+  const bool ok = open(text, [&](HWND box, HWND field) {
+    seen.prompt = textOf(FindWindowExA(box, nullptr, "Static", nullptr));
+    seen.field = textOf(field);
+    SendMessageA(field, EM_GETSEL, reinterpret_cast<WPARAM>(&seen.selStart), reinterpret_cast<LPARAM>(&seen.selEnd));
+    seen.focusInField = GetFocus() == field;
+    seen.limit = SendMessageA(field, EM_GETLIMITTEXT, 0, 0);
+    seen.ok = textOf(GetDlgItem(box, IDOK));
+    seen.cancel = textOf(GetDlgItem(box, IDCANCEL));
+    seen.defaultId = LOWORD(SendMessageA(box, DM_GETDEFID, 0, 0));
+    seen.owner = GetWindow(box, GW_OWNER);
+    GetWindowRect(box, &seen.box);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoA(MonitorFromWindow(box, MONITOR_DEFAULTTOPRIMARY), &monitor);
+    seen.screen = monitor.rcWork;
+    key(field, VK_ESCAPE);
+  });
+  EXPECT_FALSE(ok);
+  EXPECT_EQ(text, "Key Label");
+  EXPECT_EQ(seen.prompt, "Enter:");
+  EXPECT_EQ(seen.field, "Key Label");
+  EXPECT_EQ(seen.selStart, 0u);
+  EXPECT_EQ(seen.selEnd, 9u);
+  EXPECT_TRUE(seen.focusInField);
+  EXPECT_EQ(seen.limit, 255);
+  EXPECT_EQ(seen.ok, "OK");
+  EXPECT_EQ(seen.cancel, "Cancel");
+  EXPECT_EQ(seen.defaultId, IDOK);
+  EXPECT_EQ(seen.owner, hwnd());
+  EXPECT_LE(std::abs((seen.box.left + seen.box.right) - (seen.screen.left + seen.screen.right)), 1);
+  EXPECT_LE(std::abs((seen.box.top + seen.box.bottom) - (seen.screen.top + seen.screen.bottom)), 1);
+}
+
+TEST_F(RealInputBox, TypingReplacesTheSelectionAndEnterChoosesOk) {
+  std::string text = "Key Label";
+  const bool ok = open(text, [](HWND, HWND field) {
+    type(field, "Copy");
+    key(field, VK_RETURN);
+  });
+  EXPECT_TRUE(ok);
+  EXPECT_EQ(text, "Copy");
+}
+
+TEST_F(RealInputBox, EscapeCancelButtonAndCloseBoxAllCancel) {
+  std::string text = "Key Label";
+  EXPECT_FALSE(open(text, [](HWND, HWND field) {
+    type(field, "lost");
+    key(field, VK_ESCAPE);
+  }));
+  EXPECT_FALSE(open(text, [](HWND box, HWND field) {
+    type(field, "lost");
+    PostMessageA(GetDlgItem(box, IDCANCEL), BM_CLICK, 0, 0);
+  }));
+  EXPECT_FALSE(open(text, [](HWND box, HWND field) {
+    type(field, "lost");
+    PostMessageA(box, WM_SYSCOMMAND, SC_CLOSE, 0);
+  }));
+  EXPECT_EQ(text, "Key Label");
+}
+
+TEST_F(RealInputBox, TheFieldTakesAtMost255Characters) {
+  std::string text = "Key Label";
+  EXPECT_TRUE(open(text, [](HWND, HWND field) {
+    type(field, std::string(300, 'x'));
+    key(field, VK_RETURN);
+  }));
+  EXPECT_EQ(text, std::string(255, 'x'));
+}
+
+TEST_F(RealInputBox, ALongerLabelFromAFileComesBackWhole) {
+  const std::string longLabel(400, 'k');
+  std::string text = longLabel;
+  EXPECT_TRUE(open(text, [](HWND box, HWND) { PostMessageA(GetDlgItem(box, IDOK), BM_CLICK, 0, 0); }));
+  EXPECT_EQ(text, longLabel);
+}
+
+}  // namespace
+}  // namespace tastrix::testing

@@ -1,0 +1,98 @@
+#pragma once
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+namespace tastrix::testing {
+
+// Runs a step on a thread timer while a modal loop (dialog box or menu) of
+// this thread is open, until the step reports it is done. If it never does,
+// the probe gives up after a few seconds and closes whatever is open, so a
+// failing test ends instead of hanging.
+class ModalProbe {
+ public:
+  explicit ModalProbe(std::function<bool()> step, DWORD timeoutMs = 5000) {
+    active() = this;
+    step_ = std::move(step);
+    deadline_ = GetTickCount() + timeoutMs;
+    timer_ = SetTimer(nullptr, 0, 20, &ModalProbe::tick);
+  }
+  ~ModalProbe() {
+    if (timer_) KillTimer(nullptr, timer_);
+    active() = nullptr;
+  }
+  ModalProbe(const ModalProbe&) = delete;
+  ModalProbe& operator=(const ModalProbe&) = delete;
+
+  bool finished() const { return done_; }
+  bool timedOut() const { return timedOut_; }
+
+ private:
+  static ModalProbe*& active() {
+    static ModalProbe* probe = nullptr;
+    return probe;
+  }
+  static void CALLBACK tick(HWND, UINT, UINT_PTR, DWORD) {
+    ModalProbe* probe = active();
+    if (!probe || probe->done_ || probe->timedOut_) return;
+    if (probe->step_()) {
+      probe->done_ = true;
+    } else if (static_cast<LONG>(GetTickCount() - probe->deadline_) > 0) {
+      probe->timedOut_ = true;
+      closeEverythingOpen();
+    }
+  }
+  static void closeEverythingOpen() {
+    EndMenu();
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM) -> BOOL {
+          char name[16] = {};
+          GetClassNameA(window, name, sizeof name);
+          if (std::string(name) == "#32770") PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
+          return TRUE;
+        },
+        0);
+  }
+
+  std::function<bool()> step_;
+  DWORD deadline_ = 0;
+  UINT_PTR timer_ = 0;
+  bool done_ = false;
+  bool timedOut_ = false;
+};
+
+// The visible dialog box of this thread whose caption is given (any caption
+// when empty), or nullptr.
+inline HWND findDialog(const std::string& caption = "") {
+  struct Search {
+    std::string caption;
+    HWND found = nullptr;
+  } search{caption};
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND window, LPARAM param) -> BOOL {
+        auto* s = reinterpret_cast<Search*>(param);
+        char name[16] = {}, text[256] = {};
+        GetClassNameA(window, name, sizeof name);
+        GetWindowTextA(window, text, sizeof text);
+        if (std::string(name) == "#32770" && IsWindowVisible(window) &&
+            (s->caption.empty() || s->caption == text)) {
+          s->found = window;
+          return FALSE;
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+inline std::string textOf(HWND window) {
+  const int length = GetWindowTextLengthA(window);
+  std::string text(static_cast<size_t>(length) + 1, '\0');
+  text.resize(static_cast<size_t>(GetWindowTextA(window, text.data(), length + 1)));
+  return text;
+}
+
+}  // namespace tastrix::testing

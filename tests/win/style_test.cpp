@@ -1,0 +1,371 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "model/tag_walks.h"
+#include "modal_probe.h"
+#include "platform/gdi_values.h"
+#include "platform/win32_dialogs.h"
+#include "support/form_fixture.h"
+
+namespace tastrix::testing {
+namespace {
+
+FontSpec chosenFont() {
+  FontSpec f;
+  f.name = "Liberation Serif";
+  f.height = -21;
+  f.colour = 0x00123456;
+  f.bold = true;
+  f.italic = true;
+  f.underline = true;
+  f.strikeOut = true;
+  f.charset = 0;
+  return f;
+}
+
+struct FontCommandCase {
+  const char* name;
+  int id;
+  int (*seed)(const FormModel&);
+  std::function<bool(const FormModel&, int)> isTarget;
+  int targetCount;
+  bool marksChanged;
+};
+
+const std::vector<FontCommandCase>& fontCommands() {
+  static const std::vector<FontCommandCase> cases = {
+      {"map title", ID_Font_Map_Title, [](const FormModel& m) { return m.mapTitle; },
+       [](const FormModel& m, int i) { return i == m.mapTitle; }, 1, true},
+      {"group names", ID_Font_Group_Names, [](const FormModel& m) { return m.groupBox(kFunctionKeys); },
+       [](const FormModel& m, int i) { return m[i].kind == Kind::GroupBox; }, 4, true},
+      {"key names", ID_Font_Key_Names, [](const FormModel& m) { return m.nameLabel0; },
+       [](const FormModel& m, int i) { return m[i].role == Role::KeyName; }, 101, false},
+      {"key labels", ID_Font_Key_Labels, [](const FormModel& m) { return m.label0; },
+       [](const FormModel& m, int i) { return m[i].role == Role::KeyLabel; }, 101, false},
+  };
+  return cases;
+}
+
+class FontCommands : public FormTest {
+ protected:
+  std::vector<FontSpec> fonts() {
+    std::vector<FontSpec> out;
+    for (const Component& c : model().components) out.push_back(c.font);
+    return out;
+  }
+};
+
+TEST_F(FontCommands, EachChangesExactlyItsTargetsAndTheFlagAsItShould) {
+  startForm();
+  for (const FontCommandCase& c : fontCommands()) {
+    for (const bool changedBefore : {false, true}) {
+      const std::vector<FontSpec> before = fonts();
+      model().changed = changedBefore;
+      dialogs.calls.clear();
+      dialogs.answerFont(true, chosenFont());
+      command(c.id);
+
+      ASSERT_EQ(dialogs.calls.size(), 1u) << c.name;
+      EXPECT_EQ(dialogs.calls[0].what, "chooseFont") << c.name;
+      EXPECT_EQ(dialogs.calls[0].font, before[static_cast<size_t>(c.seed(model()))]) << c.name << ": seed";
+      EXPECT_EQ(dialogs.calls[0].dpi, model().dpi) << c.name;
+      int targets = 0;
+      for (int i = 0; i < static_cast<int>(model().components.size()); ++i) {
+        if (c.isTarget(model(), i)) {
+          ++targets;
+          EXPECT_EQ(model()[i].font, chosenFont()) << c.name << ": " << model()[i].name << " " << i;
+        } else {
+          EXPECT_EQ(model()[i].font, before[static_cast<size_t>(i)]) << c.name << ": " << model()[i].name << " " << i;
+        }
+      }
+      EXPECT_EQ(model().changed, changedBefore || c.marksChanged) << c.name;
+      // Put the old fonts back for the next round.
+      for (size_t i = 0; i < before.size(); ++i) model().components[i].font = before[i];
+      EXPECT_EQ(targets, c.targetCount) << c.name;
+    }
+  }
+}
+
+TEST_F(FontCommands, CancelChangesNothing) {
+  startForm();
+  const std::vector<FontSpec> before = fonts();
+  for (const FontCommandCase& c : fontCommands()) {
+    dialogs.answerFont(false, chosenFont());
+    command(c.id);
+    EXPECT_TRUE(fonts() == before) << c.name;
+    EXPECT_FALSE(model().changed) << c.name;
+  }
+  EXPECT_EQ(dialogs.callsOf("chooseFont").size(), 4u);
+}
+
+// Needs the map save and load commands: a font's underline travels through
+// the map file, its strike-out only shows until the map is loaded again.
+TEST_F(FontCommands, UnderlineIsSavedAndStrikeOutIsNot) {
+  startForm();
+  FontSpec styled = model()[model().label0].font;
+  styled.underline = true;
+  styled.strikeOut = true;
+  dialogs.answerFont(true, styled);
+  command(ID_Font_Key_Labels);
+  EXPECT_TRUE(model()[model().keyLabel(27)].font.strikeOut) << "strike-out shows";
+
+  const std::string map = inScratch("styled.zv");
+  dialogs.answerFile(true, map);
+  command(ID_Save_Keyboard_Layout_As);
+  const std::string file = readFile(map);
+  const size_t section = file.find("[Label_0]");
+  ASSERT_NE(section, std::string::npos) << file;
+  const std::string record = file.substr(section, file.find('[', section + 1) - section);
+  EXPECT_NE(record.find("Font.fsUnderline=1"), std::string::npos) << record;
+  EXPECT_EQ(record.find("Strike"), std::string::npos) << record;
+
+  dialogs.answerFile(true, map);
+  command(ID_Load_Keyboard_Layout);
+  const FontSpec loaded = model()[model().keyLabel(27)].font;
+  EXPECT_TRUE(loaded.underline);
+  EXPECT_FALSE(loaded.strikeOut);
+  EXPECT_TRUE(dialogs.scriptUsedUp());
+}
+
+class ColourCommands : public FormTest {
+ protected:
+  std::vector<Colour> fills(Role role) {
+    std::vector<Colour> out;
+    for (const Component& c : model().components)
+      if (c.role == role) out.push_back(c.fill);
+    return out;
+  }
+};
+
+TEST_F(ColourCommands, KeyColourPaintsEveryFaceAndLeavesTheBorders) {
+  startForm();
+  SetShapeColours(model(), 0x00E0E0E0, 0, 0);
+  SetShapeColours(model(), kBtnFace, 1, 1);
+  model().changed = false;
+
+  dialogs.answerColour(false, 0x000000FF);
+  command(ID_Key_Colour);
+  EXPECT_EQ(fills(Role::FaceShape), std::vector<Colour>(101, 0x00E0E0E0));
+  EXPECT_FALSE(model().changed);
+
+  dialogs.answerColour(true, 0x00336699);
+  command(ID_Key_Colour);
+  const auto colourCalls = dialogs.callsOf("chooseColour");
+  ASSERT_EQ(colourCalls.size(), 2u);
+  EXPECT_EQ(colourCalls[0].colour, 0x00E0E0E0);
+  EXPECT_EQ(colourCalls[1].colour, 0x00E0E0E0);
+  EXPECT_EQ(fills(Role::FaceShape), std::vector<Colour>(101, 0x00336699));
+  EXPECT_EQ(fills(Role::BorderShape), std::vector<Colour>(101, kBtnFace));
+  EXPECT_TRUE(model().changed);
+}
+
+TEST_F(ColourCommands, BorderColourIsSeededWithASystemColourAndPaintsEveryRim) {
+  startForm();
+  SetShapeColours(model(), kWhite, 0, 0);
+  SetShapeColours(model(), kBtnFace, 1, 1);
+  model().changed = false;
+
+  dialogs.answerColour(false, 0x0000FF00);
+  command(ID_Key_Border_Colour);
+  EXPECT_EQ(fills(Role::BorderShape), std::vector<Colour>(101, kBtnFace));
+  EXPECT_FALSE(model().changed);
+
+  dialogs.answerColour(true, 0x0000FF00);
+  command(ID_Key_Border_Colour);
+  const auto colourCalls = dialogs.callsOf("chooseColour");
+  ASSERT_EQ(colourCalls.size(), 2u);
+  EXPECT_EQ(colourCalls[0].colour, kBtnFace);
+  EXPECT_EQ(colourCalls[1].colour, kBtnFace);
+  EXPECT_EQ(fills(Role::BorderShape), std::vector<Colour>(101, 0x0000FF00));
+  EXPECT_EQ(fills(Role::FaceShape), std::vector<Colour>(101, kWhite));
+  EXPECT_TRUE(model().changed);
+}
+
+class Alignment : public FormTest {
+ protected:
+  std::vector<int> layouts(Role role) {
+    std::vector<int> out;
+    for (const Component& c : model().components)
+      if (c.role == role) out.push_back(c.layout);
+    return out;
+  }
+};
+
+TEST_F(Alignment, EachCommandPlacesEveryKeyLabelAndTheTitle) {
+  startForm();
+  const std::vector<int> keyNames = layouts(Role::KeyName);
+  const std::vector<int> notice = layouts(Role::Notice);
+  const struct {
+    int id, value;
+  } commands[] = {{ID_Align_Bottom, kLayoutBottom}, {ID_Align_Top, kLayoutTop}, {ID_Align_Center, kLayoutCenter}};
+  for (const auto& c : commands) {
+    model().changed = false;
+    command(c.id);
+    EXPECT_EQ(layouts(Role::KeyLabel), std::vector<int>(101, c.value)) << c.value;
+    EXPECT_EQ(model()[model().mapTitle].layout, c.value);
+    EXPECT_EQ(model().alignmentIndex, c.value);
+    EXPECT_TRUE(model().changed);
+    EXPECT_EQ(layouts(Role::KeyName), keyNames);
+    EXPECT_EQ(layouts(Role::Notice), notice);
+  }
+  EXPECT_TRUE(dialogs.calls.empty());
+}
+
+TEST_F(Alignment, TopAgainOnASavedMapStillMarksItChanged) {
+  startForm();
+  command(ID_Align_Top);
+  model().changed = false;  // as a save leaves it
+  command(ID_Align_Top);
+  EXPECT_EQ(model().alignmentIndex, kLayoutTop);
+  EXPECT_TRUE(model().changed);
+}
+
+// Rows of a client rectangle in which two captures of the window differ.
+std::vector<int> differingRows(const std::vector<COLORREF>& a, const std::vector<COLORREF>& b, int width) {
+  std::vector<int> rows;
+  for (size_t i = 0; i < a.size(); ++i)
+    if (a[i] != b[i] && (rows.empty() || rows.back() != static_cast<int>(i) / width))
+      rows.push_back(static_cast<int>(i) / width);
+  return rows;
+}
+
+class AlignmentPixels : public FormTest {
+ protected:
+  std::vector<COLORREF> capture(const Rect& r) {
+    pixel(0, 0);  // repaints
+    WindowDC dc(hwnd());
+    std::vector<COLORREF> out;
+    for (int y = r.top; y < r.bottom(); ++y)
+      for (int x = r.left; x < r.right(); ++x) out.push_back(GetPixel(dc.get(), x, y));
+    return out;
+  }
+  // The rows of the key label box that its text covers, under an alignment.
+  std::vector<int> textRows(int alignmentId) {
+    command(alignmentId);
+    const int q = model().keyLabel(27);
+    const Rect box = model().clientRect(q);
+    model()[q].caption = "";
+    const std::vector<COLORREF> blank = capture(box);
+    model()[q].caption = "WWW";
+    form().repaintPicture();
+    return differingRows(blank, capture(box), box.width);
+  }
+};
+
+// Needs the picture painter: the label text must be drawn in its box.
+TEST_F(AlignmentPixels, AlignmentMovesTheKeyLabelText) {
+  startForm();
+  const std::vector<int> top = textRows(ID_Align_Top);
+  const std::vector<int> bottom = textRows(ID_Align_Bottom);
+  const std::vector<int> centre = textRows(ID_Align_Center);
+  ASSERT_FALSE(top.empty()) << "no label text drawn";
+  ASSERT_FALSE(bottom.empty());
+  ASSERT_FALSE(centre.empty());
+  EXPECT_LT(top.front(), centre.front());
+  EXPECT_LT(centre.front(), bottom.front());
+  const int boxHeight = model().clientRect(model().keyLabel(27)).height;
+  EXPECT_LT(top.back(), boxHeight / 2) << "top text stays in the upper half";
+  EXPECT_GE(bottom.front(), boxHeight / 2 - 2) << "bottom text lies in the lower half";
+}
+
+TEST(GdiValues, SystemColoursResolveToTheirCurrentRgb) {
+  EXPECT_EQ(rgbOf(kBtnFace), GetSysColor(COLOR_BTNFACE));
+  EXPECT_EQ(rgbOf(kWindowText), GetSysColor(COLOR_WINDOWTEXT));
+  EXPECT_EQ(rgbOf(0x00336699), 0x00336699u);
+  EXPECT_EQ(rgbOf(kBlack), 0u);
+}
+
+TEST(GdiValues, FontsRoundTripThroughALogFontAtAnyDpi) {
+  FontSpec font = chosenFont();
+  const LOGFONTA lf = logFontOf(font, 96, 96);
+  EXPECT_EQ(lf.lfHeight, -21);
+  EXPECT_EQ(lf.lfWeight, FW_BOLD);
+  EXPECT_TRUE(lf.lfItalic && lf.lfUnderline && lf.lfStrikeOut);
+  EXPECT_EQ(lf.lfCharSet, 0);
+  EXPECT_STREQ(lf.lfFaceName, "Liberation Serif");
+  EXPECT_EQ(fontSpecOf(lf, 0x00123456, 96, 96), font);
+
+  // A form laid out at 144 dpi and a 96 dpi screen.
+  EXPECT_EQ(logFontOf(font, 144, 96).lfHeight, -14);
+  EXPECT_EQ(fontSpecOf(logFontOf(font, 144, 96), 0x00123456, 144, 96).height, -21);
+
+  font.bold = false;
+  font.name = std::string(40, 'n');  // longer than a LOGFONT face holds
+  const LOGFONTA plain = logFontOf(font, 96, 96);
+  EXPECT_EQ(plain.lfWeight, FW_NORMAL);
+  EXPECT_EQ(std::string(plain.lfFaceName), std::string(LF_FACESIZE - 1, 'n'));
+  LOGFONTA semibold = plain;
+  semibold.lfWeight = FW_SEMIBOLD;
+  EXPECT_FALSE(fontSpecOf(semibold, 0, 96, 96).bold);
+  semibold.lfWeight = FW_HEAVY;
+  EXPECT_TRUE(fontSpecOf(semibold, 0, 96, 96).bold);
+}
+
+// The real common dialogs, answered as a user would.
+class RealStyleDialogs : public FormTest {
+ protected:
+  void SetUp() override {
+    FormTest::SetUp();
+    startForm();
+    real.setOwner(hwnd());
+  }
+  // Runs `open` while `user` acts on the first dialog box that shows.
+  bool run(const std::function<bool()>& open, const std::function<void(HWND)>& user) {
+    ModalProbe probe([&] {
+      HWND box = findDialog();
+      if (!box) return false;
+      user(box);
+      return true;
+    });
+    const bool ok = open();
+    EXPECT_TRUE(probe.finished()) << "no dialog showed";
+    return ok;
+  }
+  static void press(HWND box, int id) { PostMessageA(box, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); }
+
+  Win32Dialogs real;
+};
+
+TEST_F(RealStyleDialogs, ColourDialogOpensOnASystemColourAndReturnsPlainRgb) {
+  Colour colour = kBtnFace;
+  EXPECT_TRUE(run([&] { return real.chooseColour(colour); }, [](HWND box) { press(box, IDOK); }));
+  EXPECT_EQ(colour, static_cast<Colour>(GetSysColor(COLOR_BTNFACE)));
+  EXPECT_FALSE(isSystemColour(colour));
+
+  colour = 0x00336699;
+  EXPECT_TRUE(run([&] { return real.chooseColour(colour); }, [](HWND box) { press(box, IDOK); }));
+  EXPECT_EQ(colour, 0x00336699);
+
+  EXPECT_FALSE(run([&] { return real.chooseColour(colour); }, [](HWND box) { press(box, IDCANCEL); }));
+  EXPECT_EQ(colour, 0x00336699);
+}
+
+TEST_F(RealStyleDialogs, FontDialogOpensOnTheFontAndReturnsIt) {
+  FontSpec font;
+  font.name = "Liberation Serif";
+  font.height = -16;
+  font.colour = kWindowText;
+  font.bold = true;
+  font.italic = true;
+  font.underline = true;
+  font.strikeOut = false;
+  font.charset = 0;
+  EXPECT_TRUE(run([&] { return real.chooseFont(font, model().dpi); }, [](HWND box) { press(box, IDOK); }));
+  EXPECT_EQ(font.name, "Liberation Serif");
+  EXPECT_EQ(font.height, -16);
+  EXPECT_TRUE(font.bold);
+  EXPECT_TRUE(font.italic);
+  EXPECT_TRUE(font.underline);
+  EXPECT_FALSE(font.strikeOut);
+  EXPECT_EQ(font.colour, static_cast<Colour>(GetSysColor(COLOR_WINDOWTEXT)));
+
+  const FontSpec kept = font;
+  EXPECT_FALSE(run([&] { return real.chooseFont(font, model().dpi); }, [](HWND box) { press(box, IDCANCEL); }));
+  EXPECT_EQ(font, kept);
+}
+
+}  // namespace
+}  // namespace tastrix::testing
