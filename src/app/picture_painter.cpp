@@ -6,29 +6,29 @@
 namespace tastrix {
 namespace {
 
-RECT onScreen(const FormModel& model, int index, int scrollX) {
+RECT unscrolled(const FormModel& model, int index) {
   const Rect r = model.clientRect(index);
-  return RECT{r.left - scrollX, r.top, r.right() - scrollX, r.bottom()};
+  return RECT{r.left, r.top, r.right(), r.bottom()};
 }
 
 bool drawn(const Component& c) {
   return c.visible && (c.kind == Kind::Label || c.kind == Kind::Shape || c.kind == Kind::GroupBox);
 }
 
-// Keeps the DC's clip region for the life of the object and puts the old one back.
-class ClipScope {
+// Saves the DC's state (clip region, origin) and puts it back at the end.
+class DcState {
  public:
-  ClipScope(HDC dc, const RECT& area) : dc_(dc), saved_(SaveDC(dc)) {
-    IntersectClipRect(dc, area.left, area.top, area.right, area.bottom);
-  }
-  ~ClipScope() { RestoreDC(dc_, saved_); }
-  ClipScope(const ClipScope&) = delete;
-  ClipScope& operator=(const ClipScope&) = delete;
+  explicit DcState(HDC dc) : dc_(dc), saved_(SaveDC(dc)) {}
+  ~DcState() { RestoreDC(dc_, saved_); }
+  DcState(const DcState&) = delete;
+  DcState& operator=(const DcState&) = delete;
 
  private:
   HDC dc_;
   int saved_;
 };
+
+void clipTo(HDC dc, const RECT& area) { IntersectClipRect(dc, area.left, area.top, area.right, area.bottom); }
 
 void paintComponent(HDC dc, PaintCache& cache, const FormModel& model, const Component& c, const RECT& area) {
   switch (c.kind) {
@@ -43,22 +43,29 @@ void paintComponent(HDC dc, PaintCache& cache, const FormModel& model, const Com
 
 void paintPicture(HDC dc, const FormModel& model, int scrollX, const RECT& clip) {
   PaintCache cache;
-  ClipScope paintArea(dc, clip);
+  DcState picture(dc);
+  clipTo(dc, clip);
   FillRect(dc, &clip, cache.brush(model.windowColour));
+  // Components are drawn at their unscrolled places and the origin does the
+  // scrolling, so text centres round the same whatever the scroll position.
+  OffsetViewportOrgEx(dc, -scrollX, 0, nullptr);
+  RECT needed = clip;
+  OffsetRect(&needed, scrollX, 0);
 
   for (int i = 0; i < static_cast<int>(model.components.size()); ++i) {
     const Component& c = model[i];
     if (!drawn(c)) continue;
     // A component shows only through its group box, and only where the paint needs it.
-    RECT visible = onScreen(model, i, scrollX);
-    const RECT own = visible;
+    const RECT own = unscrolled(model, i);
+    RECT visible = own;
     if (c.parent >= 0) {
       if (!drawn(model[c.parent])) continue;
-      const RECT box = onScreen(model, c.parent, scrollX);
+      const RECT box = unscrolled(model, c.parent);
       if (!IntersectRect(&visible, &visible, &box)) continue;
     }
-    if (!IntersectRect(&visible, &visible, &clip)) continue;
-    ClipScope componentArea(dc, visible);
+    if (!IntersectRect(&visible, &visible, &needed)) continue;
+    DcState component(dc);
+    clipTo(dc, visible);
     paintComponent(dc, cache, model, c, own);
   }
 }
