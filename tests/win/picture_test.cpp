@@ -132,10 +132,14 @@ TEST_F(Picture, KeyCapsAreRoundedBordersAroundWhiteFaces) {
   EXPECT_EQ(s.at(border.right - 1, midY), kBlackPixel) << "border's right outline";
   EXPECT_EQ(s.at((border.left + border.right) / 2, border.top), kBlackPixel) << "top edge";
   EXPECT_EQ(s.at((border.left + border.right) / 2, border.bottom - 1), kBlackPixel) << "bottom edge";
-  // Corners are rounded with a 16-pixel ellipse: the corner pixel is background.
+  // Corners are rounded with a 16-pixel ellipse: the arc meets the second row
+  // at the fifth pixel and the fifth row at the second pixel.
   EXPECT_EQ(s.at(border.left, border.top), kWhitePixel);
-  EXPECT_EQ(s.at(border.left + 1, border.bottom - 2), kWhitePixel);
-  EXPECT_EQ(s.at(border.left + 8, border.top), kBlackPixel);
+  EXPECT_EQ(s.at(border.left + 3, border.top + 1), kWhitePixel);
+  EXPECT_EQ(s.at(border.left + 4, border.top + 1), kBlackPixel);
+  EXPECT_EQ(s.at(border.left, border.top + 4), kWhitePixel);
+  EXPECT_EQ(s.at(border.left + 1, border.top + 4), kBlackPixel);
+  EXPECT_EQ(s.at(border.left + 2, border.top + 4), GetSysColor(COLOR_BTNFACE));
 
   // The fills follow the model's colours, system colours included.
   for (int position = 1; position <= 101; ++position) {
