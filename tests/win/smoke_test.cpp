@@ -99,6 +99,19 @@ TEST_F(RealProgram, StartsShowsItsWindowAndWritesSettingsOnClose) {
   EXPECT_EQ(outer.left, 20);
   EXPECT_EQ(outer.top, 20);
   EXPECT_EQ(outer.right - outer.left, 762);
+  // The picture is painted: the "Q" key's outline and white face, as laid out by the model.
+  FormModel layout;
+  const Rect face = layout.clientRect(layout.faceShape(27));
+  const int midY = face.top + face.height / 2;
+  {
+    WindowDC dc(window);
+    // The first paint may still be on its way when the window turns visible.
+    for (int waited = 0; waited < 3000 && GetPixel(dc.get(), face.left, midY) != RGB(0, 0, 0); waited += 20)
+      Sleep(20);
+    EXPECT_EQ(GetPixel(dc.get(), face.left, midY), RGB(0, 0, 0));
+    EXPECT_EQ(GetPixel(dc.get(), face.left + 3, midY), RGB(255, 255, 255));
+    EXPECT_EQ(GetPixel(dc.get(), face.left - 2, midY), GetSysColor(COLOR_BTNFACE));
+  }
 
   EXPECT_EQ(closeAndWait(window), 0u);
   EXPECT_EQ(readFile(scratch.file("tastrix.ini")),
