@@ -145,6 +145,61 @@ TEST_F(RealProgram, ReopensWhereTheSettingsFilePutIt) {
   EXPECT_NE(settings.find("window_Height=300\r\n"), std::string::npos) << settings;
 }
 
+// Sets the screen's dots per inch for processes started from now on and puts
+// the previous setting back.
+class ScreenDpi {
+ public:
+  explicit ScreenDpi(DWORD dpi) {
+    RegCreateKeyExA(HKEY_CURRENT_USER, "Control Panel\\Desktop", 0, nullptr, 0, KEY_READ | KEY_WRITE, nullptr, &key_,
+                    nullptr);
+    DWORD size = sizeof previous_;
+    hadValue_ = RegQueryValueExA(key_, "LogPixels", nullptr, nullptr, reinterpret_cast<BYTE*>(&previous_), &size) ==
+                ERROR_SUCCESS;
+    set(dpi);
+  }
+  ~ScreenDpi() {
+    if (hadValue_)
+      set(previous_);
+    else
+      RegDeleteValueA(key_, "LogPixels");
+    RegCloseKey(key_);
+  }
+  ScreenDpi(const ScreenDpi&) = delete;
+  ScreenDpi& operator=(const ScreenDpi&) = delete;
+
+ private:
+  void set(DWORD dpi) {
+    RegSetValueExA(key_, "LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dpi), sizeof dpi);
+  }
+  HKEY key_ = nullptr;
+  DWORD previous_ = 0;
+  bool hadValue_ = false;
+};
+
+TEST_F(RealProgram, ScalesThePictureToTheScreensDpi) {
+  HWND window = nullptr;
+  {
+    ScreenDpi screen(144);
+    window = start();
+  }
+  ASSERT_NE(window, nullptr);
+  FormModel layout;
+  layout.scaleTo(144);
+  const Rect face = layout.clientRect(layout.faceShape(27));
+  const Rect border = layout.clientRect(layout.borderShape(27));
+  const int midY = face.top + face.height / 2;
+  {
+    WindowDC dc(window);
+    for (int waited = 0; waited < 3000 && GetPixel(dc.get(), face.left, midY) != RGB(0, 0, 0); waited += 20)
+      Sleep(20);
+    EXPECT_EQ(GetPixel(dc.get(), border.left, midY), RGB(0, 0, 0));
+    EXPECT_EQ(GetPixel(dc.get(), border.left + 3, midY), GetSysColor(COLOR_BTNFACE));
+    EXPECT_EQ(GetPixel(dc.get(), face.left, midY), RGB(0, 0, 0));
+    EXPECT_EQ(GetPixel(dc.get(), face.left + 4, midY), RGB(255, 255, 255));
+  }
+  EXPECT_EQ(closeAndWait(window), 0u);
+}
+
 // The icon the window class loads and the version texts are built into the program.
 TEST_F(RealProgram, CarriesItsIconAndVersion) {
   struct Module {
