@@ -105,8 +105,9 @@ TEST_F(RealProgram, StartsShowsItsWindowAndWritesSettingsOnClose) {
   const int midY = face.top + face.height / 2;
   {
     WindowDC dc(window);
-    // The first paint may still be on its way when the window turns visible.
-    for (int waited = 0; waited < 3000 && GetPixel(dc.get(), face.left, midY) != RGB(0, 0, 0); waited += 20)
+    // The first paint may still be on its way when the window turns visible;
+    // a surface not painted yet reads black: wait for the white face.
+    for (int waited = 0; waited < 3000 && GetPixel(dc.get(), face.left + 4, midY) != RGB(255, 255, 255); waited += 20)
       Sleep(20);
     EXPECT_EQ(GetPixel(dc.get(), face.left, midY), RGB(0, 0, 0));
     EXPECT_EQ(GetPixel(dc.get(), face.left + 3, midY), RGB(255, 255, 255));
@@ -190,7 +191,8 @@ TEST_F(RealProgram, ScalesThePictureToTheScreensDpi) {
   const int midY = face.top + face.height / 2;
   {
     WindowDC dc(window);
-    for (int waited = 0; waited < 3000 && GetPixel(dc.get(), face.left, midY) != RGB(0, 0, 0); waited += 20)
+    // A surface not painted yet reads black: wait for the white face.
+    for (int waited = 0; waited < 3000 && GetPixel(dc.get(), face.left + 4, midY) != RGB(255, 255, 255); waited += 20)
       Sleep(20);
     EXPECT_EQ(GetPixel(dc.get(), border.left, midY), RGB(0, 0, 0));
     EXPECT_EQ(GetPixel(dc.get(), border.left + 3, midY), GetSysColor(COLOR_BTNFACE));
