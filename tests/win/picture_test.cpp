@@ -45,6 +45,10 @@ class Snapshot {
   int height() const { return area_.bottom - area_.top; }
   // Client coordinates.
   COLORREF at(int x, int y) const {
+    if (x < area_.left || x >= area_.right || y < area_.top || y >= area_.bottom) {
+      ADD_FAILURE() << "pixel " << x << "," << y << " lies outside the snapshot";
+      return kWhitePixel;
+    }
     const DWORD bgra = pixels_[static_cast<size_t>((y - area_.top) * width() + (x - area_.left))];
     return RGB((bgra >> 16) & 0xFF, (bgra >> 8) & 0xFF, bgra & 0xFF);
   }
@@ -259,6 +263,31 @@ TEST_F(Picture, OpaqueLabelFillsItsBox) {
   EXPECT_EQ(s.at(box.left - 1, box.top), kWhitePixel);
 }
 
+TEST_F(Picture, ComponentsShowOnlyInsideTheirGroupBoxAndWhenVisible) {
+  startWide();
+  // A face pushed half out of its group box is cut at the box's edge.
+  const int face = model().faceShape(1);
+  const int box = model().groupBox(2);
+  model()[face].bounds.left = -30;
+  model()[face].fill = RGB(0, 0, 200);
+  const RECT boxArea = onScreen(box);
+  const RECT faceArea = onScreen(face);
+  const int midY = (faceArea.top + faceArea.bottom) / 2;
+  const Snapshot cut = client();
+  EXPECT_EQ(cut.at(boxArea.left + 3, midY), RGB(0, 0, 200));
+  for (int x = 0; x < boxArea.left; ++x) EXPECT_EQ(cut.at(x, midY), kWhitePixel) << x;
+
+  // A hidden group box takes its keys with it; a hidden shape leaves the background.
+  model()[model().borderShape(kQ)].visible = false;
+  model()[model().faceShape(kQ)].visible = false;
+  const RECT q = onScreen(model().borderShape(kQ));
+  const Snapshot noQ = client();
+  EXPECT_EQ(noQ.at(q.left, (q.top + q.bottom) / 2), kWhitePixel);
+  EXPECT_EQ(noQ.at(q.left + 4, (q.top + q.bottom) / 2), kWhitePixel);
+  model()[box].visible = false;
+  EXPECT_EQ(client().countDark(boxArea), 0);
+}
+
 class Ampersands : public Picture {
  protected:
   Snapshot labelWith(const std::string& text) {
@@ -361,9 +390,10 @@ TEST_F(Picture, ScrollingShiftsThePicture) {
   for (int y = 0; y < scrolled.height(); ++y)
     for (int x = 0; x + 300 < scrolled.width(); ++x)
       ASSERT_EQ(scrolled.at(x, y), unscrolled.at(x + 300, y)) << x << "," << y;
-  const RECT face = onScreen(model().faceShape(85));
-  EXPECT_EQ(scrolled.at(face.left, (face.top + face.bottom) / 2), kBlackPixel)
-      << "a key that only scrolling brings into view";
+  const RECT face = onScreen(model().faceShape(75));  // "Ins"
+  ASSERT_GT(face.left + 300, unscrolled.width()) << "a key that only scrolling brings into view";
+  EXPECT_EQ(scrolled.at(face.left, (face.top + face.bottom) / 2), kBlackPixel);
+  EXPECT_EQ(scrolled.at(face.left + 3, (face.top + face.bottom) / 2), kWhitePixel);
 }
 
 TEST_F(Picture, PartialRepaintMatchesAFullOne) {
