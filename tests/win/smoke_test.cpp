@@ -138,6 +138,7 @@ TEST_F(RealProgram, ReopensWhereTheSettingsFilePutIt) {
   EXPECT_EQ(outer.left, 64);
   EXPECT_EQ(outer.top, 40);
   EXPECT_EQ(outer.right - outer.left, 900);
+  EXPECT_EQ(client.bottom, 300) << "the client height, scroll bar not counted";
   ASSERT_EQ(closeAndWait(window), 0u);
   const std::string settings = readFile(scratch.file("tastrix.ini"));
   EXPECT_NE(settings.find("window_top_posn=40\r\n"), std::string::npos) << settings;
