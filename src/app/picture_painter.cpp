@@ -1,9 +1,73 @@
 #include "app/picture_painter.h"
 
-namespace tastrix {
+#include "app/paint_cache.h"
+#include "app/paint_components.h"
 
-void paintPicture(HDC dc, const FormModel&, int, const RECT& clip) {
-  FillRect(dc, &clip, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+namespace tastrix {
+namespace {
+
+RECT unscrolled(const FormModel& model, int index) {
+  const Rect r = model.clientRect(index);
+  return RECT{r.left, r.top, r.right(), r.bottom()};
+}
+
+bool drawn(const Component& c) {
+  return c.visible && (c.kind == Kind::Label || c.kind == Kind::Shape || c.kind == Kind::GroupBox);
+}
+
+// Saves the DC's state (clip region, origin) and puts it back at the end.
+class DcState {
+ public:
+  explicit DcState(HDC dc) : dc_(dc), saved_(SaveDC(dc)) {}
+  ~DcState() { RestoreDC(dc_, saved_); }
+  DcState(const DcState&) = delete;
+  DcState& operator=(const DcState&) = delete;
+
+ private:
+  HDC dc_;
+  int saved_;
+};
+
+void clipTo(HDC dc, const RECT& area) { IntersectClipRect(dc, area.left, area.top, area.right, area.bottom); }
+
+void paintComponent(HDC dc, PaintCache& cache, const FormModel& model, const Component& c, const RECT& area) {
+  switch (c.kind) {
+    case Kind::Shape: paintShape(dc, cache, c, area); break;
+    case Kind::Label: paintLabel(dc, cache, c, area); break;
+    case Kind::GroupBox: paintGroupBox(dc, cache, c, area, model.windowColour); break;
+    default: break;
+  }
+}
+
+}  // namespace
+
+void paintPicture(HDC dc, const FormModel& model, int scrollX, const RECT& clip) {
+  PaintCache cache;
+  DcState picture(dc);
+  clipTo(dc, clip);
+  FillRect(dc, &clip, cache.brush(model.windowColour));
+  // Components are drawn at their unscrolled places and the origin does the
+  // scrolling, so text centres round the same whatever the scroll position.
+  OffsetViewportOrgEx(dc, -scrollX, 0, nullptr);
+  RECT needed = clip;
+  OffsetRect(&needed, scrollX, 0);
+
+  for (int i = 0; i < static_cast<int>(model.components.size()); ++i) {
+    const Component& c = model[i];
+    if (!drawn(c)) continue;
+    // A component shows only through its group box, and only where the paint needs it.
+    const RECT own = unscrolled(model, i);
+    RECT visible = own;
+    if (c.parent >= 0) {
+      if (!drawn(model[c.parent])) continue;
+      const RECT box = unscrolled(model, c.parent);
+      if (!IntersectRect(&visible, &visible, &box)) continue;
+    }
+    if (!IntersectRect(&visible, &visible, &needed)) continue;
+    DcState component(dc);
+    clipTo(dc, visible);
+    paintComponent(dc, cache, model, c, own);
+  }
 }
 
 }  // namespace tastrix

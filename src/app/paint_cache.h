@@ -1,0 +1,28 @@
+#pragma once
+#include <windows.h>
+
+#include <utility>
+#include <vector>
+
+#include "model/colour.h"
+#include "model/font_spec.h"
+#include "platform/win32_handles.h"
+
+namespace tastrix {
+
+// The COLORREF a colour value paints with: system colours are looked up.
+COLORREF resolveColour(Colour colour);
+
+// The fonts and brushes of one paint, each created once however many
+// components share it; all are deleted when the paint ends.
+class PaintCache {
+ public:
+  HFONT font(const FontSpec& spec);
+  HBRUSH brush(Colour colour);
+
+ private:
+  std::vector<std::pair<FontSpec, Font>> fonts_;
+  std::vector<std::pair<COLORREF, Brush>> brushes_;
+};
+
+}  // namespace tastrix

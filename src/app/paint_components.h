@@ -1,0 +1,15 @@
+#pragma once
+#include <windows.h>
+
+#include "app/paint_cache.h"
+#include "model/component.h"
+
+namespace tastrix {
+
+// Each draws one component into `area` (device coordinates); the caller has
+// already clipped the DC to the component and to its group box.
+void paintShape(HDC dc, PaintCache& cache, const Component& shape, const RECT& area);
+void paintLabel(HDC dc, PaintCache& cache, const Component& label, const RECT& area);
+void paintGroupBox(HDC dc, PaintCache& cache, const Component& box, const RECT& area, Colour background);
+
+}  // namespace tastrix

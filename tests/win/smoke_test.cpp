@@ -1,0 +1,255 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "support/form_fixture.h"
+
+namespace tastrix::testing {
+namespace {
+
+std::string builtProgram() {
+  char path[MAX_PATH] = "";
+  GetModuleFileNameA(nullptr, path, MAX_PATH);
+  std::string dir = path;
+  dir.erase(dir.find_last_of('\\') + 1);
+  return dir + "tastrix.exe";
+}
+
+// A function of a library loaded at run time (the program itself needs none of them).
+template <typename F>
+F procedure(HMODULE library, const char* name) {
+  return reinterpret_cast<F>(reinterpret_cast<void*>(GetProcAddress(library, name)));
+}
+
+struct WindowSearch {
+  DWORD processId;
+  HWND found;
+};
+
+BOOL CALLBACK matchMainWindow(HWND window, LPARAM search) {
+  auto* s = reinterpret_cast<WindowSearch*>(search);
+  char className[64] = "";
+  GetClassNameA(window, className, sizeof className);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  if (owner != s->processId || std::string(className) != TMainForm1::kClassName || !IsWindowVisible(window))
+    return TRUE;
+  s->found = window;
+  return FALSE;
+}
+
+// The real program, copied into a scratch folder so that its settings file lands there.
+class RealProgram : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(CopyFileA(builtProgram().c_str(), program().c_str(), FALSE)) << builtProgram();
+  }
+  void TearDown() override {
+    if (process_.valid() && WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT) {
+      TerminateProcess(process_.get(), 1);
+      WaitForSingleObject(process_.get(), 5000);
+    }
+  }
+
+  std::string program() const { return scratch.file("tastrix.exe"); }
+
+  HWND start() {
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info{};
+    std::string commandLine = "\"" + program() + "\"";
+    if (!CreateProcessA(program().c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
+                        scratch.path().c_str(), &startup, &info)) {
+      ADD_FAILURE() << "cannot start " << program() << ": " << GetLastError();
+      return nullptr;
+    }
+    process_.reset(info.hProcess);
+    UniqueHandle thread(info.hThread);
+    WindowSearch search{info.dwProcessId, nullptr};
+    for (int waited = 0; waited < 10000 && !search.found; waited += 50) {
+      if (WaitForSingleObject(process_.get(), 50) != WAIT_TIMEOUT) break;
+      EnumWindows(matchMainWindow, reinterpret_cast<LPARAM>(&search));
+    }
+    return search.found;
+  }
+
+  // Asks the window to close as the user would and waits for the program to end.
+  DWORD closeAndWait(HWND window) {
+    PostMessageA(window, WM_CLOSE, 0, 0);
+    if (WaitForSingleObject(process_.get(), 10000) != WAIT_OBJECT_0) return STILL_ACTIVE;
+    DWORD code = STILL_ACTIVE;
+    GetExitCodeProcess(process_.get(), &code);
+    return code;
+  }
+
+  ScratchFolder scratch;
+
+ private:
+  UniqueHandle process_;
+};
+
+TEST_F(RealProgram, StartsShowsItsWindowAndWritesSettingsOnClose) {
+  HWND window = start();
+  ASSERT_NE(window, nullptr) << "no TMainForm1 window within 10 s";
+  char caption[256] = "";
+  GetWindowTextA(window, caption, sizeof caption);
+  EXPECT_STREQ(caption, "Tastrix - v1.0f  - ");
+  RECT outer;
+  GetWindowRect(window, &outer);
+  EXPECT_EQ(outer.left, 20);
+  EXPECT_EQ(outer.top, 20);
+  EXPECT_EQ(outer.right - outer.left, 762);
+  // The picture is painted: the "Q" key's outline and white face, as laid out by the model.
+  FormModel layout;
+  const Rect face = layout.clientRect(layout.faceShape(27));
+  const int midY = face.top + face.height / 2;
+  {
+    WindowDC dc(window);
+    // The first paint may still be on its way when the window turns visible;
+    // a surface not painted yet reads black: wait for the white face.
+    for (int waited = 0; waited < 3000 && GetPixel(dc.get(), face.left + 4, midY) != RGB(255, 255, 255); waited += 20)
+      Sleep(20);
+    EXPECT_EQ(GetPixel(dc.get(), face.left, midY), RGB(0, 0, 0));
+    EXPECT_EQ(GetPixel(dc.get(), face.left + 3, midY), RGB(255, 255, 255));
+    EXPECT_EQ(GetPixel(dc.get(), face.left - 2, midY), GetSysColor(COLOR_BTNFACE));
+  }
+
+  EXPECT_EQ(closeAndWait(window), 0u);
+  EXPECT_EQ(readFile(scratch.file("tastrix.ini")),
+            "[tastrix]\r\n"
+            "WindowState_wsMaximized=0\r\n"
+            "window_top_posn=20\r\n"
+            "window_left_posn=20\r\n"
+            "window_Width=762\r\n"
+            "window_Height=461\r\n"
+            "Always_on_Top_Option=0\r\n"
+            "Auto_Run_at_Windows_Startup_Option=0\r\n"
+            "Current_Keyboard_Layout_File_Name_Edit=\r\n");
+}
+
+TEST_F(RealProgram, ReopensWhereTheSettingsFilePutIt) {
+  writeFile(scratch.file("tastrix.ini"),
+            "[tastrix]\r\nwindow_top_posn=40\r\nwindow_left_posn=64\r\nwindow_Width=900\r\nwindow_Height=300\r\n");
+  HWND window = start();
+  ASSERT_NE(window, nullptr);
+  RECT outer, client;
+  GetWindowRect(window, &outer);
+  GetClientRect(window, &client);
+  EXPECT_EQ(outer.left, 64);
+  EXPECT_EQ(outer.top, 40);
+  EXPECT_EQ(outer.right - outer.left, 900);
+  EXPECT_EQ(client.bottom, 300) << "the client height, scroll bar not counted";
+  ASSERT_EQ(closeAndWait(window), 0u);
+  const std::string settings = readFile(scratch.file("tastrix.ini"));
+  EXPECT_NE(settings.find("window_top_posn=40\r\n"), std::string::npos) << settings;
+  EXPECT_NE(settings.find("window_left_posn=64\r\n"), std::string::npos) << settings;
+  EXPECT_NE(settings.find("window_Width=900\r\n"), std::string::npos) << settings;
+  EXPECT_NE(settings.find("window_Height=300\r\n"), std::string::npos) << settings;
+}
+
+// Sets the screen's dots per inch for processes started from now on and puts
+// the previous setting back.
+class ScreenDpi {
+ public:
+  explicit ScreenDpi(DWORD dpi) {
+    RegCreateKeyExA(HKEY_CURRENT_USER, "Control Panel\\Desktop", 0, nullptr, 0, KEY_READ | KEY_WRITE, nullptr, &key_,
+                    nullptr);
+    DWORD size = sizeof previous_;
+    hadValue_ = RegQueryValueExA(key_, "LogPixels", nullptr, nullptr, reinterpret_cast<BYTE*>(&previous_), &size) ==
+                ERROR_SUCCESS;
+    set(dpi);
+  }
+  ~ScreenDpi() {
+    if (hadValue_)
+      set(previous_);
+    else
+      RegDeleteValueA(key_, "LogPixels");
+    RegCloseKey(key_);
+  }
+  ScreenDpi(const ScreenDpi&) = delete;
+  ScreenDpi& operator=(const ScreenDpi&) = delete;
+
+ private:
+  void set(DWORD dpi) {
+    RegSetValueExA(key_, "LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dpi), sizeof dpi);
+  }
+  HKEY key_ = nullptr;
+  DWORD previous_ = 0;
+  bool hadValue_ = false;
+};
+
+TEST_F(RealProgram, ScalesThePictureToTheScreensDpi) {
+  HWND window = nullptr;
+  {
+    ScreenDpi screen(144);
+    window = start();
+  }
+  ASSERT_NE(window, nullptr);
+  FormModel layout;
+  layout.scaleTo(144);
+  const Rect face = layout.clientRect(layout.faceShape(27));
+  const Rect border = layout.clientRect(layout.borderShape(27));
+  const int midY = face.top + face.height / 2;
+  {
+    WindowDC dc(window);
+    // A surface not painted yet reads black: wait for the white face.
+    for (int waited = 0; waited < 3000 && GetPixel(dc.get(), face.left + 4, midY) != RGB(255, 255, 255); waited += 20)
+      Sleep(20);
+    EXPECT_EQ(GetPixel(dc.get(), border.left, midY), RGB(0, 0, 0));
+    EXPECT_EQ(GetPixel(dc.get(), border.left + 3, midY), GetSysColor(COLOR_BTNFACE));
+    EXPECT_EQ(GetPixel(dc.get(), face.left, midY), RGB(0, 0, 0));
+    EXPECT_EQ(GetPixel(dc.get(), face.left + 4, midY), RGB(255, 255, 255));
+  }
+  EXPECT_EQ(closeAndWait(window), 0u);
+}
+
+// The icon the window class loads and the version texts are built into the program.
+TEST_F(RealProgram, CarriesItsIconAndVersion) {
+  struct Module {
+    HMODULE h;
+    ~Module() {
+      if (h) FreeLibrary(h);
+    }
+  } image{LoadLibraryExA(program().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE)};
+  ASSERT_NE(image.h, nullptr);
+  for (int size : {16, 32}) {
+    HICON icon = static_cast<HICON>(LoadImageA(image.h, MAKEINTRESOURCEA(1), IMAGE_ICON, size, size, 0));
+    ASSERT_NE(icon, nullptr) << size;
+    ICONINFO info{};
+    ASSERT_TRUE(GetIconInfo(icon, &info));
+    Bitmap colour(info.hbmColor), mask(info.hbmMask);
+    BITMAP bits{};
+    GetObjectA(colour.get(), sizeof bits, &bits);
+    EXPECT_EQ(bits.bmWidth, size);
+    DestroyIcon(icon);
+  }
+
+  struct Library {
+    HMODULE h = LoadLibraryA("version.dll");
+    ~Library() { FreeLibrary(h); }
+  } version;
+  using SizeFn = DWORD(WINAPI*)(LPCSTR, LPDWORD);
+  using InfoFn = BOOL(WINAPI*)(LPCSTR, DWORD, DWORD, LPVOID);
+  using QueryFn = BOOL(WINAPI*)(LPCVOID, LPCSTR, LPVOID*, PUINT);
+  auto infoSize = procedure<SizeFn>(version.h, "GetFileVersionInfoSizeA");
+  auto info = procedure<InfoFn>(version.h, "GetFileVersionInfoA");
+  auto query = procedure<QueryFn>(version.h, "VerQueryValueA");
+  ASSERT_TRUE(infoSize && info && query);
+  std::string block(infoSize(program().c_str(), nullptr), '\0');
+  ASSERT_FALSE(block.empty());
+  ASSERT_TRUE(info(program().c_str(), 0, static_cast<DWORD>(block.size()), &block[0]));
+  auto text = [&](const char* key) {
+    char* value = nullptr;
+    UINT length = 0;
+    const std::string path = std::string("\\StringFileInfo\\040904E4\\") + key;
+    if (!query(block.data(), path.c_str(), reinterpret_cast<void**>(&value), &length) || !value) return std::string();
+    return std::string(value);
+  };
+  EXPECT_EQ(text("FileVersion"), "1.0f");
+  EXPECT_EQ(text("ProductVersion"), "1.0f");
+  EXPECT_EQ(text("ProductName"), "Tastrix");
+  EXPECT_FALSE(text("FileDescription").empty());
+}
+
+}  // namespace
+}  // namespace tastrix::testing
