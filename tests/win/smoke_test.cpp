@@ -200,7 +200,14 @@ TEST_F(RealProgram, ScalesThePictureToTheScreensDpi) {
     EXPECT_EQ(GetPixel(dc.get(), face.left, midY), RGB(0, 0, 0));
     EXPECT_EQ(GetPixel(dc.get(), face.left + 4, midY), RGB(255, 255, 255));
   }
+  // The picture-dependent defaults scale too: client height 461 and width 762 become 692 and 1144.
+  RECT client;
+  GetClientRect(window, &client);
+  EXPECT_EQ(client.bottom, 692);
   EXPECT_EQ(closeAndWait(window), 0u);
+  const std::string settings = readFile(scratch.file("tastrix.ini"));
+  EXPECT_NE(settings.find("window_Width=1144\r\n"), std::string::npos) << settings;
+  EXPECT_NE(settings.find("window_Height=692\r\n"), std::string::npos) << settings;
 }
 
 // The icon the window class loads and the version texts are built into the program.
