@@ -26,6 +26,16 @@ const char* const kLoseChangesQuestion =
     "\r\n"
     "Are you sure that you want to continue with the load and lose all changes to the current Keyboard Map ?";
 
+// The three partial loads share one dialog title.
+template <typename Apply>
+void partialLoad(TMainForm1& form, Apply apply) {
+  prepare(form.OpenDialog1, "Load Colour Settings from Keyboard Map ... ", form.model());
+  if (!form.dialogs().openFile(form.OpenDialog1)) return;
+  apply(form.model(), form.OpenDialog1.fileName);
+  form.model().changed = true;
+  form.repaintPicture();
+}
+
 }  // namespace
 
 void TMainForm1::Save_Keyboard_Layout_OptionClick() {
@@ -72,20 +82,6 @@ void TMainForm1::LoadKeyboardMap(bool checkFolder) {
   model_.changed = false;
   repaintPicture();
 }
-
-namespace {
-
-// The three partial loads share one dialog title.
-template <typename Apply>
-void partialLoad(TMainForm1& form, Apply apply) {
-  prepare(form.OpenDialog1, "Load Colour Settings from Keyboard Map ... ", form.model());
-  if (!form.dialogs().openFile(form.OpenDialog1)) return;
-  apply(form.model(), form.OpenDialog1.fileName);
-  form.model().changed = true;
-  form.repaintPicture();
-}
-
-}  // namespace
 
 void TMainForm1::LoadtheKeyFontSettingsfromAnotherKeyboardLayoutFile1Click() { partialLoad(*this, ApplyMapFonts); }
 void TMainForm1::LoadtheKeyLabelsfromanother1Click() { partialLoad(*this, ApplyMapLabels); }
