@@ -58,7 +58,7 @@ void TMainForm1::FormShow() {
   AssignLabelClickHandler(model_, model_.label0, 1, kMapTitleTag);
   SetLabelTexts(model_, "Key Label", 1, 50);
   model_[model_.mapTitle].caption = "Untitled keyboard Map";
-  LoadKeyboardMap(false);
+  runCommand([this] { LoadKeyboardMap(false); });
   repaintPicture();
 }
 

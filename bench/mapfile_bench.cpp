@@ -1,0 +1,103 @@
+#include <windows.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "bench.h"
+#include "mapfile/map_file.h"
+#include "model/alignment.h"
+#include "model/form_model.h"
+#include "platform/win32_handles.h"
+
+namespace tastrix::bench {
+namespace {
+
+// A successful save shows no dialog; any call means the measurement is void.
+class NoDialogs : public IDialogs {
+ public:
+  Answer message(MessageKind, const std::string&, Buttons) override { std::abort(); }
+  void generalError(const std::string&) override { std::abort(); }
+  bool inputBox(const std::string&, const std::string&, std::string&) override { std::abort(); }
+  bool openFile(FileDialogRequest&) override { std::abort(); }
+  bool saveFile(FileDialogRequest&) override { std::abort(); }
+  bool chooseFont(FontSpec&, int) override { std::abort(); }
+  bool chooseColour(Colour&) override { std::abort(); }
+  void printerSetup() override { std::abort(); }
+  void about() override { std::abort(); }
+};
+
+std::string readAll(const std::string& path) {
+  const UniqueHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
+  std::string bytes(GetFileSize(file.get(), nullptr), '\0');
+  DWORD got = 0;
+  ReadFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &got, nullptr);
+  bytes.resize(got);
+  return bytes;
+}
+
+void writeAll(const std::string& path, const std::string& bytes) {
+  const UniqueHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+  DWORD written = 0;
+  WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+}
+
+struct MapBench {
+  std::string folder, mapPath, floorMap, floorList, mapBytes, listBytes;
+  FormModel form;
+  NoDialogs dialogs;
+
+  void setUp() {
+    char temp[MAX_PATH];
+    GetTempPathA(MAX_PATH, temp);
+    folder = std::string(temp) + "tastrix-bench-" + std::to_string(GetCurrentProcessId()) + "\\";
+    CreateDirectoryA(folder.c_str(), nullptr);
+    mapPath = folder + "bench.zv";
+    floorMap = folder + "floor.zv";
+    floorList = folder + "floor.zvl";
+    form[form.mapTitle].caption = "Benchmark keyboard map";
+    for (int p = 1; p <= kKeyCount; ++p) form[form.keyLabel(p)].caption = "Command " + std::to_string(p);
+    applyAlignment(form, 2);
+    WriteKeyboardMap(form, dialogs, mapPath);
+    mapBytes = readAll(mapPath);
+    listBytes = readAll(mapPath + "l");
+  }
+
+  double fullSaveAndLoad() {
+    return timeMs([this] {
+      WriteKeyboardMap(form, dialogs, mapPath);
+      ApplyMapLabels(form, mapPath);
+      ApplyMapColours(form, mapPath);
+      ApplyMapFonts(form, mapPath);
+    });
+  }
+
+  double plainWriteAndRead() {
+    return timeMs([this] {
+      writeAll(floorList, listBytes);
+      writeAll(floorMap, mapBytes);
+      if (readAll(floorList).size() + readAll(floorMap).size() != listBytes.size() + mapBytes.size()) std::abort();
+    });
+  }
+
+  void tearDown() {
+    for (const std::string& path : {mapPath, mapPath + "l", floorMap, floorList}) DeleteFileA(path.c_str());
+    RemoveDirectoryA(folder.c_str());
+  }
+};
+
+MapBench& mapBench() {
+  static MapBench bench;
+  return bench;
+}
+
+Registration fullSaveLoad{BenchCase{
+    "full save + full load",
+    "plain write+read of the same bytes",
+    [] { mapBench().setUp(); },
+    [] { return mapBench().fullSaveAndLoad(); },
+    [] { return mapBench().plainWriteAndRead(); },
+    [] { mapBench().tearDown(); },
+}};
+
+}  // namespace
+}  // namespace tastrix::bench

@@ -1,0 +1,44 @@
+#pragma once
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "model/key_catalogue.h"
+
+namespace tastrix {
+
+// Lines of a label list that reach a label: the title and the 101 key labels.
+constexpr size_t kLabelListLines = kLabelPositions;
+// Longest label text kept from a label list line; the rest of the line is
+// dropped so a file of one huge line cannot exhaust memory.
+constexpr size_t kMaxLabelLength = 4095;
+
+// Splits label list text fed in pieces into lines: at CR LF, a CR alone or an
+// LF alone; a last line without a line end counts, a NUL ends the text.
+// Only the first maxLines lines are kept, each cut at maxLength characters,
+// so reading can stop as soon as wantsMore() turns false.
+class LabelListSplitter {
+ public:
+  explicit LabelListSplitter(size_t maxLines = kLabelListLines, size_t maxLength = kMaxLabelLength)
+      : maxLines_(maxLines), maxLength_(maxLength) {}
+
+  void feed(const char* data, size_t size);
+  bool wantsMore() const { return !ended_ && lines_.size() < maxLines_; }
+  // Ends the text and hands over the lines.
+  std::vector<std::string> finish();
+
+ private:
+  void endLine();
+
+  size_t maxLines_, maxLength_;
+  std::vector<std::string> lines_;
+  std::string current_;
+  bool lineOpen_ = false;   // characters seen since the last line end
+  bool afterCR_ = false;    // an LF next belongs to the CR before it
+  bool ended_ = false;      // NUL seen or enough lines
+};
+
+// The whole text of a label list file: every line followed by CR LF.
+std::string JoinLabelListText(const std::vector<std::string>& lines);
+
+}  // namespace tastrix

@@ -1,0 +1,70 @@
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+#include "app/menu_ids.h"
+#include "support/form_fixture.h"
+
+namespace tastrix::testing {
+
+// A file held open by another handle that shares nothing.
+class HeldFile {
+ public:
+  explicit HeldFile(const std::string& path)
+      : handle_(CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr)) {}
+  ~HeldFile() {
+    if (held()) CloseHandle(handle_);
+  }
+  HeldFile(const HeldFile&) = delete;
+  HeldFile& operator=(const HeldFile&) = delete;
+  bool held() const { return handle_ != INVALID_HANDLE_VALUE; }
+
+ private:
+  HANDLE handle_;
+};
+
+// The window driven through the map file commands; every scripted answer
+// must have been asked for.
+class MapFileTest : public FormTest {
+ protected:
+  void TearDown() override {
+    EXPECT_TRUE(dialogs.scriptUsedUp()) << "a scripted dialog was never shown";
+    FormTest::TearDown();
+  }
+
+  void saveAs(const std::string& path) {
+    dialogs.answerFile(true, path);
+    command(ID_Save_Keyboard_Layout_As);
+  }
+  // The Load command on a map without unsaved changes.
+  void load(const std::string& path) {
+    model().changed = false;
+    dialogs.answerFile(true, path);
+    command(ID_Load_Keyboard_Layout);
+  }
+  void partialLoad(int id, const std::string& path) {
+    dialogs.answerFile(true, path);
+    command(id);
+  }
+
+  // Position 0 is the map title, 1 to 101 the key labels in label order.
+  std::string& label(int position) {
+    return model()[position == 0 ? model().mapTitle : model().keyLabel(position)].caption;
+  }
+
+  // Read-only files only refuse writes to an unprivileged user.
+  bool readOnlyIsEnforced() {
+    const std::string probe = inScratch("probe.txt");
+    writeFile(probe, "x");
+    setReadOnly(probe, true);
+    const HANDLE h = CreateFileA(probe.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    const bool enforced = h == INVALID_HANDLE_VALUE;
+    if (!enforced) CloseHandle(h);
+    setReadOnly(probe, false);
+    DeleteFileA(probe.c_str());
+    return enforced;
+  }
+};
+
+}  // namespace tastrix::testing

@@ -1,0 +1,333 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "mapfile/map_file.h"
+#include "model/alignment.h"
+#include "model/tag_walks.h"
+#include "win/map_file_fixture.h"
+
+namespace tastrix::testing {
+namespace {
+
+std::string fontRecord(const std::string& section, const std::string& colour, const std::string& name,
+                       const std::string& size, const char* bold, const char* underline, const char* italic) {
+  return "[" + section + "]\r\nFont.Color=" + colour + "\r\nFont.Name=" + name + "\r\nFont.Size=" + size +
+         "\r\nFont.fsBold=" + bold + "\r\nFont.fsUnderline=" + underline + "\r\nFont.fsItalic=" + italic + "\r\n";
+}
+
+std::string colourSection(const std::string& key, const std::string& border, const std::string& alignment) {
+  return "[tastrix]\r\nShape_0=" + key + "\r\nShape_Back_0=" + border +
+         "\r\nKey_Label_Vertical_Alignment=" + alignment + "\r\n";
+}
+
+std::string repeatedLines(const std::string& first, const std::string& rest, int restCount) {
+  std::string text = first + "\r\n";
+  for (int i = 0; i < restCount; ++i) text += rest + "\r\n";
+  return text;
+}
+
+// Writes big files piece by piece so the test itself stays small.
+void writeLarge(const std::string& path, size_t size, const std::string& pattern) {
+  const HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  ASSERT_NE(h, INVALID_HANDLE_VALUE);
+  std::string piece;
+  while (piece.size() < (1u << 20)) piece += pattern;
+  for (size_t done = 0; done < size;) {
+    const DWORD n = static_cast<DWORD>(std::min(piece.size(), size - done));
+    DWORD written = 0;
+    WriteFile(h, piece.data(), n, &written, nullptr);
+    done += n;
+  }
+  CloseHandle(h);
+}
+
+void expectFactoryFont(const FontSpec& font, const char* what) {
+  EXPECT_EQ(font.name, "System") << what;
+  EXPECT_EQ(font.height, -13) << what;
+  EXPECT_EQ(font.colour, kBlack) << what;
+  EXPECT_TRUE(font.bold) << what;
+  EXPECT_FALSE(font.italic || font.underline || font.strikeOut) << what;
+}
+
+class MapFileFormat : public MapFileTest {
+ protected:
+  void expectFactoryLook() {
+    for (int p = 1; p <= 101; ++p) {
+      ASSERT_EQ(model()[model().faceShape(p)].fill, kWhite) << p;
+      ASSERT_EQ(model()[model().borderShape(p)].fill, kWhite) << p;
+      ASSERT_EQ(model()[model().keyLabel(p)].layout, kLayoutCenter) << p;
+      ASSERT_EQ(model()[model().keyLabel(p)].font, model()[model().label0].font) << p;
+      ASSERT_EQ(model()[model().keyName(p)].font, model()[model().nameLabel0].font) << p;
+    }
+    EXPECT_EQ(model().alignmentIndex, 1);
+    EXPECT_EQ(model()[model().mapTitle].layout, kLayoutCenter);
+    expectFactoryFont(model()[model().mapTitle].font, "title");
+    for (int g = 1; g <= 4; ++g) expectFactoryFont(model()[model().groupBox(g)].font, "group box");
+    expectFactoryFont(model()[model().nameLabel0].font, "key names");
+    expectFactoryFont(model()[model().label0].font, "key labels");
+  }
+
+  // Every colour, font and the alignment away from the factory look.
+  void scramble() {
+    FontSpec odd;
+    odd.name = "Courier New";
+    odd.height = -40;
+    odd.colour = 0x00AA00;
+    odd.italic = true;
+    model()[model().mapTitle].font = odd;
+    SetGroupBoxFonts(model(), odd, 0, 50);
+    SetLabelFonts(model(), odd, 0, 50);
+    SetShapeColours(model(), 0x0000AA, 0, 1);
+    applyAlignment(model(), 0);
+  }
+};
+
+TEST_F(MapFileFormat, FreshStartWritesEveryKeyAndTheFactoryRecords) {
+  startForm();
+  saveAs(inScratch("fresh"));
+  const std::string record[] = {"Keyboard_Map_Title_Label", "GroupBox_Font", "Name_Label_0", "Label_0"};
+  std::string expected;
+  for (const std::string& section : record) expected += fontRecord(section, "0", "System", "10", "1", "0", "0");
+  expected += colourSection("16777215", "16777215", "1");
+  EXPECT_EQ(readFile(inScratch("fresh.zv")), expected);
+  EXPECT_EQ(readFile(inScratch("fresh.zvl")), repeatedLines("Untitled keyboard Map", "Key Label", 101));
+}
+
+TEST_F(MapFileFormat, StyledMapIsWrittenExactlyAndReadBackWithoutStrikeOut) {
+  startForm();
+  FontSpec title;
+  title.name = "Arial";
+  title.height = -27;
+  title.colour = kRed;
+  title.italic = title.underline = title.strikeOut = true;
+  title.charset = 0;
+  model()[model().mapTitle].font = title;
+  FontSpec groups{"Courier New", -16, kBtnFace, true, false, false, false, kDefaultCharset};
+  SetGroupBoxFonts(model(), groups, 0, 50);
+  FontSpec names{"MS Sans Serif", -11, 0x00FF00, false, false, true, false, kDefaultCharset};
+  model()[model().nameLabel0].font = names;
+  FontSpec labels{"Times New Roman", -19, kWindowText, true, true, false, false, kDefaultCharset};
+  model()[model().label0].font = labels;
+  model()[model().shape0].fill = 0x123456;
+  model()[model().shapeBack0].fill = kBtnFace;
+  applyAlignment(model(), 2);
+
+  saveAs(inScratch("styled.zv"));
+  EXPECT_EQ(readFile(inScratch("styled.zv")),
+            fontRecord("Keyboard_Map_Title_Label", "255", "Arial", "20", "0", "1", "1") +
+                fontRecord("GroupBox_Font", "-2147483633", "Courier New", "12", "1", "0", "0") +
+                fontRecord("Name_Label_0", "65280", "MS Sans Serif", "8", "0", "1", "0") +
+                fontRecord("Label_0", "-2147483640", "Times New Roman", "14", "1", "0", "1") +
+                colourSection("1193046", "-2147483633", "2"));
+
+  scramble();
+  model()[model().mapTitle].font.charset = 238;
+  load(inScratch("styled.zv"));
+  const FontSpec& back = model()[model().mapTitle].font;
+  EXPECT_EQ(back.name, "Arial");
+  EXPECT_EQ(back.height, -27);
+  EXPECT_EQ(back.colour, kRed);
+  EXPECT_TRUE(back.italic && back.underline);
+  EXPECT_FALSE(back.bold);
+  EXPECT_FALSE(back.strikeOut);
+  EXPECT_EQ(back.charset, 238);
+  for (int g = 1; g <= 4; ++g) EXPECT_EQ(model()[model().groupBox(g)].font, groups) << g;
+  names.height = -11;
+  for (int p = 1; p <= 101; ++p) {
+    ASSERT_EQ(model()[model().keyName(p)].font, names) << p;
+    ASSERT_EQ(model()[model().keyLabel(p)].font, labels) << p;
+    ASSERT_EQ(model()[model().faceShape(p)].fill, 0x123456) << p;
+    ASSERT_EQ(model()[model().borderShape(p)].fill, kBtnFace) << p;
+    ASSERT_EQ(model()[model().keyLabel(p)].layout, kLayoutBottom) << p;
+  }
+  EXPECT_EQ(model()[model().mapTitle].layout, kLayoutBottom);
+  EXPECT_EQ(model().alignmentIndex, 2);
+  EXPECT_EQ(model()[model().notice].font, model().windowFont);
+}
+
+TEST_F(MapFileFormat, EveryLabelSurvivesSaveAndLoad) {
+  startForm();
+  std::vector<std::string> texts;
+  for (int p = 0; p <= 101; ++p) {
+    std::string text = "label " + std::to_string(p);
+    if (p % 10 == 3) text.clear();
+    if (p % 10 == 5) text = "&Save && &Quit";
+    if (p == 50 || p == 101) text = std::string(4095, static_cast<char>('A' + p % 26));
+    if (p == 7) text = "\xC4\xD6\xDC \xE9\xE8";
+    label(p) = text;
+    texts.push_back(text);
+  }
+  saveAs(inScratch("labels.zv"));
+  std::string expected;
+  for (const std::string& text : texts) expected += text + "\r\n";
+  EXPECT_EQ(readFile(inScratch("labels.zvl")), expected);
+
+  SetLabelTexts(model(), "overwritten", 1, 99);
+  load(inScratch("labels.zv"));
+  for (int p = 0; p <= 101; ++p) ASSERT_EQ(label(p), texts[static_cast<size_t>(p)]) << p;
+}
+
+TEST_F(MapFileFormat, LabelListLinesGoToLabelsWhileTheyLast) {
+  startForm();
+  std::string fifty, twoHundred;
+  for (int i = 0; i < 50; ++i) fifty += "fifty " + std::to_string(i) + "\r\n";
+  for (int i = 0; i < 200; ++i) twoHundred += "many " + std::to_string(i) + "\r\n";
+  writeFile(inScratch("fifty.zvl"), fifty);
+  writeFile(inScratch("many.zvl"), twoHundred);
+
+  partialLoad(ID_Load_Key_Labels, inScratch("fifty.zv"));
+  EXPECT_EQ(label(0), "fifty 0");
+  EXPECT_EQ(label(49), "fifty 49");
+  EXPECT_EQ(label(50), "Key Label");
+  EXPECT_EQ(label(101), "Key Label");
+
+  partialLoad(ID_Load_Key_Labels, inScratch("many.zv"));
+  for (int p = 0; p <= 101; ++p) ASSERT_EQ(label(p), "many " + std::to_string(p));
+
+  partialLoad(ID_Load_Key_Labels, inScratch("nothing.zv"));
+  EXPECT_EQ(label(0), "many 0");
+  EXPECT_EQ(label(101), "many 101");
+}
+
+TEST_F(MapFileFormat, LineEndsOfEveryKindAndANulReadAlike) {
+  startForm();
+  const struct {
+    const char* name;
+    std::string bytes;
+    std::vector<std::string> lines;
+  } files[] = {
+      {"lf", "T\nA\n\nB\n", {"T", "A", "", "B"}},
+      {"cr", "T\rA\r\rB\r", {"T", "A", "", "B"}},
+      {"open", "T\r\nA\r\n\r\nB", {"T", "A", "", "B"}},
+      {"zero", std::string("T\r\nA\r\nB\0C\r\nD\r\n", 14), {"T", "A", "B"}},
+  };
+  for (const auto& file : files) {
+    SetLabelTexts(model(), "before", 1, 99);
+    writeFile(inScratch(std::string(file.name) + ".zvl"), file.bytes);
+    partialLoad(ID_Load_Key_Labels, inScratch(std::string(file.name) + ".zv"));
+    for (size_t p = 0; p < file.lines.size(); ++p) EXPECT_EQ(label(static_cast<int>(p)), file.lines[p]) << file.name;
+    EXPECT_EQ(label(static_cast<int>(file.lines.size())), "before") << file.name;
+  }
+}
+
+TEST_F(MapFileFormat, MapFilesWithoutEntriesOrOfJunkGiveTheFactoryLook) {
+  startForm();
+  std::string junk;
+  unsigned seed = 12345;
+  for (int i = 0; i < 65536; ++i) {
+    seed = seed * 1103515245u + 12345u;
+    junk += static_cast<char>(seed >> 24);
+  }
+  writeFile(inScratch("empty.zv"), "");
+  writeFile(inScratch("junk.zv"), junk);
+  writeFile(inScratch("other.zv"), "[Unrelated]\r\nShape_0=255\r\nFont.Name=Arial\r\n");
+  for (const char* name : {"empty.zv", "junk.zv", "other.zv", "missing.zv"}) {
+    scramble();
+    load(inScratch(name));
+    SCOPED_TRACE(name);
+    expectFactoryLook();
+    EXPECT_EQ(label(1), "Key Label");
+    EXPECT_FALSE(model().changed);
+  }
+}
+
+TEST_F(MapFileFormat, StyleEntriesAndTheirDefaults) {
+  startForm();
+  writeFile(inScratch("styles.zv"),
+            "[Keyboard_Map_Title_Label]\r\nFont.Name=Arial\r\nFont.fsItalic=1\r\nFont.fsUnderline=1\r\n"
+            "[GroupBox_Font]\r\nFont.fsBold=0\r\nFont.Size=$C\r\n"
+            "[Name_Label_0]\r\nFont.fsBold=7\r\nFont.Color=0x80000008\r\n"
+            "[Label_0]\r\nFont.fsBold=yes\r\nFont.Size=big\r\n");
+  partialLoad(ID_Load_Key_Fonts, inScratch("styles.zv"));
+  const FontSpec& title = model()[model().mapTitle].font;
+  EXPECT_EQ(title.name, "Arial");
+  EXPECT_TRUE(title.bold && title.italic && title.underline);
+  const FontSpec& groups = model()[model().groupBox(3)].font;
+  EXPECT_FALSE(groups.bold);
+  EXPECT_EQ(groups.height, -16);
+  EXPECT_FALSE(groups.italic || groups.underline);
+  const FontSpec& names = model()[model().keyName(40)].font;
+  EXPECT_TRUE(names.bold);
+  EXPECT_EQ(names.colour, kWindowText);
+  const FontSpec& labels = model()[model().keyLabel(40)].font;
+  EXPECT_TRUE(labels.bold);
+  EXPECT_EQ(labels.height, -13);
+  EXPECT_FALSE(labels.italic || labels.underline);
+  EXPECT_TRUE(model().changed);
+}
+
+TEST_F(MapFileFormat, ColourValuesAndAlignmentClamp) {
+  startForm();
+  const struct {
+    const char* value;
+    Colour expected;
+  } colours[] = {{"0xFF", 255}, {"$FF", 255}, {"255", 255}, {"red", kWhite}, {"-2147483633", kBtnFace}};
+  for (const auto& c : colours) {
+    writeFile(inScratch("c.zv"), std::string("[tastrix]\r\nShape_0=") + c.value + "\r\nShape_Back_0=" + c.value + "\r\n");
+    partialLoad(ID_Load_Key_Colours, inScratch("c.zv"));
+    EXPECT_EQ(model()[model().faceShape(70)].fill, c.expected) << c.value;
+    EXPECT_EQ(model()[model().borderShape(70)].fill, c.expected) << c.value;
+    EXPECT_EQ(model()[model().shape0].fill, c.expected) << c.value;
+  }
+
+  writeFile(inScratch("seven.zv"), "[tastrix]\r\nKey_Label_Vertical_Alignment=7\r\n");
+  partialLoad(ID_Load_Key_Colours, inScratch("seven.zv"));
+  EXPECT_EQ(model().alignmentIndex, 2);
+  EXPECT_EQ(model()[model().keyLabel(12)].layout, kLayoutBottom);
+  EXPECT_EQ(model()[model().mapTitle].layout, kLayoutBottom);
+
+  writeFile(inScratch("minus.zv"), "[tastrix]\r\nKey_Label_Vertical_Alignment=-5\r\n");
+  model().changed = false;
+  load(inScratch("minus.zv"));
+  EXPECT_EQ(model().alignmentIndex, -1);
+  EXPECT_EQ(model()[model().keyLabel(12)].layout, kLayoutBottom);
+  command(ID_Save_Keyboard_Layout);
+  EXPECT_NE(readFile(inScratch("minus.zv")).find("Key_Label_Vertical_Alignment=-1\r\n"), std::string::npos);
+}
+
+TEST_F(MapFileFormat, SavingOverAMapKeepsForeignSectionsAndReplacesTheLabelListWhole) {
+  startForm();
+  const std::string foreign = "[Notes]\r\nauthor=me\r\n";
+  writeFile(inScratch("old.zv"), foreign + colourSection("255", "255", "0"));
+  writeFile(inScratch("old.zvl"), repeatedLines("old title", "old label", 300));
+  load(inScratch("old.zv"));
+  command(ID_Save_Keyboard_Layout);
+  const std::string map = readFile(inScratch("old.zv"));
+  EXPECT_EQ(map.substr(0, foreign.size() + colourSection("255", "255", "0").size()),
+            foreign + colourSection("255", "255", "0"));
+  EXPECT_NE(map.find(fontRecord("Label_0", "0", "System", "10", "1", "0", "0")), std::string::npos);
+  EXPECT_EQ(readFile(inScratch("old.zvl")), repeatedLines("old title", "old label", 101));
+}
+
+TEST_F(MapFileFormat, OversizedAndJunkLabelListsLoadOnlyWhatTheLabelsUse) {
+  startForm();
+  writeLarge(inScratch("huge.zvl"), 100u << 20, "0123456789 abcdefghijklmnopqrstuvwxyz\r\n");
+  partialLoad(ID_Load_Key_Labels, inScratch("huge.zv"));
+  EXPECT_EQ(label(0), "0123456789 abcdefghijklmnopqrstuvwxyz");
+  EXPECT_EQ(label(101), label(0));
+
+  writeLarge(inScratch("oneline.zvl"), 10u << 20, "w");
+  partialLoad(ID_Load_Key_Labels, inScratch("oneline.zv"));
+  EXPECT_EQ(label(0), std::string(4095, 'w'));
+  EXPECT_EQ(label(1), "0123456789 abcdefghijklmnopqrstuvwxyz");
+
+  std::string junk;
+  unsigned seed = 99;
+  for (int i = 0; i < (1 << 20); ++i) {
+    seed = seed * 1664525u + 1013904223u;
+    junk += static_cast<char>((seed >> 24) | 1);
+  }
+  writeFile(inScratch("junk.zvl"), junk);
+  partialLoad(ID_Load_Key_Labels, inScratch("junk.zv"));
+  for (int p = 0; p <= 101; ++p) {
+    ASSERT_EQ(label(p).find_first_of("\r\n"), std::string::npos) << p;
+    ASSERT_LE(label(p).size(), 4095u) << p;
+  }
+  EXPECT_NE(label(101), "0123456789 abcdefghijklmnopqrstuvwxyz");
+  EXPECT_TRUE(dialogs.messageTexts().empty());
+}
+
+}  // namespace
+}  // namespace tastrix::testing

@@ -1,0 +1,483 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "model/alignment.h"
+#include "model/tag_walks.h"
+#include "win/map_file_fixture.h"
+
+namespace tastrix::testing {
+namespace {
+
+const std::string kPrefix = "Tastrix - v1.0f  - ";
+const char* const kMapFilter = "Keyboard maps (*.zv)|*.zv";
+const char* const kLoseChangesText =
+    "Warning: You are about to load a Keyboard Map, but you have not saved the changes to the current "
+    "Keyboard Map.\r\n\r\nAre you sure that you want to continue with the load and lose all changes to the "
+    "current Keyboard Map ?";
+
+std::string notSavedText(const std::string& path) {
+  return "The " + path +
+         " could not be saved !\r\n\r\nPossible reasons for this include :\r\n"
+         "- there may not be enough disk space, \r\n- there may be errors on the disk, \r\n"
+         "- you may be saving to a read only disk (such as a CD-ROM), \r\n"
+         "- the file may already exist and be read-only or write locked, \r\n\r\n"
+         "or there may be some other reason for the failure.";
+}
+
+int temporaryFilesIn(const std::string& folder) {
+  WIN32_FIND_DATAA found;
+  const HANDLE search = FindFirstFileA((folder + "*.tmp").c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return 0;
+  int n = 0;
+  do ++n;
+  while (FindNextFileA(search, &found));
+  FindClose(search);
+  return n;
+}
+
+class SaveCommands : public MapFileTest {};
+
+TEST_F(SaveCommands, SaveAsAddsTheMapExtensionOnlyWhenMissing) {
+  startForm();
+  const struct {
+    const char* chosen;
+    const char* stored;
+  } names[] = {{"office", "office.zv"}, {"upper.ZV", "upper.ZV"}, {"mixed.zV", "mixed.zV"}, {"notes.txt", "notes.txt.zv"}};
+  for (const auto& name : names) {
+    model().changed = true;
+    saveAs(inScratch(name.chosen));
+    const std::string stored = inScratch(name.stored);
+    EXPECT_EQ(model().currentMapPath, stored);
+    EXPECT_EQ(form().SaveDialog1.fileName, stored);
+    EXPECT_EQ(readFile(stored + "l").substr(0, 23), "Untitled keyboard Map\r\n") << stored;
+    EXPECT_NE(readFile(stored).find("[tastrix]"), std::string::npos) << stored;
+    EXPECT_EQ(form().caption(), kPrefix + stored);
+    EXPECT_FALSE(model().changed);
+  }
+  EXPECT_FALSE(fileExists(inScratch("upper.ZV.zv")));
+  EXPECT_FALSE(fileExists(inScratch("notes.txt")));
+  const auto saves = dialogs.callsOf("saveFile");
+  ASSERT_EQ(saves.size(), 4u);
+  EXPECT_EQ(saves[0].caption, "Save Keyboard Map as ... ");
+  EXPECT_EQ(saves[0].request.filter, kMapFilter);
+  EXPECT_EQ(saves[0].request.initialDir, scratchDir());
+  EXPECT_EQ(saves[1].request.fileName, inScratch("office.zv"));
+}
+
+TEST_F(SaveCommands, DialogsOpenInTheMapFolderWhileItExists) {
+  startForm();
+  CreateDirectoryA(inScratch("maps").c_str(), nullptr);
+  saveAs(inScratch("maps\\office"));
+  dialogs.answerFile(false);
+  command(ID_Save_Keyboard_Layout_As);
+  dialogs.answerFile(false);
+  command(ID_Load_Key_Colours);
+  EXPECT_EQ(dialogs.callsOf("saveFile").back().request.initialDir, inScratch("maps\\"));
+  EXPECT_EQ(dialogs.callsOf("openFile").back().request.initialDir, inScratch("maps\\"));
+
+  removeTree(inScratch("maps"));
+  dialogs.answerFile(false);
+  command(ID_Save_Keyboard_Layout);
+  const auto saves = dialogs.callsOf("saveFile");
+  ASSERT_EQ(saves.size(), 3u);
+  EXPECT_EQ(saves.back().request.initialDir, scratchDir());
+  EXPECT_EQ(saves.back().caption, "Save Keyboard Map as ... ");
+  EXPECT_EQ(model().currentMapPath, inScratch("maps\\office.zv"));
+}
+
+TEST_F(SaveCommands, SaveWithoutAUsableFolderAsksForANameAgain) {
+  startForm();
+  dialogs.answerFile(false);
+  command(ID_Save_Keyboard_Layout);
+  EXPECT_EQ(dialogs.callsOf("saveFile").size(), 1u);
+  EXPECT_EQ(model().currentMapPath, "");
+  EXPECT_EQ(form().caption(), kPrefix);
+
+  dialogs.answerFile(true, inScratch("gone\\office"));
+  dialogs.answerFile(false);
+  command(ID_Save_Keyboard_Layout_As);
+  EXPECT_EQ(dialogs.callsOf("saveFile").size(), 3u);
+  EXPECT_EQ(model().currentMapPath, inScratch("gone\\office.zv"));
+  EXPECT_FALSE(fileExists(inScratch("gone\\office.zvl")));
+
+  dialogs.answerFile(true, inScratch("here"));
+  command(ID_Save_Keyboard_Layout);
+  EXPECT_EQ(dialogs.callsOf("saveFile").size(), 4u);
+  EXPECT_TRUE(fileExists(inScratch("here.zv")));
+}
+
+TEST_F(SaveCommands, OverwriteQuestionGuardsOnlyTheMapFile) {
+  startForm();
+  writeFile(inScratch("office.zv"), "[Old]\r\na=1\r\n");
+  writeFile(inScratch("office.zvl"), "old\r\n");
+  model().changed = true;
+  dialogs.answerFile(true, inScratch("office"));
+  dialogs.answerMessage(Answer::No);
+  command(ID_Save_Keyboard_Layout_As);
+  const auto question = dialogs.callsOf("message").at(0);
+  EXPECT_EQ(question.kind, MessageKind::Confirmation);
+  EXPECT_EQ(question.buttons, Buttons::YesNo);
+  EXPECT_EQ(question.text, "Overwrite Existing Keyboard Map : \r\n\r\n" + inScratch("office.zv") + "\r\n\r\nAre you sure ?");
+  EXPECT_EQ(readFile(inScratch("office.zv")), "[Old]\r\na=1\r\n");
+  EXPECT_EQ(readFile(inScratch("office.zvl")), "old\r\n");
+  EXPECT_EQ(model().currentMapPath, "");
+  EXPECT_TRUE(model().changed);
+  EXPECT_EQ(form().caption(), kPrefix);
+
+  dialogs.answerFile(true, inScratch("office.zv"));
+  dialogs.answerMessage(Answer::Yes);
+  command(ID_Save_Keyboard_Layout_As);
+  EXPECT_EQ(readFile(inScratch("office.zv")).substr(0, 12), "[Old]\r\na=1\r\n");
+  EXPECT_EQ(readFile(inScratch("office.zvl")).substr(0, 23), "Untitled keyboard Map\r\n");
+  EXPECT_FALSE(model().changed);
+
+  writeFile(inScratch("lonely.zvl"), "old\r\n");
+  saveAs(inScratch("lonely"));
+  EXPECT_EQ(dialogs.callsOf("message").size(), 2u);
+  EXPECT_EQ(readFile(inScratch("lonely.zvl")).substr(0, 23), "Untitled keyboard Map\r\n");
+}
+
+TEST_F(SaveCommands, SaveAfterSaveAsOrLoadWritesWithoutAsking) {
+  startForm();
+  saveAs(inScratch("office"));
+  label(3) = "third";
+  model().changed = true;
+  command(ID_Save_Keyboard_Layout);
+  EXPECT_NE(readFile(inScratch("office.zvl")).find("\r\nthird\r\n"), std::string::npos);
+  EXPECT_FALSE(model().changed);
+
+  load(inScratch("office.zv"));
+  EXPECT_EQ(form().caption(), kPrefix + "office");
+  label(3) = "fourth";
+  command(ID_Save_Keyboard_Layout);
+  EXPECT_NE(readFile(inScratch("office.zvl")).find("\r\nfourth\r\n"), std::string::npos);
+  EXPECT_EQ(form().caption(), kPrefix + inScratch("office.zv"));
+  EXPECT_EQ(dialogs.callsOf("message").size(), 0u);
+  EXPECT_EQ(dialogs.callsOf("saveFile").size(), 1u);
+}
+
+TEST_F(SaveCommands, MapFileThatCannotBeWrittenEndsTheSave) {
+  startForm();
+  saveAs(inScratch("office"));
+  const std::string before = readFile(inScratch("office.zv"));
+  label(1) = "new text";
+  model().changed = true;
+  form().setCaption("caption before");
+  {
+    HeldFile held(inScratch("office.zv"));
+    ASSERT_TRUE(held.held());
+    command(ID_Save_Keyboard_Layout);
+  }
+  ASSERT_EQ(dialogs.callsOf("generalError").size(), 1u);
+  EXPECT_EQ(dialogs.callsOf("generalError")[0].text, "Unable to write to " + inScratch("office.zv") + ".");
+  EXPECT_EQ(readFile(inScratch("office.zv")), before);
+  EXPECT_NE(readFile(inScratch("office.zvl")).find("\r\nnew text\r\n"), std::string::npos);
+  EXPECT_TRUE(model().changed);
+  EXPECT_EQ(form().caption(), "caption before");
+}
+
+TEST_F(SaveCommands, ReadOnlyMapFileEndsTheSave) {
+  startForm();
+  if (!readOnlyIsEnforced()) GTEST_SKIP() << "this user may write read-only files";
+  saveAs(inScratch("office"));
+  const std::string before = readFile(inScratch("office.zv"));
+  setReadOnly(inScratch("office.zv"), true);
+  model().changed = true;
+  form().setCaption("caption before");
+  model()[model().label0].font.name = "Arial";
+  command(ID_Save_Keyboard_Layout);
+  EXPECT_EQ(dialogs.messageTexts(), std::vector<std::string>{"Unable to write to " + inScratch("office.zv") + "."});
+  EXPECT_EQ(readFile(inScratch("office.zv")), before);
+  EXPECT_TRUE(model().changed);
+  EXPECT_EQ(form().caption(), "caption before");
+}
+
+// A label list that cannot be replaced ends the save before the map file,
+// and the previous label list stays whole.
+TEST_F(SaveCommands, LabelListThatCannotBeWrittenKeepsTheOldFilesAndTheChangedFlag) {
+  startForm();
+  saveAs(inScratch("office"));
+  const std::string map = readFile(inScratch("office.zv"));
+  const std::string list = readFile(inScratch("office.zvl"));
+  model()[model().shape0].fill = kRed;
+  label(2) = "lost?";
+  model().changed = true;
+  form().setCaption("caption before");
+
+  {
+    HeldFile held(inScratch("office.zvl"));
+    ASSERT_TRUE(held.held());
+    command(ID_Save_Keyboard_Layout);
+  }
+  setReadOnly(inScratch("office.zvl"), true);
+  command(ID_Save_Keyboard_Layout);
+  setReadOnly(inScratch("office.zvl"), false);
+
+  const auto boxes = dialogs.callsOf("message");
+  ASSERT_EQ(boxes.size(), 2u);
+  for (const auto& box : boxes) {
+    EXPECT_EQ(box.kind, MessageKind::Information);
+    EXPECT_EQ(box.buttons, Buttons::Ok);
+    EXPECT_EQ(box.text, notSavedText(inScratch("office.zvl")));
+  }
+  EXPECT_EQ(readFile(inScratch("office.zv")), map);
+  EXPECT_EQ(readFile(inScratch("office.zvl")), list);
+  EXPECT_TRUE(model().changed);
+  EXPECT_EQ(form().caption(), "caption before");
+  EXPECT_EQ(temporaryFilesIn(scratchDir()), 0);
+}
+
+// The system's configuration folder (Z: is the root of the host) is never
+// writable for a plain user.
+TEST_F(SaveCommands, UnwritableFolderEndsInTheInformationBox) {
+  startForm();
+  if (!readOnlyIsEnforced()) GTEST_SKIP() << "this user may write anywhere";
+  const std::string map = "Z:\\etc\\tastrix-unwritable.zv";
+  label(1) = "lost?";
+  model().changed = true;
+  saveAs(map);
+  EXPECT_EQ(dialogs.messageTexts(), std::vector<std::string>{notSavedText(map + "l")});
+  EXPECT_FALSE(fileExists(map));
+  EXPECT_FALSE(fileExists(map + "l"));
+  EXPECT_EQ(model().currentMapPath, map);
+  EXPECT_TRUE(model().changed);
+  EXPECT_EQ(form().caption(), kPrefix);
+}
+
+class LoadCommands : public MapFileTest {};
+
+TEST_F(LoadCommands, UnsavedChangesQuestion) {
+  startForm();
+  saveAs(inScratch("office"));
+  label(4) = "unsaved";
+  model().changed = true;
+  dialogs.answerMessage(Answer::No);
+  command(ID_Load_Keyboard_Layout);
+  ASSERT_EQ(dialogs.calls.size(), 2u);
+  EXPECT_EQ(dialogs.calls[1].what, "message");
+  EXPECT_EQ(dialogs.calls[1].kind, MessageKind::Confirmation);
+  EXPECT_EQ(dialogs.calls[1].buttons, Buttons::YesNo);
+  EXPECT_EQ(dialogs.calls[1].text, kLoseChangesText);
+
+  dialogs.answerMessage(Answer::Yes);
+  dialogs.answerFile(false);
+  command(ID_Load_Keyboard_Layout);
+  EXPECT_EQ(dialogs.callsOf("openFile").size(), 1u);
+  EXPECT_EQ(label(4), "unsaved");
+  EXPECT_TRUE(model().changed);
+  EXPECT_EQ(model().currentMapPath, inScratch("office.zv"));
+
+  dialogs.answerMessage(Answer::Yes);
+  dialogs.answerFile(true, inScratch("office.zv"));
+  command(ID_Load_Keyboard_Layout);
+  EXPECT_EQ(label(4), "Key Label");
+  EXPECT_FALSE(model().changed);
+}
+
+TEST_F(LoadCommands, LoadTakesTheNameAsChosenAndShowsItsTitle) {
+  startForm();
+  saveAs(inScratch("a.zv.b.zv"));
+  EXPECT_EQ(form().caption(), kPrefix + inScratch("a.zv.b.zv"));
+  label(9) = "changed";
+  load(inScratch("a.zv.b.zv"));
+  EXPECT_EQ(form().caption(), kPrefix + "a.b");
+  EXPECT_EQ(label(9), "Key Label");
+  const auto open = dialogs.callsOf("openFile").at(0);
+  EXPECT_EQ(open.caption, "Open Keyboard Map ... ");
+  EXPECT_EQ(open.request.filter, kMapFilter);
+  EXPECT_EQ(open.request.initialDir, scratchDir());
+
+  applyAlignment(model(), 0);
+  load(inScratch("plain"));
+  EXPECT_EQ(model().currentMapPath, inScratch("plain"));
+  EXPECT_EQ(form().caption(), kPrefix + "plain");
+  EXPECT_EQ(label(9), "Key Label");
+  EXPECT_EQ(model().alignmentIndex, 1);
+  EXPECT_FALSE(model().changed);
+  EXPECT_EQ(form().OpenDialog1.fileName, inScratch("plain"));
+}
+
+TEST_F(LoadCommands, NameInAMissingFolderOpensTheDialogAgain) {
+  startForm();
+  dialogs.answerFile(true, inScratch("nowhere\\office.zv"));
+  dialogs.answerFile(false);
+  command(ID_Load_Keyboard_Layout);
+  const auto opens = dialogs.callsOf("openFile");
+  ASSERT_EQ(opens.size(), 2u);
+  EXPECT_EQ(opens[1].request.initialDir, scratchDir());
+  EXPECT_EQ(opens[1].request.fileName, inScratch("nowhere\\office.zv"));
+  EXPECT_EQ(model().currentMapPath, inScratch("nowhere\\office.zv"));
+  EXPECT_EQ(form().caption(), kPrefix);
+}
+
+TEST_F(LoadCommands, LabelListThatCannotBeOpenedChangesNothing) {
+  startForm();
+  saveAs(inScratch("office"));
+  label(6) = "kept";
+  model()[model().mapTitle].caption = "kept title";
+  SetShapeColours(model(), kRed, 0, 1);
+  applyAlignment(model(), 0);
+  form().setCaption("caption before");
+  {
+    HeldFile held(inScratch("office.zvl"));
+    ASSERT_TRUE(held.held());
+    dialogs.answerMessage(Answer::Yes);
+    dialogs.answerFile(true, inScratch("office.zv"));
+    command(ID_Load_Keyboard_Layout);
+    model().changed = false;
+    partialLoad(ID_Load_Key_Labels, inScratch("office.zv"));
+  }
+  const std::string error = "Cannot open file " + inScratch("office.zvl") + ".";
+  EXPECT_EQ(dialogs.messageTexts(), (std::vector<std::string>{kLoseChangesText, error, error}));
+  EXPECT_EQ(label(6), "kept");
+  EXPECT_EQ(label(0), "kept title");
+  EXPECT_EQ(model()[model().faceShape(30)].fill, kRed);
+  EXPECT_EQ(model()[model().keyLabel(30)].layout, kLayoutTop);
+  EXPECT_EQ(form().caption(), "caption before");
+  EXPECT_FALSE(model().changed);
+  EXPECT_TRUE(model().labelList.empty());
+}
+
+TEST_F(LoadCommands, OtherReadersDoNotStopTheLoad) {
+  startForm();
+  saveAs(inScratch("office"));
+  label(6) = "changed";
+  const HANDLE reader = CreateFileA(inScratch("office.zvl").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                    OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(reader, INVALID_HANDLE_VALUE);
+  load(inScratch("office.zv"));
+  CloseHandle(reader);
+  EXPECT_EQ(label(6), "Key Label");
+  EXPECT_TRUE(dialogs.callsOf("generalError").empty());
+}
+
+class PartialLoads : public MapFileTest {};
+
+TEST_F(PartialLoads, EachTakesOneKindOfContentAndMarksTheMapChanged) {
+  startForm();
+  writeFile(inScratch("source.zv"),
+            "[tastrix]\r\nShape_0=255\r\nShape_Back_0=65280\r\nKey_Label_Vertical_Alignment=0\r\n"
+            "[Label_0]\r\nFont.Name=Arial\r\nFont.Size=12\r\n");
+  writeFile(inScratch("source.zvl"), "Source title\r\nsource 1\r\n");
+  saveAs(inScratch("current"));
+  const std::string caption = form().caption();
+
+  partialLoad(ID_Load_Key_Labels, inScratch("source.zv"));
+  EXPECT_EQ(label(0), "Source title");
+  EXPECT_EQ(label(1), "source 1");
+  EXPECT_EQ(label(2), "Key Label");
+  EXPECT_EQ(model()[model().faceShape(2)].fill, kWhite);
+  EXPECT_EQ(model()[model().label0].font.name, "System");
+  EXPECT_TRUE(model().changed);
+
+  model().changed = false;
+  partialLoad(ID_Load_Key_Colours, inScratch("source.zv"));
+  EXPECT_EQ(model()[model().faceShape(2)].fill, 255);
+  EXPECT_EQ(model()[model().borderShape(2)].fill, 65280);
+  EXPECT_EQ(model()[model().keyLabel(2)].layout, kLayoutTop);
+  EXPECT_EQ(model()[model().label0].font.name, "System");
+  EXPECT_TRUE(model().changed);
+
+  model().changed = false;
+  partialLoad(ID_Load_Key_Fonts, inScratch("source.zv"));
+  EXPECT_EQ(model()[model().keyLabel(2)].font.name, "Arial");
+  EXPECT_EQ(model()[model().keyLabel(2)].font.height, -16);
+  EXPECT_EQ(model()[model().mapTitle].font.name, "System");
+  EXPECT_EQ(model()[model().faceShape(2)].fill, 255);
+  EXPECT_TRUE(model().changed);
+
+  EXPECT_EQ(model().currentMapPath, inScratch("current.zv"));
+  EXPECT_EQ(form().caption(), caption);
+  for (const auto& open : dialogs.callsOf("openFile")) {
+    EXPECT_EQ(open.caption, "Load Colour Settings from Keyboard Map ... ");
+    EXPECT_EQ(open.request.filter, kMapFilter);
+  }
+}
+
+TEST_F(PartialLoads, EmptySourcesStillMarkTheMapChangedAndCancelChangesNothing) {
+  startForm();
+  SetShapeColours(model(), kRed, 0, 1);
+  model()[model().label0].font.name = "Arial";
+  for (int id : {ID_Load_Key_Labels, ID_Load_Key_Colours, ID_Load_Key_Fonts}) {
+    model().changed = false;
+    dialogs.answerFile(false);
+    command(id);
+    EXPECT_FALSE(model().changed) << id;
+    partialLoad(id, inScratch("missing.zv"));
+    EXPECT_TRUE(model().changed) << id;
+  }
+  EXPECT_EQ(label(0), "Untitled keyboard Map");
+  EXPECT_EQ(model()[model().faceShape(5)].fill, kWhite);
+  EXPECT_EQ(model()[model().label0].font.name, "System");
+  EXPECT_EQ(model().currentMapPath, "");
+  EXPECT_EQ(form().caption(), kPrefix);
+}
+
+class StartupLoad : public MapFileTest {
+ protected:
+  void remember(const std::string& path) {
+    writeFile(settingsFile(), "[tastrix]\r\nCurrent_Keyboard_Layout_File_Name_Edit=" + path + "\r\n");
+  }
+};
+
+TEST_F(StartupLoad, FirstStartShowsTheFactoryMap) {
+  startForm();
+  EXPECT_EQ(form().caption(), kPrefix);
+  EXPECT_EQ(label(0), "Untitled keyboard Map");
+  EXPECT_EQ(label(101), "Key Label");
+  EXPECT_EQ(model()[model().faceShape(1)].fill, kWhite);
+  EXPECT_EQ(model()[model().borderShape(1)].fill, kWhite);
+  EXPECT_EQ(model().alignmentIndex, 1);
+  EXPECT_EQ(model()[model().keyLabel(50)].font, (FontSpec{"System", -13, kBlack, true, false, false, false, 1}));
+  EXPECT_FALSE(model().changed);
+  EXPECT_TRUE(dialogs.calls.empty());
+}
+
+TEST_F(StartupLoad, RemembersTheLastMap) {
+  startForm();
+  label(0) = "My map";
+  label(61) = "Ctrl";
+  SetShapeColours(model(), kBtnFace, 0, 0);
+  model()[model().shape0].fill = kBtnFace;
+  saveAs(inScratch("office"));
+  dropForm();
+
+  remember(inScratch("office.zv"));
+  startForm();
+  EXPECT_EQ(label(0), "My map");
+  EXPECT_EQ(label(61), "Ctrl");
+  EXPECT_EQ(label(60), "Key Label");
+  EXPECT_EQ(model()[model().faceShape(61)].fill, kBtnFace);
+  EXPECT_EQ(form().caption(), kPrefix + "office");
+  EXPECT_FALSE(model().changed);
+  EXPECT_EQ(dialogs.callsOf("saveFile").size(), 1u);
+  EXPECT_EQ(dialogs.calls.size(), 1u);
+}
+
+TEST_F(StartupLoad, RememberedMapInARemovedFolderAsksNothingUntilSave) {
+  remember(inScratch("removed\\office.zv"));
+  startForm();
+  EXPECT_TRUE(dialogs.calls.empty());
+  EXPECT_EQ(form().caption(), kPrefix + "office");
+  EXPECT_EQ(label(0), "Untitled keyboard Map");
+  EXPECT_FALSE(model().changed);
+  dialogs.answerFile(false);
+  command(ID_Save_Keyboard_Layout);
+  ASSERT_EQ(dialogs.callsOf("saveFile").size(), 1u);
+  EXPECT_EQ(dialogs.callsOf("saveFile")[0].request.initialDir, scratchDir());
+}
+
+TEST_F(StartupLoad, LockedLabelListIsReportedAndTheWindowStillOpens) {
+  writeFile(inScratch("office.zvl"), "Locked title\r\n");
+  remember(inScratch("office.zv"));
+  HeldFile held(inScratch("office.zvl"));
+  ASSERT_TRUE(held.held());
+  startForm();
+  EXPECT_EQ(dialogs.messageTexts(), std::vector<std::string>{"Cannot open file " + inScratch("office.zvl") + "."});
+  EXPECT_TRUE(IsWindowVisible(hwnd()));
+  EXPECT_EQ(label(0), "Untitled keyboard Map");
+}
+
+}  // namespace
+}  // namespace tastrix::testing
