@@ -6,9 +6,23 @@
 #include "platform/errors.h"
 
 namespace tastrix {
+namespace {
+
+// The profile functions take paths of up to MAX_PATH characters; some
+// implementations overrun on longer ones, so such a file counts as unreadable
+// and unwritable.
+bool fitsProfileFunctions(const std::string& path) {
+  if (path.size() >= MAX_PATH) return false;
+  char full[MAX_PATH];
+  const DWORD n = GetFullPathNameA(path.c_str(), MAX_PATH, full, nullptr);
+  return n > 0 && n < MAX_PATH;
+}
+
+}  // namespace
 
 std::string ProfileFile::readString(const std::string& section, const std::string& key,
                                     const std::string& def) const {
+  if (!fitsProfileFunctions(path_)) return def.substr(0, 2047);
   char buffer[2048];
   const DWORD n = GetPrivateProfileStringA(section.c_str(), key.c_str(), def.c_str(), buffer,
                                            sizeof buffer, path_.c_str());
@@ -25,7 +39,8 @@ bool ProfileFile::readBool(const std::string& section, const std::string& key, b
 
 void ProfileFile::writeString(const std::string& section, const std::string& key,
                               const std::string& value) const {
-  if (!WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), path_.c_str()))
+  if (!fitsProfileFunctions(path_) ||
+      !WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), path_.c_str()))
     throwUnableToWrite(path_);
 }
 

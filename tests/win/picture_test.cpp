@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "model/tag_walks.h"
 #include "support/form_fixture.h"
 
 namespace tastrix::testing {
@@ -88,6 +89,13 @@ class Snapshot {
 
 class Picture : public FormTest {
  protected:
+  // The start-up load gives both key colours and every font the factory
+  // defaults; the look the window is created with shows them apart.
+  void showCreatedLook() {
+    const FormModel created;
+    SetShapeColours(model(), kBtnFace, 1, 1);
+    SetGroupBoxFonts(model(), created[created.groupBox(kFunctionKeys)].font, 0, 50);
+  }
   // Window wide and tall enough for the whole picture and a margin around it.
   void startWide() {
     startForm();
@@ -123,6 +131,7 @@ class Picture : public FormTest {
 
 TEST_F(Picture, KeyCapsAreRoundedBordersAroundWhiteFaces) {
   startForm();
+  showCreatedLook();
   const Snapshot s = client();
   const RECT border = onScreen(model().borderShape(kQ));
   const RECT face = onScreen(model().faceShape(kQ));
@@ -158,6 +167,7 @@ TEST_F(Picture, KeyCapsAreRoundedBordersAroundWhiteFaces) {
 
 TEST_F(Picture, GroupBoxesShowEtchedFramesAndRedCaptions) {
   startWide();
+  showCreatedLook();
   const Snapshot s = client();
   for (int group = 1; group <= 4; ++group) {
     SCOPED_TRACE(group);
@@ -320,6 +330,7 @@ class Ampersands : public Picture {
     Picture::SetUp();
     startForm();
     model()[model().keyName(kEsc)].caption.clear();
+    keyLabel(kEsc).layout = kLayoutTop;  // where the reference text is drawn
     ASSERT_EQ(keyLabel(kEsc).font.colour, kBlack);
   }
 };
@@ -366,6 +377,7 @@ TEST_F(Picture, NothingIsDrawnOutsideThePicture) {
 
 TEST_F(Picture, ResizeRepaintsTheNewlyExposedArea) {
   startForm();
+  showCreatedLook();
   const int narrow = form().clientWidth();
   const RECT farFace = onScreen(model().faceShape(85));  // "Num", beyond the narrow window
   ASSERT_GT(farFace.left, narrow);
