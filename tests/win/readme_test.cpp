@@ -135,7 +135,9 @@ TEST_F(Readme, F1OpensTheReadmeInNotepadWithoutWaitingForIt) {
   writeFile(inScratch("tastrix.txt"), "Tastrix readme\r\n");
   startForm();
 
-  command(ID_View_Readme);
+  MSG f1{hwnd(), WM_KEYDOWN, VK_F1, 0x003B0001, 0, {0, 0}};
+  ASSERT_TRUE(TranslateAcceleratorA(hwnd(), form().accelerators(), &f1));
+  pump();
   std::vector<StartedNotepad*> fresh = newNotepads();
   ASSERT_EQ(fresh.size(), 1u);
   // The command has returned while Notepad runs on.
