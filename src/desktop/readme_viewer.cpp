@@ -37,6 +37,7 @@ void startDetached(const std::string& commandLine) {
   PROCESS_INFORMATION started{};
   if (!CreateProcessA(nullptr, writable.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &started))
     return;
+  // Only closed: the program does not watch Notepad.
   const UniqueHandle process(started.hProcess);
   const UniqueHandle thread(started.hThread);
 }

@@ -194,26 +194,30 @@ TEST_F(FileProbe, ReadOnlyFileIsAnError) {
   EXPECT_EQ(FileOpenStatus(path), "ERROR");
 }
 
-TEST_F(FileProbe, AttributeFlagsAreSetExactlyAndReadBack) {
+TEST_F(FileProbe, AttributeFlagsReportWhetherTheSetReadsBack) {
   const DWORD managed =
       FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE;
   const std::string path = scratch.file("settings.ini");
   writeFile(path, "x");
 
-  EXPECT_TRUE(SetFileAttributeFlags(path, true, true, false, true));
-  EXPECT_EQ(GetFileAttributesA(path.c_str()) & managed,
-            static_cast<DWORD>(FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_HIDDEN));
-  EXPECT_TRUE(SetFileAttributeFlags(path, false, true, true, false));
-  EXPECT_EQ(GetFileAttributesA(path.c_str()) & managed,
-            static_cast<DWORD>(FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_SYSTEM));
-
-  ASSERT_TRUE(SetFileAttributesA(path.c_str(), managed));
-  const bool cleared = SetFileAttributeFlags(path, false, false, false, false);
-  const DWORD readBack = GetFileAttributesA(path.c_str());
-  EXPECT_EQ(readBack & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM), 0u);
-  // Some file systems report every file as archived; the result says whether
-  // the set read back.
-  EXPECT_EQ(cleared, (readBack & managed) == 0);
+  // File systems differ in what they keep (some report every file as
+  // archived, some store no hidden or system bit), but read-only always
+  // sticks, and the result must say whether the whole set read back.
+  const auto setAndCheck = [&](bool readOnly, bool archive, bool system, bool hidden) {
+    const DWORD wanted = (readOnly ? FILE_ATTRIBUTE_READONLY : 0) | (archive ? FILE_ATTRIBUTE_ARCHIVE : 0) |
+                         (system ? FILE_ATTRIBUTE_SYSTEM : 0) | (hidden ? FILE_ATTRIBUTE_HIDDEN : 0);
+    const bool result = SetFileAttributeFlags(path, readOnly, archive, system, hidden);
+    const DWORD readBack = GetFileAttributesA(path.c_str()) & managed;
+    EXPECT_EQ(readBack & FILE_ATTRIBUTE_READONLY, wanted & FILE_ATTRIBUTE_READONLY) << wanted;
+    EXPECT_EQ(result, readBack == wanted) << wanted << " read back as " << readBack;
+    return readBack;
+  };
+  setAndCheck(true, true, false, true);
+  setAndCheck(false, true, true, false);
+  setAndCheck(true, true, true, true);
+  EXPECT_EQ(setAndCheck(false, false, false, false) &
+                (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM),
+            0u);
 
   const std::string missing = scratch.file("missing.ini");
   EXPECT_FALSE(SetFileAttributeFlags(missing, true, true, true, true));
