@@ -1,0 +1,66 @@
+#include "desktop/readme_viewer.h"
+
+#include <windows.h>
+
+#include <vector>
+
+#include "mapfile/format/path_text.h"
+#include "platform/app_paths.h"
+#include "platform/win32_handles.h"
+
+namespace tastrix {
+namespace {
+
+std::string windowsDirectory() {
+  std::vector<char> buffer(MAX_PATH);
+  for (;;) {
+    const UINT n = GetWindowsDirectoryA(buffer.data(), static_cast<UINT>(buffer.size()));
+    if (n < buffer.size()) return std::string(buffer.data(), n);
+    buffer.resize(n + 1);
+  }
+}
+
+bool isFile(const std::string& path) {
+  const DWORD attributes = GetFileAttributesA(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+// Starts the command line shown normally, leaving the program search to the
+// system; the new process is neither waited for nor watched.
+void startDetached(const std::string& commandLine) {
+  std::vector<char> writable(commandLine.begin(), commandLine.end());
+  writable.push_back('\0');
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  startup.dwFlags = STARTF_USESHOWWINDOW;
+  startup.wShowWindow = SW_SHOWNORMAL;
+  PROCESS_INFORMATION started{};
+  if (!CreateProcessA(nullptr, writable.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &started))
+    return;
+  // Only closed: the program does not watch Notepad.
+  const UniqueHandle process(started.hProcess);
+  const UniqueHandle thread(started.hThread);
+}
+
+}  // namespace
+
+std::string ReadmePath() {
+  const std::string name = executableFileName();
+  return executableDirectory() + name.substr(0, name.find('.')) + ".txt";
+}
+
+void ViewReadmeFile(IDialogs& dialogs) { OpenInNotepad(dialogs, ReadmePath()); }
+
+void OpenInNotepad(IDialogs& dialogs, const std::string& path) {
+  if (!isFile(windowsDirectory() + "\\Notepad.EXE")) {
+    dialogs.message(MessageKind::Information, "Windows Notepad could not be found.", Buttons::Ok);
+    return;
+  }
+  if (path.empty()) {
+    dialogs.message(MessageKind::Information, "No Log File to View.", Buttons::Ok);
+    return;
+  }
+  startDetached("Notepad.exe " + path);
+}
+
+}  // namespace tastrix

@@ -1,0 +1,15 @@
+#pragma once
+#include <string>
+
+#include "platform/dialogs.h"
+
+namespace tastrix {
+
+// Beside the executable, named after it up to its first ".": tastrix.txt.
+std::string ReadmePath();
+// Opens the readme in Notepad.
+void ViewReadmeFile(IDialogs& dialogs);
+// Starts Notepad on the file and returns without waiting for it.
+void OpenInNotepad(IDialogs& dialogs, const std::string& path);
+
+}  // namespace tastrix

@@ -1,0 +1,83 @@
+#include "platform/file_status.h"
+
+#include <windows.h>
+
+#include "platform/win32_handles.h"
+
+namespace tastrix {
+namespace {
+
+// The probe's open cannot take longer paths (OFS_MAXPATHNAME).
+const std::string::size_type kLongestProbedPath = 127;
+
+const DWORD kManagedAttributes =
+    FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE;
+
+bool isFile(const std::string& path) {
+  const DWORD attributes = GetFileAttributesA(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+// Keeps the system's critical-error boxes (drive not ready...) away while probing.
+class CriticalErrorsSilenced {
+ public:
+  CriticalErrorsSilenced() : previous_(SetErrorMode(SEM_FAILCRITICALERRORS)) {}
+  ~CriticalErrorsSilenced() { SetErrorMode(previous_); }
+  CriticalErrorsSilenced(const CriticalErrorsSilenced&) = delete;
+  CriticalErrorsSilenced& operator=(const CriticalErrorsSilenced&) = delete;
+
+ private:
+  UINT previous_;
+};
+
+std::string statusOfFailedOpen(WORD errorCode) {
+  switch (errorCode) {
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND:
+    case ERROR_NOT_READY:
+    case ERROR_NOT_DOS_DISK:
+    case ERROR_SECTOR_NOT_FOUND:
+      return "NOT FOUND";
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_LOCK_VIOLATION:
+      return "OPEN";
+    default:
+      return "ERROR";
+  }
+}
+
+}  // namespace
+
+std::string FileOpenStatus(const std::string& path) {
+  if (path.empty()) return "";
+  if (path.size() > kLongestProbedPath) return "CLOSED";
+  if (!isFile(path)) return "";
+  const CriticalErrorsSilenced silenced;
+  OFSTRUCT info{};
+  info.cBytes = sizeof info;
+  const HFILE file = OpenFile(path.c_str(), &info, OF_READWRITE | OF_SHARE_EXCLUSIVE);
+  if (file == HFILE_ERROR) return statusOfFailedOpen(info.nErrCode);
+  const UniqueHandle opened(reinterpret_cast<HANDLE>(static_cast<INT_PTR>(file)));
+  return "CLOSED";
+}
+
+bool SetFileAttributeFlags(const std::string& path, bool readOnly, bool archive, bool system, bool hidden) {
+  if (!isFile(path)) return false;
+  const DWORD wanted = (readOnly ? FILE_ATTRIBUTE_READONLY : 0) | (archive ? FILE_ATTRIBUTE_ARCHIVE : 0) |
+                       (system ? FILE_ATTRIBUTE_SYSTEM : 0) | (hidden ? FILE_ATTRIBUTE_HIDDEN : 0);
+  SetFileAttributesA(path.c_str(), wanted ? wanted : FILE_ATTRIBUTE_NORMAL);
+  // A file without any of these reads back as "normal" (0x80), so only the
+  // four attributes set here are compared.
+  const DWORD readBack = GetFileAttributesA(path.c_str());
+  return readBack != INVALID_FILE_ATTRIBUTES && (readBack & kManagedAttributes) == wanted;
+}
+
+bool DeleteIfNotInUse(const std::string& path) {
+  if (!isFile(path)) return false;
+  SetFileAttributeFlags(path, false, false, false, false);
+  if (FileOpenStatus(path) != "CLOSED") return false;
+  DeleteFileA(path.c_str());
+  return !isFile(path);
+}
+
+}  // namespace tastrix
