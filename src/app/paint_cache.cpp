@@ -1,6 +1,6 @@
 #include "app/paint_cache.h"
 
-#include <cstring>
+#include "platform/gdi_values.h"
 
 namespace tastrix {
 namespace {
@@ -12,28 +12,13 @@ bool sameGdiFont(const FontSpec& a, const FontSpec& b) {
 }
 
 HFONT createFont(const FontSpec& spec) {
-  LOGFONTA lf{};
-  lf.lfHeight = spec.height;
-  lf.lfWeight = spec.bold ? FW_BOLD : FW_NORMAL;
-  lf.lfItalic = spec.italic;
-  lf.lfUnderline = spec.underline;
-  lf.lfStrikeOut = spec.strikeOut;
-  lf.lfCharSet = static_cast<BYTE>(spec.charset);
-  lf.lfOutPrecision = OUT_DEFAULT_PRECIS;
-  lf.lfClipPrecision = CLIP_DEFAULT_PRECIS;
-  lf.lfQuality = DEFAULT_QUALITY;
-  lf.lfPitchAndFamily = DEFAULT_PITCH;
-  // An unknown or over-long face name is left to the platform's font mapping.
-  std::strncpy(lf.lfFaceName, spec.name.c_str(), LF_FACESIZE - 1);
+  // Heights are already pixels of the device painted on. An unknown or
+  // over-long face name is left to the platform's font mapping.
+  const LOGFONTA lf = logFontOf(spec, 96, 96);
   return CreateFontIndirectA(&lf);
 }
 
 }  // namespace
-
-COLORREF resolveColour(Colour colour) {
-  if (isSystemColour(colour)) return GetSysColor(systemColourIndex(colour));
-  return static_cast<COLORREF>(colour) & 0x00FFFFFF;
-}
 
 HFONT PaintCache::font(const FontSpec& spec) {
   for (const auto& entry : fonts_)
@@ -43,7 +28,7 @@ HFONT PaintCache::font(const FontSpec& spec) {
 }
 
 HBRUSH PaintCache::brush(Colour colour) {
-  const COLORREF rgb = resolveColour(colour);
+  const COLORREF rgb = rgbOf(colour);
   for (const auto& entry : brushes_)
     if (entry.first == rgb) return entry.second.get();
   brushes_.emplace_back(rgb, Brush(CreateSolidBrush(rgb)));

@@ -10,9 +10,6 @@
 
 namespace tastrix {
 
-// The COLORREF a colour value paints with: system colours are looked up.
-COLORREF resolveColour(Colour colour);
-
 // The fonts and brushes of one paint, each created once however many
 // components share it; all are deleted when the paint ends.
 class PaintCache {

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/gdi_values.h"
+
 namespace tastrix {
 namespace {
 
@@ -29,7 +31,7 @@ void paintLabel(HDC dc, PaintCache& cache, const Component& label, const RECT& a
   if (label.caption.empty()) return;
   Selection font(dc, cache.font(label.font));
   SetBkMode(dc, TRANSPARENT);
-  SetTextColor(dc, resolveColour(label.font.colour));
+  SetTextColor(dc, rgbOf(label.font.colour));
   const UINT format = labelFormat(label);
   RECT text = area;
   if (label.layout != kLayoutTop) {
@@ -58,7 +60,7 @@ void paintGroupBox(HDC dc, PaintCache& cache, const Component& box, const RECT& 
   // The caption interrupts the frame: its background hides the line behind it.
   FillRect(dc, &caption, cache.brush(background));
   SetBkMode(dc, TRANSPARENT);
-  SetTextColor(dc, resolveColour(box.font.colour));
+  SetTextColor(dc, rgbOf(box.font.colour));
   DrawTextA(dc, box.caption.c_str(), static_cast<int>(box.caption.size()), &caption, DT_SINGLELINE);
 }
 
