@@ -6,6 +6,7 @@
 
 #include "mapfile/format/path_text.h"
 #include "platform/app_paths.h"
+#include "platform/file_probe.h"
 #include "platform/win32_handles.h"
 
 namespace tastrix {
@@ -18,11 +19,6 @@ std::string windowsDirectory() {
     if (n < buffer.size()) return std::string(buffer.data(), n);
     buffer.resize(n + 1);
   }
-}
-
-bool isFile(const std::string& path) {
-  const DWORD attributes = GetFileAttributesA(path.c_str());
-  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 // Starts the command line shown normally, leaving the program search to the
@@ -52,7 +48,7 @@ std::string ReadmePath() {
 void ViewReadmeFile(IDialogs& dialogs) { OpenInNotepad(dialogs, ReadmePath()); }
 
 void OpenInNotepad(IDialogs& dialogs, const std::string& path) {
-  if (!isFile(windowsDirectory() + "\\Notepad.EXE")) {
+  if (!FileExists(windowsDirectory() + "\\Notepad.EXE")) {
     dialogs.message(MessageKind::Information, "Windows Notepad could not be found.", Buttons::Ok);
     return;
   }

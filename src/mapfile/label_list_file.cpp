@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "mapfile/file_probe.h"
+#include "platform/file_probe.h"
 #include "mapfile/format/label_list_text.h"
 #include "mapfile/format/path_text.h"
 #include "platform/errors.h"

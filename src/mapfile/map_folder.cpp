@@ -1,6 +1,6 @@
 #include "mapfile/map_folder.h"
 
-#include "mapfile/file_probe.h"
+#include "platform/file_probe.h"
 #include "mapfile/format/path_text.h"
 #include "platform/app_paths.h"
 

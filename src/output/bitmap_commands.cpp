@@ -1,7 +1,8 @@
 #include "app/main_form.h"
 #include "mapfile/format/path_text.h"
+#include "mapfile/map_folder.h"
 #include "output/bitmap_file.h"
-#include "platform/app_paths.h"
+#include "platform/file_probe.h"
 
 namespace tastrix {
 namespace {
@@ -9,23 +10,6 @@ namespace {
 const char* const kSaveBitmapTitle = "Save Keyboard Bitmap as ... ";
 const char* const kBitmapFilter = "Bitmaps (*.bmp)|*.bmp";
 const char* const kBitmapExtension = ".bmp";
-
-bool directoryExists(const std::string& path) {
-  const DWORD attributes = GetFileAttributesA(path.c_str());
-  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
-bool fileExists(const std::string& path) {
-  const DWORD attributes = GetFileAttributesA(path.c_str());
-  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
-// The map's folder while it exists, else the program's own folder.
-std::string dialogStartFolder(const std::string& currentMapPath) {
-  const std::string mapFolder = currentMapPath.empty() ? std::string() : NormaliseDirectory(DirectoryPart(currentMapPath));
-  if (!mapFolder.empty() && directoryExists(mapFolder)) return mapFolder;
-  return NormaliseDirectory(executableDirectory());
-}
 
 std::string withBitmapExtension(const std::string& name) {
   if (EqualsIgnoringAsciiCase(UpperExtension(name), kBitmapExtension)) return name;
@@ -47,13 +31,13 @@ std::string savedMessage(const std::string& path) {
 void TMainForm1::Save_Bitmap_to_File_Menu_OptionClick() {
   const Bitmap picture = CaptureKeyboardPicture();
   SaveDialog1.title = kSaveBitmapTitle;
-  SaveDialog1.initialDir = dialogStartFolder(model_.currentMapPath);
+  SaveDialog1.initialDir = DialogStartFolder(model_);
   SaveDialog1.filter = kBitmapFilter;
   if (!dialogs_.saveFile(SaveDialog1)) return;
 
   const std::string path = withBitmapExtension(SaveDialog1.fileName);
   SaveDialog1.fileName = path;
-  if (fileExists(path) &&
+  if (FileExists(path) &&
       dialogs_.message(MessageKind::Confirmation, overwriteQuestion(path), Buttons::YesNo) != Answer::Yes)
     return;
   writeBitmapFile(picture.get(), path, model_.dpi);

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "platform/file_probe.h"
 #include "platform/win32_handles.h"
 
 namespace tastrix {
@@ -12,11 +13,6 @@ const std::string::size_type kLongestProbedPath = 127;
 
 const DWORD kManagedAttributes =
     FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE;
-
-bool isFile(const std::string& path) {
-  const DWORD attributes = GetFileAttributesA(path.c_str());
-  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
 
 // Keeps the system's critical-error boxes (drive not ready...) away while probing.
 class CriticalErrorsSilenced {
@@ -51,7 +47,7 @@ std::string statusOfFailedOpen(WORD errorCode) {
 std::string FileOpenStatus(const std::string& path) {
   if (path.empty()) return "";
   if (path.size() > kLongestProbedPath) return "CLOSED";
-  if (!isFile(path)) return "";
+  if (!FileExists(path)) return "";
   const CriticalErrorsSilenced silenced;
   OFSTRUCT info{};
   info.cBytes = sizeof info;
@@ -62,7 +58,7 @@ std::string FileOpenStatus(const std::string& path) {
 }
 
 bool SetFileAttributeFlags(const std::string& path, bool readOnly, bool archive, bool system, bool hidden) {
-  if (!isFile(path)) return false;
+  if (!FileExists(path)) return false;
   const DWORD wanted = (readOnly ? FILE_ATTRIBUTE_READONLY : 0) | (archive ? FILE_ATTRIBUTE_ARCHIVE : 0) |
                        (system ? FILE_ATTRIBUTE_SYSTEM : 0) | (hidden ? FILE_ATTRIBUTE_HIDDEN : 0);
   SetFileAttributesA(path.c_str(), wanted ? wanted : FILE_ATTRIBUTE_NORMAL);
@@ -73,11 +69,11 @@ bool SetFileAttributeFlags(const std::string& path, bool readOnly, bool archive,
 }
 
 bool DeleteIfNotInUse(const std::string& path) {
-  if (!isFile(path)) return false;
+  if (!FileExists(path)) return false;
   SetFileAttributeFlags(path, false, false, false, false);
   if (FileOpenStatus(path) != "CLOSED") return false;
   DeleteFileA(path.c_str());
-  return !isFile(path);
+  return !FileExists(path);
 }
 
 }  // namespace tastrix

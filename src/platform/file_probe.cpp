@@ -1,4 +1,4 @@
-#include "mapfile/file_probe.h"
+#include "platform/file_probe.h"
 
 #include <windows.h>
 
