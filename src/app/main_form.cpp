@@ -103,10 +103,10 @@ LRESULT TMainForm1::handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
       onHScroll(LOWORD(wParam));
       return 0;
     case WM_MOUSEWHEEL:
-      onMouseWheel(GET_WHEEL_DELTA_WPARAM(wParam), true);
+      onMouseWheel(GET_WHEEL_DELTA_WPARAM(wParam));
       return 0;
     case WM_MOUSEHWHEEL:
-      onMouseWheel(-GET_WHEEL_DELTA_WPARAM(wParam), true);
+      onMouseWheel(-GET_WHEEL_DELTA_WPARAM(wParam));
       return 0;
     case WM_KEYDOWN:
       if (onKeyDown(wParam)) return 0;
@@ -226,7 +226,7 @@ void TMainForm1::onHScroll(int request) {
   }
 }
 
-void TMainForm1::onMouseWheel(int delta, bool) {
+void TMainForm1::onMouseWheel(int delta) {
   // There is nothing to scroll vertically, so the wheel scrolls sideways.
   setScrollPosition(scrollX_ - delta * 3 * kScrollLine / WHEEL_DELTA);
 }

@@ -149,7 +149,7 @@ class TMainForm1 {
   void onPaint();
   void onSize();
   void onHScroll(int request);
-  void onMouseWheel(int delta, bool shift);
+  void onMouseWheel(int delta);
   bool onKeyDown(WPARAM key);
   void onMouseDown(int x, int y, bool left);
   void onMouseUp(int x, int y);
