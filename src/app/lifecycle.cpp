@@ -48,7 +48,7 @@ void TMainForm1::FormShow() {
 
   SetWindowTextA(hwnd_, kAppTitle);
   ApplyStartupShowState();
-  if (maximized) ShowWindow(hwnd_, SW_MAXIMIZE);
+  if (maximized) maximize();
   setMenuChecked(ID_Always_On_Top, !isMenuChecked(ID_Always_On_Top));
   ToggleAlwaysOnTop();
   setMenuChecked(ID_Auto_Run, CheckAutoRunPath(dialogs_));
@@ -63,10 +63,28 @@ void TMainForm1::FormShow() {
 }
 
 void TMainForm1::ApplyStartupShowState() {
+  // The launcher's wish is for the first show only: a start-up sequence run
+  // again by the factory-defaults restore must not minimize the window anew.
+  if (startupShowStateApplied_) return;
+  startupShowStateApplied_ = true;
   STARTUPINFOA info{};
   info.cb = sizeof info;
   GetStartupInfoA(&info);
   if (info.dwFlags & STARTF_USESHOWWINDOW) ShowWindow(hwnd_, info.wShowWindow);
+}
+
+void TMainForm1::maximize() {
+  if (!IsIconic(hwnd_)) {
+    ShowWindow(hwnd_, SW_MAXIMIZE);
+    return;
+  }
+  // Launched minimized: stay an icon, and come back maximized when restored.
+  WINDOWPLACEMENT placement{};
+  placement.length = sizeof placement;
+  GetWindowPlacement(hwnd_, &placement);
+  placement.flags |= WPF_RESTORETOMAXIMIZED;
+  placement.showCmd = SW_SHOWMINNOACTIVE;
+  SetWindowPlacement(hwnd_, &placement);
 }
 
 void TMainForm1::ToggleAlwaysOnTop() {
@@ -86,16 +104,19 @@ void TMainForm1::ExitOptionClick() { PostMessageA(hwnd_, WM_CLOSE, 0, 0); }
 
 void TMainForm1::WriteSettings() {
   const ProfileFile settings(settingsFilePath());
-  const bool maximized = IsZoomed(hwnd_) != FALSE;
+  WINDOWPLACEMENT placement{};
+  placement.length = sizeof placement;
+  GetWindowPlacement(hwnd_, &placement);
+  const bool minimized = IsIconic(hwnd_) != FALSE;
+  // A window minimized from maximized comes back maximized: it counts as maximized.
+  const bool maximized =
+      IsZoomed(hwnd_) != FALSE || (minimized && (placement.flags & WPF_RESTORETOMAXIMIZED) != 0);
   settings.writeBool(kSection, "WindowState_wsMaximized", maximized);
-  if (maximized) ShowWindow(hwnd_, SW_RESTORE);
+  if (maximized && !minimized) ShowWindow(hwnd_, SW_RESTORE);
 
   RECT window;
-  if (IsIconic(hwnd_)) {
+  if (minimized) {
     // A minimized window's rectangle is the icon's: store the normal one.
-    WINDOWPLACEMENT placement{};
-    placement.length = sizeof placement;
-    GetWindowPlacement(hwnd_, &placement);
     window = placement.rcNormalPosition;
   } else {
     GetWindowRect(hwnd_, &window);
@@ -103,7 +124,7 @@ void TMainForm1::WriteSettings() {
   settings.writeInt(kSection, "window_top_posn", window.top);
   settings.writeInt(kSection, "window_left_posn", window.left);
   settings.writeInt(kSection, "window_Width", window.right - window.left);
-  settings.writeInt(kSection, "window_Height", IsIconic(hwnd_) ? lastClientHeight_ : clientHeight());
+  settings.writeInt(kSection, "window_Height", minimized ? normalClientHeight_ : clientHeight());
   settings.writeBool(kSection, "Always_on_Top_Option", isMenuChecked(ID_Always_On_Top));
   settings.writeBool(kSection, "Auto_Run_at_Windows_Startup_Option", isMenuChecked(ID_Auto_Run));
   settings.writeString(kSection, "Current_Keyboard_Layout_File_Name_Edit", model_.currentMapPath);

@@ -137,6 +137,10 @@ LRESULT TMainForm1::handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE:
       onClose();
       return 0;
+    case WM_QUERYENDSESSION:
+      // Logging off closes the window too: the settings are written and
+      // unsaved changes are asked about.
+      return FormCloseQuery() ? TRUE : FALSE;
     case WM_DESTROY:
       if (quitOnDestroy) PostQuitMessage(0);
       return 0;
@@ -170,7 +174,7 @@ void TMainForm1::repaintPicture() {
 }
 
 void TMainForm1::onSize() {
-  if (!IsIconic(hwnd_)) lastClientHeight_ = clientHeight();
+  if (!IsIconic(hwnd_) && !IsZoomed(hwnd_)) normalClientHeight_ = clientHeight();
   updateScrollBar();
   repaintPicture();
 }

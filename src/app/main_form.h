@@ -75,6 +75,7 @@ class TMainForm1 {
   void WriteSettings();
   void ToggleAlwaysOnTop();
   void ApplyStartupShowState();
+  void maximize();  // a minimized window stays minimized and restores maximized
   static constexpr const char* kNoticeSecondText = "Keyboard map made with Tastrix";
 
   // ---- Restore factory defaults ----
@@ -175,7 +176,8 @@ class TMainForm1 {
   } accelerators_;
   int scrollX_ = 0;
   int pressedComponent_ = -1;
-  int lastClientHeight_ = 0;  // the client height before a minimize
+  int normalClientHeight_ = 0;  // of the normal window, kept while minimized or maximized
+  bool startupShowStateApplied_ = false;
 
  public:
   // Context menu state: which of its items show (all until the first popup run).

@@ -149,6 +149,57 @@ TEST_F(Closing, AMaximizedWindowStoresItsNormalPlacement) {
   EXPECT_EQ(value("window_Height"), "400");
 }
 
+TEST_F(Closing, AMinimizedWindowStoresItsNormalPlacement) {
+  settings("window_top_posn=50\r\nwindow_left_posn=100\r\nwindow_Width=800\r\nwindow_Height=400\r\n");
+  startForm();
+  ShowWindow(hwnd(), SW_MINIMIZE);
+  ASSERT_TRUE(IsIconic(hwnd()));
+  SendMessageA(hwnd(), WM_CLOSE, 0, 0);
+  EXPECT_EQ(value("WindowState_wsMaximized"), "0");
+  EXPECT_EQ(value("window_top_posn"), "50");
+  EXPECT_EQ(value("window_left_posn"), "100");
+  EXPECT_EQ(value("window_Width"), "800");
+  EXPECT_EQ(value("window_Height"), "400");
+}
+
+TEST_F(Closing, AWindowMinimizedFromMaximizedIsStoredAsMaximized) {
+  settings("window_top_posn=50\r\nwindow_left_posn=100\r\nwindow_Width=800\r\nwindow_Height=400\r\n"
+           "WindowState_wsMaximized=1\r\n");
+  startForm();
+  ASSERT_TRUE(IsZoomed(hwnd()));
+  ShowWindow(hwnd(), SW_MINIMIZE);
+  ASSERT_TRUE(IsIconic(hwnd()));
+  SendMessageA(hwnd(), WM_CLOSE, 0, 0);
+  EXPECT_EQ(value("WindowState_wsMaximized"), "1");
+  EXPECT_EQ(value("window_top_posn"), "50");
+  EXPECT_EQ(value("window_left_posn"), "100");
+  EXPECT_EQ(value("window_Width"), "800");
+  EXPECT_EQ(value("window_Height"), "400");
+}
+
+TEST_F(Closing, LoggingOffWritesTheSettingsAndAsksAboutUnsavedChanges) {
+  startForm();
+  SetWindowPos(hwnd(), nullptr, 130, 140, 900, 500, SWP_NOZORDER);
+  model().changed = true;
+  dialogs.answerMessage(Answer::No);
+  EXPECT_EQ(SendMessageA(hwnd(), WM_QUERYENDSESSION, 0, 0), FALSE);
+  EXPECT_TRUE(IsWindow(hwnd()));
+  ASSERT_EQ(dialogs.calls.size(), 1u);
+  EXPECT_EQ(dialogs.calls[0].text, kCloseQuestion);
+  EXPECT_EQ(value("window_left_posn"), "130");
+
+  dialogs.answerMessage(Answer::Yes);
+  EXPECT_EQ(SendMessageA(hwnd(), WM_QUERYENDSESSION, 0, 0), TRUE);
+  EXPECT_EQ(dialogs.calls.size(), 2u);
+
+  model().changed = false;
+  SetWindowPos(hwnd(), nullptr, 150, 160, 900, 500, SWP_NOZORDER);
+  EXPECT_EQ(SendMessageA(hwnd(), WM_QUERYENDSESSION, 0, 0), TRUE);
+  EXPECT_EQ(dialogs.calls.size(), 2u);
+  EXPECT_EQ(value("window_left_posn"), "150");
+  EXPECT_EQ(value("window_top_posn"), "160");
+}
+
 TEST_F(Closing, UnsavedChangesAnsweredNoKeepTheWindowWithSettingsWritten) {
   startForm();
   model().changed = true;

@@ -53,9 +53,14 @@ class RealProgram : public ::testing::Test {
 
   std::string program() const { return scratch.file("tastrix.exe"); }
 
-  HWND start() {
+  // Starts the program as a launcher would, with a show state when one is given.
+  HWND start(WORD showWindow = SW_SHOWDEFAULT) {
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
+    if (showWindow != SW_SHOWDEFAULT) {
+      startup.dwFlags = STARTF_USESHOWWINDOW;
+      startup.wShowWindow = showWindow;
+    }
     PROCESS_INFORMATION info{};
     std::string commandLine = "\"" + program() + "\"";
     if (!CreateProcessA(program().c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
@@ -80,6 +85,30 @@ class RealProgram : public ::testing::Test {
     DWORD code = STILL_ACTIVE;
     GetExitCodeProcess(process_.get(), &code);
     return code;
+  }
+
+  // Answers the program's own message box with a button, once it shows.
+  bool answerMessageBox(int button) {
+    WindowSearch search{GetProcessId(process_.get()), nullptr};
+    for (int waited = 0; waited < 5000 && !search.found; waited += 50) {
+      Sleep(50);
+      EnumWindows(
+          [](HWND window, LPARAM data) -> BOOL {
+            auto* s = reinterpret_cast<WindowSearch*>(data);
+            char className[16] = "";
+            GetClassNameA(window, className, sizeof className);
+            DWORD owner = 0;
+            GetWindowThreadProcessId(window, &owner);
+            if (owner != s->processId || std::string(className) != "#32770" || !IsWindowVisible(window)) return TRUE;
+            s->found = window;
+            return FALSE;
+          },
+          reinterpret_cast<LPARAM>(&search));
+    }
+    if (!search.found) return false;
+    PostMessageA(search.found, WM_COMMAND, static_cast<WPARAM>(button), 0);
+    for (int waited = 0; waited < 5000 && IsWindow(search.found); waited += 20) Sleep(20);
+    return !IsWindow(search.found);
   }
 
   ScratchFolder scratch;
@@ -146,6 +175,39 @@ TEST_F(RealProgram, ReopensWhereTheSettingsFilePutIt) {
   EXPECT_NE(settings.find("window_left_posn=64\r\n"), std::string::npos) << settings;
   EXPECT_NE(settings.find("window_Width=900\r\n"), std::string::npos) << settings;
   EXPECT_NE(settings.find("window_Height=300\r\n"), std::string::npos) << settings;
+}
+
+TEST_F(RealProgram, LaunchedMinimizedItStaysAnIconThatRestoresMaximized) {
+  writeFile(scratch.file("tastrix.ini"),
+            "[tastrix]\r\nwindow_top_posn=40\r\nwindow_left_posn=64\r\nwindow_Width=900\r\nwindow_Height=300\r\n"
+            "WindowState_wsMaximized=1\r\n");
+  HWND window = start(SW_SHOWMINNOACTIVE);
+  ASSERT_NE(window, nullptr);
+  EXPECT_TRUE(IsIconic(window));
+  ShowWindow(window, SW_RESTORE);
+  EXPECT_TRUE(IsZoomed(window));
+  EXPECT_EQ(closeAndWait(window), 0u);
+  const std::string settings = readFile(scratch.file("tastrix.ini"));
+  EXPECT_NE(settings.find("WindowState_wsMaximized=1\r\n"), std::string::npos) << settings;
+  EXPECT_NE(settings.find("window_left_posn=64\r\n"), std::string::npos) << settings;
+  EXPECT_NE(settings.find("window_Height=300\r\n"), std::string::npos) << settings;
+}
+
+TEST_F(RealProgram, RestoringTheFactoryDefaultsDoesNotMinimizeAWindowLaunchedMinimized) {
+  HWND window = start(SW_SHOWMINNOACTIVE);
+  ASSERT_NE(window, nullptr);
+  ASSERT_TRUE(IsIconic(window));
+  PostMessageA(window, WM_COMMAND, ID_Restore_Factory_Defaults, 0);
+  ASSERT_TRUE(answerMessageBox(IDYES)) << "no restore question";
+  // The answer is posted: wait until the program has handled the restore.
+  SendMessageA(window, WM_NULL, 0, 0);
+  EXPECT_FALSE(IsIconic(window));
+  RECT outer;
+  GetWindowRect(window, &outer);
+  EXPECT_EQ(outer.left, 20);
+  EXPECT_EQ(outer.top, 20);
+  EXPECT_EQ(outer.right - outer.left, 762);
+  EXPECT_EQ(closeAndWait(window), 0u);
 }
 
 // Sets the screen's dots per inch for processes started from now on and puts
