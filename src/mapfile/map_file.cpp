@@ -21,6 +21,9 @@ const char* const kBorderColourKey = "Shape_Back_0";
 const char* const kAlignmentKey = "Key_Label_Vertical_Alignment";
 
 constexpr int kLastKeyLabelTag = 50;
+// Sizes far beyond any printed or displayed font only make every paint of
+// the picture take seconds, and overflow the conversion to pixels.
+constexpr int kLargestFontSize = 1638;
 
 void readFactoryDefaultRecord(FormModel& form, FontSpec& font, const std::string& mapPath,
                               const std::string& section) {
@@ -62,7 +65,8 @@ void ReadFontRecord(FontSpec& font, const std::string& mapPath, const std::strin
   const ProfileFile map(mapPath);
   font.colour = map.readInt(section, "Font.Color", defaultColour);
   font.name = map.readString(section, "Font.Name", defaultName);
-  font.height = heightFromPoints(map.readInt(section, "Font.Size", defaultSize), dpi);
+  const int size = std::clamp(map.readInt(section, "Font.Size", defaultSize), -kLargestFontSize, kLargestFontSize);
+  font.height = heightFromPoints(size, dpi);
   font.strikeOut = false;
   font.bold = map.readBool(section, "Font.fsBold", true);
   font.underline = map.readBool(section, "Font.fsUnderline", false);

@@ -42,11 +42,13 @@ TEST(FileTitle, DropsFolderAndEveryCopyOfTheExtension) {
   EXPECT_EQ(FileTitle(""), "");
 }
 
-TEST(NormaliseDirectory, TrimsAppendsOneBackslashAndCollapsesRuns) {
+TEST(NormaliseDirectory, TrimsAppendsOneBackslashAndCollapsesRunsButKeepsANetworkPrefix) {
   EXPECT_EQ(NormaliseDirectory("C:\\maps"), "C:\\maps\\");
   EXPECT_EQ(NormaliseDirectory("C:\\maps\\"), "C:\\maps\\");
   EXPECT_EQ(NormaliseDirectory(" \tC:\\maps\\\\old \r\n"), "C:\\maps\\old\\");
-  EXPECT_EQ(NormaliseDirectory("\\\\server\\share"), "\\server\\share\\");
+  EXPECT_EQ(NormaliseDirectory("\\\\server\\share"), "\\\\server\\share\\");
+  EXPECT_EQ(NormaliseDirectory(" \\\\\\server\\\\share\\\\"), "\\\\server\\share\\");
+  EXPECT_EQ(NormaliseDirectory("\\\\?\\C:\\maps"), "\\\\?\\C:\\maps\\");
   for (const char* empty : {"", "\\", "..", ".", ".\\", "..\\"}) EXPECT_EQ(NormaliseDirectory(empty), "") << empty;
 }
 

@@ -258,6 +258,20 @@ TEST_F(MapFileFormat, StyleEntriesAndTheirDefaults) {
   EXPECT_TRUE(model().changed);
 }
 
+TEST_F(MapFileFormat, FontSizesBeyondReasonAreCappedBothWays) {
+  startForm();
+  writeFile(inScratch("sizes.zv"),
+            "[Keyboard_Map_Title_Label]\r\nFont.Size=-2147483648\r\n"
+            "[GroupBox_Font]\r\nFont.Size=100000\r\n"
+            "[Name_Label_0]\r\nFont.Size=72\r\n"
+            "[Label_0]\r\nFont.Size=2147483647\r\n");
+  partialLoad(ID_Load_Key_Fonts, inScratch("sizes.zv"));
+  EXPECT_EQ(model()[model().mapTitle].font.height, 2184);
+  EXPECT_EQ(model()[model().groupBox(2)].font.height, -2184);
+  EXPECT_EQ(model()[model().keyName(9)].font.height, -96);
+  EXPECT_EQ(model()[model().keyLabel(9)].font.height, -2184);
+}
+
 TEST_F(MapFileFormat, ColourValuesAndAlignmentClamp) {
   startForm();
   const struct {

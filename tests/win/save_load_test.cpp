@@ -107,6 +107,29 @@ TEST_F(SaveCommands, SaveWithoutAUsableFolderAsksForANameAgain) {
   EXPECT_TRUE(fileExists(inScratch("here.zv")));
 }
 
+// Paths that begin with "\\" (network shares, "\\?\" paths) keep naming the
+// same folder, so their maps save and the dialogs open there.
+TEST_F(SaveCommands, MapsOnPathsBeginningWithTwoBackslashesSaveAndLoad) {
+  startForm();
+  const std::string folder = "\\\\?\\" + scratchDir();
+  label(1) = "far away";
+  saveAs(folder + "office");
+  EXPECT_EQ(model().currentMapPath, folder + "office.zv");
+  EXPECT_EQ(form().caption(), kPrefix + folder + "office.zv");
+  EXPECT_FALSE(model().changed);
+  EXPECT_EQ(readFile(inScratch("office.zvl")).substr(0, 33), "Untitled keyboard Map\r\nfar away\r\n");
+  EXPECT_NE(readFile(inScratch("office.zv")).find("[tastrix]"), std::string::npos);
+
+  label(1) = "changed";
+  command(ID_Save_Keyboard_Layout);
+  EXPECT_EQ(readFile(inScratch("office.zvl")).substr(0, 32), "Untitled keyboard Map\r\nchanged\r\n");
+  load(folder + "office.zv");
+  EXPECT_EQ(label(1), "changed");
+  EXPECT_EQ(form().caption(), kPrefix + "office");
+  EXPECT_EQ(dialogs.callsOf("saveFile").size(), 1u);
+  EXPECT_EQ(dialogs.callsOf("openFile").at(0).request.initialDir, folder);
+}
+
 TEST_F(SaveCommands, OverwriteQuestionGuardsOnlyTheMapFile) {
   startForm();
   writeFile(inScratch("office.zv"), "[Old]\r\na=1\r\n");

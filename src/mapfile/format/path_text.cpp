@@ -70,7 +70,12 @@ std::string NormaliseDirectory(const std::string& path) {
   size_t first = 0, last = path.size();
   while (first < last && static_cast<unsigned char>(path[first]) <= ' ') ++first;
   while (last > first && static_cast<unsigned char>(path[last - 1]) <= ' ') --last;
-  return ReplaceAll(path.substr(first, last - first) + "\\", "\\\\", "\\");
+  const std::string trimmed = path.substr(first, last - first);
+  // A network or device path keeps its leading "\\"; collapsing it would
+  // name a folder on the current drive instead.
+  const bool network = trimmed.compare(0, 2, "\\\\") == 0;
+  const std::string collapsed = ReplaceAll(trimmed + "\\", "\\\\", "\\");
+  return network ? "\\" + collapsed : collapsed;
 }
 
 }  // namespace tastrix

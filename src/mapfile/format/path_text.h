@@ -22,8 +22,9 @@ std::string FileTitle(const std::string& path);
 // The extension in upper case (ASCII letters).
 std::string UpperExtension(const std::string& name);
 
-// A folder path trimmed, ending in one "\" and with runs of "\" collapsed;
-// empty for "", "\", "..", ".", ".\" and "..\".
+// A folder path trimmed, ending in one "\" and with runs of "\" collapsed
+// (a leading "\\" of a network path stays); empty for "", "\", "..", ".",
+// ".\" and "..\".
 std::string NormaliseDirectory(const std::string& path);
 
 // ASCII-only upper case, as the platform-neutral comparisons need.
