@@ -122,6 +122,9 @@ LRESULT TMainForm1::handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_MBUTTONDOWN:
       onMouseDown(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), msg == WM_LBUTTONDOWN);
       return 0;
+    case WM_XBUTTONDOWN:
+      onMouseDown(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), false);
+      return TRUE;
     case WM_LBUTTONUP:
       onMouseUp(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
       return 0;
@@ -129,6 +132,10 @@ LRESULT TMainForm1::handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
       pressedComponent_ = -1;
       return 0;
     case WM_CONTEXTMENU:
+      // The caption, frame and scroll bar keep the system's own menus.
+      if (!(GET_X_LPARAM(lParam) == -1 && GET_Y_LPARAM(lParam) == -1) &&
+          DefWindowProcA(hwnd_, WM_NCHITTEST, 0, lParam) != HTCLIENT)
+        return DefWindowProcA(hwnd_, msg, wParam, lParam);
       onContextMenu(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
       return 0;
     case WM_COMMAND:

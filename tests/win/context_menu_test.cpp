@@ -180,6 +180,31 @@ TEST_F(ContextMenu, ARightClickOpensTheMenuWithTheGroupsItems) {
   EXPECT_TRUE(dialogs.calls.empty());
 }
 
+TEST_F(ContextMenu, ARightClickOnTheCaptionKeepsTheSystemMenu) {
+  startForm();
+  RECT frame{};
+  GetWindowRect(hwnd(), &frame);
+  POINT client{0, 0};
+  ClientToScreen(hwnd(), &client);
+  // The middle of the caption bar, above the menu bar.
+  const LPARAM caption = MAKELPARAM((frame.left + frame.right) / 2, (frame.top + GetSystemMetrics(SM_CYFRAME) +
+                                                                      GetSystemMetrics(SM_CYCAPTION) / 2));
+  ASSERT_EQ(SendMessageA(hwnd(), WM_NCHITTEST, 0, caption), HTCAPTION);
+  HMENU shown = nullptr;
+  ModalProbe probe([&] {
+    HWND menu = FindWindowA("#32768", nullptr);
+    if (!menu || !IsWindowVisible(menu)) return false;
+    shown = reinterpret_cast<HMENU>(SendMessageA(menu, MN_GETHMENU, 0, 0));
+    EndMenu();
+    return true;
+  });
+  SendMessageA(hwnd(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(hwnd()), caption);
+  pump();
+  ASSERT_TRUE(probe.finished()) << "no menu opened";
+  EXPECT_NE(shown, form().PopupMenu1());
+  EXPECT_EQ(shown, GetSystemMenu(hwnd(), FALSE));
+}
+
 // Opens the menu from the keyboard and tells where it showed.
 class KeyboardContextMenu : public FormTest {
  protected:

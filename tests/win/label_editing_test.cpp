@@ -194,6 +194,19 @@ TEST_F(GroupRecording, EveryButtonRecordsTheGroupOfEachArea) {
   EXPECT_TRUE(dialogs.calls.empty());
 }
 
+TEST_F(GroupRecording, ExtraMouseButtonsRecordToo) {
+  startForm();
+  const POINT esc = centreOf(model().keyLabel(kEsc));
+  SendMessageA(hwnd(), WM_XBUTTONDOWN, MAKEWPARAM(MK_XBUTTON1, XBUTTON1), MAKELPARAM(esc.x, esc.y));
+  EXPECT_EQ(model().recordedGroup, 0);
+  const POINT q = centreOf(model().keyName(kQ));
+  SendMessageA(hwnd(), WM_XBUTTONDOWN, MAKEWPARAM(MK_XBUTTON2, XBUTTON2), MAKELPARAM(q.x, q.y));
+  SendMessageA(hwnd(), WM_XBUTTONUP, MAKEWPARAM(0, XBUTTON2), MAKELPARAM(q.x, q.y));
+  pump();
+  EXPECT_EQ(model().recordedGroup, 1);
+  EXPECT_TRUE(dialogs.calls.empty());
+}
+
 TEST_F(GroupRecording, TheBackgroundBetweenGroupsRecordsNothing) {
   startForm();
   const POINT q = centreOf(model().keyLabel(kQ));

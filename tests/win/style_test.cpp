@@ -4,6 +4,9 @@
 #include <string>
 #include <vector>
 
+#include <windows.h>
+#include <dlgs.h>
+
 #include "model/tag_walks.h"
 #include "modal_probe.h"
 #include "platform/gdi_values.h"
@@ -365,6 +368,38 @@ TEST_F(RealStyleDialogs, FontDialogOpensOnTheFontAndReturnsIt) {
   const FontSpec kept = font;
   EXPECT_FALSE(run([&] { return real.chooseFont(font, model().dpi); }, [](HWND box) { press(box, IDCANCEL); }));
   EXPECT_EQ(font, kept);
+}
+
+TEST_F(RealStyleDialogs, FontDialogShowsItsEffectsAndReturnsThem) {
+  FontSpec font;
+  font.name = "Liberation Sans";
+  font.height = -16;
+  font.colour = kBlack;
+  font.underline = true;
+  font.charset = 0;
+  struct Seen {
+    bool strikeOutShown = false, underlineShown = false, colourShown = false;
+    LRESULT underlineState = BST_UNCHECKED;
+  } seen;
+  EXPECT_TRUE(run([&] { return real.chooseFont(font, model().dpi); },
+                  [&](HWND box) {
+                    HWND strikeOut = GetDlgItem(box, chx1), underline = GetDlgItem(box, chx2);
+                    HWND colour = GetDlgItem(box, cmb4);
+                    seen.strikeOutShown = strikeOut && IsWindowVisible(strikeOut);
+                    seen.underlineShown = underline && IsWindowVisible(underline);
+                    seen.colourShown = colour && IsWindowVisible(colour);
+                    seen.underlineState = SendMessageA(underline, BM_GETCHECK, 0, 0);
+                    // The user ticks strike-out and takes the font.
+                    PostMessageA(strikeOut, BM_CLICK, 0, 0);
+                    press(box, IDOK);
+                  }));
+  EXPECT_TRUE(seen.strikeOutShown);
+  EXPECT_TRUE(seen.underlineShown);
+  EXPECT_TRUE(seen.colourShown);
+  EXPECT_EQ(seen.underlineState, BST_CHECKED) << "the dialog opens on the font's own effects";
+  EXPECT_TRUE(font.strikeOut);
+  EXPECT_TRUE(font.underline);
+  EXPECT_EQ(font.height, -16);
 }
 
 }  // namespace
