@@ -310,6 +310,10 @@ void TMainForm1::runCommand(const std::function<void()>& command) {
 void TMainForm1::showGeneralError(const std::string& text) { dialogs_.generalError(withFullStop(text)); }
 
 void TMainForm1::onClose() {
+  if (captureRunning) {
+    closeAfterCapture = true;
+    return;
+  }
   if (FormCloseQuery()) DestroyWindow(hwnd_);
 }
 

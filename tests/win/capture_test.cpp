@@ -117,5 +117,29 @@ TEST_F(CaptureOfThePicture, EqualsTheWindowsOwnRenderingOfTheKeyboard) {
   expectRendered(capture());
 }
 
+// A close requested while the capture has the window narrowed (the user's
+// Alt+F4 typed ahead) waits until the window is back: the command finishes,
+// and the settings keep the window's own size, not the capture's.
+// The close then goes ahead.
+TEST_F(CaptureOfThePicture, ACloseRequestedDuringTheCaptureWaitsUntilTheWindowIsBack) {
+  startForm();
+  form().setScrollPosition(120);
+  form().processMessages();
+  const ViewState before = viewOf(form());
+  const HWND window = hwnd();
+  PostMessageA(window, WM_CLOSE, 0, 0);
+  dialogs.answerFile(false);
+  command(ID_Save_Bitmap_to_File);
+  ASSERT_EQ(dialogs.calls.size(), 1u);
+  EXPECT_EQ(dialogs.calls[0].what, "saveFile");
+  EXPECT_FALSE(IsWindow(window)) << "the close request was lost";
+  const std::string settings = readFile(settingsFile());
+  EXPECT_NE(settings.find("window_Width=" + std::to_string(before.window.right - before.window.left) + "\r\n"),
+            std::string::npos)
+      << settings;
+  EXPECT_NE(settings.find("window_Height=" + std::to_string(before.clientHeight) + "\r\n"), std::string::npos)
+      << settings;
+}
+
 }  // namespace
 }  // namespace tastrix::testing
