@@ -270,6 +270,8 @@ void TMainForm1::recordPress(int component) {
 }
 
 void TMainForm1::onMouseDown(int x, int y, bool left) {
+  // A press queued while a capture moves the window was aimed at another view.
+  if (captureRunning) return;
   SetFocus(hwnd_);
   const int hit = hitTestClient(x, y);
   recordPress(hit);
@@ -289,6 +291,7 @@ void TMainForm1::onMouseUp(int x, int y) {
 }
 
 void TMainForm1::onContextMenu(int screenX, int screenY) {
+  if (captureRunning) return;
   if (screenX == -1 && screenY == -1) {
     // From the keyboard: open it at the window's client origin.
     POINT origin{0, 0};
@@ -321,6 +324,10 @@ void TMainForm1::runCommand(const std::function<void()>& command) {
 void TMainForm1::showGeneralError(const std::string& text) { dialogs_.generalError(withFullStop(text)); }
 
 void TMainForm1::onClose() {
+  if (captureRunning) {
+    closeAfterCapture = true;
+    return;
+  }
   if (FormCloseQuery()) DestroyWindow(hwnd_);
 }
 

@@ -137,6 +137,11 @@ class TMainForm1 {
   void Copy_Bitmap_to_Windows_Clipboard_OptionClick();
   void CopyKeyboardLayoutBitmaptoWindowsClipboard2Click();
   void Print_Keyboard_Layout_OptionClick();
+  // A close requested while a capture has the window resized waits until the
+  // window is back as it was, so the settings keep its own size; mouse presses
+  // and the context menu meanwhile are ignored.
+  bool captureRunning = false;
+  bool closeAfterCapture = false;
 
   // ---- Desktop integration ----
   void Auto_Run_at_Windows_Startup_OptionClick();

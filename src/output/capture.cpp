@@ -10,16 +10,25 @@ struct WindowView {
   int scroll;
 };
 
-// Puts the window back as it was, also when the capture is left by an exception.
+// Puts the window back as it was, also when the capture is left by an
+// exception, and then passes on a close request that came in meanwhile.
 class ViewRestorer {
  public:
   explicit ViewRestorer(TMainForm1& form)
-      : form_(form), saved_{form.clientWidth(), form.clientHeight(), form.scrollPosition()} {}
+      : form_(form),
+        saved_{form.clientWidth(), form.clientHeight(), form.scrollPosition()},
+        outermost_(!form.captureRunning) {
+    if (outermost_) form_.closeAfterCapture = false;
+    form_.captureRunning = true;
+  }
   ~ViewRestorer() {
     form_.setClientWidth(saved_.width);
     form_.setClientHeight(saved_.height);
     form_.setScrollPosition(saved_.scroll);
     form_.processMessages();
+    if (!outermost_) return;
+    form_.captureRunning = false;
+    if (form_.closeAfterCapture) PostMessageA(form_.hwnd(), WM_CLOSE, 0, 0);
   }
   ViewRestorer(const ViewRestorer&) = delete;
   ViewRestorer& operator=(const ViewRestorer&) = delete;
@@ -27,6 +36,7 @@ class ViewRestorer {
  private:
   TMainForm1& form_;
   WindowView saved_;
+  bool outermost_;  // a command run while the window is narrowed can capture too
 };
 
 constexpr int kSliceWidth = 500;

@@ -70,10 +70,13 @@ bool SetFileAttributeFlags(const std::string& path, bool readOnly, bool archive,
 
 bool DeleteIfNotInUse(const std::string& path) {
   if (!FileExists(path)) return false;
+  const DWORD attributes = GetFileAttributesA(path.c_str());
   SetFileAttributeFlags(path, false, false, false, false);
-  if (FileOpenStatus(path) != "CLOSED") return false;
-  DeleteFileA(path.c_str());
-  return !FileExists(path);
+  if (FileOpenStatus(path) == "CLOSED") DeleteFileA(path.c_str());
+  if (!FileExists(path)) return true;
+  // A file that stays, held by another program, keeps the attributes it had.
+  SetFileAttributesA(path.c_str(), attributes);
+  return false;
 }
 
 }  // namespace tastrix

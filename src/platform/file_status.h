@@ -12,7 +12,7 @@ std::string FileOpenStatus(const std::string& path);
 bool SetFileAttributeFlags(const std::string& path, bool readOnly, bool archive, bool system, bool hidden);
 
 // Deletes the file unless another program holds it open (read-only or not);
-// true when it is gone afterwards.
+// true when it is gone afterwards. A file that stays keeps its attributes.
 bool DeleteIfNotInUse(const std::string& path);
 
 }  // namespace tastrix

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "modal_probe.h"
 #include "picture_pixels.h"
 #include "support/form_fixture.h"
 
@@ -115,6 +116,67 @@ TEST_F(CaptureOfThePicture, EqualsTheWindowsOwnRenderingOfTheKeyboard) {
   SetWindowPos(hwnd(), nullptr, -200, 900, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   form().processMessages();
   expectRendered(capture());
+}
+
+// A close requested while the capture has the window narrowed (the user's
+// Alt+F4 typed ahead) waits until the window is back: the command finishes,
+// and the settings keep the window's own size, not the capture's.
+// The close then goes ahead.
+TEST_F(CaptureOfThePicture, ACloseRequestedDuringTheCaptureWaitsUntilTheWindowIsBack) {
+  startForm();
+  form().setScrollPosition(120);
+  form().processMessages();
+  const ViewState before = viewOf(form());
+  const HWND window = hwnd();
+  PostMessageA(window, WM_CLOSE, 0, 0);
+  dialogs.answerFile(false);
+  command(ID_Save_Bitmap_to_File);
+  ASSERT_EQ(dialogs.calls.size(), 1u);
+  EXPECT_EQ(dialogs.calls[0].what, "saveFile");
+  EXPECT_FALSE(IsWindow(window)) << "the close request was lost";
+  const std::string settings = readFile(settingsFile());
+  EXPECT_NE(settings.find("window_Width=" + std::to_string(before.window.right - before.window.left) + "\r\n"),
+            std::string::npos)
+      << settings;
+  EXPECT_NE(settings.find("window_Height=" + std::to_string(before.clientHeight) + "\r\n"), std::string::npos)
+      << settings;
+}
+
+// A click queued while the capture resizes and scrolls the window was aimed
+// at the view the user saw, not at whatever the capture shows at that moment:
+// it neither edits a label nor records a group nor opens the context menu.
+TEST_F(CaptureOfThePicture, ClicksQueuedDuringTheCaptureDoNothing) {
+  startForm();
+  const POINT key = centreOf(model().keyLabel(27));
+  const int recorded = model().recordedGroup;
+  PostMessageA(hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(key.x, key.y));
+  PostMessageA(hwnd(), WM_LBUTTONUP, 0, MAKELPARAM(key.x, key.y));
+  POINT screen = key;
+  ClientToScreen(hwnd(), &screen);
+  PostMessageA(hwnd(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(hwnd()), MAKELPARAM(screen.x, screen.y));
+  bool menuOpened = false;
+  const ModalProbe closeAnyMenu([&] {
+    HWND menu = FindWindowA("#32768", nullptr);
+    if (!menu || !IsWindowVisible(menu)) return false;
+    menuOpened = true;
+    EndMenu();
+    return true;
+  });
+  dialogs.answerFile(false);
+  command(ID_Save_Bitmap_to_File);
+  EXPECT_FALSE(menuOpened);
+  ASSERT_EQ(dialogs.calls.size(), 1u);
+  EXPECT_EQ(dialogs.calls[0].what, "saveFile");
+  EXPECT_EQ(model().recordedGroup, recorded);
+  EXPECT_FALSE(model().changed);
+  EXPECT_EQ(GetCapture(), nullptr);
+
+  // Afterwards the same click edits the key under it as usual.
+  dialogs.answerInput(true, "Quit");
+  click(key.x, key.y);
+  ASSERT_EQ(dialogs.calls.size(), 2u);
+  EXPECT_EQ(dialogs.calls[1].what, "inputBox");
+  EXPECT_EQ(model()[model().keyLabel(27)].caption, "Quit");
 }
 
 }  // namespace

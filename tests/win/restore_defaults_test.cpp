@@ -122,6 +122,23 @@ TEST_F(RestoreDefaults, SettingsFileHeldOpenByAnotherProgramSurvives) {
   EXPECT_EQ(dialogs.calls.size(), 1u);
 }
 
+TEST_F(RestoreDefaults, ReadOnlySettingsFileHeldOpenStaysReadOnly) {
+  writeFile(settingsFile(), kSettings);
+  setReadOnly(settingsFile(), true);
+  startForm();
+  dialogs.answerMessage(Answer::Yes);
+  {
+    const HeldOpen other(settingsFile(), FILE_SHARE_READ);
+    ASSERT_TRUE(other.held());
+    command(ID_Restore_Factory_Defaults);
+  }
+  ASSERT_TRUE(fileExists(settingsFile()));
+  EXPECT_EQ(readFile(settingsFile()), kSettings);
+  EXPECT_TRUE(GetFileAttributesA(settingsFile().c_str()) & FILE_ATTRIBUTE_READONLY)
+      << "a settings file that stays keeps its attributes";
+  setReadOnly(settingsFile(), false);
+}
+
 // A scratch file whose full path has exactly the given length.
 std::string pathOfLength(const ScratchFolder& folder, size_t length) {
   const std::string path = folder.file(std::string(length - folder.path().size() - 4, 'f') + ".ini");
@@ -228,12 +245,14 @@ TEST_F(FileProbe, DeleteIfNotInUseSparesFilesHeldOpen) {
   const std::string path = scratch.file("settings.ini");
   writeFile(path, "x");
   EXPECT_FALSE(DeleteIfNotInUse(scratch.file("missing.ini")));
+  ASSERT_TRUE(SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY));
   {
     const HeldOpen other(path);
     ASSERT_TRUE(other.held());
     EXPECT_FALSE(DeleteIfNotInUse(path));
     EXPECT_TRUE(fileExists(path));
   }
+  EXPECT_TRUE(GetFileAttributesA(path.c_str()) & FILE_ATTRIBUTE_READONLY) << "a file that stays keeps its attributes";
   ASSERT_TRUE(SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN));
   EXPECT_TRUE(DeleteIfNotInUse(path));
   EXPECT_FALSE(fileExists(path));
