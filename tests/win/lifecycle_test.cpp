@@ -123,6 +123,13 @@ class Closing : public Startup {
     GetPrivateProfileStringA("tastrix", key.c_str(), "<missing>", buffer, sizeof buffer, settingsFile().c_str());
     return buffer;
   }
+  void expectStoredPlacement(const std::string& top, const std::string& left, const std::string& width,
+                             const std::string& height) {
+    EXPECT_EQ(value("window_top_posn"), top);
+    EXPECT_EQ(value("window_left_posn"), left);
+    EXPECT_EQ(value("window_Width"), width);
+    EXPECT_EQ(value("window_Height"), height);
+  }
 };
 
 TEST_F(Closing, WritesEveryKeyInOrder) {
@@ -143,10 +150,7 @@ TEST_F(Closing, AMaximizedWindowStoresItsNormalPlacement) {
   ASSERT_TRUE(IsZoomed(hwnd()));
   SendMessageA(hwnd(), WM_CLOSE, 0, 0);
   EXPECT_EQ(value("WindowState_wsMaximized"), "1");
-  EXPECT_EQ(value("window_top_posn"), "50");
-  EXPECT_EQ(value("window_left_posn"), "100");
-  EXPECT_EQ(value("window_Width"), "800");
-  EXPECT_EQ(value("window_Height"), "400");
+  expectStoredPlacement("50", "100", "800", "400");
 }
 
 TEST_F(Closing, AMinimizedWindowStoresItsNormalPlacement) {
@@ -156,10 +160,7 @@ TEST_F(Closing, AMinimizedWindowStoresItsNormalPlacement) {
   ASSERT_TRUE(IsIconic(hwnd()));
   SendMessageA(hwnd(), WM_CLOSE, 0, 0);
   EXPECT_EQ(value("WindowState_wsMaximized"), "0");
-  EXPECT_EQ(value("window_top_posn"), "50");
-  EXPECT_EQ(value("window_left_posn"), "100");
-  EXPECT_EQ(value("window_Width"), "800");
-  EXPECT_EQ(value("window_Height"), "400");
+  expectStoredPlacement("50", "100", "800", "400");
 }
 
 TEST_F(Closing, AWindowMinimizedFromMaximizedIsStoredAsMaximized) {
@@ -171,10 +172,7 @@ TEST_F(Closing, AWindowMinimizedFromMaximizedIsStoredAsMaximized) {
   ASSERT_TRUE(IsIconic(hwnd()));
   SendMessageA(hwnd(), WM_CLOSE, 0, 0);
   EXPECT_EQ(value("WindowState_wsMaximized"), "1");
-  EXPECT_EQ(value("window_top_posn"), "50");
-  EXPECT_EQ(value("window_left_posn"), "100");
-  EXPECT_EQ(value("window_Width"), "800");
-  EXPECT_EQ(value("window_Height"), "400");
+  expectStoredPlacement("50", "100", "800", "400");
 }
 
 TEST_F(Closing, LoggingOffWritesTheSettingsAndAsksAboutUnsavedChanges) {
@@ -228,10 +226,7 @@ TEST_F(Closing, AWindowTheUserMovedIsStoredAsMoved) {
   SetWindowPos(hwnd(), nullptr, 130, 140, 900, 500, SWP_NOZORDER);
   const int clientHeight = form().clientHeight();
   SendMessageA(hwnd(), WM_CLOSE, 0, 0);
-  EXPECT_EQ(value("window_left_posn"), "130");
-  EXPECT_EQ(value("window_top_posn"), "140");
-  EXPECT_EQ(value("window_Width"), "900");
-  EXPECT_EQ(value("window_Height"), std::to_string(clientHeight));
+  expectStoredPlacement("140", "130", "900", std::to_string(clientHeight));
 }
 
 // Root ignores read-only files under Wine; the suite runs as an ordinary user.

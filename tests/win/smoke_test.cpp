@@ -38,6 +38,12 @@ BOOL CALLBACK matchMainWindow(HWND window, LPARAM search) {
   return FALSE;
 }
 
+// The first paint may still be on its way when the window turns visible, and
+// a surface not painted yet reads black: waits for a pixel of a white face.
+void waitForWhite(HDC dc, int x, int y) {
+  for (int waited = 0; waited < 3000 && GetPixel(dc, x, y) != RGB(255, 255, 255); waited += 20) Sleep(20);
+}
+
 // The real program, copied into a scratch folder so that its settings file lands there.
 class RealProgram : public ::testing::Test {
  protected:
@@ -134,10 +140,7 @@ TEST_F(RealProgram, StartsShowsItsWindowAndWritesSettingsOnClose) {
   const int midY = face.top + face.height / 2;
   {
     WindowDC dc(window);
-    // The first paint may still be on its way when the window turns visible;
-    // a surface not painted yet reads black: wait for the white face.
-    for (int waited = 0; waited < 3000 && GetPixel(dc.get(), face.left + 4, midY) != RGB(255, 255, 255); waited += 20)
-      Sleep(20);
+    waitForWhite(dc.get(), face.left + 4, midY);
     EXPECT_EQ(GetPixel(dc.get(), face.left, midY), RGB(0, 0, 0));
     EXPECT_EQ(GetPixel(dc.get(), face.left + 3, midY), RGB(255, 255, 255));
     // The start-up load gives the borders the factory default colour, white.
@@ -255,9 +258,7 @@ TEST_F(RealProgram, ScalesThePictureToTheScreensDpi) {
   const int midY = face.top + face.height / 2;
   {
     WindowDC dc(window);
-    // A surface not painted yet reads black: wait for the white face.
-    for (int waited = 0; waited < 3000 && GetPixel(dc.get(), face.left + 4, midY) != RGB(255, 255, 255); waited += 20)
-      Sleep(20);
+    waitForWhite(dc.get(), face.left + 4, midY);
     EXPECT_EQ(GetPixel(dc.get(), border.left, midY), RGB(0, 0, 0));
     EXPECT_EQ(GetPixel(dc.get(), border.left + 3, midY), RGB(255, 255, 255));
     EXPECT_EQ(GetPixel(dc.get(), face.left, midY), RGB(0, 0, 0));
