@@ -7,7 +7,7 @@
 namespace tastrix {
 namespace {
 
-constexpr int kGroupCaptionIndent = 8;
+constexpr int kGroupCaptionIndent = 8;  // at 96 dpi
 
 int width(const RECT& r) { return r.right - r.left; }
 int height(const RECT& r) { return r.bottom - r.top; }
@@ -45,7 +45,8 @@ void paintLabel(HDC dc, PaintCache& cache, const Component& label, const RECT& a
   DrawTextA(dc, label.caption.c_str(), static_cast<int>(label.caption.size()), &text, format);
 }
 
-void paintGroupBox(HDC dc, PaintCache& cache, const Component& box, const RECT& area, Colour background) {
+void paintGroupBox(HDC dc, PaintCache& cache, const Component& box, const RECT& area, Colour background,
+                   int dpi) {
   FillRect(dc, &area, cache.brush(background));
   Selection font(dc, cache.font(box.font));
   TEXTMETRICA metrics{};
@@ -55,7 +56,7 @@ void paintGroupBox(HDC dc, PaintCache& cache, const Component& box, const RECT& 
   DrawEdge(dc, &frame, EDGE_ETCHED, BF_RECT);
   if (box.caption.empty()) return;
 
-  RECT caption{area.left + kGroupCaptionIndent, area.top, area.right, area.top + metrics.tmHeight};
+  RECT caption{area.left + mulDiv(kGroupCaptionIndent, dpi, 96), area.top, area.right, area.top + metrics.tmHeight};
   DrawTextA(dc, box.caption.c_str(), static_cast<int>(box.caption.size()), &caption, DT_SINGLELINE | DT_CALCRECT);
   // The caption interrupts the frame: its background hides the line behind it.
   FillRect(dc, &caption, cache.brush(background));

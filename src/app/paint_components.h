@@ -10,6 +10,7 @@ namespace tastrix {
 // already clipped the DC to the component and to its group box.
 void paintShape(HDC dc, PaintCache& cache, const Component& shape, const RECT& area);
 void paintLabel(HDC dc, PaintCache& cache, const Component& label, const RECT& area);
-void paintGroupBox(HDC dc, PaintCache& cache, const Component& box, const RECT& area, Colour background);
+void paintGroupBox(HDC dc, PaintCache& cache, const Component& box, const RECT& area, Colour background,
+                   int dpi);
 
 }  // namespace tastrix

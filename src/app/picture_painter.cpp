@@ -34,7 +34,7 @@ void paintComponent(HDC dc, PaintCache& cache, const FormModel& model, const Com
   switch (c.kind) {
     case Kind::Shape: paintShape(dc, cache, c, area); break;
     case Kind::Label: paintLabel(dc, cache, c, area); break;
-    case Kind::GroupBox: paintGroupBox(dc, cache, c, area, model.windowColour); break;
+    case Kind::GroupBox: paintGroupBox(dc, cache, c, area, model.windowColour, model.dpi); break;
     default: break;
   }
 }

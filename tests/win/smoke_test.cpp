@@ -263,6 +263,15 @@ TEST_F(RealProgram, ScalesThePictureToTheScreensDpi) {
     EXPECT_EQ(GetPixel(dc.get(), border.left + 3, midY), RGB(255, 255, 255));
     EXPECT_EQ(GetPixel(dc.get(), face.left, midY), RGB(0, 0, 0));
     EXPECT_EQ(GetPixel(dc.get(), face.left + 4, midY), RGB(255, 255, 255));
+    // The group caption's indent scales as well: the frame's top line runs on
+    // to 12 pixels from the corner (8 at 96 dpi) before the caption breaks it.
+    const Rect box = layout.clientRect(layout.groupBox(kFunctionKeys));
+    int frameRow = -1;
+    for (int y = box.top; y < box.top + 30 && frameRow < 0; ++y)
+      if (GetPixel(dc.get(), box.left + 4, y) == GetSysColor(COLOR_BTNSHADOW)) frameRow = y;
+    ASSERT_GE(frameRow, 0);
+    EXPECT_EQ(GetPixel(dc.get(), box.left + 10, frameRow), GetSysColor(COLOR_BTNSHADOW));
+    EXPECT_EQ(GetPixel(dc.get(), box.left + 13, frameRow), RGB(255, 255, 255));
   }
   // The picture-dependent defaults scale too: client height 461 and width 762 become 692 and 1144.
   RECT client;
