@@ -17,7 +17,7 @@ class NoDialogs : public IDialogs {
   bool inputBox(const std::string&, const std::string&, std::string&) override { return false; }
   bool openFile(FileDialogRequest&) override { return false; }
   bool saveFile(FileDialogRequest&) override { return false; }
-  bool chooseFont(FontSpec&, int) override { return false; }
+  bool chooseFont(FontDescription&, int) override { return false; }
   bool chooseColour(Colour&) override { return false; }
   void printerSetup() override {}
   void about() override {}

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "model/colour.h"
-#include "model/font_spec.h"
+#include "model/font_description.h"
 #include "platform/win32_handles.h"
 
 namespace tastrix {
@@ -14,11 +14,11 @@ namespace tastrix {
 // components share it; all are deleted when the paint ends.
 class PaintCache {
  public:
-  HFONT font(const FontSpec& spec);
+  HFONT font(const FontDescription& description);
   HBRUSH brush(Colour colour);
 
  private:
-  std::vector<std::pair<FontSpec, Font>> fonts_;
+  std::vector<std::pair<FontDescription, Font>> fonts_;
   std::vector<std::pair<COLORREF, Brush>> brushes_;
 };
 

@@ -9,18 +9,18 @@ namespace {
 
 struct FontCommand {
   int (*seed)(const FormModel&);
-  void (*apply)(FormModel&, const FontSpec&);
+  void (*apply)(FormModel&, const FontDescription&);
   bool marksChanged;
 };
 
 const FontCommand kMapTitleFont{[](const FormModel& m) { return m.mapTitle; },
-                                [](FormModel& m, const FontSpec& f) { m[m.mapTitle].font = f; }, true};
+                                [](FormModel& m, const FontDescription& f) { m[m.mapTitle].font = f; }, true};
 const FontCommand kGroupNamesFont{[](const FormModel& m) { return m.groupBox(kFunctionKeys); },
-                                  [](FormModel& m, const FontSpec& f) { SetGroupBoxFonts(m, f, 0, 50); }, true};
+                                  [](FormModel& m, const FontDescription& f) { SetGroupBoxFonts(m, f, 0, 50); }, true};
 const FontCommand kKeyNamesFont{[](const FormModel& m) { return m.nameLabel0; },
-                                [](FormModel& m, const FontSpec& f) { SetLabelFonts(m, f, 0, 0); }, false};
+                                [](FormModel& m, const FontDescription& f) { SetLabelFonts(m, f, 0, 0); }, false};
 const FontCommand kKeyLabelsFont{[](const FormModel& m) { return m.label0; },
-                                 [](FormModel& m, const FontSpec& f) { SetLabelFonts(m, f, 1, 50); }, false};
+                                 [](FormModel& m, const FontDescription& f) { SetLabelFonts(m, f, 1, 50); }, false};
 
 struct ColourCommand {
   int (*seed)(const FormModel&);
@@ -31,7 +31,7 @@ const ColourCommand kKeyColour{[](const FormModel& m) { return m.shape0; }, 0};
 const ColourCommand kBorderColour{[](const FormModel& m) { return m.shapeBack0; }, 1};
 
 void chooseFont(FormModel& model, IDialogs& dialogs, const FontCommand& command) {
-  FontSpec font = model[command.seed(model)].font;
+  FontDescription font = model[command.seed(model)].font;
   if (!dialogs.chooseFont(font, model.dpi)) return;
   command.apply(model, font);
   if (command.marksChanged) model.changed = true;

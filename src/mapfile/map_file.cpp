@@ -25,9 +25,9 @@ constexpr int kLastKeyLabelTag = 50;
 // the picture take seconds, and overflow the conversion to pixels.
 constexpr int kLargestFontSize = 1638;
 
-void readFactoryDefaultRecord(FormModel& form, FontSpec& font, const std::string& mapPath,
+void readFactoryDefaultRecord(FormModel& form, FontDescription& font, const std::string& mapPath,
                               const std::string& section) {
-  const FontSpec factory = form.factoryDefaultFont();
+  const FontDescription factory = form.factoryDefaultFont();
   ReadFontRecord(font, mapPath, section, factory.colour, factory.name, pointsFromHeight(factory.height, form.dpi),
                  form.dpi);
 }
@@ -50,7 +50,7 @@ bool WriteKeyboardMap(FormModel& form, IDialogs& dialogs, const std::string& map
   return true;
 }
 
-void WriteFontRecord(const FontSpec& font, const std::string& mapPath, const std::string& section, int dpi) {
+void WriteFontRecord(const FontDescription& font, const std::string& mapPath, const std::string& section, int dpi) {
   const ProfileFile map(mapPath);
   map.writeInt(section, "Font.Color", font.colour);
   map.writeString(section, "Font.Name", font.name);
@@ -60,7 +60,7 @@ void WriteFontRecord(const FontSpec& font, const std::string& mapPath, const std
   map.writeBool(section, "Font.fsItalic", font.italic);
 }
 
-void ReadFontRecord(FontSpec& font, const std::string& mapPath, const std::string& section, Colour defaultColour,
+void ReadFontRecord(FontDescription& font, const std::string& mapPath, const std::string& section, Colour defaultColour,
                     const std::string& defaultName, int defaultSize, int dpi) {
   const ProfileFile map(mapPath);
   font.colour = map.readInt(section, "Font.Color", defaultColour);

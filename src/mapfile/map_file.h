@@ -22,8 +22,8 @@ void ApplyMapColours(FormModel& form, const std::string& mapPath);
 void ApplyMapFonts(FormModel& form, const std::string& mapPath);
 
 // A font record stores the size in points; heights are pixels at dpi.
-void WriteFontRecord(const FontSpec& font, const std::string& mapPath, const std::string& section, int dpi);
-void ReadFontRecord(FontSpec& font, const std::string& mapPath, const std::string& section, Colour defaultColour,
+void WriteFontRecord(const FontDescription& font, const std::string& mapPath, const std::string& section, int dpi);
+void ReadFontRecord(FontDescription& font, const std::string& mapPath, const std::string& section, Colour defaultColour,
                     const std::string& defaultName, int defaultSize, int dpi);
 
 }  // namespace tastrix

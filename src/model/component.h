@@ -2,7 +2,7 @@
 #include <string>
 
 #include "model/colour.h"
-#include "model/font_spec.h"
+#include "model/font_description.h"
 
 namespace tastrix {
 
@@ -50,7 +50,7 @@ struct Component {
   int parent = -1;  // index of the group box holding it, -1 for the window
   Rect bounds;      // relative to the parent
   std::string caption;
-  FontSpec font;
+  FontDescription font;
   Colour fill = kWhite;  // shapes: brush colour; labels: background colour
   int layout = kLayoutTop;
   bool wordWrap = false;

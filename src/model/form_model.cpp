@@ -5,8 +5,8 @@
 namespace tastrix {
 namespace {
 
-FontSpec font(const char* name, int height, Colour colour, bool bold) {
-  FontSpec f;
+FontDescription font(const char* name, int height, Colour colour, bool bold) {
+  FontDescription f;
   f.name = name;
   f.height = height;
   f.colour = colour;

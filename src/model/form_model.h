@@ -38,14 +38,14 @@ class FormModel {
   std::vector<std::string> labelList;
 
   // The window's own look.
-  FontSpec windowFont;
+  FontDescription windowFont;
   Colour windowColour = kWhite;
   int dpi = 96;
 
   Component& operator[](int index) { return components[static_cast<size_t>(index)]; }
   const Component& operator[](int index) const { return components[static_cast<size_t>(index)]; }
 
-  const FontSpec& factoryDefaultFont() const { return (*this)[factoryDefault].font; }
+  const FontDescription& factoryDefaultFont() const { return (*this)[factoryDefault].font; }
   Colour factoryDefaultColour() const { return (*this)[factoryDefault].fill; }
 
   // The component's rectangle in unscrolled client coordinates.

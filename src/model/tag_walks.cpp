@@ -43,11 +43,11 @@ void ApplyLabelTexts(FormModel& form, const std::vector<std::string>& list, int 
   });
 }
 
-void SetLabelFonts(FormModel& form, FontSpec font, int lo, int hi) {
+void SetLabelFonts(FormModel& form, FontDescription font, int lo, int hi) {
   walk(form, Kind::Label, lo, hi, [&](Component& c) { c.font = font; });
 }
 
-void SetGroupBoxFonts(FormModel& form, FontSpec font, int lo, int hi) {
+void SetGroupBoxFonts(FormModel& form, FontDescription font, int lo, int hi) {
   walk(form, Kind::GroupBox, lo, hi, [&](Component& c) { c.font = font; });
 }
 

@@ -14,8 +14,8 @@ void AssignLabelClickHandler(FormModel& form, int sourceLabel, int lo, int hi);
 void SetLabelTexts(FormModel& form, const std::string& text, int lo, int hi);
 void GatherLabelTexts(const FormModel& form, std::vector<std::string>& list, int lo, int hi);
 void ApplyLabelTexts(FormModel& form, const std::vector<std::string>& list, int lo, int hi);
-void SetLabelFonts(FormModel& form, FontSpec font, int lo, int hi);
-void SetGroupBoxFonts(FormModel& form, FontSpec font, int lo, int hi);
+void SetLabelFonts(FormModel& form, FontDescription font, int lo, int hi);
+void SetGroupBoxFonts(FormModel& form, FontDescription font, int lo, int hi);
 void SetLabelLayouts(FormModel& form, int layout, int lo, int hi);
 void SetShapeColours(FormModel& form, Colour colour, int lo, int hi);
 

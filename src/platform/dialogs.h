@@ -2,7 +2,7 @@
 #include <string>
 
 #include "model/colour.h"
-#include "model/font_spec.h"
+#include "model/font_description.h"
 
 namespace tastrix {
 
@@ -36,7 +36,7 @@ class IDialogs {
   virtual bool openFile(FileDialogRequest& request) = 0;
   virtual bool saveFile(FileDialogRequest& request) = 0;
   // The font dialog for screen fonts with effects; heights are at this dpi.
-  virtual bool chooseFont(FontSpec& font, int dpi) = 0;
+  virtual bool chooseFont(FontDescription& font, int dpi) = 0;
   virtual bool chooseColour(Colour& colour) = 0;
   virtual void printerSetup() = 0;
   virtual void about() = 0;

@@ -16,7 +16,7 @@ int screenDpi() {
 
 }  // namespace
 
-bool Win32Dialogs::chooseFont(FontSpec& font, int dpi) {
+bool Win32Dialogs::chooseFont(FontDescription& font, int dpi) {
   const int deviceDpi = screenDpi();
   LOGFONTA logFont = logFontOf(font, dpi, deviceDpi);
   CHOOSEFONTA cf{};
@@ -26,7 +26,7 @@ bool Win32Dialogs::chooseFont(FontSpec& font, int dpi) {
   cf.Flags = CF_SCREENFONTS | CF_EFFECTS | CF_INITTOLOGFONTSTRUCT;
   cf.rgbColors = rgbOf(font.colour);
   if (!ChooseFontA(&cf)) return false;
-  font = fontSpecOf(logFont, cf.rgbColors, dpi, deviceDpi);
+  font = fontDescriptionOf(logFont, cf.rgbColors, dpi, deviceDpi);
   return true;
 }
 

@@ -9,7 +9,7 @@ COLORREF rgbOf(Colour colour) {
   return static_cast<COLORREF>(colour) & 0x00FFFFFF;
 }
 
-LOGFONTA logFontOf(const FontSpec& font, int fontDpi, int deviceDpi) {
+LOGFONTA logFontOf(const FontDescription& font, int fontDpi, int deviceDpi) {
   LOGFONTA lf{};
   lf.lfHeight = mulDiv(font.height, deviceDpi, fontDpi);
   lf.lfWeight = font.bold ? FW_BOLD : FW_NORMAL;
@@ -25,8 +25,8 @@ LOGFONTA logFontOf(const FontSpec& font, int fontDpi, int deviceDpi) {
   return lf;
 }
 
-FontSpec fontSpecOf(const LOGFONTA& logFont, COLORREF colour, int fontDpi, int deviceDpi) {
-  FontSpec font;
+FontDescription fontDescriptionOf(const LOGFONTA& logFont, COLORREF colour, int fontDpi, int deviceDpi) {
+  FontDescription font;
   font.name = logFont.lfFaceName;
   font.height = mulDiv(logFont.lfHeight, fontDpi, deviceDpi);
   font.colour = static_cast<Colour>(colour & 0x00FFFFFF);

@@ -2,7 +2,7 @@
 #include <windows.h>
 
 #include "model/colour.h"
-#include "model/font_spec.h"
+#include "model/font_description.h"
 
 namespace tastrix {
 
@@ -11,9 +11,9 @@ COLORREF rgbOf(Colour colour);
 
 // A font description as a LOGFONT for a device of deviceDpi; the font's own
 // heights are at fontDpi.
-LOGFONTA logFontOf(const FontSpec& font, int fontDpi, int deviceDpi);
+LOGFONTA logFontOf(const FontDescription& font, int fontDpi, int deviceDpi);
 
 // The font a LOGFONT and a text colour describe, with its height at fontDpi.
-FontSpec fontSpecOf(const LOGFONTA& logFont, COLORREF colour, int fontDpi, int deviceDpi);
+FontDescription fontDescriptionOf(const LOGFONTA& logFont, COLORREF colour, int fontDpi, int deviceDpi);
 
 }  // namespace tastrix

@@ -58,7 +58,7 @@ TEST(KeyCatalogue, GroupBoxesAndPictureExtent) {
   EXPECT_EQ(form.pictureWidth(), 1528);
   EXPECT_EQ(form.pictureHeight(), 461);
   EXPECT_EQ(form.scrollRange(), 1525);
-  const FontSpec caption = form[form.groupBox(kMainKeyboard)].font;
+  const FontDescription caption = form[form.groupBox(kMainKeyboard)].font;
   EXPECT_EQ(caption.name, "System");
   EXPECT_EQ(caption.height, -13);
   EXPECT_TRUE(caption.bold);

@@ -72,8 +72,8 @@ TEST(TagWalks, ApplyLabelTextsUsesLinesWhileTheyLast) {
 
 TEST(TagWalks, WalksNeverTouchTagMinusOne) {
   FormModel form;
-  const FontSpec noticeFont = form[form.notice].font, factoryFont = form.factoryDefaultFont();
-  FontSpec big;
+  const FontDescription noticeFont = form[form.notice].font, factoryFont = form.factoryDefaultFont();
+  FontDescription big;
   big.name = "Arial";
   big.height = -30;
   SetLabelFonts(form, big, 0, 0);
@@ -88,7 +88,7 @@ TEST(TagWalks, WalksNeverTouchTagMinusOne) {
 
 TEST(TagWalks, FontsAndColoursReachExactlyTheirClass) {
   FormModel form;
-  FontSpec f;
+  FontDescription f;
   f.name = "Courier New";
   SetGroupBoxFonts(form, f, 0, 50);
   int boxes = 0, radios = 0;

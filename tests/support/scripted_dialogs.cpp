@@ -14,12 +14,12 @@ void ScriptedDialogs::answerFile(bool ok, const std::string& fileName) {
   script_.push_back(Entry{"file", ok, Answer::No, fileName});
 }
 
-void ScriptedDialogs::answerFont(bool ok, const FontSpec& font) {
+void ScriptedDialogs::answerFont(bool ok, const FontDescription& font) {
   script_.push_back(Entry{"chooseFont", ok, Answer::No, "", font});
 }
 
 void ScriptedDialogs::answerColour(bool ok, Colour colour) {
-  script_.push_back(Entry{"chooseColour", ok, Answer::No, "", FontSpec(), colour});
+  script_.push_back(Entry{"chooseColour", ok, Answer::No, "", FontDescription(), colour});
 }
 
 std::vector<DialogCall> ScriptedDialogs::callsOf(const std::string& what) const {
@@ -101,7 +101,7 @@ bool ScriptedDialogs::openFile(FileDialogRequest& request) { return fileDialog("
 
 bool ScriptedDialogs::saveFile(FileDialogRequest& request) { return fileDialog("saveFile", request); }
 
-bool ScriptedDialogs::chooseFont(FontSpec& font, int dpi) {
+bool ScriptedDialogs::chooseFont(FontDescription& font, int dpi) {
   DialogCall call;
   call.what = "chooseFont";
   call.font = font;

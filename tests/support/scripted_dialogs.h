@@ -17,7 +17,7 @@ struct DialogCall {
   std::string text;     // message text, input box prompt
   std::string initial;  // input box initial text
   FileDialogRequest request;  // file dialogs, as they were opened
-  FontSpec font;              // font dialog seed
+  FontDescription font;              // font dialog seed
   Colour colour = 0;          // colour dialog seed
   int dpi = 0;
 };
@@ -31,7 +31,7 @@ class ScriptedDialogs : public IDialogs {
   void answerMessage(Answer answer);
   void answerInput(bool ok, const std::string& text = "");
   void answerFile(bool ok, const std::string& fileName = "");
-  void answerFont(bool ok, const FontSpec& font = FontSpec());
+  void answerFont(bool ok, const FontDescription& font = FontDescription());
   void answerColour(bool ok, Colour colour = 0);
 
   std::vector<DialogCall> calls;
@@ -46,7 +46,7 @@ class ScriptedDialogs : public IDialogs {
   bool inputBox(const std::string& caption, const std::string& prompt, std::string& text) override;
   bool openFile(FileDialogRequest& request) override;
   bool saveFile(FileDialogRequest& request) override;
-  bool chooseFont(FontSpec& font, int dpi) override;
+  bool chooseFont(FontDescription& font, int dpi) override;
   bool chooseColour(Colour& colour) override;
   void printerSetup() override;
   void about() override;
@@ -54,7 +54,7 @@ class ScriptedDialogs : public IDialogs {
  private:
   struct Entry {
     Entry() = default;
-    Entry(std::string what, bool ok, Answer answer, std::string text = "", FontSpec font = FontSpec(),
+    Entry(std::string what, bool ok, Answer answer, std::string text = "", FontDescription font = FontDescription(),
           Colour colour = 0)
         : what(std::move(what)), ok(ok), answer(answer), text(std::move(text)), font(std::move(font)),
           colour(colour) {}
@@ -62,7 +62,7 @@ class ScriptedDialogs : public IDialogs {
     bool ok = false;
     Answer answer = Answer::No;
     std::string text;
-    FontSpec font;
+    FontDescription font;
     Colour colour = 0;
   };
   bool next(const std::string& what, Entry& out);

@@ -43,7 +43,7 @@ void writeLarge(const std::string& path, size_t size, const std::string& pattern
   CloseHandle(h);
 }
 
-void expectFactoryFont(const FontSpec& font, const char* what) {
+void expectFactoryFont(const FontDescription& font, const char* what) {
   EXPECT_EQ(font.name, "System") << what;
   EXPECT_EQ(font.height, -13) << what;
   EXPECT_EQ(font.colour, kBlack) << what;
@@ -71,7 +71,7 @@ class MapFileFormat : public MapFileTest {
 
   // Every colour, font and the alignment away from the factory look.
   void scramble() {
-    FontSpec odd;
+    FontDescription odd;
     odd.name = "Courier New";
     odd.height = -40;
     odd.colour = 0x00AA00;
@@ -97,18 +97,18 @@ TEST_F(MapFileFormat, FreshStartWritesEveryKeyAndTheFactoryRecords) {
 
 TEST_F(MapFileFormat, StyledMapIsWrittenExactlyAndReadBackWithoutStrikeOut) {
   startForm();
-  FontSpec title;
+  FontDescription title;
   title.name = "Arial";
   title.height = -27;
   title.colour = kRed;
   title.italic = title.underline = title.strikeOut = true;
   title.charset = 0;
   model()[model().mapTitle].font = title;
-  FontSpec groups{"Courier New", -16, kBtnFace, true, false, false, false, kDefaultCharset};
+  FontDescription groups{"Courier New", -16, kBtnFace, true, false, false, false, kDefaultCharset};
   SetGroupBoxFonts(model(), groups, 0, 50);
-  FontSpec names{"MS Sans Serif", -11, 0x00FF00, false, false, true, false, kDefaultCharset};
+  FontDescription names{"MS Sans Serif", -11, 0x00FF00, false, false, true, false, kDefaultCharset};
   model()[model().nameLabel0].font = names;
-  FontSpec labels{"Times New Roman", -19, kWindowText, true, true, false, false, kDefaultCharset};
+  FontDescription labels{"Times New Roman", -19, kWindowText, true, true, false, false, kDefaultCharset};
   model()[model().label0].font = labels;
   model()[model().shape0].fill = 0x123456;
   model()[model().shapeBack0].fill = kBtnFace;
@@ -125,7 +125,7 @@ TEST_F(MapFileFormat, StyledMapIsWrittenExactlyAndReadBackWithoutStrikeOut) {
   scramble();
   model()[model().mapTitle].font.charset = 238;
   load(inScratch("styled.zv"));
-  const FontSpec& back = model()[model().mapTitle].font;
+  const FontDescription& back = model()[model().mapTitle].font;
   EXPECT_EQ(back.name, "Arial");
   EXPECT_EQ(back.height, -27);
   EXPECT_EQ(back.colour, kRed);
@@ -241,17 +241,17 @@ TEST_F(MapFileFormat, StyleEntriesAndTheirDefaults) {
             "[Name_Label_0]\r\nFont.fsBold=7\r\nFont.Color=0x80000008\r\n"
             "[Label_0]\r\nFont.fsBold=yes\r\nFont.Size=big\r\n");
   partialLoad(ID_Load_Key_Fonts, inScratch("styles.zv"));
-  const FontSpec& title = model()[model().mapTitle].font;
+  const FontDescription& title = model()[model().mapTitle].font;
   EXPECT_EQ(title.name, "Arial");
   EXPECT_TRUE(title.bold && title.italic && title.underline);
-  const FontSpec& groups = model()[model().groupBox(3)].font;
+  const FontDescription& groups = model()[model().groupBox(3)].font;
   EXPECT_FALSE(groups.bold);
   EXPECT_EQ(groups.height, -16);
   EXPECT_FALSE(groups.italic || groups.underline);
-  const FontSpec& names = model()[model().keyName(40)].font;
+  const FontDescription& names = model()[model().keyName(40)].font;
   EXPECT_TRUE(names.bold);
   EXPECT_EQ(names.colour, kWindowText);
-  const FontSpec& labels = model()[model().keyLabel(40)].font;
+  const FontDescription& labels = model()[model().keyLabel(40)].font;
   EXPECT_TRUE(labels.bold);
   EXPECT_EQ(labels.height, -13);
   EXPECT_FALSE(labels.italic || labels.underline);

@@ -307,13 +307,13 @@ class Ampersands : public Picture {
   }
   // The text as it looks drawn literally in the label's font.
   Snapshot literal(const std::string& text) {
-    const FontSpec& spec = keyLabel(kEsc).font;
+    const FontDescription& labelFont = keyLabel(kEsc).font;
     return Snapshot::drawn(onScreen(model().keyLabel(kEsc)), [&](HDC dc, RECT all) {
       LOGFONTA lf{};
-      lf.lfHeight = spec.height;
-      lf.lfWeight = spec.bold ? FW_BOLD : FW_NORMAL;
-      lf.lfCharSet = static_cast<BYTE>(spec.charset);
-      std::strncpy(lf.lfFaceName, spec.name.c_str(), LF_FACESIZE - 1);
+      lf.lfHeight = labelFont.height;
+      lf.lfWeight = labelFont.bold ? FW_BOLD : FW_NORMAL;
+      lf.lfCharSet = static_cast<BYTE>(labelFont.charset);
+      std::strncpy(lf.lfFaceName, labelFont.name.c_str(), LF_FACESIZE - 1);
       Font font(CreateFontIndirectA(&lf));
       Selection select(dc, font.get());
       SetBkMode(dc, TRANSPARENT);

@@ -452,7 +452,7 @@ TEST_F(StartupLoad, FirstStartShowsTheFactoryMap) {
   EXPECT_EQ(model()[model().faceShape(1)].fill, kWhite);
   EXPECT_EQ(model()[model().borderShape(1)].fill, kWhite);
   EXPECT_EQ(model().alignmentIndex, 1);
-  EXPECT_EQ(model()[model().keyLabel(50)].font, (FontSpec{"System", -13, kBlack, true, false, false, false, 1}));
+  EXPECT_EQ(model()[model().keyLabel(50)].font, (FontDescription{"System", -13, kBlack, true, false, false, false, 1}));
   EXPECT_FALSE(model().changed);
   EXPECT_TRUE(dialogs.calls.empty());
 }

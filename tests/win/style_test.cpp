@@ -16,8 +16,8 @@
 namespace tastrix::testing {
 namespace {
 
-FontSpec chosenFont() {
-  FontSpec f;
+FontDescription chosenFont() {
+  FontDescription f;
   f.name = "Liberation Serif";
   f.height = -21;
   f.colour = 0x00123456;
@@ -54,8 +54,8 @@ const std::vector<FontCommandCase>& fontCommands() {
 
 class FontCommands : public FormTest {
  protected:
-  std::vector<FontSpec> fonts() {
-    std::vector<FontSpec> out;
+  std::vector<FontDescription> fonts() {
+    std::vector<FontDescription> out;
     for (const Component& c : model().components) out.push_back(c.font);
     return out;
   }
@@ -65,7 +65,7 @@ TEST_F(FontCommands, EachChangesExactlyItsTargetsAndTheFlagAsItShould) {
   startForm();
   for (const FontCommandCase& c : fontCommands()) {
     for (const bool changedBefore : {false, true}) {
-      const std::vector<FontSpec> before = fonts();
+      const std::vector<FontDescription> before = fonts();
       model().changed = changedBefore;
       dialogs.calls.clear();
       dialogs.answerFont(true, chosenFont());
@@ -94,7 +94,7 @@ TEST_F(FontCommands, EachChangesExactlyItsTargetsAndTheFlagAsItShould) {
 
 TEST_F(FontCommands, CancelChangesNothing) {
   startForm();
-  const std::vector<FontSpec> before = fonts();
+  const std::vector<FontDescription> before = fonts();
   for (const FontCommandCase& c : fontCommands()) {
     dialogs.answerFont(false, chosenFont());
     command(c.id);
@@ -108,7 +108,7 @@ TEST_F(FontCommands, CancelChangesNothing) {
 // the map file, its strike-out only shows until the map is loaded again.
 TEST_F(FontCommands, UnderlineIsSavedAndStrikeOutIsNot) {
   startForm();
-  FontSpec styled = model()[model().label0].font;
+  FontDescription styled = model()[model().label0].font;
   styled.underline = true;
   styled.strikeOut = true;
   dialogs.answerFont(true, styled);
@@ -127,7 +127,7 @@ TEST_F(FontCommands, UnderlineIsSavedAndStrikeOutIsNot) {
 
   dialogs.answerFile(true, map);
   command(ID_Load_Keyboard_Layout);
-  const FontSpec loaded = model()[model().keyLabel(27)].font;
+  const FontDescription loaded = model()[model().keyLabel(27)].font;
   EXPECT_TRUE(loaded.underline);
   EXPECT_FALSE(loaded.strikeOut);
   EXPECT_TRUE(dialogs.scriptUsedUp());
@@ -282,18 +282,18 @@ TEST(GdiValues, SystemColoursResolveToTheirCurrentRgb) {
 }
 
 TEST(GdiValues, FontsRoundTripThroughALogFontAtAnyDpi) {
-  FontSpec font = chosenFont();
+  FontDescription font = chosenFont();
   const LOGFONTA lf = logFontOf(font, 96, 96);
   EXPECT_EQ(lf.lfHeight, -21);
   EXPECT_EQ(lf.lfWeight, FW_BOLD);
   EXPECT_TRUE(lf.lfItalic && lf.lfUnderline && lf.lfStrikeOut);
   EXPECT_EQ(lf.lfCharSet, 0);
   EXPECT_STREQ(lf.lfFaceName, "Liberation Serif");
-  EXPECT_EQ(fontSpecOf(lf, 0x00123456, 96, 96), font);
+  EXPECT_EQ(fontDescriptionOf(lf, 0x00123456, 96, 96), font);
 
   // A form laid out at 144 dpi and a 96 dpi screen.
   EXPECT_EQ(logFontOf(font, 144, 96).lfHeight, -14);
-  EXPECT_EQ(fontSpecOf(logFontOf(font, 144, 96), 0x00123456, 144, 96).height, -21);
+  EXPECT_EQ(fontDescriptionOf(logFontOf(font, 144, 96), 0x00123456, 144, 96).height, -21);
 
   font.bold = false;
   font.name = std::string(40, 'n');  // longer than a LOGFONT face holds
@@ -302,9 +302,9 @@ TEST(GdiValues, FontsRoundTripThroughALogFontAtAnyDpi) {
   EXPECT_EQ(std::string(plain.lfFaceName), std::string(LF_FACESIZE - 1, 'n'));
   LOGFONTA semibold = plain;
   semibold.lfWeight = FW_SEMIBOLD;
-  EXPECT_FALSE(fontSpecOf(semibold, 0, 96, 96).bold);
+  EXPECT_FALSE(fontDescriptionOf(semibold, 0, 96, 96).bold);
   semibold.lfWeight = FW_HEAVY;
-  EXPECT_TRUE(fontSpecOf(semibold, 0, 96, 96).bold);
+  EXPECT_TRUE(fontDescriptionOf(semibold, 0, 96, 96).bold);
 }
 
 // The real common dialogs, answered as a user would.
@@ -347,7 +347,7 @@ TEST_F(RealStyleDialogs, ColourDialogOpensOnASystemColourAndReturnsPlainRgb) {
 }
 
 TEST_F(RealStyleDialogs, FontDialogOpensOnTheFontAndReturnsIt) {
-  FontSpec font;
+  FontDescription font;
   font.name = "Liberation Serif";
   font.height = -16;
   font.colour = kWindowText;
@@ -365,13 +365,13 @@ TEST_F(RealStyleDialogs, FontDialogOpensOnTheFontAndReturnsIt) {
   EXPECT_FALSE(font.strikeOut);
   EXPECT_EQ(font.colour, static_cast<Colour>(GetSysColor(COLOR_WINDOWTEXT)));
 
-  const FontSpec kept = font;
+  const FontDescription kept = font;
   EXPECT_FALSE(run([&] { return real.chooseFont(font, model().dpi); }, [](HWND box) { press(box, IDCANCEL); }));
   EXPECT_EQ(font, kept);
 }
 
 TEST_F(RealStyleDialogs, FontDialogShowsItsEffectsAndReturnsThem) {
-  FontSpec font;
+  FontDescription font;
   font.name = "Liberation Sans";
   font.height = -16;
   font.colour = kBlack;

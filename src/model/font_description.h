@@ -8,7 +8,7 @@ namespace tastrix {
 constexpr int kDefaultCharset = 1;  // the platform's "default character set"
 
 // A complete font description. Every component owns its own copy.
-struct FontSpec {
+struct FontDescription {
   std::string name;
   int height = -13;  // negative: character height in pixels at the form's dpi
   Colour colour = kWindowText;
@@ -18,12 +18,12 @@ struct FontSpec {
   bool strikeOut = false;
   int charset = kDefaultCharset;
 
-  bool operator==(const FontSpec& o) const {
+  bool operator==(const FontDescription& o) const {
     return name == o.name && height == o.height && colour == o.colour && bold == o.bold &&
            italic == o.italic && underline == o.underline && strikeOut == o.strikeOut &&
            charset == o.charset;
   }
-  bool operator!=(const FontSpec& o) const { return !(*this == o); }
+  bool operator!=(const FontDescription& o) const { return !(*this == o); }
 };
 
 // a * b / c rounded half away from zero, as the platform's MulDiv does.

@@ -1,4 +1,4 @@
-#include "model/font_spec.h"
+#include "model/font_description.h"
 
 #include <cstdint>
 
