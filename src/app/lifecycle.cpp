@@ -58,8 +58,8 @@ void TMainForm1::FormShow() {
   AssignLabelClickHandler(model_, model_.label0, 1, kMapTitleTag);
   SetLabelTexts(model_, "Key Label", 1, 50);
   model_[model_.mapTitle].caption = "Untitled keyboard Map";
+  // Run as a command: a label list that cannot be read is reported and the window still opens.
   runCommand([this] { LoadKeyboardMap(false); });
-  repaintPicture();
 }
 
 void TMainForm1::ApplyStartupShowState() {

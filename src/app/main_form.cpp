@@ -313,11 +313,10 @@ void TMainForm1::onCommand(int id) {
 void TMainForm1::runCommand(const std::function<void()>& command) {
   try {
     command();
-  } catch (const PlatformError& e) {
-    showGeneralError(e.what());
-  } catch (const std::exception& e) {
+  } catch (const std::exception& e) {  // platform errors above all
     showGeneralError(e.what());
   }
+  // Commands change the model; the picture follows after every one.
   repaintPicture();
 }
 

@@ -14,7 +14,6 @@ void TMainForm1::Label_0Click(int label) {
   std::string text = oldText;
   if (dialogs_.inputBox(kEditCaption, kEditPrompt, text)) model_[label].caption = SingleLineLabel(text);
   if (model_[label].caption != oldText) model_.changed = true;
-  repaintPicture();
 }
 
 }  // namespace tastrix

@@ -40,7 +40,7 @@ bool WriteKeyboardMap(FormModel& form, IDialogs& dialogs, const std::string& map
   GatherLabelTexts(form, form.labelList, 1, kMapTitleTag);
   if (!SaveLabelList(dialogs, form.labelList, LabelListPath(mapPath))) return false;
   WriteFontRecord(form[form.mapTitle].font, mapPath, kTitleSection, form.dpi);
-  WriteFontRecord(form[form.groupBox(1)].font, mapPath, kGroupBoxSection, form.dpi);
+  WriteFontRecord(form[form.groupBox(kFunctionKeys)].font, mapPath, kGroupBoxSection, form.dpi);
   WriteFontRecord(form[form.nameLabel0].font, mapPath, kKeyNameSection, form.dpi);
   WriteFontRecord(form[form.label0].font, mapPath, kKeyLabelSection, form.dpi);
   const ProfileFile map(mapPath);
@@ -92,8 +92,8 @@ void ApplyMapColours(FormModel& form, const std::string& mapPath) {
 
 void ApplyMapFonts(FormModel& form, const std::string& mapPath) {
   readFactoryDefaultRecord(form, form[form.mapTitle].font, mapPath, kTitleSection);
-  readFactoryDefaultRecord(form, form[form.groupBox(1)].font, mapPath, kGroupBoxSection);
-  SetGroupBoxFonts(form, form[form.groupBox(1)].font, 0, kLastKeyLabelTag);
+  readFactoryDefaultRecord(form, form[form.groupBox(kFunctionKeys)].font, mapPath, kGroupBoxSection);
+  SetGroupBoxFonts(form, form[form.groupBox(kFunctionKeys)].font, 0, kLastKeyLabelTag);
   readFactoryDefaultRecord(form, form[form.nameLabel0].font, mapPath, kKeyNameSection);
   SetLabelFonts(form, form[form.nameLabel0].font, 0, 0);
   readFactoryDefaultRecord(form, form[form.label0].font, mapPath, kKeyLabelSection);

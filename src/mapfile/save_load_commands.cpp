@@ -1,8 +1,8 @@
 #include "app/main_form.h"
-#include "platform/file_probe.h"
 #include "mapfile/format/path_text.h"
 #include "mapfile/map_file.h"
 #include "mapfile/map_folder.h"
+#include "platform/file_probe.h"
 
 namespace tastrix {
 namespace {
@@ -33,7 +33,6 @@ void partialLoad(TMainForm1& form, Apply apply) {
   if (!form.dialogs().openFile(form.OpenDialog1)) return;
   apply(form.model(), form.OpenDialog1.fileName);
   form.model().changed = true;
-  form.repaintPicture();
 }
 
 }  // namespace
@@ -80,7 +79,6 @@ void TMainForm1::LoadKeyboardMap(bool checkFolder) {
   ApplyMapFonts(model_, model_.currentMapPath);
   setCaption(std::string(kCaptionPrefix) + FileTitle(model_.currentMapPath));
   model_.changed = false;
-  repaintPicture();
 }
 
 void TMainForm1::LoadtheKeyFontSettingsfromAnotherKeyboardLayoutFile1Click() { partialLoad(*this, ApplyMapFonts); }
