@@ -10,9 +10,14 @@ namespace {
 
 const char* const kCrLf = "\r\n";
 
+// The key and value lines every registry error box shows.
+std::string errorDetails(const std::string& key, const std::string& name) {
+  return std::string(" Error Key   = ") + key + kCrLf + " Error Item  = " + name + kCrLf;
+}
+
 std::string keyMissingText(const std::string& key, const std::string& name) {
   return std::string("Error: The specified Registry Key for this operation ") + kCrLf + "does NOT exist on your PC.  " +
-         kCrLf + kCrLf + " Error Key   = " + key + kCrLf + " Error Item  = " + name + kCrLf;
+         kCrLf + kCrLf + errorDetails(key, name);
 }
 
 const char* const kContactAuthor = "Please contact the program's author.";
@@ -55,8 +60,8 @@ bool WriteRegistryString(IDialogs& dialogs, HKEY root, const std::string& key, c
   if (readValue(opened.get(), name) != text) {
     dialogs.message(MessageKind::Error,
                     std::string("Error: The required settings could not be created ") + kCrLf +
-                        "or saved in the Windows Registry.  " + kCrLf + kCrLf + " Error Key   = " + key + kCrLf +
-                        " Error Item  = " + name + kCrLf + " Error Value = " + text + kCrLf + kCrLf + kContactAuthor,
+                        "or saved in the Windows Registry.  " + kCrLf + kCrLf + errorDetails(key, name) +
+                        " Error Value = " + text + kCrLf + kCrLf + kContactAuthor,
                     Buttons::Ok);
     return false;
   }
@@ -79,8 +84,8 @@ bool DeleteRegistryValue(IDialogs& dialogs, HKEY root, const std::string& key, c
   if (valueExists(opened.get(), name)) {
     dialogs.message(MessageKind::Error,
                     std::string("Error: The required Registry Key settings ") + kCrLf +
-                        "could not be removed from the Windows Registry.  " + kCrLf + kCrLf + " Error Key   = " + key +
-                        kCrLf + " Error Item  = " + name + kCrLf + kCrLf + kContactAuthor,
+                        "could not be removed from the Windows Registry.  " + kCrLf + kCrLf + errorDetails(key, name) +
+                        kCrLf + kContactAuthor,
                     Buttons::Ok);
     return false;
   }
