@@ -2,10 +2,10 @@
 
 #include <windows.h>
 
-#include "platform/file_probe.h"
 #include "mapfile/format/label_list_text.h"
 #include "mapfile/format/path_text.h"
 #include "platform/errors.h"
+#include "platform/file_probe.h"
 #include "platform/win32_handles.h"
 
 namespace tastrix {

@@ -4,6 +4,12 @@
 
 namespace tastrix::testing {
 
+void expectMessage(const DialogCall& call, MessageKind kind, Buttons buttons, const std::string& text) {
+  EXPECT_EQ(call.kind, kind);
+  EXPECT_EQ(call.buttons, buttons);
+  EXPECT_EQ(call.text, text);
+}
+
 void ScriptedDialogs::answerMessage(Answer answer) { script_.push_back(Entry{"message", false, answer}); }
 
 void ScriptedDialogs::answerInput(bool ok, const std::string& text) {

@@ -22,6 +22,9 @@ struct DialogCall {
   int dpi = 0;
 };
 
+// Checks a recorded message box's kind, buttons and text.
+void expectMessage(const DialogCall& call, MessageKind kind, Buttons buttons, const std::string& text);
+
 // Answers every dialog from a script and records each one. Message boxes
 // with only an OK button, the general error box, the About box and the
 // printer set-up need no script entry. A dialog that finds no (or the wrong)

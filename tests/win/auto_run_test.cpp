@@ -123,9 +123,7 @@ TEST_F(AutoRun, MenuCommandSwitchesTheRunValueOnAndOff) {
   EXPECT_EQ(storedText("tastrix.exe"), inScratch("tastrix.exe"));
   EXPECT_TRUE(form().isMenuChecked(ID_Auto_Run));
   ASSERT_EQ(dialogs.calls.size(), 1u);
-  EXPECT_EQ(dialogs.calls[0].kind, MessageKind::Information);
-  EXPECT_EQ(dialogs.calls[0].buttons, Buttons::Ok);
-  EXPECT_EQ(dialogs.calls[0].text, enabledText("tastrix.exe"));
+  expectMessage(dialogs.calls[0], MessageKind::Information, Buttons::Ok, enabledText("tastrix.exe"));
 
   command(ID_Auto_Run);
   EXPECT_FALSE(run.has("tastrix.exe"));
@@ -214,9 +212,7 @@ TEST_F(AutoRunMoved, YesRewritesThePathAndAnnouncesIt) {
   startForm();
 
   ASSERT_EQ(dialogs.calls.size(), 2u);
-  EXPECT_EQ(dialogs.calls[0].kind, MessageKind::Warning);
-  EXPECT_EQ(dialogs.calls[0].buttons, Buttons::YesNo);
-  EXPECT_EQ(dialogs.calls[0].text, question());
+  expectMessage(dialogs.calls[0], MessageKind::Warning, Buttons::YesNo, question());
   EXPECT_EQ(dialogs.calls[1].kind, MessageKind::Information);
   EXPECT_EQ(dialogs.calls[1].text, enabledText("tastrix.exe"));
   EXPECT_EQ(storedText("tastrix.exe"), inScratch("tastrix.exe"));

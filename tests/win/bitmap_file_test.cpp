@@ -94,9 +94,7 @@ TEST_F(BitmapFileCommand, WritesThePictureAsABmpFileAndConfirms) {
   EXPECT_EQ(dialog.request.filter, "Bitmaps (*.bmp)|*.bmp");
   const DialogCall& done = dialogs.calls[1];
   EXPECT_EQ(done.what, "message");
-  EXPECT_EQ(done.kind, MessageKind::Confirmation);
-  EXPECT_EQ(done.buttons, Buttons::Ok);
-  EXPECT_EQ(done.text, savedMessage(path));
+  expectMessage(done, MessageKind::Confirmation, Buttons::Ok, savedMessage(path));
   EXPECT_EQ(viewOf(form()), before);
   EXPECT_FALSE(model().changed);
 
@@ -169,9 +167,7 @@ TEST_F(BitmapFileCommand, AsksBeforeReplacingAFileAndKeepsItOnNo) {
   dialogs.answerMessage(Answer::No);
   command(ID_Save_Bitmap_to_File);
   ASSERT_EQ(dialogs.calls.size(), 2u);
-  EXPECT_EQ(dialogs.calls[1].kind, MessageKind::Confirmation);
-  EXPECT_EQ(dialogs.calls[1].buttons, Buttons::YesNo);
-  EXPECT_EQ(dialogs.calls[1].text, overwriteQuestion(path));
+  expectMessage(dialogs.calls[1], MessageKind::Confirmation, Buttons::YesNo, overwriteQuestion(path));
   EXPECT_EQ(readFile(path), old);
 
   dialogs.calls.clear();

@@ -127,9 +127,7 @@ TEST_F(ClipboardCommand, PutsABitmapEqualToTheFileOnTheClipboard) {
   command(ID_Copy_Bitmap_to_Clipboard);
   ASSERT_EQ(dialogs.calls.size(), 1u);
   EXPECT_EQ(dialogs.calls[0].what, "message");
-  EXPECT_EQ(dialogs.calls[0].kind, MessageKind::Confirmation);
-  EXPECT_EQ(dialogs.calls[0].buttons, Buttons::Ok);
-  EXPECT_EQ(dialogs.calls[0].text, kCopiedMessage);
+  expectMessage(dialogs.calls[0], MessageKind::Confirmation, Buttons::Ok, kCopiedMessage);
   EXPECT_EQ(viewOf(form()), before);
   const ClipboardContent copied = clipboardContent();
   EXPECT_FALSE(copied.hasText);

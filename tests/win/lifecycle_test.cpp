@@ -206,9 +206,7 @@ TEST_F(Closing, UnsavedChangesAnsweredNoKeepTheWindowWithSettingsWritten) {
   EXPECT_TRUE(IsWindow(hwnd()));
   ASSERT_EQ(dialogs.calls.size(), 1u);
   EXPECT_EQ(dialogs.calls[0].caption, "Confirm");
-  EXPECT_EQ(dialogs.calls[0].kind, MessageKind::Confirmation);
-  EXPECT_EQ(dialogs.calls[0].buttons, Buttons::YesNo);
-  EXPECT_EQ(dialogs.calls[0].text, kCloseQuestion);
+  expectMessage(dialogs.calls[0], MessageKind::Confirmation, Buttons::YesNo, kCloseQuestion);
   EXPECT_EQ(value("window_Width"), "762");
 }
 

@@ -217,9 +217,7 @@ TEST_F(Readme, WithoutNotepadInTheWindowsDirectoryNothingStarts) {
   }
   EXPECT_TRUE(newNotepads().empty());
   ASSERT_EQ(dialogs.calls.size(), 1u);
-  EXPECT_EQ(dialogs.calls[0].kind, MessageKind::Information);
-  EXPECT_EQ(dialogs.calls[0].buttons, Buttons::Ok);
-  EXPECT_EQ(dialogs.calls[0].text, "Windows Notepad could not be found.");
+  expectMessage(dialogs.calls[0], MessageKind::Information, Buttons::Ok, "Windows Notepad could not be found.");
 }
 
 TEST_F(Readme, EmptyPathIsReportedAndStartsNothing) {

@@ -139,9 +139,7 @@ TEST_F(SaveCommands, OverwriteQuestionGuardsOnlyTheMapFile) {
   dialogs.answerMessage(Answer::No);
   command(ID_Save_Keyboard_Layout_As);
   const auto question = dialogs.callsOf("message").at(0);
-  EXPECT_EQ(question.kind, MessageKind::Confirmation);
-  EXPECT_EQ(question.buttons, Buttons::YesNo);
-  EXPECT_EQ(question.text, "Overwrite Existing Keyboard Map : \r\n\r\n" + inScratch("office.zv") + "\r\n\r\nAre you sure ?");
+  expectMessage(question, MessageKind::Confirmation, Buttons::YesNo, "Overwrite Existing Keyboard Map : \r\n\r\n" + inScratch("office.zv") + "\r\n\r\nAre you sure ?");
   EXPECT_EQ(readFile(inScratch("office.zv")), "[Old]\r\na=1\r\n");
   EXPECT_EQ(readFile(inScratch("office.zvl")), "old\r\n");
   EXPECT_EQ(model().currentMapPath, "");
@@ -240,9 +238,7 @@ TEST_F(SaveCommands, LabelListThatCannotBeWrittenKeepsTheOldFilesAndTheChangedFl
   const auto boxes = dialogs.callsOf("message");
   ASSERT_EQ(boxes.size(), 2u);
   for (const auto& box : boxes) {
-    EXPECT_EQ(box.kind, MessageKind::Information);
-    EXPECT_EQ(box.buttons, Buttons::Ok);
-    EXPECT_EQ(box.text, notSavedText(inScratch("office.zvl")));
+    expectMessage(box, MessageKind::Information, Buttons::Ok, notSavedText(inScratch("office.zvl")));
   }
   EXPECT_EQ(readFile(inScratch("office.zv")), map);
   EXPECT_EQ(readFile(inScratch("office.zvl")), list);
@@ -279,9 +275,7 @@ TEST_F(LoadCommands, UnsavedChangesQuestion) {
   command(ID_Load_Keyboard_Layout);
   ASSERT_EQ(dialogs.calls.size(), 2u);
   EXPECT_EQ(dialogs.calls[1].what, "message");
-  EXPECT_EQ(dialogs.calls[1].kind, MessageKind::Confirmation);
-  EXPECT_EQ(dialogs.calls[1].buttons, Buttons::YesNo);
-  EXPECT_EQ(dialogs.calls[1].text, kLoseChangesText);
+  expectMessage(dialogs.calls[1], MessageKind::Confirmation, Buttons::YesNo, kLoseChangesText);
 
   dialogs.answerMessage(Answer::Yes);
   dialogs.answerFile(false);
