@@ -1,6 +1,4 @@
 // Start-up sequence, settings file and close question of the main window.
-#include <algorithm>
-
 #include "app/main_form.h"
 #include "app/window_placement.h"
 #include "desktop/auto_run.h"
