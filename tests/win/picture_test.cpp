@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "model/tag_walks.h"
+#include "platform/gdi_values.h"
 #include "support/form_fixture.h"
 
 namespace tastrix::testing {
@@ -307,13 +308,8 @@ class Ampersands : public Picture {
   }
   // The text as it looks drawn literally in the label's font.
   Snapshot literal(const std::string& text) {
-    const FontDescription& labelFont = keyLabel(kEsc).font;
+    const LOGFONTA lf = logFontOf(keyLabel(kEsc).font, 96, 96);
     return Snapshot::drawn(onScreen(model().keyLabel(kEsc)), [&](HDC dc, RECT all) {
-      LOGFONTA lf{};
-      lf.lfHeight = labelFont.height;
-      lf.lfWeight = labelFont.bold ? FW_BOLD : FW_NORMAL;
-      lf.lfCharSet = static_cast<BYTE>(labelFont.charset);
-      std::strncpy(lf.lfFaceName, labelFont.name.c_str(), LF_FACESIZE - 1);
       Font font(CreateFontIndirectA(&lf));
       Selection select(dc, font.get());
       SetBkMode(dc, TRANSPARENT);
