@@ -1,7 +1,7 @@
 #include "desktop/auto_run.h"
 
 #include "desktop/registry.h"
-#include "mapfile/format/path_text.h"
+#include "text/path_text.h"
 #include "platform/app_paths.h"
 #include "platform/errors.h"
 

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "mapfile/format/path_text.h"
+#include "text/path_text.h"
 #include "platform/app_paths.h"
 #include "platform/file_probe.h"
 #include "platform/win32_handles.h"

@@ -1,6 +1,6 @@
 // The erase and set commands: one table row per key label range.
 #include "app/main_form.h"
-#include "editing/format/label_text.h"
+#include "text/label_text.h"
 #include "model/tag_walks.h"
 
 namespace tastrix {

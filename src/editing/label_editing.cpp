@@ -1,5 +1,5 @@
 #include "app/main_form.h"
-#include "editing/format/label_text.h"
+#include "text/label_text.h"
 
 namespace tastrix {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <windows.h>
 
-#include "mapfile/format/label_list_text.h"
-#include "mapfile/format/path_text.h"
+#include "text/label_list_text.h"
+#include "text/path_text.h"
 #include "platform/errors.h"
 #include "platform/file_probe.h"
 #include "platform/win32_handles.h"

@@ -1,7 +1,7 @@
 #include "mapfile/map_folder.h"
 
 #include "platform/file_probe.h"
-#include "mapfile/format/path_text.h"
+#include "text/path_text.h"
 #include "platform/app_paths.h"
 
 namespace tastrix {

@@ -1,5 +1,5 @@
 #include "app/main_form.h"
-#include "mapfile/format/path_text.h"
+#include "text/path_text.h"
 #include "mapfile/map_folder.h"
 #include "output/bitmap_file.h"
 #include "platform/file_probe.h"

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "mapfile/format/path_text.h"
+#include "text/path_text.h"
 
 namespace tastrix {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "mapfile/format/profile_value.h"
+#include "text/profile_value.h"
 #include "platform/errors.h"
 
 namespace tastrix {

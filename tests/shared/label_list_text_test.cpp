@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "mapfile/format/label_list_text.h"
+#include "text/label_list_text.h"
 
 namespace tastrix {
 namespace {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "editing/format/label_text.h"
+#include "text/label_text.h"
 
 namespace tastrix {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "mapfile/format/path_text.h"
+#include "text/path_text.h"
 
 namespace tastrix {
 namespace {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "mapfile/format/profile_value.h"
+#include "text/profile_value.h"
 
 namespace tastrix {
 namespace {

@@ -1,4 +1,4 @@
-#include "mapfile/format/path_text.h"
+#include "text/path_text.h"
 
 namespace tastrix {
 namespace {

@@ -1,4 +1,4 @@
-#include "mapfile/format/label_list_text.h"
+#include "text/label_list_text.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "editing/format/label_text.h"
+#include "text/label_text.h"
 
 namespace tastrix {
 

@@ -1,4 +1,4 @@
-#include "mapfile/format/profile_value.h"
+#include "text/profile_value.h"
 
 #include <cstdint>
 
