@@ -4,6 +4,8 @@
 
 #include <vector>
 
+#include "platform/message_box.h"
+
 namespace tastrix {
 namespace {
 
@@ -63,13 +65,13 @@ const char* captionOf(MessageKind kind) {
 
 Answer Win32Dialogs::message(MessageKind kind, const std::string& text, Buttons buttons) {
   const UINT type = iconOf(kind) | (buttons == Buttons::YesNo ? MB_YESNO : MB_OK);
-  const int result = MessageBoxA(owner_, text.c_str(), captionOf(kind), type);
+  const int result = ShowMessageBox(owner_, text, captionOf(kind), type);
   if (buttons == Buttons::Ok) return Answer::Ok;
-  return result == IDYES ? Answer::Yes : Answer::No;  // Escape and the close box mean No
+  return result == IDYES ? Answer::Yes : Answer::No;
 }
 
 void Win32Dialogs::generalError(const std::string& text) {
-  MessageBoxA(owner_, text.c_str(), "Tastrix - v1.0f", MB_OK | MB_ICONERROR);
+  ShowMessageBox(owner_, text, "Tastrix - v1.0f", MB_OK | MB_ICONERROR);
 }
 
 bool Win32Dialogs::openFile(FileDialogRequest& request) { return runFileDialog(owner_, request, false); }
