@@ -56,8 +56,18 @@ void TMainForm1::FormShow() {
   AssignLabelClickHandler(model_, model_.label0, 1, kMapTitleTag);
   SetLabelTexts(model_, "Key Label", 1, 50);
   model_[model_.mapTitle].caption = "Untitled keyboard Map";
-  // Run as a command: a label list that cannot be read is reported and the window still opens.
-  runCommand([this] { LoadKeyboardMap(false); });
+  // Run as a command: a map that cannot be read is reported and the window
+  // still opens, as for no map, so that a Save asks for a name instead of
+  // writing the defaults over the map that failed to load.
+  runCommand([this] {
+    try {
+      LoadKeyboardMap(false);
+    } catch (...) {
+      model_.currentMapPath.clear();
+      LoadKeyboardMap(false);
+      throw;
+    }
+  });
 }
 
 void TMainForm1::ApplyStartupShowState() {

@@ -6,7 +6,13 @@
 #include "model/alignment.h"
 #include "model/key_catalogue.h"
 #include "model/tag_walks.h"
+#include "platform/errors.h"
+#include "platform/file_probe.h"
 #include "platform/profile_file.h"
+#include "platform/staged_file.h"
+#include "text/ini_text.h"
+#include "text/label_list_text.h"
+#include "text/profile_value.h"
 
 namespace tastrix {
 namespace {
@@ -32,32 +38,61 @@ void readFactoryDefaultRecord(FormModel& form, FontDescription& font, const std:
                  form.dpi);
 }
 
+// The map file's new text: the old one with the four font records and the
+// colour section written into it, every other line kept.
+std::string mapFileText(const FormModel& form, const std::string& oldText) {
+  IniText map(oldText);
+  WriteFontRecord(map, form[form.mapTitle].font, kTitleSection, form.dpi);
+  WriteFontRecord(map, form[form.groupBox(kFunctionKeys)].font, kGroupBoxSection, form.dpi);
+  WriteFontRecord(map, form[form.nameLabel0].font, kKeyNameSection, form.dpi);
+  WriteFontRecord(map, form[form.label0].font, kKeyLabelSection, form.dpi);
+  map.set(kColourSection, kKeyColourKey, FormatProfileInt(form[form.shape0].fill));
+  map.set(kColourSection, kBorderColourKey, FormatProfileInt(form[form.shapeBack0].fill));
+  map.set(kColourSection, kAlignmentKey, FormatProfileInt(form.alignmentIndex));
+  return map.text();
+}
+
+bool labelListNotSaved(IDialogs& dialogs, const std::string& path) {
+  dialogs.message(MessageKind::Information, LabelListNotSavedText(path), Buttons::Ok);
+  return false;
+}
+
 }  // namespace
 
 std::string LabelListPath(const std::string& mapPath) { return mapPath + "l"; }
 
 bool WriteKeyboardMap(FormModel& form, IDialogs& dialogs, const std::string& mapPath) {
   GatherLabelTexts(form, form.labelList, 1, kMapTitleTag);
-  if (!SaveLabelList(dialogs, form.labelList, LabelListPath(mapPath))) return false;
-  WriteFontRecord(form[form.mapTitle].font, mapPath, kTitleSection, form.dpi);
-  WriteFontRecord(form[form.groupBox(kFunctionKeys)].font, mapPath, kGroupBoxSection, form.dpi);
-  WriteFontRecord(form[form.nameLabel0].font, mapPath, kKeyNameSection, form.dpi);
-  WriteFontRecord(form[form.label0].font, mapPath, kKeyLabelSection, form.dpi);
-  const ProfileFile map(mapPath);
-  map.writeInt(kColourSection, kKeyColourKey, form[form.shape0].fill);
-  map.writeInt(kColourSection, kBorderColourKey, form[form.shapeBack0].fill);
-  map.writeInt(kColourSection, kAlignmentKey, form.alignmentIndex);
-  return true;
+  const std::string listPath = LabelListPath(mapPath);
+  StagedFile list(listPath);
+  if (list.write(JoinLabelListText(form.labelList)) != StagedFile::Result::Written)
+    return labelListNotSaved(dialogs, listPath);
+
+  // An old map file whose text cannot be read cannot be kept whole.
+  std::string oldText;
+  try {
+    oldText = ReadWholeFile(mapPath);
+  } catch (const PlatformError&) {
+    throwUnableToWrite(mapPath);
+  }
+  if (IsUtf16Text(oldText)) throwUnableToWrite(mapPath);
+  StagedFile map(mapPath);
+  if (map.write(mapFileText(form, oldText)) != StagedFile::Result::Written) throwUnableToWrite(mapPath);
+
+  switch (ReplaceTogether({&list, &map})) {
+    case 0: return labelListNotSaved(dialogs, listPath);
+    case 1: throwUnableToWrite(mapPath);
+    default: return true;
+  }
 }
 
-void WriteFontRecord(const FontDescription& font, const std::string& mapPath, const std::string& section, int dpi) {
-  const ProfileFile map(mapPath);
-  map.writeInt(section, "Font.Color", font.colour);
-  map.writeString(section, "Font.Name", font.name);
-  map.writeInt(section, "Font.Size", pointsFromHeight(font.height, dpi));
-  map.writeBool(section, "Font.fsBold", font.bold);
-  map.writeBool(section, "Font.fsUnderline", font.underline);
-  map.writeBool(section, "Font.fsItalic", font.italic);
+void WriteFontRecord(IniText& map, const FontDescription& font, const std::string& section, int dpi) {
+  map.set(section, "Font.Color", FormatProfileInt(font.colour));
+  map.set(section, "Font.Name", font.name);
+  map.set(section, "Font.Size", FormatProfileInt(pointsFromHeight(font.height, dpi)));
+  map.set(section, "Font.fsBold", FormatProfileBool(font.bold));
+  map.set(section, "Font.fsUnderline", FormatProfileBool(font.underline));
+  map.set(section, "Font.fsItalic", FormatProfileBool(font.italic));
 }
 
 void ReadFontRecord(FontDescription& font, const std::string& mapPath, const std::string& section, Colour defaultColour,
@@ -79,6 +114,7 @@ void ApplyMapLabels(FormModel& form, const std::string& mapPath) {
 }
 
 void ApplyMapColours(FormModel& form, const std::string& mapPath) {
+  RequireReadable(mapPath);
   const ProfileFile map(mapPath);
   const Colour keyColour = map.readInt(kColourSection, kKeyColourKey, form.factoryDefaultColour());
   form[form.shape0].fill = keyColour;
@@ -91,6 +127,7 @@ void ApplyMapColours(FormModel& form, const std::string& mapPath) {
 }
 
 void ApplyMapFonts(FormModel& form, const std::string& mapPath) {
+  RequireReadable(mapPath);
   readFactoryDefaultRecord(form, form[form.mapTitle].font, mapPath, kTitleSection);
   readFactoryDefaultRecord(form, form[form.groupBox(kFunctionKeys)].font, mapPath, kGroupBoxSection);
   SetGroupBoxFonts(form, form[form.groupBox(kFunctionKeys)].font, 0, kLastKeyLabelTag);

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "model/component.h"
+#include "model/disk_stamp.h"
 #include "model/key_catalogue.h"
 
 namespace tastrix {
@@ -36,6 +37,8 @@ class FormModel {
   int alignmentIndex = -1;  // 0 top, 1 centre, 2 bottom, -1 none
   int recordedGroup = -1;   // 0..3 key groups, 4 the title, -1 none
   std::vector<std::string> labelList;
+  // The map's two files as this window last loaded or saved them.
+  DiskStamp mapFileOnDisk, labelListOnDisk;
 
   // The window's own look.
   FontDescription windowFont;

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "platform/errors.h"
+#include "platform/staged_file.h"
 #include "platform/win32_handles.h"
 
 namespace tastrix {
@@ -28,7 +29,7 @@ void append(std::string& bytes, const T& value) {
 
 std::string bitmapFileBytes(HBITMAP bitmap, int dpi) {
   BITMAP shape{};
-  GetObjectA(bitmap, sizeof shape, &shape);
+  if (!GetObjectA(bitmap, sizeof shape, &shape) || shape.bmWidth <= 0 || shape.bmHeight <= 0) throwGdiError();
   const int bits = shape.bmBitsPixel * shape.bmPlanes;
   const int colours = colourTableSize(bits);
 
@@ -50,8 +51,9 @@ std::string bitmapFileBytes(HBITMAP bitmap, int dpi) {
   std::vector<char> pixels(imageSize);
   {
     WindowDC screen(nullptr);
-    GetDIBits(screen.get(), bitmap, 0, static_cast<UINT>(shape.bmHeight), pixels.data(),
-              reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS);
+    if (GetDIBits(screen.get(), bitmap, 0, static_cast<UINT>(shape.bmHeight), pixels.data(),
+                  reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS) != shape.bmHeight)
+      throwGdiError();
   }
   // The fourth byte of a 32-bit pixel is reserved and must be zero; left as the
   // display keeps it, readers that honour alpha would show the picture transparent.
@@ -78,14 +80,7 @@ std::string bitmapFileBytes(HBITMAP bitmap, int dpi) {
 }
 
 void writeBitmapFile(HBITMAP bitmap, const std::string& path, int dpi) {
-  const std::string bytes = bitmapFileBytes(bitmap, dpi);
-  UniqueHandle file(
-      CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file.valid()) throwCannotCreateFile(path);
-  DWORD written = 0;
-  if (!WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) ||
-      written != bytes.size())
-    throwStreamWriteError();
+  WriteFileWhole(path, bitmapFileBytes(bitmap, dpi));
 }
 
 }  // namespace tastrix

@@ -15,8 +15,11 @@ class PlatformError : public std::runtime_error {
 [[noreturn]] void throwUnableToWrite(const std::string& path);
 [[noreturn]] void throwCannotCreateFile(const std::string& path);
 [[noreturn]] void throwCannotOpenFile(const std::string& path);
-[[noreturn]] void throwStreamWriteError();
+[[noreturn]] void throwStreamWriteError(const std::string& path);
 [[noreturn]] void throwCannotOpenClipboard();
+// A GDI call that failed. GDI calls mostly leave no error code of their own,
+// so the text is always "Out of system resources".
+[[noreturn]] void throwGdiError();
 
 // The general error box's text: a full stop is appended when the last
 // character sorts after ".".

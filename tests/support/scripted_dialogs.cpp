@@ -16,8 +16,9 @@ void ScriptedDialogs::answerInput(bool ok, const std::string& text) {
   script_.push_back(Entry{"inputBox", ok, Answer::No, text});
 }
 
-void ScriptedDialogs::answerFile(bool ok, const std::string& fileName) {
+void ScriptedDialogs::answerFile(bool ok, const std::string& fileName, std::function<void()> whileOpen) {
   script_.push_back(Entry{"file", ok, Answer::No, fileName});
+  script_.back().whileOpen = std::move(whileOpen);
 }
 
 void ScriptedDialogs::answerFont(bool ok, const FontDescription& font) {
@@ -98,7 +99,9 @@ bool ScriptedDialogs::fileDialog(const char* what, FileDialogRequest& request) {
   call.request = request;
   calls.push_back(call);
   Entry e;
-  if (!next("file", e) || !e.ok) return false;
+  if (!next("file", e)) return false;
+  if (e.whileOpen) e.whileOpen();
+  if (!e.ok) return false;
   request.fileName = e.text;
   return true;
 }

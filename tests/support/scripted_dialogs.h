@@ -1,5 +1,6 @@
 #pragma once
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -33,7 +34,8 @@ class ScriptedDialogs : public IDialogs {
  public:
   void answerMessage(Answer answer);
   void answerInput(bool ok, const std::string& text = "");
-  void answerFile(bool ok, const std::string& fileName = "");
+  // whileOpen runs as the dialog shows, as if the user did something meanwhile.
+  void answerFile(bool ok, const std::string& fileName = "", std::function<void()> whileOpen = {});
   void answerFont(bool ok, const FontDescription& font = FontDescription());
   void answerColour(bool ok, Colour colour = 0);
 
@@ -67,6 +69,7 @@ class ScriptedDialogs : public IDialogs {
     std::string text;
     FontDescription font;
     Colour colour = 0;
+    std::function<void()> whileOpen;
   };
   bool next(const std::string& what, Entry& out);
   bool fileDialog(const char* what, FileDialogRequest& request);

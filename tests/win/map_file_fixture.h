@@ -8,6 +8,30 @@
 
 namespace tastrix::testing {
 
+inline const std::string kPrefix = "Tastrix - v1.0f  - ";
+
+// The information box of a label list that could not be saved.
+inline std::string notSavedText(const std::string& path) {
+  return "The " + path +
+         " could not be saved !\r\n\r\nPossible reasons for this include :\r\n"
+         "- there may not be enough disk space, \r\n- there may be errors on the disk, \r\n"
+         "- you may be saving to a read only disk (such as a CD-ROM), \r\n"
+         "- the file may already exist and be read-only or write locked, \r\n\r\n"
+         "or there may be some other reason for the failure.";
+}
+
+// The temporary files a save leaves in a folder (none, when it tidies up).
+inline int temporaryFilesIn(const std::string& folder) {
+  WIN32_FIND_DATAA found;
+  const HANDLE search = FindFirstFileA((folder + "*.tmp").c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return 0;
+  int n = 0;
+  do ++n;
+  while (FindNextFileA(search, &found));
+  FindClose(search);
+  return n;
+}
+
 // A file held open by another handle that shares nothing.
 class HeldFile {
  public:

@@ -6,6 +6,7 @@
 #include "mapfile/map_file.h"
 #include "model/alignment.h"
 #include "model/tag_walks.h"
+#include "text/ini_text.h"
 #include "win/map_file_fixture.h"
 
 namespace tastrix::testing {
@@ -341,6 +342,43 @@ TEST_F(MapFileFormat, OversizedAndJunkLabelListsLoadOnlyWhatTheLabelsUse) {
   }
   EXPECT_NE(label(101), "0123456789 abcdefghijklmnopqrstuvwxyz");
   EXPECT_TRUE(dialogs.messageTexts().empty());
+}
+
+}  // namespace
+}  // namespace tastrix::testing
+
+namespace tastrix::testing {
+namespace {
+
+// The map file is written in memory but read back through the profile
+// functions: on any old text, what was written is what they read.
+TEST(MapFileText, WhatIsWrittenIsWhatTheProfileFunctionsRead) {
+  const std::string oldTexts[] = {
+      "",
+      "[ tastrix ]\r\nShape_0=1\r\n[tastrix]\r\nshape_0 = 2\r\n[TASTRIX]\r\nShape_0=3\r\n",
+      "\xEF\xBB\xBF[tastrix]\nShape_0=1\n[Label_0]\nFont.Name\n",
+      "[tastrix]\rShape_0=1\r;comment\r[Label_0]\rFont.Size=\"12\"",
+      "junk before\r\n[Label_0]\r\n\r\n\r\n[Notes]\r\nFont.Name=not this one\r\n",
+  };
+  ScratchFolder scratch;
+  const std::string path = scratch.file("differential.zv");
+  const struct {
+    const char* section;
+    const char* key;
+    const char* value;
+  } entries[] = {{"tastrix", "Shape_0", "255"},           {"TASTRIX", "Shape_Back_0", "-2147483633"},
+                 {"Label_0", "Font.Name", "Courier New"}, {"Label_0", "Font.Size", "10"},
+                 {"Notes", "Font.Name", "kept apart"}};
+  for (const std::string& old : oldTexts) {
+    IniText ini(old);
+    for (const auto& e : entries) ini.set(e.section, e.key, e.value);
+    writeFile(path, ini.text());
+    for (const auto& e : entries) {
+      char read[256] = "";
+      GetPrivateProfileStringA(e.section, e.key, "(default)", read, sizeof read, path.c_str());
+      EXPECT_EQ(std::string(read), e.value) << e.section << "/" << e.key << " over " << old;
+    }
+  }
 }
 
 }  // namespace

@@ -1,0 +1,166 @@
+#include "text/ini_text.h"
+
+#include <algorithm>
+
+namespace tastrix {
+namespace {
+
+const char* const kCrLf = "\r\n";
+const std::string kUtf8Mark = "\xEF\xBB\xBF";
+
+// The profile functions count the end-of-file character as a blank too.
+bool isBlank(char c) { return c == ' ' || (c >= '\t' && c <= '\r') || c == '\x1A'; }
+
+std::string trimmed(const std::string& text) {
+  size_t first = 0, last = text.size();
+  while (first < last && isBlank(text[first])) ++first;
+  while (last > first && isBlank(text[last - 1])) --last;
+  return text.substr(first, last - first);
+}
+
+bool sameName(const std::string& a, const std::string& b) {
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+           const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+           return lower(x) == lower(y);
+         });
+}
+
+// The name of an entry line: what stands before "=", or the whole line.
+std::string entryName(const std::string& line) { return trimmed(line.substr(0, line.find('='))); }
+
+std::optional<std::string> entryValue(const std::string& line) {
+  const size_t equals = line.find('=');
+  if (equals == std::string::npos) return std::string();
+  std::string value = trimmed(line.substr(equals + 1));
+  if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
+    value = value.substr(1, value.size() - 2);
+  return value;
+}
+
+// A section header: "[" after leading blanks, the name running to the last
+// "]", without the blanks around it.
+bool sectionHeader(const std::string& line, std::string& name) {
+  const std::string text = trimmed(line);
+  const size_t close = text.rfind(']');
+  if (text.empty() || text.front() != '[' || close == std::string::npos || close == 0) return false;
+  name = trimmed(text.substr(1, close - 1));
+  return true;
+}
+
+}  // namespace
+
+bool IsUtf16Text(const std::string& text) {
+  return text.size() >= 2 && ((text[0] == '\xFF' && text[1] == '\xFE') || (text[0] == '\xFE' && text[1] == '\xFF'));
+}
+
+IniText::IniText(std::string text)
+    : text_(std::move(text)), markLength_(text_.compare(0, kUtf8Mark.size(), kUtf8Mark) == 0 ? kUtf8Mark.size() : 0) {
+  for (size_t at = markLength_; at < text_.size();) {
+    const size_t end = std::min(text_.find_first_of("\r\n", at), text_.size());
+    size_t next = end;
+    if (next < text_.size()) next += text_.compare(next, 2, kCrLf) == 0 ? 2 : 1;
+    lines_.push_back(Line{at, end, next});
+    at = next;
+  }
+  for (size_t i = 0; i < lines_.size(); ++i) {
+    const std::string line = content(i);
+    std::string name;
+    if (sectionHeader(line, name)) {
+      sections_.push_back(Section{name, i, {}});
+    } else if (!sections_.empty() && !trimmed(line).empty()) {
+      sections_.back().entries.push_back(i);
+      sections_.back().lastLine = i;
+    }
+  }
+}
+
+std::string IniText::content(size_t line) const {
+  const auto replacement = replaced_.find(line);
+  if (replacement != replaced_.end()) return replacement->second;
+  return text_.substr(lines_[line].begin, lines_[line].end - lines_[line].begin);
+}
+
+const IniText::Section* IniText::findSection(const std::string& name) const {
+  const std::string wanted = trimmed(name);
+  for (const Section& s : sections_)
+    if (sameName(s.name, wanted)) return &s;
+  return nullptr;
+}
+
+std::optional<size_t> IniText::findEntry(const Section& section, const std::string& key) const {
+  const std::string wanted = trimmed(key);
+  for (size_t line : section.entries)
+    if (sameName(entryName(content(line)), wanted)) return line;
+  return std::nullopt;
+}
+
+std::optional<std::string> IniText::value(const std::string& section, const std::string& key) const {
+  const auto inLines = [&](const std::vector<std::string>& lines) -> std::optional<std::string> {
+    for (const std::string& line : lines)
+      if (sameName(entryName(line), trimmed(key))) return entryValue(line);
+    return std::nullopt;
+  };
+  if (const Section* s = findSection(section)) {
+    if (const auto line = findEntry(*s, key)) return entryValue(content(*line));
+    const auto added = insertedAfter_.find(s->lastLine);
+    return added == insertedAfter_.end() ? std::nullopt : inLines(added->second);
+  }
+  for (const NewSection& s : appended_)
+    if (sameName(s.name, trimmed(section))) return inLines(s.lines);
+  return std::nullopt;
+}
+
+void IniText::set(const std::string& section, const std::string& key, const std::string& value) {
+  const auto setIn = [&](std::vector<std::string>& lines) {
+    for (std::string& line : lines)
+      if (sameName(entryName(line), trimmed(key))) {
+        line = entryName(line) + "=" + value;
+        return;
+      }
+    lines.push_back(trimmed(key) + "=" + value);
+  };
+  if (const Section* s = findSection(section)) {
+    if (const auto line = findEntry(*s, key)) {
+      replaced_[*line] = entryName(content(*line)) + "=" + value;
+      return;
+    }
+    setIn(insertedAfter_[s->lastLine]);
+    return;
+  }
+  for (NewSection& s : appended_)
+    if (sameName(s.name, trimmed(section))) {
+      setIn(s.lines);
+      return;
+    }
+  appended_.push_back(NewSection{trimmed(section), {}});
+  setIn(appended_.back().lines);
+}
+
+std::string IniText::text() const {
+  std::string out;
+  out.reserve(text_.size() + 1024);
+  out.append(text_, 0, markLength_);
+  // A last line without a line end gets one only when something follows it.
+  bool open = false;
+  const auto newLine = [&](const std::string& line) {
+    if (open) out += kCrLf;
+    out.append(line).append(kCrLf);
+    open = false;
+  };
+  for (size_t i = 0; i < lines_.size(); ++i) {
+    if (open) out += kCrLf;
+    out += content(i);
+    out.append(text_, lines_[i].end, lines_[i].next - lines_[i].end);
+    open = lines_[i].next == lines_[i].end;
+    const auto added = insertedAfter_.find(i);
+    if (added != insertedAfter_.end())
+      for (const std::string& line : added->second) newLine(line);
+  }
+  for (const NewSection& s : appended_) {
+    newLine("[" + s.name + "]");
+    for (const std::string& line : s.lines) newLine(line);
+  }
+  return out;
+}
+
+}  // namespace tastrix
