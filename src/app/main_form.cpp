@@ -99,17 +99,19 @@ LRESULT TMainForm1::handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_SIZE:
       onSize();
       return 0;
+    // A capture scrolls the window itself: scrolling queued meanwhile would
+    // move the view between two slices.
     case WM_HSCROLL:
-      onHScroll(LOWORD(wParam));
+      if (!captureRunning) onHScroll(LOWORD(wParam));
       return 0;
     case WM_MOUSEWHEEL:
-      onMouseWheel(GET_WHEEL_DELTA_WPARAM(wParam));
+      if (!captureRunning) onMouseWheel(GET_WHEEL_DELTA_WPARAM(wParam));
       return 0;
     case WM_MOUSEHWHEEL:
-      onMouseWheel(-GET_WHEEL_DELTA_WPARAM(wParam));
+      if (!captureRunning) onMouseWheel(-GET_WHEEL_DELTA_WPARAM(wParam));
       return 0;
     case WM_KEYDOWN:
-      if (onKeyDown(wParam)) return 0;
+      if (captureRunning || onKeyDown(wParam)) return 0;
       return DefWindowProcA(hwnd_, msg, wParam, lParam);
     case WM_KEYUP:
       // Releasing the menu key opens the context menu; not every system's

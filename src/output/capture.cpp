@@ -1,4 +1,5 @@
 #include "app/main_form.h"
+#include "platform/errors.h"
 
 namespace tastrix {
 namespace {
@@ -45,8 +46,9 @@ Bitmap whiteScreenBitmap(int width, int height) {
   WindowDC screen(nullptr);
   Bitmap bitmap(CreateCompatibleBitmap(screen.get(), width, height));
   MemoryDC canvas(screen.get());
+  if (!bitmap || !canvas.get()) throwGdiError();
   Selection select(canvas.get(), bitmap.get());
-  PatBlt(canvas.get(), 0, 0, width, height, WHITENESS);
+  if (!select.selected() || !PatBlt(canvas.get(), 0, 0, width, height, WHITENESS)) throwGdiError();
   return bitmap;
 }
 
@@ -69,9 +71,11 @@ bool clientAreaOnScreen(HWND hwnd) {
 void copyClientArea(HWND hwnd, HBITMAP picture, int column, int width, int height) {
   WindowDC window(hwnd);
   MemoryDC canvas(window.get());
+  if (!window.get() || !canvas.get()) throwGdiError();
   Selection select(canvas.get(), picture);
+  if (!select.selected()) throwGdiError();
   if (clientAreaOnScreen(hwnd)) {
-    BitBlt(canvas.get(), column, 0, width, height, window.get(), 0, 0, SRCCOPY);
+    if (!BitBlt(canvas.get(), column, 0, width, height, window.get(), 0, 0, SRCCOPY)) throwGdiError();
     return;
   }
   SetViewportOrgEx(canvas.get(), column, 0, nullptr);

@@ -17,14 +17,17 @@ class OpenClipboardScope {
 
 Bitmap copyOf(HBITMAP source) {
   BITMAP shape{};
-  GetObjectA(source, sizeof shape, &shape);
+  if (!GetObjectA(source, sizeof shape, &shape)) throwGdiError();
   WindowDC screen(nullptr);
   Bitmap copy(CreateCompatibleBitmap(screen.get(), shape.bmWidth, shape.bmHeight));
   MemoryDC from(screen.get());
   MemoryDC to(screen.get());
+  if (!copy || !from.get() || !to.get()) throwGdiError();
   Selection selectFrom(from.get(), source);
   Selection selectTo(to.get(), copy.get());
-  BitBlt(to.get(), 0, 0, shape.bmWidth, shape.bmHeight, from.get(), 0, 0, SRCCOPY);
+  if (!selectFrom.selected() || !selectTo.selected() ||
+      !BitBlt(to.get(), 0, 0, shape.bmWidth, shape.bmHeight, from.get(), 0, 0, SRCCOPY))
+    throwGdiError();
   return copy;
 }
 
@@ -56,10 +59,12 @@ const char* const kCopiedMessage =
 
 void TMainForm1::Copy_Bitmap_to_Windows_Clipboard_OptionClick() {
   const Bitmap picture = CaptureKeyboardPicture();
+  // Made before the clipboard is touched: a copy that fails leaves the
+  // clipboard as it was, and the clipboard never gets an empty handle.
+  Bitmap copy = copyOf(picture.get());
   {
     OpenClipboardScope clipboard(hwnd_);
     EmptyClipboard();
-    Bitmap copy = copyOf(picture.get());
     hand(CF_BITMAP, copy.get());
     copy.release();
     Palette palette = screenPalette();

@@ -99,10 +99,11 @@ class Selection {
  public:
   Selection(HDC dc, HGDIOBJ object) : dc_(dc), previous_(SelectObject(dc, object)) {}
   ~Selection() {
-    if (previous_) SelectObject(dc_, previous_);
+    if (selected()) SelectObject(dc_, previous_);
   }
   Selection(const Selection&) = delete;
   Selection& operator=(const Selection&) = delete;
+  bool selected() const { return previous_ != nullptr && previous_ != HGDI_ERROR; }
 
  private:
   HDC dc_;

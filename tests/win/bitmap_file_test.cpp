@@ -4,9 +4,13 @@
 
 #include <cstdio>
 
+#include "gdi_exhaustion.h"
 #include "output/bitmap_file.h"
+#include "platform/errors.h"
 #include "picture_pixels.h"
 #include "support/form_fixture.h"
+#include "win/map_file_fixture.h"
+#include "win/small_disk.h"
 
 namespace tastrix::testing {
 namespace {
@@ -64,6 +68,17 @@ TEST(BitmapFileWriter, WritesTheHeadersAndPixelsWithTheDpiAsPixelsPerMetre) {
   writeFile(path, std::string(500, 'x'));
   writeBitmapFile(picture.get(), path, 96);
   EXPECT_EQ(readFile(path), twoByTwoBmp(3780, top, bottom));  // replaced, not overwritten in place
+
+  // A bitmap GDI cannot read is an error, not an empty picture.
+  const HBITMAP gone = picture.release();
+  DeleteObject(gone);
+  try {
+    writeBitmapFile(gone, path, 96);
+    ADD_FAILURE() << "no error";
+  } catch (const PlatformError& e) {
+    EXPECT_STREQ(e.what(), "Out of system resources");
+  }
+  EXPECT_EQ(readFile(path), twoByTwoBmp(3780, top, bottom));
   DeleteFileA(path.c_str());
 }
 
@@ -225,6 +240,39 @@ TEST_F(BitmapFileCommand, ADirectoryOfThatNameCannotBeCreatedAsAFile) {
   ASSERT_EQ(dialogs.calls.size(), 2u);
   EXPECT_EQ(dialogs.calls[1].what, "generalError");
   EXPECT_EQ(dialogs.calls[1].text, "Cannot create file " + path + ".");
+}
+
+// GDI that fails at the capture ends the command in the general error box,
+// with no file and no success box.
+TEST_F(BitmapFileCommand, AGdiFailureWritesNoFileAndReportsNoSuccess) {
+  startForm();
+  const ViewState before = viewOf(form());
+  {
+    GdiExhaustion exhausted;
+    command(ID_Save_Bitmap_to_File);
+  }
+  EXPECT_EQ(dialogs.messageTexts(), std::vector<std::string>{"Out of system resources."});
+  EXPECT_TRUE(dialogs.callsOf("saveFile").empty());
+  EXPECT_EQ(viewOf(form()), before);
+}
+
+TEST_F(BitmapFileCommand, OnAFullDiskNoPartialFileIsLeftAndAnOldOneStays) {
+  SmallDisk disk;
+  if (!disk.available()) GTEST_SKIP() << "no small disk mounted (scripts/test mounts one as root)";
+  startForm();
+  writeFile(disk.file("plan.bmp"), "the old picture");
+  disk.fillLeavingOnePage();
+  saveAs(disk.file("new"));
+  dialogs.answerFile(true, disk.file("plan.bmp"));
+  dialogs.answerMessage(Answer::Yes);
+  command(ID_Save_Bitmap_to_File);
+  EXPECT_EQ(dialogs.messageTexts(),
+            (std::vector<std::string>{"Stream write error on " + disk.file("new.bmp") + ".",
+                                      overwriteQuestion(disk.file("plan.bmp")),
+                                      "Stream write error on " + disk.file("plan.bmp") + "."}));
+  EXPECT_FALSE(fileExists(disk.file("new.bmp")));
+  EXPECT_EQ(readFile(disk.file("plan.bmp")), "the old picture");
+  EXPECT_EQ(temporaryFilesIn(disk.file("")), 0);
 }
 
 // The Unix path that Wine maps a Windows path to, for native programs.

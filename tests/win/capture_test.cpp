@@ -142,6 +142,21 @@ TEST_F(CaptureOfThePicture, ACloseRequestedDuringTheCaptureWaitsUntilTheWindowIs
       << settings;
 }
 
+// Scrolling typed or wheeled ahead of Ctrl+S would move the view between two
+// slices and leave columns of the picture white.
+TEST_F(CaptureOfThePicture, ScrollingQueuedDuringTheCaptureIsIgnored) {
+  startForm();
+  form().setScrollPosition(200);
+  PatternWindow pattern(form());
+  for (int i = 0; i < 200; ++i) {
+    PostMessageA(hwnd(), WM_KEYDOWN, i % 2 ? VK_RIGHT : VK_END, 0);
+    PostMessageA(hwnd(), WM_MOUSEWHEEL, MAKEWPARAM(0, i % 2 ? -WHEEL_DELTA : WHEEL_DELTA), 0);
+    PostMessageA(hwnd(), WM_HSCROLL, i % 2 ? SB_PAGERIGHT : SB_LEFT, 0);
+  }
+  expectPatternPicture(capture());
+  EXPECT_EQ(form().scrollPosition(), 200);
+}
+
 // A click queued while the capture resizes and scrolls the window was aimed
 // at the view the user saw, not at whatever the capture shows at that moment:
 // it neither edits a label nor records a group nor opens the context menu.

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "gdi_exhaustion.h"
 #include "picture_pixels.h"
 #include "support/form_fixture.h"
 
@@ -183,6 +184,21 @@ TEST_F(ClipboardCommand, AClipboardHeldByAnotherProgramCannotBeOpened) {
   ASSERT_EQ(dialogs.calls.size(), 1u);
   EXPECT_EQ(dialogs.calls[0].what, "generalError");
   EXPECT_EQ(dialogs.calls[0].text, "Cannot open clipboard.");
+  EXPECT_EQ(viewOf(form()), before);
+  const ClipboardContent kept = clipboardContent();
+  EXPECT_TRUE(kept.hasText);
+  EXPECT_FALSE(kept.hasBitmap);
+}
+
+TEST_F(ClipboardCommand, AGdiFailureReportsNoSuccessAndKeepsTheClipboard) {
+  startForm();
+  putTextOnClipboard(hwnd(), "earlier text");
+  const ViewState before = viewOf(form());
+  {
+    GdiExhaustion exhausted;
+    command(ID_Copy_Bitmap_to_Clipboard);
+  }
+  EXPECT_EQ(dialogs.messageTexts(), std::vector<std::string>{"Out of system resources."});
   EXPECT_EQ(viewOf(form()), before);
   const ClipboardContent kept = clipboardContent();
   EXPECT_TRUE(kept.hasText);
