@@ -11,38 +11,36 @@ const std::string kUtf8Mark = "\xEF\xBB\xBF";
 // The profile functions count the end-of-file character as a blank too.
 bool isBlank(char c) { return c == ' ' || (c >= '\t' && c <= '\r') || c == '\x1A'; }
 
-std::string trimmed(const std::string& text) {
-  size_t first = 0, last = text.size();
-  while (first < last && isBlank(text[first])) ++first;
-  while (last > first && isBlank(text[last - 1])) --last;
-  return text.substr(first, last - first);
+std::string_view trimmed(std::string_view text) {
+  while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && isBlank(text.back())) text.remove_suffix(1);
+  return text;
 }
 
-bool sameName(const std::string& a, const std::string& b) {
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-           const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-           return lower(x) == lower(y);
-         });
+bool sameName(std::string_view a, std::string_view b) {
+  const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+  return a.size() == b.size() &&
+         std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) { return lower(x) == lower(y); });
 }
 
 // The name of an entry line: what stands before "=", or the whole line.
-std::string entryName(const std::string& line) { return trimmed(line.substr(0, line.find('='))); }
+std::string_view entryName(std::string_view line) { return trimmed(line.substr(0, line.find('='))); }
 
-std::optional<std::string> entryValue(const std::string& line) {
+std::string entryValue(std::string_view line) {
   const size_t equals = line.find('=');
-  if (equals == std::string::npos) return std::string();
-  std::string value = trimmed(line.substr(equals + 1));
+  if (equals == std::string_view::npos) return std::string();
+  std::string_view value = trimmed(line.substr(equals + 1));
   if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
     value = value.substr(1, value.size() - 2);
-  return value;
+  return std::string(value);
 }
 
 // A section header: "[" after leading blanks, the name running to the last
 // "]", without the blanks around it.
-bool sectionHeader(const std::string& line, std::string& name) {
-  const std::string text = trimmed(line);
+bool sectionHeader(std::string_view line, std::string_view& name) {
+  const std::string_view text = trimmed(line);
   const size_t close = text.rfind(']');
-  if (text.empty() || text.front() != '[' || close == std::string::npos || close == 0) return false;
+  if (text.empty() || text.front() != '[' || close == std::string_view::npos || close == 0) return false;
   name = trimmed(text.substr(1, close - 1));
   return true;
 }
@@ -63,10 +61,10 @@ IniText::IniText(std::string text)
     at = next;
   }
   for (size_t i = 0; i < lines_.size(); ++i) {
-    const std::string line = content(i);
-    std::string name;
+    const std::string_view line = content(i);
+    std::string_view name;
     if (sectionHeader(line, name)) {
-      sections_.push_back(Section{name, i, {}});
+      sections_.push_back(Section{std::string(name), i, {}});
     } else if (!sections_.empty() && !trimmed(line).empty()) {
       sections_.back().entries.push_back(i);
       sections_.back().lastLine = i;
@@ -74,21 +72,21 @@ IniText::IniText(std::string text)
   }
 }
 
-std::string IniText::content(size_t line) const {
+std::string_view IniText::content(size_t line) const {
   const auto replacement = replaced_.find(line);
   if (replacement != replaced_.end()) return replacement->second;
-  return text_.substr(lines_[line].begin, lines_[line].end - lines_[line].begin);
+  return std::string_view(text_).substr(lines_[line].begin, lines_[line].end - lines_[line].begin);
 }
 
 const IniText::Section* IniText::findSection(const std::string& name) const {
-  const std::string wanted = trimmed(name);
+  const std::string_view wanted = trimmed(name);
   for (const Section& s : sections_)
     if (sameName(s.name, wanted)) return &s;
   return nullptr;
 }
 
 std::optional<size_t> IniText::findEntry(const Section& section, const std::string& key) const {
-  const std::string wanted = trimmed(key);
+  const std::string_view wanted = trimmed(key);
   for (size_t line : section.entries)
     if (sameName(entryName(content(line)), wanted)) return line;
   return std::nullopt;
@@ -114,14 +112,14 @@ void IniText::set(const std::string& section, const std::string& key, const std:
   const auto setIn = [&](std::vector<std::string>& lines) {
     for (std::string& line : lines)
       if (sameName(entryName(line), trimmed(key))) {
-        line = entryName(line) + "=" + value;
+        line = std::string(entryName(line)) + "=" + value;
         return;
       }
-    lines.push_back(trimmed(key) + "=" + value);
+    lines.push_back(std::string(trimmed(key)) + "=" + value);
   };
   if (const Section* s = findSection(section)) {
     if (const auto line = findEntry(*s, key)) {
-      replaced_[*line] = entryName(content(*line)) + "=" + value;
+      replaced_[*line] = std::string(entryName(content(*line))) + "=" + value;
       return;
     }
     setIn(insertedAfter_[s->lastLine]);
@@ -132,7 +130,7 @@ void IniText::set(const std::string& section, const std::string& key, const std:
       setIn(s.lines);
       return;
     }
-  appended_.push_back(NewSection{trimmed(section), {}});
+  appended_.push_back(NewSection{std::string(trimmed(section)), {}});
   setIn(appended_.back().lines);
 }
 

@@ -3,6 +3,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tastrix {
@@ -40,7 +41,7 @@ class IniText {
     std::vector<std::string> lines;
   };
 
-  std::string content(size_t line) const;
+  std::string_view content(size_t line) const;  // with its update, if any
   const Section* findSection(const std::string& name) const;
   std::optional<size_t> findEntry(const Section& section, const std::string& key) const;
 
