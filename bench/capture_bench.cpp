@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "app/main_form.h"
+#include "output/capture.h"
 #include "bench.h"
 #include "platform/app_paths.h"
 
@@ -51,7 +52,7 @@ void closeWindow() {
 }
 
 double oneCapture() {
-  return timeMs([] { const Bitmap picture = fixture.form->CaptureKeyboardPicture(); });
+  return timeMs([] { const Bitmap picture = CaptureKeyboardPicture(*fixture.form, fixture.form->model()); });
 }
 
 double oneBitBlt() {

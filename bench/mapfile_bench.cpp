@@ -4,7 +4,7 @@
 #include <string>
 
 #include "bench.h"
-#include "mapfile/map_file.h"
+#include "mapfile/map_files.h"
 #include "model/alignment.h"
 #include "model/form_model.h"
 #include "platform/win32_handles.h"

@@ -1,76 +1,73 @@
 // Start-up sequence, settings file and close question of the main window.
+#include "app/lifecycle.h"
+
 #include "app/main_form.h"
+#include "app/menu_ids.h"
 #include "app/window_placement.h"
 #include "desktop/auto_run.h"
 #include "model/tag_walks.h"
 #include "platform/app_paths.h"
+#include "platform/app_title.h"
 #include "platform/profile_file.h"
 
 namespace tastrix {
 namespace {
 
 const char* const kSection = "tastrix";
+const char* const kNoticeSecondText = "Keyboard map made with Tastrix";
 
-const char* const kCloseQuestion =
-    "Warning: You are about exit the program \"Tastrix - v1.0f\" but you have not saved the changes to the "
-    "current Keyboard Map.\r\n\r\nAre you sure that you want to exit the program and lose all changes to the "
-    "current Keyboard Map ?";
+std::string closeQuestion() {
+  return std::string("Warning: You are about exit the program \"") + kAppTitle +
+         "\" but you have not saved the changes to the current Keyboard Map.\r\n\r\n"
+         "Are you sure that you want to exit the program and lose all changes to the current Keyboard Map ?";
+}
 
 }  // namespace
 
-void TMainForm1::FormShow() {
-  setScrollPosition(0);
+void Lifecycle::FormShow() {
+  FormModel& model = form_.model();
+  const HWND hwnd = form_.hwnd();
+  form_.setScrollPosition(0);
 
   // Placement and options from the settings file, applied as read.
   const ProfileFile settings(settingsFilePath());
-  const Rect& keypad = model_[model_.groupBox(kNumericKeypad)].bounds;
+  const Rect& keypad = model[model.groupBox(kNumericKeypad)].bounds;
   RECT window;
-  GetWindowRect(hwnd_, &window);
+  GetWindowRect(hwnd, &window);
   const int top = settings.readInt(kSection, "window_top_posn", 20);
   const int left = settings.readInt(kSection, "window_left_posn", 20);
   const int width = settings.readInt(kSection, "window_Width", (keypad.left + keypad.width) / 2);
   const int height = settings.readInt(kSection, "window_Height", keypad.top + keypad.height);
-  setMenuChecked(ID_Always_On_Top, settings.readBool(kSection, "Always_on_Top_Option", false));
-  setMenuChecked(ID_Auto_Run, settings.readBool(kSection, "Auto_Run_at_Windows_Startup_Option", false));
+  form_.setMenuChecked(ID_Always_On_Top, settings.readBool(kSection, "Always_on_Top_Option", false));
+  form_.setMenuChecked(ID_Auto_Run, settings.readBool(kSection, "Auto_Run_at_Windows_Startup_Option", false));
   const bool maximized = settings.readBool(kSection, "WindowState_wsMaximized", false);
-  model_.currentMapPath = settings.readString(kSection, "Current_Keyboard_Layout_File_Name_Edit", "");
+  model.currentMapPath = settings.readString(kSection, "Current_Keyboard_Layout_File_Name_Edit", "");
 
-  SetWindowPos(hwnd_, nullptr, left, top, width, window.bottom - window.top,
-               SWP_NOZORDER | SWP_NOACTIVATE);
-  setClientHeight(height);
-  GetWindowRect(hwnd_, &window);
+  SetWindowPos(hwnd, nullptr, left, top, width, window.bottom - window.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  form_.setClientHeight(height);
+  GetWindowRect(hwnd, &window);
   const RECT visible = keepOnSomeMonitor(window);
   if (!EqualRect(&visible, &window))
-    SetWindowPos(hwnd_, nullptr, visible.left, visible.top, visible.right - visible.left,
+    SetWindowPos(hwnd, nullptr, visible.left, visible.top, visible.right - visible.left,
                  visible.bottom - visible.top, SWP_NOZORDER | SWP_NOACTIVATE);
 
-  SetWindowTextA(hwnd_, kAppTitle);
+  form_.setCaption(kAppTitle);
   ApplyStartupShowState();
   if (maximized) maximize();
-  setMenuChecked(ID_Always_On_Top, !isMenuChecked(ID_Always_On_Top));
+  form_.setMenuChecked(ID_Always_On_Top, !form_.isMenuChecked(ID_Always_On_Top));
   ToggleAlwaysOnTop();
-  setMenuChecked(ID_Auto_Run, CheckAutoRunPath(dialogs_));
+  form_.setMenuChecked(ID_Auto_Run, CheckAutoRunPath(form_.dialogs()));
 
-  model_[model_.notice].caption = std::string(kAppTitle) + "      " + kNoticeSecondText;
-  SetLabelsTransparent(model_, true);
-  AssignLabelClickHandler(model_, model_.label0, 1, kMapTitleTag);
-  SetLabelTexts(model_, "Key Label", 1, 50);
-  model_[model_.mapTitle].caption = "Untitled keyboard Map";
-  // Run as a command: a map that cannot be read is reported and the window
-  // still opens, as for no map, so that a Save asks for a name instead of
-  // writing the defaults over the map that failed to load.
-  runCommand([this] {
-    try {
-      LoadKeyboardMap(false);
-    } catch (...) {
-      model_.currentMapPath.clear();
-      LoadKeyboardMap(false);
-      throw;
-    }
-  });
+  model[model.notice].caption = std::string(kAppTitle) + "      " + kNoticeSecondText;
+  SetLabelsTransparent(model, true);
+  AssignLabelClickHandler(model, model.label0, kLabelOrder);
+  SetLabelTexts(model, "Key Label", kKeyLabels);
+  model[model.mapTitle].caption = "Untitled keyboard Map";
+  // Run as a command: a map that cannot be read is reported and the window still opens.
+  form_.runCommand([this] { form_.maps.LoadAtStartUp(); });
 }
 
-void TMainForm1::ApplyStartupShowState() {
+void Lifecycle::ApplyStartupShowState() {
   // The launcher's wish is for the first show only: a start-up sequence run
   // again by the factory-defaults restore must not minimize the window anew.
   if (startupShowStateApplied_) return;
@@ -78,72 +75,72 @@ void TMainForm1::ApplyStartupShowState() {
   STARTUPINFOA info{};
   info.cb = sizeof info;
   GetStartupInfoA(&info);
-  if (info.dwFlags & STARTF_USESHOWWINDOW) ShowWindow(hwnd_, info.wShowWindow);
+  if (info.dwFlags & STARTF_USESHOWWINDOW) ShowWindow(form_.hwnd(), info.wShowWindow);
 }
 
-void TMainForm1::maximize() {
-  if (!IsIconic(hwnd_)) {
-    ShowWindow(hwnd_, SW_MAXIMIZE);
+void Lifecycle::maximize() {
+  if (!IsIconic(form_.hwnd())) {
+    ShowWindow(form_.hwnd(), SW_MAXIMIZE);
     return;
   }
   // Launched minimized: stay an icon, and come back maximized when restored.
   WINDOWPLACEMENT placement{};
   placement.length = sizeof placement;
-  GetWindowPlacement(hwnd_, &placement);
+  GetWindowPlacement(form_.hwnd(), &placement);
   placement.flags |= WPF_RESTORETOMAXIMIZED;
   placement.showCmd = SW_SHOWMINNOACTIVE;
-  SetWindowPlacement(hwnd_, &placement);
+  SetWindowPlacement(form_.hwnd(), &placement);
 }
 
-void TMainForm1::ToggleAlwaysOnTop() {
-  const bool onTop = !isMenuChecked(ID_Always_On_Top);
-  setMenuChecked(ID_Always_On_Top, onTop);
-  SetWindowPos(hwnd_, onTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+void Lifecycle::ToggleAlwaysOnTop() {
+  const bool onTop = !form_.isMenuChecked(ID_Always_On_Top);
+  form_.setMenuChecked(ID_Always_On_Top, onTop);
+  SetWindowPos(form_.hwnd(), onTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOSIZE);
 }
 
-void TMainForm1::Always_On_Top_OptionClick() { ToggleAlwaysOnTop(); }
+void Lifecycle::Always_On_Top_OptionClick() { ToggleAlwaysOnTop(); }
 
-void TMainForm1::AboutOptionClick() { dialogs_.about(); }
+// Also About2Click of the context menu, which only forwards here.
+void Lifecycle::AboutOptionClick() { form_.dialogs().about(); }
 
-void TMainForm1::About2Click() { AboutOptionClick(); }
+void Lifecycle::ExitOptionClick() { PostMessageA(form_.hwnd(), WM_CLOSE, 0, 0); }
 
-void TMainForm1::ExitOptionClick() { PostMessageA(hwnd_, WM_CLOSE, 0, 0); }
-
-void TMainForm1::WriteSettings() {
+void Lifecycle::WriteSettings() {
+  const HWND hwnd = form_.hwnd();
   const ProfileFile settings(settingsFilePath());
   WINDOWPLACEMENT placement{};
   placement.length = sizeof placement;
-  GetWindowPlacement(hwnd_, &placement);
-  const bool minimized = IsIconic(hwnd_) != FALSE;
+  GetWindowPlacement(hwnd, &placement);
+  const bool minimized = IsIconic(hwnd) != FALSE;
   // A window minimized from maximized comes back maximized: it counts as maximized.
   const bool maximized =
-      IsZoomed(hwnd_) != FALSE || (minimized && (placement.flags & WPF_RESTORETOMAXIMIZED) != 0);
+      IsZoomed(hwnd) != FALSE || (minimized && (placement.flags & WPF_RESTORETOMAXIMIZED) != 0);
   settings.writeBool(kSection, "WindowState_wsMaximized", maximized);
-  if (maximized && !minimized) ShowWindow(hwnd_, SW_RESTORE);
+  if (maximized && !minimized) ShowWindow(hwnd, SW_RESTORE);
 
   RECT window;
   if (minimized) {
     // A minimized window's rectangle is the icon's: store the normal one.
     window = placement.rcNormalPosition;
   } else {
-    GetWindowRect(hwnd_, &window);
+    GetWindowRect(hwnd, &window);
   }
   settings.writeInt(kSection, "window_top_posn", window.top);
   settings.writeInt(kSection, "window_left_posn", window.left);
   settings.writeInt(kSection, "window_Width", window.right - window.left);
-  settings.writeInt(kSection, "window_Height", minimized ? normalClientHeight_ : clientHeight());
-  settings.writeBool(kSection, "Always_on_Top_Option", isMenuChecked(ID_Always_On_Top));
-  settings.writeBool(kSection, "Auto_Run_at_Windows_Startup_Option", isMenuChecked(ID_Auto_Run));
-  settings.writeString(kSection, "Current_Keyboard_Layout_File_Name_Edit", model_.currentMapPath);
+  settings.writeInt(kSection, "window_Height", minimized ? form_.normalClientHeight() : form_.clientHeight());
+  settings.writeBool(kSection, "Always_on_Top_Option", form_.isMenuChecked(ID_Always_On_Top));
+  settings.writeBool(kSection, "Auto_Run_at_Windows_Startup_Option", form_.isMenuChecked(ID_Auto_Run));
+  settings.writeString(kSection, "Current_Keyboard_Layout_File_Name_Edit", form_.model().currentMapPath);
 }
 
-bool TMainForm1::FormCloseQuery() {
+bool Lifecycle::FormCloseQuery() {
   // A settings file that cannot be written is reported, but never keeps the
   // user in the program.
-  runCommand([this] { WriteSettings(); });
-  if (!model_.changed) return true;
-  return dialogs_.message(MessageKind::Confirmation, kCloseQuestion, Buttons::YesNo) == Answer::Yes;
+  form_.runCommand([this] { WriteSettings(); });
+  if (!form_.model().changed) return true;
+  return form_.dialogs().message(MessageKind::Confirmation, closeQuestion(), Buttons::YesNo) == Answer::Yes;
 }
 
 }  // namespace tastrix

@@ -3,38 +3,44 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <optional>
 
 #include "app/menu_table.h"
-#include "app/picture_painter.h"
-#include "editing/context_menu.h"
+#include "output/picture_painter.h"
+#include "platform/app_title.h"
 #include "platform/errors.h"
+#include "platform/window_text.h"
+#include "text/mul_div.h"
 
 namespace tastrix {
 namespace {
 
 constexpr int kScrollLine = 16;
-
-int screenDpi() {
-  WindowDC screen(nullptr);
-  return GetDeviceCaps(screen.get(), LOGPIXELSY);
-}
-
 constexpr DWORD kStyle = WS_OVERLAPPEDWINDOW | WS_HSCROLL;
+
+void fillPopupMenu(HMENU menu, const std::vector<bool>& visible) {
+  const std::vector<MenuEntry>& entries = popupMenuTable();
+  std::vector<bool> separators;
+  for (const MenuEntry& e : entries) separators.push_back((e.flags & kSeparator) != 0);
+  while (GetMenuItemCount(menu) > 0) DeleteMenu(menu, 0, MF_BYPOSITION);
+  for (const DrawnRow& row : DrawnPopupRows(separators, visible)) {
+    if (row.separatorBefore) AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuA(menu, MF_STRING, static_cast<UINT_PTR>(entries[row.row].id), menuText(entries[row.row]).c_str());
+  }
+}
 
 }  // namespace
 
 TMainForm1::TMainForm1(IDialogs& dialogs) : dialogs_(dialogs) {}
 
 TMainForm1::~TMainForm1() {
-  if (hwnd_) {
-    SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
-    DestroyWindow(hwnd_);
-  }
-  if (popupMenu_) DestroyMenu(popupMenu_);
+  if (!hwnd_) return;
+  SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
+  DestroyWindow(hwnd_);
 }
 
 void TMainForm1::create(HINSTANCE instance) {
-  model_.scaleTo(screenDpi());
+  model_.scaleTo(ScreenDpi());
 
   WNDCLASSEXA wc{};
   wc.cbSize = sizeof wc;
@@ -45,30 +51,26 @@ void TMainForm1::create(HINSTANCE instance) {
   wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
   wc.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(1));
   wc.hbrBackground = nullptr;
-  wc.lpszClassName = kClassName;
+  wc.lpszClassName = "TMainForm1";
   RegisterClassExA(&wc);  // a second window of the class finds it registered
 
-  buildMenus();
+  menuBar_ = buildMenuBar(mainMenuTable());
+  popupMenu_.reset(CreatePopupMenu());
+  popupItemVisible.assign(popupMenuTable().size(), true);
+  fillPopupMenu(popupMenu_.get(), popupItemVisible);
   const int dpi = model_.dpi;
-  hwnd_ = CreateWindowExA(0, kClassName, kAppTitle, kStyle, mulDiv(615, dpi, 96), mulDiv(33, dpi, 96),
+  hwnd_ = CreateWindowExA(0, "TMainForm1", kAppTitle, kStyle, mulDiv(615, dpi, 96), mulDiv(33, dpi, 96),
                           mulDiv(1036, dpi, 96), mulDiv(619, dpi, 96), nullptr, menuBar_, instance, this);
   if (!hwnd_) throw PlatformError("Cannot create the main window");
-  std::vector<ACCEL> keys;
-  appendAccelerators(mainMenuTable(), keys);
-  accelerators_.h = CreateAcceleratorTableA(keys.data(), static_cast<int>(keys.size()));
+  std::vector<ACCEL> keys = tastrix::accelerators(mainMenuTable());
+  accelerators_.reset(CreateAcceleratorTableA(keys.data(), static_cast<int>(keys.size())));
   updateScrollBar();
 }
 
 void TMainForm1::showFirstTime() {
-  FormShow();
+  lifecycle.FormShow();
   if (!IsWindowVisible(hwnd_)) ShowWindow(hwnd_, SW_SHOWNORMAL);
   UpdateWindow(hwnd_);
-}
-
-void TMainForm1::buildMenus() {
-  menuBar_ = buildMenu(mainMenuTable(), true);
-  popupMenu_ = buildMenu(popupMenuTable(), false);
-  popupItemVisible.assign(popupMenuTable().size(), true);
 }
 
 LRESULT CALLBACK TMainForm1::windowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -102,16 +104,16 @@ LRESULT TMainForm1::handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     // A capture scrolls the window itself: scrolling queued meanwhile would
     // move the view between two slices.
     case WM_HSCROLL:
-      if (!captureRunning) onHScroll(LOWORD(wParam));
+      if (!capture_.running) onHScroll(LOWORD(wParam));
       return 0;
     case WM_MOUSEWHEEL:
-      if (!captureRunning) onMouseWheel(GET_WHEEL_DELTA_WPARAM(wParam));
+      if (!capture_.running) onMouseWheel(GET_WHEEL_DELTA_WPARAM(wParam));
       return 0;
     case WM_MOUSEHWHEEL:
-      if (!captureRunning) onMouseWheel(-GET_WHEEL_DELTA_WPARAM(wParam));
+      if (!capture_.running) onMouseWheel(-GET_WHEEL_DELTA_WPARAM(wParam));
       return 0;
     case WM_KEYDOWN:
-      if (captureRunning || onKeyDown(wParam)) return 0;
+      if (capture_.running || onKeyDown(wParam)) return 0;
       return DefWindowProcA(hwnd_, msg, wParam, lParam);
     case WM_KEYUP:
       // Releasing the menu key opens the context menu; not every system's
@@ -149,7 +151,7 @@ LRESULT TMainForm1::handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_QUERYENDSESSION:
       // Logging off closes the window too: the settings are written and
       // unsaved changes are asked about.
-      return FormCloseQuery() ? TRUE : FALSE;
+      return lifecycle.FormCloseQuery() ? TRUE : FALSE;
     case WM_DESTROY:
       if (quitOnDestroy) PostQuitMessage(0);
       return 0;
@@ -258,25 +260,14 @@ bool TMainForm1::onKeyDown(WPARAM key) {
 
 int TMainForm1::hitTestClient(int x, int y) const { return model_.hitTest(x + scrollX_, y); }
 
-void TMainForm1::recordPress(int component) {
-  const int group = component < 0 ? kRecordsNothing : model_[component].pressGroup;
-  switch (group) {
-    case 0: Function_Keys_GroupBoxMouseDown(); break;
-    case 1: Main_Keyboard_Area_GroupBoxMouseDown(); break;
-    case 2: Cursor_Control_GroupBoxMouseDown(); break;
-    case 3: Numeric_Keypad_GroupBoxMouseDown(); break;
-    case 4: Keyboard_Map_Title_LabelMouseDown(); break;
-    case kRecordsNothing: FormMouseDown(); break;
-    default: break;  // a component without a press handler
-  }
-}
-
 void TMainForm1::onMouseDown(int x, int y, bool left) {
   // A press queued while a capture moves the window was aimed at another view.
-  if (captureRunning) return;
+  if (capture_.running) return;
   SetFocus(hwnd_);
   const int hit = hitTestClient(x, y);
-  recordPress(hit);
+  // The window's own press handler records no group; some components have none.
+  const std::optional<PressGroup> group = hit < 0 ? PressGroup::None : model_[hit].pressGroup;
+  if (group) editing.press(*group);
   if (left) {
     pressedComponent_ = hit;
     SetCapture(hwnd_);
@@ -289,11 +280,11 @@ void TMainForm1::onMouseUp(int x, int y) {
   if (GetCapture() == hwnd_) ReleaseCapture();
   // A click is a press and a release on the same label.
   if (pressed < 0 || hitTestClient(x, y) != pressed) return;
-  if (model_[pressed].onClick == ClickHandler::LabelEdit) runCommand([this, pressed] { Label_0Click(pressed); });
+  if (model_[pressed].onClick == ClickHandler::LabelEdit) runCommand([this, pressed] { editing.Label_0Click(pressed); });
 }
 
 void TMainForm1::onContextMenu(int screenX, int screenY) {
-  if (captureRunning) return;
+  if (capture_.running) return;
   if (screenX == -1 && screenY == -1) {
     // From the keyboard: open it at the window's client origin.
     POINT origin{0, 0};
@@ -304,41 +295,45 @@ void TMainForm1::onContextMenu(int screenX, int screenY) {
   showPopupMenu(screenX, screenY);
 }
 
+void TMainForm1::PopupMenu1Popup() {
+  std::vector<ShownFor> shownFor;
+  for (const MenuEntry& e : popupMenuTable()) shownFor.push_back(e.shownFor);
+  UpdatePopupVisibility(shownFor, model_.recordedGroup, popupItemVisible);
+  fillPopupMenu(popupMenu_.get(), popupItemVisible);
+}
+
+void TMainForm1::showPopupMenu(int screenX, int screenY) {
+  PopupMenu1Popup();
+  TrackPopupMenu(popupMenu_.get(), TPM_RIGHTBUTTON, screenX, screenY, 0, hwnd_, nullptr);
+}
+
 void TMainForm1::onCommand(int id) {
   const MenuEntry* entry = findMenuEntry(mainMenuTable(), id);
   if (!entry) entry = findMenuEntry(popupMenuTable(), id);
   if (!entry) return;
   if (id < ID_Popup_First && (GetMenuState(menuBar_, static_cast<UINT>(id), MF_BYCOMMAND) & MF_GRAYED)) return;
-  runCommand(entry->handler);
+  runCommand([this, entry] { entry->handler(*this); });
 }
 
 void TMainForm1::runCommand(const std::function<void()>& command) {
   try {
     command();
   } catch (const std::exception& e) {  // platform errors above all
-    showGeneralError(e.what());
+    dialogs_.generalError(withFullStop(e.what()));
   }
   // Commands change the model; the picture follows after every one.
   repaintPicture();
 }
 
-void TMainForm1::showGeneralError(const std::string& text) { dialogs_.generalError(withFullStop(text)); }
-
 void TMainForm1::onClose() {
-  if (captureRunning) {
-    closeAfterCapture = true;
+  if (capture_.running) {
+    capture_.closeRequested = true;
     return;
   }
-  if (FormCloseQuery()) DestroyWindow(hwnd_);
+  if (lifecycle.FormCloseQuery()) DestroyWindow(hwnd_);
 }
 
-std::string TMainForm1::caption() const {
-  const int n = GetWindowTextLengthA(hwnd_);
-  std::string text(static_cast<size_t>(n) + 1, '\0');
-  GetWindowTextA(hwnd_, text.data(), n + 1);
-  text.resize(static_cast<size_t>(n));
-  return text;
-}
+std::string TMainForm1::caption() const { return WindowText(hwnd_); }
 
 void TMainForm1::setCaption(const std::string& text) { SetWindowTextA(hwnd_, text.c_str()); }
 
@@ -391,13 +386,5 @@ bool TMainForm1::isMenuChecked(int id) const {
 void TMainForm1::setMenuChecked(int id, bool checked) {
   CheckMenuItem(menuBar_, static_cast<UINT>(id), MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
 }
-
-// The mouse-press handlers record where the press fell.
-void TMainForm1::Function_Keys_GroupBoxMouseDown() { model_.recordedGroup = 0; }
-void TMainForm1::Main_Keyboard_Area_GroupBoxMouseDown() { model_.recordedGroup = 1; }
-void TMainForm1::Cursor_Control_GroupBoxMouseDown() { model_.recordedGroup = 2; }
-void TMainForm1::Numeric_Keypad_GroupBoxMouseDown() { model_.recordedGroup = 3; }
-void TMainForm1::Keyboard_Map_Title_LabelMouseDown() { model_.recordedGroup = 4; }
-void TMainForm1::FormMouseDown() { model_.recordedGroup = -1; }
 
 }  // namespace tastrix

@@ -2,191 +2,93 @@
 #include <windows.h>
 
 #include <functional>
-#include <string>
 #include <vector>
 
-#include "app/menu_ids.h"
-#include "model/form_model.h"
-#include "platform/dialogs.h"
+#include "app/lifecycle.h"
+#include "editing/edit_commands.h"
+#include "mapfile/map_commands.h"
+#include "mapfile/map_files.h"
+#include "output/output_commands.h"
+#include "platform/app_window.h"
 #include "platform/win32_handles.h"
 
 namespace tastrix {
 
-class TMainForm1;
-using CommandHandler = void (TMainForm1::*)();
-
-// The main window: one custom-painted window drawn from the component model.
-// Event handlers are named after their component and event.
-class TMainForm1 {
+// The main window: one custom-painted window drawn from the component model; its
+// messages map to member functions, its menus' commands to the feature modules.
+class TMainForm1 : public IAppWindow {
  public:
-  static constexpr const char* kClassName = "TMainForm1";
-  static constexpr const char* kAppTitle = "Tastrix - v1.0f";
-  static constexpr const char* kCaptionPrefix = "Tastrix - v1.0f  - ";
-
   explicit TMainForm1(IDialogs& dialogs);
-  ~TMainForm1();
+  ~TMainForm1() override;
   TMainForm1(const TMainForm1&) = delete;
   TMainForm1& operator=(const TMainForm1&) = delete;
 
-  // Creates the window (hidden, at its design-time place) with its menus,
-  // scaled to the screen's dpi.
-  void create(HINSTANCE instance);
-  // Shows the window for the first time: the start-up sequence runs.
-  void showFirstTime();
+  void create(HINSTANCE instance);  // hidden, at its design-time place, scaled to the screen's dpi
+  void showFirstTime();             // runs the start-up sequence
 
   HWND hwnd() const { return hwnd_; }
   HACCEL accelerators() const { return accelerators_.get(); }
+  HMENU menuBar() const { return menuBar_; }
+  HMENU PopupMenu1() const { return popupMenu_.get(); }
   FormModel& model() { return model_; }
-  const FormModel& model() const { return model_; }
   IDialogs& dialogs() { return dialogs_; }
 
-  // Window operations other parts use.
-  std::string caption() const;
-  void setCaption(const std::string& text);
-  int clientWidth() const;
-  int clientHeight() const;  // without the horizontal scroll bar
-  void setClientWidth(int width);
-  void setClientHeight(int height);
-  int scrollPosition() const { return scrollX_; }
-  void setScrollPosition(int position);  // clamped to 0 .. range - client width
-  void processMessages();
+  HWND__* handle() const override { return hwnd_; }
+  std::string caption() const override;
+  void setCaption(const std::string& text) override;
+  int clientWidth() const override;
+  int clientHeight() const override;
+  void setClientWidth(int width) override;
+  void setClientHeight(int height) override;
+  int scrollPosition() const override { return scrollX_; }
+  void setScrollPosition(int position) override;
+  void processMessages() override;
+  CaptureState& captureState() override { return capture_; }
   void repaintPicture();  // after any change of the model
   bool isMenuChecked(int id) const;
   void setMenuChecked(int id, bool checked);
-  HMENU menuBar() const { return menuBar_; }
+  int normalClientHeight() const { return normalClientHeight_; }  // kept while minimized or maximized
 
-  // Runs a command; a platform error ends it in the general error box.
-  void runCommand(const std::function<void()>& command);
-  void runCommand(CommandHandler handler) { runCommand([this, handler] { (this->*handler)(); }); }
-  // Dispatches a menu or context-menu command id (disabled items do nothing).
-  void onCommand(int id);
-  // Ends the message loop when the window is destroyed (the program's own window).
-  bool quitOnDestroy = false;
-  // The general error box for a platform error's text.
-  void showGeneralError(const std::string& text);
+  void runCommand(const std::function<void()>& command);  // a platform error ends in the general error box
+  void onCommand(int id);  // a menu or context-menu command (disabled items do nothing)
+  void PopupMenu1Popup();
+  void showPopupMenu(int screenX, int screenY);  // after its popup handler
+  bool quitOnDestroy = false;  // the program's own window ends the message loop
 
-  // ---- Main window lifecycle and settings file ----
-  void FormShow();
-  bool FormCloseQuery();
-  void ExitOptionClick();
-  void Always_On_Top_OptionClick();
-  void AboutOptionClick();
-  void About2Click();
-  void WriteSettings();
-  void ToggleAlwaysOnTop();
-  void ApplyStartupShowState();
-  void maximize();  // a minimized window stays minimized and restores maximized
-  static constexpr const char* kNoticeSecondText = "Keyboard map made with Tastrix";
+ private:
+  IDialogs& dialogs_;
+  FormModel model_;
+  DiskMapStorage storage_;
 
-  // ---- Restore factory defaults ----
-  void Restore_Factory_Defaults_OptionClick();
-  void RestoreFactoryDefaults();
-
-  // ---- Keyboard map files: save and load commands ----
-  void Save_Keyboard_Layout_OptionClick();
-  void Save_Keyboard_Layout_As_OptionClick();
-  void Load_Keyboard_Layout_As_OptionClick();
-  void LoadKeyboardMap(bool checkFolder);
-  void LoadtheKeyFontSettingsfromAnotherKeyboardLayoutFile1Click();
-  void LoadtheKeyLabelsfromanother1Click();
-  void LoadtheColourSettingsfromAnotherKeyboardLayout1Click();
+ public:
   FileDialogRequest SaveDialog1;  // keeps the last file name (shared with the bitmap export)
   FileDialogRequest OpenDialog1;
-
-  // ---- Label editing and the recorded group ----
-  void Label_0Click(int label);  // the label clicked
-  void Function_Keys_GroupBoxMouseDown();
-  void Main_Keyboard_Area_GroupBoxMouseDown();
-  void Cursor_Control_GroupBoxMouseDown();
-  void Numeric_Keypad_GroupBoxMouseDown();
-  void Keyboard_Map_Title_LabelMouseDown();
-  void FormMouseDown();
-
-  // ---- Erase and set ----
-  void Reset_Function_Key_Labels_OptionClick();
-  void Reset_Main_Keyboard_Labels_OptionClick();
-  void Reset_Cursor_Control_Labels_OptionClick();
-  void Reset_Numeric_Keypad_Labels_OptionClick();
-  void Reset_All_Labels_OptionClick();
-  void Set_Function_Key_Labels_OptionClick();
-  void Set_Main_Keyboard_Labels_OptionClick();
-  void Set_Cursor_Control_Labels_OptionClick();
-  void Set_Numeric_Keypad_Labels_OptionClick();
-  void Set_All_Labels_To_A_Default_Value_OptionClick();
-
-  // ---- Fonts, colours, alignment ----
-  void Font_Keyboard_Map_Title_OptionClick();
-  void Font_Group_Names_OptionClick();
-  void Font_Key_Names_OptionClick();
-  void Font_Key_Labels_OptionClick();
-  void Select_Key_Colour_OptionClick();
-  void Select_Key_Colour_Border_OptionClick();
-  void Set_Key_Label_Vertical_Alignment_Top_OptionClick();
-  void Set_Key_Label_Vertical_Alignment_Center_OptionClick();
-  void Set_Key_Label_Vertical_Alignment_Bottom_OptionClick();
-
-  // ---- Context menu ----
-  HMENU PopupMenu1() const { return popupMenu_; }
-  void PopupMenu1Popup();
-  // Opens the context menu at a screen point (after its popup handler).
-  void showPopupMenu(int screenX, int screenY);
-
-  // ---- Picture output ----
-  Bitmap CaptureKeyboardPicture();
-  void Save_Bitmap_to_File_Menu_OptionClick();
-  void Copy_Bitmap_to_Windows_Clipboard_OptionClick();
-  void CopyKeyboardLayoutBitmaptoWindowsClipboard2Click();
-  void Print_Keyboard_Layout_OptionClick();
-  // A close requested while a capture has the window resized waits until the
-  // window is back as it was, so the settings keep its own size; mouse presses
-  // and the context menu meanwhile are ignored.
-  bool captureRunning = false;
-  bool closeAfterCapture = false;
-
-  // ---- Desktop integration ----
-  void Auto_Run_at_Windows_Startup_OptionClick();
-  void View_Readme_file_OptionClick();
-  void SpareMenuClick();
+  EditCommands editing{model_, dialogs_};
+  MapCommands maps{model_, dialogs_, *this, storage_, SaveDialog1, OpenDialog1};
+  OutputCommands output{model_, dialogs_, *this, SaveDialog1};
+  Lifecycle lifecycle{*this};
+  std::vector<bool> popupItemVisible;  // which context-menu items show (all until the first popup)
 
  private:
   static LRESULT CALLBACK windowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
   LRESULT handleMessage(UINT msg, WPARAM wParam, LPARAM lParam);
-
   void onPaint();
   void onSize();
   void onHScroll(int request);
   void onMouseWheel(int delta);
   bool onKeyDown(WPARAM key);
-  void onMouseDown(int x, int y, bool left);
-  void onMouseUp(int x, int y);
+  void onMouseDown(int x, int y, bool left), onMouseUp(int x, int y);
   void onContextMenu(int screenX, int screenY);
   void onClose();
-
-  void buildMenus();
   void updateScrollBar();
   int hitTestClient(int x, int y) const;  // client point -> component, scroll applied
-  void recordPress(int component);
 
-  IDialogs& dialogs_;
-  FormModel model_;
   HWND hwnd_ = nullptr;
-  HMENU menuBar_ = nullptr;
-  HMENU popupMenu_ = nullptr;
-  struct Accelerators {
-    HACCEL h = nullptr;
-    HACCEL get() const { return h; }
-    ~Accelerators() {
-      if (h) DestroyAcceleratorTable(h);
-    }
-  } accelerators_;
-  int scrollX_ = 0;
-  int pressedComponent_ = -1;
-  int normalClientHeight_ = 0;  // of the normal window, kept while minimized or maximized
-  bool startupShowStateApplied_ = false;
-
- public:
-  // Context menu state: which of its items show (all until the first popup run).
-  std::vector<bool> popupItemVisible;
+  HMENU menuBar_ = nullptr;  // destroyed with the window
+  UniqueMenu popupMenu_;
+  UniqueAccel accelerators_;
+  CaptureState capture_;
+  int scrollX_ = 0, pressedComponent_ = -1, normalClientHeight_ = 0;
 };
 
 }  // namespace tastrix

@@ -2,9 +2,9 @@
 
 namespace tastrix {
 
-// Command identifiers of the menu bar and the context menu.
+// Command identifiers of the menu bar; context-menu items follow from
+// ID_Popup_First in the order of their table.
 enum MenuId : int {
-  kMenuNone = 0,
   // File
   ID_Save_Keyboard_Layout = 100,
   ID_Save_Keyboard_Layout_As,
@@ -46,8 +46,6 @@ enum MenuId : int {
   // Help
   ID_View_Readme,
   ID_About,
-  ID_Spare,
-  // Context menu items start here; their order is the menu's.
   ID_Popup_First = 300,
 };
 

@@ -2,110 +2,167 @@
 
 #include <cstdlib>
 #include <cstring>
-#include <string>
+
+#include "app/main_form.h"
+#include "desktop/auto_run.h"
+#include "desktop/readme_viewer.h"
 
 namespace tastrix {
 namespace {
 
 using F = TMainForm1;
+constexpr ShownFor kAll = ShownFor::Always;
+
+MenuEntry separator(int depth) { return MenuEntry{depth, "-", nullptr, 0, nullptr, kSeparator, kAll}; }
+MenuEntry submenu(int depth, const char* caption) { return MenuEntry{depth, caption, nullptr, 0, nullptr, kSubmenu, kAll}; }
+
+void toggleAutoRun(F& f) {
+  f.setMenuChecked(ID_Auto_Run, Auto_Run_at_Windows_Startup_OptionClick(f.dialogs(), f.isMenuChecked(ID_Auto_Run)));
+}
 
 }  // namespace
 
 const std::vector<MenuEntry>& mainMenuTable() {
   static const std::vector<MenuEntry> table = {
-      {0, "File_Menu", "&File", nullptr, 0, nullptr, kSubmenu},
-      {1, "Save_Keyboard_Layout_Option", "Save Keyboard Layout", nullptr, ID_Save_Keyboard_Layout,
-       &F::Save_Keyboard_Layout_OptionClick, kItem},
-      {1, "Save_Keyboard_Layout_As_Option", "Save Keyboard Layout As ...", nullptr, ID_Save_Keyboard_Layout_As,
-       &F::Save_Keyboard_Layout_As_OptionClick, kItem},
-      {1, nullptr, "-", nullptr, 0, nullptr, kSeparator},
-      {1, "Load_Keyboard_Layout_As_Option", "Load Keyboard Layout", nullptr, ID_Load_Keyboard_Layout,
-       &F::Load_Keyboard_Layout_As_OptionClick, kItem},
-      {1, "LoadtheKeyFontSettingsfromAnotherKeyboardLayoutFile1",
-       "Load the Key Font Settings from Another Keyboard Layout File", nullptr, ID_Load_Key_Fonts,
-       &F::LoadtheKeyFontSettingsfromAnotherKeyboardLayoutFile1Click, kItem},
-      {1, "LoadtheKeyLabelsfromanother1", "Load the Key Labels from Another Keyboard Layout File", nullptr,
-       ID_Load_Key_Labels, &F::LoadtheKeyLabelsfromanother1Click, kItem},
-      {1, "LoadtheColourSettingsfromAnotherKeyboardLayout1",
-       "Load the Key Colour Settings from Another Keyboard Layout File", nullptr, ID_Load_Key_Colours,
-       &F::LoadtheColourSettingsfromAnotherKeyboardLayout1Click, kItem},
-      {1, nullptr, "-", nullptr, 0, nullptr, kSeparator},
-      {1, "Save_Bitmap_to_File_Menu_Option", "Save Keyboard Layout Bitmap to File", "Ctrl+S",
-       ID_Save_Bitmap_to_File, &F::Save_Bitmap_to_File_Menu_OptionClick, kItem},
-      {1, "Copy_Bitmap_to_Windows_Clipboard_Option", "Copy Keyboard Layout Bitmap to Window's Clipboard",
-       "Ctrl+C", ID_Copy_Bitmap_to_Clipboard, &F::Copy_Bitmap_to_Windows_Clipboard_OptionClick, kItem},
-      {1, "Print_Keyboard_Layout_Option", "Print Keyboard Layout", nullptr, ID_Print_Keyboard_Layout,
-       &F::Print_Keyboard_Layout_OptionClick, kDisabled},
-      {1, nullptr, "-", nullptr, 0, nullptr, kSeparator},
-      {1, "Always_On_Top_Option", "Always &On Top", nullptr, ID_Always_On_Top, &F::Always_On_Top_OptionClick,
-       kCheckable},
-      {1, "Auto_Run_at_Windows_Startup_Option", "&Auto-Run at Windows Startup", nullptr, ID_Auto_Run,
-       &F::Auto_Run_at_Windows_Startup_OptionClick, kCheckable},
-      {1, "Restore_Factory_Defaults_Option", "&Restore Factory Defaults", nullptr, ID_Restore_Factory_Defaults,
-       &F::Restore_Factory_Defaults_OptionClick, kItem},
-      {1, nullptr, "-", nullptr, 0, nullptr, kSeparator},
-      {1, "ExitOption", "E&xit", nullptr, ID_Exit, &F::ExitOptionClick, kItem},
+      submenu(0, "&File"),
+      {1, "Save Keyboard Layout", nullptr, ID_Save_Keyboard_Layout,
+       [](F& f) { f.maps.Save_Keyboard_Layout_OptionClick(); }, kItem, kAll},
+      {1, "Save Keyboard Layout As ...", nullptr, ID_Save_Keyboard_Layout_As,
+       [](F& f) { f.maps.Save_Keyboard_Layout_As_OptionClick(); }, kItem, kAll},
+      separator(1),
+      {1, "Load Keyboard Layout", nullptr, ID_Load_Keyboard_Layout,
+       [](F& f) { f.maps.Load_Keyboard_Layout_As_OptionClick(); }, kItem, kAll},
+      {1, "Load the Key Font Settings from Another Keyboard Layout File", nullptr, ID_Load_Key_Fonts,
+       [](F& f) { f.maps.LoadtheKeyFontSettingsfromAnotherKeyboardLayoutFile1Click(); }, kItem, kAll},
+      {1, "Load the Key Labels from Another Keyboard Layout File", nullptr, ID_Load_Key_Labels,
+       [](F& f) { f.maps.LoadtheKeyLabelsfromanother1Click(); }, kItem, kAll},
+      {1, "Load the Key Colour Settings from Another Keyboard Layout File", nullptr, ID_Load_Key_Colours,
+       [](F& f) { f.maps.LoadtheColourSettingsfromAnotherKeyboardLayout1Click(); }, kItem, kAll},
+      separator(1),
+      {1, "Save Keyboard Layout Bitmap to File", "Ctrl+S", ID_Save_Bitmap_to_File,
+       [](F& f) { f.output.Save_Bitmap_to_File_Menu_OptionClick(); }, kItem, kAll},
+      {1, "Copy Keyboard Layout Bitmap to Window's Clipboard", "Ctrl+C", ID_Copy_Bitmap_to_Clipboard,
+       [](F& f) { f.output.Copy_Bitmap_to_Windows_Clipboard_OptionClick(); }, kItem, kAll},
+      {1, "Print Keyboard Layout", nullptr, ID_Print_Keyboard_Layout,
+       [](F& f) { f.output.Print_Keyboard_Layout_OptionClick(); }, kDisabled, kAll},
+      separator(1),
+      {1, "Always &On Top", nullptr, ID_Always_On_Top, [](F& f) { f.lifecycle.Always_On_Top_OptionClick(); }, kItem,
+       kAll},
+      {1, "&Auto-Run at Windows Startup", nullptr, ID_Auto_Run, toggleAutoRun, kItem, kAll},
+      {1, "&Restore Factory Defaults", nullptr, ID_Restore_Factory_Defaults,
+       [](F& f) { f.lifecycle.Restore_Factory_Defaults_OptionClick(); }, kItem, kAll},
+      separator(1),
+      {1, "E&xit", nullptr, ID_Exit, [](F& f) { f.lifecycle.ExitOptionClick(); }, kItem, kAll},
 
-      {0, "Edit_Menu", "Edit", nullptr, 0, nullptr, kSubmenu},
-      {1, "CopyKeyboardLayoutBitmaptoWindowsClipboard2", "Copy Keyboard Layout Bitmap to Window's Clipboard",
-       "Ctrl+C", ID_Edit_Copy_Bitmap_to_Clipboard, &F::CopyKeyboardLayoutBitmaptoWindowsClipboard2Click, kItem},
+      submenu(0, "Edit"),
+      {1, "Copy Keyboard Layout Bitmap to Window's Clipboard", "Ctrl+C", ID_Edit_Copy_Bitmap_to_Clipboard,
+       [](F& f) { f.output.CopyKeyboardLayoutBitmaptoWindowsClipboard2Click(); }, kItem, kAll},
 
-      {0, "Reset_Menu", "Erase", nullptr, 0, nullptr, kSubmenu},
-      {1, "Reset_Function_Key_Labels_Option", "Erase Function Key labels", nullptr, ID_Erase_Function_Keys,
-       &F::Reset_Function_Key_Labels_OptionClick, kItem},
-      {1, "Reset_Main_Keyboard_Labels_Option", "Erase Main Keyboard Labels", nullptr, ID_Erase_Main_Keyboard,
-       &F::Reset_Main_Keyboard_Labels_OptionClick, kItem},
-      {1, "Reset_Cursor_Control_Labels_Option", "Erase Cursor Control Labels", nullptr, ID_Erase_Cursor_Control,
-       &F::Reset_Cursor_Control_Labels_OptionClick, kItem},
-      {1, "Reset_Numeric_Keypad_Labels_Option", "Erase Numeric Keypad Labels", nullptr, ID_Erase_Numeric_Keypad,
-       &F::Reset_Numeric_Keypad_Labels_OptionClick, kItem},
-      {1, nullptr, "-", nullptr, 0, nullptr, kSeparator},
-      {1, "Reset_All_Labels_Option", "Erase All Labels", nullptr, ID_Erase_All, &F::Reset_All_Labels_OptionClick,
-       kItem},
+      submenu(0, "Erase"),
+      {1, "Erase Function Key labels", nullptr, ID_Erase_Function_Keys,
+       [](F& f) { f.editing.Reset_Function_Key_Labels_OptionClick(); }, kItem, kAll},
+      {1, "Erase Main Keyboard Labels", nullptr, ID_Erase_Main_Keyboard,
+       [](F& f) { f.editing.Reset_Main_Keyboard_Labels_OptionClick(); }, kItem, kAll},
+      {1, "Erase Cursor Control Labels", nullptr, ID_Erase_Cursor_Control,
+       [](F& f) { f.editing.Reset_Cursor_Control_Labels_OptionClick(); }, kItem, kAll},
+      {1, "Erase Numeric Keypad Labels", nullptr, ID_Erase_Numeric_Keypad,
+       [](F& f) { f.editing.Reset_Numeric_Keypad_Labels_OptionClick(); }, kItem, kAll},
+      separator(1),
+      {1, "Erase All Labels", nullptr, ID_Erase_All, [](F& f) { f.editing.Reset_All_Labels_OptionClick(); }, kItem,
+       kAll},
 
-      {0, "Set_Menu", "Set", nullptr, 0, nullptr, kSubmenu},
-      {1, "Set_Function_Key_Labels_Option", "Set Function Key labels", nullptr, ID_Set_Function_Keys,
-       &F::Set_Function_Key_Labels_OptionClick, kItem},
-      {1, "Set_Main_Keyboard_Labels_Option", "Set Main Keyboard Labels", nullptr, ID_Set_Main_Keyboard,
-       &F::Set_Main_Keyboard_Labels_OptionClick, kItem},
-      {1, "Set_Cursor_Control_Labels_Option", "Set Cursor Control Labels", nullptr, ID_Set_Cursor_Control,
-       &F::Set_Cursor_Control_Labels_OptionClick, kItem},
-      {1, "Set_Numeric_Keypad_Labels_Option", "Set Numeric Keypad Labels", nullptr, ID_Set_Numeric_Keypad,
-       &F::Set_Numeric_Keypad_Labels_OptionClick, kItem},
-      {1, nullptr, "-", nullptr, 0, nullptr, kSeparator},
-      {1, "Set_All_Labels_To_A_Default_Value_Option", "Set All Labels To A Default Value", nullptr, ID_Set_All,
-       &F::Set_All_Labels_To_A_Default_Value_OptionClick, kItem},
+      submenu(0, "Set"),
+      {1, "Set Function Key labels", nullptr, ID_Set_Function_Keys,
+       [](F& f) { f.editing.Set_Function_Key_Labels_OptionClick(); }, kItem, kAll},
+      {1, "Set Main Keyboard Labels", nullptr, ID_Set_Main_Keyboard,
+       [](F& f) { f.editing.Set_Main_Keyboard_Labels_OptionClick(); }, kItem, kAll},
+      {1, "Set Cursor Control Labels", nullptr, ID_Set_Cursor_Control,
+       [](F& f) { f.editing.Set_Cursor_Control_Labels_OptionClick(); }, kItem, kAll},
+      {1, "Set Numeric Keypad Labels", nullptr, ID_Set_Numeric_Keypad,
+       [](F& f) { f.editing.Set_Numeric_Keypad_Labels_OptionClick(); }, kItem, kAll},
+      separator(1),
+      {1, "Set All Labels To A Default Value", nullptr, ID_Set_All,
+       [](F& f) { f.editing.Set_All_Labels_To_A_Default_Value_OptionClick(); }, kItem, kAll},
 
-      {0, "Font_Colour_Menu", "Fonts / Colours", nullptr, 0, nullptr, kSubmenu},
-      {1, "Font_Keyboard_Map_Title_Option", "Keyboard Map Title Font", nullptr, ID_Font_Map_Title,
-       &F::Font_Keyboard_Map_Title_OptionClick, kItem},
-      {1, "Font_Group_Names_Option", "Group Names Font", nullptr, ID_Font_Group_Names,
-       &F::Font_Group_Names_OptionClick, kItem},
-      {1, "Font_Key_Names_Option", "Key Names Font", nullptr, ID_Font_Key_Names, &F::Font_Key_Names_OptionClick,
-       kItem},
-      {1, "Font_Key_Labels_Option", "Key Labels Font", nullptr, ID_Font_Key_Labels,
-       &F::Font_Key_Labels_OptionClick, kItem},
-      {1, nullptr, "-", nullptr, 0, nullptr, kSeparator},
-      {1, "Select_Key_Colour_Option", "Select Key Colour", nullptr, ID_Key_Colour, &F::Select_Key_Colour_OptionClick,
-       kItem},
-      {1, "Select_Key_Colour_Border_Option", "Select Key Border Colour", nullptr, ID_Key_Border_Colour,
-       &F::Select_Key_Colour_Border_OptionClick, kItem},
-      {1, nullptr, "-", nullptr, 0, nullptr, kSeparator},
-      {1, "Set_Key_Label_Vertical_Alignment_Menu", "Set Key Label Vertical Alignment", nullptr, 0, nullptr,
-       kSubmenu},
-      {2, "Set_Key_Label_Vertical_Alignment_Top_Option", "Top", nullptr, ID_Align_Top,
-       &F::Set_Key_Label_Vertical_Alignment_Top_OptionClick, kItem},
-      {2, "Set_Key_Label_Vertical_Alignment_Center_Option", "Center", nullptr, ID_Align_Center,
-       &F::Set_Key_Label_Vertical_Alignment_Center_OptionClick, kItem},
-      {2, "Set_Key_Label_Vertical_Alignment_Bottom_Option", "Bottom", nullptr, ID_Align_Bottom,
-       &F::Set_Key_Label_Vertical_Alignment_Bottom_OptionClick, kItem},
+      submenu(0, "Fonts / Colours"),
+      {1, "Keyboard Map Title Font", nullptr, ID_Font_Map_Title,
+       [](F& f) { f.editing.Font_Keyboard_Map_Title_OptionClick(); }, kItem, kAll},
+      {1, "Group Names Font", nullptr, ID_Font_Group_Names, [](F& f) { f.editing.Font_Group_Names_OptionClick(); },
+       kItem, kAll},
+      {1, "Key Names Font", nullptr, ID_Font_Key_Names, [](F& f) { f.editing.Font_Key_Names_OptionClick(); }, kItem,
+       kAll},
+      {1, "Key Labels Font", nullptr, ID_Font_Key_Labels, [](F& f) { f.editing.Font_Key_Labels_OptionClick(); },
+       kItem, kAll},
+      separator(1),
+      {1, "Select Key Colour", nullptr, ID_Key_Colour, [](F& f) { f.editing.Select_Key_Colour_OptionClick(); },
+       kItem, kAll},
+      {1, "Select Key Border Colour", nullptr, ID_Key_Border_Colour,
+       [](F& f) { f.editing.Select_Key_Colour_Border_OptionClick(); }, kItem, kAll},
+      separator(1),
+      submenu(1, "Set Key Label Vertical Alignment"),
+      {2, "Top", nullptr, ID_Align_Top, [](F& f) { f.editing.Set_Key_Label_Vertical_Alignment_Top_OptionClick(); },
+       kItem, kAll},
+      {2, "Center", nullptr, ID_Align_Center,
+       [](F& f) { f.editing.Set_Key_Label_Vertical_Alignment_Center_OptionClick(); }, kItem, kAll},
+      {2, "Bottom", nullptr, ID_Align_Bottom,
+       [](F& f) { f.editing.Set_Key_Label_Vertical_Alignment_Bottom_OptionClick(); }, kItem, kAll},
 
-      {0, "Help_Menu", "&Help", nullptr, 0, nullptr, kSubmenu},
-      {1, "View_Readme_file_Option", "&View Readme file", "F1", ID_View_Readme, &F::View_Readme_file_OptionClick,
-       kItem},
-      {1, nullptr, "-", nullptr, 0, nullptr, kSeparator},
-      {1, "AboutOption", "&About", "Ctrl+A", ID_About, &F::AboutOptionClick, kItem},
+      submenu(0, "&Help"),
+      {1, "&View Readme file", "F1", ID_View_Readme, [](F& f) { View_Readme_file_OptionClick(f.dialogs()); }, kItem,
+       kAll},
+      separator(1),
+      {1, "&About", "Ctrl+A", ID_About, [](F& f) { f.lifecycle.AboutOptionClick(); }, kItem, kAll},
   };
+  return table;
+}
+
+// Every item forwards to a command of the menu bar: SaveKeyboardLayoutBitmaptoFile1,
+// CopyKeyboardLayoutBitmaptoWindowsClipboard1, Erase1 ... About2.
+const std::vector<MenuEntry>& popupMenuTable() {
+  static const std::vector<MenuEntry> table = [] {
+    const auto forward = [](int mainId, ShownFor shownFor) {
+      const MenuEntry& main = *findMenuEntry(mainMenuTable(), mainId);
+      return MenuEntry{1, main.caption, main.shortcut, 0, main.handler, kItem, shownFor};
+    };
+    const auto renamed = [&](int mainId, const char* caption, ShownFor shownFor) {
+      MenuEntry entry = forward(mainId, shownFor);
+      entry.caption = caption;
+      return entry;
+    };
+    std::vector<MenuEntry> entries = {
+        forward(ID_Save_Bitmap_to_File, kAll),
+        forward(ID_Copy_Bitmap_to_Clipboard, kAll),
+        separator(1),
+        forward(ID_Erase_Function_Keys, ShownFor::FunctionKeys),
+        forward(ID_Erase_Main_Keyboard, ShownFor::MainKeyboard),
+        forward(ID_Erase_Cursor_Control, ShownFor::CursorControl),
+        forward(ID_Erase_Numeric_Keypad, ShownFor::NumericKeypad),
+        forward(ID_Erase_All, ShownFor::AnyTarget),
+        separator(1),
+        forward(ID_Set_Function_Keys, ShownFor::FunctionKeys),
+        forward(ID_Set_Main_Keyboard, ShownFor::MainKeyboard),
+        forward(ID_Set_Cursor_Control, ShownFor::CursorControl),
+        forward(ID_Set_Numeric_Keypad, ShownFor::NumericKeypad),
+        forward(ID_Set_All, ShownFor::AnyTarget),
+        separator(1),
+        forward(ID_Font_Map_Title, ShownFor::MapTitle),
+        forward(ID_Font_Group_Names, ShownFor::KeyGroups),
+        forward(ID_Font_Key_Names, ShownFor::KeyGroups),
+        forward(ID_Font_Key_Labels, ShownFor::KeyGroups),
+        separator(1),
+        forward(ID_Key_Colour, ShownFor::KeyGroups),
+        forward(ID_Key_Border_Colour, ShownFor::KeyGroups),
+        separator(1),
+        renamed(ID_Align_Top, "Set Key Label Vertical Alignment : Top", ShownFor::KeyGroups),
+        renamed(ID_Align_Center, "Set Key Label Vertical Alignment : Center", ShownFor::KeyGroups),
+        renamed(ID_Align_Bottom, "Set Key Label Vertical Alignment : Bottom", ShownFor::KeyGroups),
+        separator(1),
+        forward(ID_About, kAll),
+    };
+    for (size_t i = 0; i < entries.size(); ++i)
+      if (!(entries[i].flags & kSeparator)) entries[i].id = ID_Popup_First + static_cast<int>(i);
+    return entries;
+  }();
   return table;
 }
 
@@ -115,14 +172,13 @@ std::string menuText(const MenuEntry& entry) {
   return text;
 }
 
-HMENU buildMenu(const std::vector<MenuEntry>& entries, bool menuBar) {
-  const int topDepth = menuBar ? 0 : 1;
-  HMENU root = menuBar ? CreateMenu() : CreatePopupMenu();
-  // stack[d] is the menu that receives entries of depth topDepth + d.
-  std::vector<HMENU> stack{root};
+HMENU buildMenuBar(const std::vector<MenuEntry>& entries) {
+  HMENU bar = CreateMenu();
+  // stack[d] is the menu that receives entries of depth d.
+  std::vector<HMENU> stack{bar};
   for (const MenuEntry& e : entries) {
-    const size_t level = static_cast<size_t>(e.depth - topDepth);
-    if (e.depth < topDepth || level >= stack.size()) continue;
+    const size_t level = static_cast<size_t>(e.depth);
+    if (level >= stack.size()) continue;
     stack.resize(level + 1);
     HMENU parent = stack[level];
     if (e.flags & kSeparator) {
@@ -132,15 +188,15 @@ HMENU buildMenu(const std::vector<MenuEntry>& entries, bool menuBar) {
       AppendMenuA(parent, MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(sub), e.caption);
       stack.push_back(sub);
     } else {
-      UINT flags = MF_STRING;
-      if (e.flags & kDisabled) flags |= MF_GRAYED;
-      AppendMenuA(parent, flags, static_cast<UINT_PTR>(e.id), menuText(e).c_str());
+      AppendMenuA(parent, MF_STRING | ((e.flags & kDisabled) ? MF_GRAYED : 0u), static_cast<UINT_PTR>(e.id),
+                  menuText(e).c_str());
     }
   }
-  return root;
+  return bar;
 }
 
-void appendAccelerators(const std::vector<MenuEntry>& entries, std::vector<ACCEL>& out) {
+std::vector<ACCEL> accelerators(const std::vector<MenuEntry>& entries) {
+  std::vector<ACCEL> out;
   for (const MenuEntry& e : entries) {
     if (!e.shortcut || (e.flags & kDisabled)) continue;
     ACCEL a{};
@@ -159,6 +215,7 @@ void appendAccelerators(const std::vector<MenuEntry>& entries, std::vector<ACCEL
     for (const ACCEL& existing : out) duplicate |= existing.fVirt == a.fVirt && existing.key == a.key;
     if (!duplicate) out.push_back(a);
   }
+  return out;
 }
 
 const MenuEntry* findMenuEntry(const std::vector<MenuEntry>& entries, int id) {

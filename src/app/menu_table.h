@@ -1,38 +1,46 @@
 #pragma once
 #include <windows.h>
 
+#include <string>
 #include <vector>
 
-#include "app/main_form.h"
+#include "app/menu_ids.h"
+#include "editing/context_menu.h"
 
 namespace tastrix {
+
+class TMainForm1;
+using CommandHandler = void (*)(TMainForm1&);
 
 enum MenuFlags : unsigned {
   kItem = 0,
   kSeparator = 1u << 0,
-  kCheckable = 1u << 1,
-  kDisabled = 1u << 2,
-  kSubmenu = 1u << 3,  // the following deeper entries are its items
+  kDisabled = 1u << 1,
+  kSubmenu = 1u << 2,  // the following deeper entries are its items
 };
 
-// One entry of a menu built from a table.
+// One entry of the menu bar or the context menu: the single source of its
+// caption, shortcut and handler.
 struct MenuEntry {
-  int depth;  // 0: menu-bar title, 1: its item, 2: submenu item
-  const char* name;
+  int depth;  // 0: menu-bar title, 1: its item or a context-menu item, 2: submenu item
   const char* caption;
   const char* shortcut;  // "Ctrl+S", "F1" or nullptr
   int id;
   CommandHandler handler;
   unsigned flags;
+  ShownFor shownFor;  // context-menu items only
 };
 
 const std::vector<MenuEntry>& mainMenuTable();
+// The context menu's items in order, separators included; item i has the
+// id ID_Popup_First + i.
+const std::vector<MenuEntry>& popupMenuTable();
 
-// Builds a menu bar (depth 0 = titles) or a popup (depth 1 = items) from entries.
-HMENU buildMenu(const std::vector<MenuEntry>& entries, bool menuBar);
+// Builds the menu bar (depth 0 = titles) from its table.
+HMENU buildMenuBar(const std::vector<MenuEntry>& entries);
 
 // Accelerator entries for every shortcut in the table.
-void appendAccelerators(const std::vector<MenuEntry>& entries, std::vector<ACCEL>& out);
+std::vector<ACCEL> accelerators(const std::vector<MenuEntry>& entries);
 
 // The entry with this command id, or nullptr.
 const MenuEntry* findMenuEntry(const std::vector<MenuEntry>& entries, int id);

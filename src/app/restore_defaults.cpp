@@ -1,15 +1,19 @@
 // Restore factory defaults: drop the settings file and start over.
+#include "app/lifecycle.h"
 #include "app/main_form.h"
 #include "platform/app_paths.h"
+#include "platform/app_title.h"
 #include "platform/file_status.h"
 
 namespace tastrix {
 namespace {
 
-const char* const kRestoreQuestion =
-    "You are about to restore the factory defaults of \"Tastrix - v1.0f\".\r\n\r\n"
-    "The settings file will be deleted: the window returns to its first-start place and size,\r\n"
-    "\"Always On Top\" is switched off and no keyboard map is loaded.\r\n\r\n";
+std::string restoreQuestion() {
+  return std::string("You are about to restore the factory defaults of \"") + kAppTitle +
+         "\".\r\n\r\n"
+         "The settings file will be deleted: the window returns to its first-start place and size,\r\n"
+         "\"Always On Top\" is switched off and no keyboard map is loaded.\r\n\r\n";
+}
 
 const char* const kUnsavedChangesLost =
     "You have not saved the changes to the current Keyboard Map: they will be lost.\r\n\r\n";
@@ -18,16 +22,16 @@ const char* const kRestoreConfirm = "Are you sure that you want to restore the f
 
 }  // namespace
 
-void TMainForm1::Restore_Factory_Defaults_OptionClick() { RestoreFactoryDefaults(); }
+void Lifecycle::Restore_Factory_Defaults_OptionClick() { RestoreFactoryDefaults(); }
 
-void TMainForm1::RestoreFactoryDefaults() {
+void Lifecycle::RestoreFactoryDefaults() {
   // The restore drops the current map without the close question, so the
   // question itself warns about unsaved changes.
   const std::string question =
-      std::string(kRestoreQuestion) + (model_.changed ? kUnsavedChangesLost : "") + kRestoreConfirm;
-  if (dialogs_.message(MessageKind::Warning, question, Buttons::YesNo) != Answer::Yes) return;
+      restoreQuestion() + (form_.model().changed ? kUnsavedChangesLost : "") + kRestoreConfirm;
+  if (form_.dialogs().message(MessageKind::Warning, question, Buttons::YesNo) != Answer::Yes) return;
   DeleteIfNotInUse(settingsFilePath());
-  ShowWindow(hwnd_, SW_RESTORE);
+  ShowWindow(form_.hwnd(), SW_RESTORE);
   FormShow();
 }
 

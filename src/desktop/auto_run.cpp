@@ -60,4 +60,9 @@ bool CheckAutoRunPath(IDialogs& dialogs) {
   return true;
 }
 
+bool Auto_Run_at_Windows_Startup_OptionClick(IDialogs& dialogs, bool on) {
+  if (on) return !DisableAutoRun(dialogs);
+  return EnableAutoRun(dialogs);
+}
+
 }  // namespace tastrix

@@ -13,4 +13,8 @@ bool CheckAutoRunPath(IDialogs& dialogs);
 bool EnableAutoRun(IDialogs& dialogs);
 bool DisableAutoRun(IDialogs& dialogs);
 
+// The auto-run command, toggling the option from its state: whether it is on
+// afterwards.
+bool Auto_Run_at_Windows_Startup_OptionClick(IDialogs& dialogs, bool on);
+
 }  // namespace tastrix

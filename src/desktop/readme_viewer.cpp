@@ -45,7 +45,7 @@ std::string ReadmePath() {
   return executableDirectory() + name.substr(0, name.find('.')) + ".txt";
 }
 
-void ViewReadmeFile(IDialogs& dialogs) { OpenInNotepad(dialogs, ReadmePath()); }
+void View_Readme_file_OptionClick(IDialogs& dialogs) { OpenInNotepad(dialogs, ReadmePath()); }
 
 void OpenInNotepad(IDialogs& dialogs, const std::string& path) {
   if (!FileExists(windowsDirectory() + "\\Notepad.EXE")) {

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "desktop/registry_key.h"
+#include "platform/registry_key.h"
 #include "platform/errors.h"
 
 namespace tastrix {

@@ -1,47 +1,43 @@
 // The erase and set commands: one table row per key label range.
-#include "app/main_form.h"
-#include "text/label_text.h"
+#include "editing/edit_commands.h"
+#include "model/key_catalogue.h"
 #include "model/tag_walks.h"
+#include "text/label_text.h"
 
 namespace tastrix {
 namespace {
 
 struct LabelRange {
-  int lo, hi;
+  TagRange tags;
   const char* eraseQuestion;
   const char* setCaption;
   const char* setQuestion;  // the typed text and "\" ?" follow
 };
 
-const LabelRange kFunctionKeyLabels{kFunctionKeys, kFunctionKeys,
+const LabelRange kFunctionKeyLabels{groupLabels(kFunctionKeys),
                                     "Erase all \"Function Key\" Labels ?",
                                     "Enter Default Label for all Function Keys",
                                     "Set all Function Keys Labels to \""};
-const LabelRange kMainKeyboardLabels{kMainKeyboard, kMainKeyboard,
+const LabelRange kMainKeyboardLabels{groupLabels(kMainKeyboard),
                                      "Erase all \"Main Keyboard Key\" Labels ?",
                                      "Enter Default Label for all Main Keyboard Keys",
                                      "Set all Main Keyboard Key Labels to \""};
-const LabelRange kCursorControlLabels{kCursorControl, kCursorControl,
+const LabelRange kCursorControlLabels{groupLabels(kCursorControl),
                                       "Erase all \"Cursor Control Key\" Labels ?",
                                       "Enter Default Label for all Cursor Control Keys",
                                       "Set all Cursor Control Key Labels to \""};
-const LabelRange kNumericKeypadLabels{kNumericKeypad, kNumericKeypad,
+const LabelRange kNumericKeypadLabels{groupLabels(kNumericKeypad),
                                       "Erase all \"Numeric Keypad Key\" Labels ?",
                                       "Enter Default Label for all Numeric Keypad Keys",
                                       "Set all Numeric Keypad Key Labels to \""};
-// Every key label; the title (99) lies outside.
-const LabelRange kAllKeyLabels{1, 50,
+const LabelRange kAllKeyLabels{kKeyLabels,
                                "Erase ALL Keyboard Key Labels ?",
                                "Enter Default Label for all keys",
                                "Set ALL Keyboard Key Labels to \""};
 
-bool confirmed(IDialogs& dialogs, const std::string& question) {
-  return dialogs.message(MessageKind::Confirmation, question, Buttons::YesNo) == Answer::Yes;
-}
-
 void eraseLabels(FormModel& model, IDialogs& dialogs, const LabelRange& range) {
-  if (!confirmed(dialogs, range.eraseQuestion)) return;
-  SetLabelTexts(model, "", range.lo, range.hi);
+  if (!dialogs.confirmed(range.eraseQuestion)) return;
+  SetLabelTexts(model, "", range.tags);
   model.changed = true;
 }
 
@@ -50,22 +46,22 @@ void setLabels(FormModel& model, IDialogs& dialogs, const LabelRange& range) {
   if (!dialogs.inputBox(range.setCaption, "Enter:", text)) return;
   // The question shows exactly what the labels will hold.
   text = SingleLineLabel(text);
-  if (!confirmed(dialogs, range.setQuestion + text + "\" ?")) return;
-  SetLabelTexts(model, text, range.lo, range.hi);
+  if (!dialogs.confirmed(range.setQuestion + text + "\" ?")) return;
+  SetLabelTexts(model, text, range.tags);
   model.changed = true;
 }
 
 }  // namespace
 
-void TMainForm1::Reset_Function_Key_Labels_OptionClick() { eraseLabels(model_, dialogs_, kFunctionKeyLabels); }
-void TMainForm1::Reset_Main_Keyboard_Labels_OptionClick() { eraseLabels(model_, dialogs_, kMainKeyboardLabels); }
-void TMainForm1::Reset_Cursor_Control_Labels_OptionClick() { eraseLabels(model_, dialogs_, kCursorControlLabels); }
-void TMainForm1::Reset_Numeric_Keypad_Labels_OptionClick() { eraseLabels(model_, dialogs_, kNumericKeypadLabels); }
-void TMainForm1::Reset_All_Labels_OptionClick() { eraseLabels(model_, dialogs_, kAllKeyLabels); }
-void TMainForm1::Set_Function_Key_Labels_OptionClick() { setLabels(model_, dialogs_, kFunctionKeyLabels); }
-void TMainForm1::Set_Main_Keyboard_Labels_OptionClick() { setLabels(model_, dialogs_, kMainKeyboardLabels); }
-void TMainForm1::Set_Cursor_Control_Labels_OptionClick() { setLabels(model_, dialogs_, kCursorControlLabels); }
-void TMainForm1::Set_Numeric_Keypad_Labels_OptionClick() { setLabels(model_, dialogs_, kNumericKeypadLabels); }
-void TMainForm1::Set_All_Labels_To_A_Default_Value_OptionClick() { setLabels(model_, dialogs_, kAllKeyLabels); }
+void EditCommands::Reset_Function_Key_Labels_OptionClick() { eraseLabels(form_, dialogs_, kFunctionKeyLabels); }
+void EditCommands::Reset_Main_Keyboard_Labels_OptionClick() { eraseLabels(form_, dialogs_, kMainKeyboardLabels); }
+void EditCommands::Reset_Cursor_Control_Labels_OptionClick() { eraseLabels(form_, dialogs_, kCursorControlLabels); }
+void EditCommands::Reset_Numeric_Keypad_Labels_OptionClick() { eraseLabels(form_, dialogs_, kNumericKeypadLabels); }
+void EditCommands::Reset_All_Labels_OptionClick() { eraseLabels(form_, dialogs_, kAllKeyLabels); }
+void EditCommands::Set_Function_Key_Labels_OptionClick() { setLabels(form_, dialogs_, kFunctionKeyLabels); }
+void EditCommands::Set_Main_Keyboard_Labels_OptionClick() { setLabels(form_, dialogs_, kMainKeyboardLabels); }
+void EditCommands::Set_Cursor_Control_Labels_OptionClick() { setLabels(form_, dialogs_, kCursorControlLabels); }
+void EditCommands::Set_Numeric_Keypad_Labels_OptionClick() { setLabels(form_, dialogs_, kNumericKeypadLabels); }
+void EditCommands::Set_All_Labels_To_A_Default_Value_OptionClick() { setLabels(form_, dialogs_, kAllKeyLabels); }
 
 }  // namespace tastrix

@@ -1,4 +1,4 @@
-#include "app/main_form.h"
+#include "editing/edit_commands.h"
 #include "text/label_text.h"
 
 namespace tastrix {
@@ -9,11 +9,30 @@ const char* const kEditPrompt = "Enter:";
 
 }  // namespace
 
-void TMainForm1::Label_0Click(int label) {
-  const std::string oldText = model_[label].caption;
+void EditCommands::Label_0Click(int label) {
+  const std::string oldText = form_[label].caption;
   std::string text = oldText;
-  if (dialogs_.inputBox(kEditCaption, kEditPrompt, text)) model_[label].caption = SingleLineLabel(text);
-  if (model_[label].caption != oldText) model_.changed = true;
+  if (dialogs_.inputBox(kEditCaption, kEditPrompt, text)) form_[label].caption = SingleLineLabel(text);
+  if (form_[label].caption != oldText) form_.changed = true;
+}
+
+// The mouse-press handlers record where the press fell.
+void EditCommands::Function_Keys_GroupBoxMouseDown() { form_.recordedGroup = PressGroup::FunctionKeys; }
+void EditCommands::Main_Keyboard_Area_GroupBoxMouseDown() { form_.recordedGroup = PressGroup::MainKeyboard; }
+void EditCommands::Cursor_Control_GroupBoxMouseDown() { form_.recordedGroup = PressGroup::CursorControl; }
+void EditCommands::Numeric_Keypad_GroupBoxMouseDown() { form_.recordedGroup = PressGroup::NumericKeypad; }
+void EditCommands::Keyboard_Map_Title_LabelMouseDown() { form_.recordedGroup = PressGroup::MapTitle; }
+void EditCommands::FormMouseDown() { form_.recordedGroup = PressGroup::None; }
+
+void EditCommands::press(PressGroup group) {
+  switch (group) {
+    case PressGroup::FunctionKeys: Function_Keys_GroupBoxMouseDown(); break;
+    case PressGroup::MainKeyboard: Main_Keyboard_Area_GroupBoxMouseDown(); break;
+    case PressGroup::CursorControl: Cursor_Control_GroupBoxMouseDown(); break;
+    case PressGroup::NumericKeypad: Numeric_Keypad_GroupBoxMouseDown(); break;
+    case PressGroup::MapTitle: Keyboard_Map_Title_LabelMouseDown(); break;
+    case PressGroup::None: FormMouseDown(); break;
+  }
 }
 
 }  // namespace tastrix

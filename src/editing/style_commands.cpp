@@ -1,7 +1,8 @@
 // Fonts, colours and label alignment: each command seeds its dialog from a
 // prototype component and hands the choice to the prototype's whole class.
-#include "app/main_form.h"
+#include "editing/edit_commands.h"
 #include "model/alignment.h"
+#include "model/key_catalogue.h"
 #include "model/tag_walks.h"
 
 namespace tastrix {
@@ -16,19 +17,19 @@ struct FontCommand {
 const FontCommand kMapTitleFont{[](const FormModel& m) { return m.mapTitle; },
                                 [](FormModel& m, const FontDescription& f) { m[m.mapTitle].font = f; }, true};
 const FontCommand kGroupNamesFont{[](const FormModel& m) { return m.groupBox(kFunctionKeys); },
-                                  [](FormModel& m, const FontDescription& f) { SetGroupBoxFonts(m, f, 0, 50); }, true};
+                                  [](FormModel& m, const FontDescription& f) { SetGroupBoxFonts(m, f, kGroupBoxes); }, true};
 const FontCommand kKeyNamesFont{[](const FormModel& m) { return m.nameLabel0; },
-                                [](FormModel& m, const FontDescription& f) { SetLabelFonts(m, f, 0, 0); }, false};
+                                [](FormModel& m, const FontDescription& f) { SetLabelFonts(m, f, kKeyNames); }, false};
 const FontCommand kKeyLabelsFont{[](const FormModel& m) { return m.label0; },
-                                 [](FormModel& m, const FontDescription& f) { SetLabelFonts(m, f, 1, 50); }, false};
+                                 [](FormModel& m, const FontDescription& f) { SetLabelFonts(m, f, kKeyLabels); }, false};
 
 struct ColourCommand {
   int (*seed)(const FormModel&);
-  int tag;
+  TagRange shapes;
 };
 
-const ColourCommand kKeyColour{[](const FormModel& m) { return m.shape0; }, 0};
-const ColourCommand kBorderColour{[](const FormModel& m) { return m.shapeBack0; }, 1};
+const ColourCommand kKeyColour{[](const FormModel& m) { return m.shape0; }, kFaceShapes};
+const ColourCommand kBorderColour{[](const FormModel& m) { return m.shapeBack0; }, kBorderShapes};
 
 void chooseFont(FormModel& model, IDialogs& dialogs, const FontCommand& command) {
   FontDescription font = model[command.seed(model)].font;
@@ -40,20 +41,20 @@ void chooseFont(FormModel& model, IDialogs& dialogs, const FontCommand& command)
 void chooseColour(FormModel& model, IDialogs& dialogs, const ColourCommand& command) {
   Colour colour = model[command.seed(model)].fill;
   if (!dialogs.chooseColour(colour)) return;
-  SetShapeColours(model, colour, command.tag, command.tag);
+  SetShapeColours(model, colour, command.shapes);
   model.changed = true;
 }
 
 }  // namespace
 
-void TMainForm1::Font_Keyboard_Map_Title_OptionClick() { chooseFont(model_, dialogs_, kMapTitleFont); }
-void TMainForm1::Font_Group_Names_OptionClick() { chooseFont(model_, dialogs_, kGroupNamesFont); }
-void TMainForm1::Font_Key_Names_OptionClick() { chooseFont(model_, dialogs_, kKeyNamesFont); }
-void TMainForm1::Font_Key_Labels_OptionClick() { chooseFont(model_, dialogs_, kKeyLabelsFont); }
-void TMainForm1::Select_Key_Colour_OptionClick() { chooseColour(model_, dialogs_, kKeyColour); }
-void TMainForm1::Select_Key_Colour_Border_OptionClick() { chooseColour(model_, dialogs_, kBorderColour); }
-void TMainForm1::Set_Key_Label_Vertical_Alignment_Top_OptionClick() { applyAlignment(model_, kLayoutTop); }
-void TMainForm1::Set_Key_Label_Vertical_Alignment_Center_OptionClick() { applyAlignment(model_, kLayoutCenter); }
-void TMainForm1::Set_Key_Label_Vertical_Alignment_Bottom_OptionClick() { applyAlignment(model_, kLayoutBottom); }
+void EditCommands::Font_Keyboard_Map_Title_OptionClick() { chooseFont(form_, dialogs_, kMapTitleFont); }
+void EditCommands::Font_Group_Names_OptionClick() { chooseFont(form_, dialogs_, kGroupNamesFont); }
+void EditCommands::Font_Key_Names_OptionClick() { chooseFont(form_, dialogs_, kKeyNamesFont); }
+void EditCommands::Font_Key_Labels_OptionClick() { chooseFont(form_, dialogs_, kKeyLabelsFont); }
+void EditCommands::Select_Key_Colour_OptionClick() { chooseColour(form_, dialogs_, kKeyColour); }
+void EditCommands::Select_Key_Colour_Border_OptionClick() { chooseColour(form_, dialogs_, kBorderColour); }
+void EditCommands::Set_Key_Label_Vertical_Alignment_Top_OptionClick() { applyAlignment(form_, kLayoutTop); }
+void EditCommands::Set_Key_Label_Vertical_Alignment_Center_OptionClick() { applyAlignment(form_, kLayoutCenter); }
+void EditCommands::Set_Key_Label_Vertical_Alignment_Bottom_OptionClick() { applyAlignment(form_, kLayoutBottom); }
 
 }  // namespace tastrix

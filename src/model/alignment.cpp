@@ -5,7 +5,7 @@
 namespace tastrix {
 
 void applyAlignment(FormModel& form, int index) {
-  SetLabelLayouts(form, index, 1, kMapTitleTag);
+  SetLabelLayouts(form, index, kLabelOrder);
   form.alignmentIndex = index;
   form.changed = true;
 }

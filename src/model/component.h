@@ -1,8 +1,10 @@
 #pragma once
+#include <optional>
 #include <string>
 
 #include "model/colour.h"
 #include "model/font_description.h"
+#include "model/tag_ranges.h"
 
 namespace tastrix {
 
@@ -27,10 +29,6 @@ enum VerticalLayout { kLayoutTop = 0, kLayoutCenter = 1, kLayoutBottom = 2 };
 
 // The click handler a label can carry; only the key-label edit exists.
 enum class ClickHandler { None, LabelEdit };
-
-// The constant a component's mouse-press handler records as the group.
-constexpr int kNoPressHandler = -100;
-constexpr int kRecordsNothing = -1;
 
 struct Rect {
   int left = 0, top = 0, width = 0, height = 0;
@@ -57,7 +55,7 @@ struct Component {
   bool transparent = false;
   bool visible = true;
   ClickHandler onClick = ClickHandler::None;
-  int pressGroup = kNoPressHandler;
+  std::optional<PressGroup> pressGroup;  // what its mouse-press handler records; none: it has none
   int keyGroup = 0;      // 1..4 for the parts of a key cap and the group boxes
   int keyPosition = -1;  // label-order position of the key (1..101), -1 otherwise
 };

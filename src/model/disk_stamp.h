@@ -21,4 +21,11 @@ struct DiskStamp {
   bool operator!=(const DiskStamp& o) const { return !(*this == o); }
 };
 
+// The two files of a keyboard map.
+struct MapStamps {
+  DiskStamp mapFile, labelList;
+  bool operator==(const MapStamps& o) const { return mapFile == o.mapFile && labelList == o.labelList; }
+  bool operator!=(const MapStamps& o) const { return !(*this == o); }
+};
+
 }  // namespace tastrix

@@ -26,9 +26,6 @@ struct FontDescription {
   bool operator!=(const FontDescription& o) const { return !(*this == o); }
 };
 
-// a * b / c rounded half away from zero, as the platform's MulDiv does.
-int mulDiv(int a, int b, int c);
-
 // Points <-> pixel heights at a given dpi, the one conversion used everywhere.
 int pointsFromHeight(int height, int dpi);
 int heightFromPoints(int points, int dpi);

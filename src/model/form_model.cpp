@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "text/mul_div.h"
+
 namespace tastrix {
 namespace {
 
@@ -41,14 +43,14 @@ FormModel::FormModel() {
   title.caption = "Keyboard Map Title";
   title.font = font("Times New Roman", -37, kWindowText, true);
   title.layout = kLayoutCenter;
-  title.pressGroup = 4;
+  title.pressGroup = PressGroup::MapTitle;
   mapTitle = add(title);
 
   Component factory;
   factory.kind = Kind::Label;
   factory.role = Role::FactoryDefault;
   factory.name = "Factory_Default_Font_Colour_Label";
-  factory.tag = -1;
+  factory.tag = kHiddenTag;
   factory.visible = false;
   factory.font = font("System", -13, kBlack, false);
   factory.fill = kWhite;  // the window's background colour
@@ -58,7 +60,7 @@ FormModel::FormModel() {
   notice.kind = Kind::Label;
   notice.role = Role::Notice;
   notice.name = "Copyright_Notice_Label";
-  notice.tag = -1;
+  notice.tag = kHiddenTag;
   notice.bounds = {1016, 76, 505, 19};
   notice.font = windowFont;
   notice.layout = kLayoutCenter;
@@ -66,11 +68,11 @@ FormModel::FormModel() {
 
   addGroup(groupTable()[kMainKeyboard - 1]);
 
-  labelListBox = add(hidden(Kind::ListBox, "Label_ListBox"));
-  alignmentRadioGroup = add(hidden(Kind::RadioGroup, "Vertical_Alignment_RadioGroup"));
-  mapPathEdit = add(hidden(Kind::Edit, "Current_Keyboard_Layout_File_Name_Edit"));
-  changedCheckBox = add(hidden(Kind::CheckBox, "Current_Keyboard_Layout_Changed_Checkbox"));
-  radioGroup1 = add(hidden(Kind::RadioGroup, "RadioGroup1"));
+  add(hidden(Kind::ListBox, "Label_ListBox"));
+  add(hidden(Kind::RadioGroup, "Vertical_Alignment_RadioGroup"));
+  add(hidden(Kind::Edit, "Current_Keyboard_Layout_File_Name_Edit"));
+  add(hidden(Kind::CheckBox, "Current_Keyboard_Layout_Changed_Checkbox"));
+  add(hidden(Kind::RadioGroup, "RadioGroup1"));
 
   addGroup(groupTable()[kFunctionKeys - 1]);
   addGroup(groupTable()[kCursorControl - 1]);
@@ -93,7 +95,7 @@ int FormModel::add(Component c) {
 }
 
 void FormModel::addGroup(const GroupRow& row) {
-  const int pressGroup = row.group - 1;
+  const PressGroup pressGroup = pressGroupOf(row.group);
   Component box;
   box.kind = Kind::GroupBox;
   box.role = Role::GroupBox;

@@ -8,8 +8,11 @@
 
 namespace tastrix {
 
-// The component model of the main window: every component in creation order
-// plus the document state the hidden components stand for.
+// The component model of the main window: every component in creation order,
+// and the document state. The hidden components (the label list box, the two
+// radio groups, the path edit and the changed check box) exist for their
+// place in the creation order; what they hold on the form is kept in the
+// plain members below.
 class FormModel {
  public:
   FormModel();  // builds every component with its initial properties
@@ -20,25 +23,19 @@ class FormModel {
   int mapTitle = -1;
   int factoryDefault = -1;
   int notice = -1;
-  int labelListBox = -1;
-  int alignmentRadioGroup = -1;
-  int mapPathEdit = -1;
-  int changedCheckBox = -1;
-  int radioGroup1 = -1;
   int shapeBack0 = -1;  // the Esc key's border shape
   int shape0 = -1;      // the Esc key's face shape
   int nameLabel0 = -1;  // the Esc key's key-name label
   int label0 = -1;      // the Esc key's key label
   int groupBox(int group) const { return groupBoxes_[group - 1]; }
 
-  // Hidden state.
-  std::string currentMapPath;
-  bool changed = false;
-  int alignmentIndex = -1;  // 0 top, 1 centre, 2 bottom, -1 none
-  int recordedGroup = -1;   // 0..3 key groups, 4 the title, -1 none
-  std::vector<std::string> labelList;
-  // The map's two files as this window last loaded or saved them.
-  DiskStamp mapFileOnDisk, labelListOnDisk;
+  // Document state.
+  std::string currentMapPath;                    // Current_Keyboard_Layout_File_Name_Edit
+  bool changed = false;                          // Current_Keyboard_Layout_Changed_Checkbox
+  int alignmentIndex = -1;                       // Vertical_Alignment_RadioGroup: 0 top, 1 centre, 2 bottom, -1 none
+  PressGroup recordedGroup = PressGroup::None;   // RadioGroup1
+  std::vector<std::string> labelList;            // Label_ListBox
+  MapStamps onDisk;  // the map's files as this window last loaded or saved them
 
   // The window's own look.
   FontDescription windowFont;

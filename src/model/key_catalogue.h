@@ -12,7 +12,6 @@ constexpr int kNumericKeypad = 4;
 
 constexpr int kKeyCount = 101;
 constexpr int kLabelPositions = kKeyCount + 1;  // the title and the 101 key labels
-constexpr int kMapTitleTag = 99;
 
 // A label rectangle relative to the key's border rectangle; kRule marks a
 // field that follows the general rule.

@@ -6,11 +6,11 @@ namespace {
 // The one loop all walks share. The value handed in is the walk's own copy,
 // so a source that is itself a target cannot change under the walk.
 template <typename Effect>
-void walk(FormModel& form, Kind kind, int lo, int hi, Effect effect) {
+void walk(FormModel& form, Kind kind, TagRange range, Effect effect) {
   const size_t count = form.components.size();
   for (size_t i = 0; i < count; ++i) {
     Component& c = form.components[i];
-    if (c.kind == kind && c.tag >= lo && c.tag <= hi) effect(c);
+    if (c.kind == kind && range.contains(c.tag)) effect(c);
   }
 }
 
@@ -21,42 +21,42 @@ void SetLabelsTransparent(FormModel& form, bool transparent) {
     if (c.kind == Kind::Label) c.transparent = transparent;
 }
 
-void AssignLabelClickHandler(FormModel& form, int sourceLabel, int lo, int hi) {
+void AssignLabelClickHandler(FormModel& form, int sourceLabel, TagRange range) {
   const ClickHandler handler = form[sourceLabel].onClick;
-  walk(form, Kind::Label, lo, hi, [&](Component& c) { c.onClick = handler; });
+  walk(form, Kind::Label, range, [&](Component& c) { c.onClick = handler; });
 }
 
-void SetLabelTexts(FormModel& form, const std::string& text, int lo, int hi) {
-  walk(form, Kind::Label, lo, hi, [&](Component& c) { c.caption = text; });
+void SetLabelTexts(FormModel& form, const std::string& text, TagRange range) {
+  walk(form, Kind::Label, range, [&](Component& c) { c.caption = text; });
 }
 
-void GatherLabelTexts(const FormModel& form, std::vector<std::string>& list, int lo, int hi) {
+void GatherLabelTexts(const FormModel& form, std::vector<std::string>& list, TagRange range) {
   list.clear();
   for (const Component& c : form.components)
-    if (c.kind == Kind::Label && c.tag >= lo && c.tag <= hi) list.push_back(c.caption);
+    if (c.kind == Kind::Label && range.contains(c.tag)) list.push_back(c.caption);
 }
 
-void ApplyLabelTexts(FormModel& form, const std::vector<std::string>& list, int lo, int hi) {
+void ApplyLabelTexts(FormModel& form, const std::vector<std::string>& list, TagRange range) {
   size_t next = 0;
-  walk(form, Kind::Label, lo, hi, [&](Component& c) {
+  walk(form, Kind::Label, range, [&](Component& c) {
     if (next < list.size()) c.caption = list[next++];
   });
 }
 
-void SetLabelFonts(FormModel& form, FontDescription font, int lo, int hi) {
-  walk(form, Kind::Label, lo, hi, [&](Component& c) { c.font = font; });
+void SetLabelFonts(FormModel& form, FontDescription font, TagRange range) {
+  walk(form, Kind::Label, range, [&](Component& c) { c.font = font; });
 }
 
-void SetGroupBoxFonts(FormModel& form, FontDescription font, int lo, int hi) {
-  walk(form, Kind::GroupBox, lo, hi, [&](Component& c) { c.font = font; });
+void SetGroupBoxFonts(FormModel& form, FontDescription font, TagRange range) {
+  walk(form, Kind::GroupBox, range, [&](Component& c) { c.font = font; });
 }
 
-void SetLabelLayouts(FormModel& form, int layout, int lo, int hi) {
-  walk(form, Kind::Label, lo, hi, [&](Component& c) { c.layout = layout; });
+void SetLabelLayouts(FormModel& form, int layout, TagRange range) {
+  walk(form, Kind::Label, range, [&](Component& c) { c.layout = layout; });
 }
 
-void SetShapeColours(FormModel& form, Colour colour, int lo, int hi) {
-  walk(form, Kind::Shape, lo, hi, [&](Component& c) { c.fill = colour; });
+void SetShapeColours(FormModel& form, Colour colour, TagRange range) {
+  walk(form, Kind::Shape, range, [&](Component& c) { c.fill = colour; });
 }
 
 }  // namespace tastrix

@@ -1,8 +1,9 @@
-#include "app/main_form.h"
-#include "text/path_text.h"
-#include "mapfile/map_folder.h"
 #include "output/bitmap_file.h"
+#include "output/capture.h"
+#include "output/output_commands.h"
+#include "platform/dialog_folder.h"
 #include "platform/file_probe.h"
+#include "text/path_text.h"
 
 namespace tastrix {
 namespace {
@@ -28,26 +29,24 @@ std::string savedMessage(const std::string& path) {
 
 }  // namespace
 
-void TMainForm1::Save_Bitmap_to_File_Menu_OptionClick() {
-  const Bitmap picture = CaptureKeyboardPicture();
+void OutputCommands::Save_Bitmap_to_File_Menu_OptionClick() {
+  const Bitmap picture = CaptureKeyboardPicture(window_, form_);
   SaveDialog1.title = kSaveBitmapTitle;
-  SaveDialog1.initialDir = DialogStartFolder(model_);
+  SaveDialog1.initialDir = DialogStartFolder(form_.currentMapPath);
   SaveDialog1.filter = kBitmapFilter;
   if (!dialogs_.saveFile(SaveDialog1)) return;
 
   const std::string path = withBitmapExtension(SaveDialog1.fileName);
   SaveDialog1.fileName = path;
-  if (FileExists(path) &&
-      dialogs_.message(MessageKind::Confirmation, overwriteQuestion(path), Buttons::YesNo) != Answer::Yes)
-    return;
-  writeBitmapFile(picture.get(), path, model_.dpi);
+  if (FileExists(path) && !dialogs_.confirmed(overwriteQuestion(path))) return;
+  writeBitmapFile(picture.get(), path, form_.dpi);
   dialogs_.message(MessageKind::Confirmation, savedMessage(path), Buttons::Ok);
 }
 
 // Printing goes no further than the printer set-up; the picture is taken as
 // for the other outputs and released unused.
-void TMainForm1::Print_Keyboard_Layout_OptionClick() {
-  const Bitmap picture = CaptureKeyboardPicture();
+void OutputCommands::Print_Keyboard_Layout_OptionClick() {
+  const Bitmap picture = CaptureKeyboardPicture(window_, form_);
   dialogs_.printerSetup();
 }
 

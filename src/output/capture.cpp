@@ -1,4 +1,5 @@
-#include "app/main_form.h"
+#include "output/capture.h"
+
 #include "platform/errors.h"
 
 namespace tastrix {
@@ -15,27 +16,27 @@ struct WindowView {
 // exception, and then passes on a close request that came in meanwhile.
 class ViewRestorer {
  public:
-  explicit ViewRestorer(TMainForm1& form)
-      : form_(form),
-        saved_{form.clientWidth(), form.clientHeight(), form.scrollPosition()},
-        outermost_(!form.captureRunning) {
-    if (outermost_) form_.closeAfterCapture = false;
-    form_.captureRunning = true;
+  explicit ViewRestorer(IAppWindow& window)
+      : window_(window),
+        saved_{window.clientWidth(), window.clientHeight(), window.scrollPosition()},
+        outermost_(!window.captureState().running) {
+    if (outermost_) window_.captureState().closeRequested = false;
+    window_.captureState().running = true;
   }
   ~ViewRestorer() {
-    form_.setClientWidth(saved_.width);
-    form_.setClientHeight(saved_.height);
-    form_.setScrollPosition(saved_.scroll);
-    form_.processMessages();
+    window_.setClientWidth(saved_.width);
+    window_.setClientHeight(saved_.height);
+    window_.setScrollPosition(saved_.scroll);
+    window_.processMessages();
     if (!outermost_) return;
-    form_.captureRunning = false;
-    if (form_.closeAfterCapture) PostMessageA(form_.hwnd(), WM_CLOSE, 0, 0);
+    window_.captureState().running = false;
+    if (window_.captureState().closeRequested) PostMessageA(window_.handle(), WM_CLOSE, 0, 0);
   }
   ViewRestorer(const ViewRestorer&) = delete;
   ViewRestorer& operator=(const ViewRestorer&) = delete;
 
  private:
-  TMainForm1& form_;
+  IAppWindow& window_;
   WindowView saved_;
   bool outermost_;  // a command run while the window is narrowed can capture too
 };
@@ -84,26 +85,24 @@ void copyClientArea(HWND hwnd, HBITMAP picture, int column, int width, int heigh
 
 }  // namespace
 
-// The picture is copied from the window's own pixels: the window is narrowed
-// and scrolled so that every part of the keyboard passes through its client area.
-Bitmap TMainForm1::CaptureKeyboardPicture() {
-  ViewRestorer restorer(*this);
-  setClientWidth(kSliceWidth);
-  setClientHeight(model_.pictureHeight());
-  setScrollPosition(0);
-  processMessages();
+Bitmap CaptureKeyboardPicture(IAppWindow& window, const FormModel& form) {
+  ViewRestorer restorer(window);
+  window.setClientWidth(kSliceWidth);
+  window.setClientHeight(form.pictureHeight());
+  window.setScrollPosition(0);
+  window.processMessages();
 
-  Bitmap picture = whiteScreenBitmap(model_.pictureWidth(), model_.pictureHeight());
-  setScrollPosition(0);
-  for (int last = -1; scrollPosition() != last;) {
-    processMessages();
+  Bitmap picture = whiteScreenBitmap(form.pictureWidth(), form.pictureHeight());
+  window.setScrollPosition(0);
+  for (int last = -1; window.scrollPosition() != last;) {
+    window.processMessages();
     // Pixels are read next: the window must have painted what the scroll exposed.
-    UpdateWindow(hwnd_);
-    const int position = scrollPosition();
-    copyClientArea(hwnd_, picture.get(), position, clientWidth(), clientHeight());
+    UpdateWindow(window.handle());
+    const int position = window.scrollPosition();
+    copyClientArea(window.handle(), picture.get(), position, window.clientWidth(), window.clientHeight());
     last = position;
-    setScrollPosition(position + clientWidth());
-    processMessages();
+    window.setScrollPosition(position + window.clientWidth());
+    window.processMessages();
   }
   return picture;
 }

@@ -1,4 +1,5 @@
-#include "app/main_form.h"
+#include "output/capture.h"
+#include "output/output_commands.h"
 #include "platform/errors.h"
 
 namespace tastrix {
@@ -57,13 +58,13 @@ const char* const kCopiedMessage =
 
 }  // namespace
 
-void TMainForm1::Copy_Bitmap_to_Windows_Clipboard_OptionClick() {
-  const Bitmap picture = CaptureKeyboardPicture();
+void OutputCommands::Copy_Bitmap_to_Windows_Clipboard_OptionClick() {
+  const Bitmap picture = CaptureKeyboardPicture(window_, form_);
   // Made before the clipboard is touched: a copy that fails leaves the
   // clipboard as it was, and the clipboard never gets an empty handle.
   Bitmap copy = copyOf(picture.get());
   {
-    OpenClipboardScope clipboard(hwnd_);
+    OpenClipboardScope clipboard(window_.handle());
     EmptyClipboard();
     hand(CF_BITMAP, copy.get());
     copy.release();
@@ -76,6 +77,8 @@ void TMainForm1::Copy_Bitmap_to_Windows_Clipboard_OptionClick() {
   dialogs_.message(MessageKind::Confirmation, kCopiedMessage, Buttons::Ok);
 }
 
-void TMainForm1::CopyKeyboardLayoutBitmaptoWindowsClipboard2Click() { Copy_Bitmap_to_Windows_Clipboard_OptionClick(); }
+void OutputCommands::CopyKeyboardLayoutBitmaptoWindowsClipboard2Click() {
+  Copy_Bitmap_to_Windows_Clipboard_OptionClick();
+}
 
 }  // namespace tastrix

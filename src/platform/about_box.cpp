@@ -1,4 +1,5 @@
 // The About box: a modal dialog built in memory, like the label input box.
+#include "platform/app_title.h"
 #include "platform/dialog_template.h"
 #include "platform/win32_dialogs.h"
 
@@ -6,7 +7,6 @@ namespace tastrix {
 namespace {
 
 constexpr const char* kAboutCaption = "About Tastrix";
-constexpr const char* kProgramLine = "Tastrix - v1.0f";
 constexpr const char* kDescription =
     "Tastrix documents keyboard bindings: write your own label on every key of a picture of a 101-key PC "
     "keyboard, save the keyboard map and export the picture as a bitmap file or to the clipboard.";
@@ -17,7 +17,7 @@ INT_PTR CALLBACK aboutProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM) {
   switch (msg) {
     case WM_INITDIALOG:
       SetWindowTextA(dialog, kAboutCaption);
-      SetDlgItemTextA(dialog, kProgramLineId, kProgramLine);
+      SetDlgItemTextA(dialog, kProgramLineId, kAppTitle);
       SetDlgItemTextA(dialog, kDescriptionId, kDescription);
       return TRUE;
     case WM_COMMAND:

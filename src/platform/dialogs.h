@@ -29,6 +29,10 @@ class IDialogs {
   virtual ~IDialogs() = default;
 
   virtual Answer message(MessageKind kind, const std::string& text, Buttons buttons) = 0;
+  // A question in a confirmation box; only the answer Yes lets it go ahead.
+  bool confirmed(const std::string& question) {
+    return message(MessageKind::Confirmation, question, Buttons::YesNo) == Answer::Yes;
+  }
   // The general error box: the application's title, an error icon, OK.
   virtual void generalError(const std::string& text) = 0;
   // The label input box: true and the text on OK, false on Cancel.

@@ -3,21 +3,12 @@
 #include <commdlg.h>
 
 #include "platform/gdi_values.h"
-#include "platform/win32_handles.h"
+#include "platform/window_text.h"
 
 namespace tastrix {
-namespace {
-
-// The dialog measures sizes on the screen.
-int screenDpi() {
-  WindowDC screen(nullptr);
-  return GetDeviceCaps(screen.get(), LOGPIXELSY);
-}
-
-}  // namespace
 
 bool Win32Dialogs::chooseFont(FontDescription& font, int dpi) {
-  const int deviceDpi = screenDpi();
+  const int deviceDpi = ScreenDpi();
   LOGFONTA logFont = logFontOf(font, dpi, deviceDpi);
   CHOOSEFONTA cf{};
   cf.lStructSize = sizeof cf;

@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "text/mul_div.h"
+
 namespace tastrix {
 
 COLORREF rgbOf(Colour colour) {

@@ -2,26 +2,20 @@
 // no resource script for it.
 #include "platform/dialog_template.h"
 #include "platform/win32_dialogs.h"
+#include "platform/window_text.h"
 
 namespace tastrix {
 namespace {
 
 enum InputBoxControl : WORD { kPromptId = 100, kFieldId = 101 };
-constexpr int kMaxLabelLength = 255;
+// What a user may type into the box; a label list line holds far more.
+constexpr int kLongestTypedLabel = 255;
 
 struct InputBoxState {
   const std::string& caption;
   const std::string& prompt;
   std::string& text;
 };
-
-std::string windowText(HWND window) {
-  const int length = GetWindowTextLengthA(window);
-  std::string text(static_cast<size_t>(length) + 1, '\0');
-  const int copied = GetWindowTextA(window, text.data(), length + 1);
-  text.resize(static_cast<size_t>(copied));
-  return text;
-}
 
 void centreOnScreen(HWND dialog) {
   MONITORINFO monitor{};
@@ -43,7 +37,7 @@ INT_PTR CALLBACK inputBoxProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lPara
       SetWindowTextA(dialog, state->caption.c_str());
       SetDlgItemTextA(dialog, kPromptId, state->prompt.c_str());
       HWND field = GetDlgItem(dialog, kFieldId);
-      SendMessageA(field, EM_LIMITTEXT, kMaxLabelLength, 0);
+      SendMessageA(field, EM_LIMITTEXT, kLongestTypedLabel, 0);
       SetWindowTextA(field, state->text.c_str());
       SendMessageA(field, EM_SETSEL, 0, -1);
       centreOnScreen(dialog);
@@ -53,7 +47,7 @@ INT_PTR CALLBACK inputBoxProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lPara
     case WM_COMMAND:
       if (LOWORD(wParam) == IDOK) {
         auto* state = reinterpret_cast<InputBoxState*>(GetWindowLongPtrA(dialog, DWLP_USER));
-        state->text = windowText(GetDlgItem(dialog, kFieldId));
+        state->text = WindowText(GetDlgItem(dialog, kFieldId));
         EndDialog(dialog, IDOK);
         return TRUE;
       }

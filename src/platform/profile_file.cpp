@@ -2,8 +2,8 @@
 
 #include <windows.h>
 
-#include "text/profile_value.h"
 #include "platform/errors.h"
+#include "text/profile_value.h"
 
 namespace tastrix {
 namespace {
@@ -27,14 +27,6 @@ std::string ProfileFile::readString(const std::string& section, const std::strin
   const DWORD n = GetPrivateProfileStringA(section.c_str(), key.c_str(), def.c_str(), buffer,
                                            sizeof buffer, path_.c_str());
   return std::string(buffer, n);
-}
-
-int ProfileFile::readInt(const std::string& section, const std::string& key, int def) const {
-  return ParseProfileInt(readString(section, key, ""), def);
-}
-
-bool ProfileFile::readBool(const std::string& section, const std::string& key, bool def) const {
-  return ParseProfileBool(readString(section, key, ""), def);
 }
 
 void ProfileFile::writeString(const std::string& section, const std::string& key,

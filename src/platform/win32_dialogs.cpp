@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "platform/app_title.h"
 #include "platform/message_box.h"
 
 namespace tastrix {
@@ -53,16 +54,6 @@ bool runFileDialog(HWND owner, FileDialogRequest& request, bool save) {
 
 }  // namespace
 
-const char* captionOf(MessageKind kind) {
-  switch (kind) {
-    case MessageKind::Confirmation: return "Confirm";
-    case MessageKind::Information: return "Information";
-    case MessageKind::Warning: return "Warning";
-    case MessageKind::Error: return "Error";
-  }
-  return "";
-}
-
 Answer Win32Dialogs::message(MessageKind kind, const std::string& text, Buttons buttons) {
   const UINT type = iconOf(kind) | (buttons == Buttons::YesNo ? MB_YESNO : MB_OK);
   const int result = ShowMessageBox(owner_, text, captionOf(kind), type);
@@ -71,7 +62,7 @@ Answer Win32Dialogs::message(MessageKind kind, const std::string& text, Buttons 
 }
 
 void Win32Dialogs::generalError(const std::string& text) {
-  ShowMessageBox(owner_, text, "Tastrix - v1.0f", MB_OK | MB_ICONERROR);
+  ShowMessageBox(owner_, text, kAppTitle, MB_OK | MB_ICONERROR);
 }
 
 bool Win32Dialogs::openFile(FileDialogRequest& request) { return runFileDialog(owner_, request, false); }

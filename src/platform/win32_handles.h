@@ -30,26 +30,27 @@ class UniqueHandle {
   HANDLE h_ = nullptr;
 };
 
-// A GDI object (pen, brush, font, bitmap, palette) deleted with DeleteObject.
-template <typename T>
-class GdiObject {
+// A handle released by a platform function of its own; the deleter is a
+// function object so that the class stays as small as the handle.
+template <typename T, typename Deleter>
+class UniqueResource {
  public:
-  GdiObject() = default;
-  explicit GdiObject(T h) : h_(h) {}
-  GdiObject(GdiObject&& o) noexcept : h_(std::exchange(o.h_, nullptr)) {}
-  GdiObject& operator=(GdiObject&& o) noexcept {
+  UniqueResource() = default;
+  explicit UniqueResource(T h) : h_(h) {}
+  UniqueResource(UniqueResource&& o) noexcept : h_(std::exchange(o.h_, nullptr)) {}
+  UniqueResource& operator=(UniqueResource&& o) noexcept {
     reset(std::exchange(o.h_, nullptr));
     return *this;
   }
-  GdiObject(const GdiObject&) = delete;
-  GdiObject& operator=(const GdiObject&) = delete;
-  ~GdiObject() { reset(); }
+  UniqueResource(const UniqueResource&) = delete;
+  UniqueResource& operator=(const UniqueResource&) = delete;
+  ~UniqueResource() { reset(); }
 
   T get() const { return h_; }
   explicit operator bool() const { return h_ != nullptr; }
   T release() { return std::exchange(h_, nullptr); }
   void reset(T h = nullptr) {
-    if (h_) DeleteObject(h_);
+    if (h_) Deleter()(h_);
     h_ = h;
   }
 
@@ -57,7 +58,22 @@ class GdiObject {
   T h_ = nullptr;
 };
 
-using Pen = GdiObject<HPEN>;
+struct MenuDeleter {
+  void operator()(HMENU menu) const { DestroyMenu(menu); }
+};
+struct AcceleratorDeleter {
+  void operator()(HACCEL table) const { DestroyAcceleratorTable(table); }
+};
+// A menu not attached to a window (a window destroys its own menu bar).
+using UniqueMenu = UniqueResource<HMENU, MenuDeleter>;
+using UniqueAccel = UniqueResource<HACCEL, AcceleratorDeleter>;
+
+struct GdiDeleter {
+  void operator()(HGDIOBJ object) const { DeleteObject(object); }
+};
+// A GDI object (brush, font, bitmap, palette) deleted with DeleteObject.
+template <typename T>
+using GdiObject = UniqueResource<T, GdiDeleter>;
 using Brush = GdiObject<HBRUSH>;
 using Font = GdiObject<HFONT>;
 using Bitmap = GdiObject<HBITMAP>;

@@ -3,15 +3,11 @@
 #include <string>
 #include <vector>
 
-#include "model/key_catalogue.h"
-
 namespace tastrix {
 
-// Lines of a label list that reach a label: the title and the 101 key labels.
-constexpr size_t kLabelListLines = kLabelPositions;
 // Longest label text kept from a label list line; the rest of the line is
 // dropped so a file of one huge line cannot exhaust memory.
-constexpr size_t kMaxLabelLength = 4095;
+constexpr size_t kLongestLabelListLine = 4095;
 
 // Splits label list text fed in pieces into lines: at CR LF, a CR alone or an
 // LF alone; a last line without a line end counts, a NUL ends the text.
@@ -19,7 +15,7 @@ constexpr size_t kMaxLabelLength = 4095;
 // so reading can stop as soon as wantsMore() turns false.
 class LabelListSplitter {
  public:
-  explicit LabelListSplitter(size_t maxLines = kLabelListLines, size_t maxLength = kMaxLabelLength)
+  explicit LabelListSplitter(size_t maxLines, size_t maxLength = kLongestLabelListLine)
       : maxLines_(maxLines), maxLength_(maxLength) {}
 
   void feed(const char* data, size_t size);

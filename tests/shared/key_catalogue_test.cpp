@@ -5,6 +5,7 @@
 
 #include "model/form_model.h"
 #include "model/tag_walks.h"
+#include "support/printers.h"
 
 namespace tastrix {
 namespace {
@@ -134,7 +135,7 @@ TEST(KeyCatalogue, InitialFontsAndHiddenState) {
   EXPECT_EQ(pointsFromHeight(form.factoryDefaultFont().height, 96), 10);
   EXPECT_EQ(form.factoryDefaultColour(), 16777215);
   EXPECT_EQ(form.alignmentIndex, -1);
-  EXPECT_EQ(form.recordedGroup, -1);
+  EXPECT_EQ(form.recordedGroup, PressGroup::None);
   EXPECT_FALSE(form.changed);
   EXPECT_TRUE(form.currentMapPath.empty());
 }

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "model/key_catalogue.h"
 #include "text/label_list_text.h"
 
 namespace tastrix {
@@ -11,7 +12,7 @@ namespace {
 using Lines = std::vector<std::string>;
 
 Lines split(const std::string& text, size_t pieceSize = 0) {
-  LabelListSplitter splitter;
+  LabelListSplitter splitter(kLabelPositions);
   if (pieceSize == 0) pieceSize = text.size() + 1;
   for (size_t at = 0; at < text.size() && splitter.wantsMore(); at += pieceSize)
     splitter.feed(text.data() + at, std::min(pieceSize, text.size() - at));
@@ -54,25 +55,25 @@ TEST(LabelListText, KeepsOnlyTheLinesTheLabelsUse) {
   EXPECT_EQ(lines.front(), "line 0");
   EXPECT_EQ(lines.back(), "line 101");
 
-  LabelListSplitter splitter;
+  LabelListSplitter splitter(kLabelPositions);
   splitter.feed(text.data(), text.size());
   EXPECT_FALSE(splitter.wantsMore());
 }
 
 TEST(LabelListText, LongLinesAreCutAtTheLabelLimit) {
-  const std::string full(kMaxLabelLength, 'k');
+  const std::string full(kLongestLabelListLine, 'k');
   EXPECT_EQ(split(full + "\r\nnext"), (Lines{full, "next"}));
   const Lines cut = split(std::string(10 * 1024 * 1024, 'z') + "\nnext", 65536);
   ASSERT_EQ(cut.size(), 2u);
-  EXPECT_EQ(cut[0], std::string(kMaxLabelLength, 'z'));
+  EXPECT_EQ(cut[0], std::string(kLongestLabelListLine, 'z'));
   EXPECT_EQ(cut[1], "next");
 }
 
 TEST(LabelListText, JoinEndsEveryLineWithCrLfAndSplitsBackUnchanged) {
-  const Lines lines{"Title", "", "&Save", std::string(kMaxLabelLength, 'w'), "\x80\xFF"};
+  const Lines lines{"Title", "", "&Save", std::string(kLongestLabelListLine, 'w'), "\x80\xFF"};
   const std::string text = JoinLabelListText(lines);
   EXPECT_EQ(text.substr(0, 20), "Title\r\n\r\n&Save\r\nwwww");
-  EXPECT_EQ(text.size(), 5 + 0 + 5 + kMaxLabelLength + 2 + 5 * 2);
+  EXPECT_EQ(text.size(), 5 + 0 + 5 + kLongestLabelListLine + 2 + 5 * 2);
   EXPECT_EQ(text.substr(text.size() - 4), "\x80\xFF\r\n");
   EXPECT_EQ(split(text), lines);
   EXPECT_EQ(JoinLabelListText({}), "");

@@ -19,15 +19,15 @@ TEST(TagWalks, SetLabelTextsCountsPerRange) {
   const int expected[] = {13, 61, 10, 17};
   for (int g = 1; g <= 4; ++g) {
     FormModel form;
-    SetLabelTexts(form, "x", g, g);
+    SetLabelTexts(form, "x", TagRange{g, g});
     EXPECT_EQ(countLabelsWithCaption(form, "x"), expected[g - 1]) << "group " << g;
   }
   FormModel all;
-  SetLabelTexts(all, "x", 1, 50);
+  SetLabelTexts(all, "x", kKeyLabels);
   EXPECT_EQ(countLabelsWithCaption(all, "x"), 101);
   EXPECT_EQ(all[all.mapTitle].caption, "Keyboard Map Title");
   FormModel withTitle;
-  SetLabelTexts(withTitle, "x", 1, 99);
+  SetLabelTexts(withTitle, "x", kLabelOrder);
   EXPECT_EQ(countLabelsWithCaption(withTitle, "x"), 102);
 }
 
@@ -36,24 +36,24 @@ TEST(TagWalks, GatherThenApplyRestoresEveryCaption) {
   for (int p = 1; p <= kKeyCount; ++p) form[form.keyLabel(p)].caption = "key " + std::to_string(p);
   form[form.mapTitle].caption = "My map";
   std::vector<std::string> list{"stale"};
-  GatherLabelTexts(form, list, 1, 99);
+  GatherLabelTexts(form, list, kLabelOrder);
   ASSERT_EQ(list.size(), 102u);
   EXPECT_EQ(list[0], "My map");
   EXPECT_EQ(list[1], "key 1");
   EXPECT_EQ(list[101], "key 101");
-  SetLabelTexts(form, "", 1, 99);
-  ApplyLabelTexts(form, list, 1, 99);
+  SetLabelTexts(form, "", kLabelOrder);
+  ApplyLabelTexts(form, list, kLabelOrder);
   EXPECT_EQ(form[form.mapTitle].caption, "My map");
   for (int p = 1; p <= kKeyCount; ++p) EXPECT_EQ(form[form.keyLabel(p)].caption, "key " + std::to_string(p));
 }
 
 TEST(TagWalks, ApplyLabelTextsUsesLinesWhileTheyLast) {
   FormModel empty;
-  ApplyLabelTexts(empty, {}, 1, 99);
+  ApplyLabelTexts(empty, {}, kLabelOrder);
   EXPECT_EQ(countLabelsWithCaption(empty, "Button Label"), 101);
 
   FormModel five;
-  ApplyLabelTexts(five, {"T", "a", "b", "", " d "}, 1, 99);
+  ApplyLabelTexts(five, {"T", "a", "b", "", " d "}, kLabelOrder);
   EXPECT_EQ(five[five.mapTitle].caption, "T");
   EXPECT_EQ(five[five.keyLabel(1)].caption, "a");
   EXPECT_EQ(five[five.keyLabel(2)].caption, "b");
@@ -64,7 +64,7 @@ TEST(TagWalks, ApplyLabelTextsUsesLinesWhileTheyLast) {
   FormModel many;
   std::vector<std::string> lines;
   for (int i = 0; i < 200; ++i) lines.push_back("line " + std::to_string(i));
-  ApplyLabelTexts(many, lines, 1, 99);
+  ApplyLabelTexts(many, lines, kLabelOrder);
   EXPECT_EQ(many[many.mapTitle].caption, "line 0");
   EXPECT_EQ(many[many.keyLabel(101)].caption, "line 101");
   EXPECT_EQ(countLabelsWithCaption(many, "line 102"), 0);
@@ -76,9 +76,9 @@ TEST(TagWalks, WalksNeverTouchTagMinusOne) {
   FontDescription big;
   big.name = "Arial";
   big.height = -30;
-  SetLabelFonts(form, big, 0, 0);
-  SetLabelFonts(form, big, 1, 50);
-  SetLabelTexts(form, "x", 1, 99);
+  SetLabelFonts(form, big, kKeyNames);
+  SetLabelFonts(form, big, kKeyLabels);
+  SetLabelTexts(form, "x", kLabelOrder);
   EXPECT_EQ(form[form.notice].font, noticeFont);
   EXPECT_EQ(form.factoryDefaultFont(), factoryFont);
   EXPECT_EQ(form[form.keyName(57)].font, big);
@@ -90,7 +90,7 @@ TEST(TagWalks, FontsAndColoursReachExactlyTheirClass) {
   FormModel form;
   FontDescription f;
   f.name = "Courier New";
-  SetGroupBoxFonts(form, f, 0, 50);
+  SetGroupBoxFonts(form, f, kGroupBoxes);
   int boxes = 0, radios = 0;
   for (const Component& c : form.components) {
     boxes += c.kind == Kind::GroupBox && c.font == f;
@@ -99,8 +99,8 @@ TEST(TagWalks, FontsAndColoursReachExactlyTheirClass) {
   EXPECT_EQ(boxes, 4);
   EXPECT_EQ(radios, 0);
 
-  SetShapeColours(form, 0x00FF00, 0, 0);
-  SetShapeColours(form, 0x0000FF, 1, 1);
+  SetShapeColours(form, 0x00FF00, kFaceShapes);
+  SetShapeColours(form, 0x0000FF, kBorderShapes);
   for (int p = 1; p <= kKeyCount; ++p) {
     EXPECT_EQ(form[form.faceShape(p)].fill, 0x00FF00);
     EXPECT_EQ(form[form.borderShape(p)].fill, 0x0000FF);
@@ -110,7 +110,7 @@ TEST(TagWalks, FontsAndColoursReachExactlyTheirClass) {
 TEST(TagWalks, AFontFromATargetIsCopiedNotShared) {
   FormModel form;
   form[form.nameLabel0].font.italic = true;
-  SetLabelFonts(form, form[form.nameLabel0].font, 0, 0);
+  SetLabelFonts(form, form[form.nameLabel0].font, kKeyNames);
   form[form.keyName(1)].font.name = "Changed";
   EXPECT_TRUE(form[form.keyName(101)].font.italic);
   EXPECT_EQ(form[form.nameLabel0].font.name, "MS Sans Serif");
@@ -118,7 +118,7 @@ TEST(TagWalks, AFontFromATargetIsCopiedNotShared) {
 
 TEST(TagWalks, LayoutsTransparencyAndClickHandlers) {
   FormModel form;
-  SetLabelLayouts(form, kLayoutBottom, 1, 99);
+  SetLabelLayouts(form, kLayoutBottom, kLabelOrder);
   EXPECT_EQ(form[form.mapTitle].layout, kLayoutBottom);
   EXPECT_EQ(form[form.keyLabel(50)].layout, kLayoutBottom);
   EXPECT_EQ(form[form.keyName(50)].layout, kLayoutTop);
@@ -130,7 +130,7 @@ TEST(TagWalks, LayoutsTransparencyAndClickHandlers) {
     }
   }
 
-  AssignLabelClickHandler(form, form.label0, 1, 99);
+  AssignLabelClickHandler(form, form.label0, kLabelOrder);
   int clickable = 0;
   for (const Component& c : form.components) clickable += c.onClick == ClickHandler::LabelEdit;
   EXPECT_EQ(clickable, 102);

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "app/main_form.h"
+#include "app/menu_ids.h"
 #include "support/scripted_dialogs.h"
 
 namespace tastrix::testing {

@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "modal_probe.h"
+#include "output/capture.h"
 #include "picture_pixels.h"
 #include "support/form_fixture.h"
+#include "support/printers.h"
 
 namespace tastrix::testing {
 namespace {
@@ -16,7 +18,7 @@ class CaptureOfThePicture : public FormTest {
   Pixels capture() {
     const ViewState before = viewOf(form());
     const bool changed = model().changed;
-    const Bitmap picture = form().CaptureKeyboardPicture();
+    const Bitmap picture = CaptureKeyboardPicture(form(), model());
     EXPECT_EQ(viewOf(form()), before);
     EXPECT_EQ(model().changed, changed);
     return pixelsOf(picture.get());
@@ -163,7 +165,7 @@ TEST_F(CaptureOfThePicture, ScrollingQueuedDuringTheCaptureIsIgnored) {
 TEST_F(CaptureOfThePicture, ClicksQueuedDuringTheCaptureDoNothing) {
   startForm();
   const POINT key = centreOf(model().keyLabel(27));
-  const int recorded = model().recordedGroup;
+  const PressGroup recorded = model().recordedGroup;
   PostMessageA(hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(key.x, key.y));
   PostMessageA(hwnd(), WM_LBUTTONUP, 0, MAKELPARAM(key.x, key.y));
   POINT screen = key;

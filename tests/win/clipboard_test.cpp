@@ -220,7 +220,7 @@ TEST_F(PrintCommand, ItsHandlerCapturesAndShowsThePrinterSetUpOnce) {
   form().setClientWidth(640);
   form().setScrollPosition(480);
   const ViewState before = viewOf(form());
-  form().runCommand(&TMainForm1::Print_Keyboard_Layout_OptionClick);
+  form().runCommand([&] { form().output.Print_Keyboard_Layout_OptionClick(); });
   ASSERT_EQ(dialogs.calls.size(), 1u);
   EXPECT_EQ(dialogs.calls[0].what, "printerSetup");
   EXPECT_EQ(viewOf(form()), before);

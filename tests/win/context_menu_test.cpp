@@ -7,6 +7,7 @@
 #include "modal_probe.h"
 #include "model/tag_walks.h"
 #include "support/form_fixture.h"
+#include "support/printers.h"
 
 namespace tastrix::testing {
 namespace {
@@ -125,7 +126,7 @@ TEST_F(ContextMenu, BeforeAnyRunEveryItemShows) {
   EXPECT_EQ(itemsOf(form().PopupMenu1()), kEveryItem);
   // A press on the background as the first press leaves them all.
   EXPECT_EQ(popupAfterPress(backgroundPoint()), kEveryItem);
-  EXPECT_EQ(model().recordedGroup, -1);
+  EXPECT_EQ(model().recordedGroup, PressGroup::None);
 }
 
 TEST_F(ContextMenu, EachKeyGroupShowsItsOwnItems) {
@@ -150,7 +151,7 @@ TEST_F(ContextMenu, TheTitleShowsItsShortListAndTheBackgroundKeepsIt) {
   EXPECT_EQ(popupAfterPress(centreOf(model().mapTitle)), kTitleItems);
   form().setScrollPosition(0);
   EXPECT_EQ(popupAfterPress(background), kTitleItems);
-  EXPECT_EQ(model().recordedGroup, -1);
+  EXPECT_EQ(model().recordedGroup, PressGroup::None);
   // A key group afterwards shows its own list again.
   EXPECT_EQ(popupAfterPress(centreOf(model().keyLabel(27))), keyGroupItems(1));
 }
@@ -307,8 +308,8 @@ TEST_F(ContextMenuCommands, StyleItemsSeedTheirDialogsFromTheirOwnPrototypes) {
     ASSERT_EQ(dialogs.calls.back().what, "chooseFont") << f.item;
     EXPECT_EQ(dialogs.calls.back().font, model()[f.component].font) << f.item;
   }
-  SetShapeColours(model(), 0x00010203, 0, 0);
-  SetShapeColours(model(), 0x00040506, 1, 1);
+  SetShapeColours(model(), 0x00010203, kFaceShapes);
+  SetShapeColours(model(), 0x00040506, kBorderShapes);
   dialogs.answerColour(false);
   command(idOf("Select Key Colour"));
   EXPECT_EQ(dialogs.calls.back().colour, 0x00010203);

@@ -88,7 +88,7 @@ TEST_F(EraseSet, EveryEraseCommandAsksAndErasesOnlyItsGroupOnYes) {
 
 TEST_F(EraseSet, ErasingAnAlreadyEmptyGroupStillMarksTheMapChanged) {
   startForm();
-  SetLabelTexts(model(), "", 3, 3);
+  SetLabelTexts(model(), "", TagRange{3, 3});
   model().changed = false;
   dialogs.answerMessage(Answer::Yes);
   command(ID_Erase_Cursor_Control);

@@ -7,6 +7,7 @@
 #include "modal_probe.h"
 #include "platform/win32_dialogs.h"
 #include "support/form_fixture.h"
+#include "support/printers.h"
 
 namespace tastrix::testing {
 namespace {
@@ -40,7 +41,7 @@ TEST_F(LabelEditing, ClickOnAKeyOpensTheBoxAndOkWritesTheLabel) {
   EXPECT_EQ(label(kQ), "Quit");
   EXPECT_EQ(label(kW), "Key Label");
   EXPECT_TRUE(model().changed);
-  EXPECT_EQ(model().recordedGroup, 1);
+  EXPECT_EQ(model().recordedGroup, PressGroup::MainKeyboard);
 }
 
 TEST_F(LabelEditing, CancelAndUnchangedOkLeaveLabelAndFlag) {
@@ -112,7 +113,7 @@ TEST_F(LabelEditing, TheTitleIsEditedWithTheSameBoxWhenScrolledIntoView) {
   EXPECT_EQ(dialogs.calls[0].initial, "Untitled keyboard Map");
   EXPECT_EQ(model()[model().mapTitle].caption, "Editor keys");
   EXPECT_TRUE(model().changed);
-  EXPECT_EQ(model().recordedGroup, 4);
+  EXPECT_EQ(model().recordedGroup, PressGroup::MapTitle);
 }
 
 TEST_F(LabelEditing, ScrolledClicksReachTheKeyUnderTheMouse) {
@@ -125,7 +126,7 @@ TEST_F(LabelEditing, ScrolledClicksReachTheKeyUnderTheMouse) {
   dialogs.answerInput(true, "Insert");
   click(x, y);
   EXPECT_EQ(label(kIns), "Insert");
-  EXPECT_EQ(model().recordedGroup, 2);
+  EXPECT_EQ(model().recordedGroup, PressGroup::CursorControl);
 }
 
 TEST_F(LabelEditing, PressAndReleaseOnDifferentKeysIsNoClick) {
@@ -135,7 +136,7 @@ TEST_F(LabelEditing, PressAndReleaseOnDifferentKeysIsNoClick) {
   press(q.x, q.y);
   release(w.x, w.y);
   EXPECT_TRUE(dialogs.calls.empty());
-  EXPECT_EQ(model().recordedGroup, 1);
+  EXPECT_EQ(model().recordedGroup, PressGroup::MainKeyboard);
 }
 
 class GroupRecording : public FormTest {
@@ -154,19 +155,19 @@ TEST_F(GroupRecording, LegendAndRimOfAKeyRecordItsGroupAndOpenNothing) {
   startForm();
   const Rect legend = model().clientRect(model().keyName(kQ));
   click(legend.left + legend.width / 2, legend.top + 2);
-  EXPECT_EQ(model().recordedGroup, 1);
+  EXPECT_EQ(model().recordedGroup, PressGroup::MainKeyboard);
 
   pressBackground();
-  ASSERT_EQ(model().recordedGroup, -1);
+  ASSERT_EQ(model().recordedGroup, PressGroup::None);
   const Rect rim = model().clientRect(model().borderShape(kQ));
   click(rim.left + 1, rim.top + rim.height / 2);
-  EXPECT_EQ(model().recordedGroup, 1);
+  EXPECT_EQ(model().recordedGroup, PressGroup::MainKeyboard);
 
   pressBackground();
-  ASSERT_EQ(model().recordedGroup, -1);
+  ASSERT_EQ(model().recordedGroup, PressGroup::None);
   const Rect face = model().clientRect(model().faceShape(kQ));
   click(face.left + 2, face.bottom() - 2);
-  EXPECT_EQ(model().recordedGroup, 1);
+  EXPECT_EQ(model().recordedGroup, PressGroup::MainKeyboard);
   EXPECT_TRUE(dialogs.calls.empty());
   EXPECT_FALSE(model().changed);
 }
@@ -175,22 +176,22 @@ TEST_F(GroupRecording, EveryButtonRecordsTheGroupOfEachArea) {
   startForm();
   const POINT esc = centreOf(model().keyLabel(kEsc));
   press(esc.x, esc.y, 'R');
-  EXPECT_EQ(model().recordedGroup, 0);
+  EXPECT_EQ(model().recordedGroup, PressGroup::FunctionKeys);
 
   const Rect box = model().clientRect(model().groupBox(kMainKeyboard));
   press(box.left + 2, box.bottom() - 2, 'M');  // the group's own frame, below its keys
-  EXPECT_EQ(model().recordedGroup, 1);
+  EXPECT_EQ(model().recordedGroup, PressGroup::MainKeyboard);
 
   form().setScrollPosition(model().scrollRange());
   const POINT ins = centreOf(model().keyName(kIns));
   press(ins.x, ins.y, 'M');
-  EXPECT_EQ(model().recordedGroup, 2);
+  EXPECT_EQ(model().recordedGroup, PressGroup::CursorControl);
   const POINT num = centreOf(model().faceShape(kNum));
   press(num.x, num.y, 'R');
-  EXPECT_EQ(model().recordedGroup, 3);
+  EXPECT_EQ(model().recordedGroup, PressGroup::NumericKeypad);
   const POINT title = centreOf(model().mapTitle);
   press(title.x, title.y, 'R');
-  EXPECT_EQ(model().recordedGroup, 4);
+  EXPECT_EQ(model().recordedGroup, PressGroup::MapTitle);
   EXPECT_TRUE(dialogs.calls.empty());
 }
 
@@ -198,12 +199,12 @@ TEST_F(GroupRecording, ExtraMouseButtonsRecordToo) {
   startForm();
   const POINT esc = centreOf(model().keyLabel(kEsc));
   SendMessageA(hwnd(), WM_XBUTTONDOWN, MAKEWPARAM(MK_XBUTTON1, XBUTTON1), MAKELPARAM(esc.x, esc.y));
-  EXPECT_EQ(model().recordedGroup, 0);
+  EXPECT_EQ(model().recordedGroup, PressGroup::FunctionKeys);
   const POINT q = centreOf(model().keyName(kQ));
   SendMessageA(hwnd(), WM_XBUTTONDOWN, MAKEWPARAM(MK_XBUTTON2, XBUTTON2), MAKELPARAM(q.x, q.y));
   SendMessageA(hwnd(), WM_XBUTTONUP, MAKEWPARAM(0, XBUTTON2), MAKELPARAM(q.x, q.y));
   pump();
-  EXPECT_EQ(model().recordedGroup, 1);
+  EXPECT_EQ(model().recordedGroup, PressGroup::MainKeyboard);
   EXPECT_TRUE(dialogs.calls.empty());
 }
 
@@ -211,9 +212,9 @@ TEST_F(GroupRecording, TheBackgroundBetweenGroupsRecordsNothing) {
   startForm();
   const POINT q = centreOf(model().keyLabel(kQ));
   press(q.x, q.y, 'M');
-  ASSERT_EQ(model().recordedGroup, 1);
+  ASSERT_EQ(model().recordedGroup, PressGroup::MainKeyboard);
   pressBackground();
-  EXPECT_EQ(model().recordedGroup, -1);
+  EXPECT_EQ(model().recordedGroup, PressGroup::None);
   EXPECT_TRUE(dialogs.calls.empty());
 }
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "mapfile/map_file.h"
+#include "mapfile/map_files.h"
 #include "model/alignment.h"
 #include "model/tag_walks.h"
 #include "text/ini_text.h"
@@ -78,9 +78,9 @@ class MapFileFormat : public MapFileTest {
     odd.colour = 0x00AA00;
     odd.italic = true;
     model()[model().mapTitle].font = odd;
-    SetGroupBoxFonts(model(), odd, 0, 50);
-    SetLabelFonts(model(), odd, 0, 50);
-    SetShapeColours(model(), 0x0000AA, 0, 1);
+    SetGroupBoxFonts(model(), odd, kGroupBoxes);
+    SetLabelFonts(model(), odd, TagRange{0, 50});
+    SetShapeColours(model(), 0x0000AA, TagRange{0, 1});
     applyAlignment(model(), 0);
   }
 };
@@ -106,7 +106,7 @@ TEST_F(MapFileFormat, StyledMapIsWrittenExactlyAndReadBackWithoutStrikeOut) {
   title.charset = 0;
   model()[model().mapTitle].font = title;
   FontDescription groups{"Courier New", -16, kBtnFace, true, false, false, false, kDefaultCharset};
-  SetGroupBoxFonts(model(), groups, 0, 50);
+  SetGroupBoxFonts(model(), groups, kGroupBoxes);
   FontDescription names{"MS Sans Serif", -11, 0x00FF00, false, false, true, false, kDefaultCharset};
   model()[model().nameLabel0].font = names;
   FontDescription labels{"Times New Roman", -19, kWindowText, true, true, false, false, kDefaultCharset};
@@ -165,7 +165,7 @@ TEST_F(MapFileFormat, EveryLabelSurvivesSaveAndLoad) {
   for (const std::string& text : texts) expected += text + "\r\n";
   EXPECT_EQ(readFile(inScratch("labels.zvl")), expected);
 
-  SetLabelTexts(model(), "overwritten", 1, 99);
+  SetLabelTexts(model(), "overwritten", kLabelOrder);
   load(inScratch("labels.zv"));
   for (int p = 0; p <= 101; ++p) ASSERT_EQ(label(p), texts[static_cast<size_t>(p)]) << p;
 }
@@ -205,7 +205,7 @@ TEST_F(MapFileFormat, LineEndsOfEveryKindAndANulReadAlike) {
       {"zero", std::string("T\r\nA\r\nB\0C\r\nD\r\n", 14), {"T", "A", "B"}},
   };
   for (const auto& file : files) {
-    SetLabelTexts(model(), "before", 1, 99);
+    SetLabelTexts(model(), "before", kLabelOrder);
     writeFile(inScratch(std::string(file.name) + ".zvl"), file.bytes);
     partialLoad(ID_Load_Key_Labels, inScratch(std::string(file.name) + ".zv"));
     for (size_t p = 0; p < file.lines.size(); ++p) EXPECT_EQ(label(static_cast<int>(p)), file.lines[p]) << file.name;

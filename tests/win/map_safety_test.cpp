@@ -25,7 +25,7 @@ class MapSafety : public MapFileTest {
   void officeSavedAndEdited() {
     startForm();
     label(1) = "saved";
-    SetShapeColours(model(), 0x0000AA, 0, 0);
+    SetShapeColours(model(), 0x0000AA, kFaceShapes);
     model()[model().shape0].fill = 0x0000AA;
     saveAs(inScratch("office"));
     label(1) = "edited";
@@ -128,9 +128,9 @@ TEST_F(MapSafety, SavingOverAMapChangedByAnotherProgramAsksFirst) {
   other.create(GetModuleHandleA(nullptr));
   other.showFirstTime();
   other.model().currentMapPath = inScratch("office.zv");
-  other.LoadKeyboardMap(false);
+  other.maps.LoadKeyboardMap(false);
   other.model()[other.model().keyLabel(1)].caption = "from the other window";
-  other.Save_Keyboard_Layout_OptionClick();
+  other.maps.Save_Keyboard_Layout_OptionClick();
   EXPECT_TRUE(otherDialogs.calls.empty());
   label(1) = "from this window";
   dialogs.answerMessage(Answer::No);

@@ -94,8 +94,8 @@ class Picture : public FormTest {
   // defaults; the look the window is created with shows them apart.
   void showCreatedLook() {
     const FormModel created;
-    SetShapeColours(model(), kBtnFace, 1, 1);
-    SetGroupBoxFonts(model(), created[created.groupBox(kFunctionKeys)].font, 0, 50);
+    SetShapeColours(model(), kBtnFace, kBorderShapes);
+    SetGroupBoxFonts(model(), created[created.groupBox(kFunctionKeys)].font, kGroupBoxes);
   }
   // Window wide and tall enough for the whole picture and a margin around it.
   void startWide() {

@@ -315,7 +315,7 @@ TEST_F(LoadCommands, LabelListThatCannotBeOpenedChangesNothing) {
   saveAs(inScratch("office"));
   label(6) = "kept";
   model()[model().mapTitle].caption = "kept title";
-  SetShapeColours(model(), kRed, 0, 1);
+  SetShapeColours(model(), kRed, TagRange{0, 1});
   applyAlignment(model(), 0);
   form().setCaption("caption before");
   {
@@ -396,7 +396,7 @@ TEST_F(PartialLoads, EachTakesOneKindOfContentAndMarksTheMapChanged) {
 
 TEST_F(PartialLoads, EmptySourcesStillMarkTheMapChangedAndCancelChangesNothing) {
   startForm();
-  SetShapeColours(model(), kRed, 0, 1);
+  SetShapeColours(model(), kRed, TagRange{0, 1});
   model()[model().label0].font.name = "Arial";
   for (int id : {ID_Load_Key_Labels, ID_Load_Key_Colours, ID_Load_Key_Fonts}) {
     model().changed = false;
@@ -437,7 +437,7 @@ TEST_F(StartupLoad, RemembersTheLastMap) {
   startForm();
   label(0) = "My map";
   label(61) = "Ctrl";
-  SetShapeColours(model(), kBtnFace, 0, 0);
+  SetShapeColours(model(), kBtnFace, kFaceShapes);
   model()[model().shape0].fill = kBtnFace;
   saveAs(inScratch("office"));
   dropForm();

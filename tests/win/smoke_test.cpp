@@ -32,7 +32,7 @@ BOOL CALLBACK matchMainWindow(HWND window, LPARAM search) {
   GetClassNameA(window, className, sizeof className);
   DWORD owner = 0;
   GetWindowThreadProcessId(window, &owner);
-  if (owner != s->processId || std::string(className) != TMainForm1::kClassName || !IsWindowVisible(window))
+  if (owner != s->processId || std::string(className) != "TMainForm1" || !IsWindowVisible(window))
     return TRUE;
   s->found = window;
   return FALSE;
@@ -40,8 +40,10 @@ BOOL CALLBACK matchMainWindow(HWND window, LPARAM search) {
 
 // The first paint may still be on its way when the window turns visible, and
 // a surface not painted yet reads black: waits for a pixel of a white face.
-void waitForWhite(HDC dc, int x, int y) {
-  for (int waited = 0; waited < 3000 && GetPixel(dc, x, y) != RGB(255, 255, 255); waited += 20) Sleep(20);
+// Waits until the window shows its picture: a window not painted yet may
+// read as white, so the sign is a black outline pixel.
+void waitForBlack(HDC dc, int x, int y) {
+  for (int waited = 0; waited < 3000 && GetPixel(dc, x, y) != RGB(0, 0, 0); waited += 20) Sleep(20);
 }
 
 // The real program, copied into a scratch folder so that its settings file lands there.
@@ -140,7 +142,7 @@ TEST_F(RealProgram, StartsShowsItsWindowAndWritesSettingsOnClose) {
   const int midY = face.top + face.height / 2;
   {
     WindowDC dc(window);
-    waitForWhite(dc.get(), face.left + 4, midY);
+    waitForBlack(dc.get(), face.left, midY);
     EXPECT_EQ(GetPixel(dc.get(), face.left, midY), RGB(0, 0, 0));
     EXPECT_EQ(GetPixel(dc.get(), face.left + 3, midY), RGB(255, 255, 255));
     // The start-up load gives the borders the factory default colour, white.
@@ -258,7 +260,7 @@ TEST_F(RealProgram, ScalesThePictureToTheScreensDpi) {
   const int midY = face.top + face.height / 2;
   {
     WindowDC dc(window);
-    waitForWhite(dc.get(), face.left + 4, midY);
+    waitForBlack(dc.get(), border.left, midY);
     EXPECT_EQ(GetPixel(dc.get(), border.left, midY), RGB(0, 0, 0));
     EXPECT_EQ(GetPixel(dc.get(), border.left + 3, midY), RGB(255, 255, 255));
     EXPECT_EQ(GetPixel(dc.get(), face.left, midY), RGB(0, 0, 0));

@@ -145,8 +145,8 @@ class ColourCommands : public FormTest {
 
 TEST_F(ColourCommands, KeyColourPaintsEveryFaceAndLeavesTheBorders) {
   startForm();
-  SetShapeColours(model(), 0x00E0E0E0, 0, 0);
-  SetShapeColours(model(), kBtnFace, 1, 1);
+  SetShapeColours(model(), 0x00E0E0E0, kFaceShapes);
+  SetShapeColours(model(), kBtnFace, kBorderShapes);
   model().changed = false;
 
   dialogs.answerColour(false, 0x000000FF);
@@ -167,8 +167,8 @@ TEST_F(ColourCommands, KeyColourPaintsEveryFaceAndLeavesTheBorders) {
 
 TEST_F(ColourCommands, BorderColourIsSeededWithASystemColourAndPaintsEveryRim) {
   startForm();
-  SetShapeColours(model(), kWhite, 0, 0);
-  SetShapeColours(model(), kBtnFace, 1, 1);
+  SetShapeColours(model(), kWhite, kFaceShapes);
+  SetShapeColours(model(), kBtnFace, kBorderShapes);
   model().changed = false;
 
   dialogs.answerColour(false, 0x0000FF00);

@@ -1,4 +1,4 @@
-#include "desktop/registry_key.h"
+#include "platform/registry_key.h"
 
 namespace tastrix {
 

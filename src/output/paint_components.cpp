@@ -1,8 +1,9 @@
-#include "app/paint_components.h"
+#include "output/paint_components.h"
 
 #include <algorithm>
 
 #include "platform/gdi_values.h"
+#include "text/mul_div.h"
 
 namespace tastrix {
 namespace {

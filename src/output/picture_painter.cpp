@@ -1,7 +1,7 @@
-#include "app/picture_painter.h"
+#include "output/picture_painter.h"
 
-#include "app/paint_cache.h"
-#include "app/paint_components.h"
+#include "output/paint_cache.h"
+#include "output/paint_components.h"
 
 namespace tastrix {
 namespace {

@@ -1,4 +1,4 @@
-#include "app/paint_cache.h"
+#include "output/paint_cache.h"
 
 #include "platform/gdi_values.h"
 

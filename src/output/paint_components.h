@@ -1,8 +1,8 @@
 #pragma once
 #include <windows.h>
 
-#include "app/paint_cache.h"
 #include "model/component.h"
+#include "output/paint_cache.h"
 
 namespace tastrix {
 

@@ -1,0 +1,125 @@
+#include "mapfile/map_commands.h"
+
+#include "mapfile/map_format.h"
+#include "platform/app_title.h"
+#include "text/path_text.h"
+
+namespace tastrix {
+namespace {
+
+const char* const kMapFilter = "Keyboard maps (*.zv)|*.zv";
+const char* const kMapExtension = ".ZV";
+
+std::string captionPrefix() { return std::string(kAppTitle) + "  - "; }
+
+std::string overwriteQuestion(const std::string& fileName) {
+  return "Overwrite Existing Keyboard Map : \r\n\r\n" + fileName + "\r\n\r\nAre you sure ?";
+}
+
+std::string changedOnDiskQuestion(const std::string& fileName) {
+  return "Warning: The Keyboard Map : \r\n\r\n" + fileName +
+         "\r\n\r\nhas been changed by another program since it was loaded or saved here.\r\n\r\n"
+         "Do you want to overwrite it with the current Keyboard Map ?";
+}
+
+const char* const kLoseChangesQuestion =
+    "Warning: You are about to load a Keyboard Map, but you have not saved the changes to the current "
+    "Keyboard Map.\r\n"
+    "\r\n"
+    "Are you sure that you want to continue with the load and lose all changes to the current Keyboard Map ?";
+
+}  // namespace
+
+void MapCommands::prepare(FileDialogRequest& dialog, const char* title) const {
+  dialog.title = title;
+  dialog.initialDir = storage_.dialogStartFolder(form_.currentMapPath);
+  dialog.filter = kMapFilter;
+}
+
+// Remembers the current map's files as they are now, so that a save notices
+// when another program writes them later.
+void MapCommands::rememberDiskState() { form_.onDisk = storage_.stamps(form_.currentMapPath); }
+
+void MapCommands::Save_Keyboard_Layout_OptionClick() {
+  if (form_.currentMapPath.empty() || !storage_.folderUsable(form_.currentMapPath)) {
+    Save_Keyboard_Layout_As_OptionClick();
+    return;
+  }
+  if (storage_.stamps(form_.currentMapPath) != form_.onDisk &&
+      !dialogs_.confirmed(changedOnDiskQuestion(form_.currentMapPath)))
+    return;
+  if (!storage_.write(form_, dialogs_, form_.currentMapPath)) return;
+  rememberDiskState();
+  window_.setCaption(captionPrefix() + form_.currentMapPath);
+  form_.changed = false;
+}
+
+void MapCommands::Save_Keyboard_Layout_As_OptionClick() {
+  prepare(SaveDialog1, "Save Keyboard Map as ... ");
+  if (!dialogs_.saveFile(SaveDialog1)) return;
+  if (!EqualsIgnoringAsciiCase(UpperExtension(SaveDialog1.fileName), kMapExtension)) SaveDialog1.fileName += ".zv";
+  const std::string fileName = SaveDialog1.fileName;
+  if (storage_.fileExists(fileName) && !dialogs_.confirmed(overwriteQuestion(fileName))) return;
+  form_.currentMapPath = fileName;
+  // The user has just chosen to overwrite whatever is there.
+  rememberDiskState();
+  Save_Keyboard_Layout_OptionClick();
+}
+
+void MapCommands::Load_Keyboard_Layout_As_OptionClick() {
+  if (form_.changed && !dialogs_.confirmed(kLoseChangesQuestion)) return;
+  prepare(OpenDialog1, "Open Keyboard Map ... ");
+  if (!dialogs_.openFile(OpenDialog1)) return;
+  // A map that fails to load must not become the one the next Save writes over.
+  const std::string previousPath = form_.currentMapPath;
+  const MapStamps previousStamps = form_.onDisk;
+  form_.currentMapPath = OpenDialog1.fileName;
+  try {
+    LoadKeyboardMap(true);
+  } catch (...) {
+    form_.currentMapPath = previousPath;
+    form_.onDisk = previousStamps;
+    throw;
+  }
+}
+
+void MapCommands::LoadKeyboardMap(bool checkFolder) {
+  if (checkFolder && (form_.currentMapPath.empty() || !storage_.folderUsable(form_.currentMapPath))) {
+    Load_Keyboard_Layout_As_OptionClick();
+    return;
+  }
+  // Taken before reading: a write that slips in between is noticed later.
+  const MapStamps stamps = storage_.stamps(form_.currentMapPath);
+  // Both files are known to be readable before anything changes.
+  storage_.requireReadable(form_.currentMapPath);
+  storage_.applyLabels(form_, form_.currentMapPath);
+  storage_.applyColours(form_, form_.currentMapPath);
+  storage_.applyFonts(form_, form_.currentMapPath);
+  window_.setCaption(captionPrefix() + FileTitle(form_.currentMapPath));
+  form_.changed = false;
+  form_.onDisk = stamps;
+}
+
+void MapCommands::LoadAtStartUp() {
+  try {
+    LoadKeyboardMap(false);
+  } catch (...) {
+    form_.currentMapPath.clear();
+    LoadKeyboardMap(false);
+    throw;
+  }
+}
+
+// The three partial loads share one dialog title.
+void MapCommands::partialLoad(Apply apply) {
+  prepare(OpenDialog1, "Load Colour Settings from Keyboard Map ... ");
+  if (!dialogs_.openFile(OpenDialog1)) return;
+  (storage_.*apply)(form_, OpenDialog1.fileName);
+  form_.changed = true;
+}
+
+void MapCommands::LoadtheKeyFontSettingsfromAnotherKeyboardLayoutFile1Click() { partialLoad(&MapStorage::applyFonts); }
+void MapCommands::LoadtheKeyLabelsfromanother1Click() { partialLoad(&MapStorage::applyLabels); }
+void MapCommands::LoadtheColourSettingsfromAnotherKeyboardLayout1Click() { partialLoad(&MapStorage::applyColours); }
+
+}  // namespace tastrix

@@ -1,0 +1,91 @@
+#include "mapfile/map_format.h"
+
+#include <algorithm>
+
+#include "model/alignment.h"
+#include "model/tag_walks.h"
+#include "text/profile_value.h"
+
+namespace tastrix {
+namespace {
+
+const char* const kTitleSection = "Keyboard_Map_Title_Label";
+const char* const kGroupBoxSection = "GroupBox_Font";
+const char* const kKeyNameSection = "Name_Label_0";
+const char* const kKeyLabelSection = "Label_0";
+const char* const kColourSection = "tastrix";
+const char* const kKeyColourKey = "Shape_0";
+const char* const kBorderColourKey = "Shape_Back_0";
+const char* const kAlignmentKey = "Key_Label_Vertical_Alignment";
+
+// Sizes far beyond any printed or displayed font only make every paint of
+// the picture take seconds, and overflow the conversion to pixels.
+constexpr int kLargestFontSize = 1638;
+
+// Each record's defaults are taken afresh from the factory default font.
+void readFactoryDefaultRecord(FormModel& form, FontDescription& font, const ProfileSource& map,
+                              const std::string& section) {
+  const FontDescription factory = form.factoryDefaultFont();
+  ReadFontRecord(font, map, section, factory.colour, factory.name, pointsFromHeight(factory.height, form.dpi),
+                 form.dpi);
+}
+
+}  // namespace
+
+std::string LabelListPath(const std::string& mapPath) { return mapPath + "l"; }
+
+std::string MapFileText(const FormModel& form, const std::string& oldText) {
+  IniText map(oldText);
+  WriteFontRecord(map, form[form.mapTitle].font, kTitleSection, form.dpi);
+  WriteFontRecord(map, form[form.groupBox(kFunctionKeys)].font, kGroupBoxSection, form.dpi);
+  WriteFontRecord(map, form[form.nameLabel0].font, kKeyNameSection, form.dpi);
+  WriteFontRecord(map, form[form.label0].font, kKeyLabelSection, form.dpi);
+  map.set(kColourSection, kKeyColourKey, FormatProfileInt(form[form.shape0].fill));
+  map.set(kColourSection, kBorderColourKey, FormatProfileInt(form[form.shapeBack0].fill));
+  map.set(kColourSection, kAlignmentKey, FormatProfileInt(form.alignmentIndex));
+  return map.text();
+}
+
+void WriteFontRecord(IniText& map, const FontDescription& font, const std::string& section, int dpi) {
+  map.set(section, "Font.Color", FormatProfileInt(font.colour));
+  map.set(section, "Font.Name", font.name);
+  map.set(section, "Font.Size", FormatProfileInt(pointsFromHeight(font.height, dpi)));
+  map.set(section, "Font.fsBold", FormatProfileBool(font.bold));
+  map.set(section, "Font.fsUnderline", FormatProfileBool(font.underline));
+  map.set(section, "Font.fsItalic", FormatProfileBool(font.italic));
+}
+
+void ReadFontRecord(FontDescription& font, const ProfileSource& map, const std::string& section, Colour defaultColour,
+                    const std::string& defaultName, int defaultSize, int dpi) {
+  font.colour = map.readInt(section, "Font.Color", defaultColour);
+  font.name = map.readString(section, "Font.Name", defaultName);
+  const int size = std::clamp(map.readInt(section, "Font.Size", defaultSize), -kLargestFontSize, kLargestFontSize);
+  font.height = heightFromPoints(size, dpi);
+  font.strikeOut = false;
+  font.bold = map.readBool(section, "Font.fsBold", true);
+  font.underline = map.readBool(section, "Font.fsUnderline", false);
+  font.italic = map.readBool(section, "Font.fsItalic", false);
+}
+
+void ApplyMapColours(FormModel& form, const ProfileSource& map) {
+  const Colour keyColour = map.readInt(kColourSection, kKeyColourKey, form.factoryDefaultColour());
+  form[form.shape0].fill = keyColour;
+  const Colour borderColour = map.readInt(kColourSection, kBorderColourKey, form.factoryDefaultColour());
+  form[form.shapeBack0].fill = borderColour;
+  SetShapeColours(form, keyColour, kFaceShapes);
+  SetShapeColours(form, borderColour, kBorderShapes);
+  form.alignmentIndex = std::clamp(map.readInt(kColourSection, kAlignmentKey, kLayoutCenter), -1, 2);
+  if (form.alignmentIndex >= 0) applyAlignment(form, form.alignmentIndex);
+}
+
+void ApplyMapFonts(FormModel& form, const ProfileSource& map) {
+  readFactoryDefaultRecord(form, form[form.mapTitle].font, map, kTitleSection);
+  readFactoryDefaultRecord(form, form[form.groupBox(kFunctionKeys)].font, map, kGroupBoxSection);
+  SetGroupBoxFonts(form, form[form.groupBox(kFunctionKeys)].font, kGroupBoxes);
+  readFactoryDefaultRecord(form, form[form.nameLabel0].font, map, kKeyNameSection);
+  SetLabelFonts(form, form[form.nameLabel0].font, kKeyNames);
+  readFactoryDefaultRecord(form, form[form.label0].font, map, kKeyLabelSection);
+  SetLabelFonts(form, form[form.label0].font, kKeyLabels);
+}
+
+}  // namespace tastrix

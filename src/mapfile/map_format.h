@@ -1,0 +1,27 @@
+#pragma once
+#include <string>
+
+#include "model/form_model.h"
+#include "text/ini_text.h"
+#include "text/profile_source.h"
+
+namespace tastrix {
+
+// The label list file travels beside the keyboard map file.
+std::string LabelListPath(const std::string& mapPath);
+
+// The map file's new text: its old text with the four font records and the
+// colour section written in, every other line kept.
+std::string MapFileText(const FormModel& form, const std::string& oldText);
+
+// A font record stores the size in points; heights are pixels at dpi.
+void WriteFontRecord(IniText& map, const FontDescription& font, const std::string& section, int dpi);
+void ReadFontRecord(FontDescription& font, const ProfileSource& map, const std::string& section, Colour defaultColour,
+                    const std::string& defaultName, int defaultSize, int dpi);
+
+// The colours with the alignment, and the four fonts, of a map file read into
+// the window's components; missing entries give the factory defaults.
+void ApplyMapColours(FormModel& form, const ProfileSource& map);
+void ApplyMapFonts(FormModel& form, const ProfileSource& map);
+
+}  // namespace tastrix

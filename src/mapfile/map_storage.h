@@ -1,0 +1,36 @@
+#pragma once
+#include <string>
+
+#include "model/disk_stamp.h"
+#include "model/form_model.h"
+#include "platform/dialogs.h"
+
+namespace tastrix {
+
+// The files of keyboard maps as the map commands see them: the real ones, or
+// a set held in memory where the commands' decisions are tested without a
+// platform.
+class MapStorage {
+ public:
+  virtual ~MapStorage() = default;
+
+  virtual bool fileExists(const std::string& path) const = 0;
+  // Whether the folder of a map path names an existing folder.
+  virtual bool folderUsable(const std::string& mapPath) const = 0;
+  // Where the file dialogs open while this is the current map path.
+  virtual std::string dialogStartFolder(const std::string& mapPath) const = 0;
+  virtual MapStamps stamps(const std::string& mapPath) const = 0;
+
+  // Writes both files as one change. False when the label list could not be
+  // written (the user was told); raises for a map file that cannot be.
+  virtual bool write(FormModel& form, IDialogs& dialogs, const std::string& mapPath) = 0;
+  // Raises "Cannot open file" for a map file that exists but cannot be read.
+  virtual void requireReadable(const std::string& mapPath) const = 0;
+  // Each reads one kind of content into the window's components and raises
+  // before anything changes when its file exists but cannot be read.
+  virtual void applyLabels(FormModel& form, const std::string& mapPath) = 0;
+  virtual void applyColours(FormModel& form, const std::string& mapPath) = 0;
+  virtual void applyFonts(FormModel& form, const std::string& mapPath) = 0;
+};
+
+}  // namespace tastrix

@@ -1,0 +1,14 @@
+#pragma once
+#include "model/form_model.h"
+#include "platform/app_window.h"
+#include "platform/win32_handles.h"
+
+namespace tastrix {
+
+// The keyboard picture, copied from the window's own pixels: the window is
+// narrowed and scrolled so that every part of the keyboard passes through
+// its client area, then put back as it was. A GDI failure raises "Out of
+// system resources".
+Bitmap CaptureKeyboardPicture(IAppWindow& window, const FormModel& form);
+
+}  // namespace tastrix

@@ -1,0 +1,14 @@
+#pragma once
+#include <ostream>
+
+#include "model/tag_ranges.h"
+
+namespace tastrix {
+
+// How a failed check shows a recorded group: by its name.
+inline void PrintTo(PressGroup group, std::ostream* out) {
+  const char* names[] = {"None", "FunctionKeys", "MainKeyboard", "CursorControl", "NumericKeypad", "MapTitle"};
+  *out << "PressGroup::" << names[static_cast<int>(group) + 1];
+}
+
+}  // namespace tastrix
