@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "bench.h"
 #include "mapfile/map_files.h"
@@ -41,19 +42,41 @@ void writeAll(const std::string& path, const std::string& bytes) {
   WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
 }
 
+// A folder of its own under the temporary folder, removed with what the
+// bench wrote into it.
+struct BenchFolder {
+  std::string path;
+  std::vector<std::string> files;
+
+  std::string make(const std::string& name) {
+    char temp[MAX_PATH];
+    GetTempPathA(MAX_PATH, temp);
+    path = std::string(temp) + "tastrix-bench-" + name + "-" + std::to_string(GetCurrentProcessId()) + "\\";
+    CreateDirectoryA(path.c_str(), nullptr);
+    return path;
+  }
+  std::string file(const std::string& name) {
+    files.push_back(path + name);
+    return files.back();
+  }
+  void remove() {
+    for (const std::string& f : files) DeleteFileA(f.c_str());
+    RemoveDirectoryA(path.c_str());
+  }
+};
+
 struct MapBench {
-  std::string folder, mapPath, floorMap, floorList, mapBytes, listBytes;
+  BenchFolder folder;
+  std::string mapPath, floorMap, floorList, mapBytes, listBytes;
   FormModel form;
   NoDialogs dialogs;
 
   void setUp() {
-    char temp[MAX_PATH];
-    GetTempPathA(MAX_PATH, temp);
-    folder = std::string(temp) + "tastrix-bench-" + std::to_string(GetCurrentProcessId()) + "\\";
-    CreateDirectoryA(folder.c_str(), nullptr);
-    mapPath = folder + "bench.zv";
-    floorMap = folder + "floor.zv";
-    floorList = folder + "floor.zvl";
+    folder.make("maps");
+    mapPath = folder.file("bench.zv");
+    folder.file("bench.zvl");
+    floorMap = folder.file("floor.zv");
+    floorList = folder.file("floor.zvl");
     form[form.mapTitle].caption = "Benchmark keyboard map";
     for (int p = 1; p <= kKeyCount; ++p) form[form.keyLabel(p)].caption = "Command " + std::to_string(p);
     applyAlignment(form, 2);
@@ -79,10 +102,7 @@ struct MapBench {
     });
   }
 
-  void tearDown() {
-    for (const std::string& path : {mapPath, mapPath + "l", floorMap, floorList}) DeleteFileA(path.c_str());
-    RemoveDirectoryA(folder.c_str());
-  }
+  void tearDown() { folder.remove(); }
 };
 
 MapBench& mapBench() {
@@ -102,17 +122,16 @@ Registration fullSaveLoad{BenchCase{
 // Saving over a map file that holds a large section of someone else's: the
 // file is written once, so the save costs about what copying it costs.
 struct LargeMapBench {
-  std::string folder, mapPath, floorPath, bytes;
+  BenchFolder folder;
+  std::string mapPath, floorPath, bytes;
   FormModel form;
   NoDialogs dialogs;
 
   void setUp() {
-    char temp[MAX_PATH];
-    GetTempPathA(MAX_PATH, temp);
-    folder = std::string(temp) + "tastrix-bench-large-" + std::to_string(GetCurrentProcessId()) + "\\";
-    CreateDirectoryA(folder.c_str(), nullptr);
-    mapPath = folder + "large.zv";
-    floorPath = folder + "floor.zv";
+    folder.make("large");
+    mapPath = folder.file("large.zv");
+    folder.file("large.zvl");
+    floorPath = folder.file("floor.zv");
     std::string notes = "[Notes]\r\n";
     for (int i = 0; notes.size() < (50u << 20); ++i) notes += "note" + std::to_string(i) + "=kept as it is\r\n";
     writeAll(mapPath, notes);
@@ -131,10 +150,7 @@ struct LargeMapBench {
     });
   }
 
-  void tearDown() {
-    for (const std::string& path : {mapPath, mapPath + "l", floorPath}) DeleteFileA(path.c_str());
-    RemoveDirectoryA(folder.c_str());
-  }
+  void tearDown() { folder.remove(); }
 };
 
 LargeMapBench& largeMapBench() {

@@ -8,9 +8,10 @@ namespace tastrix {
 
 enum ControlClass : WORD { kButtonClass = 0x0080, kEditClass = 0x0081, kStaticClass = 0x0082 };
 
-// Builds a DLGTEMPLATE followed by its items in memory, for dialogs that
-// need no resource script. Texts the program shows in its 8-bit code page
-// are set after creation.
+// Builds a DLGTEMPLATE followed by its items in memory, so that a dialog's
+// layout stands in the code beside its procedure. A template holds 16-bit
+// text, so texts the program shows in its 8-bit code page are set after
+// creation.
 class DialogTemplate {
  public:
   DialogTemplate(DWORD style, short cx, short cy, const wchar_t* fontName, WORD fontPoints);

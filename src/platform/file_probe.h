@@ -11,7 +11,7 @@ bool FileExists(const std::string& path);
 // True when a folder exists at the path.
 bool DirectoryExists(const std::string& path);
 
-// The file's size and last write time; a missing file has a stamp too.
+// The file's size, last write time and identity; a missing file has a stamp too.
 DiskStamp StampOf(const std::string& path);
 
 // Raises "Cannot open file <path>" for a file that exists but cannot be

@@ -1,5 +1,5 @@
-// The label input box: a modal dialog built in memory, so the program needs
-// no resource script for it.
+// The label input box: a modal dialog whose layout stands here beside its
+// procedure; its texts are set after creation, in the system code page.
 #include "platform/dialog_template.h"
 #include "platform/win32_dialogs.h"
 #include "platform/window_text.h"

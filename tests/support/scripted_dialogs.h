@@ -1,6 +1,7 @@
 #pragma once
 #include <deque>
 #include <functional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -8,10 +9,13 @@
 
 namespace tastrix::testing {
 
+// The kinds of dialog the program shows.
+enum class Dialog { Message, GeneralError, InputBox, OpenFile, SaveFile, ChooseFont, ChooseColour, PrinterSetup, About };
+void PrintTo(Dialog dialog, std::ostream* out);
+
 // One dialog the program showed, as the user would have seen it.
 struct DialogCall {
-  std::string what;  // "message", "generalError", "inputBox", "openFile", "saveFile",
-                     // "chooseFont", "chooseColour", "printerSetup", "about"
+  Dialog what = Dialog::Message;
   MessageKind kind = MessageKind::Information;
   Buttons buttons = Buttons::Ok;
   std::string caption;  // message caption, input box caption, file dialog title
@@ -41,8 +45,8 @@ class ScriptedDialogs : public IDialogs {
 
   std::vector<DialogCall> calls;
   bool scriptUsedUp() const { return script_.empty(); }
-  // Calls of one kind ("message", ...), in order.
-  std::vector<DialogCall> callsOf(const std::string& what) const;
+  // Calls of one kind, in order.
+  std::vector<DialogCall> callsOf(Dialog what) const;
   // Texts of all message boxes and general errors, in order.
   std::vector<std::string> messageTexts() const;
 
@@ -59,20 +63,21 @@ class ScriptedDialogs : public IDialogs {
  private:
   struct Entry {
     Entry() = default;
-    Entry(std::string what, bool ok, Answer answer, std::string text = "", FontDescription font = FontDescription(),
-          Colour colour = 0)
-        : what(std::move(what)), ok(ok), answer(answer), text(std::move(text)), font(std::move(font)),
-          colour(colour) {}
-    std::string what;
+    // A file entry answers the open and the save dialog alike.
+    enum Kind { Message, Input, File, Font, Colour };
+    Entry(Kind what, bool ok, Answer answer, std::string text = "", FontDescription font = FontDescription(),
+          tastrix::Colour colour = 0)
+        : what(what), ok(ok), answer(answer), text(std::move(text)), font(std::move(font)), colour(colour) {}
+    Kind what = Message;
     bool ok = false;
     Answer answer = Answer::No;
     std::string text;
     FontDescription font;
-    Colour colour = 0;
+    tastrix::Colour colour = 0;
     std::function<void()> whileOpen;
   };
-  bool next(const std::string& what, Entry& out);
-  bool fileDialog(const char* what, FileDialogRequest& request);
+  bool next(Entry::Kind what, Entry& out);
+  bool fileDialog(Dialog what, FileDialogRequest& request);
   std::deque<Entry> script_;
 };
 

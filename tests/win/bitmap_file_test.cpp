@@ -104,11 +104,11 @@ TEST_F(BitmapFileCommand, WritesThePictureAsABmpFileAndConfirms) {
 
   ASSERT_EQ(dialogs.calls.size(), 2u);
   const DialogCall& dialog = dialogs.calls[0];
-  EXPECT_EQ(dialog.what, "saveFile");
+  EXPECT_EQ(dialog.what, Dialog::SaveFile);
   EXPECT_EQ(dialog.request.title, "Save Keyboard Bitmap as ... ");
   EXPECT_EQ(dialog.request.filter, "Bitmaps (*.bmp)|*.bmp");
   const DialogCall& done = dialogs.calls[1];
-  EXPECT_EQ(done.what, "message");
+  EXPECT_EQ(done.what, Dialog::Message);
   expectMessage(done, MessageKind::Confirmation, Buttons::Ok, savedMessage(path));
   EXPECT_EQ(viewOf(form()), before);
   EXPECT_FALSE(model().changed);
@@ -203,7 +203,7 @@ TEST_F(BitmapFileCommand, CancelWritesNothingAndSaysNothing) {
   dialogs.answerFile(false);
   command(ID_Save_Bitmap_to_File);
   ASSERT_EQ(dialogs.calls.size(), 1u);
-  EXPECT_EQ(dialogs.calls[0].what, "saveFile");
+  EXPECT_EQ(dialogs.calls[0].what, Dialog::SaveFile);
   EXPECT_EQ(viewOf(form()), before);
   WIN32_FIND_DATAA found;
   HANDLE search = FindFirstFileA(inScratch("*.bmp").c_str(), &found);
@@ -225,7 +225,7 @@ TEST_F(BitmapFileCommand, OpensInTheMapFolderWhileItExistsElseBesideTheProgram) 
   dialogs.answerFile(false);
   command(ID_Save_Bitmap_to_File);
 
-  const auto opened = dialogs.callsOf("saveFile");
+  const auto opened = dialogs.callsOf(Dialog::SaveFile);
   ASSERT_EQ(opened.size(), 3u);
   EXPECT_EQ(opened[0].request.initialDir, scratchDir());
   EXPECT_EQ(opened[1].request.initialDir, maps + "\\");
@@ -238,7 +238,7 @@ TEST_F(BitmapFileCommand, ADirectoryOfThatNameCannotBeCreatedAsAFile) {
   ASSERT_TRUE(CreateDirectoryA(path.c_str(), nullptr));
   saveAs(path);
   ASSERT_EQ(dialogs.calls.size(), 2u);
-  EXPECT_EQ(dialogs.calls[1].what, "generalError");
+  EXPECT_EQ(dialogs.calls[1].what, Dialog::GeneralError);
   EXPECT_EQ(dialogs.calls[1].text, "Cannot create file " + path + ".");
 }
 
@@ -252,7 +252,7 @@ TEST_F(BitmapFileCommand, AGdiFailureWritesNoFileAndReportsNoSuccess) {
     command(ID_Save_Bitmap_to_File);
   }
   EXPECT_EQ(dialogs.messageTexts(), std::vector<std::string>{"Out of system resources."});
-  EXPECT_TRUE(dialogs.callsOf("saveFile").empty());
+  EXPECT_TRUE(dialogs.callsOf(Dialog::SaveFile).empty());
   EXPECT_EQ(viewOf(form()), before);
 }
 
@@ -335,7 +335,7 @@ TEST_F(BitmapFileCommand, AFileInAFolderWithoutWritePermissionCannotBeCreated) {
   saveAs(path);
   unlock();
   ASSERT_EQ(dialogs.calls.size(), 2u);
-  EXPECT_EQ(dialogs.calls[1].what, "generalError");
+  EXPECT_EQ(dialogs.calls[1].what, Dialog::GeneralError);
   EXPECT_EQ(dialogs.calls[1].text, "Cannot create file " + path + ".");
   EXPECT_FALSE(fileExists(path));
 }

@@ -40,31 +40,23 @@ class CaptureOfThePicture : public FormTest {
   }
 };
 
-TEST_F(CaptureOfThePicture, FromTheWindowAsItStartsCopiesEverySlice) {
+// As it starts, narrow and scrolled, wider and taller than the picture: the
+// picture is the same, and the window is left as it was.
+TEST_F(CaptureOfThePicture, FromWindowsOfEverySizeAndScroll) {
+  const struct {
+    int width, height, scroll;  // 0: as the window starts
+  } views[] = {{0, 0, 0}, {300, 200, 700}, {1600, 600, 0}};
   startForm();
-  PatternWindow pattern(form());
-  expectPatternPicture(capture());
-}
-
-TEST_F(CaptureOfThePicture, FromANarrowScrolledWindow) {
-  startForm();
-  form().setClientWidth(300);
-  form().setClientHeight(200);
-  form().setScrollPosition(700);
-  form().processMessages();
-  ASSERT_EQ(form().scrollPosition(), 700);
-  PatternWindow pattern(form());
-  expectPatternPicture(capture());
-}
-
-TEST_F(CaptureOfThePicture, FromAWindowWiderAndTallerThanThePicture) {
-  startForm();
-  form().setClientWidth(1600);
-  form().setClientHeight(600);
-  form().processMessages();
-  ASSERT_EQ(form().clientWidth(), 1600);
-  PatternWindow pattern(form());
-  expectPatternPicture(capture());
+  for (const auto& v : views) {
+    if (v.width) form().setClientWidth(v.width);
+    if (v.height) form().setClientHeight(v.height);
+    form().setScrollPosition(v.scroll);
+    form().processMessages();
+    ASSERT_EQ(form().scrollPosition(), v.scroll);
+    PatternWindow pattern(form());
+    SCOPED_TRACE(::testing::Message() << v.width << " x " << v.height << " scrolled " << v.scroll);
+    expectPatternPicture(capture());
+  }
 }
 
 TEST_F(CaptureOfThePicture, FromAMaximizedScrolledWindowThatStaysMaximized) {
@@ -134,7 +126,7 @@ TEST_F(CaptureOfThePicture, ACloseRequestedDuringTheCaptureWaitsUntilTheWindowIs
   dialogs.answerFile(false);
   command(ID_Save_Bitmap_to_File);
   ASSERT_EQ(dialogs.calls.size(), 1u);
-  EXPECT_EQ(dialogs.calls[0].what, "saveFile");
+  EXPECT_EQ(dialogs.calls[0].what, Dialog::SaveFile);
   EXPECT_FALSE(IsWindow(window)) << "the close request was lost";
   const std::string settings = readFile(settingsFile());
   EXPECT_NE(settings.find("window_Width=" + std::to_string(before.window.right - before.window.left) + "\r\n"),
@@ -183,7 +175,7 @@ TEST_F(CaptureOfThePicture, ClicksQueuedDuringTheCaptureDoNothing) {
   command(ID_Save_Bitmap_to_File);
   EXPECT_FALSE(menuOpened);
   ASSERT_EQ(dialogs.calls.size(), 1u);
-  EXPECT_EQ(dialogs.calls[0].what, "saveFile");
+  EXPECT_EQ(dialogs.calls[0].what, Dialog::SaveFile);
   EXPECT_EQ(model().recordedGroup, recorded);
   EXPECT_FALSE(model().changed);
   EXPECT_EQ(GetCapture(), nullptr);
@@ -192,7 +184,7 @@ TEST_F(CaptureOfThePicture, ClicksQueuedDuringTheCaptureDoNothing) {
   dialogs.answerInput(true, "Quit");
   click(key.x, key.y);
   ASSERT_EQ(dialogs.calls.size(), 2u);
-  EXPECT_EQ(dialogs.calls[1].what, "inputBox");
+  EXPECT_EQ(dialogs.calls[1].what, Dialog::InputBox);
   EXPECT_EQ(model()[model().keyLabel(27)].caption, "Quit");
 }
 

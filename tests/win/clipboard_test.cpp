@@ -127,7 +127,7 @@ TEST_F(ClipboardCommand, PutsABitmapEqualToTheFileOnTheClipboard) {
 
   command(ID_Copy_Bitmap_to_Clipboard);
   ASSERT_EQ(dialogs.calls.size(), 1u);
-  EXPECT_EQ(dialogs.calls[0].what, "message");
+  EXPECT_EQ(dialogs.calls[0].what, Dialog::Message);
   expectMessage(dialogs.calls[0], MessageKind::Confirmation, Buttons::Ok, kCopiedMessage);
   EXPECT_EQ(viewOf(form()), before);
   const ClipboardContent copied = clipboardContent();
@@ -182,7 +182,7 @@ TEST_F(ClipboardCommand, AClipboardHeldByAnotherProgramCannotBeOpened) {
     command(ID_Copy_Bitmap_to_Clipboard);
   }
   ASSERT_EQ(dialogs.calls.size(), 1u);
-  EXPECT_EQ(dialogs.calls[0].what, "generalError");
+  EXPECT_EQ(dialogs.calls[0].what, Dialog::GeneralError);
   EXPECT_EQ(dialogs.calls[0].text, "Cannot open clipboard.");
   EXPECT_EQ(viewOf(form()), before);
   const ClipboardContent kept = clipboardContent();
@@ -222,7 +222,7 @@ TEST_F(PrintCommand, ItsHandlerCapturesAndShowsThePrinterSetUpOnce) {
   const ViewState before = viewOf(form());
   form().runCommand([&] { form().output.Print_Keyboard_Layout_OptionClick(); });
   ASSERT_EQ(dialogs.calls.size(), 1u);
-  EXPECT_EQ(dialogs.calls[0].what, "printerSetup");
+  EXPECT_EQ(dialogs.calls[0].what, Dialog::PrinterSetup);
   EXPECT_EQ(viewOf(form()), before);
 }
 

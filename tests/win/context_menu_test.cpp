@@ -305,7 +305,7 @@ TEST_F(ContextMenuCommands, StyleItemsSeedTheirDialogsFromTheirOwnPrototypes) {
   for (const auto& f : fontItems) {
     dialogs.answerFont(false);
     command(idOf(f.item));
-    ASSERT_EQ(dialogs.calls.back().what, "chooseFont") << f.item;
+    ASSERT_EQ(dialogs.calls.back().what, Dialog::ChooseFont) << f.item;
     EXPECT_EQ(dialogs.calls.back().font, model()[f.component].font) << f.item;
   }
   SetShapeColours(model(), 0x00010203, kFaceShapes);
@@ -336,7 +336,7 @@ TEST_F(ContextMenuCommands, AlignmentAndAboutItemsRunTheirCommands) {
   EXPECT_TRUE(dialogs.calls.empty());
   command(idOf(kAbout));
   ASSERT_EQ(dialogs.calls.size(), 1u);
-  EXPECT_EQ(dialogs.calls[0].what, "about");
+  EXPECT_EQ(dialogs.calls[0].what, Dialog::About);
 }
 
 // Needs the picture output commands: each export item must do exactly what
@@ -351,7 +351,7 @@ TEST_F(ContextMenuCommands, ExportItemsRunTheMainMenusExportCommands) {
                  {"Copy Keyboard Layout Bitmap to Window's Clipboard\tCtrl+C", ID_Copy_Bitmap_to_Clipboard, false}};
   auto seen = [](const std::vector<DialogCall>& calls) {
     std::vector<std::string> out;
-    for (const DialogCall& c : calls) out.push_back(c.what + "|" + c.caption + "|" + c.text);
+    for (const DialogCall& c : calls) out.push_back(::testing::PrintToString(c.what) + "|" + c.caption + "|" + c.text);
     return out;
   };
   for (const auto& e : exports) {

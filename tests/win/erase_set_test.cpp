@@ -56,7 +56,7 @@ class EraseSet : public FormTest {
     for (int p = 1; p <= kKeyCount; ++p) ASSERT_NE(model()[model().keyName(p)].caption, inside) << context;
   }
   void expectConfirmation(const DialogCall& call, const std::string& text) {
-    EXPECT_EQ(call.what, "message");
+    EXPECT_EQ(call.what, Dialog::Message);
     EXPECT_EQ(call.kind, MessageKind::Confirmation);
     EXPECT_EQ(call.caption, "Confirm");
     EXPECT_EQ(call.buttons, Buttons::YesNo);
@@ -103,7 +103,7 @@ TEST_F(EraseSet, EverySetCommandAsksForTheTextThenConfirmsIt) {
     dialogs.answerInput(false, "never used");
     command(c.setId);
     ASSERT_EQ(dialogs.calls.size(), 1u) << "Cancel shows no confirmation: " << c.setCaption;
-    EXPECT_EQ(dialogs.calls[0].what, "inputBox");
+    EXPECT_EQ(dialogs.calls[0].what, Dialog::InputBox);
     EXPECT_EQ(dialogs.calls[0].caption, c.setCaption);
     EXPECT_EQ(dialogs.calls[0].text, "Enter:");
     EXPECT_EQ(dialogs.calls[0].initial, "Key Label");
@@ -131,27 +131,32 @@ TEST_F(EraseSet, EverySetCommandAsksForTheTextThenConfirmsIt) {
   }
 }
 
-TEST_F(EraseSet, AnEmptyTextSetsBlankLabelsLikeErase) {
+// An empty text blanks the labels like Erase; a pasted multi-line text
+// becomes one line, and the question shows exactly that line.
+TEST_F(EraseSet, TheSetTextIsStoredAsOneLineAndMayBeEmpty) {
+  const struct {
+    const char* typed;
+    int command;
+    int group;
+    const char* question;
+    const char* stored;
+  } cases[] = {
+      {"", ID_Set_Numeric_Keypad, 4, "Set all Numeric Keypad Key Labels to \"\" ?", ""},
+      {"Step\r\ninto", ID_Set_Function_Keys, 1, "Set all Function Keys Labels to \"Step into\" ?", "Step into"},
+  };
   startForm();
-  numberEveryLabel();
-  dialogs.answerInput(true, "");
-  dialogs.answerMessage(Answer::Yes);
-  command(ID_Set_Numeric_Keypad);
-  ASSERT_EQ(dialogs.calls.size(), 2u);
-  EXPECT_EQ(dialogs.calls[1].text, "Set all Numeric Keypad Key Labels to \"\" ?");
-  expectLabels(4, 4, "", "empty set text");
-  EXPECT_TRUE(model().changed);
-}
-
-TEST_F(EraseSet, APastedMultiLineTextIsSetAsOneLine) {
-  startForm();
-  numberEveryLabel();
-  dialogs.answerInput(true, "Step\r\ninto");
-  dialogs.answerMessage(Answer::Yes);
-  command(ID_Set_Function_Keys);
-  ASSERT_EQ(dialogs.calls.size(), 2u);
-  EXPECT_EQ(dialogs.calls[1].text, "Set all Function Keys Labels to \"Step into\" ?");
-  expectLabels(1, 1, "Step into", "pasted text");
+  for (const auto& c : cases) {
+    numberEveryLabel();
+    model().changed = false;
+    dialogs.calls.clear();
+    dialogs.answerInput(true, c.typed);
+    dialogs.answerMessage(Answer::Yes);
+    command(c.command);
+    ASSERT_EQ(dialogs.calls.size(), 2u);
+    EXPECT_EQ(dialogs.calls[1].text, c.question);
+    expectLabels(c.group, c.group, c.stored, c.question);
+    EXPECT_TRUE(model().changed);
+  }
 }
 
 }  // namespace

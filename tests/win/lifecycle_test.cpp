@@ -153,26 +153,22 @@ TEST_F(Closing, AMaximizedWindowStoresItsNormalPlacement) {
   expectStoredPlacement("50", "100", "800", "400");
 }
 
+// A minimized window stores its normal placement, and counts as maximized
+// when it was minimized from maximized.
 TEST_F(Closing, AMinimizedWindowStoresItsNormalPlacement) {
-  settings("window_top_posn=50\r\nwindow_left_posn=100\r\nwindow_Width=800\r\nwindow_Height=400\r\n");
-  startForm();
-  ShowWindow(hwnd(), SW_MINIMIZE);
-  ASSERT_TRUE(IsIconic(hwnd()));
-  SendMessageA(hwnd(), WM_CLOSE, 0, 0);
-  EXPECT_EQ(value("WindowState_wsMaximized"), "0");
-  expectStoredPlacement("50", "100", "800", "400");
-}
-
-TEST_F(Closing, AWindowMinimizedFromMaximizedIsStoredAsMaximized) {
-  settings("window_top_posn=50\r\nwindow_left_posn=100\r\nwindow_Width=800\r\nwindow_Height=400\r\n"
-           "WindowState_wsMaximized=1\r\n");
-  startForm();
-  ASSERT_TRUE(IsZoomed(hwnd()));
-  ShowWindow(hwnd(), SW_MINIMIZE);
-  ASSERT_TRUE(IsIconic(hwnd()));
-  SendMessageA(hwnd(), WM_CLOSE, 0, 0);
-  EXPECT_EQ(value("WindowState_wsMaximized"), "1");
-  expectStoredPlacement("50", "100", "800", "400");
+  for (const bool maximizedFirst : {false, true}) {
+    SCOPED_TRACE(maximizedFirst ? "minimized from maximized" : "minimized from normal");
+    settings("window_top_posn=50\r\nwindow_left_posn=100\r\nwindow_Width=800\r\nwindow_Height=400\r\n" +
+             std::string(maximizedFirst ? "WindowState_wsMaximized=1\r\n" : ""));
+    startForm();
+    ASSERT_EQ(IsZoomed(hwnd()) != FALSE, maximizedFirst);
+    ShowWindow(hwnd(), SW_MINIMIZE);
+    ASSERT_TRUE(IsIconic(hwnd()));
+    SendMessageA(hwnd(), WM_CLOSE, 0, 0);
+    EXPECT_EQ(value("WindowState_wsMaximized"), maximizedFirst ? "1" : "0");
+    expectStoredPlacement("50", "100", "800", "400");
+    dropForm();
+  }
 }
 
 TEST_F(Closing, LoggingOffWritesTheSettingsAndAsksAboutUnsavedChanges) {
@@ -246,7 +242,7 @@ TEST_F(Closing, AReadOnlySettingsFileIsReportedAndTheCloseGoesAhead) {
   SendMessageA(hwnd(), WM_CLOSE, 0, 0);
   EXPECT_FALSE(IsWindow(hwnd()));
   ASSERT_EQ(dialogs.calls.size(), 1u);
-  EXPECT_EQ(dialogs.calls[0].what, "generalError");
+  EXPECT_EQ(dialogs.calls[0].what, Dialog::GeneralError);
   EXPECT_EQ(dialogs.calls[0].caption, "Tastrix - v1.0f");
   EXPECT_EQ(dialogs.calls[0].text, "Unable to write to " + settingsFile() + ".");
   EXPECT_EQ(readFile(settingsFile()), "[tastrix]\r\nwindow_top_posn=30\r\n");

@@ -46,7 +46,7 @@ TEST_F(MapSafety, AFailedLoadKeepsThePreviousMapForTheNextSave) {
     dialogs.answerFile(true, inScratch("other.zv"));
     command(ID_Load_Keyboard_Layout);
   }
-  EXPECT_EQ(dialogs.callsOf("generalError").at(0).text, "Cannot open file " + inScratch("other.zvl") + ".");
+  EXPECT_EQ(dialogs.callsOf(Dialog::GeneralError).at(0).text, "Cannot open file " + inScratch("other.zvl") + ".");
   EXPECT_EQ(model().currentMapPath, inScratch("office.zv"));
   EXPECT_EQ(form().caption(), caption);
   EXPECT_EQ(label(1), "edited");
@@ -56,7 +56,7 @@ TEST_F(MapSafety, AFailedLoadKeepsThePreviousMapForTheNextSave) {
   EXPECT_EQ(readFile(inScratch("other.zv")), otherMap);
   EXPECT_EQ(readFile(inScratch("other.zvl")), otherList);
   EXPECT_NE(readFile(inScratch("office.zvl")).find("\r\nedited\r\n"), std::string::npos);
-  EXPECT_EQ(dialogs.callsOf("message").size(), 1u) << "the save asks nothing";
+  EXPECT_EQ(dialogs.callsOf(Dialog::Message).size(), 1u) << "the save asks nothing";
 }
 
 // A map file held by another program reads as nothing to the profile
@@ -98,7 +98,7 @@ TEST_F(MapSafety, AFailedStartUpLoadLeavesNoMapOpenSoSaveAsksForAName) {
 
     dialogs.answerFile(false);
     command(ID_Save_Keyboard_Layout);
-    EXPECT_EQ(dialogs.callsOf("saveFile").size(), 1u);
+    EXPECT_EQ(dialogs.callsOf(Dialog::SaveFile).size(), 1u);
     EXPECT_EQ(readFile(inScratch("office.zvl")), "Office title\r\n");
     dropForm();
     dialogs.calls.clear();
@@ -110,7 +110,7 @@ TEST_F(MapSafety, SavingOverAMapChangedByAnotherProgramAsksFirst) {
   writeFile(inScratch("office.zvl"), "Written elsewhere\r\n");
   dialogs.answerMessage(Answer::No);
   command(ID_Save_Keyboard_Layout);
-  expectMessage(dialogs.callsOf("message").at(0), MessageKind::Confirmation, Buttons::YesNo,
+  expectMessage(dialogs.callsOf(Dialog::Message).at(0), MessageKind::Confirmation, Buttons::YesNo,
                 changedOnDiskQuestion(inScratch("office.zv")));
   EXPECT_EQ(readFile(inScratch("office.zvl")), "Written elsewhere\r\n");
   EXPECT_TRUE(model().changed);
@@ -120,7 +120,7 @@ TEST_F(MapSafety, SavingOverAMapChangedByAnotherProgramAsksFirst) {
   EXPECT_NE(readFile(inScratch("office.zvl")).find("\r\nedited\r\n"), std::string::npos);
   EXPECT_FALSE(model().changed);
   command(ID_Save_Keyboard_Layout);
-  EXPECT_EQ(dialogs.callsOf("message").size(), 2u) << "its own save is no change by another program";
+  EXPECT_EQ(dialogs.callsOf(Dialog::Message).size(), 2u) << "its own save is no change by another program";
 
   // A second window on the same map: whichever saves last is asked.
   ScriptedDialogs otherDialogs;
@@ -135,7 +135,7 @@ TEST_F(MapSafety, SavingOverAMapChangedByAnotherProgramAsksFirst) {
   label(1) = "from this window";
   dialogs.answerMessage(Answer::No);
   command(ID_Save_Keyboard_Layout);
-  EXPECT_EQ(dialogs.callsOf("message").size(), 3u);
+  EXPECT_EQ(dialogs.callsOf(Dialog::Message).size(), 3u);
   EXPECT_NE(readFile(inScratch("office.zvl")).find("\r\nfrom the other window\r\n"), std::string::npos);
 }
 

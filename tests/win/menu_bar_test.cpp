@@ -92,7 +92,7 @@ TEST_F(MenuBar, AboutOpensTheAboutBox) {
   startForm();
   command(ID_About);
   ASSERT_EQ(dialogs.calls.size(), 1u);
-  EXPECT_EQ(dialogs.calls[0].what, "about");
+  EXPECT_EQ(dialogs.calls[0].what, Dialog::About);
 }
 
 }  // namespace

@@ -37,7 +37,7 @@ TEST_F(SaveCommands, SaveAsAddsTheMapExtensionOnlyWhenMissing) {
   }
   EXPECT_FALSE(fileExists(inScratch("upper.ZV.zv")));
   EXPECT_FALSE(fileExists(inScratch("notes.txt")));
-  const auto saves = dialogs.callsOf("saveFile");
+  const auto saves = dialogs.callsOf(Dialog::SaveFile);
   ASSERT_EQ(saves.size(), 4u);
   EXPECT_EQ(saves[0].caption, "Save Keyboard Map as ... ");
   EXPECT_EQ(saves[0].request.filter, kMapFilter);
@@ -53,13 +53,13 @@ TEST_F(SaveCommands, DialogsOpenInTheMapFolderWhileItExists) {
   command(ID_Save_Keyboard_Layout_As);
   dialogs.answerFile(false);
   command(ID_Load_Key_Colours);
-  EXPECT_EQ(dialogs.callsOf("saveFile").back().request.initialDir, inScratch("maps\\"));
-  EXPECT_EQ(dialogs.callsOf("openFile").back().request.initialDir, inScratch("maps\\"));
+  EXPECT_EQ(dialogs.callsOf(Dialog::SaveFile).back().request.initialDir, inScratch("maps\\"));
+  EXPECT_EQ(dialogs.callsOf(Dialog::OpenFile).back().request.initialDir, inScratch("maps\\"));
 
   removeTree(inScratch("maps"));
   dialogs.answerFile(false);
   command(ID_Save_Keyboard_Layout);
-  const auto saves = dialogs.callsOf("saveFile");
+  const auto saves = dialogs.callsOf(Dialog::SaveFile);
   ASSERT_EQ(saves.size(), 3u);
   EXPECT_EQ(saves.back().request.initialDir, scratchDir());
   EXPECT_EQ(saves.back().caption, "Save Keyboard Map as ... ");
@@ -70,20 +70,20 @@ TEST_F(SaveCommands, SaveWithoutAUsableFolderAsksForANameAgain) {
   startForm();
   dialogs.answerFile(false);
   command(ID_Save_Keyboard_Layout);
-  EXPECT_EQ(dialogs.callsOf("saveFile").size(), 1u);
+  EXPECT_EQ(dialogs.callsOf(Dialog::SaveFile).size(), 1u);
   EXPECT_EQ(model().currentMapPath, "");
   EXPECT_EQ(form().caption(), kPrefix);
 
   dialogs.answerFile(true, inScratch("gone\\office"));
   dialogs.answerFile(false);
   command(ID_Save_Keyboard_Layout_As);
-  EXPECT_EQ(dialogs.callsOf("saveFile").size(), 3u);
+  EXPECT_EQ(dialogs.callsOf(Dialog::SaveFile).size(), 3u);
   EXPECT_EQ(model().currentMapPath, inScratch("gone\\office.zv"));
   EXPECT_FALSE(fileExists(inScratch("gone\\office.zvl")));
 
   dialogs.answerFile(true, inScratch("here"));
   command(ID_Save_Keyboard_Layout);
-  EXPECT_EQ(dialogs.callsOf("saveFile").size(), 4u);
+  EXPECT_EQ(dialogs.callsOf(Dialog::SaveFile).size(), 4u);
   EXPECT_TRUE(fileExists(inScratch("here.zv")));
 }
 
@@ -106,8 +106,8 @@ TEST_F(SaveCommands, MapsOnPathsBeginningWithTwoBackslashesSaveAndLoad) {
   load(folder + "office.zv");
   EXPECT_EQ(label(1), "changed");
   EXPECT_EQ(form().caption(), kPrefix + "office");
-  EXPECT_EQ(dialogs.callsOf("saveFile").size(), 1u);
-  EXPECT_EQ(dialogs.callsOf("openFile").at(0).request.initialDir, folder);
+  EXPECT_EQ(dialogs.callsOf(Dialog::SaveFile).size(), 1u);
+  EXPECT_EQ(dialogs.callsOf(Dialog::OpenFile).at(0).request.initialDir, folder);
 }
 
 TEST_F(SaveCommands, OverwriteQuestionGuardsOnlyTheMapFile) {
@@ -118,7 +118,7 @@ TEST_F(SaveCommands, OverwriteQuestionGuardsOnlyTheMapFile) {
   dialogs.answerFile(true, inScratch("office"));
   dialogs.answerMessage(Answer::No);
   command(ID_Save_Keyboard_Layout_As);
-  const auto question = dialogs.callsOf("message").at(0);
+  const auto question = dialogs.callsOf(Dialog::Message).at(0);
   expectMessage(question, MessageKind::Confirmation, Buttons::YesNo, "Overwrite Existing Keyboard Map : \r\n\r\n" + inScratch("office.zv") + "\r\n\r\nAre you sure ?");
   EXPECT_EQ(readFile(inScratch("office.zv")), "[Old]\r\na=1\r\n");
   EXPECT_EQ(readFile(inScratch("office.zvl")), "old\r\n");
@@ -135,7 +135,7 @@ TEST_F(SaveCommands, OverwriteQuestionGuardsOnlyTheMapFile) {
 
   writeFile(inScratch("lonely.zvl"), "old\r\n");
   saveAs(inScratch("lonely"));
-  EXPECT_EQ(dialogs.callsOf("message").size(), 2u);
+  EXPECT_EQ(dialogs.callsOf(Dialog::Message).size(), 2u);
   EXPECT_EQ(readFile(inScratch("lonely.zvl")).substr(0, 23), "Untitled keyboard Map\r\n");
 }
 
@@ -154,46 +154,41 @@ TEST_F(SaveCommands, SaveAfterSaveAsOrLoadWritesWithoutAsking) {
   command(ID_Save_Keyboard_Layout);
   EXPECT_NE(readFile(inScratch("office.zvl")).find("\r\nfourth\r\n"), std::string::npos);
   EXPECT_EQ(form().caption(), kPrefix + inScratch("office.zv"));
-  EXPECT_EQ(dialogs.callsOf("message").size(), 0u);
-  EXPECT_EQ(dialogs.callsOf("saveFile").size(), 1u);
+  EXPECT_EQ(dialogs.callsOf(Dialog::Message).size(), 0u);
+  EXPECT_EQ(dialogs.callsOf(Dialog::SaveFile).size(), 1u);
 }
 
+// A map file held by another program or read-only ends the save: neither
+// file changes, and the caption and the changed flag stay as they were.
 TEST_F(SaveCommands, MapFileThatCannotBeWrittenEndsTheSave) {
   startForm();
   saveAs(inScratch("office"));
   const std::string before = readFile(inScratch("office.zv"));
   const std::string listBefore = readFile(inScratch("office.zvl"));
-  label(1) = "new text";
-  model().changed = true;
-  form().setCaption("caption before");
-  {
-    HeldFile held(inScratch("office.zv"));
-    ASSERT_TRUE(held.held());
-    command(ID_Save_Keyboard_Layout);
+  for (const bool readOnly : {false, true}) {
+    SCOPED_TRACE(readOnly ? "read-only" : "held");
+    if (readOnly && !readOnlyIsEnforced()) continue;  // this user may write read-only files
+    dialogs.calls.clear();
+    label(1) = "new text";
+    model()[model().label0].font.name = "Arial";
+    model().changed = true;
+    form().setCaption("caption before");
+    if (readOnly) {
+      setReadOnly(inScratch("office.zv"), true);
+      command(ID_Save_Keyboard_Layout);
+      setReadOnly(inScratch("office.zv"), false);
+    } else {
+      HeldFile held(inScratch("office.zv"));
+      ASSERT_TRUE(held.held());
+      command(ID_Save_Keyboard_Layout);
+    }
+    EXPECT_EQ(dialogs.messageTexts(), std::vector<std::string>{"Unable to write to " + inScratch("office.zv") + "."});
+    EXPECT_EQ(readFile(inScratch("office.zv")), before);
+    EXPECT_EQ(readFile(inScratch("office.zvl")), listBefore) << "the pair is replaced whole or not at all";
+    EXPECT_TRUE(model().changed);
+    EXPECT_EQ(form().caption(), "caption before");
+    EXPECT_EQ(temporaryFilesIn(scratchDir()), 0);
   }
-  ASSERT_EQ(dialogs.callsOf("generalError").size(), 1u);
-  EXPECT_EQ(dialogs.callsOf("generalError")[0].text, "Unable to write to " + inScratch("office.zv") + ".");
-  EXPECT_EQ(readFile(inScratch("office.zv")), before);
-  EXPECT_EQ(readFile(inScratch("office.zvl")), listBefore) << "the pair is replaced whole or not at all";
-  EXPECT_TRUE(model().changed);
-  EXPECT_EQ(form().caption(), "caption before");
-  EXPECT_EQ(temporaryFilesIn(scratchDir()), 0);
-}
-
-TEST_F(SaveCommands, ReadOnlyMapFileEndsTheSave) {
-  startForm();
-  if (!readOnlyIsEnforced()) GTEST_SKIP() << "this user may write read-only files";
-  saveAs(inScratch("office"));
-  const std::string before = readFile(inScratch("office.zv"));
-  setReadOnly(inScratch("office.zv"), true);
-  model().changed = true;
-  form().setCaption("caption before");
-  model()[model().label0].font.name = "Arial";
-  command(ID_Save_Keyboard_Layout);
-  EXPECT_EQ(dialogs.messageTexts(), std::vector<std::string>{"Unable to write to " + inScratch("office.zv") + "."});
-  EXPECT_EQ(readFile(inScratch("office.zv")), before);
-  EXPECT_TRUE(model().changed);
-  EXPECT_EQ(form().caption(), "caption before");
 }
 
 // A label list that cannot be replaced ends the save before the map file,
@@ -217,7 +212,7 @@ TEST_F(SaveCommands, LabelListThatCannotBeWrittenKeepsTheOldFilesAndTheChangedFl
   command(ID_Save_Keyboard_Layout);
   setReadOnly(inScratch("office.zvl"), false);
 
-  const auto boxes = dialogs.callsOf("message");
+  const auto boxes = dialogs.callsOf(Dialog::Message);
   ASSERT_EQ(boxes.size(), 2u);
   for (const auto& box : boxes) {
     expectMessage(box, MessageKind::Information, Buttons::Ok, notSavedText(inScratch("office.zvl")));
@@ -256,13 +251,13 @@ TEST_F(LoadCommands, UnsavedChangesQuestion) {
   dialogs.answerMessage(Answer::No);
   command(ID_Load_Keyboard_Layout);
   ASSERT_EQ(dialogs.calls.size(), 2u);
-  EXPECT_EQ(dialogs.calls[1].what, "message");
+  EXPECT_EQ(dialogs.calls[1].what, Dialog::Message);
   expectMessage(dialogs.calls[1], MessageKind::Confirmation, Buttons::YesNo, kLoseChangesText);
 
   dialogs.answerMessage(Answer::Yes);
   dialogs.answerFile(false);
   command(ID_Load_Keyboard_Layout);
-  EXPECT_EQ(dialogs.callsOf("openFile").size(), 1u);
+  EXPECT_EQ(dialogs.callsOf(Dialog::OpenFile).size(), 1u);
   EXPECT_EQ(label(4), "unsaved");
   EXPECT_TRUE(model().changed);
   EXPECT_EQ(model().currentMapPath, inScratch("office.zv"));
@@ -282,7 +277,7 @@ TEST_F(LoadCommands, LoadTakesTheNameAsChosenAndShowsItsTitle) {
   load(inScratch("a.zv.b.zv"));
   EXPECT_EQ(form().caption(), kPrefix + "a.b");
   EXPECT_EQ(label(9), "Key Label");
-  const auto open = dialogs.callsOf("openFile").at(0);
+  const auto open = dialogs.callsOf(Dialog::OpenFile).at(0);
   EXPECT_EQ(open.caption, "Open Keyboard Map ... ");
   EXPECT_EQ(open.request.filter, kMapFilter);
   EXPECT_EQ(open.request.initialDir, scratchDir());
@@ -302,7 +297,7 @@ TEST_F(LoadCommands, NameInAMissingFolderOpensTheDialogAgain) {
   dialogs.answerFile(true, inScratch("nowhere\\office.zv"));
   dialogs.answerFile(false);
   command(ID_Load_Keyboard_Layout);
-  const auto opens = dialogs.callsOf("openFile");
+  const auto opens = dialogs.callsOf(Dialog::OpenFile);
   ASSERT_EQ(opens.size(), 2u);
   EXPECT_EQ(opens[1].request.initialDir, scratchDir());
   EXPECT_EQ(opens[1].request.fileName, inScratch("nowhere\\office.zv"));
@@ -348,7 +343,7 @@ TEST_F(LoadCommands, OtherReadersDoNotStopTheLoad) {
   load(inScratch("office.zv"));
   CloseHandle(reader);
   EXPECT_EQ(label(6), "Key Label");
-  EXPECT_TRUE(dialogs.callsOf("generalError").empty());
+  EXPECT_TRUE(dialogs.callsOf(Dialog::GeneralError).empty());
 }
 
 class PartialLoads : public MapFileTest {};
@@ -388,7 +383,7 @@ TEST_F(PartialLoads, EachTakesOneKindOfContentAndMarksTheMapChanged) {
 
   EXPECT_EQ(model().currentMapPath, inScratch("current.zv"));
   EXPECT_EQ(form().caption(), caption);
-  for (const auto& open : dialogs.callsOf("openFile")) {
+  for (const auto& open : dialogs.callsOf(Dialog::OpenFile)) {
     EXPECT_EQ(open.caption, "Load Colour Settings from Keyboard Map ... ");
     EXPECT_EQ(open.request.filter, kMapFilter);
   }
@@ -450,7 +445,7 @@ TEST_F(StartupLoad, RemembersTheLastMap) {
   EXPECT_EQ(model()[model().faceShape(61)].fill, kBtnFace);
   EXPECT_EQ(form().caption(), kPrefix + "office");
   EXPECT_FALSE(model().changed);
-  EXPECT_EQ(dialogs.callsOf("saveFile").size(), 1u);
+  EXPECT_EQ(dialogs.callsOf(Dialog::SaveFile).size(), 1u);
   EXPECT_EQ(dialogs.calls.size(), 1u);
 }
 
@@ -463,8 +458,8 @@ TEST_F(StartupLoad, RememberedMapInARemovedFolderAsksNothingUntilSave) {
   EXPECT_FALSE(model().changed);
   dialogs.answerFile(false);
   command(ID_Save_Keyboard_Layout);
-  ASSERT_EQ(dialogs.callsOf("saveFile").size(), 1u);
-  EXPECT_EQ(dialogs.callsOf("saveFile")[0].request.initialDir, scratchDir());
+  ASSERT_EQ(dialogs.callsOf(Dialog::SaveFile).size(), 1u);
+  EXPECT_EQ(dialogs.callsOf(Dialog::SaveFile)[0].request.initialDir, scratchDir());
 }
 
 TEST_F(StartupLoad, LockedLabelListIsReportedAndTheWindowStillOpens) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "support/form_fixture.h"
 
@@ -40,10 +41,26 @@ BOOL CALLBACK matchMainWindow(HWND window, LPARAM search) {
 
 // The first paint may still be on its way when the window turns visible, and
 // a surface not painted yet reads black: waits for a pixel of a white face.
-// Waits until the window shows its picture: a window not painted yet may
-// read as white, so the sign is a black outline pixel.
-void waitForBlack(HDC dc, int x, int y) {
-  for (int waited = 0; waited < 3000 && GetPixel(dc, x, y) != RGB(0, 0, 0); waited += 20) Sleep(20);
+struct ExpectedPixel {
+  int x, y;
+  COLORREF colour;
+};
+
+// Waits until the window shows its picture, read through another process's
+// view of it: a window not painted yet reads as all white or all black, and
+// its first paint may arrive in pieces, so every pixel checked must be there.
+void waitForPixels(HDC dc, const std::vector<ExpectedPixel>& pixels) {
+  const auto shown = [&] {
+    for (const ExpectedPixel& p : pixels)
+      if (GetPixel(dc, p.x, p.y) != p.colour) return false;
+    return true;
+  };
+  for (int waited = 0; waited < 3000 && !shown(); waited += 20) Sleep(20);
+}
+
+void expectPixels(HDC dc, const std::vector<ExpectedPixel>& pixels) {
+  waitForPixels(dc, pixels);
+  for (const ExpectedPixel& p : pixels) EXPECT_EQ(GetPixel(dc, p.x, p.y), p.colour) << p.x << "," << p.y;
 }
 
 // The real program, copied into a scratch folder so that its settings file lands there.
@@ -142,11 +159,10 @@ TEST_F(RealProgram, StartsShowsItsWindowAndWritesSettingsOnClose) {
   const int midY = face.top + face.height / 2;
   {
     WindowDC dc(window);
-    waitForBlack(dc.get(), face.left, midY);
-    EXPECT_EQ(GetPixel(dc.get(), face.left, midY), RGB(0, 0, 0));
-    EXPECT_EQ(GetPixel(dc.get(), face.left + 3, midY), RGB(255, 255, 255));
     // The start-up load gives the borders the factory default colour, white.
-    EXPECT_EQ(GetPixel(dc.get(), face.left - 2, midY), RGB(255, 255, 255));
+    expectPixels(dc.get(), {{face.left, midY, RGB(0, 0, 0)},
+                            {face.left + 3, midY, RGB(255, 255, 255)},
+                            {face.left - 2, midY, RGB(255, 255, 255)}});
   }
 
   EXPECT_EQ(closeAndWait(window), 0u);
@@ -260,11 +276,10 @@ TEST_F(RealProgram, ScalesThePictureToTheScreensDpi) {
   const int midY = face.top + face.height / 2;
   {
     WindowDC dc(window);
-    waitForBlack(dc.get(), border.left, midY);
-    EXPECT_EQ(GetPixel(dc.get(), border.left, midY), RGB(0, 0, 0));
-    EXPECT_EQ(GetPixel(dc.get(), border.left + 3, midY), RGB(255, 255, 255));
-    EXPECT_EQ(GetPixel(dc.get(), face.left, midY), RGB(0, 0, 0));
-    EXPECT_EQ(GetPixel(dc.get(), face.left + 4, midY), RGB(255, 255, 255));
+    expectPixels(dc.get(), {{border.left, midY, RGB(0, 0, 0)},
+                            {border.left + 3, midY, RGB(255, 255, 255)},
+                            {face.left, midY, RGB(0, 0, 0)},
+                            {face.left + 4, midY, RGB(255, 255, 255)}});
     // The group caption's indent scales as well: the frame's top line runs on
     // to 12 pixels from the corner (8 at 96 dpi) before the caption breaks it.
     const Rect box = layout.clientRect(layout.groupBox(kFunctionKeys));

@@ -72,7 +72,7 @@ TEST_F(FontCommands, EachChangesExactlyItsTargetsAndTheFlagAsItShould) {
       command(c.id);
 
       ASSERT_EQ(dialogs.calls.size(), 1u) << c.name;
-      EXPECT_EQ(dialogs.calls[0].what, "chooseFont") << c.name;
+      EXPECT_EQ(dialogs.calls[0].what, Dialog::ChooseFont) << c.name;
       EXPECT_EQ(dialogs.calls[0].font, before[static_cast<size_t>(c.seed(model()))]) << c.name << ": seed";
       EXPECT_EQ(dialogs.calls[0].dpi, model().dpi) << c.name;
       int targets = 0;
@@ -101,7 +101,7 @@ TEST_F(FontCommands, CancelChangesNothing) {
     EXPECT_TRUE(fonts() == before) << c.name;
     EXPECT_FALSE(model().changed) << c.name;
   }
-  EXPECT_EQ(dialogs.callsOf("chooseFont").size(), 4u);
+  EXPECT_EQ(dialogs.callsOf(Dialog::ChooseFont).size(), 4u);
 }
 
 // Needs the map save and load commands: a font's underline travels through
@@ -143,48 +143,39 @@ class ColourCommands : public FormTest {
   }
 };
 
-TEST_F(ColourCommands, KeyColourPaintsEveryFaceAndLeavesTheBorders) {
+// Each colour command is seeded from its prototype, does nothing on Cancel
+// and paints its own kind of shape only; the rim's seed is a system colour.
+TEST_F(ColourCommands, EachPaintsItsOwnShapesFromItsOwnSeed) {
+  const struct {
+    int command;
+    Role painted, kept;
+    Colour seed, chosen, other;
+  } cases[] = {
+      {ID_Key_Colour, Role::FaceShape, Role::BorderShape, 0x00E0E0E0, 0x00336699, kBtnFace},
+      {ID_Key_Border_Colour, Role::BorderShape, Role::FaceShape, kBtnFace, 0x0000FF00, kWhite},
+  };
   startForm();
-  SetShapeColours(model(), 0x00E0E0E0, kFaceShapes);
-  SetShapeColours(model(), kBtnFace, kBorderShapes);
-  model().changed = false;
+  for (const auto& c : cases) {
+    SetShapeColours(model(), c.painted == Role::FaceShape ? c.seed : c.other, kFaceShapes);
+    SetShapeColours(model(), c.painted == Role::BorderShape ? c.seed : c.other, kBorderShapes);
+    model().changed = false;
+    dialogs.calls.clear();
 
-  dialogs.answerColour(false, 0x000000FF);
-  command(ID_Key_Colour);
-  EXPECT_EQ(fills(Role::FaceShape), std::vector<Colour>(101, 0x00E0E0E0));
-  EXPECT_FALSE(model().changed);
+    dialogs.answerColour(false, c.chosen);
+    command(c.command);
+    EXPECT_EQ(fills(c.painted), std::vector<Colour>(101, c.seed));
+    EXPECT_FALSE(model().changed);
 
-  dialogs.answerColour(true, 0x00336699);
-  command(ID_Key_Colour);
-  const auto colourCalls = dialogs.callsOf("chooseColour");
-  ASSERT_EQ(colourCalls.size(), 2u);
-  EXPECT_EQ(colourCalls[0].colour, 0x00E0E0E0);
-  EXPECT_EQ(colourCalls[1].colour, 0x00E0E0E0);
-  EXPECT_EQ(fills(Role::FaceShape), std::vector<Colour>(101, 0x00336699));
-  EXPECT_EQ(fills(Role::BorderShape), std::vector<Colour>(101, kBtnFace));
-  EXPECT_TRUE(model().changed);
-}
-
-TEST_F(ColourCommands, BorderColourIsSeededWithASystemColourAndPaintsEveryRim) {
-  startForm();
-  SetShapeColours(model(), kWhite, kFaceShapes);
-  SetShapeColours(model(), kBtnFace, kBorderShapes);
-  model().changed = false;
-
-  dialogs.answerColour(false, 0x0000FF00);
-  command(ID_Key_Border_Colour);
-  EXPECT_EQ(fills(Role::BorderShape), std::vector<Colour>(101, kBtnFace));
-  EXPECT_FALSE(model().changed);
-
-  dialogs.answerColour(true, 0x0000FF00);
-  command(ID_Key_Border_Colour);
-  const auto colourCalls = dialogs.callsOf("chooseColour");
-  ASSERT_EQ(colourCalls.size(), 2u);
-  EXPECT_EQ(colourCalls[0].colour, kBtnFace);
-  EXPECT_EQ(colourCalls[1].colour, kBtnFace);
-  EXPECT_EQ(fills(Role::BorderShape), std::vector<Colour>(101, 0x0000FF00));
-  EXPECT_EQ(fills(Role::FaceShape), std::vector<Colour>(101, kWhite));
-  EXPECT_TRUE(model().changed);
+    dialogs.answerColour(true, c.chosen);
+    command(c.command);
+    const auto colourCalls = dialogs.callsOf(Dialog::ChooseColour);
+    ASSERT_EQ(colourCalls.size(), 2u);
+    EXPECT_EQ(colourCalls[0].colour, c.seed);
+    EXPECT_EQ(colourCalls[1].colour, c.seed);
+    EXPECT_EQ(fills(c.painted), std::vector<Colour>(101, c.chosen));
+    EXPECT_EQ(fills(c.kept), std::vector<Colour>(101, c.other));
+    EXPECT_TRUE(model().changed);
+  }
 }
 
 class Alignment : public FormTest {

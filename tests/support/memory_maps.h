@@ -1,0 +1,106 @@
+#pragma once
+#include <map>
+#include <set>
+#include <string>
+
+#include "mapfile/map_format.h"
+#include "mapfile/map_storage.h"
+#include "model/key_catalogue.h"
+#include "model/tag_walks.h"
+#include "platform/app_window.h"
+#include "platform/errors.h"
+#include "text/label_list_text.h"
+
+namespace tastrix::testing {
+
+// Map files held in memory, written and read with the program's own file
+// formats: the map commands' decisions are tested on it without a platform.
+class MemoryMaps : public MapStorage {
+ public:
+  std::map<std::string, std::string> files;
+  std::set<std::string> folders;     // normalised, ending in "\"
+  std::set<std::string> unreadable;  // held by another program
+  std::string programFolder = "C:\\program\\";
+
+  // Another program writes a file: it is a new file on disk.
+  void writeElsewhere(const std::string& path, const std::string& bytes) {
+    files[path] = bytes;
+    ++generation_[path];
+  }
+
+  bool fileExists(const std::string& path) const override { return files.count(path) != 0; }
+  bool folderUsable(const std::string& mapPath) const override { return folders.count(folderOf(mapPath)) != 0; }
+  std::string dialogStartFolder(const std::string& mapPath) const override {
+    return folderUsable(mapPath) ? folderOf(mapPath) : programFolder;
+  }
+  MapStamps stamps(const std::string& mapPath) const override {
+    return MapStamps{stampOf(mapPath), stampOf(LabelListPath(mapPath))};
+  }
+  bool write(FormModel& form, IDialogs&, const std::string& mapPath) override {
+    GatherLabelTexts(form, form.labelList, kLabelOrder);
+    writeElsewhere(LabelListPath(mapPath), JoinLabelListText(form.labelList));
+    writeElsewhere(mapPath, MapFileText(form, files[mapPath]));
+    return true;
+  }
+  void requireReadable(const std::string& mapPath) const override { check(mapPath); }
+  void applyLabels(FormModel& form, const std::string& mapPath) override {
+    const std::string path = LabelListPath(mapPath);
+    check(path);
+    LabelListSplitter splitter(kLabelPositions);
+    if (fileExists(path)) splitter.feed(files.at(path).data(), files.at(path).size());
+    form.labelList = splitter.finish();
+    ApplyLabelTexts(form, form.labelList, kLabelOrder);
+  }
+  void applyColours(FormModel& form, const std::string& mapPath) override {
+    check(mapPath);
+    const IniText text(fileExists(mapPath) ? files.at(mapPath) : std::string());
+    ApplyMapColours(form, IniTextSource(text));
+  }
+  void applyFonts(FormModel& form, const std::string& mapPath) override {
+    check(mapPath);
+    const IniText text(fileExists(mapPath) ? files.at(mapPath) : std::string());
+    ApplyMapFonts(form, IniTextSource(text));
+  }
+
+ private:
+  static std::string folderOf(const std::string& path) {
+    const size_t at = path.find_last_of('\\');
+    return at == std::string::npos ? std::string() : path.substr(0, at + 1);
+  }
+  DiskStamp stampOf(const std::string& path) const {
+    DiskStamp stamp;
+    if (!fileExists(path)) return stamp;
+    stamp.exists = true;
+    stamp.size = files.at(path).size();
+    const auto generation = generation_.find(path);
+    stamp.fileIndex = generation == generation_.end() ? 0 : generation->second;
+    return stamp;
+  }
+  void check(const std::string& path) const {
+    if (unreadable.count(path)) throwCannotOpenFile(path);
+  }
+
+  std::map<std::string, unsigned> generation_;
+};
+
+// The window's caption, which is all the map commands change of the window.
+class CaptionOnlyWindow : public IAppWindow {
+ public:
+  std::string text;
+  HWND__* handle() const override { return nullptr; }
+  std::string caption() const override { return text; }
+  void setCaption(const std::string& caption) override { text = caption; }
+  int clientWidth() const override { return 0; }
+  int clientHeight() const override { return 0; }
+  void setClientWidth(int) override {}
+  void setClientHeight(int) override {}
+  int scrollPosition() const override { return 0; }
+  void setScrollPosition(int) override {}
+  void processMessages() override {}
+  CaptureState& captureState() override { return capture_; }
+
+ private:
+  CaptureState capture_;
+};
+
+}  // namespace tastrix::testing
