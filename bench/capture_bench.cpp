@@ -3,8 +3,8 @@
 #include <memory>
 
 #include "app/main_form.h"
-#include "output/capture.h"
 #include "bench.h"
+#include "output/capture.h"
 #include "platform/app_paths.h"
 
 namespace tastrix::bench {

@@ -1,9 +1,9 @@
 #include "desktop/auto_run.h"
 
 #include "desktop/registry.h"
-#include "text/path_text.h"
 #include "platform/app_paths.h"
 #include "platform/errors.h"
+#include "text/path_text.h"
 
 namespace tastrix {
 namespace {

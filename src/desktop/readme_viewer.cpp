@@ -4,10 +4,10 @@
 
 #include <vector>
 
-#include "text/path_text.h"
 #include "platform/app_paths.h"
 #include "platform/file_probe.h"
 #include "platform/win32_handles.h"
+#include "text/path_text.h"
 
 namespace tastrix {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "platform/registry_key.h"
 #include "platform/errors.h"
+#include "platform/registry_key.h"
 
 namespace tastrix {
 namespace {

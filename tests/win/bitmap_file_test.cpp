@@ -6,8 +6,8 @@
 
 #include "gdi_exhaustion.h"
 #include "output/bitmap_file.h"
-#include "platform/errors.h"
 #include "picture_pixels.h"
+#include "platform/errors.h"
 #include "support/form_fixture.h"
 #include "win/map_file_fixture.h"
 #include "win/small_disk.h"

@@ -7,8 +7,8 @@
 #include <windows.h>
 #include <dlgs.h>
 
-#include "model/tag_walks.h"
 #include "modal_probe.h"
+#include "model/tag_walks.h"
 #include "platform/gdi_values.h"
 #include "platform/win32_dialogs.h"
 #include "support/form_fixture.h"
