@@ -98,6 +98,13 @@ LRESULT TMainForm1::handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     }
     case WM_ERASEBKGND:
       return 1;  // the paint covers every pixel
+    case WM_SYSCOLORCHANGE:
+    case WM_SETTINGCHANGE:
+    case WM_THEMECHANGED:
+      // System colours stand in the picture (the key borders' button face).
+      picture_.invalidate();
+      repaintPicture();
+      return DefWindowProcA(hwnd_, msg, wParam, lParam);
     case WM_SIZE:
       onSize();
       return 0;
@@ -168,16 +175,7 @@ void TMainForm1::onPaint() {
   PaintScope paint(hwnd_);
   RECT client;
   GetClientRect(hwnd_, &client);
-  if (client.right <= 0 || client.bottom <= 0) return;
-  // Drawn off-screen first and copied in one step: no flicker.
-  MemoryDC buffer(paint.dc());
-  Bitmap surface(CreateCompatibleBitmap(paint.dc(), client.right, client.bottom));
-  {
-    Selection select(buffer.get(), surface.get());
-    paintPicture(buffer.get(), model_, scrollX_, paint.area());
-    const RECT& a = paint.area();
-    BitBlt(paint.dc(), a.left, a.top, a.right - a.left, a.bottom - a.top, buffer.get(), a.left, a.top, SRCCOPY);
-  }
+  if (client.right > 0 && client.bottom > 0) picture_.show(paint.dc(), model_, scrollX_, client, paint.area());
 }
 
 void TMainForm1::repaintPicture() {

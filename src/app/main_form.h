@@ -9,6 +9,7 @@
 #include "mapfile/map_commands.h"
 #include "mapfile/map_files.h"
 #include "output/output_commands.h"
+#include "output/retained_picture.h"
 #include "platform/app_window.h"
 #include "platform/win32_handles.h"
 
@@ -28,7 +29,6 @@ class TMainForm1 : public IAppWindow {
 
   HWND hwnd() const { return hwnd_; }
   HACCEL accelerators() const { return accelerators_.get(); }
-  HMENU menuBar() const { return menuBar_; }
   HMENU PopupMenu1() const { return popupMenu_.get(); }
   FormModel& model() { return model_; }
   IDialogs& dialogs() { return dialogs_; }
@@ -88,6 +88,7 @@ class TMainForm1 : public IAppWindow {
   UniqueMenu popupMenu_;
   UniqueAccel accelerators_;
   CaptureState capture_;
+  RetainedPicture picture_;
   int scrollX_ = 0, pressedComponent_ = -1, normalClientHeight_ = 0;
 };
 

@@ -209,10 +209,10 @@ class PrintCommand : public FormTest {};
 
 TEST_F(PrintCommand, StaysGreyedAndCannotRunFromTheMenu) {
   startForm();
-  EXPECT_TRUE(GetMenuState(form().menuBar(), ID_Print_Keyboard_Layout, MF_BYCOMMAND) & MF_GRAYED);
+  EXPECT_TRUE(GetMenuState(GetMenu(hwnd()), ID_Print_Keyboard_Layout, MF_BYCOMMAND) & MF_GRAYED);
   command(ID_Print_Keyboard_Layout);
   EXPECT_TRUE(dialogs.calls.empty());
-  EXPECT_TRUE(GetMenuState(form().menuBar(), ID_Print_Keyboard_Layout, MF_BYCOMMAND) & MF_GRAYED);
+  EXPECT_TRUE(GetMenuState(GetMenu(hwnd()), ID_Print_Keyboard_Layout, MF_BYCOMMAND) & MF_GRAYED);
 }
 
 TEST_F(PrintCommand, ItsHandlerCapturesAndShowsThePrinterSetUpOnce) {

@@ -31,7 +31,6 @@ class MenuBar : public FormTest {};
 TEST_F(MenuBar, MenusAndItemsInOrder) {
   startForm();
   HMENU bar = GetMenu(hwnd());
-  ASSERT_EQ(bar, form().menuBar());
   EXPECT_EQ(items(bar), (std::vector<std::string>{"&File", "Edit", "Erase", "Set", "Fonts / Colours", "&Help"}));
   EXPECT_EQ(items(GetSubMenu(bar, 0)),
             (std::vector<std::string>{
@@ -63,12 +62,12 @@ TEST_F(MenuBar, MenusAndItemsInOrder) {
 
 TEST_F(MenuBar, PrintIsGreyedAndNothingIsCheckedAtFirst) {
   startForm();
-  HMENU file = GetSubMenu(form().menuBar(), 0);
+  HMENU file = GetSubMenu(GetMenu(hwnd()), 0);
   EXPECT_TRUE(GetMenuState(file, ID_Print_Keyboard_Layout, MF_BYCOMMAND) & MF_GRAYED);
   EXPECT_FALSE(GetMenuState(file, ID_Always_On_Top, MF_BYCOMMAND) & MF_CHECKED);
   EXPECT_FALSE(GetMenuState(file, ID_Auto_Run, MF_BYCOMMAND) & MF_CHECKED);
   for (int id = ID_Font_Map_Title; id <= ID_Align_Bottom; ++id)
-    EXPECT_FALSE(GetMenuState(form().menuBar(), static_cast<UINT>(id), MF_BYCOMMAND) & MF_CHECKED);
+    EXPECT_FALSE(GetMenuState(GetMenu(hwnd()), static_cast<UINT>(id), MF_BYCOMMAND) & MF_CHECKED);
 }
 
 TEST_F(MenuBar, ShortcutsReachTheirCommands) {

@@ -1,0 +1,28 @@
+#pragma once
+#include <windows.h>
+
+#include <cstdint>
+
+#include "model/form_model.h"
+#include "platform/win32_handles.h"
+
+namespace tastrix {
+
+// The picture kept drawn in a bitmap of its own. A paint copies from it what
+// the window shows; it is drawn again only when the model's content changes
+// (or the system colours it shows), so scrolling and exposure cost one copy.
+// Its pixels are exactly those paintPicture draws.
+class RetainedPicture {
+ public:
+  // Copies the part `area` of the client area, scrolled left by scrollX, into dc.
+  void show(HDC dc, const FormModel& model, int scrollX, const RECT& client, const RECT& area);
+  // The system's colours or settings changed: the next show draws again.
+  void invalidate() { signature_ = 0; }
+
+ private:
+  Bitmap bitmap_;
+  int width_ = 0, height_ = 0;
+  std::uint64_t signature_ = 0;
+};
+
+}  // namespace tastrix
