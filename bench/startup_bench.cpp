@@ -121,8 +121,7 @@ const Registration fullRepaint{{
       shown->form.create(GetModuleHandleA(nullptr));
       shown->form.showFirstTime();
       SetWindowPos(shown->form.hwnd(), nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-      shown->form.setClientWidth(shown->form.model().pictureWidth());
-      shown->form.setClientHeight(shown->form.model().pictureHeight());
+      shown->form.setClientSize(shown->form.model().pictureWidth(), shown->form.model().pictureHeight());
       pump();
     },
     [] {

@@ -44,7 +44,7 @@ void Lifecycle::FormShow() {
   model.currentMapPath = settings.readString(kSection, "Current_Keyboard_Layout_File_Name_Edit", "");
 
   SetWindowPos(hwnd, nullptr, left, top, width, window.bottom - window.top, SWP_NOZORDER | SWP_NOACTIVATE);
-  form_.setClientHeight(height);
+  form_.setClientSize(form_.clientWidth(), height);
   GetWindowRect(hwnd, &window);
   const RECT visible = keepOnSomeMonitor(window);
   if (!EqualRect(&visible, &window))

@@ -347,21 +347,15 @@ int TMainForm1::clientHeight() const {
   return r.bottom;
 }
 
-void TMainForm1::setClientWidth(int width) {
-  RECT w;
-  GetWindowRect(hwnd_, &w);
-  const int outer = (w.right - w.left) + (width - clientWidth());
-  SetWindowPos(hwnd_, nullptr, 0, 0, outer, w.bottom - w.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-void TMainForm1::setClientHeight(int height) {
-  // The frame, menu bar and scroll bar lie between outer and client height;
-  // a second pass corrects a menu bar that wrapped or a scroll bar that came or went.
-  for (int pass = 0; pass < 2 && clientHeight() != height; ++pass) {
+void TMainForm1::setClientSize(int width, int height) {
+  // The frame, menu bar and scroll bar lie between outer and client size, in
+  // one resize; a second pass corrects a menu bar that wrapped or a scroll bar
+  // that came or went.
+  for (int pass = 0; pass < 2 && (clientWidth() != width || clientHeight() != height); ++pass) {
     RECT w;
     GetWindowRect(hwnd_, &w);
-    const int outer = (w.bottom - w.top) + (height - clientHeight());
-    SetWindowPos(hwnd_, nullptr, 0, 0, w.right - w.left, outer, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(hwnd_, nullptr, 0, 0, (w.right - w.left) + (width - clientWidth()),
+                 (w.bottom - w.top) + (height - clientHeight()), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
 }
 

@@ -38,8 +38,7 @@ class TMainForm1 : public IAppWindow {
   void setCaption(const std::string& text) override;
   int clientWidth() const override;
   int clientHeight() const override;
-  void setClientWidth(int width) override;
-  void setClientHeight(int height) override;
+  void setClientSize(int width, int height) override;
   int scrollPosition() const override { return scrollX_; }
   void setScrollPosition(int position) override;
   void processMessages() override;

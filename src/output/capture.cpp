@@ -24,8 +24,7 @@ class ViewRestorer {
     window_.captureState().running = true;
   }
   ~ViewRestorer() {
-    window_.setClientWidth(saved_.width);
-    window_.setClientHeight(saved_.height);
+    window_.setClientSize(saved_.width, saved_.height);
     window_.setScrollPosition(saved_.scroll);
     window_.processMessages();
     if (!outermost_) return;
@@ -87,8 +86,7 @@ void copyClientArea(HWND hwnd, HBITMAP picture, int column, int width, int heigh
 
 Bitmap CaptureKeyboardPicture(IAppWindow& window, const FormModel& form) {
   ViewRestorer restorer(window);
-  window.setClientWidth(kSliceWidth);
-  window.setClientHeight(form.pictureHeight());
+  window.setClientSize(kSliceWidth, form.pictureHeight());
   window.setScrollPosition(0);
   window.processMessages();
 

@@ -22,8 +22,7 @@ class IAppWindow {
   virtual void setCaption(const std::string& text) = 0;
   virtual int clientWidth() const = 0;
   virtual int clientHeight() const = 0;  // without the horizontal scroll bar
-  virtual void setClientWidth(int width) = 0;
-  virtual void setClientHeight(int height) = 0;
+  virtual void setClientSize(int width, int height) = 0;
   virtual int scrollPosition() const = 0;
   virtual void setScrollPosition(int position) = 0;  // clamped to 0 .. range - client width
   virtual void processMessages() = 0;

@@ -92,8 +92,7 @@ class CaptionOnlyWindow : public IAppWindow {
   void setCaption(const std::string& caption) override { text = caption; }
   int clientWidth() const override { return 0; }
   int clientHeight() const override { return 0; }
-  void setClientWidth(int) override {}
-  void setClientHeight(int) override {}
+  void setClientSize(int, int) override {}
   int scrollPosition() const override { return 0; }
   void setScrollPosition(int) override {}
   void processMessages() override {}

@@ -48,8 +48,7 @@ TEST_F(CaptureOfThePicture, FromWindowsOfEverySizeAndScroll) {
   } views[] = {{0, 0, 0}, {300, 200, 700}, {1600, 600, 0}};
   startForm();
   for (const auto& v : views) {
-    if (v.width) form().setClientWidth(v.width);
-    if (v.height) form().setClientHeight(v.height);
+    if (v.width) form().setClientSize(v.width, v.height);
     form().setScrollPosition(v.scroll);
     form().processMessages();
     ASSERT_EQ(form().scrollPosition(), v.scroll);
@@ -102,7 +101,7 @@ TEST_F(CaptureOfThePicture, EqualsTheWindowsOwnRenderingOfTheKeyboard) {
     for (int x = captured.width - 3; x < captured.width; ++x)
       for (int y = 0; y < captured.height; ++y) ASSERT_EQ(captured.at(x, y), kWhitePixel) << x << "," << y;
   };
-  form().setClientWidth(420);
+  form().setClientSize(420, form().clientHeight());
   form().setScrollPosition(333);
   form().processMessages();
   expectRendered(capture());

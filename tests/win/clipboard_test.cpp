@@ -217,7 +217,7 @@ TEST_F(PrintCommand, StaysGreyedAndCannotRunFromTheMenu) {
 
 TEST_F(PrintCommand, ItsHandlerCapturesAndShowsThePrinterSetUpOnce) {
   startForm();
-  form().setClientWidth(640);
+  form().setClientSize(640, form().clientHeight());
   form().setScrollPosition(480);
   const ViewState before = viewOf(form());
   form().runCommand([&] { form().output.Print_Keyboard_Layout_OptionClick(); });

@@ -296,15 +296,15 @@ TEST_F(Scrolling, KeysWheelAndScrollBarScrollSideways) {
 
 TEST_F(Scrolling, AWindowWiderThanThePictureHasNoScrollBar) {
   startForm();
-  form().setClientWidth(1600);
+  form().setClientSize(1600, form().clientHeight());
   EXPECT_EQ(form().clientWidth(), 1600);
   form().setScrollPosition(300);
   EXPECT_EQ(form().scrollPosition(), 0);
-  form().setClientHeight(461);
+  form().setClientSize(form().clientWidth(), 461);
   EXPECT_EQ(form().clientHeight(), 461);
-  form().setClientWidth(500);
+  form().setClientSize(500, form().clientHeight());
   EXPECT_EQ(form().clientWidth(), 500);
-  form().setClientHeight(461);
+  form().setClientSize(form().clientWidth(), 461);
   EXPECT_EQ(form().clientHeight(), 461);
 }
 

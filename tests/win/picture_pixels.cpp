@@ -80,7 +80,7 @@ Pixels pixelsOf(HBITMAP bitmap) {
 Pixels renderedPicture(TMainForm1& form) {
   const int width = form.model().pictureWidth(), height = form.model().pictureHeight();
   const int savedWidth = form.clientWidth(), savedScroll = form.scrollPosition();
-  form.setClientWidth(width + 20);
+  form.setClientSize(width + 20, form.clientHeight());
   form.setScrollPosition(0);
   form.processMessages();
   WindowDC screen(nullptr);
@@ -90,7 +90,7 @@ Pixels renderedPicture(TMainForm1& form) {
     Selection select(canvas.get(), picture.get());
     SendMessageA(form.hwnd(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas.get()), PRF_CLIENT);
   }
-  form.setClientWidth(savedWidth);
+  form.setClientSize(savedWidth, form.clientHeight());
   form.setScrollPosition(savedScroll);
   form.processMessages();
   return pixelsOf(picture.get());

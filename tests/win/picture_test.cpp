@@ -100,8 +100,7 @@ class Picture : public FormTest {
   // Window wide and tall enough for the whole picture and a margin around it.
   void startWide() {
     startForm();
-    form().setClientWidth(model().pictureWidth() + 120);
-    form().setClientHeight(model().pictureHeight() + 60);
+    form().setClientSize(model().pictureWidth() + 120, model().pictureHeight() + 60);
     pump();
   }
   void redraw() {
@@ -377,7 +376,7 @@ TEST_F(Picture, ResizeRepaintsTheNewlyExposedArea) {
   const int narrow = form().clientWidth();
   const RECT farFace = onScreen(model().faceShape(85));  // "Num", beyond the narrow window
   ASSERT_GT(farFace.left, narrow);
-  form().setClientWidth(model().pictureWidth() + 40);
+  form().setClientSize(model().pictureWidth() + 40, form().clientHeight());
   UpdateWindow(hwnd());
   pump();
   // No forced redraw: what the resize itself painted must be complete.
