@@ -30,6 +30,24 @@ class DcState {
 
 void clipTo(HDC dc, const RECT& area) { IntersectClipRect(dc, area.left, area.top, area.right, area.bottom); }
 
+// Clips to one component after another through a single region: far cheaper
+// than saving and restoring the whole DC state around each of some 400.
+class ComponentClip {
+ public:
+  explicit ComponentClip(HDC dc) : dc_(dc), region_(CreateRectRgn(0, 0, 0, 0)) {}
+  // A rectangle in logical units, already inside the paint's own clip.
+  void set(const RECT& area) {
+    RECT device = area;
+    LPtoDP(dc_, reinterpret_cast<POINT*>(&device), 2);
+    SetRectRgn(region_.get(), device.left, device.top, device.right, device.bottom);
+    SelectClipRgn(dc_, region_.get());
+  }
+
+ private:
+  HDC dc_;
+  GdiObject<HRGN> region_;
+};
+
 void paintComponent(HDC dc, PaintCache& cache, const FormModel& model, const Component& c, const RECT& area) {
   switch (c.kind) {
     case Kind::Shape: paintShape(dc, cache, c, area); break;
@@ -51,6 +69,7 @@ void paintPicture(HDC dc, const FormModel& model, int scrollX, const RECT& clip)
   OffsetViewportOrgEx(dc, -scrollX, 0, nullptr);
   RECT needed = clip;
   OffsetRect(&needed, scrollX, 0);
+  ComponentClip componentClip(dc);
 
   for (int i = 0; i < static_cast<int>(model.components.size()); ++i) {
     const Component& c = model[i];
@@ -64,8 +83,7 @@ void paintPicture(HDC dc, const FormModel& model, int scrollX, const RECT& clip)
       if (!IntersectRect(&visible, &visible, &box)) continue;
     }
     if (!IntersectRect(&visible, &visible, &needed)) continue;
-    DcState component(dc);
-    clipTo(dc, visible);
+    componentClip.set(visible);
     paintComponent(dc, cache, model, c, own);
   }
 }
