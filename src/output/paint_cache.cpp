@@ -1,9 +1,15 @@
 #include "output/paint_cache.h"
 
+#include <cstring>
+
 #include "platform/gdi_values.h"
 
 namespace tastrix {
 namespace {
+
+// Drawn in place of a bitmap-only face where only outline faces will do;
+// present on every version of Windows.
+const char* const kOutlineStandIn = "Arial";
 
 // The colour belongs to the text, not to the GDI font.
 bool sameGdiFont(const FontDescription& a, const FontDescription& b) {
@@ -11,11 +17,23 @@ bool sameGdiFont(const FontDescription& a, const FontDescription& b) {
          a.strikeOut == b.strikeOut && a.charset == b.charset && a.name == b.name;
 }
 
-HFONT createFont(const FontDescription& font) {
+// The font mapper's choice tells, not the name: a face may be mapped to another.
+bool bitmapOnly(HFONT font) {
+  const MemoryDC probe(nullptr);
+  const Selection select(probe.get(), font);
+  TEXTMETRICA metrics{};
+  return select.selected() && GetTextMetricsA(probe.get(), &metrics) &&
+         (metrics.tmPitchAndFamily & (TMPF_VECTOR | TMPF_TRUETYPE)) == 0;
+}
+
+Font createFont(const FontDescription& font, FontFaces faces) {
   // Heights are already pixels of the device painted on. An unknown or
   // over-long face name is left to the platform's font mapping.
-  const LOGFONTA lf = logFontOf(font, 96, 96);
-  return CreateFontIndirectA(&lf);
+  LOGFONTA lf = logFontOf(font, 96, 96);
+  Font chosen(CreateFontIndirectA(&lf));
+  if (faces == FontFaces::AsChosen || !chosen || !bitmapOnly(chosen.get())) return chosen;
+  std::strncpy(lf.lfFaceName, kOutlineStandIn, LF_FACESIZE - 1);
+  return Font(CreateFontIndirectA(&lf));
 }
 
 }  // namespace
@@ -23,7 +41,7 @@ HFONT createFont(const FontDescription& font) {
 HFONT PaintCache::font(const FontDescription& description) {
   for (const auto& entry : fonts_)
     if (sameGdiFont(entry.first, description)) return entry.second.get();
-  fonts_.emplace_back(description, Font(createFont(description)));
+  fonts_.emplace_back(description, createFont(description, faces_));
   return fonts_.back().second.get();
 }
 
@@ -33,6 +51,13 @@ HBRUSH PaintCache::brush(Colour colour) {
     if (entry.first == rgb) return entry.second.get();
   brushes_.emplace_back(rgb, Brush(CreateSolidBrush(rgb)));
   return brushes_.back().second.get();
+}
+
+HPEN PaintCache::outlinePen(int width) {
+  for (const auto& entry : pens_)
+    if (entry.first == width) return entry.second.get();
+  pens_.emplace_back(width, Pen(CreatePen(PS_INSIDEFRAME, width, RGB(0, 0, 0))));
+  return pens_.back().second.get();
 }
 
 }  // namespace tastrix

@@ -10,16 +10,28 @@
 
 namespace tastrix {
 
-// The fonts and brushes of one paint, each created once however many
+// Which font faces a paint may use. Bitmap-only faces (System and MS Sans
+// Serif among them) come in a few sizes, and GDI stretches them pixel by
+// pixel to any other, so a picture drawn larger for print asks for an
+// outline face in their place.
+enum class FontFaces { AsChosen, OutlineOnly };
+
+// The fonts, brushes and pens of one paint, each created once however many
 // components share it; all are deleted when the paint ends.
 class PaintCache {
  public:
+  explicit PaintCache(FontFaces faces = FontFaces::AsChosen) : faces_(faces) {}
+
   HFONT font(const FontDescription& description);
   HBRUSH brush(Colour colour);
+  // A black pen that draws inside the outline, however wide.
+  HPEN outlinePen(int width);
 
  private:
+  FontFaces faces_;
   std::vector<std::pair<FontDescription, Font>> fonts_;
   std::vector<std::pair<COLORREF, Brush>> brushes_;
+  std::vector<std::pair<int, Pen>> pens_;
 };
 
 }  // namespace tastrix

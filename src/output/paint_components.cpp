@@ -1,6 +1,7 @@
 #include "output/paint_components.h"
 
 #include <algorithm>
+#include <initializer_list>
 
 #include "platform/gdi_values.h"
 #include "text/mul_div.h"
@@ -9,6 +10,8 @@ namespace tastrix {
 namespace {
 
 constexpr int kGroupCaptionIndent = 8;  // at 96 dpi
+
+int lineWidth(int dpi) { return std::max(1, dpi / 96); }
 
 int width(const RECT& r) { return r.right - r.left; }
 int height(const RECT& r) { return r.bottom - r.top; }
@@ -20,8 +23,8 @@ UINT labelFormat(const Component& label) {
 
 }  // namespace
 
-void paintShape(HDC dc, PaintCache& cache, const Component& shape, const RECT& area) {
-  Selection pen(dc, GetStockObject(BLACK_PEN));
+void paintShape(HDC dc, PaintCache& cache, const Component& shape, const RECT& area, int dpi) {
+  Selection pen(dc, cache.outlinePen(lineWidth(dpi)));
   Selection brush(dc, cache.brush(shape.fill));
   const int corner = std::min(width(area), height(area)) / 4;
   RoundRect(dc, area.left, area.top, area.right, area.bottom, corner, corner);
@@ -54,7 +57,9 @@ void paintGroupBox(HDC dc, PaintCache& cache, const Component& box, const RECT& 
   GetTextMetricsA(dc, &metrics);
   RECT frame = area;
   frame.top += metrics.tmHeight / 2;
-  DrawEdge(dc, &frame, EDGE_ETCHED, BF_RECT);
+  // An etched edge: its dark outer line, then its light inner line, each as wide as a line.
+  for (const UINT line : {BDR_SUNKENOUTER, BDR_RAISEDINNER})
+    for (int i = 0; i < lineWidth(dpi); ++i) DrawEdge(dc, &frame, line, BF_RECT | BF_ADJUST);
   if (box.caption.empty()) return;
 
   RECT caption{area.left + mulDiv(kGroupCaptionIndent, dpi, 96), area.top, area.right, area.top + metrics.tmHeight};

@@ -7,8 +7,9 @@
 namespace tastrix {
 
 // Each draws one component into `area` (device coordinates); the caller has
-// already clipped the DC to the component and to its group box.
-void paintShape(HDC dc, PaintCache& cache, const Component& shape, const RECT& area);
+// already clipped the DC to the component and to its group box. Lines are
+// one pixel wide at 96 dpi and grow with whole multiples of it.
+void paintShape(HDC dc, PaintCache& cache, const Component& shape, const RECT& area, int dpi);
 void paintLabel(HDC dc, PaintCache& cache, const Component& label, const RECT& area);
 void paintGroupBox(HDC dc, PaintCache& cache, const Component& box, const RECT& area, Colour background,
                    int dpi);

@@ -1,6 +1,5 @@
 #include "output/picture_painter.h"
 
-#include "output/paint_cache.h"
 #include "output/paint_components.h"
 
 namespace tastrix {
@@ -50,7 +49,7 @@ class ComponentClip {
 
 void paintComponent(HDC dc, PaintCache& cache, const FormModel& model, const Component& c, const RECT& area) {
   switch (c.kind) {
-    case Kind::Shape: paintShape(dc, cache, c, area); break;
+    case Kind::Shape: paintShape(dc, cache, c, area, model.dpi); break;
     case Kind::Label: paintLabel(dc, cache, c, area); break;
     case Kind::GroupBox: paintGroupBox(dc, cache, c, area, model.windowColour, model.dpi); break;
     default: break;
@@ -59,8 +58,8 @@ void paintComponent(HDC dc, PaintCache& cache, const FormModel& model, const Com
 
 }  // namespace
 
-void paintPicture(HDC dc, const FormModel& model, int scrollX, const RECT& clip) {
-  PaintCache cache;
+void paintPicture(HDC dc, const FormModel& model, int scrollX, const RECT& clip, FontFaces faces) {
+  PaintCache cache(faces);
   DcState picture(dc);
   clipTo(dc, clip);
   FillRect(dc, &clip, cache.brush(model.windowColour));

@@ -71,12 +71,13 @@ using UniqueAccel = UniqueResource<HACCEL, AcceleratorDeleter>;
 struct GdiDeleter {
   void operator()(HGDIOBJ object) const { DeleteObject(object); }
 };
-// A GDI object (brush, font, bitmap, palette) deleted with DeleteObject.
+// A GDI object (brush, font, bitmap, pen, palette) deleted with DeleteObject.
 template <typename T>
 using GdiObject = UniqueResource<T, GdiDeleter>;
 using Brush = GdiObject<HBRUSH>;
 using Font = GdiObject<HFONT>;
 using Bitmap = GdiObject<HBITMAP>;
+using Pen = GdiObject<HPEN>;
 using Palette = GdiObject<HPALETTE>;
 
 // A window's device context from GetDC, released with ReleaseDC.
