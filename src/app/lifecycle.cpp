@@ -3,9 +3,9 @@
 
 #include "app/main_form.h"
 #include "app/menu_ids.h"
+#include "app/startup_model.h"
 #include "app/window_placement.h"
 #include "desktop/auto_run.h"
-#include "model/tag_walks.h"
 #include "platform/app_paths.h"
 #include "platform/app_title.h"
 #include "platform/profile_file.h"
@@ -14,7 +14,6 @@ namespace tastrix {
 namespace {
 
 const char* const kSection = "tastrix";
-const char* const kNoticeSecondText = "Keyboard map made with Tastrix";
 
 std::string closeQuestion() {
   return std::string("Warning: You are about exit the program \"") + kAppTitle +
@@ -58,11 +57,7 @@ void Lifecycle::FormShow() {
   ToggleAlwaysOnTop();
   form_.setMenuChecked(ID_Auto_Run, CheckAutoRunPath(form_.dialogs()));
 
-  model[model.notice].caption = std::string(kAppTitle) + "      " + kNoticeSecondText;
-  SetLabelsTransparent(model, true);
-  AssignLabelClickHandler(model, model.label0, kLabelOrder);
-  SetLabelTexts(model, "Key Label", kKeyLabels);
-  model[model.mapTitle].caption = "Untitled keyboard Map";
+  PrepareStartupModel(model);
   // Run as a command: a map that cannot be read is reported and the window still opens.
   form_.runCommand([this] { form_.maps.LoadAtStartUp(); });
 }

@@ -90,11 +90,7 @@ void MapCommands::LoadKeyboardMap(bool checkFolder) {
   }
   // Taken before reading: a write that slips in between is noticed later.
   const MapStamps stamps = storage_.stamps(form_.currentMapPath);
-  // Both files are known to be readable before anything changes.
-  storage_.requireReadable(form_.currentMapPath);
-  storage_.applyLabels(form_, form_.currentMapPath);
-  storage_.applyColours(form_, form_.currentMapPath);
-  storage_.applyFonts(form_, form_.currentMapPath);
+  storage_.applyMap(form_, form_.currentMapPath);
   window_.setCaption(captionPrefix() + FileTitle(form_.currentMapPath));
   form_.changed = false;
   form_.onDisk = stamps;

@@ -31,6 +31,15 @@ class MapStorage {
   virtual void applyLabels(FormModel& form, const std::string& mapPath) = 0;
   virtual void applyColours(FormModel& form, const std::string& mapPath) = 0;
   virtual void applyFonts(FormModel& form, const std::string& mapPath) = 0;
+
+  // The whole map, as a full load reads it: the labels, the colours with the
+  // alignment, then the fonts, once the map file is known to be readable.
+  void applyMap(FormModel& form, const std::string& mapPath) {
+    requireReadable(mapPath);
+    applyLabels(form, mapPath);
+    applyColours(form, mapPath);
+    applyFonts(form, mapPath);
+  }
 };
 
 }  // namespace tastrix
