@@ -1,0 +1,30 @@
+#pragma once
+#include <string>
+#include <vector>
+
+namespace tastrix {
+
+constexpr int kLargestExportScale = 8;
+
+// A picture to write from a map without a window.
+struct ExportRequest {
+  std::string mapPath;
+  std::string picturePath;
+  int scale = 1;  // the picture is laid out and drawn this many times as large
+};
+
+// What the program's command line asks for.
+struct CommandLineRequest {
+  enum class Action { OpenWindow, ShowUsage, Export, BadArguments };
+  Action action = Action::OpenWindow;
+  ExportRequest picture;  // for Export
+  std::string problem;    // for BadArguments: one line saying what is wrong
+};
+
+// Reads the arguments after the program's name. The switches /export,
+// /scale and /? (also spelt with - or --, in any case) make it a command
+// line of ours; any other arguments open the window, which ignores them as
+// it always has.
+CommandLineRequest ReadCommandLine(const std::vector<std::string>& arguments);
+
+}  // namespace tastrix
