@@ -4,17 +4,10 @@
 #include <vector>
 
 #include "support/form_fixture.h"
+#include "win/real_program.h"
 
 namespace tastrix::testing {
 namespace {
-
-std::string builtProgram() {
-  char path[MAX_PATH] = "";
-  GetModuleFileNameA(nullptr, path, MAX_PATH);
-  std::string dir = path;
-  dir.erase(dir.find_last_of('\\') + 1);
-  return dir + "tastrix.exe";
-}
 
 // A function of a library loaded at run time (the program itself needs none of them).
 template <typename F>

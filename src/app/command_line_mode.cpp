@@ -1,0 +1,53 @@
+#include "app/command_line_mode.h"
+
+#include "app/picture_export.h"
+#include "platform/console_line.h"
+#include "text/export_options.h"
+
+namespace tastrix {
+namespace {
+
+const char* const kUsage[] = {
+    "Usage: tastrix /export MAP.zv OUT.bmp [/scale N]",
+    "Writes the keyboard picture of the map MAP.zv (with its labels from MAP.zvl) to OUT",
+    "without opening a window: as PNG when OUT ends in .png, otherwise as a Windows bitmap.",
+    "/scale N draws it N times as large (N from 1 to 8, default 1), for 96 x N dots per inch.",
+    "Switches may also begin with - or --. Exit codes: 0 written, 2 bad arguments,",
+    "3 the map cannot be read, 4 the picture cannot be written.",
+};
+
+void tell(const std::string& text, ConsoleStream stream) { printCallerLine("tastrix: " + text, stream); }
+
+int exportPicture(const ExportRequest& request) {
+  try {
+    const ExportedPicture picture = ExportPicture(request);
+    tell("wrote \"" + picture.path + "\", " + std::to_string(picture.width) + " x " +
+             std::to_string(picture.height) + " pixels at " + std::to_string(picture.dpi) + " dpi",
+         ConsoleStream::Output);
+    return kExitWritten;
+  } catch (const ExportFailure& failure) {
+    tell(failure.what(), ConsoleStream::Error);
+    return failure.kind() == ExportFailure::Kind::MapUnreadable ? kExitMapUnreadable : kExitPictureUnwritable;
+  }
+}
+
+}  // namespace
+
+std::optional<int> RunCommandLine(const std::vector<std::string>& arguments) {
+  const CommandLineRequest request = ReadCommandLine(arguments);
+  switch (request.action) {
+    case CommandLineRequest::Action::OpenWindow:
+      return std::nullopt;
+    case CommandLineRequest::Action::ShowUsage:
+      for (const char* line : kUsage) printCallerLine(line, ConsoleStream::Output);
+      return kExitWritten;
+    case CommandLineRequest::Action::BadArguments:
+      tell(request.problem + " (tastrix /? shows the usage)", ConsoleStream::Error);
+      return kExitBadArguments;
+    case CommandLineRequest::Action::Export:
+      return exportPicture(request.picture);
+  }
+  return kExitBadArguments;
+}
+
+}  // namespace tastrix

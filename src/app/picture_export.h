@@ -1,0 +1,35 @@
+#pragma once
+#include <stdexcept>
+#include <string>
+
+#include "text/export_options.h"
+
+namespace tastrix {
+
+// Why an export failed: the map could not be read, or the picture not be
+// made or written. The text names the file and the reason.
+class ExportFailure : public std::runtime_error {
+ public:
+  enum class Kind { MapUnreadable, PictureUnwritable };
+  ExportFailure(Kind kind, const std::string& text) : std::runtime_error(text), kind_(kind) {}
+  Kind kind() const { return kind_; }
+
+ private:
+  Kind kind_;
+};
+
+struct ExportedPicture {
+  std::string path;  // in full
+  int width = 0;
+  int height = 0;
+  int dpi = 0;
+};
+
+// The keyboard picture of a map, written without a window: the map is read
+// as the window's start-up reads it, into a picture laid out for 96 times the
+// scale dots per inch, and written as PNG or BMP by the file's name. Relative
+// paths start from the current folder. Neither the settings file nor the
+// registry is touched. Raises ExportFailure.
+ExportedPicture ExportPicture(const ExportRequest& request);
+
+}  // namespace tastrix

@@ -1,0 +1,13 @@
+#pragma once
+#include <windows.h>
+
+namespace tastrix {
+
+// The Windows Imaging Component's class and format GUIDs, which have no
+// __uuidof. Defined here rather than taken from an import library, where a
+// GUID can turn out to be an import thunk instead of the data.
+constexpr GUID kClsidWicImagingFactory = {0xcacaf262, 0x9370, 0x4615, {0xa1, 0x3b, 0x9f, 0x55, 0x39, 0xda, 0x4c, 0x0a}};
+constexpr GUID kContainerFormatPng = {0x1b7cfaf4, 0x713f, 0x473c, {0xbb, 0xcd, 0x61, 0x37, 0x42, 0x5f, 0xae, 0xaf}};
+constexpr GUID kPixelFormat24bppBGR = {0x6fddc324, 0x4e03, 0x4bfe, {0xb1, 0x85, 0x3d, 0x77, 0x76, 0x8d, 0xc9, 0x0c}};
+
+}  // namespace tastrix

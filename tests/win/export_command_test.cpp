@@ -1,0 +1,295 @@
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "picture_pixels.h"
+#include "support/form_fixture.h"
+#include "win/map_file_fixture.h"
+#include "win/real_program.h"
+#include "win/run_key.h"
+#include "win/small_disk.h"
+
+namespace tastrix::testing {
+namespace {
+
+// A map that sets everything a map can: every font (outline and bitmap-only
+// faces, a system colour, underline and italics), both key colours, the
+// bottom alignment, and labels with ampersands and text that wraps.
+const char* const kCraftedMap =
+    "[Keyboard_Map_Title_Label]\r\nFont.Color=8388608\r\nFont.Name=Times New Roman\r\nFont.Size=20\r\n"
+    "Font.fsBold=1\r\nFont.fsItalic=1\r\n"
+    "[GroupBox_Font]\r\nFont.Color=32768\r\nFont.Name=Arial\r\nFont.Size=9\r\nFont.fsBold=0\r\n"
+    "[Name_Label_0]\r\nFont.Color=255\r\nFont.Name=MS Sans Serif\r\nFont.Size=8\r\n"
+    "[Label_0]\r\nFont.Color=-2147483640\r\nFont.Name=Times New Roman\r\nFont.Size=11\r\nFont.fsBold=0\r\n"
+    "Font.fsUnderline=1\r\n"
+    "[tastrix]\r\nShape_0=14745599\r\nShape_Back_0=8421504\r\nKey_Label_Vertical_Alignment=2\r\n";
+const char* const kCraftedLabels =
+    "Export & Co\r\nBack tick\r\nOne && two\r\nA long label that wraps\r\n\r\n&Save\r\n";
+
+const char* const kUsageFirstLine = "Usage: tastrix /export MAP.zv OUT.bmp [/scale N]";
+
+constexpr DWORD kPixelsPerMetreAt96 = 3780, kPixelsPerMetreAt192 = 7559;
+
+bool dark(uint32_t pixel) { return ((pixel >> 16) & 0xFF) + ((pixel >> 8) & 0xFF) + (pixel & 0xFF) < 3 * 96; }
+
+RECT rectOf(const Rect& r) { return RECT{r.left, r.top, r.right(), r.bottom()}; }
+
+// The smallest rectangle holding every dark pixel of an area (empty when none).
+RECT inkBox(const Pixels& p, const RECT& area) {
+  RECT box{area.right, area.bottom, area.left, area.top};
+  for (int y = area.top; y < area.bottom; ++y)
+    for (int x = area.left; x < area.right; ++x)
+      if (dark(p.at(x, y))) {
+        box.left = std::min<LONG>(box.left, x);
+        box.top = std::min<LONG>(box.top, y);
+        box.right = std::max<LONG>(box.right, x + 1);
+        box.bottom = std::max<LONG>(box.bottom, y + 1);
+      }
+  return box;
+}
+
+// An area of a picture, enlarged by a whole factor pixel by pixel.
+Pixels cut(const Pixels& p, const RECT& area, int enlarge) {
+  Pixels out;
+  out.width = (area.right - area.left) * enlarge;
+  out.height = (area.bottom - area.top) * enlarge;
+  for (int y = 0; y < out.height; ++y)
+    for (int x = 0; x < out.width; ++x) out.values.push_back(p.at(area.left + x / enlarge, area.top + y / enlarge));
+  return out;
+}
+
+// The real program copied into the test's scratch folder, run from the
+// command line there, as a documentation script would.
+class ExportCommand : public MapFileTest {
+ protected:
+  void SetUp() override {
+    MapFileTest::SetUp();
+    ASSERT_TRUE(CopyFileA(builtProgram().c_str(), inScratch("tastrix.exe").c_str(), FALSE)) << builtProgram();
+  }
+
+  ProgramRun run(const std::string& arguments) { return runProgram(inScratch("tastrix.exe"), arguments, scratchDir()); }
+
+  // Runs an export that must succeed and gives the file it wrote.
+  std::string exported(const std::string& arguments, const std::string& picture) {
+    const ProgramRun done = run(arguments);
+    EXPECT_TRUE(done.finished);
+    EXPECT_EQ(done.exitCode, 0u) << done.errors;
+    EXPECT_EQ(done.errors, "");
+    return readFile(inScratch(picture));
+  }
+
+  void writeMap(const std::string& name, const std::string& map, const std::string& labels) {
+    writeFile(inScratch(name), map);
+    writeFile(inScratch(name + "l"), labels);
+  }
+};
+
+// The picture a window saves with Save Bitmap for the map it opened at start-up.
+TEST_F(ExportCommand, AtScaleOneWritesWhatTheWindowsSaveBitmapWrites) {
+  const struct {
+    const char* name;
+    const char* map;
+    const char* labels;
+  } maps[] = {{"crafted.zv", kCraftedMap, kCraftedLabels}, {"plain.zv", "", ""}};
+  for (const auto& m : maps) {
+    SCOPED_TRACE(m.name);
+    writeMap(m.name, m.map, m.labels);
+    writeFile(settingsFile(), "[tastrix]\r\nCurrent_Keyboard_Layout_File_Name_Edit=" + inScratch(m.name) + "\r\n");
+    startForm();
+    ASSERT_EQ(model().currentMapPath, inScratch(m.name));
+    dialogs.answerFile(true, inScratch("window.bmp"));
+    command(ID_Save_Bitmap_to_File);
+    dropForm();
+    DeleteFileA(settingsFile().c_str());
+
+    const std::string window = readFile(inScratch("window.bmp"));
+    DeleteFileA(inScratch("window.bmp").c_str());
+    const std::string picture = exported("/export " + std::string(m.name) + " exported.bmp", "exported.bmp");
+    ASSERT_EQ(window.size(), 54u + 1528u * 461u * 4u);
+    EXPECT_TRUE(picture == window) << firstDifference(parseBmp(picture).pixels, parseBmp(window).pixels);
+    dialogs.calls.clear();
+  }
+}
+
+// Whether a picture is made of k x k blocks of one colour, as a bitmap-only
+// face enlarged by GDI is, at any alignment of the blocks.
+bool madeOfBlocks(const Pixels& p, int k) {
+  for (int oy = 0; oy < k; ++oy)
+    for (int ox = 0; ox < k; ++ox) {
+      bool blocks = true;
+      for (int y = 0; y < p.height && blocks; ++y)
+        for (int x = 0; x < p.width && blocks; ++x) {
+          const int bx = x - ((x - ox) % k + k) % k, by = y - ((y - oy) % k + k) % k;
+          if (bx >= 0 && by >= 0) blocks = p.at(x, y) == p.at(bx, by);
+        }
+      if (blocks) return true;
+    }
+  return false;
+}
+
+// At scale 2 the layout doubles, and the text is drawn anew at twice the
+// size: the factory default font is a bitmap-only face, which GDI draws
+// larger by copying each pixel two or three times, or (Wine) at its own size
+// with wider gaps.
+TEST_F(ExportCommand, AtScaleTwoLaysOutTwiceAsLargeAndDrawsTheTextSharp) {
+  writeMap("plain.zv", "", "Export title\r\nBack tick\r\n");
+  const BmpFile one = parseBmp(exported("/export plain.zv one.bmp", "one.bmp"));
+  const BmpFile two = parseBmp(exported("/export plain.zv two.bmp /scale 2", "two.bmp"));
+  ASSERT_EQ(one.pixels.width, 1528);
+  ASSERT_EQ(one.pixels.height, 461);
+  ASSERT_EQ(two.pixels.width, 2 * 1528);
+  ASSERT_EQ(two.pixels.height, 2 * 461);
+  EXPECT_EQ(one.info.biXPelsPerMeter, kPixelsPerMetreAt96);
+  EXPECT_EQ(two.info.biXPelsPerMeter, kPixelsPerMetreAt192);
+  EXPECT_EQ(two.info.biYPelsPerMeter, kPixelsPerMetreAt192);
+
+  FormModel layout;
+  FormModel doubled;
+  doubled.scaleTo(192);
+  // The "Q" key's outline sits at twice its place and is twice as thick.
+  const Rect q = layout.clientRect(layout.borderShape(27));
+  const int midY = q.top + q.height / 2;
+  EXPECT_EQ(one.pixels.at(q.left, midY), 0u);
+  EXPECT_NE(one.pixels.at(q.left + 1, midY), 0u);
+  EXPECT_EQ(two.pixels.at(2 * q.left, 2 * midY), 0u);
+  EXPECT_EQ(two.pixels.at(2 * q.left + 1, 2 * midY), 0u);
+  EXPECT_NE(two.pixels.at(2 * q.left + 2, 2 * midY), 0u);
+
+  for (const int component : {layout.mapTitle, layout.keyLabel(1), layout.keyName(27), layout.keyLabel(62)}) {
+    SCOPED_TRACE(layout[component].name + " " + layout[component].caption);
+    const RECT ink1 = inkBox(one.pixels, rectOf(layout.clientRect(component)));
+    const RECT ink2 = inkBox(two.pixels, rectOf(doubled.clientRect(component)));
+    ASSERT_LT(ink1.left, ink1.right) << "no text at scale 1";
+    ASSERT_LT(ink2.left, ink2.right) << "no text at scale 2";
+    const Pixels text2 = cut(two.pixels, ink2, 1);
+    EXPECT_NE(firstDifference(cut(one.pixels, ink1, 2), text2), "") << "the scale-1 text stretched";
+    for (const int k : {2, 3}) EXPECT_FALSE(madeOfBlocks(text2, k)) << k << " x " << k << " blocks: stretched";
+    // Twice as high, give or take the rounding of font heights and another face.
+    const int high1 = ink1.bottom - ink1.top;
+    EXPECT_NEAR(ink2.bottom - ink2.top, 2 * high1, high1 / 4);
+  }
+}
+
+// Every exit code with its one line, on the stream it belongs to; relative
+// paths are read from the folder the program runs in.
+TEST_F(ExportCommand, ExitCodesAndMessagesNameTheFile) {
+  writeMap("map.zv", kCraftedMap, kCraftedLabels);
+  writeFile(inScratch("held.zv"), kCraftedMap);
+  HeldFile held(inScratch("held.zv"));
+  ASSERT_TRUE(held.held());
+  const std::string usageHint = " (tastrix /? shows the usage)\r\n";
+  const struct {
+    const char* arguments;
+    DWORD exitCode;
+    std::string output, errors;
+  } cases[] = {
+      {"/export map.zv out.bmp", 0, "tastrix: wrote \"" + inScratch("out.bmp") + "\", 1528 x 461 pixels at 96 dpi\r\n",
+       ""},
+      {"--export map.zv out.PNG -scale 3", 0,
+       "tastrix: wrote \"" + inScratch("out.PNG") + "\", 4584 x 1383 pixels at 288 dpi\r\n", ""},
+      {"/export map.zv", 2, "", "tastrix: /export needs a map file and a picture file" + usageHint},
+      {"/export map.zv out.bmp /scale 9", 2, "", "tastrix: /scale needs a whole number from 1 to 8, not \"9\"" + usageHint},
+      {"/export map.zv out.bmp /bogus", 2, "", "tastrix: unknown switch \"/bogus\"" + usageHint},
+      {"/export missing.zv out.bmp", 3, "",
+       "tastrix: cannot read the keyboard map \"" + inScratch("missing.zv") + "\": there is no such file\r\n"},
+      {"/export held.zv out.bmp", 3, "",
+       "tastrix: cannot read the keyboard map \"" + inScratch("held.zv") + "\": Cannot open file " +
+           inScratch("held.zv") + "\r\n"},
+      {"/export map.zv \"no folder\\out.bmp\"", 4, "",
+       "tastrix: cannot write the picture \"" + inScratch("no folder\\out.bmp") + "\": Cannot create file " +
+           inScratch("no folder\\out.bmp") + "\r\n"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.arguments);
+    const ProgramRun done = run(c.arguments);
+    ASSERT_TRUE(done.finished);
+    EXPECT_EQ(done.exitCode, c.exitCode);
+    EXPECT_EQ(done.output, c.output);
+    EXPECT_EQ(done.errors, c.errors);
+  }
+  EXPECT_EQ(readFile(inScratch("out.bmp")).substr(0, 2), "BM");
+  EXPECT_EQ(readFile(inScratch("out.PNG")).substr(0, 8), "\x89PNG\r\n\x1a\n");
+  EXPECT_FALSE(fileExists(inScratch("no folder\\out.bmp")));
+
+  const ProgramRun usage = run("/?");
+  EXPECT_EQ(usage.exitCode, 0u);
+  EXPECT_EQ(usage.output.substr(0, usage.output.find("\r\n")), kUsageFirstLine);
+  EXPECT_EQ(std::count(usage.output.begin(), usage.output.end(), '\n'), 6);
+  EXPECT_EQ(usage.errors, "");
+}
+
+// A picture that cannot be written leaves the old file as it was and no
+// temporary file behind, whatever stops it.
+TEST_F(ExportCommand, APictureThatCannotBeWrittenLeavesTheOldFileAndNothingElse) {
+  writeMap("map.zv", kCraftedMap, kCraftedLabels);
+  const std::string old = "the picture of last week\r\n";
+  SmallDisk disk;
+  struct Case {
+    std::string folder, name;
+    const char* why;
+    std::string reason;  // the message's end, after the file's name
+  };
+  std::vector<Case> cases = {
+      {scratchDir(), "read-only.bmp", "read-only", "Cannot create file "},
+      {scratchDir(), "held.png", "held", "Cannot create file "},
+  };
+  if (disk.available()) cases.push_back({disk.file(""), "full.bmp", "full disk", "Stream write error on "});
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.why);
+    const std::string path = c.folder + c.name;
+    writeFile(path, old);
+    setReadOnly(path, c.why == std::string("read-only"));
+    {
+      const std::unique_ptr<HeldFile> holder(c.why == std::string("held") ? new HeldFile(path) : nullptr);
+      const ProgramRun done = run("/export map.zv \"" + path + "\" /scale 2");
+      ASSERT_TRUE(done.finished);
+      EXPECT_EQ(done.exitCode, 4u);
+      EXPECT_EQ(done.errors, "tastrix: cannot write the picture \"" + path + "\": " + c.reason + path + "\r\n");
+      EXPECT_EQ(done.output, "");
+    }
+    setReadOnly(path, false);
+    EXPECT_EQ(readFile(path), old);
+    EXPECT_EQ(temporaryFilesIn(c.folder), 0);
+  }
+  if (!disk.available()) GTEST_SKIP() << "no small disk mounted: the full-disk case did not run";
+}
+
+// The export neither reads nor writes the settings file, does not look at
+// the registry (a stale auto-run path would ask to be updated) and shows no
+// message box (it would wait for an answer until the time limit).
+TEST_F(ExportCommand, LeavesTheSettingsFileAndTheRegistryAlone) {
+  writeMap("map.zv", kCraftedMap, kCraftedLabels);
+  const std::string settings = "[tastrix]\r\nCurrent_Keyboard_Layout_File_Name_Edit=C:\\elsewhere\\x.zv\r\n";
+  writeFile(settingsFile(), settings);
+  WIN32_FILE_ATTRIBUTE_DATA before{};
+  ASSERT_TRUE(GetFileAttributesExA(settingsFile().c_str(), GetFileExInfoStandard, &before));
+  RunKey key;
+  ASSERT_TRUE(key.valid());
+  RunValueGuard guard(key, "tastrix.exe");
+  const std::string stale = "C:\\elsewhere\\tastrix.exe";
+  key.setString("tastrix.exe", stale);
+
+  const ProgramRun done = runProgram(inScratch("tastrix.exe"), "/export map.zv out.bmp", scratchDir(), 15000);
+  ASSERT_TRUE(done.finished) << "the export waited for something";
+  EXPECT_EQ(done.exitCode, 0u) << done.errors;
+  EXPECT_EQ(readFile(settingsFile()), settings);
+  WIN32_FILE_ATTRIBUTE_DATA after{};
+  ASSERT_TRUE(GetFileAttributesExA(settingsFile().c_str(), GetFileExInfoStandard, &after));
+  EXPECT_EQ(CompareFileTime(&before.ftLastWriteTime, &after.ftLastWriteTime), 0);
+  DWORD type = 0;
+  std::vector<BYTE> value;
+  ASSERT_TRUE(key.raw("tastrix.exe", type, value));
+  EXPECT_EQ(value, std::vector<BYTE>(stale.c_str(), stale.c_str() + stale.size() + 1));
+
+  DeleteFileA(settingsFile().c_str());
+  EXPECT_EQ(run("/export map.zv out.bmp").exitCode, 0u);
+  EXPECT_FALSE(fileExists(settingsFile()));
+}
+
+}  // namespace
+}  // namespace tastrix::testing
