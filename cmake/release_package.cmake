@@ -1,0 +1,25 @@
+# The release package: the program and its readme in one zip, made by CPack
+# from the install rules. `scripts/package` builds it.
+set(TASTRIX_RELEASE "1.0f")  # the version users see, as in the version resource
+
+install(TARGETS tastrix RUNTIME DESTINATION .)
+# The readme ships with CR LF line ends, whatever line ends the checkout has.
+configure_file(${CMAKE_SOURCE_DIR}/docs/tastrix.txt ${CMAKE_BINARY_DIR}/package-readme/tastrix.txt
+               @ONLY NEWLINE_STYLE CRLF)
+install(FILES ${CMAKE_BINARY_DIR}/package-readme/tastrix.txt DESTINATION .)
+
+if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+  set(TASTRIX_PACKAGE_SYSTEM win32)
+else()
+  set(TASTRIX_PACKAGE_SYSTEM win64)
+endif()
+set(CPACK_GENERATOR ZIP)
+set(CPACK_PACKAGE_NAME tastrix)
+set(CPACK_PACKAGE_VERSION ${TASTRIX_RELEASE})
+set(CPACK_PACKAGE_FILE_NAME "tastrix-${TASTRIX_RELEASE}-${TASTRIX_PACKAGE_SYSTEM}")
+# The files at the top: Windows' "Extract All" makes the folder itself.
+set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
+# File times in the zip when SOURCE_DATE_EPOCH is not set: 2024-01-01 00:00 UTC.
+set(CPACK_TASTRIX_DEFAULT_EPOCH 1704067200)
+set(CPACK_POST_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/reproducible_zip.cmake)
+include(CPack)
