@@ -1,0 +1,89 @@
+#include <windows.h>
+
+#include <fstream>
+#include <memory>
+#include <string>
+
+#include "app/main_form.h"
+#include "app/picture_export.h"
+#include "bench.h"
+#include "output/capture.h"
+#include "platform/app_paths.h"
+#include "platform/win32_dialogs.h"
+
+namespace tastrix::bench {
+namespace {
+
+// A map with every font, colour and the alignment set, and labels on some keys.
+const char* const kMap =
+    "[Keyboard_Map_Title_Label]\r\nFont.Name=Times New Roman\r\nFont.Size=20\r\n"
+    "[GroupBox_Font]\r\nFont.Name=Arial\r\nFont.Size=9\r\n"
+    "[Label_0]\r\nFont.Name=Times New Roman\r\nFont.Size=11\r\nFont.fsBold=0\r\n"
+    "[tastrix]\r\nShape_0=14745599\r\nShape_Back_0=8421504\r\nKey_Label_Vertical_Alignment=2\r\n";
+const char* const kLabels = "Bench map\r\nBack tick\r\nOne\r\nTwo\r\nThree\r\nA long label that wraps\r\n";
+
+void writeText(const std::string& path, const std::string& text) {
+  std::ofstream(path, std::ios::binary) << text;
+}
+
+// The map, the window's settings naming it, and the exported pictures, in a
+// folder that stands in for the program's; the window opens on that map.
+struct ExportScene {
+  std::string folder;
+  Win32Dialogs dialogs;
+  std::unique_ptr<TMainForm1> window;
+
+  ExportScene() {
+    char temp[MAX_PATH];
+    GetTempPathA(MAX_PATH, temp);
+    folder = std::string(temp) + "tastrix-bench-export-" + std::to_string(GetCurrentProcessId()) + "\\";
+    CreateDirectoryA(folder.c_str(), nullptr);
+    writeText(map(), kMap);
+    writeText(map() + "l", kLabels);
+    overrideExecutablePath(folder + "tastrix.exe");
+    writeText(settingsFilePath(), "[tastrix]\r\nCurrent_Keyboard_Layout_File_Name_Edit=" + map() + "\r\n");
+    window = std::make_unique<TMainForm1>(dialogs);
+    window->create(GetModuleHandleA(nullptr));
+    dialogs.setOwner(window->hwnd());
+    window->showFirstTime();
+    window->processMessages();
+  }
+  ~ExportScene() {
+    window.reset();
+    for (const char* name : {"map.zv", "map.zvl", "tastrix.ini", "picture.bmp", "picture.png"})
+      DeleteFileA((folder + name).c_str());
+    RemoveDirectoryA(folder.c_str());
+    overrideExecutablePath("");
+  }
+  std::string map() const { return folder + "map.zv"; }
+};
+
+std::unique_ptr<ExportScene> scene;
+
+double windowCapture() {
+  return timeMs([] { const Bitmap picture = CaptureKeyboardPicture(*scene->window, scene->window->model()); });
+}
+
+// Registers the export of the scene's map at a scale to a file, beside the
+// window's capture of the same map.
+Registration exportCase(int scale, const char* file, int runs) {
+  BenchCase c;
+  c.name = "export at scale " + std::to_string(scale) + " to " + file;
+  c.floorName = "window capture of the same map";
+  c.setUp = [] { scene = std::make_unique<ExportScene>(); };
+  c.measure = [scale, file] {
+    const ExportRequest request{scene->map(), scene->folder + file, scale};
+    return timeMs([&] { ExportPicture(request); });
+  };
+  c.floor = windowCapture;
+  c.tearDown = [] { scene.reset(); };
+  c.runs = runs;
+  return Registration(std::move(c));
+}
+
+const Registration scaleOne = exportCase(1, "picture.bmp", 21);
+const Registration scaleFour = exportCase(4, "picture.bmp", 7);
+const Registration scaleFourPng = exportCase(4, "picture.png", 7);
+
+}  // namespace
+}  // namespace tastrix::bench
