@@ -2,19 +2,14 @@
 
 #include "output/picture_painter.h"
 #include "platform/errors.h"
+#include "platform/gdi_values.h"
 
 namespace tastrix {
 
 Bitmap RenderKeyboardPicture(const FormModel& model, FontFaces faces) {
   const int width = model.pictureWidth();
   const int height = model.pictureHeight();
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
+  const BITMAPINFO info = topDownBitmapInfo(width, height);
   const MemoryDC canvas(nullptr);
   void* bits = nullptr;
   Bitmap picture(CreateDIBSection(canvas.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));

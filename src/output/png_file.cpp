@@ -3,11 +3,13 @@
 #include <wincodec.h>
 
 #include <cstdio>
+#include <utility>
 #include <vector>
 
 #include "output/wic_guids.h"
 #include "platform/com_ref.h"
 #include "platform/errors.h"
+#include "platform/gdi_values.h"
 #include "platform/staged_file.h"
 #include "platform/win32_handles.h"
 
@@ -31,13 +33,7 @@ BgrPixels bgrPixelsOf(HBITMAP bitmap) {
   BITMAP shape{};
   if (!GetObjectA(bitmap, sizeof shape, &shape) || shape.bmWidth <= 0 || shape.bmHeight <= 0) throwGdiError();
   // Read as a top-down 32-bit DIB: any kind of bitmap comes back the same way.
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-  info.bmiHeader.biWidth = shape.bmWidth;
-  info.bmiHeader.biHeight = -shape.bmHeight;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
+  BITMAPINFO info = topDownBitmapInfo(shape.bmWidth, shape.bmHeight);
   const size_t count = static_cast<size_t>(shape.bmWidth) * static_cast<size_t>(shape.bmHeight);
   std::vector<BYTE> bgrx(count * 4);
   {
@@ -47,13 +43,15 @@ BgrPixels bgrPixelsOf(HBITMAP bitmap) {
       throwGdiError();
   }
   // The fourth byte of a DIB pixel is no alpha: written as one, it would make
-  // the picture transparent.
+  // the picture transparent. Dropped in place, as the largest pictures fill
+  // much of a 32-bit program's memory.
+  for (size_t i = 0; i < count; ++i)
+    for (size_t c = 0; c < 3; ++c) bgrx[i * 3 + c] = bgrx[i * 4 + c];
+  bgrx.resize(count * 3);
   BgrPixels pixels;
   pixels.width = static_cast<UINT>(shape.bmWidth);
   pixels.height = static_cast<UINT>(shape.bmHeight);
-  pixels.rows.resize(count * 3);
-  for (size_t i = 0; i < count; ++i)
-    for (size_t c = 0; c < 3; ++c) pixels.rows[i * 3 + c] = bgrx[i * 4 + c];
+  pixels.rows = std::move(bgrx);
   return pixels;
 }
 

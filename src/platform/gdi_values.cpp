@@ -27,6 +27,17 @@ LOGFONTA logFontOf(const FontDescription& font, int fontDpi, int deviceDpi) {
   return lf;
 }
 
+BITMAPINFO topDownBitmapInfo(int width, int height) {
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  return info;
+}
+
 FontDescription fontDescriptionOf(const LOGFONTA& logFont, COLORREF colour, int fontDpi, int deviceDpi) {
   FontDescription font;
   font.name = logFont.lfFaceName;

@@ -13,6 +13,9 @@ COLORREF rgbOf(Colour colour);
 // heights are at fontDpi.
 LOGFONTA logFontOf(const FontDescription& font, int fontDpi, int deviceDpi);
 
+// The header of a 32-bit device-independent bitmap, top row first.
+BITMAPINFO topDownBitmapInfo(int width, int height);
+
 // The font a LOGFONT and a text colour describe, with its height at fontDpi.
 FontDescription fontDescriptionOf(const LOGFONTA& logFont, COLORREF colour, int fontDpi, int deviceDpi);
 

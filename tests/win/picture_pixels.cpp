@@ -6,6 +6,8 @@
 #include <ostream>
 #include <sstream>
 
+#include "platform/gdi_values.h"
+
 namespace tastrix::testing {
 
 uint32_t patternAt(int x, int y) {
@@ -16,12 +18,7 @@ uint32_t patternAt(int x, int y) {
 }
 
 PatternWindow::PatternWindow(TMainForm1& form) : form_(form), canvas_(nullptr) {
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-  info.bmiHeader.biWidth = kWidth;
-  info.bmiHeader.biHeight = -kHeight;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
+  const BITMAPINFO info = topDownBitmapInfo(kWidth, kHeight);
   void* bits = nullptr;
   surface_.reset(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
   auto* pixels = static_cast<uint32_t*>(bits);
@@ -64,13 +61,7 @@ Pixels pixelsOf(HBITMAP bitmap) {
   p.width = shape.bmWidth;
   p.height = shape.bmHeight;
   p.values.resize(static_cast<size_t>(p.width) * static_cast<size_t>(p.height));
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-  info.bmiHeader.biWidth = p.width;
-  info.bmiHeader.biHeight = -p.height;  // top row first
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
+  BITMAPINFO info = topDownBitmapInfo(p.width, p.height);
   WindowDC screen(nullptr);
   GetDIBits(screen.get(), bitmap, 0, static_cast<UINT>(p.height), p.values.data(), &info, DIB_RGB_COLORS);
   for (uint32_t& v : p.values) v &= 0xFFFFFF;
