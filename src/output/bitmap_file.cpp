@@ -1,7 +1,6 @@
 #include "output/bitmap_file.h"
 
 #include <cmath>
-#include <vector>
 
 #include "platform/errors.h"
 #include "platform/staged_file.h"
@@ -48,34 +47,36 @@ std::string bitmapFileBytes(HBITMAP bitmap, int dpi) {
   info.header.biYPelsPerMeter = pixelsPerMetre(dpi);
   info.header.biClrUsed = static_cast<DWORD>(colours);
 
-  std::vector<char> pixels(imageSize);
-  {
-    WindowDC screen(nullptr);
-    if (GetDIBits(screen.get(), bitmap, 0, static_cast<UINT>(shape.bmHeight), pixels.data(),
-                  reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS) != shape.bmHeight)
-      throwGdiError();
-  }
-  // The fourth byte of a 32-bit pixel is reserved and must be zero; left as the
-  // display keeps it, readers that honour alpha would show the picture transparent.
-  if (bits == 32)
-    for (size_t reserved = 3; reserved < pixels.size(); reserved += 4) pixels[reserved] = 0;
-  // GetDIBits may rewrite header fields; the file keeps the ones set above.
-  info.header.biSizeImage = imageSize;
-  info.header.biXPelsPerMeter = pixelsPerMetre(dpi);
-  info.header.biYPelsPerMeter = pixelsPerMetre(dpi);
-
   const DWORD tableBytes = static_cast<DWORD>(colours) * sizeof(RGBQUAD);
   BITMAPFILEHEADER file{};
   file.bfType = 0x4D42;  // "BM"
   file.bfOffBits = sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER) + tableBytes;
   file.bfSize = file.bfOffBits + imageSize;
 
-  std::string bytes;
-  bytes.reserve(file.bfSize);
-  append(bytes, file);
-  append(bytes, info.header);
-  bytes.append(reinterpret_cast<const char*>(info.colours), tableBytes);
-  bytes.append(pixels.data(), pixels.size());
+  // The pixels are read straight into their place in the file: a picture
+  // drawn for print can fill much of a 32-bit program's memory.
+  std::string bytes(file.bfSize, '\0');
+  char* const pixels = &bytes[file.bfOffBits];
+  {
+    WindowDC screen(nullptr);
+    if (GetDIBits(screen.get(), bitmap, 0, static_cast<UINT>(shape.bmHeight), pixels,
+                  reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS) != shape.bmHeight)
+      throwGdiError();
+  }
+  // The fourth byte of a 32-bit pixel is reserved and must be zero; left as the
+  // display keeps it, readers that honour alpha would show the picture transparent.
+  if (bits == 32)
+    for (size_t reserved = 3; reserved < imageSize; reserved += 4) pixels[reserved] = 0;
+  // GetDIBits may rewrite header fields; the file keeps the ones set above.
+  info.header.biSizeImage = imageSize;
+  info.header.biXPelsPerMeter = pixelsPerMetre(dpi);
+  info.header.biYPelsPerMeter = pixelsPerMetre(dpi);
+
+  std::string headers;
+  append(headers, file);
+  append(headers, info.header);
+  headers.append(reinterpret_cast<const char*>(info.colours), tableBytes);
+  bytes.replace(0, headers.size(), headers);
   return bytes;
 }
 
