@@ -5,13 +5,9 @@
 #include <algorithm>
 
 #include "app/main_form.h"
-#include "model/key_scan_codes.h"
-#include "text/mul_div.h"
 
 namespace tastrix {
 namespace {
-
-constexpr const char* kPickingHint = "Press the key you want to label";
 
 // The keys that scroll, as the scroll bar's own requests.
 constexpr struct {
@@ -19,7 +15,6 @@ constexpr struct {
   int request;
 } kScrollKeys[] = {{VK_LEFT, SB_LINELEFT}, {VK_RIGHT, SB_LINERIGHT}, {VK_PRIOR, SB_PAGELEFT},
                    {VK_NEXT, SB_PAGERIGHT}, {VK_HOME, SB_LEFT},      {VK_END, SB_RIGHT}};
-constexpr int kFocusInset = 2;  // inside the key's face, at 96 dpi
 
 bool held(int key) { return GetKeyState(key) < 0; }
 
@@ -33,8 +28,6 @@ Direction directionOf(WPARAM arrow) {
     default: return Direction::Down;
   }
 }
-
-RECT toRECT(const Rect& r, int scroll) { return RECT{r.left - scroll, r.top, r.right() - scroll, r.bottom()}; }
 
 }  // namespace
 
@@ -153,55 +146,12 @@ bool PictureKeys::scrollByKey(WPARAM key) {
   return false;  // the menu key and the rest go to the default handling
 }
 
-// A key is picked when it goes down and taken when it comes up, so the label
-// box that opens then does not receive the key's release.
-void PictureKeys::onPickingKey(UINT msg, WPARAM virtualKey, LPARAM flags) {
-  const int key = keyAtScanCode((flags >> 16) & 0xFF, ((flags >> 24) & 1) != 0);
-  if (key == kNoStop) return;  // not on the picture: Pause, Print Screen...
-  if ((msg == WM_KEYDOWN || msg == WM_SYSKEYDOWN) && picked_ == kNoStop) {
-    picked_ = key;
-    showFocusCues();
-    focusStop(key, true);
-  } else if ((msg == WM_KEYUP || msg == WM_SYSKEYUP) && key == picked_) {
-    endPicking();
-    menuKeyPicked_ = virtualKey == VK_APPS;
-    editStop(key);
-  }
-}
-
 void PictureKeys::onPress(LPARAM point) {
   if (form_.captureState().running) return;
   const FormModel& model = form_.model();
   const int stop = stopOf(model, model.hitTest(GET_X_LPARAM(point) + form_.scrollPosition(), GET_Y_LPARAM(point)));
   // No scrolling under the mouse: the release must land on what was pressed.
   if (stop != kNoStop) focusStop(stop, false);
-}
-
-void PictureKeys::onUiState(WPARAM change) {
-  if (!(HIWORD(change) & UISF_HIDEFOCUS)) return;
-  switch (LOWORD(change)) {
-    case UIS_SET: focusHidden_ = true; break;
-    case UIS_CLEAR: focusHidden_ = false; break;
-    case UIS_INITIALIZE:
-      focusHidden_ = (SendMessageA(form_.hwnd(), WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS) != 0;
-      break;
-    default: break;
-  }
-  invalidateFocus();
-}
-
-void PictureKeys::startPicking() {
-  endPicking();
-  POINT mouse{};
-  GetCursorPos(&mouse);
-  pickingTip_ = std::make_unique<TrackingTip>(form_.hwnd(), kPickingHint, mouse);
-  picking_ = true;
-}
-
-void PictureKeys::endPicking() {
-  picking_ = false;
-  picked_ = kNoStop;
-  pickingTip_.reset();
 }
 
 void PictureKeys::moveByKeyboard(int stop) {
@@ -231,39 +181,6 @@ void PictureKeys::editStop(int stop) {
   const int label = stopLabel(form_.model(), stop);
   form_.editing.pressOn(label);
   form_.runCommand([this, label] { form_.editing.clickOn(label); });
-}
-
-// Keyboard use shows the focus, as in dialogs. The top-level window's default
-// handling answers with WM_UPDATEUISTATE on Windows; Wine keeps no UI state and
-// answers nothing, so the window's own copy is cleared here as well.
-void PictureKeys::showFocusCues() {
-  if (!focusHidden_) return;
-  SendMessageA(GetAncestor(form_.hwnd(), GA_ROOT), WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
-  focusHidden_ = false;
-  invalidateFocus();
-}
-
-RECT PictureKeys::focusRect() const {
-  const FormModel& model = form_.model();
-  const Rect inside = model.clientRect(focused_ == 0 ? model.mapTitle : model.faceShape(focused_));
-  RECT r = toRECT(inside, form_.scrollPosition());
-  const int inset = mulDiv(kFocusInset, model.dpi, 96);
-  InflateRect(&r, -inset, -inset);
-  return r;
-}
-
-RECT PictureKeys::shownRect(int stop) const { return toRECT(stopRect(form_.model(), stop), form_.scrollPosition()); }
-
-void PictureKeys::invalidateFocus() const {
-  if (focused_ == kNoStop || !form_.hwnd()) return;
-  const RECT r = shownRect(focused_);
-  InvalidateRect(form_.hwnd(), &r, FALSE);
-}
-
-void PictureKeys::paintFocus(HDC dc) const {
-  if (focused_ == kNoStop || focusHidden_ || form_.captureState().running || GetFocus() != form_.hwnd()) return;
-  const RECT r = focusRect();
-  DrawFocusRect(dc, &r);
 }
 
 }  // namespace tastrix

@@ -1,5 +1,6 @@
 #include "platform/accessible_parts.h"
 
+#include <atomic>
 #include <new>
 #include <utility>
 

@@ -2,7 +2,6 @@
 #include <windows.h>
 #include <oleacc.h>
 
-#include <atomic>
 #include <memory>
 #include <string>
 

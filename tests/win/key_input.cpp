@@ -40,8 +40,6 @@ bool takeFocus(HWND hwnd) {
     MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
     MSG msg;
     while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
-    if (GetForegroundWindow() != hwnd) SetForegroundWindow(hwnd);
-    if (GetFocus() != hwnd) SetFocus(hwnd);
   }
   return true;
 }
@@ -71,7 +69,7 @@ void sendKey(HWND hwnd, Keystroke key, std::initializer_list<int> held, bool rep
   SendMessageA(hwnd, WM_KEYDOWN, key.vk, flagsOf(key, repeat));
   for (int vk : held) state[vk] = 0;
   SetKeyboardState(state);
-  SendMessageA(hwnd, WM_KEYUP, key.vk, flagsOf(key, false) | (LPARAM{1} << 30) | (LPARAM{1} << 31));
+  SendMessageA(hwnd, WM_KEYUP, key.vk, flagsOf(key, false) | static_cast<LPARAM>(0xC0000000u));
 }
 
 }  // namespace tastrix::testing
