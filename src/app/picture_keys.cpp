@@ -124,10 +124,12 @@ bool PictureKeys::onKeyDown(WPARAM key, LPARAM flags) {
       return true;
     case VK_RETURN:
     case VK_SPACE:
+      if (focused_ == kNoStop) return false;
       // A held key repeats: the box it opened takes the repeats, not another box.
-      if (focused_ == kNoStop || isRepeat(flags)) return focused_ != kNoStop;
-      showFocusCues();
-      editStop(focused_);
+      if (!isRepeat(flags)) {
+        showFocusCues();
+        editStop(focused_);
+      }
       return true;
     case VK_F2:
       startPicking();
