@@ -3,7 +3,6 @@
 #include <windowsx.h>
 
 #include <algorithm>
-#include <optional>
 
 #include "app/menu_table.h"
 #include "output/picture_painter.h"
@@ -86,6 +85,8 @@ LRESULT CALLBACK TMainForm1::windowProc(HWND hwnd, UINT msg, WPARAM wParam, LPAR
 }
 
 LRESULT TMainForm1::handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+  LRESULT answered = 0;
+  if (keys.handle(msg, wParam, lParam, answered)) return answered;
   switch (msg) {
     case WM_PAINT:
       onPaint();
@@ -119,9 +120,6 @@ LRESULT TMainForm1::handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_MOUSEHWHEEL:
       if (!capture_.running) onMouseWheel(-GET_WHEEL_DELTA_WPARAM(wParam));
       return 0;
-    case WM_KEYDOWN:
-      if (capture_.running || onKeyDown(wParam)) return 0;
-      return DefWindowProcA(hwnd_, msg, wParam, lParam);
     case WM_KEYUP:
       // Releasing the menu key opens the context menu; not every system's
       // default handling does it.
@@ -175,7 +173,9 @@ void TMainForm1::onPaint() {
   PaintScope paint(hwnd_);
   RECT client;
   GetClientRect(hwnd_, &client);
-  if (client.right > 0 && client.bottom > 0) picture_.show(paint.dc(), model_, scrollX_, client, paint.area());
+  if (client.right <= 0 || client.bottom <= 0) return;
+  picture_.show(paint.dc(), model_, scrollX_, client, paint.area());
+  keys.paintFocus(paint.dc());
 }
 
 void TMainForm1::repaintPicture() {
@@ -244,18 +244,6 @@ void TMainForm1::onMouseWheel(int delta) {
   setScrollPosition(scrollX_ - delta * 3 * kScrollLine / WHEEL_DELTA);
 }
 
-bool TMainForm1::onKeyDown(WPARAM key) {
-  switch (key) {
-    case VK_LEFT: setScrollPosition(scrollX_ - kScrollLine); return true;
-    case VK_RIGHT: setScrollPosition(scrollX_ + kScrollLine); return true;
-    case VK_PRIOR: setScrollPosition(scrollX_ - clientWidth()); return true;
-    case VK_NEXT: setScrollPosition(scrollX_ + clientWidth()); return true;
-    case VK_HOME: setScrollPosition(0); return true;
-    case VK_END: setScrollPosition(model_.scrollRange()); return true;
-    default: return false;  // the menu key and the rest go to the default handling
-  }
-}
-
 int TMainForm1::hitTestClient(int x, int y) const { return model_.hitTest(x + scrollX_, y); }
 
 void TMainForm1::onMouseDown(int x, int y, bool left) {
@@ -263,9 +251,7 @@ void TMainForm1::onMouseDown(int x, int y, bool left) {
   if (capture_.running) return;
   SetFocus(hwnd_);
   const int hit = hitTestClient(x, y);
-  // The window's own press handler records no group; some components have none.
-  const std::optional<PressGroup> group = hit < 0 ? PressGroup::None : model_[hit].pressGroup;
-  if (group) editing.press(*group);
+  editing.pressOn(hit);
   if (left) {
     pressedComponent_ = hit;
     SetCapture(hwnd_);
@@ -278,7 +264,7 @@ void TMainForm1::onMouseUp(int x, int y) {
   if (GetCapture() == hwnd_) ReleaseCapture();
   // A click is a press and a release on the same label.
   if (pressed < 0 || hitTestClient(x, y) != pressed) return;
-  if (model_[pressed].onClick == ClickHandler::LabelEdit) runCommand([this, pressed] { editing.Label_0Click(pressed); });
+  if (model_[pressed].onClick == ClickHandler::LabelEdit) runCommand([this, pressed] { editing.clickOn(pressed); });
 }
 
 void TMainForm1::onContextMenu(int screenX, int screenY) {
@@ -313,12 +299,16 @@ void TMainForm1::onCommand(int id) {
   runCommand([this, entry] { entry->handler(*this); });
 }
 
+HACCEL TMainForm1::accelerators() const { return keys.picking() ? nullptr : accelerators_.get(); }
+
 void TMainForm1::runCommand(const std::function<void()>& command) {
+  const std::vector<std::string> labelsBefore = keys.accessibility().labelTexts();
   try {
     command();
   } catch (const std::exception& e) {  // platform errors above all
     dialogs_.generalError(withFullStop(e.what()));
   }
+  keys.accessibility().announceChangedLabels(labelsBefore);
   // Commands change the model; the picture follows after every one.
   repaintPicture();
 }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/lifecycle.h"
+#include "app/picture_keys.h"
 #include "editing/edit_commands.h"
 #include "mapfile/map_commands.h"
 #include "mapfile/map_files.h"
@@ -28,7 +29,7 @@ class TMainForm1 : public IAppWindow {
   void showFirstTime();             // runs the start-up sequence
 
   HWND hwnd() const { return hwnd_; }
-  HACCEL accelerators() const { return accelerators_.get(); }
+  HACCEL accelerators() const;  // none while a key is being picked: the next key is no command
   HMENU PopupMenu1() const { return popupMenu_.get(); }
   FormModel& model() { return model_; }
   IDialogs& dialogs() { return dialogs_; }
@@ -66,6 +67,7 @@ class TMainForm1 : public IAppWindow {
   MapCommands maps{model_, dialogs_, *this, storage_, SaveDialog1, OpenDialog1};
   OutputCommands output{model_, dialogs_, *this, SaveDialog1};
   Lifecycle lifecycle{*this};
+  PictureKeys keys{*this};
   std::vector<bool> popupItemVisible;  // which context-menu items show (all until the first popup)
 
  private:
@@ -75,7 +77,6 @@ class TMainForm1 : public IAppWindow {
   void onSize();
   void onHScroll(int request);
   void onMouseWheel(int delta);
-  bool onKeyDown(WPARAM key);
   void onMouseDown(int x, int y, bool left), onMouseUp(int x, int y);
   void onContextMenu(int screenX, int screenY);
   void onClose();

@@ -21,6 +21,10 @@ class EditCommands {
   void FormMouseDown();
   // The press handler of the component pressed (PressGroup::None: the window's own).
   void press(PressGroup group);
+  // The handlers a component has, if any: its press handler (-1 is the window
+  // itself), and its click handler.
+  void pressOn(int component);
+  void clickOn(int component);
 
   // ---- Erase and set ----
   void Reset_Function_Key_Labels_OptionClick();

@@ -35,4 +35,13 @@ void EditCommands::press(PressGroup group) {
   }
 }
 
+void EditCommands::pressOn(int component) {
+  if (component < 0) return FormMouseDown();
+  if (const std::optional<PressGroup> group = form_[component].pressGroup) press(*group);
+}
+
+void EditCommands::clickOn(int component) {
+  if (form_[component].onClick == ClickHandler::LabelEdit) Label_0Click(component);
+}
+
 }  // namespace tastrix

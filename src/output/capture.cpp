@@ -86,6 +86,9 @@ void copyClientArea(HWND hwnd, HBITMAP picture, int column, int width, int heigh
 
 Bitmap CaptureKeyboardPicture(IAppWindow& window, const FormModel& form) {
   ViewRestorer restorer(window);
+  // The window leaves what it draws over the picture (the keyboard focus) out
+  // of its paints while a capture runs; what is on the screen already goes too.
+  InvalidateRect(window.handle(), nullptr, FALSE);
   window.setClientSize(kSliceWidth, form.pictureHeight());
   window.setScrollPosition(0);
   window.processMessages();

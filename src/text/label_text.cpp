@@ -19,4 +19,14 @@ std::string SingleLineLabel(const std::string& text) {
   return line;
 }
 
+std::string ShownLabelText(const std::string& text) {
+  std::string shown;
+  shown.reserve(text.size());
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '&' && ++i == text.size()) break;
+    shown += text[i];
+  }
+  return shown;
+}
+
 }  // namespace tastrix

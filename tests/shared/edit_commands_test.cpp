@@ -126,5 +126,30 @@ TEST(EditCommandsOnTheCore, ALabelEditMarksTheMapChangedOnlyWhenTheTextChanges) 
   EXPECT_EQ(form.recordedGroup, PressGroup::None);
 }
 
+// A press runs the press handler of what was pressed, and a click its click
+// handler; components without one do nothing.
+TEST(EditCommandsOnTheCore, PressesAndClicksReachTheHandlersOfTheComponent) {
+  FormModel form;
+  ScriptedDialogs dialogs;
+  EditCommands commands(form, dialogs);
+  commands.pressOn(form.keyName(62));
+  EXPECT_EQ(form.recordedGroup, PressGroup::FunctionKeys);
+  commands.pressOn(form.notice);  // the notice line has no press handler
+  EXPECT_EQ(form.recordedGroup, PressGroup::FunctionKeys);
+  commands.pressOn(form.mapTitle);
+  EXPECT_EQ(form.recordedGroup, PressGroup::MapTitle);
+  commands.pressOn(-1);
+  EXPECT_EQ(form.recordedGroup, PressGroup::None);
+
+  // Only Label_0 carries the click handler until the start-up hands it on.
+  commands.clickOn(form.keyLabel(27));
+  commands.clickOn(form.keyName(62));
+  EXPECT_TRUE(dialogs.calls.empty());
+  dialogs.answerInput(true, "Escape");
+  commands.clickOn(form.label0);
+  EXPECT_EQ(form[form.label0].caption, "Escape");
+  EXPECT_EQ(dialogs.callsOf(Dialog::InputBox).size(), 1u);
+}
+
 }  // namespace
 }  // namespace tastrix

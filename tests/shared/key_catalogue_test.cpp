@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "model/form_model.h"
+#include "model/key_scan_codes.h"
 #include "model/tag_walks.h"
 #include "support/printers.h"
 
@@ -160,6 +163,50 @@ TEST(KeyCatalogue, ScalingToAnotherDpiKeepsNeighboursFlush) {
   EXPECT_EQ(form[form.groupBox(kNumericKeypad)].bounds.bottom(), 692);
   EXPECT_EQ(form[form.mapTitle].font.height, -56);
   EXPECT_EQ(pointsFromHeight(form[form.label0].font.height, 144), 10);
+}
+
+TEST(KeyScanCodes, EveryKeyOfThePictureHasItsOwnCode) {
+  std::set<std::pair<int, bool>> codes;
+  for (int p = 1; p <= kKeyCount; ++p) {
+    const KeyScanCode& key = keyScanCodes()[p - 1];
+    EXPECT_EQ(key.position, p);
+    EXPECT_TRUE(codes.insert({key.scan, key.extended}).second) << "position " << p << " shares its code";
+    EXPECT_EQ(keyAtScanCode(key.scan, key.extended), p);
+  }
+}
+
+// Keys that share a scan code are told apart by the extended flag; keys that
+// are not on the picture pick nothing.
+TEST(KeyScanCodes, TheExtendedFlagTellsApartKeysThatShareACode) {
+  const FormModel form;
+  const struct {
+    unsigned scan;
+    bool extended;
+    const char* legend;  // nullptr: no key of the picture
+  } codes[] = {
+      {0x1C, false, "Enter"}, {0x1C, true, "Enter"},  {0x1D, false, "Ctrl"}, {0x1D, true, "Ctrl"},
+      {0x38, false, "Alt"},   {0x38, true, "Alt"},    {0x35, false, "/ ?"},  {0x35, true, "/"},
+      {0x47, false, "7"},     {0x47, true, "Home"},   {0x53, false, ". Del"}, {0x53, true, "Del"},
+      {0x52, false, "0 Ins"}, {0x52, true, "Ins"},    {0x48, false, "8"},     {0x48, true, "/\\"},
+      {0x45, true, "Num"},    {0x45, false, nullptr}, {0x37, false, "*"},     {0x37, true, nullptr},
+      {0x2A, false, "Shift"}, {0x2A, true, nullptr},  {0x36, false, "Shift"}, {0x46, false, nullptr},
+      {0x5B, true, "Win"},    {0x5C, true, "Win"},    {0x5D, true, "Menu"},   {0x56, false, nullptr},
+  };
+  for (const auto& code : codes) {
+    const int position = keyAtScanCode(code.scan, code.extended);
+    if (!code.legend) {
+      EXPECT_EQ(position, -1) << std::hex << code.scan << " " << code.extended;
+      continue;
+    }
+    ASSERT_GE(position, 1) << std::hex << code.scan << " " << code.extended;
+    EXPECT_EQ(form[form.keyName(position)].caption, code.legend) << std::hex << code.scan << " " << code.extended;
+  }
+  // Left and right of a pair are different keys.
+  EXPECT_EQ(keyAtScanCode(0x1D, false), 54);
+  EXPECT_EQ(keyAtScanCode(0x1D, true), 61);
+  EXPECT_EQ(keyAtScanCode(0x2A, false), 53);
+  EXPECT_EQ(keyAtScanCode(0x36, false), 42);
+  EXPECT_EQ(keyAtScanCode(0x1C, true), 100);
 }
 
 }  // namespace

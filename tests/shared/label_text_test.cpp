@@ -19,5 +19,15 @@ TEST(SingleLineLabel, OneLineTextsStayAsTyped) {
   EXPECT_EQ(SingleLineLabel("  &Copy\tall  "), "  &Copy\tall  ");
 }
 
+// What the picture draws of a label, which is what a screen reader reads.
+TEST(ShownLabelText, AmpersandsMarkTheNextCharacterAndADoubledOneIsShown) {
+  EXPECT_EQ(ShownLabelText("&Quit"), "Quit");
+  EXPECT_EQ(ShownLabelText("Save && &exit"), "Save & exit");
+  EXPECT_EQ(ShownLabelText("&&&&"), "&&");
+  EXPECT_EQ(ShownLabelText("end&"), "end");
+  EXPECT_EQ(ShownLabelText("Key Label"), "Key Label");
+  EXPECT_EQ(ShownLabelText(""), "");
+}
+
 }  // namespace
 }  // namespace tastrix

@@ -87,6 +87,31 @@ Pixels renderedPicture(TMainForm1& form) {
   return pixelsOf(picture.get());
 }
 
+std::vector<POINT> drawnOverThePicture(TMainForm1& form) {
+  RedrawWindow(form.hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  form.processMessages();
+  const int width = form.clientWidth(), height = form.clientHeight();
+  WindowDC window(form.hwnd());
+  Bitmap shown(CreateCompatibleBitmap(window.get(), width, height));
+  Bitmap rendered(CreateCompatibleBitmap(window.get(), width, height));
+  {
+    MemoryDC canvas(window.get());
+    Selection toShown(canvas.get(), shown.get());
+    BitBlt(canvas.get(), 0, 0, width, height, window.get(), 0, 0, SRCCOPY);
+  }
+  {
+    MemoryDC canvas(window.get());
+    Selection toRendered(canvas.get(), rendered.get());
+    SendMessageA(form.hwnd(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas.get()), PRF_CLIENT);
+  }
+  const Pixels a = pixelsOf(shown.get()), b = pixelsOf(rendered.get());
+  std::vector<POINT> differing;
+  for (int y = 0; y < height; ++y)
+    for (int x = 0; x < width; ++x)
+      if (a.at(x, y) != b.at(x, y)) differing.push_back(POINT{x, y});
+  return differing;
+}
+
 namespace {
 
 template <typename T>

@@ -24,6 +24,10 @@ Pixels pixelsOf(HBITMAP bitmap);
 // WM_PRINTCLIENT while the window is wide enough to show it whole.
 Pixels renderedPicture(TMainForm1& form);
 
+// The client-area points where the window, repainted, shows something other
+// than its rendering of the picture at the same view: what it draws over it.
+std::vector<POINT> drawnOverThePicture(TMainForm1& form);
+
 // A BMP file read back by hand: the headers and, for 32 bits per pixel, the
 // pixels, top row first.
 struct BmpFile {

@@ -12,6 +12,7 @@
 #include "desktop/readme_viewer.h"
 #include "platform/app_paths.h"
 #include "support/form_fixture.h"
+#include "win/notepad_moved_away.h"
 
 namespace tastrix::testing {
 namespace {
@@ -186,27 +187,6 @@ TEST_F(Readme, LongReadmePathIsPassedWhole) {
 
   EXPECT_EQ(readmeCommandLineFor(folder, "tastrix.exe"), "Notepad.exe " + readme);
 }
-
-// Moves Notepad out of the Windows directory for one test.
-class NotepadMovedAway {
- public:
-  NotepadMovedAway() {
-    char windows[MAX_PATH];
-    GetWindowsDirectoryA(windows, MAX_PATH);
-    path_ = std::string(windows) + "\\notepad.exe";
-    moved_ = MoveFileA(path_.c_str(), (path_ + ".away").c_str()) != FALSE;
-  }
-  ~NotepadMovedAway() {
-    if (moved_) MoveFileA((path_ + ".away").c_str(), path_.c_str());
-  }
-  NotepadMovedAway(const NotepadMovedAway&) = delete;
-  NotepadMovedAway& operator=(const NotepadMovedAway&) = delete;
-  bool moved() const { return moved_; }
-
- private:
-  std::string path_;
-  bool moved_ = false;
-};
 
 TEST_F(Readme, WithoutNotepadInTheWindowsDirectoryNothingStarts) {
   startForm();

@@ -1,0 +1,63 @@
+// The focus rectangle: drawn over the picture inside the focused key, shown
+// once the keyboard is used, as the window's UI state says.
+#include "app/picture_keys.h"
+
+#include "app/main_form.h"
+#include "text/mul_div.h"
+
+namespace tastrix {
+namespace {
+
+constexpr int kFocusInset = 2;  // inside the key's face, at 96 dpi
+
+RECT toRECT(const Rect& r, int scroll) { return RECT{r.left - scroll, r.top, r.right() - scroll, r.bottom()}; }
+
+}  // namespace
+
+void PictureKeys::onUiState(WPARAM change) {
+  if (!(HIWORD(change) & UISF_HIDEFOCUS)) return;
+  switch (LOWORD(change)) {
+    case UIS_SET: focusHidden_ = true; break;
+    case UIS_CLEAR: focusHidden_ = false; break;
+    case UIS_INITIALIZE:
+      focusHidden_ = (SendMessageA(form_.hwnd(), WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS) != 0;
+      break;
+    default: break;
+  }
+  invalidateFocus();
+}
+
+// Keyboard use shows the focus, as in dialogs. The top-level window's default
+// handling answers with WM_UPDATEUISTATE on Windows; Wine keeps no UI state and
+// answers nothing, so the window's own copy is cleared here as well.
+void PictureKeys::showFocusCues() {
+  if (!focusHidden_) return;
+  SendMessageA(GetAncestor(form_.hwnd(), GA_ROOT), WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
+  focusHidden_ = false;
+  invalidateFocus();
+}
+
+RECT PictureKeys::focusRect() const {
+  const FormModel& model = form_.model();
+  const Rect inside = model.clientRect(focused_ == 0 ? model.mapTitle : model.faceShape(focused_));
+  RECT r = toRECT(inside, form_.scrollPosition());
+  const int inset = mulDiv(kFocusInset, model.dpi, 96);
+  InflateRect(&r, -inset, -inset);
+  return r;
+}
+
+RECT PictureKeys::shownRect(int stop) const { return toRECT(stopRect(form_.model(), stop), form_.scrollPosition()); }
+
+void PictureKeys::invalidateFocus() const {
+  if (focused_ == kNoStop || !form_.hwnd()) return;
+  const RECT r = shownRect(focused_);
+  InvalidateRect(form_.hwnd(), &r, FALSE);
+}
+
+void PictureKeys::paintFocus(HDC dc) const {
+  if (focused_ == kNoStop || focusHidden_ || form_.captureState().running || GetFocus() != form_.hwnd()) return;
+  const RECT r = focusRect();
+  DrawFocusRect(dc, &r);
+}
+
+}  // namespace tastrix

@@ -1,0 +1,99 @@
+#include "app/picture_accessibility.h"
+
+#include "app/main_form.h"
+#include "model/key_navigation.h"
+#include "text/label_text.h"
+
+namespace tastrix {
+namespace {
+
+int stopOfPart(int part) { return part - 1; }
+int partOfStop(int stop) { return stop + 1; }
+
+std::string trimmed(const std::string& text) {
+  const size_t first = text.find_first_not_of(' ');
+  if (first == std::string::npos) return "";
+  return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+}  // namespace
+
+PictureAccessibility::PictureAccessibility(TMainForm1& form, PictureKeys& keys)
+    : form_(form), keys_(keys), link_(std::make_shared<AccessLink>(AccessLink{this})) {}
+
+PictureAccessibility::~PictureAccessibility() { disconnect(); }
+
+bool PictureAccessibility::answer(WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  return answerGetObject(link_, wParam, lParam, result);
+}
+
+void PictureAccessibility::disconnect() { link_->parts = nullptr; }
+
+void PictureAccessibility::focusMoved(int stop) const { announceFocus(form_.hwnd(), partOfStop(stop)); }
+
+std::vector<std::string> PictureAccessibility::labelTexts() const {
+  std::vector<std::string> texts;
+  for (int stop = 0; stop < kStopCount; ++stop) texts.push_back(form_.model()[stopLabel(form_.model(), stop)].caption);
+  return texts;
+}
+
+void PictureAccessibility::announceChangedLabels(const std::vector<std::string>& before) const {
+  if (!form_.hwnd()) return;
+  const std::vector<std::string> now = labelTexts();
+  for (int stop = 0; stop < kStopCount; ++stop)
+    if (now[stop] != before[stop]) announceValueChange(form_.hwnd(), partOfStop(stop));
+}
+
+HWND PictureAccessibility::window() const { return form_.hwnd(); }
+
+int PictureAccessibility::partCount() const { return kStopCount; }
+
+std::string PictureAccessibility::partName(int part) const {
+  const int stop = stopOfPart(part);
+  if (stop == 0) return "Keyboard map title";
+  return form_.model()[form_.model().keyName(stop)].caption;
+}
+
+std::string PictureAccessibility::partValue(int part) const {
+  return ShownLabelText(form_.model()[stopLabel(form_.model(), stopOfPart(part))].caption);
+}
+
+std::string PictureAccessibility::partDescription(int part) const {
+  const FormModel& model = form_.model();
+  const int stop = stopOfPart(part);
+  if (stop == 0) return "";
+  return trimmed(model[model.groupBox(model[model.keyLabel(stop)].keyGroup)].caption);
+}
+
+long PictureAccessibility::partRole(int) const { return ROLE_SYSTEM_PUSHBUTTON; }
+
+std::string PictureAccessibility::partDefaultAction(int) const { return "Edit label"; }
+
+RECT PictureAccessibility::partRect(int part) const { return keys_.shownRect(stopOfPart(part)); }
+
+int PictureAccessibility::partAt(POINT client) const {
+  const FormModel& model = form_.model();
+  const int stop = stopOf(model, model.hitTest(client.x + form_.scrollPosition(), client.y));
+  return stop == kNoStop ? 0 : partOfStop(stop);
+}
+
+int PictureAccessibility::partBeside(int part, long navDir) const {
+  const Direction direction = navDir == NAVDIR_LEFT    ? Direction::Left
+                              : navDir == NAVDIR_RIGHT ? Direction::Right
+                              : navDir == NAVDIR_UP    ? Direction::Up
+                                                       : Direction::Down;
+  return partOfStop(nearestStop(form_.model(), stopOfPart(part), direction));
+}
+
+int PictureAccessibility::focusedPart() const {
+  return keys_.focusedStop() == kNoStop ? 0 : partOfStop(keys_.focusedStop());
+}
+
+void PictureAccessibility::focusPart(int part) { keys_.focusStop(stopOfPart(part), true); }
+
+// Posted, not run: the label box is modal, and the caller must not wait for it.
+void PictureAccessibility::requestDefaultAction(int part) {
+  PostMessageA(form_.hwnd(), PictureKeys::kEditStopMessage, static_cast<WPARAM>(stopOfPart(part)), 0);
+}
+
+}  // namespace tastrix

@@ -1,0 +1,188 @@
+#include "app/picture_keys.h"
+
+#include <windowsx.h>
+
+#include <algorithm>
+
+#include "app/main_form.h"
+
+namespace tastrix {
+namespace {
+
+// The keys that scroll, as the scroll bar's own requests.
+constexpr struct {
+  WPARAM key;
+  int request;
+} kScrollKeys[] = {{VK_LEFT, SB_LINELEFT}, {VK_RIGHT, SB_LINERIGHT}, {VK_PRIOR, SB_PAGELEFT},
+                   {VK_NEXT, SB_PAGERIGHT}, {VK_HOME, SB_LEFT},      {VK_END, SB_RIGHT}};
+
+bool held(int key) { return GetKeyState(key) < 0; }
+
+bool isRepeat(LPARAM flags) { return (flags & (1 << 30)) != 0; }
+
+Direction directionOf(WPARAM arrow) {
+  switch (arrow) {
+    case VK_LEFT: return Direction::Left;
+    case VK_RIGHT: return Direction::Right;
+    case VK_UP: return Direction::Up;
+    default: return Direction::Down;
+  }
+}
+
+}  // namespace
+
+PictureKeys::PictureKeys(TMainForm1& form) : form_(form), accessibility_(form, *this) {}
+
+bool PictureKeys::handle(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  result = 0;
+  if (msg >= WM_KEYFIRST && msg <= WM_KEYLAST) return onKeyMessage(msg, wParam, lParam);
+  switch (msg) {
+    // The system answers the release of the Menu key with a context-menu
+    // request of its own (Wine posts it as the key comes up): after a pick it
+    // asks for nothing.
+    case WM_CONTEXTMENU:
+      if (!menuKeyPicked_ || GET_X_LPARAM(lParam) != -1 || GET_Y_LPARAM(lParam) != -1) return false;
+      menuKeyPicked_ = false;
+      return true;
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+    case WM_XBUTTONDOWN:
+      menuKeyPicked_ = false;
+      endPicking();
+      onPress(lParam);
+      return false;
+    case WM_NCLBUTTONDOWN:
+    case WM_NCRBUTTONDOWN:
+    case WM_NCMBUTTONDOWN:
+    case WM_NCXBUTTONDOWN:
+    case WM_CANCELMODE:
+      endPicking();
+      return false;
+    case WM_MOUSEMOVE:
+      if (pickingTip_) {
+        POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+        ClientToScreen(form_.hwnd(), &at);
+        pickingTip_->moveTo(at);
+      }
+      return false;
+    case WM_SETFOCUS:
+      invalidateFocus();
+      // The system announces the window; the key inside it is ours to announce.
+      if (focused_ != kNoStop) accessibility_.focusMoved(focused_);
+      return false;
+    case WM_KILLFOCUS:
+      endPicking();
+      invalidateFocus();
+      return false;
+    case WM_UPDATEUISTATE:
+      result = DefWindowProcA(form_.hwnd(), msg, wParam, lParam);
+      onUiState(wParam);
+      return true;
+    case WM_GETOBJECT:
+      return accessibility_.answer(wParam, lParam, result);
+    case kEditStopMessage:
+      if (wParam < static_cast<WPARAM>(kStopCount)) {
+        focusStop(static_cast<int>(wParam), true);
+        editStop(static_cast<int>(wParam));
+      }
+      return true;
+    case WM_NCDESTROY:
+      endPicking();
+      accessibility_.disconnect();
+      return false;
+    default:
+      return false;
+  }
+}
+
+bool PictureKeys::onKeyMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (msg == WM_KEYDOWN || msg == WM_SYSKEYDOWN) menuKeyPicked_ = false;
+  // Keys queued while a capture moves the window were meant for the view the user saw.
+  if (msg == WM_KEYDOWN && form_.captureState().running) return true;
+  // While picking, the whole keystroke is the pick's: not a command, not a
+  // character, and Alt or F10 never reach the default handling that opens the menu.
+  if (picking_) {
+    onPickingKey(msg, wParam, lParam);
+    return true;
+  }
+  return msg == WM_KEYDOWN && onKeyDown(wParam, lParam);
+}
+
+bool PictureKeys::onKeyDown(WPARAM key, LPARAM flags) {
+  switch (key) {
+    case VK_TAB:
+      if (held(VK_CONTROL)) return false;
+      moveByKeyboard(nextStop(focused_, held(VK_SHIFT)));
+      return true;
+    case VK_LEFT:
+    case VK_RIGHT:
+    case VK_UP:
+    case VK_DOWN:
+      if (!held(VK_CONTROL)) return scrollByKey(key);
+      moveByKeyboard(nearestStop(form_.model(), focused_, directionOf(key)));
+      return true;
+    case VK_RETURN:
+    case VK_SPACE:
+      if (focused_ == kNoStop) return false;
+      // A held key repeats: the box it opened takes the repeats, not another box.
+      if (!isRepeat(flags)) {
+        showFocusCues();
+        editStop(focused_);
+      }
+      return true;
+    case VK_F2:
+      startPicking();
+      return true;
+    default:
+      return scrollByKey(key);
+  }
+}
+
+bool PictureKeys::scrollByKey(WPARAM key) {
+  for (const auto& scroll : kScrollKeys)
+    if (scroll.key == key) {
+      SendMessageA(form_.hwnd(), WM_HSCROLL, MAKEWPARAM(scroll.request, 0), 0);
+      return true;
+    }
+  return false;  // the menu key and the rest go to the default handling
+}
+
+void PictureKeys::onPress(LPARAM point) {
+  if (form_.captureState().running) return;
+  const FormModel& model = form_.model();
+  const int stop = stopOf(model, model.hitTest(GET_X_LPARAM(point) + form_.scrollPosition(), GET_Y_LPARAM(point)));
+  // No scrolling under the mouse: the release must land on what was pressed.
+  if (stop != kNoStop) focusStop(stop, false);
+}
+
+void PictureKeys::moveByKeyboard(int stop) {
+  showFocusCues();
+  focusStop(stop, true);
+}
+
+void PictureKeys::focusStop(int stop, bool scrollIntoView) {
+  if (stop < 0 || stop >= kStopCount) return;
+  invalidateFocus();
+  const bool moved = stop != focused_;
+  focused_ = stop;
+  if (scrollIntoView) {
+    const Rect r = stopRect(form_.model(), stop);
+    const int scroll = form_.scrollPosition(), width = form_.clientWidth();
+    if (r.left < scroll)
+      form_.setScrollPosition(r.left);
+    else if (r.right() > scroll + width)
+      form_.setScrollPosition(std::min(r.left, r.right() - width));
+  }
+  invalidateFocus();
+  // After the scrolling: a screen reader asks for the key's place at once.
+  if (moved && GetFocus() == form_.hwnd()) accessibility_.focusMoved(stop);
+}
+
+void PictureKeys::editStop(int stop) {
+  const int label = stopLabel(form_.model(), stop);
+  form_.editing.pressOn(label);
+  form_.runCommand([this, label] { form_.editing.clickOn(label); });
+}
+
+}  // namespace tastrix

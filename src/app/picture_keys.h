@@ -1,0 +1,62 @@
+#pragma once
+#include <windows.h>
+
+#include <memory>
+
+#include "app/picture_accessibility.h"
+#include "model/key_navigation.h"
+#include "platform/tracking_tip.h"
+
+namespace tastrix {
+
+class TMainForm1;
+
+// The picture's keys as the keyboard reaches them. One key has the focus (the
+// map title counts as a key): Tab and Ctrl+arrows move it, Enter and Space
+// open its label. After F2 the next key pressed picks its own key on the
+// picture. The plain arrows and the paging keys scroll.
+class PictureKeys {
+ public:
+  // Posted with a stop as wParam: opens that key's label once the caller is done.
+  static constexpr UINT kEditStopMessage = WM_APP + 1;
+
+  explicit PictureKeys(TMainForm1& form);
+
+  // A message of the window that the keys answer first; false leaves it to the window.
+  bool handle(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
+  // Draws the focus over what the window painted of the picture; never while a capture runs.
+  void paintFocus(HDC dc) const;
+
+  int focusedStop() const { return focused_; }
+  void focusStop(int stop, bool scrollIntoView);  // announces the move while the window has the focus
+  void editStop(int stop);                        // as a click on its label: the press, then the label box
+  bool picking() const { return picking_; }
+  RECT shownRect(int stop) const;  // where the stop is in the client area, scroll applied
+  PictureAccessibility& accessibility() { return accessibility_; }
+
+ private:
+  bool onKeyMessage(UINT msg, WPARAM wParam, LPARAM lParam);
+  bool onKeyDown(WPARAM key, LPARAM flags);
+  bool scrollByKey(WPARAM key);
+  void onPickingKey(UINT msg, WPARAM virtualKey, LPARAM flags);
+  void onPress(LPARAM point);
+  void onUiState(WPARAM change);
+  void startPicking();
+  void endPicking();
+  void moveByKeyboard(int stop);
+  void showFocusCues();
+  void invalidateFocus() const;
+  RECT focusRect() const;  // client coordinates, scroll applied
+
+  TMainForm1& form_;
+  PictureAccessibility accessibility_;
+  int focused_ = kNoStop;
+  // Hidden until the keyboard is used, as the window's UI state keeps it (UISF_HIDEFOCUS).
+  bool focusHidden_ = true;
+  bool picking_ = false;
+  int picked_ = kNoStop;  // pressed while picking, taken when released
+  bool menuKeyPicked_ = false;  // until the system's context-menu request for its release
+  std::unique_ptr<TrackingTip> pickingTip_;
+};
+
+}  // namespace tastrix

@@ -1,0 +1,255 @@
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "model/key_navigation.h"
+#include "support/form_fixture.h"
+#include "support/printers.h"
+#include "win/key_input.h"
+#include "win/notepad_moved_away.h"
+
+namespace tastrix::testing {
+namespace {
+
+// Every key of the picture as a 101-key keyboard reports it, in label order:
+// scan code set 1, and the extended flag that tells apart keys sharing a code.
+const struct KeyOfThePicture {
+  const char* legend;
+  Keystroke key;
+} kKeys[kKeyCount] = {
+    {"` ~", {VK_OEM_3, 0x29, false}},        {"1", {'1', 0x02, false}},
+    {"2", {'2', 0x03, false}},                {"3", {'3', 0x04, false}},
+    {"4", {'4', 0x05, false}},                {"5", {'5', 0x06, false}},
+    {"6", {'6', 0x07, false}},                {"7", {'7', 0x08, false}},
+    {"8", {'8', 0x09, false}},                {"9", {'9', 0x0A, false}},
+    {"0", {'0', 0x0B, false}},                {"-", {VK_OEM_MINUS, 0x0C, false}},
+    {"=", {VK_OEM_PLUS, 0x0D, false}},        {"BackSpace", {VK_BACK, 0x0E, false}},
+    {"\\", {VK_OEM_5, 0x2B, false}},          {"] }", {VK_OEM_6, 0x1B, false}},
+    {"[ {", {VK_OEM_4, 0x1A, false}},         {"P", {'P', 0x19, false}},
+    {"O", {'O', 0x18, false}},                {"I", {'I', 0x17, false}},
+    {"U", {'U', 0x16, false}},                {"Y", {'Y', 0x15, false}},
+    {"T", {'T', 0x14, false}},                {"R", {'R', 0x13, false}},
+    {"E", {'E', 0x12, false}},                {"W", {'W', 0x11, false}},
+    {"Q", {'Q', 0x10, false}},                {"TAB", {VK_TAB, 0x0F, false}},
+    {"Caps Lock", {VK_CAPITAL, 0x3A, false}}, {"A", {'A', 0x1E, false}},
+    {"S", {'S', 0x1F, false}},                {"D", {'D', 0x20, false}},
+    {"F", {'F', 0x21, false}},                {"G", {'G', 0x22, false}},
+    {"H", {'H', 0x23, false}},                {"J", {'J', 0x24, false}},
+    {"K", {'K', 0x25, false}},                {"L", {'L', 0x26, false}},
+    {"; :", {VK_OEM_1, 0x27, false}},         {"' \"", {VK_OEM_7, 0x28, false}},
+    {"Enter", {VK_RETURN, 0x1C, false}},      {"Shift", {VK_RSHIFT, 0x36, false}},
+    {"/ ?", {VK_OEM_2, 0x35, false}},         {". >", {VK_OEM_PERIOD, 0x34, false}},
+    {", <", {VK_OEM_COMMA, 0x33, false}},     {"M", {'M', 0x32, false}},
+    {"N", {'N', 0x31, false}},                {"B", {'B', 0x30, false}},
+    {"V", {'V', 0x2F, false}},                {"C", {'C', 0x2E, false}},
+    {"X", {'X', 0x2D, false}},                {"Z", {'Z', 0x2C, false}},
+    {"Shift", {VK_LSHIFT, 0x2A, false}},      {"Ctrl", {VK_LCONTROL, 0x1D, false}},
+    {"Win", {VK_LWIN, 0x5B, true}},           {"Alt", {VK_LMENU, 0x38, false}},
+    {"Space Bar", {VK_SPACE, 0x39, false}},   {"Alt", {VK_RMENU, 0x38, true}},
+    {"Win", {VK_RWIN, 0x5C, true}},           {"Menu", {VK_APPS, 0x5D, true}},
+    {"Ctrl", {VK_RCONTROL, 0x1D, true}},      {"Esc", {VK_ESCAPE, 0x01, false}},
+    {"F1", {VK_F1, 0x3B, false}},             {"F2", {VK_F2, 0x3C, false}},
+    {"F3", {VK_F3, 0x3D, false}},             {"F4", {VK_F4, 0x3E, false}},
+    {"F5", {VK_F5, 0x3F, false}},             {"F6", {VK_F6, 0x40, false}},
+    {"F7", {VK_F7, 0x41, false}},             {"F8", {VK_F8, 0x42, false}},
+    {"F9", {VK_F9, 0x43, false}},             {"F10", {VK_F10, 0x44, false}},
+    {"F11", {VK_F11, 0x57, false}},           {"F12", {VK_F12, 0x58, false}},
+    {"Ins", {VK_INSERT, 0x52, true}},         {"Home", {VK_HOME, 0x47, true}},
+    {"PgUp", {VK_PRIOR, 0x49, true}},         {"Del", {VK_DELETE, 0x53, true}},
+    {"End", {VK_END, 0x4F, true}},            {"PgDn", {VK_NEXT, 0x51, true}},
+    {"/\\", {VK_UP, 0x48, true}},             {"<-", {VK_LEFT, 0x4B, true}},
+    {"V", {VK_DOWN, 0x50, true}},             {"->", {VK_RIGHT, 0x4D, true}},
+    {"Num", {VK_NUMLOCK, 0x45, true}},        {"/", {VK_DIVIDE, 0x35, true}},
+    {"*", {VK_MULTIPLY, 0x37, false}},        {"-", {VK_SUBTRACT, 0x4A, false}},
+    {"7", {VK_NUMPAD7, 0x47, false}},         {"8", {VK_NUMPAD8, 0x48, false}},
+    {"9", {VK_NUMPAD9, 0x49, false}},         {"4", {VK_NUMPAD4, 0x4B, false}},
+    {"5", {VK_NUMPAD5, 0x4C, false}},         {"6", {VK_NUMPAD6, 0x4D, false}},
+    {"1", {VK_NUMPAD1, 0x4F, false}},         {"2", {VK_NUMPAD2, 0x50, false}},
+    {"3", {VK_NUMPAD3, 0x51, false}},         {"0 Ins", {VK_NUMPAD0, 0x52, false}},
+    {". Del", {VK_DECIMAL, 0x53, false}},     {"Enter", {VK_RETURN, 0x1C, true}},
+    {"+", {VK_ADD, 0x4E, false}},
+};
+
+constexpr Keystroke kCtrl{VK_LCONTROL, 0x1D, false}, kS{'S', 0x1F, false}, kF1{VK_F1, 0x3B, false};
+
+// The tooltip the window shows by the mouse, if one shows.
+HWND shownTip(HWND owner) {
+  struct Search {
+    HWND owner, found;
+  } search{owner, nullptr};
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND window, LPARAM param) {
+        auto* s = reinterpret_cast<Search*>(param);
+        char name[32] = "";
+        GetClassNameA(window, name, sizeof name);
+        if (std::string(name) == TOOLTIPS_CLASSA && GetWindow(window, GW_OWNER) == s->owner && IsWindowVisible(window))
+          s->found = window;
+        return s->found ? FALSE : TRUE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+std::string tipText(HWND tip, HWND owner) {
+  char text[128] = "";
+  TTTOOLINFOA tool{};
+  tool.cbSize = TTTOOLINFOA_V2_SIZE;
+  tool.hwnd = owner;
+  tool.uId = 1;
+  tool.lpszText = text;
+  SendMessageA(tip, TTM_GETTEXTA, sizeof text, reinterpret_cast<LPARAM>(&tool));
+  return text;
+}
+
+// Lock keys pressed in a test toggle for every later one: put them back.
+class LockKeysKept {
+ public:
+  LockKeysKept() : caps_(toggled(VK_CAPITAL)), num_(toggled(VK_NUMLOCK)) {}
+  ~LockKeysKept() {
+    if (toggled(VK_CAPITAL) != caps_) typeKeys({{VK_CAPITAL, 0x3A, false}});
+    if (toggled(VK_NUMLOCK) != num_) typeKeys({{VK_NUMLOCK, 0x45, true}});
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+  }
+  LockKeysKept(const LockKeysKept&) = delete;
+  LockKeysKept& operator=(const LockKeysKept&) = delete;
+
+ private:
+  static bool toggled(int key) { return (GetKeyState(key) & 1) != 0; }
+  bool caps_, num_;
+};
+
+class KeyPicking : public FormTest {
+ protected:
+  void SetUp() override {
+    FormTest::SetUp();
+    startForm();
+    ASSERT_TRUE(takeFocus(hwnd()));
+  }
+  bool loopUntil(const std::function<bool()>& done) { return runProgramLoopUntil(form(), done); }
+  bool startPicking() {
+    typeKeys({kF2});
+    return loopUntil([this] { return form().keys.picking(); });
+  }
+  // Types the keys and waits until the program showed one more dialog.
+  bool typeForADialog(std::initializer_list<Keystroke> keys) {
+    const size_t before = dialogs.calls.size();
+    typeKeys(keys);
+    return loopUntil([&] { return dialogs.calls.size() > before; });
+  }
+  // Types the key and then Right, and waits for Right's scrolling: by then
+  // the key has been handled too.
+  bool typeAndSettle(Keystroke key) {
+    const int scroll = form().scrollPosition();
+    typeKeys({key});
+    typeKeys({kRight});
+    return loopUntil([&] { return form().scrollPosition() != scroll; });
+  }
+  std::string& label(int stop) { return model()[stopLabel(model(), stop)].caption; }
+
+  LockKeysKept locks;
+};
+
+// Every key, F1, F10, Esc, Tab, the arrows, Alt and the Windows and Menu keys
+// among them, picks its own key on the picture and opens that key's label
+// after the press has recorded its group; none acts as a command.
+TEST_F(KeyPicking, EveryKeyPicksItsOwnKeyOnThePicture) {
+  for (int p = 1; p <= kKeyCount; ++p) label(p) = "label " + std::to_string(p);
+  const int scroll = form().scrollPosition();
+  for (int p = 1; p <= kKeyCount; ++p) {
+    const KeyOfThePicture& row = kKeys[p - 1];
+    ASSERT_EQ(model()[model().keyName(p)].caption, row.legend) << "the test's table is out of line at " << p;
+    // The system's keyboard layout agrees with the table where it knows the key.
+    const UINT layoutScan = MapVirtualKeyA(row.key.vk, MAPVK_VK_TO_VSC);
+    if (layoutScan != 0) {
+      EXPECT_EQ(layoutScan, row.key.scan) << row.legend;
+    }
+
+    ASSERT_TRUE(startPicking()) << "before " << p << " " << row.legend;
+    model().recordedGroup = PressGroup::None;
+    dialogs.answerInput(false);
+    ASSERT_TRUE(typeForADialog({row.key})) << p << " " << row.legend << " picked nothing";
+    const DialogCall& call = dialogs.calls.back();
+    EXPECT_EQ(call.what, Dialog::InputBox) << row.legend;
+    EXPECT_EQ(call.initial, "label " + std::to_string(p)) << row.legend;
+    EXPECT_EQ(form().keys.focusedStop(), p) << row.legend;
+    EXPECT_EQ(model().recordedGroup, pressGroupOf(model()[model().keyLabel(p)].tag)) << row.legend;
+    EXPECT_FALSE(form().keys.picking());
+  }
+  EXPECT_EQ(dialogs.callsOf(Dialog::InputBox).size(), static_cast<size_t>(kKeyCount));
+  EXPECT_EQ(dialogs.calls.size(), static_cast<size_t>(kKeyCount));
+  EXPECT_NE(form().scrollPosition(), scroll) << "the picked keys scrolled into view";
+}
+
+TEST_F(KeyPicking, KeysActNormallyAgainOncePickingEnds) {
+  const NotepadMovedAway away;
+  ASSERT_TRUE(away.moved());
+
+  ASSERT_TRUE(startPicking());
+  dialogs.answerInput(false);
+  ASSERT_TRUE(typeForADialog({kF1}));
+  EXPECT_EQ(form().keys.focusedStop(), 63);
+  dialogs.calls.clear();
+  ASSERT_TRUE(typeForADialog({kF1}));
+  expectMessage(dialogs.calls.back(), MessageKind::Information, Buttons::Ok, "Windows Notepad could not be found.");
+
+  ASSERT_TRUE(startPicking());
+  dialogs.answerInput(false);
+  ASSERT_TRUE(typeForADialog({kCtrl, kS}));
+  EXPECT_EQ(dialogs.calls.back().what, Dialog::InputBox);
+  EXPECT_EQ(form().keys.focusedStop(), 54);
+  dialogs.answerFile(false);
+  ASSERT_TRUE(typeForADialog({kCtrl, kS}));
+  EXPECT_EQ(dialogs.calls.back().what, Dialog::SaveFile);
+
+  ASSERT_TRUE(startPicking());
+  dialogs.answerInput(false);
+  ASSERT_TRUE(typeForADialog({kRight}));
+  EXPECT_EQ(form().keys.focusedStop(), 84);
+  const int scroll = form().scrollPosition();
+  form().setScrollPosition(scroll - 100);
+  typeKeys({kRight});
+  EXPECT_TRUE(loopUntil([&] { return form().scrollPosition() == scroll - 84; }));
+  EXPECT_EQ(form().keys.focusedStop(), 84);
+  EXPECT_TRUE(dialogs.scriptUsedUp());
+}
+
+TEST_F(KeyPicking, TheTipByTheMouseAsksForTheKeyUntilAClickOrLostFocusEndsPicking) {
+  EXPECT_EQ(shownTip(hwnd()), nullptr);
+  ASSERT_TRUE(startPicking());
+  const HWND tip = shownTip(hwnd());
+  ASSERT_NE(tip, nullptr);
+  EXPECT_EQ(tipText(tip, hwnd()), "Press the key you want to label");
+  POINT mouse;
+  GetCursorPos(&mouse);
+  RECT at;
+  GetWindowRect(tip, &at);
+  EXPECT_GT(at.left, mouse.x);
+  EXPECT_LT(at.left, mouse.x + 32);
+  EXPECT_GT(at.top, mouse.y);
+  EXPECT_LT(at.top, mouse.y + 32);
+
+  // A press on the picture ends picking; the key typed next is a key again.
+  const Rect legend = model().clientRect(model().keyName(1));
+  click(legend.left + legend.width / 2, legend.top + 2);
+  EXPECT_FALSE(form().keys.picking());
+  EXPECT_EQ(shownTip(hwnd()), nullptr);
+  ASSERT_TRUE(typeAndSettle(kKeys[26].key));  // Q
+  EXPECT_TRUE(dialogs.calls.empty());
+
+  ASSERT_TRUE(startPicking());
+  SetFocus(nullptr);
+  EXPECT_FALSE(form().keys.picking());
+  EXPECT_EQ(shownTip(hwnd()), nullptr);
+  ASSERT_TRUE(takeFocus(hwnd()));
+  ASSERT_TRUE(typeAndSettle(kKeys[26].key));
+  EXPECT_TRUE(dialogs.calls.empty());
+  EXPECT_EQ(form().keys.focusedStop(), 1);
+}
+
+}  // namespace
+}  // namespace tastrix::testing

@@ -1,0 +1,228 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "model/key_navigation.h"
+#include "picture_pixels.h"
+#include "support/form_fixture.h"
+#include "support/printers.h"
+#include "win/key_input.h"
+
+namespace tastrix::testing {
+namespace {
+
+constexpr int kTitle = 0, kQ = 27, kTabKey = 28, kEsc = 62, kIns = 75, kKeypadEnter = 100;
+
+class KeyboardFocus : public FormTest {
+ protected:
+  int focused() { return form().keys.focusedStop(); }
+  std::string& label(int stop) { return model()[stopLabel(model(), stop)].caption; }
+  // The stop's place in the window as it is scrolled now.
+  Rect shown(int stop) {
+    Rect r = stopRect(model(), stop);
+    r.left -= form().scrollPosition();
+    return r;
+  }
+  bool inView(int stop) { return shown(stop).left >= 0 && shown(stop).right() <= form().clientWidth(); }
+  // A click on the key's legend, which records its group and opens nothing.
+  void clickLegend(int stop) {
+    const Rect legend = model().clientRect(model().keyName(stop));
+    click(legend.left + legend.width / 2 - form().scrollPosition(), legend.top + 2);
+  }
+  void clickBackground() { click(100, 92); }  // between the function keys and the main keyboard
+};
+
+TEST_F(KeyboardFocus, TabVisitsTheTitleAndEveryKeyInLabelOrderScrollingEachIntoView) {
+  startForm();
+  ASSERT_EQ(focused(), kNoStop);
+  ASSERT_LT(form().clientWidth(), model().pictureWidth());
+  std::vector<int> visited;
+  for (int i = 0; i < kStopCount; ++i) {
+    sendKey(hwnd(), kTab);
+    visited.push_back(focused());
+    EXPECT_TRUE(inView(focused())) << "stop " << focused() << " at scroll " << form().scrollPosition();
+  }
+  for (int stop = 0; stop < kStopCount; ++stop) EXPECT_EQ(visited[stop], stop);
+  sendKey(hwnd(), kTab);
+  EXPECT_EQ(focused(), kTitle);
+  sendKey(hwnd(), kTab, {VK_SHIFT});
+  EXPECT_EQ(focused(), 101);
+  EXPECT_TRUE(inView(101));
+  sendKey(hwnd(), kTab, {VK_SHIFT});
+  EXPECT_EQ(focused(), 100);
+  sendKey(hwnd(), kTab, {VK_CONTROL});  // Ctrl+Tab is not the focus's
+  EXPECT_EQ(focused(), 100);
+  EXPECT_TRUE(dialogs.calls.empty());
+}
+
+// From keys at the edges of every group, Ctrl+arrows go to the nearest key
+// that way, or stay where none is; the plain arrows still scroll.
+TEST_F(KeyboardFocus, CtrlArrowsMoveToTheNearestKeyThatWay) {
+  const struct {
+    int from;
+    const char* legend;
+    int left, right, up, down;
+  } rows[] = {
+      {0, "title", 74, 0, 0, 85},          {62, "Esc", 62, 63, 62, 1},         {74, "F12", 73, 0, 74, 14},
+      {1, "` ~", 1, 2, 62, 28},             {14, "BackSpace", 13, 75, 74, 15},  {28, "TAB", 28, 27, 1, 29},
+      {41, "Enter", 40, 92, 15, 42},        {53, "Shift", 53, 52, 29, 54},      {54, "Ctrl", 54, 55, 53, 54},
+      {57, "Space Bar", 56, 58, 48, 57},    {61, "Ctrl", 60, 82, 42, 61},       {75, "Ins", 14, 76, 0, 78},
+      {77, "PgUp", 76, 85, 0, 80},          {82, "<-", 61, 83, 78, 82},         {84, "->", 83, 98, 80, 84},
+      {85, "Num", 77, 86, 0, 89},           {88, "-", 87, 88, 0, 101},          {98, "0 Ins", 84, 99, 95, 98},
+      {100, "Enter", 97, 100, 101, 100},    {101, "+", 91, 101, 88, 100},
+  };
+  startForm();
+  for (const auto& row : rows) {
+    const struct {
+      Keystroke arrow;
+      int expected;
+    } moves[] = {{kLeft, row.left}, {kRight, row.right}, {kUp, row.up}, {kDown, row.down}};
+    for (const auto& move : moves) {
+      form().keys.focusStop(row.from, true);
+      sendKey(hwnd(), move.arrow, {VK_CONTROL});
+      EXPECT_EQ(focused(), move.expected) << "from " << row.from << " (" << row.legend << ") by key " << move.arrow.vk;
+      EXPECT_TRUE(inView(focused())) << "stop " << focused();
+    }
+  }
+  form().keys.focusStop(kQ, true);
+  form().setScrollPosition(100);
+  sendKey(hwnd(), kRight);
+  EXPECT_EQ(form().scrollPosition(), 116);
+  sendKey(hwnd(), kLeft);
+  sendKey(hwnd(), kLeft);
+  EXPECT_EQ(form().scrollPosition(), 84);
+  sendKey(hwnd(), kUp);
+  sendKey(hwnd(), kDown);
+  EXPECT_EQ(focused(), kQ);
+  EXPECT_TRUE(dialogs.calls.empty());
+}
+
+TEST_F(KeyboardFocus, AClickMovesTheFocusWithoutScrolling) {
+  startForm();
+  form().setScrollPosition(200);
+  clickLegend(kQ);
+  EXPECT_EQ(focused(), kQ);
+  EXPECT_EQ(model().recordedGroup, PressGroup::MainKeyboard);
+  // The function keys' Esc is half out of view at the left: a click there does not move the picture.
+  clickLegend(kIns);
+  EXPECT_EQ(focused(), kIns);
+  EXPECT_EQ(form().scrollPosition(), 200);
+  clickBackground();
+  EXPECT_EQ(focused(), kIns);
+  EXPECT_TRUE(dialogs.calls.empty());
+}
+
+// Enter or Space does what a click on the focused label does: the press
+// records the key's group, then the label box opens for it.
+TEST_F(KeyboardFocus, EnterAndSpaceOpenTheFocusedLabelAfterRecordingItsGroup) {
+  const struct {
+    int stop;
+    Keystroke key;
+    PressGroup group;
+  } rows[] = {{kQ, kEnter, PressGroup::MainKeyboard},
+              {kEsc, kSpace, PressGroup::FunctionKeys},
+              {kIns, kEnter, PressGroup::CursorControl},
+              {kKeypadEnter, kSpace, PressGroup::NumericKeypad},
+              {kTitle, kEnter, PressGroup::MapTitle}};
+  startForm();
+  sendKey(hwnd(), kEnter);
+  EXPECT_TRUE(dialogs.calls.empty()) << "no key has the focus yet";
+  for (const auto& row : rows) {
+    form().keys.focusStop(row.stop, true);
+    clickBackground();
+    ASSERT_EQ(model().recordedGroup, PressGroup::None);
+    label(row.stop) = "before " + std::to_string(row.stop);
+    dialogs.answerInput(true, "after " + std::to_string(row.stop));
+    sendKey(hwnd(), row.key);
+    ASSERT_EQ(dialogs.calls.size(), 1u) << "stop " << row.stop;
+    EXPECT_EQ(dialogs.calls[0].caption, "Enter new label for this key");
+    EXPECT_EQ(dialogs.calls[0].initial, "before " + std::to_string(row.stop));
+    EXPECT_EQ(label(row.stop), "after " + std::to_string(row.stop));
+    EXPECT_EQ(model().recordedGroup, row.group);
+    EXPECT_TRUE(model().changed);
+    // A held key repeats: that opens no second box.
+    sendKey(hwnd(), row.key, {}, true);
+    EXPECT_EQ(dialogs.calls.size(), 1u);
+    dialogs.calls.clear();
+  }
+}
+
+// The focus shows as a dotted rectangle inside the focused key's face, drawn
+// over the picture, and only while the keyboard is in use and the window has
+// the focus.
+class FocusRing : public KeyboardFocus {
+ protected:
+  // The points drawn over the picture lie on the rectangle inside the key's face.
+  void expectRingOn(int stop) {
+    const std::vector<POINT> drawn = drawnOverThePicture(form());
+    ASSERT_FALSE(drawn.empty()) << "no focus shows on stop " << stop;
+    Rect face = model().clientRect(model().faceShape(stop));
+    const RECT ring{face.left - form().scrollPosition() + 2, face.top + 2, face.right() - form().scrollPosition() - 2,
+                    face.bottom() - 2};
+    const auto onRing = [&](const POINT& p) {
+      const bool inside = p.x >= ring.left && p.x < ring.right && p.y >= ring.top && p.y < ring.bottom;
+      return inside && (p.x == ring.left || p.x == ring.right - 1 || p.y == ring.top || p.y == ring.bottom - 1);
+    };
+    EXPECT_TRUE(std::all_of(drawn.begin(), drawn.end(), onRing));
+    EXPECT_GT(drawn.size(), static_cast<size_t>(ring.right - ring.left)) << "a dotted line round the face";
+  }
+  void expectNoRing() { EXPECT_TRUE(drawnOverThePicture(form()).empty()); }
+};
+
+TEST_F(FocusRing, ShowsAfterKeyboardUseFollowsTheUiStateAndNeedsTheWindowFocus) {
+  startForm();
+  ASSERT_TRUE(takeFocus(hwnd()));
+  clickLegend(kQ);
+  ASSERT_EQ(focused(), kQ);
+  expectNoRing();  // the mouse alone shows no focus
+
+  sendKey(hwnd(), kTab);
+  ASSERT_EQ(focused(), kTabKey);
+  expectRingOn(kTabKey);
+  clickLegend(kQ);
+  expectRingOn(kQ);  // once shown, the focus follows clicks too
+
+  SendMessageA(hwnd(), WM_UPDATEUISTATE, MAKEWPARAM(UIS_SET, UISF_HIDEFOCUS), 0);
+  expectNoRing();
+  SendMessageA(hwnd(), WM_UPDATEUISTATE, MAKEWPARAM(UIS_SET, UISF_HIDEACCEL), 0);
+  expectNoRing();
+  SendMessageA(hwnd(), WM_UPDATEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
+  expectRingOn(kQ);
+
+  SetFocus(nullptr);
+  pump();
+  expectNoRing();
+  ASSERT_TRUE(takeFocus(hwnd()));
+  expectRingOn(kQ);
+}
+
+// The picture a capture takes is the keyboard alone, whatever shows on the
+// screen. The window is left just as a capture sets it, so it gets no
+// repaint from being resized or scrolled.
+TEST_F(FocusRing, IsNeverPartOfACapturedPicture) {
+  startForm();
+  const auto savedPicture = [this](const std::string& name) {
+    dialogs.answerFile(true, inScratch(name));
+    command(ID_Save_Bitmap_to_File);
+    return parseBmp(readFile(inScratch(name))).pixels;
+  };
+  const Pixels clean = savedPicture("clean.bmp");
+  ASSERT_TRUE(takeFocus(hwnd()));
+  form().setClientSize(500, model().pictureHeight());
+  sendKey(hwnd(), kTab);
+  sendKey(hwnd(), kTab);  // to "` ~", at the left
+  ASSERT_EQ(focused(), 1);
+  form().setScrollPosition(0);
+  expectRingOn(1);
+
+  const Pixels captured = savedPicture("focused.bmp");
+  ASSERT_EQ(captured.width, model().pictureWidth());
+  EXPECT_EQ(firstDifference(captured, clean), "");
+  EXPECT_EQ(firstDifference(captured, renderedPicture(form())), "");
+  expectRingOn(1);  // and back on the screen afterwards
+}
+
+}  // namespace
+}  // namespace tastrix::testing
