@@ -66,7 +66,8 @@ double oneBitBlt() {
   });
 }
 
-const Registration capture{{"capture", "one BitBlt of a W x H area", openWindow, oneCapture, oneBitBlt, closeWindow}};
+const Registration capture{{"capture", "one BitBlt of a W x H area", openWindow, oneCapture, oneBitBlt, closeWindow},
+                           Target::milliseconds(60)};
 
 }  // namespace
 }  // namespace tastrix::bench
