@@ -55,7 +55,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const bool shortLines = input.ConsumeBool();
   const size_t maxLength = shortLines ? input.ConsumeIntegralInRange<size_t>(0, 16) : tastrix::kLongestLabelListLine;
   std::vector<size_t> pieces;
-  for (int i = input.ConsumeIntegralInRange(1, 4); i > 0; --i) pieces.push_back(input.ConsumeIntegralInRange<size_t>(1, 9));
+  for (int i = input.ConsumeIntegralInRange(1, 4); i > 0; --i)
+    pieces.push_back(input.ConsumeIntegralInRange<size_t>(1, 9));
   const std::string text = input.ConsumeRemainingBytesAsString();
 
   const Lines expected = plainReading(text, maxLines, maxLength);

@@ -26,7 +26,8 @@ std::optional<std::string> replaceFromTheStart(std::string text, const std::stri
   return std::nullopt;
 }
 
-std::optional<std::string> replaceAll(const std::string& text, const std::string& find, const std::string& replacement) {
+std::optional<std::string> replaceAll(const std::string& text, const std::string& find,
+                                      const std::string& replacement) {
   if (text.empty() || find.empty()) return text;
   if (replacement.find(find) == std::string::npos) return replaceFromTheStart(text, find, replacement);
   if (kMarker.find(find) != std::string::npos) {
