@@ -1,8 +1,26 @@
 // The smallest window program of the same toolkit and link options as the
-// program: the benchmark's floor for start-up memory.
+// program: the benchmark's floor for memory. Command 1 shows the system's
+// open file dialog, whose library is loaded only then.
 #include <windows.h>
+// After windows.h, which it needs.
+#include <commdlg.h>
 
 namespace {
+
+void showOpenFileDialog(HWND owner) {
+  const HMODULE library = LoadLibraryA("comdlg32.dll");
+  const auto show = reinterpret_cast<decltype(&GetOpenFileNameA)>(
+      reinterpret_cast<void*>(library ? GetProcAddress(library, "GetOpenFileNameA") : nullptr));
+  if (!show) return;
+  char file[MAX_PATH] = "";
+  OPENFILENAMEA ofn{};
+  ofn.lStructSize = sizeof ofn;
+  ofn.hwndOwner = owner;
+  ofn.lpstrFile = file;
+  ofn.nMaxFile = MAX_PATH;
+  ofn.Flags = OFN_HIDEREADONLY | OFN_ENABLESIZING | OFN_NOCHANGEDIR;
+  show(&ofn);
+}
 
 LRESULT CALLBACK windowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   switch (msg) {
@@ -13,6 +31,9 @@ LRESULT CALLBACK windowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
       EndPaint(hwnd, &paint);
       return 0;
     }
+    case WM_COMMAND:
+      if (LOWORD(wParam) == 1) showOpenFileDialog(hwnd);
+      return 0;
     case WM_DESTROY:
       PostQuitMessage(0);
       return 0;
