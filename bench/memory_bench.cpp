@@ -2,39 +2,16 @@
 // through its menu commands and dialogs as a user would, beside a bare window
 // process of the same toolkit started in the same run.
 #include <windows.h>
-// After windows.h, which it needs.
-#include <psapi.h>
 
 #include <cstdio>
 #include <string>
 
 #include "app/menu_ids.h"
 #include "bench.h"
-#include "bench_files.h"
-#include "mapfile/map_format.h"
-#include "model/alignment.h"
-#include "model/form_model.h"
-#include "model/key_catalogue.h"
-#include "model/tag_walks.h"
-#include "platform/win32_handles.h"
-#include "support/process_window.h"
-#include "text/label_list_text.h"
+#include "child_program.h"
 
 namespace tastrix::bench {
 namespace {
-
-constexpr DWORD kPatienceMs = 20000;
-
-std::string besideBench(const std::string& name) {
-  char path[MAX_PATH] = "";
-  GetModuleFileNameA(nullptr, path, MAX_PATH);
-  std::string folder = path;
-  return folder.erase(folder.find_last_of('\\') + 1) + name;
-}
-
-struct MemorySample {
-  SIZE_T peakWorkingSet = 0, privateBytes = 0;
-};
 
 BOOL CALLBACK matchEdit(HWND child, LPARAM found) {
   char className[16] = "";
@@ -54,90 +31,6 @@ bool endsWith(const std::string& text, const std::string& end) {
   return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
 }
 
-// A program started in a folder of its own, ended when this object goes.
-class ChildProgram {
- public:
-  ChildProgram(const std::string& exe, const std::string& folder) {
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION info{};
-    std::string commandLine = "\"" + exe + "\"";
-    if (!CreateProcessA(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup,
-                        &info))
-      return;
-    process_.reset(info.hProcess);
-    UniqueHandle thread(info.hThread);
-    id_ = info.dwProcessId;
-  }
-  ~ChildProgram() {
-    if (process_.valid() && WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT) {
-      TerminateProcess(process_.get(), 1);
-      WaitForSingleObject(process_.get(), kPatienceMs);
-    }
-  }
-  ChildProgram(const ChildProgram&) = delete;
-  ChildProgram& operator=(const ChildProgram&) = delete;
-
-  // The first visible top-level window of the class, waited for.
-  HWND window(const std::string& className) const {
-    testing::WindowSearch search{id_, className, nullptr};
-    for (DWORD waited = 0; process_.valid() && !search.found && waited < kPatienceMs; waited += 20) {
-      if (WaitForSingleObject(process_.get(), 20) != WAIT_TIMEOUT) break;
-      EnumWindows(testing::matchProcessWindow, reinterpret_cast<LPARAM>(&search));
-    }
-    return search.found;
-  }
-
-  // Returns once the window's thread has handled everything sent before.
-  static bool settled(HWND window) {
-    DWORD_PTR result = 0;
-    return SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, kPatienceMs, &result) != 0;
-  }
-
-  MemorySample memory() const {
-    PROCESS_MEMORY_COUNTERS_EX counters{};
-    counters.cb = sizeof counters;
-    MemorySample sample;
-    if (GetProcessMemoryInfo(process_.get(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters), sizeof counters)) {
-      sample.peakWorkingSet = counters.PeakWorkingSetSize;
-      sample.privateBytes = counters.PrivateUsage;
-    }
-    // Wine reports no private bytes for another process; the committed
-    // private regions of its address space are what Windows counts there.
-    if (sample.privateBytes == 0) sample.privateBytes = committedPrivateBytes();
-    return sample;
-  }
-
-  SIZE_T committedPrivateBytes() const {
-    SIZE_T total = 0;
-    MEMORY_BASIC_INFORMATION region;
-    for (const char* at = nullptr; VirtualQueryEx(process_.get(), at, &region, sizeof region) == sizeof region;
-         at = static_cast<const char*>(region.BaseAddress) + region.RegionSize)
-      if (region.State == MEM_COMMIT && region.Type == MEM_PRIVATE) total += region.RegionSize;
-    return total;
-  }
-
-  bool closeAndWait(HWND window) {
-    PostMessageA(window, WM_CLOSE, 0, 0);
-    return WaitForSingleObject(process_.get(), kPatienceMs) == WAIT_OBJECT_0;
-  }
-
- private:
-  UniqueHandle process_;
-  DWORD id_ = 0;
-};
-
-// Waits for the program's dialog box, lets fill fill it in, presses a button
-// and waits until the box is gone and the command behind it is done.
-template <typename Fill>
-bool answerDialog(const ChildProgram& program, HWND main, int button, Fill fill) {
-  const HWND box = program.window("#32770");
-  if (!box || !fill(box)) return false;
-  PostMessageA(box, WM_COMMAND, static_cast<WPARAM>(button), 0);
-  for (DWORD waited = 0; IsWindow(box) && waited < kPatienceMs; waited += 20) Sleep(20);
-  return !IsWindow(box) && ChildProgram::settled(main);
-}
-
 struct Measured {
   const char* what;
   MemorySample sample;
@@ -147,17 +40,6 @@ void printRow(const Measured& m, const Measured& floor) {
   std::printf("%-52s %16.0f %14.0f %12.2f\n", m.what, static_cast<double>(m.sample.peakWorkingSet) / 1024.0,
               static_cast<double>(m.sample.privateBytes) / 1024.0,
               static_cast<double>(m.sample.peakWorkingSet) / static_cast<double>(floor.sample.peakWorkingSet));
-}
-
-// The map the program loads at start-up: a title and a label on every key.
-void writeMap(const std::string& mapPath) {
-  FormModel form;
-  form[form.mapTitle].caption = "Benchmark keyboard map";
-  for (int p = 1; p <= kKeyCount; ++p) form[form.keyLabel(p)].caption = "Command " + std::to_string(p);
-  applyAlignment(form, 2);
-  GatherLabelTexts(form, form.labelList, kLabelOrder);
-  writeAll(LabelListPath(mapPath), JoinLabelListText(form.labelList));
-  writeAll(mapPath, MapFileText(form, std::string()));
 }
 
 // Drives the program through start-up (which loads the map), Save, Load and a
@@ -207,14 +89,8 @@ const char* measureBareWindow(Measured (&rows)[2]) {
 }  // namespace
 
 void ReportMemory(Verdicts& verdicts) {
-  BenchFolder folder;
-  folder.make("memory");
-  const std::string exe = folder.file("tastrix.exe"), mapPath = folder.file("bench.zv");
-  folder.file("bench.zvl");
-  folder.file("tastrix.ini");
-  CopyFileA(besideBench("tastrix.exe").c_str(), exe.c_str(), FALSE);
-  writeMap(mapPath);
-  writeAll(folder.path + "tastrix.ini", "[tastrix]\r\nCurrent_Keyboard_Layout_File_Name_Edit=" + mapPath + "\r\n");
+  ProgramHome home;
+  home.make("memory");
 
   Measured bare[2] = {{"bare window process after start-up", {}},
                       {"bare window process after an open file dialog", {}}};
@@ -222,8 +98,8 @@ void ReportMemory(Verdicts& verdicts) {
                          {"tastrix.exe after full save + full load", {}},
                          {"tastrix.exe after capture (clipboard copy)", {}}};
   const char* failed = measureBareWindow(bare);
-  if (!failed) failed = measureProgram(exe, folder.path, mapPath, program);
-  folder.remove();
+  if (!failed) failed = measureProgram(home.exe, home.folder.path, home.mapPath, program);
+  home.folder.remove();
 
   std::printf("%-52s %16s %14s %12s\n", "memory, KB", "peak working set", "private bytes", "peak / bare");
   if (failed) {
