@@ -4,25 +4,12 @@
 
 #include "app/main_form.h"
 #include "bench.h"
+#include "no_dialogs.h"
 #include "output/capture.h"
 #include "platform/app_paths.h"
 
 namespace tastrix::bench {
 namespace {
-
-// The capture shows no dialog; any other dialog is answered No or Cancel.
-class NoDialogs : public IDialogs {
- public:
-  Answer message(MessageKind, const std::string&, Buttons) override { return Answer::No; }
-  void generalError(const std::string&) override {}
-  bool inputBox(const std::string&, const std::string&, std::string&) override { return false; }
-  bool openFile(FileDialogRequest&) override { return false; }
-  bool saveFile(FileDialogRequest&) override { return false; }
-  bool chooseFont(FontDescription&, int) override { return false; }
-  bool chooseColour(Colour&) override { return false; }
-  void printerSetup() override {}
-  void about() override {}
-};
 
 struct CaptureFixture {
   NoDialogs dialogs;
@@ -66,7 +53,8 @@ double oneBitBlt() {
   });
 }
 
-const Registration capture{{"capture", "one BitBlt of a W x H area", openWindow, oneCapture, oneBitBlt, closeWindow}};
+const Registration capture{{"capture", "one BitBlt of a W x H area", openWindow, oneCapture, oneBitBlt, closeWindow},
+                           Target::milliseconds(60)};
 
 }  // namespace
 }  // namespace tastrix::bench

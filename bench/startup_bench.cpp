@@ -103,7 +103,7 @@ const Registration startUp{{
       return ms;
     },
     [] { home.reset(); },
-}};
+}, Target::ratio(1.5)};
 
 std::unique_ptr<RealWindow> shown;
 
@@ -140,7 +140,7 @@ const Registration fullRepaint{{
       pump();
       home.reset();
     },
-}};
+}, Target::milliseconds(2)};
 
 }  // namespace
 }  // namespace tastrix::bench

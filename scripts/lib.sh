@@ -11,6 +11,8 @@
 #   tx_wine_warm              persistent wineserver plus one idle Wine process;
 #                             with TX_NO_WM=1 (private Xvfb) windows are left unmanaged
 #   tx_wine_stop              kill every Wine process of $WINEPREFIX and its wineserver
+#   tx_fuzz_targets           names of the fuzz targets (tests/fuzz/NAME.cpp)
+#   tx_fuzz NAME SECONDS      run one built fuzz target; non-zero on a finding
 
 TX_NAME=${TX_NAME:-scripts}
 TX_REPO=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -235,4 +237,39 @@ tx_wine_stop() {
   fi
   tx_as timeout 10 "$TX_WINESERVER" -w </dev/null >/dev/null 2>&1
   return 0
+}
+
+# ---------------------------------------------------------------- fuzzing
+
+TX_FUZZ_DIR=$TX_REPO/build/fuzz
+
+tx_fuzz_targets() {
+  local source
+  for source in "$TX_REPO"/tests/fuzz/*.cpp; do
+    basename "$source" .cpp
+  done
+}
+
+# Runs build/fuzz/fuzz_NAME for SECONDS from its seeds in tests/fuzz/NAME/ and
+# what earlier runs found in build/fuzz/corpus/NAME/ (the seeds are never
+# written to). A crash, a broken property, a leak or a slow input is a finding:
+# it is kept in build/fuzz/findings/NAME/ and the run fails.
+tx_fuzz() {
+  local name=$1 seconds=$2 exe corpus findings log rc=0
+  exe=$TX_FUZZ_DIR/fuzz_$name
+  [[ -x $exe ]] || tx_die "no fuzz target $name (build the fuzz preset; targets: $(tx_fuzz_targets | tr '\n' ' '))"
+  corpus=$TX_FUZZ_DIR/corpus/$name
+  findings=$TX_FUZZ_DIR/findings/$name
+  log=$TX_FUZZ_DIR/fuzz_$name.log
+  mkdir -p "$corpus" "$findings"
+  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+    "$exe" "$corpus" "$TX_REPO/tests/fuzz/$name" -max_total_time="$seconds" -timeout=10 \
+    -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix="$findings/" </dev/null >"$log" 2>&1 || rc=$?
+  if ((rc != 0)); then
+    tail -n 40 "$log" >&2
+    tx_msg "fuzz target $name found a fault (exit $rc); inputs in $findings, log in $log"
+    return 1
+  fi
+  printf 'fuzz %s: %s runs in %s s, no finding\n' "$name" \
+    "$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")" "$seconds"
 }

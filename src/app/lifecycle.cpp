@@ -42,7 +42,11 @@ void Lifecycle::FormShow() {
   const bool maximized = settings.readBool(kSection, "WindowState_wsMaximized", false);
   model.currentMapPath = settings.readString(kSection, "Current_Keyboard_Layout_File_Name_Edit", "");
 
-  SetWindowPos(hwnd, nullptr, left, top, width, window.bottom - window.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  // One move to the final place and size: the frame around the client area
+  // stays as it is unless the scroll bar comes or goes, which setClientSize
+  // then corrects. Every move is a round trip to the display.
+  const int outerHeight = (window.bottom - window.top) + (height - form_.clientHeight());
+  SetWindowPos(hwnd, nullptr, left, top, width, outerHeight, SWP_NOZORDER | SWP_NOACTIVATE);
   form_.setClientSize(form_.clientWidth(), height);
   GetWindowRect(hwnd, &window);
   const RECT visible = keepOnSomeMonitor(window);

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "platform/accessible_parts.h"
-#include "platform/com_apartment.h"
+#include "platform/com_ref.h"
 
 namespace tastrix {
 
@@ -44,7 +44,7 @@ class PictureAccessibility final : public IAccessibleParts {
 
  private:
   // Screen readers may call in from other processes, which COM carries to this thread.
-  ComApartment apartment_;
+  ComScope apartment_;
   TMainForm1& form_;
   PictureKeys& keys_;
   std::shared_ptr<AccessLink> link_;

@@ -12,6 +12,7 @@
 #include "platform/staged_file.h"
 #include "platform/win32_handles.h"
 #include "text/label_list_text.h"
+#include "text/path_text.h"
 
 namespace tastrix {
 namespace {
@@ -44,6 +45,24 @@ std::string oldMapFileText(const std::string& mapPath) {
   }
   if (IsUtf16Text(text)) throwUnableToWrite(mapPath);
   return text;
+}
+
+// The map file read once and its entries looked up in memory as the profile
+// functions would find them, instead of one file read per entry. A path that
+// is not fully qualified (which they look for in the Windows folder) and
+// 16-bit text (which they convert) are left to them.
+template <typename Apply>
+void applyMapEntries(const std::string& mapPath, Apply apply) {
+  RequireReadable(mapPath);
+  if (IsFullyQualifiedPath(mapPath)) {
+    std::string text = ReadWholeFile(mapPath);
+    if (!IsUtf16Text(text)) {
+      const IniText map(std::move(text));
+      apply(IniTextSource(map));
+      return;
+    }
+  }
+  apply(ProfileFile(mapPath));
 }
 
 }  // namespace
@@ -84,13 +103,11 @@ void ApplyMapLabels(FormModel& form, const std::string& mapPath) {
 }
 
 void ApplyMapColours(FormModel& form, const std::string& mapPath) {
-  RequireReadable(mapPath);
-  ApplyMapColours(form, ProfileFile(mapPath));
+  applyMapEntries(mapPath, [&](const ProfileSource& map) { ApplyMapColours(form, map); });
 }
 
 void ApplyMapFonts(FormModel& form, const std::string& mapPath) {
-  RequireReadable(mapPath);
-  ApplyMapFonts(form, ProfileFile(mapPath));
+  applyMapEntries(mapPath, [&](const ProfileSource& map) { ApplyMapFonts(form, map); });
 }
 
 bool DiskMapStorage::fileExists(const std::string& path) const { return FileExists(path); }

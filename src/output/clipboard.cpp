@@ -16,22 +16,6 @@ class OpenClipboardScope {
   OpenClipboardScope& operator=(const OpenClipboardScope&) = delete;
 };
 
-Bitmap copyOf(HBITMAP source) {
-  BITMAP shape{};
-  if (!GetObjectA(source, sizeof shape, &shape)) throwGdiError();
-  WindowDC screen(nullptr);
-  Bitmap copy(CreateCompatibleBitmap(screen.get(), shape.bmWidth, shape.bmHeight));
-  MemoryDC from(screen.get());
-  MemoryDC to(screen.get());
-  if (!copy || !from.get() || !to.get()) throwGdiError();
-  Selection selectFrom(from.get(), source);
-  Selection selectTo(to.get(), copy.get());
-  if (!selectFrom.selected() || !selectTo.selected() ||
-      !BitBlt(to.get(), 0, 0, shape.bmWidth, shape.bmHeight, from.get(), 0, 0, SRCCOPY))
-    throwGdiError();
-  return copy;
-}
-
 // On a palette display the picture's colours are indices into the system
 // palette, so the palette goes along; other displays need none.
 Palette screenPalette() {
@@ -59,15 +43,15 @@ const char* const kCopiedMessage =
 }  // namespace
 
 void OutputCommands::Copy_Bitmap_to_Windows_Clipboard_OptionClick() {
-  const Bitmap picture = CaptureKeyboardPicture(window_, form_);
-  // Made before the clipboard is touched: a copy that fails leaves the
-  // clipboard as it was, and the clipboard never gets an empty handle.
-  Bitmap copy = copyOf(picture.get());
+  // Captured before the clipboard is touched: a capture that fails leaves
+  // the clipboard as it was. The clipboard takes the picture itself, so no
+  // second picture-sized bitmap is made.
+  Bitmap picture = CaptureKeyboardPicture(window_, form_);
   {
     OpenClipboardScope clipboard(window_.handle());
     EmptyClipboard();
-    hand(CF_BITMAP, copy.get());
-    copy.release();
+    hand(CF_BITMAP, picture.get());
+    picture.release();
     Palette palette = screenPalette();
     if (palette) {
       hand(CF_PALETTE, palette.get());

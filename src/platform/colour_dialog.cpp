@@ -3,6 +3,7 @@
 #include <commdlg.h>
 
 #include "platform/gdi_values.h"
+#include "platform/system_library.h"
 
 namespace tastrix {
 
@@ -14,7 +15,7 @@ bool Win32Dialogs::chooseColour(Colour& colour) {
   cc.lpCustColors = customColours_;  // kept for the next run
   // Fully open, so a colour outside the basic ones shows as chosen too.
   cc.Flags = CC_RGBINIT | CC_FULLOPEN;
-  if (!ChooseColorA(&cc)) return false;
+  if (!CommonDialogFunction<decltype(&ChooseColorA)>("ChooseColorA")(&cc)) return false;
   colour = static_cast<Colour>(cc.rgbResult & 0x00FFFFFF);
   return true;
 }

@@ -3,6 +3,7 @@
 #include <commdlg.h>
 
 #include "platform/gdi_values.h"
+#include "platform/system_library.h"
 #include "platform/window_text.h"
 
 namespace tastrix {
@@ -16,7 +17,7 @@ bool Win32Dialogs::chooseFont(FontDescription& font, int dpi) {
   cf.lpLogFont = &logFont;
   cf.Flags = CF_SCREENFONTS | CF_EFFECTS | CF_INITTOLOGFONTSTRUCT;
   cf.rgbColors = rgbOf(font.colour);
-  if (!ChooseFontA(&cf)) return false;
+  if (!CommonDialogFunction<decltype(&ChooseFontA)>("ChooseFontA")(&cf)) return false;
   font = fontDescriptionOf(logFont, cf.rgbColors, dpi, deviceDpi);
   return true;
 }

@@ -1,17 +1,23 @@
 #include "platform/message_box.h"
 
-#include <commctrl.h>
-
 namespace tastrix {
 namespace {
 
-constexpr UINT_PTR kSubclassId = 1;
+// The box's own window procedure, kept on the box while it is subclassed.
+// Plain subclassing: the common controls' helpers would load their library
+// at start-up for a box most runs never show.
+const char* const kBoxProcedure = "TastrixBoxProcedure";
 
-LRESULT CALLBACK noOnCancelProc(HWND box, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
+WNDPROC boxProcedure(HWND box) {
+  return reinterpret_cast<WNDPROC>(reinterpret_cast<void*>(GetPropA(box, kBoxProcedure)));
+}
+
+LRESULT CALLBACK noOnCancelProc(HWND box, UINT msg, WPARAM wParam, LPARAM lParam) {
+  const WNDPROC own = boxProcedure(box);
   switch (msg) {
     case WM_INITDIALOG: {
       // The box disables its close box while it sets itself up.
-      const LRESULT result = DefSubclassProc(box, msg, wParam, lParam);
+      const LRESULT result = CallWindowProcA(own, box, msg, wParam, lParam);
       EnableMenuItem(GetSystemMenu(box, FALSE), SC_CLOSE, MF_BYCOMMAND | MF_ENABLED);
       SetWindowPos(box, nullptr, 0, 0, 0, 0,
                    SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
@@ -25,12 +31,19 @@ LRESULT CALLBACK noOnCancelProc(HWND box, UINT msg, WPARAM wParam, LPARAM lParam
       EndDialog(box, IDNO);
       return 0;
     case WM_NCDESTROY:
-      RemoveWindowSubclass(box, &noOnCancelProc, kSubclassId);
+      SetWindowLongPtrA(box, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(own));
+      RemovePropA(box, kBoxProcedure);
       break;
     default:
       break;
   }
-  return DefSubclassProc(box, msg, wParam, lParam);
+  return CallWindowProcA(own, box, msg, wParam, lParam);
+}
+
+void subclassBox(HWND box) {
+  const LONG_PTR own = GetWindowLongPtrA(box, GWLP_WNDPROC);
+  if (!SetPropA(box, kBoxProcedure, reinterpret_cast<HANDLE>(own))) return;
+  SetWindowLongPtrA(box, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&noOnCancelProc));
 }
 
 bool isDialogClass(LPCSTR name) {
@@ -60,7 +73,7 @@ class BoxWatch {
     if (code == HCBT_CREATEWND) {
       const CREATESTRUCTA* create = reinterpret_cast<CBT_CREATEWNDA*>(lParam)->lpcs;
       if (!(create->style & WS_CHILD) && isDialogClass(create->lpszClass)) {
-        SetWindowSubclass(reinterpret_cast<HWND>(wParam), &noOnCancelProc, kSubclassId, 0);
+        subclassBox(reinterpret_cast<HWND>(wParam));
         UnhookWindowsHookEx(active());
         active() = nullptr;
       }

@@ -6,6 +6,7 @@
 
 #include "platform/app_title.h"
 #include "platform/message_box.h"
+#include "platform/system_library.h"
 
 namespace tastrix {
 namespace {
@@ -46,7 +47,8 @@ bool runFileDialog(HWND owner, FileDialogRequest& request, bool save) {
   // Old style, read-only box hidden, resizable; no overwrite or must-exist
   // prompts of its own: the commands ask their own questions.
   ofn.Flags = OFN_HIDEREADONLY | OFN_ENABLESIZING | OFN_NOCHANGEDIR;
-  const BOOL ok = save ? GetSaveFileNameA(&ofn) : GetOpenFileNameA(&ofn);
+  const auto show = CommonDialogFunction<decltype(&GetOpenFileNameA)>(save ? "GetSaveFileNameA" : "GetOpenFileNameA");
+  const BOOL ok = show(&ofn);
   if (!ok) return false;
   request.fileName = file.data();
   return true;
@@ -74,7 +76,7 @@ void Win32Dialogs::printerSetup() {
   pd.lStructSize = sizeof pd;
   pd.hwndOwner = owner_;
   pd.Flags = PD_PRINTSETUP;
-  if (PrintDlgA(&pd)) {
+  if (CommonDialogFunction<decltype(&PrintDlgA)>("PrintDlgA")(&pd)) {
     if (pd.hDevMode) GlobalFree(pd.hDevMode);
     if (pd.hDevNames) GlobalFree(pd.hDevNames);
   }

@@ -26,9 +26,11 @@ bool sameName(std::string_view a, std::string_view b) {
 // The name of an entry line: what stands before "=", or the whole line.
 std::string_view entryName(std::string_view line) { return trimmed(line.substr(0, line.find('='))); }
 
-std::string entryValue(std::string_view line) {
+// A key without "=" has no value: the profile functions give the default
+// for it, though an update writes over that line.
+std::optional<std::string> entryValue(std::string_view line) {
   const size_t equals = line.find('=');
-  if (equals == std::string_view::npos) return std::string();
+  if (equals == std::string_view::npos) return std::nullopt;
   std::string_view value = trimmed(line.substr(equals + 1));
   if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
     value = value.substr(1, value.size() - 2);

@@ -54,6 +54,13 @@ std::string FileTitle(const std::string& path) {
   return ReplaceAll(name, ExtensionOf(name), "");
 }
 
+bool IsFullyQualifiedPath(const std::string& path) {
+  const auto separator = [](char c) { return c == '\\' || c == '/'; };
+  const bool drive = path.size() >= 3 && ((path[0] >= 'A' && path[0] <= 'Z') || (path[0] >= 'a' && path[0] <= 'z')) &&
+                     path[1] == ':' && separator(path[2]);
+  return drive || (path.size() >= 2 && separator(path[0]) && separator(path[1]));
+}
+
 std::string UpperAscii(std::string text) {
   for (char& c : text)
     if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');

@@ -27,6 +27,11 @@ std::string UpperExtension(const std::string& name);
 // ".\" and "..\".
 std::string NormaliseDirectory(const std::string& path);
 
+// A path that names its drive or server and starts from its root: "C:\..."
+// or "\\server\...". The profile functions look for any other path in the
+// Windows folder.
+bool IsFullyQualifiedPath(const std::string& path);
+
 // ASCII-only upper case, as the platform-neutral comparisons need.
 std::string UpperAscii(std::string text);
 

@@ -79,8 +79,14 @@ TEST(IniText, ValuesReadAsTheProfileFunctionsReadThem) {
   EXPECT_EQ(ini.value("s", "quoted"), "a b");
   EXPECT_EQ(ini.value("s", "single"), " x ");
   EXPECT_EQ(ini.value("s", "half"), "\"open");
-  EXPECT_EQ(ini.value("s", "bare"), "");
+  EXPECT_EQ(ini.value("s", "bare"), std::nullopt);
   EXPECT_EQ(ini.value(" s ", " spaced "), "v");
+
+  // A key without "=" reads as missing, but an update writes over its line.
+  IniText bare("[tastrix]\nShape_0\n");
+  bare.set("tastrix", "shape_0", "4");
+  EXPECT_EQ(bare.text(), "[tastrix]\nShape_0=4\n");
+  EXPECT_EQ(bare.value("tastrix", "Shape_0"), "4");
 }
 
 TEST(IniText, Utf16TextIsRecognised) {

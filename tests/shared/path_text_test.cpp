@@ -33,6 +33,10 @@ TEST(PathParts, DirectoryFileNameAndExtension) {
   EXPECT_EQ(UpperExtension("picture.bmp"), ".BMP");
   EXPECT_EQ(UpperExtension("office.Zv"), ".ZV");
   EXPECT_TRUE(EqualsIgnoringAsciiCase(".zV", ".ZV"));
+  for (const char* full : {"C:\\maps\\office.zv", "z:/office.zv", "\\\\server\\share\\a.zv", "\\\\?\\C:\\a.zv"})
+    EXPECT_TRUE(IsFullyQualifiedPath(full)) << full;
+  for (const char* partial : {"", "office.zv", "C:office.zv", "\\maps\\office.zv", "maps\\office.zv", "1:\\a.zv", "C:"})
+    EXPECT_FALSE(IsFullyQualifiedPath(partial)) << partial;
 }
 
 TEST(FileTitle, DropsFolderAndEveryCopyOfTheExtension) {

@@ -75,22 +75,23 @@ const struct KeyOfThePicture {
 
 constexpr Keystroke kCtrl{VK_LCONTROL, 0x1D, false}, kS{'S', 0x1F, false}, kF1{VK_F1, 0x3B, false};
 
+struct TipSearch {
+  HWND owner, found;
+};
+
+BOOL CALLBACK matchTip(HWND window, LPARAM param) {
+  auto* s = reinterpret_cast<TipSearch*>(param);
+  char name[32] = "";
+  GetClassNameA(window, name, sizeof name);
+  if (std::string(name) == TOOLTIPS_CLASSA && GetWindow(window, GW_OWNER) == s->owner && IsWindowVisible(window))
+    s->found = window;
+  return s->found ? FALSE : TRUE;
+}
+
 // The tooltip the window shows by the mouse, if one shows.
 HWND shownTip(HWND owner) {
-  struct Search {
-    HWND owner, found;
-  } search{owner, nullptr};
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND window, LPARAM param) {
-        auto* s = reinterpret_cast<Search*>(param);
-        char name[32] = "";
-        GetClassNameA(window, name, sizeof name);
-        if (std::string(name) == TOOLTIPS_CLASSA && GetWindow(window, GW_OWNER) == s->owner && IsWindowVisible(window))
-          s->found = window;
-        return s->found ? FALSE : TRUE;
-      },
-      reinterpret_cast<LPARAM>(&search));
+  TipSearch search{owner, nullptr};
+  EnumThreadWindows(GetCurrentThreadId(), matchTip, reinterpret_cast<LPARAM>(&search));
   return search.found;
 }
 

@@ -4,8 +4,10 @@
 #include <vector>
 
 #include "mapfile/map_files.h"
+#include "mapfile/map_format.h"
 #include "model/alignment.h"
 #include "model/tag_walks.h"
+#include "platform/profile_file.h"
 #include "text/ini_text.h"
 #include "win/map_file_fixture.h"
 
@@ -379,6 +381,52 @@ TEST(MapFileText, WhatIsWrittenIsWhatTheProfileFunctionsRead) {
       EXPECT_EQ(std::string(read), e.value) << e.section << "/" << e.key << " over " << old;
     }
   }
+}
+
+// A map is read once and looked up in memory: what it gives must be what the
+// profile functions give for the same file, however odd the file.
+TEST(MapFileReading, ReadOnceGivesWhatTheProfileFunctionsGive) {
+  const std::string utf16 = std::string("\xFF\xFE", 2) + [] {
+    std::string wide;
+    for (char c : std::string("[tastrix]\r\nShape_0=255\r\n[Label_0]\r\nFont.Name=Arial\r\nFont.Size=30\r\n")) {
+      wide += c;
+      wide += '\0';
+    }
+    return wide;
+  }();
+  const std::string texts[] = {
+      "[ tastrix ]\r\nShape_0=1\r\n[tastrix]\r\nshape_0 = 2\r\n[TASTRIX]\r\nShape_Back_0=3\r\n",
+      "\xEF\xBB\xBF[tastrix]\nShape_0=0x10\n[Label_0]\nFont.Name\nFont.Size = '14' \n",
+      "[tastrix]\rShape_0=$20\r;Shape_Back_0=5\r[Label_0]\rFont.Size=\"12\"\rFont.fsBold=0",
+      "Shape_0=7\r\n[Keyboard_Map_Title_Label]\r\n\tFont.Name\t=\t\"  Times New Roman \"\t\r\nFont.Color=-16777201\r\n",
+      "[GroupBox_Font]\r\nFont.Name=\"Arial\r\nFont.Name=Courier\r\nFont.fsItalic=2\r\nFont.fsUnderline=-1\r\n"
+      "[Name_Label_0]]\r\nFont.Size=99\r\n[Name_Label_0]\r\nfont.size=8\r\n",
+      "[Label_0]\r\nFont.Name=" + std::string(3000, 'n') + "\r\n[tastrix]\r\nKey_Label_Vertical_Alignment=0\r\n",
+      utf16,
+  };
+  ScratchFolder scratch;
+  const std::string path = scratch.file("odd.zv");
+  for (const std::string& text : texts) {
+    writeFile(path, text);
+    FormModel inMemory, throughProfile;
+    ApplyMapColours(inMemory, path);
+    ApplyMapFonts(inMemory, path);
+    const ProfileFile profile(path);
+    ApplyMapColours(throughProfile, profile);
+    ApplyMapFonts(throughProfile, profile);
+    for (const int prototype : {inMemory.mapTitle, inMemory.groupBox(1), inMemory.nameLabel0, inMemory.label0}) {
+      EXPECT_EQ(inMemory[prototype].font, throughProfile[prototype].font) << inMemory[prototype].name << " in " << text;
+    }
+    EXPECT_EQ(inMemory[inMemory.shape0].fill, throughProfile[inMemory.shape0].fill) << text;
+    EXPECT_EQ(inMemory[inMemory.shapeBack0].fill, throughProfile[inMemory.shapeBack0].fill) << text;
+    EXPECT_EQ(inMemory.alignmentIndex, throughProfile.alignmentIndex) << text;
+  }
+  FormModel fromUtf16;
+  writeFile(path, utf16);
+  ApplyMapColours(fromUtf16, path);
+  ApplyMapFonts(fromUtf16, path);
+  EXPECT_EQ(fromUtf16[fromUtf16.shape0].fill, 255);
+  EXPECT_EQ(fromUtf16[fromUtf16.label0].font.name, "Arial");
 }
 
 }  // namespace

@@ -43,17 +43,15 @@ class ModalProbe {
       closeEverythingOpen();
     }
   }
+  static BOOL CALLBACK cancelDialog(HWND window, LPARAM) {
+    char name[16] = {};
+    GetClassNameA(window, name, sizeof name);
+    if (std::string(name) == "#32770") PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
+    return TRUE;
+  }
   static void closeEverythingOpen() {
     EndMenu();
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM) -> BOOL {
-          char name[16] = {};
-          GetClassNameA(window, name, sizeof name);
-          if (std::string(name) == "#32770") PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
-          return TRUE;
-        },
-        0);
+    EnumThreadWindows(GetCurrentThreadId(), cancelDialog, 0);
   }
 
   std::function<bool()> step_;
@@ -63,28 +61,28 @@ class ModalProbe {
   bool timedOut_ = false;
 };
 
+struct DialogSearch {
+  std::string caption;
+  HWND found = nullptr;
+};
+
+inline BOOL CALLBACK matchDialog(HWND window, LPARAM param) {
+  auto* s = reinterpret_cast<DialogSearch*>(param);
+  char name[16] = {}, text[256] = {};
+  GetClassNameA(window, name, sizeof name);
+  GetWindowTextA(window, text, sizeof text);
+  if (std::string(name) == "#32770" && IsWindowVisible(window) && (s->caption.empty() || s->caption == text)) {
+    s->found = window;
+    return FALSE;
+  }
+  return TRUE;
+}
+
 // The visible dialog box of this thread whose caption is given (any caption
 // when empty), or nullptr.
 inline HWND findDialog(const std::string& caption = "") {
-  struct Search {
-    std::string caption;
-    HWND found = nullptr;
-  } search{caption};
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND window, LPARAM param) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(param);
-        char name[16] = {}, text[256] = {};
-        GetClassNameA(window, name, sizeof name);
-        GetWindowTextA(window, text, sizeof text);
-        if (std::string(name) == "#32770" && IsWindowVisible(window) &&
-            (s->caption.empty() || s->caption == text)) {
-          s->found = window;
-          return FALSE;
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&search));
+  DialogSearch search{caption};
+  EnumThreadWindows(GetCurrentThreadId(), matchDialog, reinterpret_cast<LPARAM>(&search));
   return search.found;
 }
 

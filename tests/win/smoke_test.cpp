@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "support/form_fixture.h"
+#include "support/process_window.h"
 #include "win/real_program.h"
 
 namespace tastrix::testing {
@@ -13,23 +14,6 @@ namespace {
 template <typename F>
 F procedure(HMODULE library, const char* name) {
   return reinterpret_cast<F>(reinterpret_cast<void*>(GetProcAddress(library, name)));
-}
-
-struct WindowSearch {
-  DWORD processId;
-  HWND found;
-};
-
-BOOL CALLBACK matchMainWindow(HWND window, LPARAM search) {
-  auto* s = reinterpret_cast<WindowSearch*>(search);
-  char className[64] = "";
-  GetClassNameA(window, className, sizeof className);
-  DWORD owner = 0;
-  GetWindowThreadProcessId(window, &owner);
-  if (owner != s->processId || std::string(className) != "TMainForm1" || !IsWindowVisible(window))
-    return TRUE;
-  s->found = window;
-  return FALSE;
 }
 
 // The first paint may still be on its way when the window turns visible, and
@@ -88,10 +72,10 @@ class RealProgram : public ::testing::Test {
     }
     process_.reset(info.hProcess);
     UniqueHandle thread(info.hThread);
-    WindowSearch search{info.dwProcessId, nullptr};
+    WindowSearch search{info.dwProcessId, "TMainForm1", nullptr};
     for (int waited = 0; waited < 10000 && !search.found; waited += 50) {
       if (WaitForSingleObject(process_.get(), 50) != WAIT_TIMEOUT) break;
-      EnumWindows(matchMainWindow, reinterpret_cast<LPARAM>(&search));
+      EnumWindows(matchProcessWindow, reinterpret_cast<LPARAM>(&search));
     }
     return search.found;
   }
@@ -107,21 +91,10 @@ class RealProgram : public ::testing::Test {
 
   // Answers the program's own message box with a button, once it shows.
   bool answerMessageBox(int button) {
-    WindowSearch search{GetProcessId(process_.get()), nullptr};
+    WindowSearch search{GetProcessId(process_.get()), "#32770", nullptr};
     for (int waited = 0; waited < 5000 && !search.found; waited += 50) {
       Sleep(50);
-      EnumWindows(
-          [](HWND window, LPARAM data) -> BOOL {
-            auto* s = reinterpret_cast<WindowSearch*>(data);
-            char className[16] = "";
-            GetClassNameA(window, className, sizeof className);
-            DWORD owner = 0;
-            GetWindowThreadProcessId(window, &owner);
-            if (owner != s->processId || std::string(className) != "#32770" || !IsWindowVisible(window)) return TRUE;
-            s->found = window;
-            return FALSE;
-          },
-          reinterpret_cast<LPARAM>(&search));
+      EnumWindows(matchProcessWindow, reinterpret_cast<LPARAM>(&search));
     }
     if (!search.found) return false;
     PostMessageA(search.found, WM_COMMAND, static_cast<WPARAM>(button), 0);

@@ -1,0 +1,18 @@
+#pragma once
+#include <windows.h>
+
+namespace tastrix {
+
+// The address of a function of a system library, which is loaded on the
+// first call and stays loaded. Raises an error when either is missing.
+FARPROC SystemProcedure(const char* library, const char* name);
+
+// The common dialog library brings the shell and the common controls with
+// it: megabytes of memory and part of the start-up time, which a run that
+// opens no dialog never needs. Its functions are looked up when first used.
+template <typename Function>
+Function CommonDialogFunction(const char* name) {
+  return reinterpret_cast<Function>(reinterpret_cast<void*>(SystemProcedure("comdlg32.dll", name)));
+}
+
+}  // namespace tastrix
