@@ -24,6 +24,7 @@ PictureAccessibility::PictureAccessibility(TMainForm1& form, PictureKeys& keys)
 PictureAccessibility::~PictureAccessibility() { disconnect(); }
 
 bool PictureAccessibility::answer(WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  if (static_cast<DWORD>(lParam) == static_cast<DWORD>(OBJID_CLIENT) && !apartment_) apartment_.emplace();
   return answerGetObject(link_, wParam, lParam, result);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -43,8 +44,9 @@ class PictureAccessibility final : public IAccessibleParts {
   void requestDefaultAction(int part) override;
 
  private:
-  // Screen readers may call in from other processes, which COM carries to this thread.
-  ComScope apartment_;
+  // Screen readers may call in from other processes, which COM carries to this
+  // thread. Joined when the first one asks: a run without one never loads COM.
+  std::optional<ComScope> apartment_;
   TMainForm1& form_;
   PictureKeys& keys_;
   std::shared_ptr<AccessLink> link_;

@@ -49,6 +49,10 @@ std::uint64_t signatureOf(const FormModel& model) {
 
 }  // namespace
 
+void RetainedPicture::draw(HDC canvas, const FormModel& model, int left, int right) {
+  if (left < right) paintPicture(canvas, model, 0, RECT{left, 0, right, height_});
+}
+
 void RetainedPicture::show(HDC dc, const FormModel& model, int scrollX, const RECT& client, const RECT& area) {
   const int width = std::max<int>(model.scrollRange(), scrollX + client.right);
   const int height = client.bottom;
@@ -69,11 +73,23 @@ void RetainedPicture::show(HDC dc, const FormModel& model, int scrollX, const RE
   }
   Selection select(canvas.get(), bitmap_.get());
   if (signature != signature_) {
-    paintPicture(canvas.get(), model, 0, RECT{0, 0, width_, height_});
     signature_ = signature;
+    drawnLeft_ = drawnRight_ = 0;
   }
-  BitBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top, canvas.get(), area.left + scrollX,
-         area.top, SRCCOPY);
+  // Painting any strip gives the pixels a whole paint gives there.
+  const int left = area.left + scrollX, right = area.right + scrollX;
+  if (drawnLeft_ == drawnRight_) {
+    draw(canvas.get(), model, left, right);
+    drawnLeft_ = left;
+    drawnRight_ = right;
+  } else {
+    draw(canvas.get(), model, std::min(left, drawnLeft_), drawnLeft_);
+    draw(canvas.get(), model, drawnRight_, std::max(right, drawnRight_));
+    drawnLeft_ = std::min(left, drawnLeft_);
+    drawnRight_ = std::max(right, drawnRight_);
+  }
+  BitBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top, canvas.get(), left, area.top,
+         SRCCOPY);
 }
 
 }  // namespace tastrix

@@ -11,7 +11,9 @@ namespace tastrix {
 // The picture kept drawn in a bitmap of its own. A paint copies from it what
 // the window shows; it is drawn again only when the model's content changes
 // (or the system colours it shows), so scrolling and exposure cost one copy.
-// Its pixels are exactly those paintPicture draws.
+// Only the columns a paint needs are drawn, the rest when first shown, so a
+// window showing half the picture draws half of it. Its pixels are exactly
+// those paintPicture draws.
 class RetainedPicture {
  public:
   // Copies the part `area` of the client area, scrolled left by scrollX, into dc.
@@ -20,9 +22,12 @@ class RetainedPicture {
   void invalidate() { signature_ = 0; }
 
  private:
+  void draw(HDC canvas, const FormModel& model, int left, int right);
+
   Bitmap bitmap_;
   int width_ = 0, height_ = 0;
   std::uint64_t signature_ = 0;
+  int drawnLeft_ = 0, drawnRight_ = 0;  // the columns drawn so far, unscrolled
 };
 
 }  // namespace tastrix
