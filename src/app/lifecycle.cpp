@@ -8,6 +8,7 @@
 #include "desktop/auto_run.h"
 #include "platform/app_paths.h"
 #include "platform/app_title.h"
+#include "platform/errors.h"
 #include "platform/profile_file.h"
 
 namespace tastrix {
@@ -21,6 +22,17 @@ std::string closeQuestion() {
          "Are you sure that you want to exit the program and lose all changes to the current Keyboard Map ?";
 }
 
+// The settings read in one go. A file another program holds reads as the
+// profile functions read it: as no file.
+template <typename Use>
+void readSettings(Use use) {
+  try {
+    ReadProfileEntries(settingsFilePath(), use);
+  } catch (const PlatformError&) {
+    use(ProfileFile(settingsFilePath()));
+  }
+}
+
 }  // namespace
 
 void Lifecycle::FormShow() {
@@ -29,18 +41,21 @@ void Lifecycle::FormShow() {
   form_.setScrollPosition(0);
 
   // Placement and options from the settings file, applied as read.
-  const ProfileFile settings(settingsFilePath());
   const Rect& keypad = model[model.groupBox(kNumericKeypad)].bounds;
   RECT window;
   GetWindowRect(hwnd, &window);
-  const int top = settings.readInt(kSection, "window_top_posn", 20);
-  const int left = settings.readInt(kSection, "window_left_posn", 20);
-  const int width = settings.readInt(kSection, "window_Width", (keypad.left + keypad.width) / 2);
-  const int height = settings.readInt(kSection, "window_Height", keypad.top + keypad.height);
-  form_.setMenuChecked(ID_Always_On_Top, settings.readBool(kSection, "Always_on_Top_Option", false));
-  form_.setMenuChecked(ID_Auto_Run, settings.readBool(kSection, "Auto_Run_at_Windows_Startup_Option", false));
-  const bool maximized = settings.readBool(kSection, "WindowState_wsMaximized", false);
-  model.currentMapPath = settings.readString(kSection, "Current_Keyboard_Layout_File_Name_Edit", "");
+  int top = 0, left = 0, width = 0, height = 0;
+  bool maximized = false;
+  readSettings([&](const ProfileSource& settings) {
+    top = settings.readInt(kSection, "window_top_posn", 20);
+    left = settings.readInt(kSection, "window_left_posn", 20);
+    width = settings.readInt(kSection, "window_Width", (keypad.left + keypad.width) / 2);
+    height = settings.readInt(kSection, "window_Height", keypad.top + keypad.height);
+    form_.setMenuChecked(ID_Always_On_Top, settings.readBool(kSection, "Always_on_Top_Option", false));
+    form_.setMenuChecked(ID_Auto_Run, settings.readBool(kSection, "Auto_Run_at_Windows_Startup_Option", false));
+    maximized = settings.readBool(kSection, "WindowState_wsMaximized", false);
+    model.currentMapPath = settings.readString(kSection, "Current_Keyboard_Layout_File_Name_Edit", "");
+  });
 
   // One move to the final place and size: the frame around the client area
   // stays as it is unless the scroll bar comes or goes, which setClientSize

@@ -47,22 +47,10 @@ std::string oldMapFileText(const std::string& mapPath) {
   return text;
 }
 
-// The map file read once and its entries looked up in memory as the profile
-// functions would find them, instead of one file read per entry. A path that
-// is not fully qualified (which they look for in the Windows folder) and
-// 16-bit text (which they convert) are left to them.
 template <typename Apply>
 void applyMapEntries(const std::string& mapPath, Apply apply) {
   RequireReadable(mapPath);
-  if (IsFullyQualifiedPath(mapPath)) {
-    std::string text = ReadWholeFile(mapPath);
-    if (!IsUtf16Text(text)) {
-      const IniText map(std::move(text));
-      apply(IniTextSource(map));
-      return;
-    }
-  }
-  apply(ProfileFile(mapPath));
+  ReadProfileEntries(mapPath, apply);
 }
 
 }  // namespace

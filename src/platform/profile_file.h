@@ -1,6 +1,9 @@
 #pragma once
 #include <string>
 
+#include "platform/file_probe.h"
+#include "text/ini_text.h"
+#include "text/path_text.h"
 #include "text/profile_source.h"
 
 namespace tastrix {
@@ -23,5 +26,23 @@ class ProfileFile : public ProfileSource {
  private:
   std::string path_;
 };
+
+// The file's entries, read once and looked up in memory as the profile
+// functions would find them, instead of one file read per entry. A path that
+// is not fully qualified (which they look for in the Windows folder) and
+// 16-bit text (which they convert) are left to them. Raises "Cannot open
+// file <path>" for a file that exists but cannot be read.
+template <typename Use>
+void ReadProfileEntries(const std::string& path, Use use) {
+  if (IsFullyQualifiedPath(path)) {
+    std::string text = ReadWholeFile(path);
+    if (!IsUtf16Text(text)) {
+      const IniText entries(std::move(text));
+      use(IniTextSource(entries));
+      return;
+    }
+  }
+  use(ProfileFile(path));
+}
 
 }  // namespace tastrix
