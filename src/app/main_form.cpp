@@ -264,7 +264,7 @@ void TMainForm1::onMouseUp(int x, int y) {
   if (GetCapture() == hwnd_) ReleaseCapture();
   // A click is a press and a release on the same label.
   if (pressed < 0 || hitTestClient(x, y) != pressed) return;
-  if (model_[pressed].onClick == ClickHandler::LabelEdit) runCommand([this, pressed] { editing.clickOn(pressed); });
+  runCommand([this, pressed] { editing.clickOn(pressed); });
 }
 
 void TMainForm1::onContextMenu(int screenX, int screenY) {

@@ -120,4 +120,14 @@ void DiskMapStorage::applyColours(FormModel& form, const std::string& mapPath) {
 
 void DiskMapStorage::applyFonts(FormModel& form, const std::string& mapPath) { ApplyMapFonts(form, mapPath); }
 
+void DiskMapStorage::applyMap(FormModel& form, const std::string& mapPath) {
+  RequireReadable(mapPath);
+  ApplyMapLabels(form, mapPath);
+  // One read of the map file gives both its colours and its fonts.
+  applyMapEntries(mapPath, [&](const ProfileSource& map) {
+    ApplyMapColours(form, map);
+    ApplyMapFonts(form, map);
+  });
+}
+
 }  // namespace tastrix

@@ -37,6 +37,7 @@ class DiskMapStorage : public MapStorage {
   void applyLabels(FormModel& form, const std::string& mapPath) override;
   void applyColours(FormModel& form, const std::string& mapPath) override;
   void applyFonts(FormModel& form, const std::string& mapPath) override;
+  void applyMap(FormModel& form, const std::string& mapPath) override;
 };
 
 }  // namespace tastrix

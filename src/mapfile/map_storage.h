@@ -34,7 +34,7 @@ class MapStorage {
 
   // The whole map, as a full load reads it: the labels, the colours with the
   // alignment, then the fonts, once the map file is known to be readable.
-  void applyMap(FormModel& form, const std::string& mapPath) {
+  virtual void applyMap(FormModel& form, const std::string& mapPath) {
     requireReadable(mapPath);
     applyLabels(form, mapPath);
     applyColours(form, mapPath);
