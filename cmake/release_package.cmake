@@ -1,5 +1,5 @@
-# The release package: the program and its readme in one zip, made by CPack
-# from the install rules. `scripts/package` builds it.
+# The release package: the program, its readme and the example maps in one
+# zip, made by CPack from the install rules. `scripts/package` builds it.
 set(TASTRIX_RELEASE "1.0f")  # the version users see, as in the version resource
 
 install(TARGETS tastrix RUNTIME DESTINATION .)
@@ -7,6 +7,11 @@ install(TARGETS tastrix RUNTIME DESTINATION .)
 configure_file(${CMAKE_SOURCE_DIR}/docs/tastrix.txt ${CMAKE_BINARY_DIR}/package-readme/tastrix.txt
                @ONLY NEWLINE_STYLE CRLF)
 install(FILES ${CMAKE_BINARY_DIR}/package-readme/tastrix.txt DESTINATION .)
+# The example maps, in a folder of their own, byte for byte: they are kept with
+# CR LF line ends, as the program writes maps.
+file(GLOB TASTRIX_EXAMPLE_MAPS CONFIGURE_DEPENDS
+  ${CMAKE_SOURCE_DIR}/docs/examples/*.zv ${CMAKE_SOURCE_DIR}/docs/examples/*.zvl)
+install(FILES ${TASTRIX_EXAMPLE_MAPS} DESTINATION examples)
 
 if(CMAKE_SIZEOF_VOID_P EQUAL 4)
   set(TASTRIX_PACKAGE_SYSTEM win32)
