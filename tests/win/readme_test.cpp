@@ -77,7 +77,12 @@ class StartedNotepad {
   StartedNotepad& operator=(const StartedNotepad&) = delete;
 
   bool stillRunning() const { return WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT; }
-  std::string commandLine() const { return commandLineOf(process_.get()); }
+  // Read once Notepad waits for input: while it starts, it moves its process
+  // parameters, and a read then finds them gone or empty.
+  std::string commandLine() const {
+    if (WaitForInputIdle(process_.get(), 10000) != 0) return "<not idle within 10 s>";
+    return commandLineOf(process_.get());
+  }
   // Polls until Notepad shows a window (its editor, or its own question
   // about a missing file).
   bool showsAWindow() const {
