@@ -133,7 +133,11 @@ tx_xvfb_start() {
       kill -0 "$pid" 2>/dev/null || break
       sleep 0.05
     done
+    # The display is ours only if its lock names our server: a server of
+    # another run that took the number a moment earlier also answers, while
+    # ours is still on its way out.
     if [[ -S /tmp/.X11-unix/X$n ]] && kill -0 "$pid" 2>/dev/null &&
+       [[ $(tr -d ' ' </tmp/.X$n-lock 2>/dev/null) == "$pid" ]] &&
        DISPLAY=:$n xdotool getdisplaygeometry >/dev/null 2>&1; then
       export DISPLAY=:$n
       TX_XVFB_PID=$pid
