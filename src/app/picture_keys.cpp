@@ -18,8 +18,6 @@ constexpr struct {
 
 bool held(int key) { return GetKeyState(key) < 0; }
 
-bool isRepeat(LPARAM flags) { return (flags & (1 << 30)) != 0; }
-
 Direction directionOf(WPARAM arrow) {
   switch (arrow) {
     case VK_LEFT: return Direction::Left;
@@ -31,7 +29,11 @@ Direction directionOf(WPARAM arrow) {
 
 }  // namespace
 
-PictureKeys::PictureKeys(TMainForm1& form) : form_(form), accessibility_(form, *this) {}
+bool PictureKeys::isRepeat(LPARAM flags) { return (flags & (1 << 30)) != 0; }
+
+PictureKeys::PictureKeys(TMainForm1& form) : form_(form), accessibility_(form, *this) {
+  followKeyboardCuesSetting();
+}
 
 bool PictureKeys::handle(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
   result = 0;
@@ -74,6 +76,9 @@ bool PictureKeys::handle(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result
     case WM_KILLFOCUS:
       endPicking();
       invalidateFocus();
+      return false;
+    case WM_SETTINGCHANGE:
+      if (wParam == SPI_SETKEYBOARDCUES) followKeyboardCuesSetting();
       return false;
     case WM_UPDATEUISTATE:
       result = DefWindowProcA(form_.hwnd(), msg, wParam, lParam);
