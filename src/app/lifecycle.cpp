@@ -154,6 +154,8 @@ bool Lifecycle::FormCloseQuery() {
   // user in the program.
   form_.runCommand([this] { WriteSettings(); });
   if (!form_.model().changed) return true;
+  // Windows ends the session while a box is open: that box is answered first.
+  if (form_.boxOpen()) return false;
   return form_.dialogs().message(MessageKind::Confirmation, closeQuestion(), Buttons::YesNo) == Answer::Yes;
 }
 

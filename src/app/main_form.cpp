@@ -247,8 +247,9 @@ void TMainForm1::onMouseWheel(int delta) {
 int TMainForm1::hitTestClient(int x, int y) const { return model_.hitTest(x + scrollX_, y); }
 
 void TMainForm1::onMouseDown(int x, int y, bool left) {
-  // A press queued while a capture moves the window was aimed at another view.
-  if (capture_.running) return;
+  // A press queued while a capture moves the window was aimed at another view;
+  // one that reaches the window while a box is open records no group.
+  if (capture_.running || boxOpen()) return;
   SetFocus(hwnd_);
   const int hit = hitTestClient(x, y);
   editing.pressOn(hit);
@@ -287,7 +288,9 @@ void TMainForm1::PopupMenu1Popup() {
 }
 
 void TMainForm1::showPopupMenu(int screenX, int screenY) {
+  if (boxOpen()) return;
   PopupMenu1Popup();
+  const OpenBoxes::Scope menu(dialogs_);
   TrackPopupMenu(popupMenu_.get(), TPM_RIGHTBUTTON, screenX, screenY, 0, hwnd_, nullptr);
 }
 
@@ -302,6 +305,9 @@ void TMainForm1::onCommand(int id) {
 HACCEL TMainForm1::accelerators() const { return keys.picking() ? nullptr : accelerators_.get(); }
 
 void TMainForm1::runCommand(const std::function<void()>& command) {
+  // Posted messages, and calls of screen readers, reach the window through
+  // the open box's message loop: acting on them would stack box on box.
+  if (boxOpen()) return;
   const std::vector<std::string> labelsBefore = keys.accessibility().labelTexts();
   try {
     command();
@@ -314,6 +320,7 @@ void TMainForm1::runCommand(const std::function<void()>& command) {
 }
 
 void TMainForm1::onClose() {
+  if (boxOpen()) return;  // the box is answered first
   if (capture_.running) {
     capture_.closeRequested = true;
     return;

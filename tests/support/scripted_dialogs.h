@@ -36,9 +36,9 @@ void expectMessage(const DialogCall& call, MessageKind kind, Buttons buttons, co
 // script entry fails the test and is answered No / Cancel.
 class ScriptedDialogs : public IDialogs {
  public:
-  void answerMessage(Answer answer);
-  void answerInput(bool ok, const std::string& text = "");
   // whileOpen runs as the dialog shows, as if the user did something meanwhile.
+  void answerMessage(Answer answer, std::function<void()> whileOpen = {});
+  void answerInput(bool ok, const std::string& text = "", std::function<void()> whileOpen = {});
   void answerFile(bool ok, const std::string& fileName = "", std::function<void()> whileOpen = {});
   void answerFont(bool ok, const FontDescription& font = FontDescription());
   void answerColour(bool ok, Colour colour = 0);

@@ -1,8 +1,11 @@
+#include <oleacc.h>
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
+#include "platform/com_ref.h"
 #include "support/form_fixture.h"
 #include "support/process_window.h"
 #include "win/real_program.h"
@@ -264,6 +267,75 @@ TEST_F(RealProgram, ScalesThePictureToTheScreensDpi) {
   const std::string settings = readFile(scratch.file("tastrix.ini"));
   EXPECT_NE(settings.find("window_Width=1144\r\n"), std::string::npos) << settings;
   EXPECT_NE(settings.find("window_Height=692\r\n"), std::string::npos) << settings;
+}
+
+struct BoxCount {
+  DWORD processId;
+  int boxes;
+};
+
+BOOL CALLBACK countBox(HWND window, LPARAM data) {
+  auto* count = reinterpret_cast<BoxCount*>(data);
+  char className[16] = "";
+  GetClassNameA(window, className, sizeof className);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  if (owner == count->processId && std::string(className) == "#32770" && IsWindowVisible(window)) ++count->boxes;
+  return TRUE;
+}
+
+// The dialog boxes the program shows now.
+int boxesOf(HWND window) {
+  BoxCount count{0, 0};
+  GetWindowThreadProcessId(window, &count.processId);
+  EnumWindows(countBox, reinterpret_cast<LPARAM>(&count));
+  return count.boxes;
+}
+
+// A screen reader in another process asks the program to edit a key; while
+// the label box is open it asks again and again, and keys are posted to the
+// window. The box stays the only one, and the keys say they are unavailable.
+TEST_F(RealProgram, RequestsFromAnotherProcessNeverStackBoxes) {
+  const HWND window = start();
+  ASSERT_NE(window, nullptr);
+  const ComScope com;
+  ComRef<IAccessible> client;
+  ASSERT_EQ(AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
+                                       reinterpret_cast<void**>(client.put())),
+            S_OK);
+  VARIANT q;
+  VariantInit(&q);
+  V_VT(&q) = VT_I4;
+  V_I4(&q) = 28;
+  const auto unavailable = [&] {
+    VARIANT state;
+    VariantInit(&state);
+    return client->get_accState(q, &state) == S_OK && (V_I4(&state) & STATE_SYSTEM_UNAVAILABLE) != 0;
+  };
+  EXPECT_FALSE(unavailable());
+  ASSERT_EQ(client->accDoDefaultAction(q), S_OK);
+  for (int waited = 0; waited < 5000 && boxesOf(window) == 0; waited += 20) Sleep(20);
+  ASSERT_EQ(boxesOf(window), 1);
+
+  EXPECT_TRUE(unavailable());
+  int refused = 0;
+  for (int i = 0; i < 200; ++i) refused += client->accDoDefaultAction(q) == E_FAIL;
+  EXPECT_EQ(refused, 200);
+  const LPARAM f2 = 1 | (0x3C << 16);
+  for (int i = 0; i < 1000; ++i) {
+    PostMessageA(window, WM_KEYDOWN, VK_F2, f2);
+    PostMessageA(window, WM_KEYUP, VK_F2, f2 | static_cast<LPARAM>(0xC0000000u));
+  }
+  // A call from here is answered after what was posted before it.
+  EXPECT_TRUE(unavailable());
+  Sleep(200);
+  EXPECT_EQ(boxesOf(window), 1);
+
+  ASSERT_TRUE(answerMessageBox(IDCANCEL));
+  EXPECT_EQ(boxesOf(window), 0);
+  EXPECT_FALSE(unavailable());
+  client.reset();
+  EXPECT_EQ(closeAndWait(window), 0u);
 }
 
 // The icon the window class loads and the version texts are built into the program.
