@@ -1,6 +1,8 @@
 // Start-up sequence, settings file and close question of the main window.
 #include "app/lifecycle.h"
 
+#include <optional>
+
 #include "app/main_form.h"
 #include "app/menu_ids.h"
 #include "app/startup_model.h"
@@ -10,11 +12,13 @@
 #include "platform/app_title.h"
 #include "platform/errors.h"
 #include "platform/profile_file.h"
+#include "platform/shutdown_reason.h"
 
 namespace tastrix {
 namespace {
 
 const char* const kSection = "tastrix";
+const char* const kUnsavedMapReason = "Unsaved keyboard map";
 
 std::string closeQuestion() {
   return std::string("Warning: You are about exit the program \"") + kAppTitle +
@@ -149,13 +153,15 @@ void Lifecycle::WriteSettings() {
   settings.writeString(kSection, "Current_Keyboard_Layout_File_Name_Edit", form_.model().currentMapPath);
 }
 
-bool Lifecycle::FormCloseQuery() {
+bool Lifecycle::FormCloseQuery(Closing closing) {
   // A settings file that cannot be written is reported, but never keeps the
   // user in the program.
   form_.runCommand([this] { WriteSettings(); });
   if (!form_.model().changed) return true;
   // Windows ends the session while a box is open: that box is answered first.
   if (form_.boxOpen()) return false;
+  std::optional<ShutdownBlockReason> reason;
+  if (closing == Closing::Session) reason.emplace(form_.hwnd(), kUnsavedMapReason);
   return form_.dialogs().message(MessageKind::Confirmation, closeQuestion(), Buttons::YesNo) == Answer::Yes;
 }
 

@@ -156,7 +156,7 @@ LRESULT TMainForm1::handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_QUERYENDSESSION:
       // Logging off closes the window too: the settings are written and
       // unsaved changes are asked about.
-      return lifecycle.FormCloseQuery() ? TRUE : FALSE;
+      return lifecycle.FormCloseQuery(Lifecycle::Closing::Session) ? TRUE : FALSE;
     case WM_DESTROY:
       if (quitOnDestroy) PostQuitMessage(0);
       return 0;
