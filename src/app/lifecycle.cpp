@@ -37,6 +37,18 @@ void readSettings(Use use) {
   }
 }
 
+// The start-up's placing of the window, during which a dpi change keeps its size.
+class Placing {
+ public:
+  explicit Placing(TMainForm1& form) : form_(form) { form_.placingWindow = true; }
+  ~Placing() { form_.placingWindow = false; }
+  Placing(const Placing&) = delete;
+  Placing& operator=(const Placing&) = delete;
+
+ private:
+  TMainForm1& form_;
+};
+
 }  // namespace
 
 void Lifecycle::FormShow() {
@@ -63,15 +75,20 @@ void Lifecycle::FormShow() {
 
   // One move to the final place and size: the frame around the client area
   // stays as it is unless the scroll bar comes or goes, which setClientSize
-  // then corrects. Every move is a round trip to the display.
-  const int outerHeight = (window.bottom - window.top) + (height - form_.clientHeight());
-  SetWindowPos(hwnd, nullptr, left, top, width, outerHeight, SWP_NOZORDER | SWP_NOACTIVATE);
-  form_.setClientSize(form_.clientWidth(), height);
-  GetWindowRect(hwnd, &window);
-  const RECT visible = keepOnSomeMonitor(window);
-  if (!EqualRect(&visible, &window))
-    SetWindowPos(hwnd, nullptr, visible.left, visible.top, visible.right - visible.left,
-                 visible.bottom - visible.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  // then corrects. Every move is a round trip to the display. The sizes are
+  // the window's own pixels as they were stored: a monitor of another scale
+  // lays the picture out anew but scales none of them.
+  {
+    const Placing placing(form_);
+    const int outerHeight = (window.bottom - window.top) + (height - form_.clientHeight());
+    SetWindowPos(hwnd, nullptr, left, top, width, outerHeight, SWP_NOZORDER | SWP_NOACTIVATE);
+    form_.setClientSize(form_.clientWidth(), height);
+    GetWindowRect(hwnd, &window);
+    const RECT visible = keepOnSomeMonitor(window);
+    if (!EqualRect(&visible, &window))
+      SetWindowPos(hwnd, nullptr, visible.left, visible.top, visible.right - visible.left,
+                   visible.bottom - visible.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  }
 
   form_.setCaption(kAppTitle);
   ApplyStartupShowState();

@@ -14,7 +14,7 @@
 namespace tastrix {
 namespace {
 
-constexpr int kScrollLine = 16;
+constexpr int kScrollLine = 16;  // at 96 dpi
 constexpr DWORD kStyle = WS_OVERLAPPEDWINDOW | WS_HSCROLL;
 
 void fillPopupMenu(HMENU menu, const std::vector<bool>& visible) {
@@ -39,7 +39,7 @@ TMainForm1::~TMainForm1() {
 }
 
 void TMainForm1::create(HINSTANCE instance) {
-  model_.scaleTo(ScreenDpi());
+  model_.layOutFor(ScreenDpi());
 
   WNDCLASSEXA wc{};
   wc.cbSize = sizeof wc;
@@ -61,6 +61,8 @@ void TMainForm1::create(HINSTANCE instance) {
   hwnd_ = CreateWindowExA(0, "TMainForm1", kAppTitle, kStyle, mulDiv(615, dpi, 96), mulDiv(33, dpi, 96),
                           mulDiv(1036, dpi, 96), mulDiv(619, dpi, 96), nullptr, menuBar_, instance, this);
   if (!hwnd_) throw PlatformError("Cannot create the main window");
+  // The monitor's scale may differ from the one the session began with.
+  if (WindowDpi(hwnd_) != model_.dpi) model_.layOutFor(WindowDpi(hwnd_));
   std::vector<ACCEL> keys = tastrix::accelerators(mainMenuTable());
   accelerators_.reset(CreateAcceleratorTableA(keys.data(), static_cast<int>(keys.size())));
   updateScrollBar();
@@ -108,6 +110,9 @@ LRESULT TMainForm1::handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
       return DefWindowProcA(hwnd_, msg, wParam, lParam);
     case WM_SIZE:
       onSize();
+      return 0;
+    case WM_DPICHANGED:
+      onDpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
       return 0;
     // A capture scrolls the window itself: scrolling queued meanwhile would
     // move the view between two slices.
@@ -188,6 +193,20 @@ void TMainForm1::onSize() {
   repaintPicture();
 }
 
+// Moved to a monitor of another scale: the picture is laid out anew for its
+// dpi, and the window takes the size Windows suggests, except while the
+// start-up places it where the settings file says.
+void TMainForm1::onDpiChanged(int dpi, const RECT& suggested) {
+  const int oldDpi = model_.dpi;
+  model_.layOutFor(dpi);
+  scrollX_ = mulDiv(scrollX_, dpi, oldDpi);  // the same part of the picture stays in view
+  if (!placingWindow)
+    SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  updateScrollBar();
+  repaintPicture();
+}
+
 void TMainForm1::updateScrollBar() {
   if (!hwnd_) return;
   RECT client;
@@ -227,8 +246,8 @@ void TMainForm1::onHScroll(int request) {
   GetScrollInfo(hwnd_, SB_HORZ, &si);
   const int page = static_cast<int>(si.nPage);
   switch (request) {
-    case SB_LINELEFT: setScrollPosition(scrollX_ - kScrollLine); break;
-    case SB_LINERIGHT: setScrollPosition(scrollX_ + kScrollLine); break;
+    case SB_LINELEFT: setScrollPosition(scrollX_ - scrollLine()); break;
+    case SB_LINERIGHT: setScrollPosition(scrollX_ + scrollLine()); break;
     case SB_PAGELEFT: setScrollPosition(scrollX_ - page); break;
     case SB_PAGERIGHT: setScrollPosition(scrollX_ + page); break;
     case SB_THUMBTRACK:
@@ -241,8 +260,10 @@ void TMainForm1::onHScroll(int request) {
 
 void TMainForm1::onMouseWheel(int delta) {
   // There is nothing to scroll vertically, so the wheel scrolls sideways.
-  setScrollPosition(scrollX_ - delta * 3 * kScrollLine / WHEEL_DELTA);
+  setScrollPosition(scrollX_ - delta * 3 * scrollLine() / WHEEL_DELTA);
 }
+
+int TMainForm1::scrollLine() const { return mulDiv(kScrollLine, model_.dpi, 96); }
 
 int TMainForm1::hitTestClient(int x, int y) const { return model_.hitTest(x + scrollX_, y); }
 

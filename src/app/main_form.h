@@ -58,6 +58,7 @@ class TMainForm1 : public IAppWindow {
   void PopupMenu1Popup();
   void showPopupMenu(int screenX, int screenY);  // after its popup handler
   bool quitOnDestroy = false;  // the program's own window ends the message loop
+  bool placingWindow = false;  // a dpi change keeps the window's size meanwhile
 
  private:
   OpenBoxes dialogs_;
@@ -79,7 +80,9 @@ class TMainForm1 : public IAppWindow {
   LRESULT handleMessage(UINT msg, WPARAM wParam, LPARAM lParam);
   void onPaint();
   void onSize();
+  void onDpiChanged(int dpi, const RECT& suggested);
   void onHScroll(int request);
+  int scrollLine() const;
   void onMouseWheel(int delta);
   void onMouseDown(int x, int y, bool left), onMouseUp(int x, int y);
   void onContextMenu(int screenX, int screenY);

@@ -27,9 +27,9 @@ bool OpenBoxes::saveFile(FileDialogRequest& request) {
   return dialogs_.saveFile(request);
 }
 
-bool OpenBoxes::chooseFont(FontDescription& font, int dpi) {
+bool OpenBoxes::chooseFont(FontDescription& font) {
   const Scope open(*this);
-  return dialogs_.chooseFont(font, dpi);
+  return dialogs_.chooseFont(font);
 }
 
 bool OpenBoxes::chooseColour(Colour& colour) {

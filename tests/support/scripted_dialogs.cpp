@@ -128,11 +128,10 @@ bool ScriptedDialogs::openFile(FileDialogRequest& request) { return fileDialog(D
 
 bool ScriptedDialogs::saveFile(FileDialogRequest& request) { return fileDialog(Dialog::SaveFile, request); }
 
-bool ScriptedDialogs::chooseFont(FontDescription& font, int dpi) {
+bool ScriptedDialogs::chooseFont(FontDescription& font) {
   DialogCall call;
   call.what = Dialog::ChooseFont;
   call.font = font;
-  call.dpi = dpi;
   calls.push_back(call);
   Entry e;
   if (!next(Entry::Font, e) || !e.ok) return false;

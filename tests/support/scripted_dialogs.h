@@ -24,7 +24,6 @@ struct DialogCall {
   FileDialogRequest request;  // file dialogs, as they were opened
   FontDescription font;              // font dialog seed
   Colour colour = 0;          // colour dialog seed
-  int dpi = 0;
 };
 
 // Checks a recorded message box's kind, buttons and text.
@@ -55,7 +54,7 @@ class ScriptedDialogs : public IDialogs {
   bool inputBox(const std::string& caption, const std::string& prompt, std::string& text) override;
   bool openFile(FileDialogRequest& request) override;
   bool saveFile(FileDialogRequest& request) override;
-  bool chooseFont(FontDescription& font, int dpi) override;
+  bool chooseFont(FontDescription& font) override;
   bool chooseColour(Colour& colour) override;
   void printerSetup() override;
   void about() override;

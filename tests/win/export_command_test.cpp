@@ -150,7 +150,7 @@ TEST_F(ExportCommand, AtScaleTwoLaysOutTwiceAsLargeAndDrawsTheTextSharp) {
 
   FormModel layout;
   FormModel doubled;
-  doubled.scaleTo(192);
+  doubled.layOutFor(192);
   // The "Q" key's outline sits at twice its place and is twice as thick.
   const Rect q = layout.clientRect(layout.borderShape(27));
   const int midY = q.top + q.height / 2;

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "model/key_navigation.h"
 #include "platform/com_ref.h"
 #include "support/form_fixture.h"
 #include "support/process_window.h"
@@ -239,7 +240,7 @@ TEST_F(RealProgram, ScalesThePictureToTheScreensDpi) {
   }
   ASSERT_NE(window, nullptr);
   FormModel layout;
-  layout.scaleTo(144);
+  layout.layOutFor(144);
   const Rect face = layout.clientRect(layout.faceShape(27));
   const Rect border = layout.clientRect(layout.borderShape(27));
   const int midY = face.top + face.height / 2;
@@ -258,6 +259,27 @@ TEST_F(RealProgram, ScalesThePictureToTheScreensDpi) {
     ASSERT_GE(frameRow, 0);
     EXPECT_EQ(GetPixel(dc.get(), box.left + 10, frameRow), GetSysColor(COLOR_BTNSHADOW));
     EXPECT_EQ(GetPixel(dc.get(), box.left + 13, frameRow), RGB(255, 255, 255));
+  }
+  // Screen readers in other processes are told where the keys are in the screen's pixels.
+  {
+    const ComScope com;
+    ComRef<IAccessible> client;
+    ASSERT_EQ(AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
+                                         reinterpret_cast<void**>(client.put())),
+              S_OK);
+    VARIANT q;
+    VariantInit(&q);
+    V_VT(&q) = VT_I4;
+    V_I4(&q) = 28;
+    long x = 0, y = 0, w = 0, h = 0;
+    ASSERT_EQ(client->accLocation(&x, &y, &w, &h, q), S_OK);
+    const Rect key = stopRect(layout, 27);
+    POINT corner{key.left, key.top};
+    ClientToScreen(window, &corner);
+    EXPECT_EQ(x, corner.x);
+    EXPECT_EQ(y, corner.y);
+    EXPECT_EQ(w, key.width);
+    EXPECT_EQ(h, key.height);
   }
   // The picture-dependent defaults scale too: client height 461 and width 762 become 692 and 1144.
   RECT client;
@@ -338,8 +360,13 @@ TEST_F(RealProgram, RequestsFromAnotherProcessNeverStackBoxes) {
   EXPECT_EQ(closeAndWait(window), 0u);
 }
 
-// The icon the window class loads and the version texts are built into the program.
-TEST_F(RealProgram, CarriesItsIconAndVersion) {
+// The icon the window class loads, the version texts and the manifest are
+// built into the program. Wine treats every dpi declaration alike and has no
+// elevation, so what the manifest declares is read here as Windows reads it:
+// per-monitor awareness, the versions of Windows it was made for, no request
+// for elevation (which would end the file virtualisation that keeps a copy in
+// Program Files working) and no other code page.
+TEST_F(RealProgram, CarriesItsIconVersionAndManifest) {
   struct Module {
     HMODULE h;
     ~Module() {
@@ -384,6 +411,19 @@ TEST_F(RealProgram, CarriesItsIconAndVersion) {
   EXPECT_EQ(text("ProductVersion"), "1.0f");
   EXPECT_EQ(text("ProductName"), "Tastrix");
   EXPECT_FALSE(text("FileDescription").empty());
+
+  const HRSRC found = FindResourceA(image.h, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24));  // RT_MANIFEST
+  ASSERT_NE(found, nullptr);
+  const auto* bytes = static_cast<const char*>(LockResource(LoadResource(image.h, found)));
+  const std::string manifest(bytes, SizeofResource(image.h, found));
+  const auto declares = [&](const std::string& what) { return manifest.find(what) != std::string::npos; };
+  EXPECT_TRUE(declares(">PerMonitorV2, PerMonitor</dpiAwareness>"));
+  EXPECT_TRUE(declares("<dpiAware>true/pm</dpiAware>"));
+  for (const char* version : {"{35138b9a-5d96-4fbd-8e2d-a2440225f93a}", "{4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38}",
+                              "{1f676c76-80e1-4239-95bb-83d0f6d0da78}", "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"})
+    EXPECT_TRUE(declares(std::string("<supportedOS Id=\"") + version + "\"/>")) << version;
+  EXPECT_FALSE(declares("<requestedExecutionLevel"));
+  EXPECT_FALSE(declares("<activeCodePage"));
 }
 
 }  // namespace
