@@ -9,6 +9,7 @@
 #include "model/key_navigation.h"
 #include "support/form_fixture.h"
 #include "support/printers.h"
+#include "win/accessible_client.h"
 #include "win/key_input.h"
 
 namespace tastrix::testing {
@@ -33,14 +34,6 @@ class Held {
  private:
   T* p_ = nullptr;
 };
-
-VARIANT part(long id) {
-  VARIANT v;
-  VariantInit(&v);
-  V_VT(&v) = VT_I4;
-  V_I4(&v) = id;
-  return v;
-}
 
 // A text property as a screen reader reads it; "<none>" when there is none.
 using TextProperty = HRESULT (STDMETHODCALLTYPE IAccessible::*)(VARIANT, BSTR*);

@@ -2,7 +2,6 @@
 // with WM_DPICHANGED, the new dpi and the window rectangle it suggests; Wine
 // has one scale only, so the tests send the message as Windows would.
 #include <windows.h>
-#include <oleacc.h>
 
 #include <gtest/gtest.h>
 
@@ -12,8 +11,8 @@
 #include "mapfile/map_files.h"
 #include "model/key_navigation.h"
 #include "output/picture_render.h"
-#include "platform/com_ref.h"
 #include "support/printers.h"
+#include "win/accessible_client.h"
 #include "win/map_file_fixture.h"
 #include "win/picture_pixels.h"
 
@@ -105,9 +104,7 @@ TEST_F(MonitorDpi, ScreenReadersFindTheKeysWhereTheyAreShown) {
   sendDpiChange(hwnd(), 144, scaledFrom(windowRect(hwnd()), 144, 96));
   const ComScope com;
   ComRef<IAccessible> client;
-  ASSERT_EQ(AccessibleObjectFromWindow(hwnd(), static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
-                                       reinterpret_cast<void**>(client.put())),
-            S_OK);
+  ASSERT_EQ(clientObject(hwnd(), client), S_OK);
   FormModel at144;
   at144.layOutFor(144);
   for (const int stop : {1, 27, 62}) {
@@ -116,12 +113,8 @@ TEST_F(MonitorDpi, ScreenReadersFindTheKeysWhereTheyAreShown) {
     ASSERT_EQ(r, stopRect(at144, stop));
     POINT corners[2] = {{r.left - form().scrollPosition(), r.top}, {r.right() - form().scrollPosition(), r.bottom()}};
     MapWindowPoints(hwnd(), nullptr, corners, 2);
-    VARIANT part;
-    VariantInit(&part);
-    V_VT(&part) = VT_I4;
-    V_I4(&part) = stop + 1;
     long x = 0, y = 0, w = 0, h = 0;
-    ASSERT_EQ(client->accLocation(&x, &y, &w, &h, part), S_OK);
+    ASSERT_EQ(client->accLocation(&x, &y, &w, &h, part(stop + 1)), S_OK);
     EXPECT_EQ(x, corners[0].x);
     EXPECT_EQ(y, corners[0].y);
     EXPECT_EQ(w, r.width);

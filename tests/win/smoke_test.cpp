@@ -1,14 +1,12 @@
-#include <oleacc.h>
-
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
 #include "model/key_navigation.h"
-#include "platform/com_ref.h"
 #include "support/form_fixture.h"
 #include "support/process_window.h"
+#include "win/accessible_client.h"
 #include "win/real_program.h"
 
 namespace tastrix::testing {
@@ -264,15 +262,9 @@ TEST_F(RealProgram, ScalesThePictureToTheScreensDpi) {
   {
     const ComScope com;
     ComRef<IAccessible> client;
-    ASSERT_EQ(AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
-                                         reinterpret_cast<void**>(client.put())),
-              S_OK);
-    VARIANT q;
-    VariantInit(&q);
-    V_VT(&q) = VT_I4;
-    V_I4(&q) = 28;
+    ASSERT_EQ(clientObject(window, client), S_OK);
     long x = 0, y = 0, w = 0, h = 0;
-    ASSERT_EQ(client->accLocation(&x, &y, &w, &h, q), S_OK);
+    ASSERT_EQ(client->accLocation(&x, &y, &w, &h, part(28)), S_OK);
     const Rect key = stopRect(layout, 27);
     POINT corner{key.left, key.top};
     ClientToScreen(window, &corner);
@@ -322,13 +314,8 @@ TEST_F(RealProgram, RequestsFromAnotherProcessNeverStackBoxes) {
   ASSERT_NE(window, nullptr);
   const ComScope com;
   ComRef<IAccessible> client;
-  ASSERT_EQ(AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
-                                       reinterpret_cast<void**>(client.put())),
-            S_OK);
-  VARIANT q;
-  VariantInit(&q);
-  V_VT(&q) = VT_I4;
-  V_I4(&q) = 28;
+  ASSERT_EQ(clientObject(window, client), S_OK);
+  const VARIANT q = part(28);
   const auto unavailable = [&] {
     VARIANT state;
     VariantInit(&state);
