@@ -10,7 +10,8 @@
 namespace tastrix {
 namespace {
 
-// The two Run keys, in the order Windows's own documentation and start-up read them.
+// The two Run keys: the machine-wide one first, as the option always read
+// it, then the user's own.
 const HKEY kRunRoots[] = {HKEY_LOCAL_MACHINE, HKEY_CURRENT_USER};
 
 std::string updateQuestion(const std::string& stored) {
