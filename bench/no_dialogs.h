@@ -15,7 +15,7 @@ class NoDialogs : public IDialogs {
   bool inputBox(const std::string&, const std::string&, std::string&) override { std::abort(); }
   bool openFile(FileDialogRequest&) override { std::abort(); }
   bool saveFile(FileDialogRequest&) override { std::abort(); }
-  bool chooseFont(FontDescription&, int) override { std::abort(); }
+  bool chooseFont(FontDescription&) override { std::abort(); }
   bool chooseColour(Colour&) override { std::abort(); }
   void printerSetup() override { std::abort(); }
   void about() override { std::abort(); }

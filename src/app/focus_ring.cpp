@@ -14,6 +14,15 @@ RECT toRECT(const Rect& r, int scroll) { return RECT{r.left - scroll, r.top, r.r
 
 }  // namespace
 
+// The user's setting to show focus rectangles and access keys always, which
+// standard controls follow too.
+void PictureKeys::followKeyboardCuesSetting() {
+  BOOL always = FALSE;
+  if (!SystemParametersInfoA(SPI_GETKEYBOARDCUES, 0, &always, 0) || !always) return;
+  focusHidden_ = false;
+  invalidateFocus();
+}
+
 void PictureKeys::onUiState(WPARAM change) {
   if (!(HIWORD(change) & UISF_HIDEFOCUS)) return;
   switch (LOWORD(change)) {

@@ -1,6 +1,8 @@
 // Start-up sequence, settings file and close question of the main window.
 #include "app/lifecycle.h"
 
+#include <optional>
+
 #include "app/main_form.h"
 #include "app/menu_ids.h"
 #include "app/startup_model.h"
@@ -10,11 +12,13 @@
 #include "platform/app_title.h"
 #include "platform/errors.h"
 #include "platform/profile_file.h"
+#include "platform/shutdown_reason.h"
 
 namespace tastrix {
 namespace {
 
 const char* const kSection = "tastrix";
+const char* const kUnsavedMapReason = "Unsaved keyboard map";
 
 std::string closeQuestion() {
   return std::string("Warning: You are about exit the program \"") + kAppTitle +
@@ -32,6 +36,18 @@ void readSettings(Use use) {
     use(ProfileFile(settingsFilePath()));
   }
 }
+
+// The start-up's placing of the window, during which a dpi change keeps its size.
+class Placing {
+ public:
+  explicit Placing(TMainForm1& form) : form_(form) { form_.placingWindow = true; }
+  ~Placing() { form_.placingWindow = false; }
+  Placing(const Placing&) = delete;
+  Placing& operator=(const Placing&) = delete;
+
+ private:
+  TMainForm1& form_;
+};
 
 }  // namespace
 
@@ -59,15 +75,20 @@ void Lifecycle::FormShow() {
 
   // One move to the final place and size: the frame around the client area
   // stays as it is unless the scroll bar comes or goes, which setClientSize
-  // then corrects. Every move is a round trip to the display.
-  const int outerHeight = (window.bottom - window.top) + (height - form_.clientHeight());
-  SetWindowPos(hwnd, nullptr, left, top, width, outerHeight, SWP_NOZORDER | SWP_NOACTIVATE);
-  form_.setClientSize(form_.clientWidth(), height);
-  GetWindowRect(hwnd, &window);
-  const RECT visible = keepOnSomeMonitor(window);
-  if (!EqualRect(&visible, &window))
-    SetWindowPos(hwnd, nullptr, visible.left, visible.top, visible.right - visible.left,
-                 visible.bottom - visible.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  // then corrects. Every move is a round trip to the display. The sizes are
+  // the window's own pixels as they were stored: a monitor of another scale
+  // lays the picture out anew but scales none of them.
+  {
+    const Placing placing(form_);
+    const int outerHeight = (window.bottom - window.top) + (height - form_.clientHeight());
+    SetWindowPos(hwnd, nullptr, left, top, width, outerHeight, SWP_NOZORDER | SWP_NOACTIVATE);
+    form_.setClientSize(form_.clientWidth(), height);
+    GetWindowRect(hwnd, &window);
+    const RECT visible = keepOnSomeMonitor(window);
+    if (!EqualRect(&visible, &window))
+      SetWindowPos(hwnd, nullptr, visible.left, visible.top, visible.right - visible.left,
+                   visible.bottom - visible.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  }
 
   form_.setCaption(kAppTitle);
   ApplyStartupShowState();
@@ -149,11 +170,15 @@ void Lifecycle::WriteSettings() {
   settings.writeString(kSection, "Current_Keyboard_Layout_File_Name_Edit", form_.model().currentMapPath);
 }
 
-bool Lifecycle::FormCloseQuery() {
+bool Lifecycle::FormCloseQuery(Closing closing) {
   // A settings file that cannot be written is reported, but never keeps the
   // user in the program.
   form_.runCommand([this] { WriteSettings(); });
   if (!form_.model().changed) return true;
+  // Windows ends the session while a box is open: that box is answered first.
+  if (form_.boxOpen()) return false;
+  std::optional<ShutdownBlockReason> reason;
+  if (closing == Closing::Session) reason.emplace(form_.hwnd(), kUnsavedMapReason);
   return form_.dialogs().message(MessageKind::Confirmation, closeQuestion(), Buttons::YesNo) == Answer::Yes;
 }
 

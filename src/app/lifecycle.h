@@ -12,7 +12,10 @@ class Lifecycle {
   explicit Lifecycle(TMainForm1& form) : form_(form) {}
 
   void FormShow();
-  bool FormCloseQuery();
+  // Whether the window may close: writes the settings and asks about unsaved
+  // changes. When Windows ends the session, it is told why the question waits.
+  enum class Closing { Window, Session };
+  bool FormCloseQuery(Closing closing = Closing::Window);
   void WriteSettings();
   void ToggleAlwaysOnTop();
   void ApplyStartupShowState();

@@ -14,7 +14,7 @@
 namespace tastrix {
 namespace {
 
-constexpr int kScrollLine = 16;
+constexpr int kScrollLine = 16;  // at 96 dpi
 constexpr DWORD kStyle = WS_OVERLAPPEDWINDOW | WS_HSCROLL;
 
 void fillPopupMenu(HMENU menu, const std::vector<bool>& visible) {
@@ -39,7 +39,7 @@ TMainForm1::~TMainForm1() {
 }
 
 void TMainForm1::create(HINSTANCE instance) {
-  model_.scaleTo(ScreenDpi());
+  model_.layOutFor(ScreenDpi());
 
   WNDCLASSEXA wc{};
   wc.cbSize = sizeof wc;
@@ -61,6 +61,8 @@ void TMainForm1::create(HINSTANCE instance) {
   hwnd_ = CreateWindowExA(0, "TMainForm1", kAppTitle, kStyle, mulDiv(615, dpi, 96), mulDiv(33, dpi, 96),
                           mulDiv(1036, dpi, 96), mulDiv(619, dpi, 96), nullptr, menuBar_, instance, this);
   if (!hwnd_) throw PlatformError("Cannot create the main window");
+  // The monitor's scale may differ from the one the session began with.
+  if (WindowDpi(hwnd_) != model_.dpi) model_.layOutFor(WindowDpi(hwnd_));
   std::vector<ACCEL> keys = tastrix::accelerators(mainMenuTable());
   accelerators_.reset(CreateAcceleratorTableA(keys.data(), static_cast<int>(keys.size())));
   updateScrollBar();
@@ -109,6 +111,9 @@ LRESULT TMainForm1::handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_SIZE:
       onSize();
       return 0;
+    case WM_DPICHANGED:
+      onDpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+      return 0;
     // A capture scrolls the window itself: scrolling queued meanwhile would
     // move the view between two slices.
     case WM_HSCROLL:
@@ -156,7 +161,7 @@ LRESULT TMainForm1::handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_QUERYENDSESSION:
       // Logging off closes the window too: the settings are written and
       // unsaved changes are asked about.
-      return lifecycle.FormCloseQuery() ? TRUE : FALSE;
+      return lifecycle.FormCloseQuery(Lifecycle::Closing::Session) ? TRUE : FALSE;
     case WM_DESTROY:
       if (quitOnDestroy) PostQuitMessage(0);
       return 0;
@@ -184,6 +189,20 @@ void TMainForm1::repaintPicture() {
 
 void TMainForm1::onSize() {
   if (!IsIconic(hwnd_) && !IsZoomed(hwnd_)) normalClientHeight_ = clientHeight();
+  updateScrollBar();
+  repaintPicture();
+}
+
+// Moved to a monitor of another scale: the picture is laid out anew for its
+// dpi, and the window takes the size Windows suggests, except while the
+// start-up places it where the settings file says.
+void TMainForm1::onDpiChanged(int dpi, const RECT& suggested) {
+  const int oldDpi = model_.dpi;
+  model_.layOutFor(dpi);
+  scrollX_ = mulDiv(scrollX_, dpi, oldDpi);  // the same part of the picture stays in view
+  if (!placingWindow)
+    SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
   updateScrollBar();
   repaintPicture();
 }
@@ -227,8 +246,8 @@ void TMainForm1::onHScroll(int request) {
   GetScrollInfo(hwnd_, SB_HORZ, &si);
   const int page = static_cast<int>(si.nPage);
   switch (request) {
-    case SB_LINELEFT: setScrollPosition(scrollX_ - kScrollLine); break;
-    case SB_LINERIGHT: setScrollPosition(scrollX_ + kScrollLine); break;
+    case SB_LINELEFT: setScrollPosition(scrollX_ - scrollLine()); break;
+    case SB_LINERIGHT: setScrollPosition(scrollX_ + scrollLine()); break;
     case SB_PAGELEFT: setScrollPosition(scrollX_ - page); break;
     case SB_PAGERIGHT: setScrollPosition(scrollX_ + page); break;
     case SB_THUMBTRACK:
@@ -241,14 +260,17 @@ void TMainForm1::onHScroll(int request) {
 
 void TMainForm1::onMouseWheel(int delta) {
   // There is nothing to scroll vertically, so the wheel scrolls sideways.
-  setScrollPosition(scrollX_ - delta * 3 * kScrollLine / WHEEL_DELTA);
+  setScrollPosition(scrollX_ - delta * 3 * scrollLine() / WHEEL_DELTA);
 }
+
+int TMainForm1::scrollLine() const { return mulDiv(kScrollLine, model_.dpi, 96); }
 
 int TMainForm1::hitTestClient(int x, int y) const { return model_.hitTest(x + scrollX_, y); }
 
 void TMainForm1::onMouseDown(int x, int y, bool left) {
-  // A press queued while a capture moves the window was aimed at another view.
-  if (capture_.running) return;
+  // A press queued while a capture moves the window was aimed at another view;
+  // one that reaches the window while a box is open records no group.
+  if (capture_.running || boxOpen()) return;
   SetFocus(hwnd_);
   const int hit = hitTestClient(x, y);
   editing.pressOn(hit);
@@ -287,7 +309,9 @@ void TMainForm1::PopupMenu1Popup() {
 }
 
 void TMainForm1::showPopupMenu(int screenX, int screenY) {
+  if (boxOpen()) return;
   PopupMenu1Popup();
+  const OpenBoxes::Scope menu(dialogs_);
   TrackPopupMenu(popupMenu_.get(), TPM_RIGHTBUTTON, screenX, screenY, 0, hwnd_, nullptr);
 }
 
@@ -302,6 +326,9 @@ void TMainForm1::onCommand(int id) {
 HACCEL TMainForm1::accelerators() const { return keys.picking() ? nullptr : accelerators_.get(); }
 
 void TMainForm1::runCommand(const std::function<void()>& command) {
+  // Posted messages, and calls of screen readers, reach the window through
+  // the open box's message loop: acting on them would stack box on box.
+  if (boxOpen()) return;
   const std::vector<std::string> labelsBefore = keys.accessibility().labelTexts();
   try {
     command();
@@ -314,6 +341,7 @@ void TMainForm1::runCommand(const std::function<void()>& command) {
 }
 
 void TMainForm1::onClose() {
+  if (boxOpen()) return;  // the box is answered first
   if (capture_.running) {
     capture_.closeRequested = true;
     return;

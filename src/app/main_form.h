@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/lifecycle.h"
+#include "app/open_boxes.h"
 #include "app/picture_keys.h"
 #include "editing/edit_commands.h"
 #include "mapfile/map_commands.h"
@@ -33,6 +34,8 @@ class TMainForm1 : public IAppWindow {
   HMENU PopupMenu1() const { return popupMenu_.get(); }
   FormModel& model() { return model_; }
   IDialogs& dialogs() { return dialogs_; }
+  // A modal box or the context menu is open: nothing that could open another is acted on.
+  bool boxOpen() const { return dialogs_.anyOpen(); }
 
   HWND__* handle() const override { return hwnd_; }
   std::string caption() const override;
@@ -49,14 +52,16 @@ class TMainForm1 : public IAppWindow {
   void setMenuChecked(int id, bool checked);
   int normalClientHeight() const { return normalClientHeight_; }  // kept while minimized or maximized
 
-  void runCommand(const std::function<void()>& command);  // a platform error ends in the general error box
+  // A platform error ends in the general error box. Not run while a box is open.
+  void runCommand(const std::function<void()>& command);
   void onCommand(int id);  // a menu or context-menu command (disabled items do nothing)
   void PopupMenu1Popup();
   void showPopupMenu(int screenX, int screenY);  // after its popup handler
   bool quitOnDestroy = false;  // the program's own window ends the message loop
+  bool placingWindow = false;  // a dpi change keeps the window's size meanwhile
 
  private:
-  IDialogs& dialogs_;
+  OpenBoxes dialogs_;
   FormModel model_;
   DiskMapStorage storage_;
 
@@ -75,7 +80,9 @@ class TMainForm1 : public IAppWindow {
   LRESULT handleMessage(UINT msg, WPARAM wParam, LPARAM lParam);
   void onPaint();
   void onSize();
+  void onDpiChanged(int dpi, const RECT& suggested);
   void onHScroll(int request);
+  int scrollLine() const;
   void onMouseWheel(int delta);
   void onMouseDown(int x, int y, bool left), onMouseUp(int x, int y);
   void onContextMenu(int screenX, int screenY);

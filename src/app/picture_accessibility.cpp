@@ -86,6 +86,8 @@ int PictureAccessibility::partBeside(int part, long navDir) const {
   return partOfStop(nearestStop(form_.model(), stopOfPart(part), direction));
 }
 
+bool PictureAccessibility::partsAvailable() const { return !form_.boxOpen(); }
+
 int PictureAccessibility::focusedPart() const {
   return keys_.focusedStop() == kNoStop ? 0 : partOfStop(keys_.focusedStop());
 }

@@ -39,6 +39,7 @@ class PictureAccessibility final : public IAccessibleParts {
   RECT partRect(int part) const override;
   int partAt(POINT client) const override;
   int partBeside(int part, long navDir) const override;
+  bool partsAvailable() const override;
   int focusedPart() const override;
   void focusPart(int part) override;
   void requestDefaultAction(int part) override;

@@ -45,7 +45,7 @@ ExportedPicture ExportPicture(const ExportRequest& request) {
   picture.dpi = 96 * request.scale;
 
   FormModel model;
-  model.scaleTo(picture.dpi);
+  model.layOutFor(picture.dpi);
   PrepareStartupModel(model);
   // A window loads a missing map as an empty one; a script that names one has
   // a wrong name.

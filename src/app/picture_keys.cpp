@@ -18,8 +18,6 @@ constexpr struct {
 
 bool held(int key) { return GetKeyState(key) < 0; }
 
-bool isRepeat(LPARAM flags) { return (flags & (1 << 30)) != 0; }
-
 Direction directionOf(WPARAM arrow) {
   switch (arrow) {
     case VK_LEFT: return Direction::Left;
@@ -31,7 +29,11 @@ Direction directionOf(WPARAM arrow) {
 
 }  // namespace
 
-PictureKeys::PictureKeys(TMainForm1& form) : form_(form), accessibility_(form, *this) {}
+bool PictureKeys::isRepeat(LPARAM flags) { return (flags & (1 << 30)) != 0; }
+
+PictureKeys::PictureKeys(TMainForm1& form) : form_(form), accessibility_(form, *this) {
+  followKeyboardCuesSetting();
+}
 
 bool PictureKeys::handle(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
   result = 0;
@@ -75,6 +77,9 @@ bool PictureKeys::handle(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result
       endPicking();
       invalidateFocus();
       return false;
+    case WM_SETTINGCHANGE:
+      if (wParam == SPI_SETKEYBOARDCUES) followKeyboardCuesSetting();
+      return false;
     case WM_UPDATEUISTATE:
       result = DefWindowProcA(form_.hwnd(), msg, wParam, lParam);
       onUiState(wParam);
@@ -98,8 +103,10 @@ bool PictureKeys::handle(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result
 
 bool PictureKeys::onKeyMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
   if (msg == WM_KEYDOWN || msg == WM_SYSKEYDOWN) menuKeyPicked_ = false;
-  // Keys queued while a capture moves the window were meant for the view the user saw.
+  // Keys queued while a capture moves the window were meant for the view the
+  // user saw; keys posted to the window while a box is open are not the user's.
   if (msg == WM_KEYDOWN && form_.captureState().running) return true;
+  if (form_.boxOpen()) return true;
   // While picking, the whole keystroke is the pick's: not a command, not a
   // character, and Alt or F10 never reach the default handling that opens the menu.
   if (picking_) {
@@ -180,6 +187,7 @@ void PictureKeys::focusStop(int stop, bool scrollIntoView) {
 }
 
 void PictureKeys::editStop(int stop) {
+  if (form_.boxOpen()) return;
   const int label = stopLabel(form_.model(), stop);
   form_.editing.pressOn(label);
   form_.runCommand([this, label] { form_.editing.clickOn(label); });

@@ -6,6 +6,7 @@
 #include "app/picture_accessibility.h"
 #include "model/key_navigation.h"
 #include "platform/tracking_tip.h"
+#include "platform/windows_keys_hook.h"
 
 namespace tastrix {
 
@@ -35,12 +36,14 @@ class PictureKeys {
   PictureAccessibility& accessibility() { return accessibility_; }
 
  private:
+  static bool isRepeat(LPARAM flags);  // a held key's repeated press
   bool onKeyMessage(UINT msg, WPARAM wParam, LPARAM lParam);
   bool onKeyDown(WPARAM key, LPARAM flags);
   bool scrollByKey(WPARAM key);
   void onPickingKey(UINT msg, WPARAM virtualKey, LPARAM flags);
   void onPress(LPARAM point);
   void onUiState(WPARAM change);
+  void followKeyboardCuesSetting();
   void startPicking();
   void endPicking();
   void moveByKeyboard(int stop);
@@ -51,12 +54,15 @@ class PictureKeys {
   TMainForm1& form_;
   PictureAccessibility accessibility_;
   int focused_ = kNoStop;
-  // Hidden until the keyboard is used, as the window's UI state keeps it (UISF_HIDEFOCUS).
+  // Hidden until the keyboard is used, as the window's UI state keeps it
+  // (UISF_HIDEFOCUS), unless the user has focus rectangles shown always.
   bool focusHidden_ = true;
   bool picking_ = false;
-  int picked_ = kNoStop;  // pressed while picking, taken when released
+  int picked_ = kNoStop;  // the last key pressed while picking, taken when released
+  bool pickSettled_ = false;  // a key came up after the pick: the pick stays
   bool menuKeyPicked_ = false;  // until the system's context-menu request for its release
   std::unique_ptr<TrackingTip> pickingTip_;
+  std::unique_ptr<WindowsKeysHook> windowsKeys_;  // only while picking
 };
 
 }  // namespace tastrix

@@ -1,5 +1,7 @@
 #include "desktop/auto_run.h"
 
+#include <windows.h>
+
 #include "desktop/registry.h"
 #include "platform/app_paths.h"
 #include "platform/errors.h"
@@ -7,6 +9,10 @@
 
 namespace tastrix {
 namespace {
+
+// The two Run keys: the machine-wide one first, as the option always read
+// it, then the user's own.
+const HKEY kRunRoots[] = {HKEY_LOCAL_MACHINE, HKEY_CURRENT_USER};
 
 std::string updateQuestion(const std::string& stored) {
   return "The directory / path settings required to make this program (" + executableFileName() + ")\r\n" +
@@ -16,21 +22,40 @@ std::string updateQuestion(const std::string& stored) {
          "Do you want to update the Windows Registry to reflect the programs current locaton ?";
 }
 
-}  // namespace
+// Registry faults at start-up count as no value, without a message.
+std::string storedPath(HKEY root) {
+  try {
+    return ReadRegistryString(root, kRunKey, executableFileName());
+  } catch (const PlatformError&) {
+    return "";
+  }
+}
 
-const char* const kRunKey = "\\Software\\Microsoft\\Windows\\CurrentVersion\\Run";
-
-bool EnableAutoRun(IDialogs& dialogs) {
-  if (!WriteRegistryString(dialogs, HKEY_LOCAL_MACHINE, kRunKey, executableFileName(), executablePath()))
-    return false;
+// The per-user key may not exist yet on a fresh account: it is made then.
+bool enableIn(IDialogs& dialogs, HKEY root) {
+  const MissingKey missing = root == HKEY_CURRENT_USER ? MissingKey::Create : MissingKey::Report;
+  if (!WriteRegistryString(dialogs, root, kRunKey, executableFileName(), executablePath(), missing)) return false;
   dialogs.message(MessageKind::Information,
                   "This program (" + executableFileName() + ") will now run automatically at Windows Start-Up.",
                   Buttons::Ok);
   return true;
 }
 
+}  // namespace
+
+const char* const kRunKey = "\\Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+
+bool EnableAutoRun(IDialogs& dialogs) {
+  return enableIn(dialogs, RegistryKeyWritable(HKEY_LOCAL_MACHINE, kRunKey) ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER);
+}
+
 bool DisableAutoRun(IDialogs& dialogs) {
-  if (!DeleteRegistryValue(dialogs, HKEY_LOCAL_MACHINE, kRunKey, executableFileName())) return false;
+  // Only keys that hold a value are opened for the change: a standard user
+  // may not open the machine-wide key so.
+  for (const HKEY root : kRunRoots)
+    if (RegistryValueExists(root, kRunKey, executableFileName()) &&
+        !DeleteRegistryValue(dialogs, root, kRunKey, executableFileName()))
+      return false;
   dialogs.message(MessageKind::Information,
                   "This program (" + executableFileName() +
                       ") will now no-longer run automatically at Windows Start-Up.",
@@ -39,25 +64,23 @@ bool DisableAutoRun(IDialogs& dialogs) {
 }
 
 bool CheckAutoRunPath(IDialogs& dialogs) {
-  // Runs during start-up, outside any command: a value that cannot be read
-  // means auto-run is off, without a message.
-  std::string stored;
-  try {
-    stored = ReadRegistryString(HKEY_LOCAL_MACHINE, kRunKey, executableFileName());
-  } catch (const PlatformError&) {
-    return false;
-  }
-  if (stored.empty()) return false;
-  if (UpperAscii(stored) == UpperAscii(executablePath())) return true;
-  if (dialogs.message(MessageKind::Warning, updateQuestion(stored), Buttons::YesNo) == Answer::Yes) {
-    // The user asked for the update, so a refused write is worth the error box.
-    try {
-      EnableAutoRun(dialogs);
-    } catch (const PlatformError& e) {
-      dialogs.generalError(withFullStop(e.what()));
+  for (const HKEY root : kRunRoots) {
+    const std::string stored = storedPath(root);
+    if (stored.empty()) continue;
+    if (UpperAscii(stored) == UpperAscii(executablePath())) return true;
+    // Yes could not keep its promise where this user may not rewrite the value.
+    if (!RegistryKeyWritable(root, kRunKey)) return true;
+    if (dialogs.message(MessageKind::Warning, updateQuestion(stored), Buttons::YesNo) == Answer::Yes) {
+      // The user asked for the update, so a refused write is worth the error box.
+      try {
+        enableIn(dialogs, root);
+      } catch (const PlatformError& e) {
+        dialogs.generalError(withFullStop(e.what()));
+      }
     }
+    return true;
   }
-  return true;
+  return false;
 }
 
 bool Auto_Run_at_Windows_Startup_OptionClick(IDialogs& dialogs, bool on) {

@@ -4,6 +4,7 @@
 
 #include "platform/errors.h"
 #include "platform/registry_key.h"
+#include "platform/wide_text.h"
 
 namespace tastrix {
 namespace {
@@ -15,47 +16,61 @@ std::string errorDetails(const std::string& key, const std::string& name) {
   return std::string(" Error Key   = ") + key + kCrLf + " Error Item  = " + name + kCrLf;
 }
 
-std::string keyMissingText(const std::string& key, const std::string& name) {
-  return std::string("Error: The specified Registry Key for this operation ") + kCrLf + "does NOT exist on your PC.  " +
-         kCrLf + kCrLf + errorDetails(key, name);
-}
-
 const char* const kContactAuthor = "Please contact the program's author.";
 
-bool valueExists(HKEY key, const std::string& name) {
-  return RegQueryValueExA(key, name.c_str(), nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
+// The box for a key that could not be opened for a change: missing, or
+// closed to this user. A missing key's box names the value's text where there is one.
+void showKeyUnavailable(IDialogs& dialogs, LONG status, const std::string& key, const std::string& name,
+                        const std::string& valueLine) {
+  if (status == ERROR_ACCESS_DENIED) {
+    dialogs.message(MessageKind::Error,
+                    std::string("Error: The Windows Registry Key for this operation ") + kCrLf +
+                        "can only be changed by an administrator.  " + kCrLf + kCrLf + errorDetails(key, name) +
+                        kCrLf + "Please run the program as an administrator to change it.",
+                    Buttons::Ok);
+    return;
+  }
+  dialogs.message(MessageKind::Error,
+                  std::string("Error: The specified Registry Key for this operation ") + kCrLf +
+                      "does NOT exist on your PC.  " + kCrLf + kCrLf + errorDetails(key, name) + valueLine + kCrLf +
+                      kContactAuthor,
+                  Buttons::Ok);
+}
+
+bool valueExists(HKEY key, const std::wstring& name) {
+  return RegQueryValueExW(key, name.c_str(), nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
 }
 
 std::string readValue(HKEY key, const std::string& name) {
+  const std::wstring wideName = WideFromUtf8(name);
   DWORD type = 0;
   DWORD size = 0;
-  LONG status = RegQueryValueExA(key, name.c_str(), nullptr, &type, nullptr, &size);
+  LONG status = RegQueryValueExW(key, wideName.c_str(), nullptr, &type, nullptr, &size);
   if (status == ERROR_FILE_NOT_FOUND) return "";
   if (status != ERROR_SUCCESS) throw PlatformError("Failed to get data for '" + name + "'");
   if (size == 0) return "";
   if (type != REG_SZ && type != REG_EXPAND_SZ) throw PlatformError("Invalid data type for '" + name + "'");
-  std::vector<char> data(size);
-  status = RegQueryValueExA(key, name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(data.data()), &size);
+  // Room for a terminator the stored bytes may lack, and for an odd byte.
+  std::vector<wchar_t> data(size / sizeof(wchar_t) + 2, L'\0');
+  status = RegQueryValueExW(key, wideName.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(data.data()), &size);
   if (status != ERROR_SUCCESS) throw PlatformError("Failed to get data for '" + name + "'");
-  data.resize(size);
-  const std::string text(data.begin(), data.end());
-  return text.substr(0, text.find('\0'));
+  return Utf8FromWide(std::wstring(data.data()));
 }
 
 }  // namespace
 
 bool WriteRegistryString(IDialogs& dialogs, HKEY root, const std::string& key, const std::string& name,
-                         const std::string& text) {
-  const RegistryKey opened(root, key);
+                         const std::string& text, MissingKey missing) {
+  const RegistryKey opened = missing == MissingKey::Create ? RegistryKey::created(root, key)
+                                                           : RegistryKey(root, key, RegistryAccess::Write);
   if (!opened.valid()) {
-    dialogs.message(MessageKind::Error,
-                    keyMissingText(key, name) + " Error Value = " + text + kCrLf + kCrLf + kContactAuthor,
-                    Buttons::Ok);
+    showKeyUnavailable(dialogs, opened.status(), key, name, " Error Value = " + text + kCrLf);
     return false;
   }
-  const DWORD size = static_cast<DWORD>(text.size() + 1);  // with the terminator
-  if (RegSetValueExA(opened.get(), name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()), size) !=
-      ERROR_SUCCESS)
+  const std::wstring data = WideFromUtf8(text);
+  const DWORD size = static_cast<DWORD>((data.size() + 1) * sizeof(wchar_t));  // with the terminator
+  if (RegSetValueExW(opened.get(), WideFromUtf8(name).c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(data.c_str()),
+                     size) != ERROR_SUCCESS)
     throw PlatformError("Failed to set data for '" + name + "'");
   if (readValue(opened.get(), name) != text) {
     dialogs.message(MessageKind::Error,
@@ -69,19 +84,20 @@ bool WriteRegistryString(IDialogs& dialogs, HKEY root, const std::string& key, c
 }
 
 std::string ReadRegistryString(HKEY root, const std::string& key, const std::string& name) {
-  const RegistryKey opened(root, key);
+  const RegistryKey opened(root, key, RegistryAccess::Read);
   if (!opened.valid()) return "";
   return readValue(opened.get(), name);
 }
 
 bool DeleteRegistryValue(IDialogs& dialogs, HKEY root, const std::string& key, const std::string& name) {
-  const RegistryKey opened(root, key);
+  const RegistryKey opened(root, key, RegistryAccess::Write);
   if (!opened.valid()) {
-    dialogs.message(MessageKind::Error, keyMissingText(key, name) + kCrLf + kContactAuthor, Buttons::Ok);
+    showKeyUnavailable(dialogs, opened.status(), key, name, "");
     return false;
   }
-  RegDeleteValueA(opened.get(), name.c_str());
-  if (valueExists(opened.get(), name)) {
+  const std::wstring wideName = WideFromUtf8(name);
+  RegDeleteValueW(opened.get(), wideName.c_str());
+  if (valueExists(opened.get(), wideName)) {
     dialogs.message(MessageKind::Error,
                     std::string("Error: The required Registry Key settings ") + kCrLf +
                         "could not be removed from the Windows Registry.  " + kCrLf + kCrLf + errorDetails(key, name) +
@@ -90,6 +106,15 @@ bool DeleteRegistryValue(IDialogs& dialogs, HKEY root, const std::string& key, c
     return false;
   }
   return true;
+}
+
+bool RegistryValueExists(HKEY root, const std::string& key, const std::string& name) {
+  const RegistryKey opened(root, key, RegistryAccess::Read);
+  return opened.valid() && valueExists(opened.get(), WideFromUtf8(name));
+}
+
+bool RegistryKeyWritable(HKEY root, const std::string& key) {
+  return RegistryKey(root, key, RegistryAccess::Write).valid();
 }
 
 }  // namespace tastrix

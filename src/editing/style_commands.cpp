@@ -33,7 +33,7 @@ const ColourCommand kBorderColour{[](const FormModel& m) { return m.shapeBack0; 
 
 void chooseFont(FormModel& model, IDialogs& dialogs, const FontCommand& command) {
   FontDescription font = model[command.seed(model)].font;
-  if (!dialogs.chooseFont(font, model.dpi)) return;
+  if (!dialogs.chooseFont(font)) return;
   command.apply(model, font);
   if (command.marksChanged) model.changed = true;
 }

@@ -26,8 +26,7 @@ constexpr int kLargestFontSize = 1638;
 void readFactoryDefaultRecord(FormModel& form, FontDescription& font, const ProfileSource& map,
                               const std::string& section) {
   const FontDescription factory = form.factoryDefaultFont();
-  ReadFontRecord(font, map, section, factory.colour, factory.name, pointsFromHeight(factory.height, form.dpi),
-                 form.dpi);
+  ReadFontRecord(font, map, section, factory.colour, factory.name, factory.size);
 }
 
 }  // namespace
@@ -36,31 +35,30 @@ std::string LabelListPath(const std::string& mapPath) { return mapPath + "l"; }
 
 std::string MapFileText(const FormModel& form, const std::string& oldText) {
   IniText map(oldText);
-  WriteFontRecord(map, form[form.mapTitle].font, kTitleSection, form.dpi);
-  WriteFontRecord(map, form[form.groupBox(kFunctionKeys)].font, kGroupBoxSection, form.dpi);
-  WriteFontRecord(map, form[form.nameLabel0].font, kKeyNameSection, form.dpi);
-  WriteFontRecord(map, form[form.label0].font, kKeyLabelSection, form.dpi);
+  WriteFontRecord(map, form[form.mapTitle].font, kTitleSection);
+  WriteFontRecord(map, form[form.groupBox(kFunctionKeys)].font, kGroupBoxSection);
+  WriteFontRecord(map, form[form.nameLabel0].font, kKeyNameSection);
+  WriteFontRecord(map, form[form.label0].font, kKeyLabelSection);
   map.set(kColourSection, kKeyColourKey, FormatProfileInt(form[form.shape0].fill));
   map.set(kColourSection, kBorderColourKey, FormatProfileInt(form[form.shapeBack0].fill));
   map.set(kColourSection, kAlignmentKey, FormatProfileInt(form.alignmentIndex));
   return map.text();
 }
 
-void WriteFontRecord(IniText& map, const FontDescription& font, const std::string& section, int dpi) {
+void WriteFontRecord(IniText& map, const FontDescription& font, const std::string& section) {
   map.set(section, "Font.Color", FormatProfileInt(font.colour));
   map.set(section, "Font.Name", font.name);
-  map.set(section, "Font.Size", FormatProfileInt(pointsFromHeight(font.height, dpi)));
+  map.set(section, "Font.Size", FormatProfileInt(font.size));
   map.set(section, "Font.fsBold", FormatProfileBool(font.bold));
   map.set(section, "Font.fsUnderline", FormatProfileBool(font.underline));
   map.set(section, "Font.fsItalic", FormatProfileBool(font.italic));
 }
 
 void ReadFontRecord(FontDescription& font, const ProfileSource& map, const std::string& section, Colour defaultColour,
-                    const std::string& defaultName, int defaultSize, int dpi) {
+                    const std::string& defaultName, int defaultSize) {
   font.colour = map.readInt(section, "Font.Color", defaultColour);
   font.name = map.readString(section, "Font.Name", defaultName);
-  const int size = std::clamp(map.readInt(section, "Font.Size", defaultSize), -kLargestFontSize, kLargestFontSize);
-  font.height = heightFromPoints(size, dpi);
+  font.size = std::clamp(map.readInt(section, "Font.Size", defaultSize), -kLargestFontSize, kLargestFontSize);
   font.strikeOut = false;
   font.bold = map.readBool(section, "Font.fsBold", true);
   font.underline = map.readBool(section, "Font.fsUnderline", false);

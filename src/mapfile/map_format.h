@@ -14,10 +14,10 @@ std::string LabelListPath(const std::string& mapPath);
 // colour section written in, every other line kept.
 std::string MapFileText(const FormModel& form, const std::string& oldText);
 
-// A font record stores the size in points; heights are pixels at dpi.
-void WriteFontRecord(IniText& map, const FontDescription& font, const std::string& section, int dpi);
+// A font record stores the size in points, as the model holds it.
+void WriteFontRecord(IniText& map, const FontDescription& font, const std::string& section);
 void ReadFontRecord(FontDescription& font, const ProfileSource& map, const std::string& section, Colour defaultColour,
-                    const std::string& defaultName, int defaultSize, int dpi);
+                    const std::string& defaultName, int defaultSize);
 
 // The colours with the alignment, and the four fonts, of a map file read into
 // the window's components; missing entries give the factory defaults.

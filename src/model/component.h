@@ -46,7 +46,8 @@ struct Component {
   std::string name;
   int tag = 0;
   int parent = -1;  // index of the group box holding it, -1 for the window
-  Rect bounds;      // relative to the parent
+  Rect designBounds;  // relative to the parent, at 96 dpi as the key catalogue gives it
+  Rect bounds;        // the same, laid out at the model's dpi
   std::string caption;
   FontDescription font;
   Colour fill = kWhite;  // shapes: brush colour; labels: background colour

@@ -10,7 +10,9 @@ constexpr int kDefaultCharset = 1;  // the platform's "default character set"
 // A complete font description. Every component owns its own copy.
 struct FontDescription {
   std::string name;
-  int height = -13;  // negative: character height in pixels at the form's dpi
+  // In points, as a map file stores it: the picture is laid out from it at
+  // every dpi. Negative: the height of the character cell, not of the characters.
+  int size = 10;
   Colour colour = kWindowText;
   bool bold = false;
   bool italic = false;
@@ -19,14 +21,15 @@ struct FontDescription {
   int charset = kDefaultCharset;
 
   bool operator==(const FontDescription& o) const {
-    return name == o.name && height == o.height && colour == o.colour && bold == o.bold &&
+    return name == o.name && size == o.size && colour == o.colour && bold == o.bold &&
            italic == o.italic && underline == o.underline && strikeOut == o.strikeOut &&
            charset == o.charset;
   }
   bool operator!=(const FontDescription& o) const { return !(*this == o); }
 };
 
-// Points <-> pixel heights at a given dpi, the one conversion used everywhere.
+// Points <-> pixel heights (a LOGFONT's lfHeight, negative for the
+// characters' height) at a given dpi, the one conversion used everywhere.
 int pointsFromHeight(int height, int dpi);
 int heightFromPoints(int points, int dpi);
 

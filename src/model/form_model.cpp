@@ -7,10 +7,10 @@
 namespace tastrix {
 namespace {
 
-FontDescription font(const char* name, int height, Colour colour, bool bold) {
+FontDescription font(const char* name, int size, Colour colour, bool bold) {
   FontDescription f;
   f.name = name;
-  f.height = height;
+  f.size = size;
   f.colour = colour;
   f.bold = bold;
   return f;
@@ -28,7 +28,7 @@ Component hidden(Kind kind, const char* name) {
 }  // namespace
 
 FormModel::FormModel() {
-  windowFont = font("Times New Roman", -15, kWindowText, false);
+  windowFont = font("Times New Roman", 11, kWindowText, false);
   keyLabels_.assign(kKeyCount, -1);
   keyNames_.assign(kKeyCount, -1);
   borderShapes_.assign(kKeyCount, -1);
@@ -39,9 +39,9 @@ FormModel::FormModel() {
   title.role = Role::MapTitle;
   title.name = "Keyboard_Map_Title_Label";
   title.tag = kMapTitleTag;
-  title.bounds = {1020, 6, 505, 67};
+  title.designBounds = {1020, 6, 505, 67};
   title.caption = "Keyboard Map Title";
-  title.font = font("Times New Roman", -37, kWindowText, true);
+  title.font = font("Times New Roman", 28, kWindowText, true);
   title.layout = kLayoutCenter;
   title.pressGroup = PressGroup::MapTitle;
   mapTitle = add(title);
@@ -52,7 +52,7 @@ FormModel::FormModel() {
   factory.name = "Factory_Default_Font_Colour_Label";
   factory.tag = kHiddenTag;
   factory.visible = false;
-  factory.font = font("System", -13, kBlack, false);
+  factory.font = font("System", 10, kBlack, false);
   factory.fill = kWhite;  // the window's background colour
   factoryDefault = add(factory);
 
@@ -61,7 +61,7 @@ FormModel::FormModel() {
   notice.role = Role::Notice;
   notice.name = "Copyright_Notice_Label";
   notice.tag = kHiddenTag;
-  notice.bounds = {1016, 76, 505, 19};
+  notice.designBounds = {1016, 76, 505, 19};
   notice.font = windowFont;
   notice.layout = kLayoutCenter;
   this->notice = add(notice);
@@ -87,6 +87,7 @@ FormModel::FormModel() {
   (*this)[nameLabel0].name = "Name_Label_0";
   (*this)[label0].name = "Label_0";
   (*this)[label0].onClick = ClickHandler::LabelEdit;
+  layOutFor(dpi);
 }
 
 int FormModel::add(Component c) {
@@ -101,9 +102,9 @@ void FormModel::addGroup(const GroupRow& row) {
   box.role = Role::GroupBox;
   box.name = row.name;
   box.tag = 0;
-  box.bounds = {row.left, row.top, row.width, row.height};
+  box.designBounds = {row.left, row.top, row.width, row.height};
   box.caption = row.caption;
-  box.font = font("System", -13, kRed, true);
+  box.font = font("System", 10, kRed, true);
   box.pressGroup = pressGroup;
   box.keyGroup = row.group;
   const int boxIndex = add(box);
@@ -115,7 +116,7 @@ void FormModel::addGroup(const GroupRow& row) {
     c.role = role;
     c.tag = tag;
     c.parent = boxIndex;
-    c.bounds = r;
+    c.designBounds = r;
     c.pressGroup = pressGroup;
     c.keyGroup = row.group;
     c.keyPosition = key.position;
@@ -135,7 +136,7 @@ void FormModel::addGroup(const GroupRow& row) {
     if (key.group != row.group) continue;
     Component name = part(Kind::Label, Role::KeyName, 0, key, keyNameRect(key));
     name.caption = key.legend;
-    name.font = font("MS Sans Serif", -13, kWindowText, true);
+    name.font = font("MS Sans Serif", 10, kWindowText, true);
     name.fill = kCaptionText;
     keyNames_[key.position - 1] = add(name);
   }
@@ -144,8 +145,8 @@ void FormModel::addGroup(const GroupRow& row) {
     Component label = part(Kind::Label, Role::KeyLabel, row.group, key, keyLabelRect(key));
     label.caption = "Button Label";
     label.wordWrap = true;
-    label.font = row.group == kFunctionKeys ? font("System", -13, kBlack, true)
-                                            : font("System", -13, kWindowText, false);
+    label.font = row.group == kFunctionKeys ? font("System", 10, kBlack, true)
+                                            : font("System", 10, kWindowText, false);
     label.fill = kWhite;
     keyLabels_[key.position - 1] = add(label);
   }
@@ -188,19 +189,14 @@ int FormModel::pictureWidth() const {
 
 int FormModel::pictureHeight() const { return (*this)[groupBox(kNumericKeypad)].bounds.bottom(); }
 
-void FormModel::scaleTo(int newDpi) {
-  if (newDpi == dpi) return;
+void FormModel::layOutFor(int newDpi) {
   // Edges are scaled rather than sizes so that neighbours stay flush.
-  auto scaleRect = [&](Rect& r) {
-    const int left = mulDiv(r.left, newDpi, dpi), top = mulDiv(r.top, newDpi, dpi);
-    const int right = mulDiv(r.right(), newDpi, dpi), bottom = mulDiv(r.bottom(), newDpi, dpi);
-    r = Rect{left, top, right - left, bottom - top};
-  };
   for (Component& c : components) {
-    scaleRect(c.bounds);
-    c.font.height = mulDiv(c.font.height, newDpi, dpi);
+    const Rect& r = c.designBounds;
+    const int left = mulDiv(r.left, newDpi, 96), top = mulDiv(r.top, newDpi, 96);
+    const int right = mulDiv(r.right(), newDpi, 96), bottom = mulDiv(r.bottom(), newDpi, 96);
+    c.bounds = Rect{left, top, right - left, bottom - top};
   }
-  windowFont.height = mulDiv(windowFont.height, newDpi, dpi);
   dpi = newDpi;
 }
 

@@ -40,7 +40,7 @@ class FormModel {
   // The window's own look.
   FontDescription windowFont;
   Colour windowColour = kWhite;
-  int dpi = 96;
+  int dpi = 96;  // what the components' bounds are laid out for
 
   Component& operator[](int index) { return components[static_cast<size_t>(index)]; }
   const Component& operator[](int index) const { return components[static_cast<size_t>(index)]; }
@@ -64,9 +64,9 @@ class FormModel {
   int pictureWidth() const;
   int pictureHeight() const;
 
-  // Scales geometry and font heights from 96 dpi to the given dpi. Applied
-  // once, when the window is created.
-  void scaleTo(int newDpi);
+  // Lays the picture out for the given dpi from the rectangles at 96 dpi.
+  // Fonts keep their sizes in points, which the painter lays out at the dpi.
+  void layOutFor(int newDpi);
 
   // Index of the key label / key-name label / shapes at a label position.
   int keyLabel(int position) const { return keyLabels_[position - 1]; }

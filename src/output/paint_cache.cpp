@@ -13,7 +13,7 @@ const char* const kOutlineStandIn = "Arial";
 
 // The colour belongs to the text, not to the GDI font.
 bool sameGdiFont(const FontDescription& a, const FontDescription& b) {
-  return a.height == b.height && a.bold == b.bold && a.italic == b.italic && a.underline == b.underline &&
+  return a.size == b.size && a.bold == b.bold && a.italic == b.italic && a.underline == b.underline &&
          a.strikeOut == b.strikeOut && a.charset == b.charset && a.name == b.name;
 }
 
@@ -26,10 +26,9 @@ bool bitmapOnly(HFONT font) {
          (metrics.tmPitchAndFamily & (TMPF_VECTOR | TMPF_TRUETYPE)) == 0;
 }
 
-Font createFont(const FontDescription& font, FontFaces faces) {
-  // Heights are already pixels of the device painted on. An unknown or
-  // over-long face name is left to the platform's font mapping.
-  LOGFONTA lf = logFontOf(font, 96, 96);
+Font createFont(const FontDescription& font, int dpi, FontFaces faces) {
+  // An unknown or over-long face name is left to the platform's font mapping.
+  LOGFONTA lf = logFontOf(font, dpi);
   Font chosen(CreateFontIndirectA(&lf));
   if (faces == FontFaces::AsChosen || !chosen || !bitmapOnly(chosen.get())) return chosen;
   std::strncpy(lf.lfFaceName, kOutlineStandIn, LF_FACESIZE - 1);
@@ -41,7 +40,7 @@ Font createFont(const FontDescription& font, FontFaces faces) {
 HFONT PaintCache::font(const FontDescription& description) {
   for (const auto& entry : fonts_)
     if (sameGdiFont(entry.first, description)) return entry.second.get();
-  fonts_.emplace_back(description, createFont(description, faces_));
+  fonts_.emplace_back(description, createFont(description, dpi_, faces_));
   return fonts_.back().second.get();
 }
 

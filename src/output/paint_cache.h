@@ -20,7 +20,8 @@ enum class FontFaces { AsChosen, OutlineOnly };
 // components share it; all are deleted when the paint ends.
 class PaintCache {
  public:
-  explicit PaintCache(FontFaces faces = FontFaces::AsChosen) : faces_(faces) {}
+  // Fonts are laid out from their sizes in points for a device of this dpi.
+  explicit PaintCache(int dpi, FontFaces faces = FontFaces::AsChosen) : dpi_(dpi), faces_(faces) {}
 
   HFONT font(const FontDescription& description);
   HBRUSH brush(Colour colour);
@@ -28,6 +29,7 @@ class PaintCache {
   HPEN outlinePen(int width);
 
  private:
+  int dpi_;
   FontFaces faces_;
   std::vector<std::pair<FontDescription, Font>> fonts_;
   std::vector<std::pair<COLORREF, Brush>> brushes_;

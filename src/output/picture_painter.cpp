@@ -59,7 +59,7 @@ void paintComponent(HDC dc, PaintCache& cache, const FormModel& model, const Com
 }  // namespace
 
 void paintPicture(HDC dc, const FormModel& model, int scrollX, const RECT& clip, FontFaces faces) {
-  PaintCache cache(faces);
+  PaintCache cache(model.dpi, faces);
   DcState picture(dc);
   clipTo(dc, clip);
   FillRect(dc, &clip, cache.brush(model.windowColour));

@@ -23,7 +23,7 @@ class Signature {
   }
   void add(const FontDescription& font) {
     add(font.name);
-    for (int v : {font.height, static_cast<int>(font.colour), int{font.bold}, int{font.italic}, int{font.underline},
+    for (int v : {font.size, static_cast<int>(font.colour), int{font.bold}, int{font.italic}, int{font.underline},
                   int{font.strikeOut}, font.charset})
       add(v);
   }

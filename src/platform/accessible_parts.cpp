@@ -151,6 +151,7 @@ class PartsAccessible final : public IAccessible {
     long flags = STATE_SYSTEM_FOCUSABLE | (focused ? STATE_SYSTEM_FOCUSED : 0);
     if (!IsWindowVisible(window)) flags |= STATE_SYSTEM_INVISIBLE;
     if (part != CHILDID_SELF) {
+      if (!parts()->partsAvailable()) flags |= STATE_SYSTEM_UNAVAILABLE;
       RECT client, shown;
       GetClientRect(window, &client);
       const RECT area = parts()->partRect(part);
@@ -244,6 +245,7 @@ class PartsAccessible final : public IAccessible {
     long part = 0;
     if (const HRESULT hr = resolve(child, part); FAILED(hr)) return hr;
     if (part == CHILDID_SELF) return DISP_E_MEMBERNOTFOUND;
+    if (!parts()->partsAvailable()) return E_FAIL;
     parts()->requestDefaultAction(part);
     return S_OK;
   }

@@ -21,6 +21,9 @@ class IAccessibleParts {
   virtual RECT partRect(int part) const = 0;  // client coordinates
   virtual int partAt(POINT client) const = 0;
   virtual int partBeside(int part, long navDir) const = 0;  // NAVDIR_LEFT..DOWN
+  // False while the window cannot act on its parts (a modal box is open):
+  // they are unavailable and their default action fails.
+  virtual bool partsAvailable() const = 0;
   virtual int focusedPart() const = 0;
   virtual void focusPart(int part) = 0;
   // Must return at once: the caller may be a screen reader in another process

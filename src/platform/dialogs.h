@@ -39,8 +39,8 @@ class IDialogs {
   virtual bool inputBox(const std::string& caption, const std::string& prompt, std::string& text) = 0;
   virtual bool openFile(FileDialogRequest& request) = 0;
   virtual bool saveFile(FileDialogRequest& request) = 0;
-  // The font dialog for screen fonts with effects; heights are at this dpi.
-  virtual bool chooseFont(FontDescription& font, int dpi) = 0;
+  // The font dialog for screen fonts with effects.
+  virtual bool chooseFont(FontDescription& font) = 0;
   virtual bool chooseColour(Colour& colour) = 0;
   virtual void printerSetup() = 0;
   virtual void about() = 0;

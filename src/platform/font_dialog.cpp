@@ -8,9 +8,11 @@
 
 namespace tastrix {
 
-bool Win32Dialogs::chooseFont(FontDescription& font, int dpi) {
-  const int deviceDpi = ScreenDpi();
-  LOGFONTA logFont = logFontOf(font, dpi, deviceDpi);
+bool Win32Dialogs::chooseFont(FontDescription& font) {
+  // The dialog reads and gives heights at the screen's dpi, whatever the
+  // monitor: the size in points is what it shows and returns.
+  const int screenDpi = ScreenDpi();
+  LOGFONTA logFont = logFontOf(font, screenDpi);
   CHOOSEFONTA cf{};
   cf.lStructSize = sizeof cf;
   cf.hwndOwner = owner_;
@@ -18,7 +20,7 @@ bool Win32Dialogs::chooseFont(FontDescription& font, int dpi) {
   cf.Flags = CF_SCREENFONTS | CF_EFFECTS | CF_INITTOLOGFONTSTRUCT;
   cf.rgbColors = rgbOf(font.colour);
   if (!CommonDialogFunction<decltype(&ChooseFontA)>("ChooseFontA")(&cf)) return false;
-  font = fontDescriptionOf(logFont, cf.rgbColors, dpi, deviceDpi);
+  font = fontDescriptionOf(logFont, cf.rgbColors, screenDpi);
   return true;
 }
 

@@ -2,7 +2,6 @@
 
 #include <cstring>
 
-#include "text/mul_div.h"
 
 namespace tastrix {
 
@@ -11,9 +10,9 @@ COLORREF rgbOf(Colour colour) {
   return static_cast<COLORREF>(colour) & 0x00FFFFFF;
 }
 
-LOGFONTA logFontOf(const FontDescription& font, int fontDpi, int deviceDpi) {
+LOGFONTA logFontOf(const FontDescription& font, int dpi) {
   LOGFONTA lf{};
-  lf.lfHeight = mulDiv(font.height, deviceDpi, fontDpi);
+  lf.lfHeight = heightFromPoints(font.size, dpi);
   lf.lfWeight = font.bold ? FW_BOLD : FW_NORMAL;
   lf.lfItalic = font.italic;
   lf.lfUnderline = font.underline;
@@ -38,10 +37,10 @@ BITMAPINFO topDownBitmapInfo(int width, int height) {
   return info;
 }
 
-FontDescription fontDescriptionOf(const LOGFONTA& logFont, COLORREF colour, int fontDpi, int deviceDpi) {
+FontDescription fontDescriptionOf(const LOGFONTA& logFont, COLORREF colour, int dpi) {
   FontDescription font;
   font.name = logFont.lfFaceName;
-  font.height = mulDiv(logFont.lfHeight, fontDpi, deviceDpi);
+  font.size = pointsFromHeight(logFont.lfHeight, dpi);
   font.colour = static_cast<Colour>(colour & 0x00FFFFFF);
   font.bold = logFont.lfWeight >= FW_BOLD;
   font.italic = logFont.lfItalic != 0;

@@ -16,7 +16,7 @@ class Win32Dialogs : public IDialogs {
   bool inputBox(const std::string& caption, const std::string& prompt, std::string& text) override;
   bool openFile(FileDialogRequest& request) override;
   bool saveFile(FileDialogRequest& request) override;
-  bool chooseFont(FontDescription& font, int dpi) override;
+  bool chooseFont(FontDescription& font) override;
   bool chooseColour(Colour& colour) override;
   void printerSetup() override;
   void about() override;

@@ -16,4 +16,13 @@ int ScreenDpi() {
   return GetDeviceCaps(screen.get(), LOGPIXELSY);
 }
 
+int WindowDpi(HWND window) {
+  // Looked up, not imported: the program also starts where it is missing.
+  using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
+  static const auto getDpiForWindow = reinterpret_cast<GetDpiForWindowFunction>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32.dll"), "GetDpiForWindow")));
+  const UINT dpi = getDpiForWindow ? getDpiForWindow(window) : 0;
+  return dpi != 0 ? static_cast<int>(dpi) : ScreenDpi();
+}
+
 }  // namespace tastrix

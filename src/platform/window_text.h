@@ -8,7 +8,12 @@ namespace tastrix {
 // A window's text (its caption, or a control's content) in the system code page.
 std::string WindowText(HWND window);
 
-// Dots per inch of the screen, as everything the program lays out is scaled.
+// Dots per inch of the screen: the system's setting, which the font dialog
+// and a window just created go by.
 int ScreenDpi();
+
+// Dots per inch of the monitor the window is on, where Windows tells it per
+// monitor (Windows 10 and later); elsewhere the screen's.
+int WindowDpi(HWND window);
 
 }  // namespace tastrix

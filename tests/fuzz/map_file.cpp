@@ -1,7 +1,7 @@
 // A keyboard map file of any shape read into the window's components at one
 // of the dpi settings, saved over its own text and read again: the second
-// reading gives the same picture, font sizes stay within their bounds, and
-// saving the map again changes no byte.
+// reading gives the same picture, font sizes stay within their bounds, saving
+// the map again changes no byte, and neither does laying it out for another dpi.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cstdlib>
@@ -17,7 +17,7 @@ namespace {
 
 tastrix::FormModel loaded(const std::string& text, int dpi) {
   tastrix::FormModel form;
-  form.scaleTo(dpi);
+  form.layOutFor(dpi);
   const tastrix::IniText map(text);
   const tastrix::IniTextSource source(map);
   tastrix::ApplyMapColours(form, source);
@@ -52,14 +52,17 @@ bool namesSurvive(const tastrix::FormModel& form) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   FuzzedDataProvider input(data, size);
   const int dpi = input.PickValueInArray({96, 120, 144, 192});
+  const int otherDpi = input.PickValueInArray({96, 120, 144, 192});
   const std::string original = input.ConsumeRemainingBytesAsString();
 
   const tastrix::FormModel first = loaded(original, dpi);
   FUZZ_CHECK(first.alignmentIndex >= -1 && first.alignmentIndex <= 2);
-  for (const tastrix::Component& c : first.components)
-    FUZZ_CHECK(std::abs(c.font.height) <= tastrix::heightFromPoints(-1638, dpi));
+  for (const tastrix::Component& c : first.components) FUZZ_CHECK(std::abs(c.font.size) <= 1638);
 
   const std::string saved = tastrix::MapFileText(first, original);
+  tastrix::FormModel moved = first;
+  moved.layOutFor(otherDpi);
+  FUZZ_CHECK(tastrix::MapFileText(moved, original) == saved);
   const tastrix::FormModel second = loaded(saved, dpi);
   FUZZ_CHECK(samePicture(first, second));
   if (namesSurvive(first)) FUZZ_CHECK(tastrix::MapFileText(second, saved) == saved);

@@ -64,7 +64,8 @@ TEST(KeyCatalogue, GroupBoxesAndPictureExtent) {
   EXPECT_EQ(form.scrollRange(), 1525);
   const FontDescription caption = form[form.groupBox(kMainKeyboard)].font;
   EXPECT_EQ(caption.name, "System");
-  EXPECT_EQ(caption.height, -13);
+  EXPECT_EQ(caption.size, 10);
+  EXPECT_EQ(heightFromPoints(caption.size, 96), -13);
   EXPECT_TRUE(caption.bold);
   EXPECT_EQ(caption.colour, kRed);
 }
@@ -128,14 +129,15 @@ TEST(KeyCatalogue, PrototypesAreTheEscKeyParts) {
 TEST(KeyCatalogue, InitialFontsAndHiddenState) {
   const FormModel form;
   EXPECT_EQ(form[form.mapTitle].font.name, "Times New Roman");
-  EXPECT_EQ(form[form.mapTitle].font.height, -37);
+  EXPECT_EQ(heightFromPoints(form[form.mapTitle].font.size, 96), -37);
   EXPECT_EQ(form[form.nameLabel0].font.name, "MS Sans Serif");
   EXPECT_TRUE(form[form.keyLabel(62)].font.bold);
   EXPECT_EQ(form[form.keyLabel(62)].font.colour, kBlack);
   EXPECT_FALSE(form[form.keyLabel(1)].font.bold);
   EXPECT_EQ(form[form.keyLabel(1)].font.colour, kWindowText);
   EXPECT_EQ(form.factoryDefaultFont().name, "System");
-  EXPECT_EQ(pointsFromHeight(form.factoryDefaultFont().height, 96), 10);
+  EXPECT_EQ(form.factoryDefaultFont().size, 10);
+  EXPECT_EQ(heightFromPoints(form[form.notice].font.size, 96), -15);
   EXPECT_EQ(form.factoryDefaultColour(), 16777215);
   EXPECT_EQ(form.alignmentIndex, -1);
   EXPECT_EQ(form.recordedGroup, PressGroup::None);
@@ -156,13 +158,20 @@ TEST(KeyCatalogue, HitTestFindsTheTopmostComponent) {
   EXPECT_EQ(form.hitTest(20, 100), form.groupBox(kMainKeyboard));
 }
 
-TEST(KeyCatalogue, ScalingToAnotherDpiKeepsNeighboursFlush) {
+// Every layout comes from the 96-dpi tables, never from the last one: a
+// window that visits monitors of other scales comes back exactly as it was.
+TEST(KeyCatalogue, LaidOutForAnyDpiFromTheTablesWithNeighboursFlush) {
   FormModel form;
-  form.scaleTo(144);
+  const FormModel atStart;
+  form.layOutFor(144);
   EXPECT_EQ(form.pictureWidth(), 2288 + 5);  // edges 1525 and 3 scaled, halves rounded up
   EXPECT_EQ(form[form.groupBox(kNumericKeypad)].bounds.bottom(), 692);
-  EXPECT_EQ(form[form.mapTitle].font.height, -56);
-  EXPECT_EQ(pointsFromHeight(form[form.label0].font.height, 144), 10);
+  EXPECT_EQ(heightFromPoints(form[form.mapTitle].font.size, form.dpi), -56);
+  for (const int dpi : {120, 168, 96}) form.layOutFor(dpi);
+  for (size_t i = 0; i < form.components.size(); ++i) {
+    EXPECT_EQ(form.components[i].bounds, atStart.components[i].bounds) << form.components[i].name << " " << i;
+    EXPECT_EQ(form.components[i].font, atStart.components[i].font) << form.components[i].name << " " << i;
+  }
 }
 
 TEST(KeyScanCodes, EveryKeyOfThePictureHasItsOwnCode) {

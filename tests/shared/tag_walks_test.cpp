@@ -75,7 +75,7 @@ TEST(TagWalks, WalksNeverTouchTagMinusOne) {
   const FontDescription noticeFont = form[form.notice].font, factoryFont = form.factoryDefaultFont();
   FontDescription big;
   big.name = "Arial";
-  big.height = -30;
+  big.size = 22;
   SetLabelFonts(form, big, kKeyNames);
   SetLabelFonts(form, big, kKeyLabels);
   SetLabelTexts(form, "x", kLabelOrder);

@@ -16,10 +16,14 @@ void PrintTo(Dialog dialog, std::ostream* out) {
   *out << "Dialog::" << names[static_cast<int>(dialog)];
 }
 
-void ScriptedDialogs::answerMessage(Answer answer) { script_.push_back(Entry{Entry::Message, false, answer}); }
+void ScriptedDialogs::answerMessage(Answer answer, std::function<void()> whileOpen) {
+  script_.push_back(Entry{Entry::Message, false, answer});
+  script_.back().whileOpen = std::move(whileOpen);
+}
 
-void ScriptedDialogs::answerInput(bool ok, const std::string& text) {
+void ScriptedDialogs::answerInput(bool ok, const std::string& text, std::function<void()> whileOpen) {
   script_.push_back(Entry{Entry::Input, ok, Answer::No, text});
+  script_.back().whileOpen = std::move(whileOpen);
 }
 
 void ScriptedDialogs::answerFile(bool ok, const std::string& fileName, std::function<void()> whileOpen) {
@@ -77,7 +81,9 @@ Answer ScriptedDialogs::message(MessageKind kind, const std::string& text, Butto
   calls.push_back(call);
   if (buttons == Buttons::Ok) return Answer::Ok;
   Entry e;
-  return next(Entry::Message, e) ? e.answer : Answer::No;
+  if (!next(Entry::Message, e)) return Answer::No;
+  if (e.whileOpen) e.whileOpen();
+  return e.answer;
 }
 
 void ScriptedDialogs::generalError(const std::string& text) {
@@ -97,7 +103,9 @@ bool ScriptedDialogs::inputBox(const std::string& caption, const std::string& pr
   call.initial = text;
   calls.push_back(call);
   Entry e;
-  if (!next(Entry::Input, e) || !e.ok) return false;
+  if (!next(Entry::Input, e)) return false;
+  if (e.whileOpen) e.whileOpen();
+  if (!e.ok) return false;
   text = e.text;
   return true;
 }
@@ -120,11 +128,10 @@ bool ScriptedDialogs::openFile(FileDialogRequest& request) { return fileDialog(D
 
 bool ScriptedDialogs::saveFile(FileDialogRequest& request) { return fileDialog(Dialog::SaveFile, request); }
 
-bool ScriptedDialogs::chooseFont(FontDescription& font, int dpi) {
+bool ScriptedDialogs::chooseFont(FontDescription& font) {
   DialogCall call;
   call.what = Dialog::ChooseFont;
   call.font = font;
-  call.dpi = dpi;
   calls.push_back(call);
   Entry e;
   if (!next(Entry::Font, e) || !e.ok) return false;

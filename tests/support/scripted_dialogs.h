@@ -24,7 +24,6 @@ struct DialogCall {
   FileDialogRequest request;  // file dialogs, as they were opened
   FontDescription font;              // font dialog seed
   Colour colour = 0;          // colour dialog seed
-  int dpi = 0;
 };
 
 // Checks a recorded message box's kind, buttons and text.
@@ -36,9 +35,9 @@ void expectMessage(const DialogCall& call, MessageKind kind, Buttons buttons, co
 // script entry fails the test and is answered No / Cancel.
 class ScriptedDialogs : public IDialogs {
  public:
-  void answerMessage(Answer answer);
-  void answerInput(bool ok, const std::string& text = "");
   // whileOpen runs as the dialog shows, as if the user did something meanwhile.
+  void answerMessage(Answer answer, std::function<void()> whileOpen = {});
+  void answerInput(bool ok, const std::string& text = "", std::function<void()> whileOpen = {});
   void answerFile(bool ok, const std::string& fileName = "", std::function<void()> whileOpen = {});
   void answerFont(bool ok, const FontDescription& font = FontDescription());
   void answerColour(bool ok, Colour colour = 0);
@@ -55,7 +54,7 @@ class ScriptedDialogs : public IDialogs {
   bool inputBox(const std::string& caption, const std::string& prompt, std::string& text) override;
   bool openFile(FileDialogRequest& request) override;
   bool saveFile(FileDialogRequest& request) override;
-  bool chooseFont(FontDescription& font, int dpi) override;
+  bool chooseFont(FontDescription& font) override;
   bool chooseColour(Colour& colour) override;
   void printerSetup() override;
   void about() override;

@@ -9,6 +9,7 @@
 #include "model/key_navigation.h"
 #include "support/form_fixture.h"
 #include "support/printers.h"
+#include "win/accessible_client.h"
 #include "win/key_input.h"
 
 namespace tastrix::testing {
@@ -33,14 +34,6 @@ class Held {
  private:
   T* p_ = nullptr;
 };
-
-VARIANT part(long id) {
-  VARIANT v;
-  VariantInit(&v);
-  V_VT(&v) = VT_I4;
-  V_I4(&v) = id;
-  return v;
-}
 
 // A text property as a screen reader reads it; "<none>" when there is none.
 using TextProperty = HRESULT (STDMETHODCALLTYPE IAccessible::*)(VARIANT, BSTR*);
@@ -263,6 +256,47 @@ TEST_F(ScreenReader, TheDefaultActionOpensTheLabelBoxOnceTheCallHasReturned) {
   EXPECT_EQ(valueOf(client.get(), kQPart), "Quit");
   EXPECT_EQ(client->accDoDefaultAction(part(CHILDID_SELF)), DISP_E_MEMBERNOTFOUND);
   EXPECT_EQ(client->accDoDefaultAction(part(103)), E_INVALIDARG);
+}
+
+// A box's own message loop hands the window every request that arrives while
+// it is open. None of them opens a box inside it: each one would, until a
+// thousand nested boxes overflow the stack and the unsaved map is lost.
+TEST_F(ScreenReader, WhileALabelBoxIsOpenNoRequestOpensAnother) {
+  startForm();
+  Held<IAccessible> client;
+  getClient(client);
+  long stateWhileOpen = 0;
+  HRESULT actionWhileOpen = S_OK;
+  dialogs.answerInput(false, "", [&] {
+    stateWhileOpen = stateOf(client.get(), kQPart);
+    actionWhileOpen = client->accDoDefaultAction(part(kQPart));
+    const LPARAM f2 = 1 | (0x3C << 16);
+    const POINT q = centreOf(model().keyLabel(27));
+    for (int i = 0; i < 1000; ++i) {
+      PostMessageA(hwnd(), WM_KEYDOWN, VK_F2, f2);
+      PostMessageA(hwnd(), WM_KEYUP, VK_F2, f2 | static_cast<LPARAM>(0xC0000000u));
+      PostMessageA(hwnd(), PictureKeys::kEditStopMessage, 27, 0);
+      PostMessageA(hwnd(), WM_COMMAND, ID_About, 0);
+      PostMessageA(hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(q.x, q.y));
+      PostMessageA(hwnd(), WM_LBUTTONUP, 0, MAKELPARAM(q.x, q.y));
+    }
+    PostMessageA(hwnd(), WM_CLOSE, 0, 0);
+    pump();  // as the box's message loop would
+  });
+  ASSERT_EQ(client->accDoDefaultAction(part(kQPart)), S_OK);
+  pump();
+  EXPECT_EQ(dialogs.calls.size(), 1u) << "boxes opened inside the label box";
+  EXPECT_EQ(stateWhileOpen & STATE_SYSTEM_UNAVAILABLE, STATE_SYSTEM_UNAVAILABLE);
+  EXPECT_EQ(actionWhileOpen, E_FAIL);
+  EXPECT_FALSE(form().keys.picking());
+  EXPECT_TRUE(IsWindow(hwnd())) << "the close request was acted on behind the box";
+
+  // Once the box is answered, the keys are there again.
+  EXPECT_EQ(stateOf(client.get(), kQPart) & STATE_SYSTEM_UNAVAILABLE, 0);
+  dialogs.answerInput(false);
+  ASSERT_EQ(client->accDoDefaultAction(part(kQPart)), S_OK);
+  pump();
+  EXPECT_EQ(dialogs.calls.size(), 2u);
 }
 
 // The way to labelling Q as a screen reader hears it: F2, then Q, then the

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "desktop/auto_run.h"
@@ -8,6 +9,7 @@
 #include "platform/app_paths.h"
 #include "platform/errors.h"
 #include "support/form_fixture.h"
+#include "platform/registry_key.h"
 #include "win/run_key.h"
 
 namespace tastrix::testing {
@@ -32,26 +34,24 @@ class AutoRun : public FormTest {
  protected:
   void SetUp() override {
     FormTest::SetUp();
-    ASSERT_TRUE(run.valid()) << "the Run key must exist and open with full access";
-    for (const char* name : {"tastrix.exe", "renamed.exe"}) guards.push_back(std::make_unique<RunValueGuard>(run, name));
-    guards.push_back(std::make_unique<RunValueGuard>(run, moduleFileName()));
+    ASSERT_TRUE(machine.exists()) << "the machine-wide Run key must exist";
+    for (const RunKey* key : {&machine, &user})
+      for (const std::string& name : {std::string("tastrix.exe"), std::string("renamed.exe"), moduleFileName()})
+        guards.push_back(std::make_unique<RunValueGuard>(*key, name));
   }
   void TearDown() override {
     FormTest::TearDown();
     guards.clear();
   }
 
-  std::string storedText(const std::string& name) {
-    DWORD type = 0;
-    std::vector<BYTE> data;
-    if (!run.raw(name, type, data)) return "<missing>";
-    EXPECT_EQ(type, static_cast<DWORD>(REG_SZ));
-    EXPECT_FALSE(data.empty());
-    EXPECT_EQ(data.back(), 0) << "stored with its terminator";
-    return std::string(data.begin(), data.end() - (data.empty() ? 0 : 1));
+  // The window as the next start of the program finds the registry.
+  void restartForm() {
+    dropForm();
+    dialogs.calls.clear();
+    startForm();
   }
 
-  RunKey run;
+  RunKey machine{HKEY_LOCAL_MACHINE}, user{HKEY_CURRENT_USER};
   std::vector<std::unique_ptr<RunValueGuard>> guards;
 };
 
@@ -60,32 +60,32 @@ TEST_F(AutoRun, MenuCommandSwitchesTheRunValueOnAndOff) {
   EXPECT_FALSE(form().isMenuChecked(ID_Auto_Run));
 
   command(ID_Auto_Run);
-  EXPECT_EQ(storedText("tastrix.exe"), inScratch("tastrix.exe"));
+  EXPECT_EQ(machine.text("tastrix.exe"), inScratch("tastrix.exe"));
   EXPECT_TRUE(form().isMenuChecked(ID_Auto_Run));
   ASSERT_EQ(dialogs.calls.size(), 1u);
   expectMessage(dialogs.calls[0], MessageKind::Information, Buttons::Ok, enabledText("tastrix.exe"));
 
   command(ID_Auto_Run);
-  EXPECT_FALSE(run.has("tastrix.exe"));
+  EXPECT_FALSE(machine.has("tastrix.exe"));
   EXPECT_FALSE(form().isMenuChecked(ID_Auto_Run));
   ASSERT_EQ(dialogs.calls.size(), 2u);
   EXPECT_EQ(dialogs.calls[1].kind, MessageKind::Information);
   EXPECT_EQ(dialogs.calls[1].text, disabledText("tastrix.exe"));
 
   // The value's name follows the executable only, never the test program.
-  EXPECT_FALSE(run.has(moduleFileName()));
+  EXPECT_FALSE(machine.has(moduleFileName()));
 }
 
 TEST_F(AutoRun, DisablingAValueThatIsAlreadyGoneStillSucceeds) {
-  run.setString("tastrix.exe", inScratch("tastrix.exe"));
+  machine.setString("tastrix.exe", inScratch("tastrix.exe"));
   startForm();
   EXPECT_TRUE(form().isMenuChecked(ID_Auto_Run));
-  run.remove("tastrix.exe");
+  machine.remove("tastrix.exe");
 
   command(ID_Auto_Run);
   EXPECT_FALSE(form().isMenuChecked(ID_Auto_Run));
   EXPECT_EQ(dialogs.messageTexts(), std::vector<std::string>{disabledText("tastrix.exe")});
-  EXPECT_FALSE(run.has("tastrix.exe"));
+  EXPECT_FALSE(machine.has("tastrix.exe"));
 }
 
 TEST_F(AutoRun, PathWithBlanksIsStoredWithoutQuotes) {
@@ -95,42 +95,42 @@ TEST_F(AutoRun, PathWithBlanksIsStoredWithoutQuotes) {
   startForm();
 
   command(ID_Auto_Run);
-  EXPECT_EQ(storedText("tastrix.exe"), folder + "\\tastrix.exe");
+  EXPECT_EQ(machine.text("tastrix.exe"), folder + "\\tastrix.exe");
   EXPECT_TRUE(form().isMenuChecked(ID_Auto_Run));
 }
 
 TEST_F(AutoRun, StartUpAcceptsAStoredPathThatDiffersOnlyInCase) {
   std::string stored = inScratch("tastrix.exe");
   for (char& c : stored) c = static_cast<char>(c >= 'a' && c <= 'z' ? c - 32 : c >= 'A' && c <= 'Z' ? c + 32 : c);
-  run.setString("tastrix.exe", stored);
+  machine.setString("tastrix.exe", stored);
 
   startForm();
   EXPECT_TRUE(form().isMenuChecked(ID_Auto_Run));
   EXPECT_TRUE(dialogs.calls.empty());
-  EXPECT_EQ(storedText("tastrix.exe"), stored);
+  EXPECT_EQ(machine.text("tastrix.exe"), stored);
 }
 
 TEST_F(AutoRun, StartUpIgnoresTheSettingsFileAndValuesOfOtherNames) {
   writeFile(settingsFile(), "[tastrix]\r\nAuto_Run_at_Windows_Startup_Option=1\r\n");
-  run.setString("tastrix.exe", "C:\\Old Place\\tastrix.exe");
+  machine.setString("tastrix.exe", "C:\\Old Place\\tastrix.exe");
   overrideExecutablePath(inScratch("renamed.exe"));
 
   startForm();
   EXPECT_FALSE(form().isMenuChecked(ID_Auto_Run));
   EXPECT_TRUE(dialogs.calls.empty());
-  EXPECT_EQ(storedText("tastrix.exe"), "C:\\Old Place\\tastrix.exe");
-  EXPECT_FALSE(run.has("renamed.exe"));
+  EXPECT_EQ(machine.text("tastrix.exe"), "C:\\Old Place\\tastrix.exe");
+  EXPECT_FALSE(machine.has("renamed.exe"));
 }
 
 TEST_F(AutoRun, StartUpTreatsANonStringValueAsOffWithoutAMessage) {
-  run.setRaw("tastrix.exe", REG_DWORD, {1, 0, 0, 0});
+  machine.setRaw("tastrix.exe", REG_DWORD, {1, 0, 0, 0});
   startForm();
   EXPECT_FALSE(form().isMenuChecked(ID_Auto_Run));
   EXPECT_TRUE(dialogs.calls.empty());
 
   // Switching it on replaces the odd value with the path.
   command(ID_Auto_Run);
-  EXPECT_EQ(storedText("tastrix.exe"), inScratch("tastrix.exe"));
+  EXPECT_EQ(machine.text("tastrix.exe"), inScratch("tastrix.exe"));
   EXPECT_TRUE(form().isMenuChecked(ID_Auto_Run));
 }
 
@@ -147,7 +147,7 @@ class AutoRunMoved : public AutoRun {
 };
 
 TEST_F(AutoRunMoved, YesRewritesThePathAndAnnouncesIt) {
-  run.setString("tastrix.exe", oldPath);
+  machine.setString("tastrix.exe", oldPath);
   dialogs.answerMessage(Answer::Yes);
   startForm();
 
@@ -155,19 +155,143 @@ TEST_F(AutoRunMoved, YesRewritesThePathAndAnnouncesIt) {
   expectMessage(dialogs.calls[0], MessageKind::Warning, Buttons::YesNo, question());
   EXPECT_EQ(dialogs.calls[1].kind, MessageKind::Information);
   EXPECT_EQ(dialogs.calls[1].text, enabledText("tastrix.exe"));
-  EXPECT_EQ(storedText("tastrix.exe"), inScratch("tastrix.exe"));
+  EXPECT_EQ(machine.text("tastrix.exe"), inScratch("tastrix.exe"));
   EXPECT_TRUE(form().isMenuChecked(ID_Auto_Run));
 }
 
 TEST_F(AutoRunMoved, NoKeepsTheOldPathAndTheMark) {
-  run.setString("tastrix.exe", oldPath);
+  machine.setString("tastrix.exe", oldPath);
   dialogs.answerMessage(Answer::No);
   startForm();
 
   ASSERT_EQ(dialogs.calls.size(), 1u);
   EXPECT_EQ(dialogs.calls[0].text, question());
-  EXPECT_EQ(storedText("tastrix.exe"), oldPath);
+  EXPECT_EQ(machine.text("tastrix.exe"), oldPath);
   EXPECT_TRUE(form().isMenuChecked(ID_Auto_Run));
+}
+
+std::string adminText(const std::string& name) {
+  return "Error: The Windows Registry Key for this operation \r\ncan only be changed by an administrator.  \r\n\r\n"
+         " Error Key   = \\Software\\Microsoft\\Windows\\CurrentVersion\\Run\r\n"
+         " Error Item  = " +
+         name + "\r\n\r\nPlease run the program as an administrator to change it.";
+}
+
+// A standard user may read the machine-wide key but not change it; where it
+// is missing, nobody can. Either way the value goes into the user's own key,
+// made when it is missing too, and the machine-wide key is left as it was.
+TEST_F(AutoRun, WithoutTheMachineWideKeyTheUsersOwnKeyHoldsTheValue) {
+  for (const bool missing : {false, true}) {
+    SCOPED_TRACE(missing ? "machine-wide key missing" : "machine-wide key refused");
+    std::optional<RunKeyRemoved> noMachineKey;
+    std::optional<RegistryWriteRefusal> standardUser;
+    if (missing)
+      noMachineKey.emplace(HKEY_LOCAL_MACHINE);
+    else
+      standardUser.emplace(HKEY_LOCAL_MACHINE, kRunKey);
+    const RunKeyRemoved noUserKey(HKEY_CURRENT_USER);
+    dialogs.calls.clear();
+    startForm();
+    EXPECT_FALSE(form().isMenuChecked(ID_Auto_Run));
+
+    command(ID_Auto_Run);
+    EXPECT_EQ(dialogs.messageTexts(), std::vector<std::string>{enabledText("tastrix.exe")});
+    EXPECT_TRUE(form().isMenuChecked(ID_Auto_Run));
+    EXPECT_EQ(user.text("tastrix.exe"), inScratch("tastrix.exe"));
+    EXPECT_FALSE(machine.has("tastrix.exe"));
+    EXPECT_EQ(machine.exists(), !missing);
+
+    restartForm();
+    EXPECT_TRUE(form().isMenuChecked(ID_Auto_Run));
+    EXPECT_TRUE(dialogs.calls.empty());
+
+    command(ID_Auto_Run);
+    EXPECT_EQ(dialogs.messageTexts(), std::vector<std::string>{disabledText("tastrix.exe")});
+    EXPECT_FALSE(form().isMenuChecked(ID_Auto_Run));
+    EXPECT_FALSE(user.has("tastrix.exe"));
+    dropForm();
+  }
+}
+
+// A value in either key counts; where both hold one, the machine-wide one is
+// the one checked, and switching auto-run off removes both.
+TEST_F(AutoRun, AValueInEitherKeyCountsAndTheMachineWideOneIsChecked) {
+  const std::string here = inScratch("tastrix.exe"), old = "C:\\Old Place\\tastrix.exe";
+  const struct {
+    const char *machineValue, *userValue;
+    bool asked;
+  } rows[] = {{nullptr, "here", false}, {"here", "old", false}, {"old", "here", true}};
+  for (const auto& row : rows) {
+    SCOPED_TRACE(std::string(row.machineValue ? row.machineValue : "none") + " / " + row.userValue);
+    const auto valueOf = [&](const char* which) { return std::string(which) == "here" ? here : old; };
+    if (row.machineValue) machine.setString("tastrix.exe", valueOf(row.machineValue));
+    user.setString("tastrix.exe", valueOf(row.userValue));
+    if (row.asked) dialogs.answerMessage(Answer::No);
+    dialogs.calls.clear();
+    startForm();
+    EXPECT_TRUE(form().isMenuChecked(ID_Auto_Run));
+    if (row.asked) {
+      ASSERT_EQ(dialogs.calls.size(), 1u);
+      EXPECT_NE(dialogs.calls[0].text.find(" Old      = " + old + "\r\n Current = " + here), std::string::npos);
+    } else {
+      EXPECT_TRUE(dialogs.calls.empty());
+    }
+
+    dialogs.calls.clear();
+    command(ID_Auto_Run);
+    EXPECT_EQ(dialogs.messageTexts(), std::vector<std::string>{disabledText("tastrix.exe")});
+    EXPECT_FALSE(machine.has("tastrix.exe"));
+    EXPECT_FALSE(user.has("tastrix.exe"));
+    dropForm();
+  }
+}
+
+// A value written from an elevated session stays for a standard user: it
+// counts at start-up, its old path is not offered for an update the user
+// could not make, and switching it off says that an administrator must.
+TEST_F(AutoRun, AStandardUserSeesTheMachineWideValueButCannotChangeIt) {
+  const RegistryWriteRefusal standardUser(HKEY_LOCAL_MACHINE, kRunKey);
+  machine.setString("tastrix.exe", "C:\\Old Place\\tastrix.exe");
+  user.setString("tastrix.exe", inScratch("tastrix.exe"));
+  startForm();
+  EXPECT_TRUE(form().isMenuChecked(ID_Auto_Run));
+  EXPECT_TRUE(dialogs.calls.empty());
+
+  command(ID_Auto_Run);
+  ASSERT_EQ(dialogs.calls.size(), 1u);
+  expectMessage(dialogs.calls[0], MessageKind::Error, Buttons::Ok, adminText("tastrix.exe"));
+  EXPECT_TRUE(form().isMenuChecked(ID_Auto_Run));
+  EXPECT_EQ(machine.text("tastrix.exe"), "C:\\Old Place\\tastrix.exe");
+  EXPECT_EQ(user.text("tastrix.exe"), inScratch("tastrix.exe"));
+
+  // Where the user's own key is closed too (by policy), switching on fails as well.
+  machine.remove("tastrix.exe");
+  user.remove("tastrix.exe");
+  const RegistryWriteRefusal policy(HKEY_CURRENT_USER, kRunKey);
+  restartForm();
+  EXPECT_FALSE(form().isMenuChecked(ID_Auto_Run));
+  command(ID_Auto_Run);
+  ASSERT_EQ(dialogs.calls.size(), 1u);
+  expectMessage(dialogs.calls[0], MessageKind::Error, Buttons::Ok, adminText("tastrix.exe"));
+  EXPECT_FALSE(form().isMenuChecked(ID_Auto_Run));
+  EXPECT_FALSE(user.has("tastrix.exe"));
+}
+
+// Paths and names the code page cannot spell are stored exactly.
+TEST_F(AutoRun, TheValueKeepsAPathTheCodePageCannotSpell) {
+  const std::string folder = inScratch("\xD0\x9F\xD1\x80\xD0\xBE\xD0\xB3 \xE6\x97\xA5\xE6\x9C\xAC");  // Прог 日本
+  const std::string name = "t\xC3\xA4st\xE2\x82\xAC.exe";                                        // täst€.exe
+  const RunValueGuard machineValue(machine, name), userValue(user, name);
+  overrideExecutablePath(folder + "\\" + name);
+  startForm();
+  command(ID_Auto_Run);
+  EXPECT_EQ(dialogs.messageTexts(),
+            std::vector<std::string>{"This program (" + name + ") will now run automatically at Windows Start-Up."});
+  EXPECT_EQ(machine.text(name), folder + "\\" + name);
+
+  restartForm();
+  EXPECT_TRUE(form().isMenuChecked(ID_Auto_Run));
+  EXPECT_TRUE(dialogs.calls.empty()) << "the stored path reads back as the running one";
 }
 
 // The registry operations on keys and values the menu command cannot reach.
@@ -214,14 +338,14 @@ TEST_F(RegistryStrings, ValueThatDoesNotReadBackAsWrittenIsReported) {
 }
 
 TEST_F(RegistryStrings, ReadGivesTheTextUpToItsFirstZeroAndRejectsOtherTypes) {
-  run.setRaw("tastrix.exe", REG_EXPAND_SZ, {'%', 'x', '%', 0, 'y', 0});
+  machine.setRaw("tastrix.exe", REG_EXPAND_SZ, {'%', 0, 'x', 0, '%', 0, 0, 0, 'y', 0, 0, 0});
   EXPECT_EQ(ReadRegistryString(HKEY_LOCAL_MACHINE, kRunKey, "tastrix.exe"), "%x%");
-  run.setRaw("tastrix.exe", REG_SZ, {});
+  machine.setRaw("tastrix.exe", REG_SZ, {});
   EXPECT_EQ(ReadRegistryString(HKEY_LOCAL_MACHINE, kRunKey, "tastrix.exe"), "");
-  run.remove("tastrix.exe");
+  machine.remove("tastrix.exe");
   EXPECT_EQ(ReadRegistryString(HKEY_LOCAL_MACHINE, kRunKey, "tastrix.exe"), "");
 
-  run.setRaw("tastrix.exe", REG_BINARY, {'a', 'b', 0});
+  machine.setRaw("tastrix.exe", REG_BINARY, {'a', 'b', 0});
   try {
     ReadRegistryString(HKEY_LOCAL_MACHINE, kRunKey, "tastrix.exe");
     ADD_FAILURE() << "a binary value must not read as text";
@@ -239,9 +363,9 @@ TEST_F(RegistryStrings, RefusedValueRaisesThePlatformError) {
   } catch (const PlatformError& e) {
     EXPECT_EQ(std::string(e.what()), "Failed to set data for '" + name + "'");
   }
-  EXPECT_FALSE(run.has(name));
+  EXPECT_FALSE(machine.has(name));
   EXPECT_TRUE(dialogs.calls.empty());
-  run.remove(name);
+  machine.remove(name);
 }
 
 }  // namespace

@@ -300,8 +300,8 @@ TEST_F(ContextMenuCommands, StyleItemsSeedTheirDialogsFromTheirOwnPrototypes) {
                    {"Group Names Font", model().groupBox(kFunctionKeys)},
                    {"Key Names Font", model().nameLabel0},
                    {"Key Labels Font", model().label0}};
-  int height = -30;
-  for (const auto& f : fontItems) model()[f.component].font.height = height--;
+  int size = 22;
+  for (const auto& f : fontItems) model()[f.component].font.size = size++;
   for (const auto& f : fontItems) {
     dialogs.answerFont(false);
     command(idOf(f.item));

@@ -150,7 +150,7 @@ TEST_F(ExportCommand, AtScaleTwoLaysOutTwiceAsLargeAndDrawsTheTextSharp) {
 
   FormModel layout;
   FormModel doubled;
-  doubled.scaleTo(192);
+  doubled.layOutFor(192);
   // The "Q" key's outline sits at twice its place and is twice as thick.
   const Rect q = layout.clientRect(layout.borderShape(27));
   const int midY = q.top + q.height / 2;
@@ -268,8 +268,8 @@ TEST_F(ExportCommand, LeavesTheSettingsFileAndTheRegistryAlone) {
   writeFile(settingsFile(), settings);
   WIN32_FILE_ATTRIBUTE_DATA before{};
   ASSERT_TRUE(GetFileAttributesExA(settingsFile().c_str(), GetFileExInfoStandard, &before));
-  RunKey key;
-  ASSERT_TRUE(key.valid());
+  const RunKey key(HKEY_LOCAL_MACHINE);
+  ASSERT_TRUE(key.exists());
   RunValueGuard guard(key, "tastrix.exe");
   const std::string stale = "C:\\elsewhere\\tastrix.exe";
   key.setString("tastrix.exe", stale);
@@ -281,10 +281,7 @@ TEST_F(ExportCommand, LeavesTheSettingsFileAndTheRegistryAlone) {
   WIN32_FILE_ATTRIBUTE_DATA after{};
   ASSERT_TRUE(GetFileAttributesExA(settingsFile().c_str(), GetFileExInfoStandard, &after));
   EXPECT_EQ(CompareFileTime(&before.ftLastWriteTime, &after.ftLastWriteTime), 0);
-  DWORD type = 0;
-  std::vector<BYTE> value;
-  ASSERT_TRUE(key.raw("tastrix.exe", type, value));
-  EXPECT_EQ(value, std::vector<BYTE>(stale.c_str(), stale.c_str() + stale.size() + 1));
+  EXPECT_EQ(key.text("tastrix.exe"), stale);
 
   DeleteFileA(settingsFile().c_str());
   EXPECT_EQ(run("/export map.zv out.bmp").exitCode, 0u);

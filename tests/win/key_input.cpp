@@ -16,9 +16,10 @@ void pumpOnce(TMainForm1& form) {
   }
 }
 
-INPUT inputOf(Keystroke key, bool up) {
+INPUT inputOf(Keystroke key, bool up, DWORD time) {
   INPUT input{};
   input.type = INPUT_KEYBOARD;
+  input.ki.time = time;
   input.ki.wVk = key.vk;
   input.ki.wScan = key.scan;
   input.ki.dwFlags = KEYEVENTF_SCANCODE | (key.extended ? KEYEVENTF_EXTENDEDKEY : 0u) | (up ? KEYEVENTF_KEYUP : 0u);
@@ -44,10 +45,10 @@ bool takeFocus(HWND hwnd) {
   return true;
 }
 
-void typeKeys(std::initializer_list<Keystroke> keys) {
+void typeKeys(const std::vector<Keystroke>& keys, DWORD time) {
   std::vector<INPUT> inputs;
-  for (const Keystroke& key : keys) inputs.push_back(inputOf(key, false));
-  for (auto key = std::rbegin(keys); key != std::rend(keys); ++key) inputs.push_back(inputOf(*key, true));
+  for (const Keystroke& key : keys) inputs.push_back(inputOf(key, false, time));
+  for (auto key = keys.rbegin(); key != keys.rend(); ++key) inputs.push_back(inputOf(*key, true, time));
   SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 

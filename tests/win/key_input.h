@@ -3,6 +3,7 @@
 
 #include <functional>
 #include <initializer_list>
+#include <vector>
 
 #include "app/main_form.h"
 
@@ -21,8 +22,9 @@ struct Keystroke {
 bool takeFocus(HWND hwnd);
 
 // Presses and releases the keys through the system's input, the first held
-// down until the last is released: {ctrl, s} is Ctrl+S.
-void typeKeys(std::initializer_list<Keystroke> keys);
+// down until the last is released: {ctrl, s} is Ctrl+S. A time other than 0
+// is every key event's message time, as a keyboard layout's AltGr has it.
+void typeKeys(const std::vector<Keystroke>& keys, DWORD time = 0);
 
 // Runs the program's own message loop (its accelerators first) until `done`
 // holds, for at most a few seconds; tells whether it came true.

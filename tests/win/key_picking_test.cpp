@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 #include "model/key_navigation.h"
 #include "support/form_fixture.h"
@@ -137,9 +139,9 @@ class KeyPicking : public FormTest {
     return loopUntil([this] { return form().keys.picking(); });
   }
   // Types the keys and waits until the program showed one more dialog.
-  bool typeForADialog(std::initializer_list<Keystroke> keys) {
+  bool typeForADialog(const std::vector<Keystroke>& keys, DWORD time = 0) {
     const size_t before = dialogs.calls.size();
-    typeKeys(keys);
+    typeKeys(keys, time);
     return loopUntil([&] { return dialogs.calls.size() > before; });
   }
   // Types the key and then Right, and waits for Right's scrolling: by then
@@ -202,7 +204,7 @@ TEST_F(KeyPicking, KeysActNormallyAgainOncePickingEnds) {
   dialogs.answerInput(false);
   ASSERT_TRUE(typeForADialog({kCtrl, kS}));
   EXPECT_EQ(dialogs.calls.back().what, Dialog::InputBox);
-  EXPECT_EQ(form().keys.focusedStop(), 54);
+  EXPECT_EQ(form().keys.focusedStop(), 31);
   dialogs.answerFile(false);
   ASSERT_TRUE(typeForADialog({kCtrl, kS}));
   EXPECT_EQ(dialogs.calls.back().what, Dialog::SaveFile);
@@ -217,6 +219,75 @@ TEST_F(KeyPicking, KeysActNormallyAgainOncePickingEnds) {
   EXPECT_TRUE(loopUntil([&] { return form().scrollPosition() == scroll - 84; }));
   EXPECT_EQ(form().keys.focusedStop(), 84);
   EXPECT_TRUE(dialogs.scriptUsedUp());
+}
+
+// Keys that go down before any comes up are one gesture and the last of them
+// is meant. AltGr on German, French or Polish layouts arrives as a left Ctrl
+// press with the same message time just before the right Alt press.
+TEST_F(KeyPicking, OfKeysPressedTogetherTheLastToGoDownIsPicked) {
+  const struct {
+    const char* what;
+    std::vector<Keystroke> keys;
+    int picked;
+  } rows[] = {{"AltGr", {kKeys[53].key, kKeys[57].key}, 58},
+              {"left then right Shift", {kKeys[52].key, kKeys[41].key}, 42},
+              {"Ctrl+S", {kCtrl, kS}, 31}};
+  for (const auto& row : rows) {
+    ASSERT_TRUE(startPicking()) << row.what;
+    dialogs.answerInput(false);
+    ASSERT_TRUE(typeForADialog(row.keys, GetTickCount())) << row.what;
+    EXPECT_EQ(form().keys.focusedStop(), row.picked) << row.what;
+    EXPECT_EQ(dialogs.calls.back().initial, "Key Label") << row.what;
+  }
+  EXPECT_EQ(dialogs.calls.size(), 3u);
+}
+
+// Keys that are not on the picture end picking: the next key is a key again.
+TEST_F(KeyPicking, AKeyThatIsNotOnThePictureEndsPicking) {
+  const Keystroke offThePicture[] = {{VK_PAUSE, 0x45, false},
+                                     {VK_SNAPSHOT, 0x37, true},
+                                     {VK_SCROLL, 0x46, false},
+                                     {VK_OEM_102, 0x56, false}};  // beside left Shift on European keyboards
+  for (const Keystroke& key : offThePicture) {
+    ASSERT_TRUE(startPicking()) << key.vk;
+    typeKeys({key});
+    EXPECT_TRUE(loopUntil([this] { return !form().keys.picking(); })) << key.vk;
+    ASSERT_TRUE(typeAndSettle(kKeys[26].key)) << key.vk;  // Q
+    EXPECT_EQ(form().keys.focusedStop(), kNoStop) << key.vk;
+  }
+  EXPECT_TRUE(dialogs.calls.empty());
+}
+
+// The shell opens the Start menu when a lone Windows key comes up. While a
+// key is picked, the Windows keys go to the pick instead: a hook of the
+// test's own, set up first and so asked last, never sees them then.
+TEST_F(KeyPicking, TheWindowsKeysGoToThePickAndNotToTheShell) {
+  static std::vector<DWORD> seen;
+  seen.clear();
+  struct ShellStandIn {
+    static LRESULT CALLBACK hook(int code, WPARAM message, LPARAM data) {
+      if (code == HC_ACTION) seen.push_back(reinterpret_cast<const KBDLLHOOKSTRUCT*>(data)->vkCode);
+      return CallNextHookEx(nullptr, code, message, data);
+    }
+  };
+  const HHOOK shell = SetWindowsHookExA(WH_KEYBOARD_LL, &ShellStandIn::hook, GetModuleHandleA(nullptr), 0);
+  ASSERT_NE(shell, nullptr);
+  const auto sawWindowsKey = [] { return std::count(seen.begin(), seen.end(), VK_LWIN) +
+                                         std::count(seen.begin(), seen.end(), VK_RWIN); };
+
+  ASSERT_TRUE(startPicking());
+  dialogs.answerInput(false);
+  const bool picked = typeForADialog({kKeys[58].key});  // right Windows key
+  const long passedOn = sawWindowsKey();
+  EXPECT_TRUE(picked);
+  EXPECT_EQ(form().keys.focusedStop(), 59);
+  EXPECT_EQ(passedOn, 0) << "the shell saw the Windows key while picking";
+
+  // Picking over, the key is the shell's again.
+  typeKeys({kKeys[54].key});  // left Windows key
+  EXPECT_TRUE(loopUntil([&] { return sawWindowsKey() == 2; }));
+  UnhookWindowsHookEx(shell);
+  EXPECT_EQ(dialogs.calls.size(), 1u);
 }
 
 TEST_F(KeyPicking, TheTipByTheMouseAsksForTheKeyUntilAClickOrLostFocusEndsPicking) {

@@ -198,6 +198,45 @@ TEST_F(FocusRing, ShowsAfterKeyboardUseFollowsTheUiStateAndNeedsTheWindowFocus) 
   expectRingOn(kQ);
 }
 
+// The user's setting to show focus rectangles always (SPI_SETKEYBOARDCUES),
+// put back as it was afterwards.
+class KeyboardCuesSetting {
+ public:
+  explicit KeyboardCuesSetting(bool always) {
+    SystemParametersInfoA(SPI_GETKEYBOARDCUES, 0, &before_, 0);
+    set(always);
+  }
+  ~KeyboardCuesSetting() { set(before_ != FALSE); }
+  KeyboardCuesSetting(const KeyboardCuesSetting&) = delete;
+  KeyboardCuesSetting& operator=(const KeyboardCuesSetting&) = delete;
+
+  void set(bool always) {
+    SystemParametersInfoA(SPI_SETKEYBOARDCUES, 0, reinterpret_cast<void*>(static_cast<INT_PTR>(always)), 0);
+  }
+
+ private:
+  BOOL before_ = FALSE;
+};
+
+// Where the user has focus rectangles shown always, as standard controls show
+// them, the focus shows from the first click on, also after the setting changes.
+TEST_F(FocusRing, FollowsTheUsersSettingToShowFocusAlways) {
+  KeyboardCuesSetting cues(false);
+  startForm();
+  ASSERT_TRUE(takeFocus(hwnd()));
+  clickLegend(kQ);
+  expectNoRing();
+  cues.set(true);
+  SendMessageA(hwnd(), WM_SETTINGCHANGE, SPI_SETKEYBOARDCUES, 0);
+  expectRingOn(kQ);
+
+  dropForm();
+  startForm();
+  ASSERT_TRUE(takeFocus(hwnd()));
+  clickLegend(kEsc);
+  expectRingOn(kEsc);
+}
+
 // The picture a capture takes is the keyboard alone, whatever shows on the
 // screen. The window is left just as a capture sets it, so it gets no
 // repaint from being resized or scrolled.

@@ -3,8 +3,11 @@
 
 #include <algorithm>
 #include <string>
+#include <vector>
 
 #include "platform/app_paths.h"
+#include "platform/shutdown_reason.h"
+#include "platform/wide_text.h"
 #include "support/form_fixture.h"
 
 namespace tastrix::testing {
@@ -171,27 +174,76 @@ TEST_F(Closing, AMinimizedWindowStoresItsNormalPlacement) {
   }
 }
 
+// The platform's shutdown-reason functions, replaced by ones that record each
+// call while the object lives.
+class ShutdownReasonsRecorded {
+ public:
+  ShutdownReasonsRecorded() : previous_(replaceShutdownReasonFunctions({&create, &destroy})) { calls().clear(); }
+  ~ShutdownReasonsRecorded() { replaceShutdownReasonFunctions(previous_); }
+  ShutdownReasonsRecorded(const ShutdownReasonsRecorded&) = delete;
+  ShutdownReasonsRecorded& operator=(const ShutdownReasonsRecorded&) = delete;
+
+  struct Call {
+    HWND window;
+    std::string reason;  // "" for the call that takes it back
+  };
+  static std::vector<Call>& calls() {
+    static std::vector<Call> made;
+    return made;
+  }
+
+ private:
+  static BOOL WINAPI create(HWND window, LPCWSTR reason) {
+    calls().push_back(Call{window, Utf8FromWide(reason)});
+    return TRUE;
+  }
+  static BOOL WINAPI destroy(HWND window) {
+    calls().push_back(Call{window, ""});
+    return TRUE;
+  }
+  ShutdownReasonFunctions previous_;
+};
+
+// Windows hides the question behind its screen of programs that keep the
+// session from ending: while the question is open, that screen says why.
 TEST_F(Closing, LoggingOffWritesTheSettingsAndAsksAboutUnsavedChanges) {
+  const ShutdownReasonsRecorded reasons;
+  std::vector<ShutdownReasonsRecorded::Call> whileAsked;
   startForm();
   SetWindowPos(hwnd(), nullptr, 130, 140, 900, 500, SWP_NOZORDER);
   model().changed = true;
-  dialogs.answerMessage(Answer::No);
+  dialogs.answerMessage(Answer::No, [&] { whileAsked = reasons.calls(); });
   EXPECT_EQ(SendMessageA(hwnd(), WM_QUERYENDSESSION, 0, 0), FALSE);
   EXPECT_TRUE(IsWindow(hwnd()));
   ASSERT_EQ(dialogs.calls.size(), 1u);
   EXPECT_EQ(dialogs.calls[0].text, kCloseQuestion);
   EXPECT_EQ(value("window_left_posn"), "130");
+  ASSERT_EQ(whileAsked.size(), 1u);
+  EXPECT_EQ(whileAsked[0].window, hwnd());
+  EXPECT_EQ(whileAsked[0].reason, "Unsaved keyboard map");
+  ASSERT_EQ(reasons.calls().size(), 2u);
+  EXPECT_EQ(reasons.calls()[1].window, hwnd());
+  EXPECT_EQ(reasons.calls()[1].reason, "") << "the reason stays after the question";
 
   dialogs.answerMessage(Answer::Yes);
   EXPECT_EQ(SendMessageA(hwnd(), WM_QUERYENDSESSION, 0, 0), TRUE);
   EXPECT_EQ(dialogs.calls.size(), 2u);
+  EXPECT_EQ(reasons.calls().size(), 4u);
 
+  // Nothing unsaved: nothing to ask and no reason to give.
   model().changed = false;
   SetWindowPos(hwnd(), nullptr, 150, 160, 900, 500, SWP_NOZORDER);
   EXPECT_EQ(SendMessageA(hwnd(), WM_QUERYENDSESSION, 0, 0), TRUE);
   EXPECT_EQ(dialogs.calls.size(), 2u);
   EXPECT_EQ(value("window_left_posn"), "150");
   EXPECT_EQ(value("window_top_posn"), "160");
+
+  // Closing the window alone keeps no session waiting.
+  model().changed = true;
+  dialogs.answerMessage(Answer::No);
+  SendMessageA(hwnd(), WM_CLOSE, 0, 0);
+  EXPECT_EQ(dialogs.calls.size(), 3u);
+  EXPECT_EQ(reasons.calls().size(), 4u);
 }
 
 TEST_F(Closing, UnsavedChangesAnsweredNoKeepTheWindowWithSettingsWritten) {

@@ -48,7 +48,7 @@ void writeLarge(const std::string& path, size_t size, const std::string& pattern
 
 void expectFactoryFont(const FontDescription& font, const char* what) {
   EXPECT_EQ(font.name, "System") << what;
-  EXPECT_EQ(font.height, -13) << what;
+  EXPECT_EQ(font.size, 10) << what;
   EXPECT_EQ(font.colour, kBlack) << what;
   EXPECT_TRUE(font.bold) << what;
   EXPECT_FALSE(font.italic || font.underline || font.strikeOut) << what;
@@ -76,7 +76,7 @@ class MapFileFormat : public MapFileTest {
   void scramble() {
     FontDescription odd;
     odd.name = "Courier New";
-    odd.height = -40;
+    odd.size = 30;
     odd.colour = 0x00AA00;
     odd.italic = true;
     model()[model().mapTitle].font = odd;
@@ -102,16 +102,16 @@ TEST_F(MapFileFormat, StyledMapIsWrittenExactlyAndReadBackWithoutStrikeOut) {
   startForm();
   FontDescription title;
   title.name = "Arial";
-  title.height = -27;
+  title.size = 20;
   title.colour = kRed;
   title.italic = title.underline = title.strikeOut = true;
   title.charset = 0;
   model()[model().mapTitle].font = title;
-  FontDescription groups{"Courier New", -16, kBtnFace, true, false, false, false, kDefaultCharset};
+  FontDescription groups{"Courier New", 12, kBtnFace, true, false, false, false, kDefaultCharset};
   SetGroupBoxFonts(model(), groups, kGroupBoxes);
-  FontDescription names{"MS Sans Serif", -11, 0x00FF00, false, false, true, false, kDefaultCharset};
+  FontDescription names{"MS Sans Serif", 8, 0x00FF00, false, false, true, false, kDefaultCharset};
   model()[model().nameLabel0].font = names;
-  FontDescription labels{"Times New Roman", -19, kWindowText, true, true, false, false, kDefaultCharset};
+  FontDescription labels{"Times New Roman", 14, kWindowText, true, true, false, false, kDefaultCharset};
   model()[model().label0].font = labels;
   model()[model().shape0].fill = 0x123456;
   model()[model().shapeBack0].fill = kBtnFace;
@@ -130,14 +130,13 @@ TEST_F(MapFileFormat, StyledMapIsWrittenExactlyAndReadBackWithoutStrikeOut) {
   load(inScratch("styled.zv"));
   const FontDescription& back = model()[model().mapTitle].font;
   EXPECT_EQ(back.name, "Arial");
-  EXPECT_EQ(back.height, -27);
+  EXPECT_EQ(back.size, 20);
   EXPECT_EQ(back.colour, kRed);
   EXPECT_TRUE(back.italic && back.underline);
   EXPECT_FALSE(back.bold);
   EXPECT_FALSE(back.strikeOut);
   EXPECT_EQ(back.charset, 238);
   for (int g = 1; g <= 4; ++g) EXPECT_EQ(model()[model().groupBox(g)].font, groups) << g;
-  names.height = -11;
   for (int p = 1; p <= 101; ++p) {
     ASSERT_EQ(model()[model().keyName(p)].font, names) << p;
     ASSERT_EQ(model()[model().keyLabel(p)].font, labels) << p;
@@ -249,14 +248,14 @@ TEST_F(MapFileFormat, StyleEntriesAndTheirDefaults) {
   EXPECT_TRUE(title.bold && title.italic && title.underline);
   const FontDescription& groups = model()[model().groupBox(3)].font;
   EXPECT_FALSE(groups.bold);
-  EXPECT_EQ(groups.height, -16);
+  EXPECT_EQ(groups.size, 12);
   EXPECT_FALSE(groups.italic || groups.underline);
   const FontDescription& names = model()[model().keyName(40)].font;
   EXPECT_TRUE(names.bold);
   EXPECT_EQ(names.colour, kWindowText);
   const FontDescription& labels = model()[model().keyLabel(40)].font;
   EXPECT_TRUE(labels.bold);
-  EXPECT_EQ(labels.height, -13);
+  EXPECT_EQ(labels.size, 10);
   EXPECT_FALSE(labels.italic || labels.underline);
   EXPECT_TRUE(model().changed);
 }
@@ -269,10 +268,10 @@ TEST_F(MapFileFormat, FontSizesBeyondReasonAreCappedBothWays) {
             "[Name_Label_0]\r\nFont.Size=72\r\n"
             "[Label_0]\r\nFont.Size=2147483647\r\n");
   partialLoad(ID_Load_Key_Fonts, inScratch("sizes.zv"));
-  EXPECT_EQ(model()[model().mapTitle].font.height, 2184);
-  EXPECT_EQ(model()[model().groupBox(2)].font.height, -2184);
-  EXPECT_EQ(model()[model().keyName(9)].font.height, -96);
-  EXPECT_EQ(model()[model().keyLabel(9)].font.height, -2184);
+  EXPECT_EQ(model()[model().mapTitle].font.size, -1638);
+  EXPECT_EQ(model()[model().groupBox(2)].font.size, 1638);
+  EXPECT_EQ(model()[model().keyName(9)].font.size, 72);
+  EXPECT_EQ(model()[model().keyLabel(9)].font.size, 1638);
 }
 
 TEST_F(MapFileFormat, ColourValuesAndAlignmentClamp) {

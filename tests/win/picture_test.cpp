@@ -307,7 +307,7 @@ class Ampersands : public Picture {
   }
   // The text as it looks drawn literally in the label's font.
   Snapshot literal(const std::string& text) {
-    const LOGFONTA lf = logFontOf(keyLabel(kEsc).font, 96, 96);
+    const LOGFONTA lf = logFontOf(keyLabel(kEsc).font, model().dpi);
     return Snapshot::drawn(onScreen(model().keyLabel(kEsc)), [&](HDC dc, RECT all) {
       Font font(CreateFontIndirectA(&lf));
       Selection select(dc, font.get());

@@ -6,45 +6,77 @@
 #include <string>
 #include <vector>
 
+#include "platform/wide_text.h"
+
 namespace tastrix::testing {
 
-const char* const kRunPath = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+const wchar_t* const kRunPath = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 
-// The Run key opened by the test itself, independent of the program's code.
+// A Run key as the test sees it, independent of the program's code. Each call
+// opens the key afresh, so a key taken away and put back meanwhile still works.
 class RunKey {
  public:
-  RunKey() {
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kRunPath, 0, KEY_ALL_ACCESS, &key_) != ERROR_SUCCESS) key_ = nullptr;
-  }
-  ~RunKey() {
-    if (key_) RegCloseKey(key_);
-  }
-  RunKey(const RunKey&) = delete;
-  RunKey& operator=(const RunKey&) = delete;
+  explicit RunKey(HKEY root) : root_(root) {}
 
-  bool valid() const { return key_ != nullptr; }
-
+  bool exists() const { return Opened(root_, false).key != nullptr; }
   bool has(const std::string& name) const {
-    return RegQueryValueExA(key_, name.c_str(), nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
+    const Opened key(root_, false);
+    return key.key && RegQueryValueExW(key.key, WideFromUtf8(name).c_str(), nullptr, nullptr, nullptr, nullptr) ==
+                          ERROR_SUCCESS;
   }
   // The raw value: its type and every stored byte (terminator included).
   bool raw(const std::string& name, DWORD& type, std::vector<BYTE>& data) const {
+    const Opened key(root_, false);
+    const std::wstring wide = WideFromUtf8(name);
     DWORD size = 0;
-    if (RegQueryValueExA(key_, name.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS) return false;
+    if (!key.key || RegQueryValueExW(key.key, wide.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS)
+      return false;
     data.resize(size);
-    return RegQueryValueExA(key_, name.c_str(), nullptr, &type, data.data(), &size) == ERROR_SUCCESS;
+    return RegQueryValueExW(key.key, wide.c_str(), nullptr, &type, data.data(), &size) == ERROR_SUCCESS;
+  }
+  // A string value as UTF-8 without its terminator; "<missing>" when there is none.
+  std::string text(const std::string& name) const {
+    DWORD type = 0;
+    std::vector<BYTE> data;
+    if (!raw(name, type, data)) return "<missing>";
+    EXPECT_EQ(type, static_cast<DWORD>(REG_SZ));
+    EXPECT_GE(data.size(), 2u);
+    if (data.size() < 2) return "";
+    EXPECT_EQ(data[data.size() - 1] | data[data.size() - 2], 0) << "stored with its terminator";
+    return Utf8FromWide(std::wstring(reinterpret_cast<const wchar_t*>(data.data()), data.size() / 2 - 1));
   }
   void setRaw(const std::string& name, DWORD type, const std::vector<BYTE>& data) const {
-    ASSERT_EQ(RegSetValueExA(key_, name.c_str(), 0, type, data.data(), static_cast<DWORD>(data.size())),
-              ERROR_SUCCESS);
+    const Opened key(root_, true);
+    ASSERT_NE(key.key, nullptr);
+    const DWORD size = static_cast<DWORD>(data.size());
+    ASSERT_EQ(RegSetValueExW(key.key, WideFromUtf8(name).c_str(), 0, type, data.data(), size), ERROR_SUCCESS);
   }
   void setString(const std::string& name, const std::string& text) const {
-    setRaw(name, REG_SZ, std::vector<BYTE>(text.c_str(), text.c_str() + text.size() + 1));
+    const std::wstring wide = WideFromUtf8(text);
+    const auto* bytes = reinterpret_cast<const BYTE*>(wide.c_str());
+    setRaw(name, REG_SZ, std::vector<BYTE>(bytes, bytes + (wide.size() + 1) * sizeof(wchar_t)));
   }
-  void remove(const std::string& name) const { RegDeleteValueA(key_, name.c_str()); }
+  void remove(const std::string& name) const {
+    const Opened key(root_, false);
+    if (key.key) RegDeleteValueW(key.key, WideFromUtf8(name).c_str());
+  }
 
  private:
-  HKEY key_ = nullptr;
+  struct Opened {
+    Opened(HKEY root, bool create) {
+      if (create)
+        RegCreateKeyExW(root, kRunPath, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr);
+      else if (RegOpenKeyExW(root, kRunPath, 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS)
+        key = nullptr;
+    }
+    ~Opened() {
+      if (key) RegCloseKey(key);
+    }
+    Opened(const Opened&) = delete;
+    Opened& operator=(const Opened&) = delete;
+    HKEY key = nullptr;
+  };
+  HKEY root_;
 };
 
 // Removes a Run value for the test and puts the machine's own back afterwards.
@@ -67,6 +99,48 @@ class RunValueGuard {
   bool existed_ = false;
   DWORD type_ = 0;
   std::vector<BYTE> data_;
+};
+
+// Takes a Run key away, values and all, and puts it back afterwards.
+class RunKeyRemoved {
+ public:
+  explicit RunKeyRemoved(HKEY root) : root_(root) {
+    HKEY key = nullptr;
+    if (RegOpenKeyExW(root_, kRunPath, 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS) return;
+    existed_ = true;
+    wchar_t name[16384];
+    for (DWORD i = 0;; ++i) {
+      DWORD nameLength = 16384, type = 0, size = 0;
+      if (RegEnumValueW(key, i, name, &nameLength, nullptr, &type, nullptr, &size) != ERROR_SUCCESS) break;
+      Value value{std::wstring(name, nameLength), type, std::vector<BYTE>(size)};
+      nameLength = 16384;
+      RegEnumValueW(key, i, name, &nameLength, nullptr, &type, value.data.data(), &size);
+      values_.push_back(std::move(value));
+    }
+    RegCloseKey(key);
+    EXPECT_EQ(RegDeleteKeyW(root_, kRunPath), ERROR_SUCCESS);
+  }
+  ~RunKeyRemoved() {
+    RegDeleteKeyW(root_, kRunPath);  // made by the program meanwhile
+    if (!existed_) return;
+    HKEY key = nullptr;
+    RegCreateKeyExW(root_, kRunPath, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr);
+    for (const Value& v : values_)
+      RegSetValueExW(key, v.name.c_str(), 0, v.type, v.data.data(), static_cast<DWORD>(v.data.size()));
+    RegCloseKey(key);
+  }
+  RunKeyRemoved(const RunKeyRemoved&) = delete;
+  RunKeyRemoved& operator=(const RunKeyRemoved&) = delete;
+
+ private:
+  struct Value {
+    std::wstring name;
+    DWORD type;
+    std::vector<BYTE> data;
+  };
+  HKEY root_;
+  bool existed_ = false;
+  std::vector<Value> values_;
 };
 
 }  // namespace tastrix::testing

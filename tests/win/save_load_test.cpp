@@ -376,7 +376,7 @@ TEST_F(PartialLoads, EachTakesOneKindOfContentAndMarksTheMapChanged) {
   model().changed = false;
   partialLoad(ID_Load_Key_Fonts, inScratch("source.zv"));
   EXPECT_EQ(model()[model().keyLabel(2)].font.name, "Arial");
-  EXPECT_EQ(model()[model().keyLabel(2)].font.height, -16);
+  EXPECT_EQ(model()[model().keyLabel(2)].font.size, 12);
   EXPECT_EQ(model()[model().mapTitle].font.name, "System");
   EXPECT_EQ(model()[model().faceShape(2)].fill, 255);
   EXPECT_TRUE(model().changed);
@@ -423,7 +423,7 @@ TEST_F(StartupLoad, FirstStartShowsTheFactoryMap) {
   EXPECT_EQ(model()[model().faceShape(1)].fill, kWhite);
   EXPECT_EQ(model()[model().borderShape(1)].fill, kWhite);
   EXPECT_EQ(model().alignmentIndex, 1);
-  EXPECT_EQ(model()[model().keyLabel(50)].font, (FontDescription{"System", -13, kBlack, true, false, false, false, 1}));
+  EXPECT_EQ(model()[model().keyLabel(50)].font, (FontDescription{"System", 10, kBlack, true, false, false, false, 1}));
   EXPECT_FALSE(model().changed);
   EXPECT_TRUE(dialogs.calls.empty());
 }

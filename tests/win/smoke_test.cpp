@@ -3,8 +3,10 @@
 #include <string>
 #include <vector>
 
+#include "model/key_navigation.h"
 #include "support/form_fixture.h"
 #include "support/process_window.h"
+#include "win/accessible_client.h"
 #include "win/real_program.h"
 
 namespace tastrix::testing {
@@ -236,7 +238,7 @@ TEST_F(RealProgram, ScalesThePictureToTheScreensDpi) {
   }
   ASSERT_NE(window, nullptr);
   FormModel layout;
-  layout.scaleTo(144);
+  layout.layOutFor(144);
   const Rect face = layout.clientRect(layout.faceShape(27));
   const Rect border = layout.clientRect(layout.borderShape(27));
   const int midY = face.top + face.height / 2;
@@ -256,6 +258,21 @@ TEST_F(RealProgram, ScalesThePictureToTheScreensDpi) {
     EXPECT_EQ(GetPixel(dc.get(), box.left + 10, frameRow), GetSysColor(COLOR_BTNSHADOW));
     EXPECT_EQ(GetPixel(dc.get(), box.left + 13, frameRow), RGB(255, 255, 255));
   }
+  // Screen readers in other processes are told where the keys are in the screen's pixels.
+  {
+    const ComScope com;
+    ComRef<IAccessible> client;
+    ASSERT_EQ(clientObject(window, client), S_OK);
+    long x = 0, y = 0, w = 0, h = 0;
+    ASSERT_EQ(client->accLocation(&x, &y, &w, &h, part(28)), S_OK);
+    const Rect key = stopRect(layout, 27);
+    POINT corner{key.left, key.top};
+    ClientToScreen(window, &corner);
+    EXPECT_EQ(x, corner.x);
+    EXPECT_EQ(y, corner.y);
+    EXPECT_EQ(w, key.width);
+    EXPECT_EQ(h, key.height);
+  }
   // The picture-dependent defaults scale too: client height 461 and width 762 become 692 and 1144.
   RECT client;
   GetClientRect(window, &client);
@@ -266,8 +283,77 @@ TEST_F(RealProgram, ScalesThePictureToTheScreensDpi) {
   EXPECT_NE(settings.find("window_Height=692\r\n"), std::string::npos) << settings;
 }
 
-// The icon the window class loads and the version texts are built into the program.
-TEST_F(RealProgram, CarriesItsIconAndVersion) {
+struct BoxCount {
+  DWORD processId;
+  int boxes;
+};
+
+BOOL CALLBACK countBox(HWND window, LPARAM data) {
+  auto* count = reinterpret_cast<BoxCount*>(data);
+  char className[16] = "";
+  GetClassNameA(window, className, sizeof className);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  if (owner == count->processId && std::string(className) == "#32770" && IsWindowVisible(window)) ++count->boxes;
+  return TRUE;
+}
+
+// The dialog boxes the program shows now.
+int boxesOf(HWND window) {
+  BoxCount count{0, 0};
+  GetWindowThreadProcessId(window, &count.processId);
+  EnumWindows(countBox, reinterpret_cast<LPARAM>(&count));
+  return count.boxes;
+}
+
+// A screen reader in another process asks the program to edit a key; while
+// the label box is open it asks again and again, and keys are posted to the
+// window. The box stays the only one, and the keys say they are unavailable.
+TEST_F(RealProgram, RequestsFromAnotherProcessNeverStackBoxes) {
+  const HWND window = start();
+  ASSERT_NE(window, nullptr);
+  const ComScope com;
+  ComRef<IAccessible> client;
+  ASSERT_EQ(clientObject(window, client), S_OK);
+  const VARIANT q = part(28);
+  const auto unavailable = [&] {
+    VARIANT state;
+    VariantInit(&state);
+    return client->get_accState(q, &state) == S_OK && (V_I4(&state) & STATE_SYSTEM_UNAVAILABLE) != 0;
+  };
+  EXPECT_FALSE(unavailable());
+  ASSERT_EQ(client->accDoDefaultAction(q), S_OK);
+  for (int waited = 0; waited < 5000 && boxesOf(window) == 0; waited += 20) Sleep(20);
+  ASSERT_EQ(boxesOf(window), 1);
+
+  EXPECT_TRUE(unavailable());
+  int refused = 0;
+  for (int i = 0; i < 200; ++i) refused += client->accDoDefaultAction(q) == E_FAIL;
+  EXPECT_EQ(refused, 200);
+  const LPARAM f2 = 1 | (0x3C << 16);
+  for (int i = 0; i < 1000; ++i) {
+    PostMessageA(window, WM_KEYDOWN, VK_F2, f2);
+    PostMessageA(window, WM_KEYUP, VK_F2, f2 | static_cast<LPARAM>(0xC0000000u));
+  }
+  // A call from here is answered after what was posted before it.
+  EXPECT_TRUE(unavailable());
+  Sleep(200);
+  EXPECT_EQ(boxesOf(window), 1);
+
+  ASSERT_TRUE(answerMessageBox(IDCANCEL));
+  EXPECT_EQ(boxesOf(window), 0);
+  EXPECT_FALSE(unavailable());
+  client.reset();
+  EXPECT_EQ(closeAndWait(window), 0u);
+}
+
+// The icon the window class loads, the version texts and the manifest are
+// built into the program. Wine treats every dpi declaration alike and has no
+// elevation, so what the manifest declares is read here as Windows reads it:
+// per-monitor awareness, the versions of Windows it was made for, no request
+// for elevation (which would end the file virtualisation that keeps a copy in
+// Program Files working) and no other code page.
+TEST_F(RealProgram, CarriesItsIconVersionAndManifest) {
   struct Module {
     HMODULE h;
     ~Module() {
@@ -312,6 +398,19 @@ TEST_F(RealProgram, CarriesItsIconAndVersion) {
   EXPECT_EQ(text("ProductVersion"), "1.0f");
   EXPECT_EQ(text("ProductName"), "Tastrix");
   EXPECT_FALSE(text("FileDescription").empty());
+
+  const HRSRC found = FindResourceA(image.h, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24));  // RT_MANIFEST
+  ASSERT_NE(found, nullptr);
+  const auto* bytes = static_cast<const char*>(LockResource(LoadResource(image.h, found)));
+  const std::string manifest(bytes, SizeofResource(image.h, found));
+  const auto declares = [&](const std::string& what) { return manifest.find(what) != std::string::npos; };
+  EXPECT_TRUE(declares(">PerMonitorV2, PerMonitor</dpiAwareness>"));
+  EXPECT_TRUE(declares("<dpiAware>true/pm</dpiAware>"));
+  for (const char* version : {"{35138b9a-5d96-4fbd-8e2d-a2440225f93a}", "{4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38}",
+                              "{1f676c76-80e1-4239-95bb-83d0f6d0da78}", "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"})
+    EXPECT_TRUE(declares(std::string("<supportedOS Id=\"") + version + "\"/>")) << version;
+  EXPECT_FALSE(declares("<requestedExecutionLevel"));
+  EXPECT_FALSE(declares("<activeCodePage"));
 }
 
 }  // namespace

@@ -19,7 +19,7 @@ namespace {
 FontDescription chosenFont() {
   FontDescription f;
   f.name = "Liberation Serif";
-  f.height = -21;
+  f.size = 16;
   f.colour = 0x00123456;
   f.bold = true;
   f.italic = true;
@@ -74,7 +74,6 @@ TEST_F(FontCommands, EachChangesExactlyItsTargetsAndTheFlagAsItShould) {
       ASSERT_EQ(dialogs.calls.size(), 1u) << c.name;
       EXPECT_EQ(dialogs.calls[0].what, Dialog::ChooseFont) << c.name;
       EXPECT_EQ(dialogs.calls[0].font, before[static_cast<size_t>(c.seed(model()))]) << c.name << ": seed";
-      EXPECT_EQ(dialogs.calls[0].dpi, model().dpi) << c.name;
       int targets = 0;
       for (int i = 0; i < static_cast<int>(model().components.size()); ++i) {
         if (c.isTarget(model(), i)) {
@@ -274,28 +273,28 @@ TEST(GdiValues, SystemColoursResolveToTheirCurrentRgb) {
 
 TEST(GdiValues, FontsRoundTripThroughALogFontAtAnyDpi) {
   FontDescription font = chosenFont();
-  const LOGFONTA lf = logFontOf(font, 96, 96);
+  const LOGFONTA lf = logFontOf(font, 96);
   EXPECT_EQ(lf.lfHeight, -21);
   EXPECT_EQ(lf.lfWeight, FW_BOLD);
   EXPECT_TRUE(lf.lfItalic && lf.lfUnderline && lf.lfStrikeOut);
   EXPECT_EQ(lf.lfCharSet, 0);
   EXPECT_STREQ(lf.lfFaceName, "Liberation Serif");
-  EXPECT_EQ(fontDescriptionOf(lf, 0x00123456, 96, 96), font);
+  EXPECT_EQ(fontDescriptionOf(lf, 0x00123456, 96), font);
 
-  // A form laid out at 144 dpi and a 96 dpi screen.
-  EXPECT_EQ(logFontOf(font, 144, 96).lfHeight, -14);
-  EXPECT_EQ(fontDescriptionOf(logFontOf(font, 144, 96), 0x00123456, 144, 96).height, -21);
+  // On a monitor of 144 dpi the same 16 points are 32 pixels high.
+  EXPECT_EQ(logFontOf(font, 144).lfHeight, -32);
+  EXPECT_EQ(fontDescriptionOf(logFontOf(font, 144), 0x00123456, 144), font);
 
   font.bold = false;
   font.name = std::string(40, 'n');  // longer than a LOGFONT face holds
-  const LOGFONTA plain = logFontOf(font, 96, 96);
+  const LOGFONTA plain = logFontOf(font, 96);
   EXPECT_EQ(plain.lfWeight, FW_NORMAL);
   EXPECT_EQ(std::string(plain.lfFaceName), std::string(LF_FACESIZE - 1, 'n'));
   LOGFONTA semibold = plain;
   semibold.lfWeight = FW_SEMIBOLD;
-  EXPECT_FALSE(fontDescriptionOf(semibold, 0, 96, 96).bold);
+  EXPECT_FALSE(fontDescriptionOf(semibold, 0, 96).bold);
   semibold.lfWeight = FW_HEAVY;
-  EXPECT_TRUE(fontDescriptionOf(semibold, 0, 96, 96).bold);
+  EXPECT_TRUE(fontDescriptionOf(semibold, 0, 96).bold);
 }
 
 // The real common dialogs, answered as a user would.
@@ -340,16 +339,16 @@ TEST_F(RealStyleDialogs, ColourDialogOpensOnASystemColourAndReturnsPlainRgb) {
 TEST_F(RealStyleDialogs, FontDialogOpensOnTheFontAndReturnsIt) {
   FontDescription font;
   font.name = "Liberation Serif";
-  font.height = -16;
+  font.size = 12;
   font.colour = kWindowText;
   font.bold = true;
   font.italic = true;
   font.underline = true;
   font.strikeOut = false;
   font.charset = 0;
-  EXPECT_TRUE(run([&] { return real.chooseFont(font, model().dpi); }, [](HWND box) { press(box, IDOK); }));
+  EXPECT_TRUE(run([&] { return real.chooseFont(font); }, [](HWND box) { press(box, IDOK); }));
   EXPECT_EQ(font.name, "Liberation Serif");
-  EXPECT_EQ(font.height, -16);
+  EXPECT_EQ(font.size, 12);
   EXPECT_TRUE(font.bold);
   EXPECT_TRUE(font.italic);
   EXPECT_TRUE(font.underline);
@@ -357,14 +356,14 @@ TEST_F(RealStyleDialogs, FontDialogOpensOnTheFontAndReturnsIt) {
   EXPECT_EQ(font.colour, static_cast<Colour>(GetSysColor(COLOR_WINDOWTEXT)));
 
   const FontDescription kept = font;
-  EXPECT_FALSE(run([&] { return real.chooseFont(font, model().dpi); }, [](HWND box) { press(box, IDCANCEL); }));
+  EXPECT_FALSE(run([&] { return real.chooseFont(font); }, [](HWND box) { press(box, IDCANCEL); }));
   EXPECT_EQ(font, kept);
 }
 
 TEST_F(RealStyleDialogs, FontDialogShowsItsEffectsAndReturnsThem) {
   FontDescription font;
   font.name = "Liberation Sans";
-  font.height = -16;
+  font.size = 12;
   font.colour = kBlack;
   font.underline = true;
   font.charset = 0;
@@ -372,7 +371,7 @@ TEST_F(RealStyleDialogs, FontDialogShowsItsEffectsAndReturnsThem) {
     bool strikeOutShown = false, underlineShown = false, colourShown = false;
     LRESULT underlineState = BST_UNCHECKED;
   } seen;
-  EXPECT_TRUE(run([&] { return real.chooseFont(font, model().dpi); },
+  EXPECT_TRUE(run([&] { return real.chooseFont(font); },
                   [&](HWND box) {
                     HWND strikeOut = GetDlgItem(box, chx1), underline = GetDlgItem(box, chx2);
                     HWND colour = GetDlgItem(box, cmb4);
@@ -390,7 +389,7 @@ TEST_F(RealStyleDialogs, FontDialogShowsItsEffectsAndReturnsThem) {
   EXPECT_EQ(seen.underlineState, BST_CHECKED) << "the dialog opens on the font's own effects";
   EXPECT_TRUE(font.strikeOut);
   EXPECT_TRUE(font.underline);
-  EXPECT_EQ(font.height, -16);
+  EXPECT_EQ(font.size, 12);
 }
 
 }  // namespace
