@@ -1,9 +1,5 @@
 #include "app/picture_export.h"
 
-#include <windows.h>
-
-#include <vector>
-
 #include "app/startup_model.h"
 #include "mapfile/map_files.h"
 #include "output/picture_file.h"
@@ -13,18 +9,6 @@
 
 namespace tastrix {
 namespace {
-
-// The profile functions look for a file named without a folder in the
-// Windows folder, not in the current one: every path is made full first.
-std::string fullPathOf(const std::string& path) {
-  std::vector<char> buffer(MAX_PATH);
-  for (;;) {
-    const DWORD n = GetFullPathNameA(path.c_str(), static_cast<DWORD>(buffer.size()), buffer.data(), nullptr);
-    if (n == 0) return path;
-    if (n < buffer.size()) return std::string(buffer.data(), n);
-    buffer.resize(n);
-  }
-}
 
 [[noreturn]] void mapUnreadable(const std::string& path, const std::string& reason) {
   throw ExportFailure(ExportFailure::Kind::MapUnreadable,
@@ -39,9 +23,9 @@ std::string fullPathOf(const std::string& path) {
 }  // namespace
 
 ExportedPicture ExportPicture(const ExportRequest& request) {
-  const std::string mapPath = fullPathOf(request.mapPath);
+  const std::string mapPath = FullPath(request.mapPath);
   ExportedPicture picture;
-  picture.path = fullPathOf(request.picturePath);
+  picture.path = FullPath(request.picturePath);
   picture.dpi = 96 * request.scale;
 
   FormModel model;

@@ -110,7 +110,7 @@ TEST_F(SaveCommands, MapsOnPathsBeginningWithTwoBackslashesSaveAndLoad) {
   EXPECT_EQ(dialogs.callsOf(Dialog::OpenFile).at(0).request.initialDir, folder);
 }
 
-TEST_F(SaveCommands, OverwriteQuestionGuardsOnlyTheMapFile) {
+TEST_F(SaveCommands, OverwriteQuestionGuardsTheMapFileAndALabelListWithoutIt) {
   startForm();
   writeFile(inScratch("office.zv"), "[Old]\r\na=1\r\n");
   writeFile(inScratch("office.zvl"), "old\r\n");
@@ -133,10 +133,23 @@ TEST_F(SaveCommands, OverwriteQuestionGuardsOnlyTheMapFile) {
   EXPECT_EQ(readFile(inScratch("office.zvl")).substr(0, 23), "Untitled keyboard Map\r\n");
   EXPECT_FALSE(model().changed);
 
+  // A label list whose map file is gone is asked about too, by the map's name.
   writeFile(inScratch("lonely.zvl"), "old\r\n");
-  saveAs(inScratch("lonely"));
-  EXPECT_EQ(dialogs.callsOf(Dialog::Message).size(), 2u);
+  for (const Answer answer : {Answer::No, Answer::Yes}) {
+    dialogs.answerFile(true, inScratch("lonely"));
+    dialogs.answerMessage(answer);
+    command(ID_Save_Keyboard_Layout_As);
+    if (answer == Answer::No) {
+      EXPECT_EQ(readFile(inScratch("lonely.zvl")), "old\r\n");
+    }
+  }
+  const auto asked = dialogs.callsOf(Dialog::Message);
+  ASSERT_EQ(asked.size(), 4u);
+  for (size_t i : {2u, 3u})
+    expectMessage(asked[i], MessageKind::Confirmation, Buttons::YesNo,
+                  "Overwrite Existing Keyboard Map : \r\n\r\n" + inScratch("lonely.zv") + "\r\n\r\nAre you sure ?");
   EXPECT_EQ(readFile(inScratch("lonely.zvl")).substr(0, 23), "Untitled keyboard Map\r\n");
+  EXPECT_EQ(model().currentMapPath, inScratch("lonely.zv"));
 }
 
 TEST_F(SaveCommands, SaveAfterSaveAsOrLoadWritesWithoutAsking) {
