@@ -231,12 +231,13 @@ tx_wine_warm() {
 
 tx_wine_stop() {
   [[ -n ${WINEPREFIX:-} ]] || return 0
-  tx_as "$TX_WINESERVER" -k </dev/null >/dev/null 2>&1
+  tx_as "$TX_WINESERVER" -k </dev/null >/dev/null 2>&1 || true
   if [[ -n ${TX_WINE_IDLE_PID:-} ]]; then
-    kill "$TX_WINE_IDLE_PID" 2>/dev/null
-    wait "$TX_WINE_IDLE_PID" 2>/dev/null
+    kill "$TX_WINE_IDLE_PID" 2>/dev/null || true
+    wait "$TX_WINE_IDLE_PID" 2>/dev/null || true
+    TX_WINE_IDLE_PID=""
   fi
-  tx_as timeout 10 "$TX_WINESERVER" -w </dev/null >/dev/null 2>&1
+  tx_as timeout 10 "$TX_WINESERVER" -w </dev/null >/dev/null 2>&1 || true
   return 0
 }
 
