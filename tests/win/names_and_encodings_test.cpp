@@ -118,6 +118,13 @@ TEST_F(NamesAndEncodings, EveryMapIsLoadedSavedRememberedAndReadAlikeByEveryRead
       EXPECT_EQ(dialogs.messageTexts().back(), "Unable to write to " + file + ".");
       EXPECT_EQ(dialogs.callsOf(Dialog::Message).size(), 0u);
       dropForm();
+      // Remembered from an earlier start, it is reported and the window opens.
+      dialogs.calls.clear();
+      writeFile(settingsFile(), "[tastrix]\r\nCurrent_Keyboard_Layout_File_Name_Edit=" + chosen + "\r\n");
+      startForm();
+      EXPECT_EQ(dialogs.messageTexts(), std::vector<std::string>{c.error + file + "."});
+      EXPECT_EQ(model().currentMapPath, "");
+      dropForm();
       dialogs.calls.clear();
       continue;
     }

@@ -23,7 +23,8 @@ TEST_F(SaveCommands, SaveAsAddsTheMapExtensionOnlyWhenMissing) {
   const struct {
     const char* chosen;
     const char* stored;
-  } names[] = {{"office", "office.zv"}, {"upper.ZV", "upper.ZV"}, {"mixed.zV", "mixed.zV"}, {"notes.txt", "notes.txt.zv"}};
+  } names[] = {{"office", "office.zv"},         {"upper.ZV", "upper.ZV"}, {"mixed.zV", "mixed.zV"},
+               {"notes.txt", "notes.txt.zv"}, {"t1.zv. ", "t1.zv"},     {"t2.", "t2.zv"}};
   for (const auto& name : names) {
     model().changed = true;
     saveAs(inScratch(name.chosen));
@@ -37,8 +38,9 @@ TEST_F(SaveCommands, SaveAsAddsTheMapExtensionOnlyWhenMissing) {
   }
   EXPECT_FALSE(fileExists(inScratch("upper.ZV.zv")));
   EXPECT_FALSE(fileExists(inScratch("notes.txt")));
+  EXPECT_FALSE(fileExists(inScratch("t1.zv..zv")));
   const auto saves = dialogs.callsOf(Dialog::SaveFile);
-  ASSERT_EQ(saves.size(), 4u);
+  ASSERT_EQ(saves.size(), 6u);
   EXPECT_EQ(saves[0].caption, "Save Keyboard Map as ... ");
   EXPECT_EQ(saves[0].request.filter, kMapFilter);
   EXPECT_EQ(saves[0].request.initialDir, scratchDir());
