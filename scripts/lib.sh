@@ -11,6 +11,7 @@
 #   tx_wine_warm              persistent wineserver plus one idle Wine process;
 #                             with TX_NO_WM=1 (private Xvfb) windows are left unmanaged
 #   tx_wine_stop              kill every Wine process of $WINEPREFIX and its wineserver
+#   tx_locale_ensure NAME     make the locale NAME (ja_JP.UTF-8) available, as root; non-zero if not
 #   tx_fuzz_targets           names of the fuzz targets (tests/fuzz/NAME.cpp)
 #   tx_fuzz NAME SECONDS      run one built fuzz target; non-zero on a finding
 
@@ -234,13 +235,34 @@ tx_wine_warm() {
 
 tx_wine_stop() {
   [[ -n ${WINEPREFIX:-} ]] || return 0
-  tx_as "$TX_WINESERVER" -k </dev/null >/dev/null 2>&1
+  tx_as "$TX_WINESERVER" -k </dev/null >/dev/null 2>&1 || true
   if [[ -n ${TX_WINE_IDLE_PID:-} ]]; then
-    kill "$TX_WINE_IDLE_PID" 2>/dev/null
-    wait "$TX_WINE_IDLE_PID" 2>/dev/null
+    kill "$TX_WINE_IDLE_PID" 2>/dev/null || true
+    wait "$TX_WINE_IDLE_PID" 2>/dev/null || true
+    TX_WINE_IDLE_PID=""
   fi
-  tx_as timeout 10 "$TX_WINESERVER" -w </dev/null >/dev/null 2>&1
+  tx_as timeout 10 "$TX_WINESERVER" -w </dev/null >/dev/null 2>&1 || true
   return 0
+}
+
+# ---------------------------------------------------------------- locales
+
+# Wine takes its ANSI code page from the locale of the process: ja_JP.UTF-8
+# gives Shift-JIS (932). Generating a locale needs root and the locales package.
+tx_locale_ensure() {
+  local name=$1 charset=${1#*.}
+  if locale -a 2>/dev/null | grep -qix "${name%%.*}.$(tr -d '-' <<<"$charset")"; then
+    return 0
+  fi
+  [[ $(id -u) -eq 0 && -f /etc/locale.gen ]] && command -v locale-gen >/dev/null 2>&1 || return 1
+  if grep -q "^# *$name $charset\$" /etc/locale.gen; then
+    sed -i "s/^# *\($name $charset\)\$/\1/" /etc/locale.gen
+  elif ! grep -q "^$name $charset\$" /etc/locale.gen; then
+    echo "$name $charset" >>/etc/locale.gen
+  fi
+  tx_msg "generating the locale $name"
+  locale-gen >/dev/null 2>&1 || return 1
+  locale -a 2>/dev/null | grep -qix "${name%%.*}.$(tr -d '-' <<<"$charset")"
 }
 
 # ---------------------------------------------------------------- fuzzing

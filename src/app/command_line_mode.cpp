@@ -27,7 +27,12 @@ int exportPicture(const ExportRequest& request) {
     return kExitWritten;
   } catch (const ExportFailure& failure) {
     tell(failure.what(), ConsoleStream::Error);
-    return failure.kind() == ExportFailure::Kind::MapUnreadable ? kExitMapUnreadable : kExitPictureUnwritable;
+    switch (failure.kind()) {
+      case ExportFailure::Kind::Clash: return kExitBadArguments;
+      case ExportFailure::Kind::MapUnreadable: return kExitMapUnreadable;
+      case ExportFailure::Kind::PictureUnwritable: break;
+    }
+    return kExitPictureUnwritable;
   }
 }
 

@@ -5,36 +5,22 @@
 
 #include "app/main_form.h"
 #include "app/menu_ids.h"
+#include "app/settings_file.h"
 #include "app/startup_model.h"
 #include "app/window_placement.h"
 #include "desktop/auto_run.h"
-#include "platform/app_paths.h"
 #include "platform/app_title.h"
-#include "platform/errors.h"
-#include "platform/profile_file.h"
 #include "platform/shutdown_reason.h"
 
 namespace tastrix {
 namespace {
 
-const char* const kSection = "tastrix";
 const char* const kUnsavedMapReason = "Unsaved keyboard map";
 
 std::string closeQuestion() {
   return std::string("Warning: You are about exit the program \"") + kAppTitle +
          "\" but you have not saved the changes to the current Keyboard Map.\r\n\r\n"
          "Are you sure that you want to exit the program and lose all changes to the current Keyboard Map ?";
-}
-
-// The settings read in one go. A file another program holds reads as the
-// profile functions read it: as no file.
-template <typename Use>
-void readSettings(Use use) {
-  try {
-    ReadProfileEntries(settingsFilePath(), use);
-  } catch (const PlatformError&) {
-    use(ProfileFile(settingsFilePath()));
-  }
 }
 
 // The start-up's placing of the window, during which a dpi change keeps its size.
@@ -60,18 +46,14 @@ void Lifecycle::FormShow() {
   const Rect& keypad = model[model.groupBox(kNumericKeypad)].bounds;
   RECT window;
   GetWindowRect(hwnd, &window);
-  int top = 0, left = 0, width = 0, height = 0;
-  bool maximized = false;
-  readSettings([&](const ProfileSource& settings) {
-    top = settings.readInt(kSection, "window_top_posn", 20);
-    left = settings.readInt(kSection, "window_left_posn", 20);
-    width = settings.readInt(kSection, "window_Width", (keypad.left + keypad.width) / 2);
-    height = settings.readInt(kSection, "window_Height", keypad.top + keypad.height);
-    form_.setMenuChecked(ID_Always_On_Top, settings.readBool(kSection, "Always_on_Top_Option", false));
-    form_.setMenuChecked(ID_Auto_Run, settings.readBool(kSection, "Auto_Run_at_Windows_Startup_Option", false));
-    maximized = settings.readBool(kSection, "WindowState_wsMaximized", false);
-    model.currentMapPath = settings.readString(kSection, "Current_Keyboard_Layout_File_Name_Edit", "");
-  });
+  Settings defaults;
+  defaults.top = defaults.left = 20;
+  defaults.width = (keypad.left + keypad.width) / 2;
+  defaults.height = keypad.top + keypad.height;
+  const Settings settings = ReadSettingsFile(defaults);
+  form_.setMenuChecked(ID_Always_On_Top, settings.alwaysOnTop);
+  form_.setMenuChecked(ID_Auto_Run, settings.autoRun);
+  model.currentMapPath = settings.mapPath;
 
   // One move to the final place and size: the frame around the client area
   // stays as it is unless the scroll bar comes or goes, which setClientSize
@@ -80,9 +62,10 @@ void Lifecycle::FormShow() {
   // lays the picture out anew but scales none of them.
   {
     const Placing placing(form_);
-    const int outerHeight = (window.bottom - window.top) + (height - form_.clientHeight());
-    SetWindowPos(hwnd, nullptr, left, top, width, outerHeight, SWP_NOZORDER | SWP_NOACTIVATE);
-    form_.setClientSize(form_.clientWidth(), height);
+    const int outerHeight = (window.bottom - window.top) + (settings.height - form_.clientHeight());
+    SetWindowPos(hwnd, nullptr, settings.left, settings.top, settings.width, outerHeight,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    form_.setClientSize(form_.clientWidth(), settings.height);
     GetWindowRect(hwnd, &window);
     const RECT visible = keepOnSomeMonitor(window);
     if (!EqualRect(&visible, &window))
@@ -92,7 +75,7 @@ void Lifecycle::FormShow() {
 
   form_.setCaption(kAppTitle);
   ApplyStartupShowState();
-  if (maximized) maximize();
+  if (settings.maximized) maximize();
   form_.setMenuChecked(ID_Always_On_Top, !form_.isMenuChecked(ID_Always_On_Top));
   ToggleAlwaysOnTop();
   form_.setMenuChecked(ID_Auto_Run, CheckAutoRunPath(form_.dialogs()));
@@ -143,16 +126,14 @@ void Lifecycle::ExitOptionClick() { PostMessageA(form_.hwnd(), WM_CLOSE, 0, 0); 
 
 void Lifecycle::WriteSettings() {
   const HWND hwnd = form_.hwnd();
-  const ProfileFile settings(settingsFilePath());
   WINDOWPLACEMENT placement{};
   placement.length = sizeof placement;
   GetWindowPlacement(hwnd, &placement);
   const bool minimized = IsIconic(hwnd) != FALSE;
+  Settings settings;
   // A window minimized from maximized comes back maximized: it counts as maximized.
-  const bool maximized =
-      IsZoomed(hwnd) != FALSE || (minimized && (placement.flags & WPF_RESTORETOMAXIMIZED) != 0);
-  settings.writeBool(kSection, "WindowState_wsMaximized", maximized);
-  if (maximized && !minimized) ShowWindow(hwnd, SW_RESTORE);
+  settings.maximized = IsZoomed(hwnd) != FALSE || (minimized && (placement.flags & WPF_RESTORETOMAXIMIZED) != 0);
+  if (settings.maximized && !minimized) ShowWindow(hwnd, SW_RESTORE);
 
   RECT window;
   if (minimized) {
@@ -161,13 +142,14 @@ void Lifecycle::WriteSettings() {
   } else {
     GetWindowRect(hwnd, &window);
   }
-  settings.writeInt(kSection, "window_top_posn", window.top);
-  settings.writeInt(kSection, "window_left_posn", window.left);
-  settings.writeInt(kSection, "window_Width", window.right - window.left);
-  settings.writeInt(kSection, "window_Height", minimized ? form_.normalClientHeight() : form_.clientHeight());
-  settings.writeBool(kSection, "Always_on_Top_Option", form_.isMenuChecked(ID_Always_On_Top));
-  settings.writeBool(kSection, "Auto_Run_at_Windows_Startup_Option", form_.isMenuChecked(ID_Auto_Run));
-  settings.writeString(kSection, "Current_Keyboard_Layout_File_Name_Edit", form_.model().currentMapPath);
+  settings.top = window.top;
+  settings.left = window.left;
+  settings.width = window.right - window.left;
+  settings.height = minimized ? form_.normalClientHeight() : form_.clientHeight();
+  settings.alwaysOnTop = form_.isMenuChecked(ID_Always_On_Top);
+  settings.autoRun = form_.isMenuChecked(ID_Auto_Run);
+  settings.mapPath = form_.model().currentMapPath;
+  WriteSettingsFile(settings);
 }
 
 bool Lifecycle::FormCloseQuery(Closing closing) {

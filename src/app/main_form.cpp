@@ -8,6 +8,7 @@
 #include "output/picture_painter.h"
 #include "platform/app_title.h"
 #include "platform/errors.h"
+#include "platform/wide_text.h"
 #include "platform/window_text.h"
 #include "text/mul_div.h"
 
@@ -34,31 +35,32 @@ TMainForm1::TMainForm1(IDialogs& dialogs) : dialogs_(dialogs) {}
 
 TMainForm1::~TMainForm1() {
   if (!hwnd_) return;
-  SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
+  SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
   DestroyWindow(hwnd_);
 }
 
 void TMainForm1::create(HINSTANCE instance) {
   model_.layOutFor(ScreenDpi());
 
-  WNDCLASSEXA wc{};
+  // A window of the 16-bit functions: its caption shows any file name.
+  WNDCLASSEXW wc{};
   wc.cbSize = sizeof wc;
   // Whole repaints on resize: the capture copies what the window shows.
   wc.style = CS_HREDRAW | CS_VREDRAW;
   wc.lpfnWndProc = &TMainForm1::windowProc;
   wc.hInstance = instance;
   wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-  wc.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(1));
+  wc.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
   wc.hbrBackground = nullptr;
-  wc.lpszClassName = "TMainForm1";
-  RegisterClassExA(&wc);  // a second window of the class finds it registered
+  wc.lpszClassName = L"TMainForm1";
+  RegisterClassExW(&wc);  // a second window of the class finds it registered
 
   menuBar_ = buildMenuBar(mainMenuTable());
   popupMenu_.reset(CreatePopupMenu());
   popupItemVisible.assign(popupMenuTable().size(), true);
   fillPopupMenu(popupMenu_.get(), popupItemVisible);
   const int dpi = model_.dpi;
-  hwnd_ = CreateWindowExA(0, "TMainForm1", kAppTitle, kStyle, mulDiv(615, dpi, 96), mulDiv(33, dpi, 96),
+  hwnd_ = CreateWindowExW(0, L"TMainForm1", WideFromUtf8(kAppTitle).c_str(), kStyle, mulDiv(615, dpi, 96), mulDiv(33, dpi, 96),
                           mulDiv(1036, dpi, 96), mulDiv(619, dpi, 96), nullptr, menuBar_, instance, this);
   if (!hwnd_) throw PlatformError("Cannot create the main window");
   // The monitor's scale may differ from the one the session began with.
@@ -76,13 +78,13 @@ void TMainForm1::showFirstTime() {
 
 LRESULT CALLBACK TMainForm1::windowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   if (msg == WM_NCCREATE) {
-    auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
+    auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
     auto* form = static_cast<TMainForm1*>(create->lpCreateParams);
     form->hwnd_ = hwnd;
-    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
   }
-  auto* form = reinterpret_cast<TMainForm1*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-  if (!form) return DefWindowProcA(hwnd, msg, wParam, lParam);
+  auto* form = reinterpret_cast<TMainForm1*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  if (!form) return DefWindowProcW(hwnd, msg, wParam, lParam);
   return form->handleMessage(msg, wParam, lParam);
 }
 
@@ -107,7 +109,7 @@ LRESULT TMainForm1::handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
       // System colours stand in the picture (the key borders' button face).
       picture_.invalidate();
       repaintPicture();
-      return DefWindowProcA(hwnd_, msg, wParam, lParam);
+      return DefWindowProcW(hwnd_, msg, wParam, lParam);
     case WM_SIZE:
       onSize();
       return 0;
@@ -128,7 +130,7 @@ LRESULT TMainForm1::handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_KEYUP:
       // Releasing the menu key opens the context menu; not every system's
       // default handling does it.
-      if (wParam != VK_APPS) return DefWindowProcA(hwnd_, msg, wParam, lParam);
+      if (wParam != VK_APPS) return DefWindowProcW(hwnd_, msg, wParam, lParam);
       onContextMenu(-1, -1);
       return 0;
     case WM_LBUTTONDOWN:
@@ -148,8 +150,8 @@ LRESULT TMainForm1::handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_CONTEXTMENU:
       // The caption, frame and scroll bar keep the system's own menus.
       if (!(GET_X_LPARAM(lParam) == -1 && GET_Y_LPARAM(lParam) == -1) &&
-          DefWindowProcA(hwnd_, WM_NCHITTEST, 0, lParam) != HTCLIENT)
-        return DefWindowProcA(hwnd_, msg, wParam, lParam);
+          DefWindowProcW(hwnd_, WM_NCHITTEST, 0, lParam) != HTCLIENT)
+        return DefWindowProcW(hwnd_, msg, wParam, lParam);
       onContextMenu(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
       return 0;
     case WM_COMMAND:
@@ -166,11 +168,11 @@ LRESULT TMainForm1::handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
       if (quitOnDestroy) PostQuitMessage(0);
       return 0;
     case WM_NCDESTROY:
-      SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
+      SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
       hwnd_ = nullptr;
       return 0;
     default:
-      return DefWindowProcA(hwnd_, msg, wParam, lParam);
+      return DefWindowProcW(hwnd_, msg, wParam, lParam);
   }
 }
 
@@ -351,7 +353,7 @@ void TMainForm1::onClose() {
 
 std::string TMainForm1::caption() const { return WindowText(hwnd_); }
 
-void TMainForm1::setCaption(const std::string& text) { SetWindowTextA(hwnd_, text.c_str()); }
+void TMainForm1::setCaption(const std::string& text) { SetWindowTextUtf8(hwnd_, text); }
 
 int TMainForm1::clientWidth() const {
   RECT r;
@@ -379,13 +381,13 @@ void TMainForm1::setClientSize(int width, int height) {
 
 void TMainForm1::processMessages() {
   MSG msg;
-  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
     if (msg.message == WM_QUIT) {
       PostQuitMessage(static_cast<int>(msg.wParam));
       break;
     }
     TranslateMessage(&msg);
-    DispatchMessageA(&msg);
+    DispatchMessageW(&msg);
   }
 }
 

@@ -1,30 +1,24 @@
 #include "app/picture_export.h"
 
-#include <windows.h>
-
-#include <vector>
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
 
 #include "app/startup_model.h"
 #include "mapfile/map_files.h"
+#include "mapfile/map_format.h"
 #include "output/picture_file.h"
 #include "output/picture_render.h"
 #include "platform/errors.h"
 #include "platform/file_probe.h"
+#include "text/path_text.h"
 
 namespace tastrix {
 namespace {
 
-// The profile functions look for a file named without a folder in the
-// Windows folder, not in the current one: every path is made full first.
-std::string fullPathOf(const std::string& path) {
-  std::vector<char> buffer(MAX_PATH);
-  for (;;) {
-    const DWORD n = GetFullPathNameA(path.c_str(), static_cast<DWORD>(buffer.size()), buffer.data(), nullptr);
-    if (n == 0) return path;
-    if (n < buffer.size()) return std::string(buffer.data(), n);
-    buffer.resize(n);
-  }
-}
+// What one export may take of the memory of a 32-bit program, whose every
+// allocation must also find room in its address space.
+constexpr std::uint64_t kLargestExportMemory = 1024ull * 1024 * 1024;
 
 [[noreturn]] void mapUnreadable(const std::string& path, const std::string& reason) {
   throw ExportFailure(ExportFailure::Kind::MapUnreadable,
@@ -36,13 +30,38 @@ std::string fullPathOf(const std::string& path) {
                       "cannot write the picture \"" + path + "\": " + reason);
 }
 
+// The picture's bitmap and the file's bytes beside it (a BMP file as large
+// as its pixels, or a PNG encoder's copy of them), and what drawing the
+// largest font takes: a glyph is drawn whole however much of it shows, at
+// up to 32 bytes for each square pixel of its height.
+std::uint64_t memoryNeeded(const FormModel& model) {
+  const std::uint64_t pixels = static_cast<std::uint64_t>(model.pictureWidth()) * model.pictureHeight();
+  std::uint64_t fontHeight = 0;
+  for (const Component& c : model.components)
+    fontHeight = std::max<std::uint64_t>(fontHeight, static_cast<std::uint64_t>(std::abs(heightFromPoints(c.font.size, model.dpi))));
+  return pixels * 8 + fontHeight * fontHeight * 32;
+}
+
+void refuseClash(const std::string& picturePath, const std::string& mapPath) {
+  for (const std::string& mapFile : {mapPath, LabelListPath(mapPath)})
+    if (SameFile(picturePath, mapFile))
+      throw ExportFailure(ExportFailure::Kind::Clash, "the picture \"" + picturePath +
+                                                          "\" would be written over the keyboard map's own file \"" +
+                                                          mapFile + "\"");
+}
+
 }  // namespace
 
 ExportedPicture ExportPicture(const ExportRequest& request) {
-  const std::string mapPath = fullPathOf(request.mapPath);
+  const std::string mapPath = FullPath(request.mapPath);
   ExportedPicture picture;
-  picture.path = fullPathOf(request.picturePath);
+  picture.path = FullPath(request.picturePath);
   picture.dpi = 96 * request.scale;
+  // Never opened: a device may take the bytes, or never answer.
+  const char* const device = "that is the name of a device, not of a file";
+  if (NamesADevice(mapPath)) mapUnreadable(mapPath, device);
+  if (NamesADevice(picture.path)) pictureUnwritable(picture.path, device);
+  refuseClash(picture.path, mapPath);
 
   FormModel model;
   model.layOutFor(picture.dpi);
@@ -56,6 +75,11 @@ ExportedPicture ExportPicture(const ExportRequest& request) {
     mapUnreadable(mapPath, e.what());
   }
 
+  const std::uint64_t needed = memoryNeeded(model);
+  if (needed > kLargestExportMemory)
+    pictureUnwritable(picture.path, "the picture is too large: it would take " +
+                                        std::to_string(needed / (1024 * 1024)) + " MB of memory, more than the " +
+                                        std::to_string(kLargestExportMemory / (1024 * 1024)) + " MB an export may use");
   try {
     const FontFaces faces = request.scale > 1 ? FontFaces::OutlineOnly : FontFaces::AsChosen;
     const Bitmap bitmap = RenderKeyboardPicture(model, faces);

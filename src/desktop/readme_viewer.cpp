@@ -6,6 +6,7 @@
 
 #include "platform/app_paths.h"
 #include "platform/file_probe.h"
+#include "platform/wide_text.h"
 #include "platform/win32_handles.h"
 #include "text/path_text.h"
 
@@ -13,25 +14,26 @@ namespace tastrix {
 namespace {
 
 std::string windowsDirectory() {
-  std::vector<char> buffer(MAX_PATH);
+  std::vector<wchar_t> buffer(MAX_PATH);
   for (;;) {
-    const UINT n = GetWindowsDirectoryA(buffer.data(), static_cast<UINT>(buffer.size()));
-    if (n < buffer.size()) return std::string(buffer.data(), n);
+    const UINT n = GetWindowsDirectoryW(buffer.data(), static_cast<UINT>(buffer.size()));
+    if (n < buffer.size()) return Utf8FromWide(std::wstring(buffer.data(), n));
     buffer.resize(n + 1);
   }
 }
 
 // Starts the command line shown normally, leaving the program search to the
-// system; the new process is neither waited for nor watched.
+// system; the new process is neither waited for nor watched. In 16-bit text,
+// so that a readme in a folder the code page cannot spell is opened.
 void startDetached(const std::string& commandLine) {
-  std::vector<char> writable(commandLine.begin(), commandLine.end());
-  writable.push_back('\0');
-  STARTUPINFOA startup{};
+  std::wstring writable = WideFromUtf8(commandLine);
+  writable.push_back(L'\0');
+  STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   startup.dwFlags = STARTF_USESHOWWINDOW;
   startup.wShowWindow = SW_SHOWNORMAL;
   PROCESS_INFORMATION started{};
-  if (!CreateProcessA(nullptr, writable.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &started))
+  if (!CreateProcessW(nullptr, writable.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &started))
     return;
   // Only closed: the program does not watch Notepad.
   const UniqueHandle process(started.hProcess);

@@ -57,9 +57,12 @@ void MapCommands::Save_Keyboard_Layout_OptionClick() {
 void MapCommands::Save_Keyboard_Layout_As_OptionClick() {
   prepare(SaveDialog1, "Save Keyboard Map as ... ");
   if (!dialogs_.saveFile(SaveDialog1)) return;
+  SaveDialog1.fileName = WithoutTrailingDotsAndBlanks(SaveDialog1.fileName);
   if (!EqualsIgnoringAsciiCase(UpperExtension(SaveDialog1.fileName), kMapExtension)) SaveDialog1.fileName += ".zv";
   const std::string fileName = SaveDialog1.fileName;
-  if (storage_.fileExists(fileName) && !dialogs_.confirmed(overwriteQuestion(fileName))) return;
+  // A label list without its map file is someone's work too.
+  const bool exists = storage_.fileExists(fileName) || storage_.fileExists(LabelListPath(fileName));
+  if (exists && !dialogs_.confirmed(overwriteQuestion(fileName))) return;
   form_.currentMapPath = fileName;
   // The user has just chosen to overwrite whatever is there.
   rememberDiskState();
@@ -88,6 +91,9 @@ void MapCommands::LoadKeyboardMap(bool checkFolder) {
     Load_Keyboard_Layout_As_OptionClick();
     return;
   }
+  // "t1.zv." names the file t1.zv, whose label list is t1.zvl.
+  form_.currentMapPath = WithoutTrailingDotsAndBlanks(form_.currentMapPath);
+  if (!form_.currentMapPath.empty()) storage_.finishInterruptedSave(form_.currentMapPath);
   // Taken before reading: a write that slips in between is noticed later.
   const MapStamps stamps = storage_.stamps(form_.currentMapPath);
   storage_.applyMap(form_, form_.currentMapPath);
@@ -110,7 +116,7 @@ void MapCommands::LoadAtStartUp() {
 void MapCommands::partialLoad(Apply apply) {
   prepare(OpenDialog1, "Load Colour Settings from Keyboard Map ... ");
   if (!dialogs_.openFile(OpenDialog1)) return;
-  (storage_.*apply)(form_, OpenDialog1.fileName);
+  (storage_.*apply)(form_, WithoutTrailingDotsAndBlanks(OpenDialog1.fileName));
   form_.changed = true;
 }
 

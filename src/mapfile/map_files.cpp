@@ -2,13 +2,16 @@
 
 #include <windows.h>
 
+#include <optional>
+
 #include "mapfile/map_format.h"
 #include "model/key_catalogue.h"
 #include "model/tag_walks.h"
 #include "platform/dialog_folder.h"
 #include "platform/errors.h"
 #include "platform/file_probe.h"
-#include "platform/profile_file.h"
+#include "platform/file_text.h"
+#include "platform/ini_file.h"
 #include "platform/staged_file.h"
 #include "platform/win32_handles.h"
 #include "text/label_list_text.h"
@@ -34,51 +37,92 @@ bool labelListNotSaved(IDialogs& dialogs, const std::string& path) {
   return false;
 }
 
-// The old map file's text, which the new one keeps. One that cannot be read
-// (or is 16-bit text) cannot be kept whole, so it is not written over.
-std::string oldMapFileText(const std::string& mapPath) {
-  std::string text;
+// The marker of a save whose two new files are complete.
+std::string saveMarker(const std::string& mapPath) { return mapPath + ".ready"; }
+
+// What holds each file's content: the new file of an interrupted save that
+// got as far as its marker, until the next open of the map finishes it.
+std::string currentMapFile(const std::string& mapPath) { return CurrentVersionOf(mapPath, saveMarker(mapPath)); }
+std::string currentLabelList(const std::string& mapPath) {
+  return CurrentVersionOf(LabelListPath(mapPath), saveMarker(mapPath));
+}
+
+// The old map file, whose other lines and encoding the new one keeps. One
+// that cannot be read cannot be kept whole, so it is not written over.
+IniFile oldMapFile(const std::string& mapPath) {
   try {
-    text = ReadWholeFile(mapPath);
+    return IniFile::Read(mapPath);
   } catch (const PlatformError&) {
     throwUnableToWrite(mapPath);
   }
-  if (IsUtf16Text(text)) throwUnableToWrite(mapPath);
-  return text;
+}
+
+// The label list keeps the encoding of its file: one that an editor saved
+// as UTF-8 or UTF-16 stays so.
+std::string labelListBytes(const std::vector<std::string>& lines, const std::string& listPath) {
+  FileText file;
+  try {
+    file.encoding = EncodingOf(ReadWholeFile(listPath));
+  } catch (const PlatformError&) {
+    file.encoding = TextEncoding::CodePage;
+  }
+  file.text = file.fromCodePage(JoinLabelListText(lines));
+  return file.bytes();
 }
 
 template <typename Apply>
 void applyMapEntries(const std::string& mapPath, Apply apply) {
-  RequireReadable(mapPath);
-  ReadProfileEntries(mapPath, apply);
+  const IniFile map = IniFile::Read(currentMapFile(mapPath));
+  apply(map);
 }
 
 }  // namespace
 
 void LoadLabelList(std::vector<std::string>& list, const std::string& path) {
   list.clear();
+  if (NamesADevice(path)) throwCannotOpenFile(path);
   if (!FileExists(path)) return;
-  const UniqueHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                      FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+  const UniqueHandle file = OpenForReading(path, FILE_SHARE_READ);
   if (!file.valid()) throwCannotOpenFile(path);
+  // Text in the code page goes to the lines as it is read, so reading stops
+  // once the labels have theirs; text after a byte order mark is converted whole.
   LabelListSplitter splitter(kLabelPositions);
+  std::string marked;
+  std::optional<TextEncoding> encoding;
   char buffer[64 * 1024];
   DWORD got = 0;
-  while (splitter.wantsMore() && ReadFile(file.get(), buffer, sizeof buffer, &got, nullptr) && got > 0)
-    splitter.feed(buffer, got);
+  while (splitter.wantsMore() && ReadFile(file.get(), buffer, sizeof buffer, &got, nullptr) && got > 0) {
+    if (!encoding) encoding = EncodingOf(std::string(buffer, got));
+    if (*encoding == TextEncoding::CodePage)
+      splitter.feed(buffer, got);
+    else
+      marked.append(buffer, got);
+  }
+  if (!marked.empty()) {
+    const FileText text = DecodeFileText(marked);
+    const std::string lines = text.toCodePage(text.text);
+    splitter.feed(lines.data(), lines.size());
+  }
   list = splitter.finish();
 }
 
+bool FinishInterruptedSave(const std::string& mapPath) {
+  return FinishInterruptedChange({LabelListPath(mapPath), mapPath}, saveMarker(mapPath));
+}
+
 bool WriteKeyboardMap(FormModel& form, IDialogs& dialogs, const std::string& mapPath) {
+  // A device of that name would take the bytes, or never answer.
+  if (NamesADevice(mapPath) || !FinishInterruptedSave(mapPath)) throwUnableToWrite(mapPath);
   GatherLabelTexts(form, form.labelList, kLabelOrder);
   const std::string listPath = LabelListPath(mapPath);
   StagedFile list(listPath);
-  if (list.write(JoinLabelListText(form.labelList)) != StagedFile::Result::Written)
+  if (list.write(labelListBytes(form.labelList, listPath)) != StagedFile::Result::Written)
     return labelListNotSaved(dialogs, listPath);
+  IniFile mapFile = oldMapFile(mapPath);
+  WriteMapEntries(form, mapFile);
   StagedFile map(mapPath);
-  if (map.write(MapFileText(form, oldMapFileText(mapPath))) != StagedFile::Result::Written)
-    throwUnableToWrite(mapPath);
-  switch (ReplaceTogether({&list, &map})) {
+  if (map.write(mapFile.bytes()) != StagedFile::Result::Written) throwUnableToWrite(mapPath);
+  switch (ReplaceTogether({&list, &map}, saveMarker(mapPath))) {
     case 0: return labelListNotSaved(dialogs, listPath);
     case 1: throwUnableToWrite(mapPath);
     default: return true;
@@ -86,7 +130,7 @@ bool WriteKeyboardMap(FormModel& form, IDialogs& dialogs, const std::string& map
 }
 
 void ApplyMapLabels(FormModel& form, const std::string& mapPath) {
-  LoadLabelList(form.labelList, LabelListPath(mapPath));
+  LoadLabelList(form.labelList, currentLabelList(mapPath));
   ApplyLabelTexts(form, form.labelList, kLabelOrder);
 }
 
@@ -112,7 +156,9 @@ bool DiskMapStorage::write(FormModel& form, IDialogs& dialogs, const std::string
   return WriteKeyboardMap(form, dialogs, mapPath);
 }
 
-void DiskMapStorage::requireReadable(const std::string& mapPath) const { RequireReadable(mapPath); }
+void DiskMapStorage::finishInterruptedSave(const std::string& mapPath) { FinishInterruptedSave(mapPath); }
+
+void DiskMapStorage::requireReadable(const std::string& mapPath) const { RequireReadable(currentMapFile(mapPath)); }
 
 void DiskMapStorage::applyLabels(FormModel& form, const std::string& mapPath) { ApplyMapLabels(form, mapPath); }
 
@@ -121,7 +167,7 @@ void DiskMapStorage::applyColours(FormModel& form, const std::string& mapPath) {
 void DiskMapStorage::applyFonts(FormModel& form, const std::string& mapPath) { ApplyMapFonts(form, mapPath); }
 
 void DiskMapStorage::applyMap(FormModel& form, const std::string& mapPath) {
-  RequireReadable(mapPath);
+  requireReadable(mapPath);
   ApplyMapLabels(form, mapPath);
   // One read of the map file gives both its colours and its fonts.
   applyMapEntries(mapPath, [&](const ProfileSource& map) {

@@ -33,25 +33,30 @@ void readFactoryDefaultRecord(FormModel& form, FontDescription& font, const Prof
 
 std::string LabelListPath(const std::string& mapPath) { return mapPath + "l"; }
 
-std::string MapFileText(const FormModel& form, const std::string& oldText) {
-  IniText map(oldText);
+void WriteMapEntries(const FormModel& form, ProfileTarget& map) {
   WriteFontRecord(map, form[form.mapTitle].font, kTitleSection);
   WriteFontRecord(map, form[form.groupBox(kFunctionKeys)].font, kGroupBoxSection);
   WriteFontRecord(map, form[form.nameLabel0].font, kKeyNameSection);
   WriteFontRecord(map, form[form.label0].font, kKeyLabelSection);
-  map.set(kColourSection, kKeyColourKey, FormatProfileInt(form[form.shape0].fill));
-  map.set(kColourSection, kBorderColourKey, FormatProfileInt(form[form.shapeBack0].fill));
-  map.set(kColourSection, kAlignmentKey, FormatProfileInt(form.alignmentIndex));
-  return map.text();
+  map.write(kColourSection, kKeyColourKey, FormatProfileInt(form[form.shape0].fill));
+  map.write(kColourSection, kBorderColourKey, FormatProfileInt(form[form.shapeBack0].fill));
+  map.write(kColourSection, kAlignmentKey, FormatProfileInt(form.alignmentIndex));
 }
 
-void WriteFontRecord(IniText& map, const FontDescription& font, const std::string& section) {
-  map.set(section, "Font.Color", FormatProfileInt(font.colour));
-  map.set(section, "Font.Name", font.name);
-  map.set(section, "Font.Size", FormatProfileInt(font.size));
-  map.set(section, "Font.fsBold", FormatProfileBool(font.bold));
-  map.set(section, "Font.fsUnderline", FormatProfileBool(font.underline));
-  map.set(section, "Font.fsItalic", FormatProfileBool(font.italic));
+std::string MapFileText(const FormModel& form, const std::string& oldText) {
+  IniText text(oldText);
+  IniTextEntries entries(text);
+  WriteMapEntries(form, entries);
+  return text.text();
+}
+
+void WriteFontRecord(ProfileTarget& map, const FontDescription& font, const std::string& section) {
+  map.write(section, "Font.Color", FormatProfileInt(font.colour));
+  map.write(section, "Font.Name", font.name);
+  map.write(section, "Font.Size", FormatProfileInt(font.size));
+  map.write(section, "Font.fsBold", FormatProfileBool(font.bold));
+  map.write(section, "Font.fsUnderline", FormatProfileBool(font.underline));
+  map.write(section, "Font.fsItalic", FormatProfileBool(font.italic));
 }
 
 void ReadFontRecord(FontDescription& font, const ProfileSource& map, const std::string& section, Colour defaultColour,

@@ -10,12 +10,14 @@ namespace tastrix {
 // The label list file travels beside the keyboard map file.
 std::string LabelListPath(const std::string& mapPath);
 
-// The map file's new text: its old text with the four font records and the
-// colour section written in, every other line kept.
+// The map file's entries written: the four font records and the colour
+// section, into the old file's entries, whose other lines stay.
+void WriteMapEntries(const FormModel& form, ProfileTarget& map);
+// The same for a map file in the system code page: its new text.
 std::string MapFileText(const FormModel& form, const std::string& oldText);
 
 // A font record stores the size in points, as the model holds it.
-void WriteFontRecord(IniText& map, const FontDescription& font, const std::string& section);
+void WriteFontRecord(ProfileTarget& map, const FontDescription& font, const std::string& section);
 void ReadFontRecord(FontDescription& font, const ProfileSource& map, const std::string& section, Colour defaultColour,
                     const std::string& defaultName, int defaultSize);
 

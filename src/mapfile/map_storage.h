@@ -20,6 +20,8 @@ class MapStorage {
   // Where the file dialogs open while this is the current map path.
   virtual std::string dialogStartFolder(const std::string& mapPath) const = 0;
   virtual MapStamps stamps(const std::string& mapPath) const = 0;
+  // Finishes or undoes a save of the map that was cut short, as far as it can.
+  virtual void finishInterruptedSave(const std::string& mapPath) = 0;
 
   // Writes both files as one change. False when the label list could not be
   // written (the user was told); raises for a map file that cannot be.

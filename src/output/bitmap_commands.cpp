@@ -36,7 +36,7 @@ void OutputCommands::Save_Bitmap_to_File_Menu_OptionClick() {
   SaveDialog1.filter = kBitmapFilter;
   if (!dialogs_.saveFile(SaveDialog1)) return;
 
-  const std::string path = withBitmapExtension(SaveDialog1.fileName);
+  const std::string path = withBitmapExtension(WithoutTrailingDotsAndBlanks(SaveDialog1.fileName));
   SaveDialog1.fileName = path;
   if (FileExists(path) && !dialogs_.confirmed(overwriteQuestion(path))) return;
   writeBitmapFile(picture.get(), path, form_.dpi);

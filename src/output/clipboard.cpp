@@ -1,15 +1,19 @@
 #include "output/capture.h"
 #include "output/output_commands.h"
+#include "platform/busy_retry.h"
 #include "platform/errors.h"
 
 namespace tastrix {
 namespace {
 
-// The clipboard opened for a window and closed again on every path.
+// The clipboard opened for a window and closed again on every path. Another
+// program (clipboard history, a remote desktop, a clipboard manager) may
+// hold it for a moment: it is waited for, briefly.
 class OpenClipboardScope {
  public:
   explicit OpenClipboardScope(HWND owner) {
-    if (!OpenClipboard(owner)) throwCannotOpenClipboard();
+    if (!RetryWhileBusy(kBusyClipboardWaitMs, {}, [owner] { return OpenClipboard(owner) != FALSE; }))
+      throwCannotOpenClipboard();
   }
   ~OpenClipboardScope() { CloseClipboard(); }
   OpenClipboardScope(const OpenClipboardScope&) = delete;

@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "platform/wide_text.h"
 #include "text/path_text.h"
 
 namespace tastrix {
@@ -14,11 +15,12 @@ std::string& overridden() {
   return path;
 }
 
+// In UTF-8, so that a folder the code page cannot spell is still found.
 std::string moduleFileName() {
-  std::vector<char> buffer(MAX_PATH);
+  std::vector<wchar_t> buffer(MAX_PATH);
   for (;;) {
-    const DWORD n = GetModuleFileNameA(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
-    if (n < buffer.size()) return std::string(buffer.data(), n);
+    const DWORD n = GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+    if (n < buffer.size()) return Utf8FromWide(std::wstring(buffer.data(), n));
     buffer.resize(buffer.size() * 2);
   }
 }

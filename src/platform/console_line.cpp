@@ -2,33 +2,32 @@
 
 #include <windows.h>
 
-#include <vector>
-
+#include "platform/wide_text.h"
 #include "platform/win32_handles.h"
 
 namespace tastrix {
 namespace {
 
-bool writeBytes(HANDLE handle, const std::string& bytes) {
+// A file or a pipe gets the system code page, as the programs reading
+// another program's output expect.
+bool writeBytes(HANDLE handle, const std::string& utf8) {
+  const std::string bytes = AnsiFromUtf8(utf8);
   DWORD written = 0;
   return WriteFile(handle, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
          written == bytes.size();
 }
 
-// A console shows text in its own code page, not in ours: widened from ours,
-// every character shows right.
-bool writeConsole(HANDLE console, const std::string& bytes) {
-  const int length = MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
-  std::vector<wchar_t> wide(static_cast<size_t>(length) + 1);
-  MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), wide.data(), length);
+// A console shows 16-bit text whatever its code page: every character shows right.
+bool writeConsole(HANDLE console, const std::string& utf8) {
+  const std::wstring wide = WideFromUtf8(utf8);
   DWORD written = 0;
-  return WriteConsoleW(console, wide.data(), static_cast<DWORD>(length), &written, nullptr) &&
-         written == static_cast<DWORD>(length);
+  return WriteConsoleW(console, wide.data(), static_cast<DWORD>(wide.size()), &written, nullptr) &&
+         written == wide.size();
 }
 
-bool writeTo(HANDLE handle, const std::string& bytes) {
+bool writeTo(HANDLE handle, const std::string& utf8) {
   DWORD mode = 0;
-  return GetConsoleMode(handle, &mode) ? writeConsole(handle, bytes) : writeBytes(handle, bytes);
+  return GetConsoleMode(handle, &mode) ? writeConsole(handle, utf8) : writeBytes(handle, utf8);
 }
 
 // Worth a try when set and naming something; the write is the real test, as a

@@ -14,7 +14,7 @@ enum class Answer { Ok, Yes, No };
 
 const char* captionOf(MessageKind kind);
 
-// What a file dialog is opened with; fileName is also what it returns.
+// What a file dialog is opened with; fileName is also what it returns. All in UTF-8.
 struct FileDialogRequest {
   std::string title;
   std::string initialDir;
@@ -24,6 +24,8 @@ struct FileDialogRequest {
 
 // Every message box and dialog of the program goes through this interface.
 // The real one shows Win32 dialogs; the tests' one answers from a script.
+// What they show (texts, captions, titles, file names) is UTF-8, so any name
+// shows exactly; a label text stays in the system code page, as labels are.
 class IDialogs {
  public:
   virtual ~IDialogs() = default;
@@ -35,7 +37,7 @@ class IDialogs {
   }
   // The general error box: the application's title, an error icon, OK.
   virtual void generalError(const std::string& text) = 0;
-  // The label input box: true and the text on OK, false on Cancel.
+  // The label input box: true and the text (a label text) on OK, false on Cancel.
   virtual bool inputBox(const std::string& caption, const std::string& prompt, std::string& text) = 0;
   virtual bool openFile(FileDialogRequest& request) = 0;
   virtual bool saveFile(FileDialogRequest& request) = 0;

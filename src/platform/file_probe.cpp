@@ -1,42 +1,75 @@
 #include "platform/file_probe.h"
 
-#include <windows.h>
+#include <vector>
 
+#include "platform/busy_retry.h"
 #include "platform/errors.h"
-#include "platform/win32_handles.h"
+#include "platform/wide_text.h"
+#include "text/path_text.h"
 
 namespace tastrix {
 namespace {
 
-// Opened as the profile functions open a file: sharing with everyone.
-UniqueHandle openForReading(const std::string& path) {
-  return UniqueHandle(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                  nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+DWORD attributesOf(const std::string& path) {
+  return NamesADevice(path) ? INVALID_FILE_ATTRIBUTES : GetFileAttributesW(WideFromUtf8(path).c_str());
+}
+
+// Where a file or folder lies: its volume and its number there. Opened for
+// its attributes only, which no other program's sharing refuses.
+bool identityOf(const std::string& path, BY_HANDLE_FILE_INFORMATION& info) {
+  const UniqueHandle file(CreateFileW(WideFromUtf8(path).c_str(), FILE_READ_ATTRIBUTES,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                                      FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+  return file.valid() && GetFileInformationByHandle(file.get(), &info);
+}
+
+bool sameIdentity(const BY_HANDLE_FILE_INFORMATION& a, const BY_HANDLE_FILE_INFORMATION& b) {
+  return a.dwVolumeSerialNumber == b.dwVolumeSerialNumber && a.nFileIndexHigh == b.nFileIndexHigh &&
+         a.nFileIndexLow == b.nFileIndexLow;
 }
 
 }  // namespace
 
+std::string FullPath(const std::string& path) {
+  const std::wstring wide = WideFromUtf8(path);
+  std::vector<wchar_t> buffer(MAX_PATH);
+  for (;;) {
+    const DWORD n = GetFullPathNameW(wide.c_str(), static_cast<DWORD>(buffer.size()), buffer.data(), nullptr);
+    if (n == 0) return path;
+    if (n < buffer.size()) return Utf8FromWide(std::wstring(buffer.data(), n));
+    buffer.resize(n);
+  }
+}
+
+UniqueHandle OpenForReading(const std::string& path, DWORD sharing) {
+  UniqueHandle file;
+  if (NamesADevice(path)) return file;
+  const std::wstring name = WideFromUtf8(path);
+  RetryWhileBusy(kBusyFileWaitMs, kFileBeingWritten, [&] {
+    file.reset(CreateFileW(name.c_str(), GENERIC_READ, sharing, nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN,
+                           nullptr));
+    return file.valid();
+  });
+  return file;
+}
+
 bool FileExists(const std::string& path) {
-  const DWORD attributes = GetFileAttributesA(path.c_str());
+  const DWORD attributes = attributesOf(path);
   return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 bool DirectoryExists(const std::string& path) {
-  const DWORD attributes = GetFileAttributesA(path.c_str());
+  const DWORD attributes = attributesOf(path);
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 DiskStamp StampOf(const std::string& path) {
   DiskStamp stamp;
   if (!FileExists(path)) return stamp;
-  // Opened for its attributes only, which no other program's sharing refuses.
-  const UniqueHandle file(CreateFileA(path.c_str(), FILE_READ_ATTRIBUTES,
-                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
-                                      0, nullptr));
   BY_HANDLE_FILE_INFORMATION info{};
-  if (!file.valid() || !GetFileInformationByHandle(file.get(), &info)) {
+  if (!identityOf(path, info)) {
     WIN32_FILE_ATTRIBUTE_DATA data{};
-    if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return stamp;
+    if (!GetFileAttributesExW(WideFromUtf8(path).c_str(), GetFileExInfoStandard, &data)) return stamp;
     info.nFileSizeHigh = data.nFileSizeHigh;
     info.nFileSizeLow = data.nFileSizeLow;
     info.ftLastWriteTime = data.ftLastWriteTime;
@@ -50,13 +83,28 @@ DiskStamp StampOf(const std::string& path) {
   return stamp;
 }
 
-void RequireReadable(const std::string& path) {
-  if (FileExists(path) && !openForReading(path).valid()) throwCannotOpenFile(path);
+bool SameFile(const std::string& first, const std::string& second) {
+  const std::string a = FullPath(first), b = FullPath(second);
+  BY_HANDLE_FILE_INFORMATION infoA{}, infoB{};
+  const bool existsA = identityOf(a, infoA), existsB = identityOf(b, infoB);
+  if (existsA || existsB) return existsA && existsB && sameIdentity(infoA, infoB);
+  // Neither is there yet: the same name, in any letter case, in the same folder.
+  const std::wstring nameA = WideFromUtf8(FileNamePart(a)), nameB = WideFromUtf8(FileNamePart(b));
+  return CompareStringOrdinal(nameA.c_str(), static_cast<int>(nameA.size()), nameB.c_str(),
+                              static_cast<int>(nameB.size()), TRUE) == CSTR_EQUAL &&
+         identityOf(DirectoryPart(a), infoA) && identityOf(DirectoryPart(b), infoB) && sameIdentity(infoA, infoB);
 }
 
-std::string ReadWholeFile(const std::string& path) {
+void RequireReadable(const std::string& path) {
+  if (NamesADevice(path)) throwCannotOpenFile(path);
+  if (FileExists(path) && !OpenForReading(path, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE).valid())
+    throwCannotOpenFile(path);
+}
+
+std::string ReadWholeFile(const std::string& path, DWORD sharing) {
+  if (NamesADevice(path)) throwCannotOpenFile(path);
   if (!FileExists(path)) return std::string();
-  const UniqueHandle file = openForReading(path);
+  const UniqueHandle file = OpenForReading(path, sharing);
   LARGE_INTEGER size{};
   if (!file.valid() || !GetFileSizeEx(file.get(), &size)) throwCannotOpenFile(path);
   std::string bytes;

@@ -1,9 +1,16 @@
 #pragma once
+#include <windows.h>
+
 #include <string>
 
 #include "model/disk_stamp.h"
+#include "platform/win32_handles.h"
 
 namespace tastrix {
+
+// Paths are UTF-8 and go to the platform's 16-bit file functions, so any name
+// the file system holds can be used. A name that Windows takes for a device
+// (NamesADevice: "com1.zv") is no file: it never exists, and reading it fails.
 
 // True when a file (not a folder) exists at the path.
 bool FileExists(const std::string& path);
@@ -11,15 +18,31 @@ bool FileExists(const std::string& path);
 // True when a folder exists at the path.
 bool DirectoryExists(const std::string& path);
 
+// The path made full from the current folder, with "." and ".." resolved and
+// the dots and blanks that end its name dropped, as Windows opens it.
+std::string FullPath(const std::string& path);
+
 // The file's size, last write time and identity; a missing file has a stamp too.
 DiskStamp StampOf(const std::string& path);
+
+// Whether two paths, however spelt, name one file: the same file on disk, or
+// for a file not there yet, the same name in the same folder.
+bool SameFile(const std::string& first, const std::string& second);
 
 // Raises "Cannot open file <path>" for a file that exists but cannot be
 // opened for reading (held by another program, no permission).
 void RequireReadable(const std::string& path);
 
+// The file opened for reading, others using it as the sharing allows; one
+// that another program holds against that for a moment (open for writing)
+// is waited for. Not valid when it cannot be opened, or names a device.
+UniqueHandle OpenForReading(const std::string& path, DWORD sharing);
+
 // The whole file; empty when there is none. Raises "Cannot open file <path>"
-// when it exists but cannot be read.
-std::string ReadWholeFile(const std::string& path);
+// when it exists but cannot be read. Others may go on using the file as the
+// sharing allows; one that another program holds against it for a moment
+// (open for writing) is waited for.
+std::string ReadWholeFile(const std::string& path,
+                          DWORD sharing = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE);
 
 }  // namespace tastrix

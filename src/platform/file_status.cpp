@@ -3,13 +3,14 @@
 #include <windows.h>
 
 #include "platform/file_probe.h"
+#include "platform/wide_text.h"
 #include "platform/win32_handles.h"
 
 namespace tastrix {
 namespace {
 
-// The probe's open cannot take longer paths (OFS_MAXPATHNAME).
-const std::string::size_type kLongestProbedPath = 127;
+// Longer paths are not probed: they count as closed.
+const std::wstring::size_type kLongestProbedPath = 127;
 
 const DWORD kManagedAttributes =
     FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE;
@@ -26,7 +27,7 @@ class CriticalErrorsSilenced {
   UINT previous_;
 };
 
-std::string statusOfFailedOpen(WORD errorCode) {
+std::string statusOfFailedOpen(DWORD errorCode) {
   switch (errorCode) {
     case ERROR_FILE_NOT_FOUND:
     case ERROR_PATH_NOT_FOUND:
@@ -45,37 +46,37 @@ std::string statusOfFailedOpen(WORD errorCode) {
 }  // namespace
 
 std::string FileOpenStatus(const std::string& path) {
-  if (path.empty()) return "";
-  if (path.size() > kLongestProbedPath) return "CLOSED";
+  const std::wstring name = WideFromUtf8(path);
+  if (name.empty()) return "";
+  if (name.size() > kLongestProbedPath) return "CLOSED";
   if (!FileExists(path)) return "";
   const CriticalErrorsSilenced silenced;
-  OFSTRUCT info{};
-  info.cBytes = sizeof info;
-  const HFILE file = OpenFile(path.c_str(), &info, OF_READWRITE | OF_SHARE_EXCLUSIVE);
-  if (file == HFILE_ERROR) return statusOfFailedOpen(info.nErrCode);
-  const UniqueHandle opened(reinterpret_cast<HANDLE>(static_cast<INT_PTR>(file)));
-  return "CLOSED";
+  // Read-write and shared with no one: any other open of the file refuses it.
+  const UniqueHandle file(CreateFileW(name.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+  return file.valid() ? "CLOSED" : statusOfFailedOpen(GetLastError());
 }
 
 bool SetFileAttributeFlags(const std::string& path, bool readOnly, bool archive, bool system, bool hidden) {
   if (!FileExists(path)) return false;
   const DWORD wanted = (readOnly ? FILE_ATTRIBUTE_READONLY : 0) | (archive ? FILE_ATTRIBUTE_ARCHIVE : 0) |
                        (system ? FILE_ATTRIBUTE_SYSTEM : 0) | (hidden ? FILE_ATTRIBUTE_HIDDEN : 0);
-  SetFileAttributesA(path.c_str(), wanted ? wanted : FILE_ATTRIBUTE_NORMAL);
+  const std::wstring name = WideFromUtf8(path);
+  SetFileAttributesW(name.c_str(), wanted ? wanted : FILE_ATTRIBUTE_NORMAL);
   // A file without any of these reads back as "normal" (0x80), so only the
   // four attributes set here are compared.
-  const DWORD readBack = GetFileAttributesA(path.c_str());
+  const DWORD readBack = GetFileAttributesW(name.c_str());
   return readBack != INVALID_FILE_ATTRIBUTES && (readBack & kManagedAttributes) == wanted;
 }
 
 bool DeleteIfNotInUse(const std::string& path) {
   if (!FileExists(path)) return false;
-  const DWORD attributes = GetFileAttributesA(path.c_str());
+  const std::wstring name = WideFromUtf8(path);
+  const DWORD attributes = GetFileAttributesW(name.c_str());
   SetFileAttributeFlags(path, false, false, false, false);
-  if (FileOpenStatus(path) == "CLOSED") DeleteFileA(path.c_str());
+  if (FileOpenStatus(path) == "CLOSED") DeleteFileW(name.c_str());
   if (!FileExists(path)) return true;
   // A file that stays, held by another program, keeps the attributes it had.
-  SetFileAttributesA(path.c_str(), attributes);
+  SetFileAttributesW(name.c_str(), attributes);
   return false;
 }
 

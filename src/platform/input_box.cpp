@@ -1,6 +1,7 @@
 // The label input box: a modal dialog whose layout stands here beside its
-// procedure; its texts are set after creation, in the system code page.
+// procedure; its texts are set after creation.
 #include "platform/dialog_template.h"
+#include "platform/wide_text.h"
 #include "platform/win32_dialogs.h"
 #include "platform/window_text.h"
 
@@ -20,7 +21,7 @@ struct InputBoxState {
 void centreOnScreen(HWND dialog) {
   MONITORINFO monitor{};
   monitor.cbSize = sizeof monitor;
-  GetMonitorInfoA(MonitorFromWindow(dialog, MONITOR_DEFAULTTOPRIMARY), &monitor);
+  GetMonitorInfoW(MonitorFromWindow(dialog, MONITOR_DEFAULTTOPRIMARY), &monitor);
   const RECT& screen = monitor.rcWork;
   RECT box;
   GetWindowRect(dialog, &box);
@@ -33,21 +34,21 @@ INT_PTR CALLBACK inputBoxProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lPara
   switch (msg) {
     case WM_INITDIALOG: {
       auto* state = reinterpret_cast<InputBoxState*>(lParam);
-      SetWindowLongPtrA(dialog, DWLP_USER, lParam);
-      SetWindowTextA(dialog, state->caption.c_str());
-      SetDlgItemTextA(dialog, kPromptId, state->prompt.c_str());
+      SetWindowLongPtrW(dialog, DWLP_USER, lParam);
+      SetWindowTextUtf8(dialog, state->caption);
+      SetWindowTextUtf8(GetDlgItem(dialog, kPromptId), state->prompt);
       HWND field = GetDlgItem(dialog, kFieldId);
-      SendMessageA(field, EM_LIMITTEXT, kLongestTypedLabel, 0);
-      SetWindowTextA(field, state->text.c_str());
-      SendMessageA(field, EM_SETSEL, 0, -1);
+      SendMessageW(field, EM_LIMITTEXT, kLongestTypedLabel, 0);
+      SetWindowTextUtf8(field, Utf8FromAnsi(state->text));
+      SendMessageW(field, EM_SETSEL, 0, -1);
       centreOnScreen(dialog);
       SetFocus(field);
       return FALSE;  // the focus is set
     }
     case WM_COMMAND:
       if (LOWORD(wParam) == IDOK) {
-        auto* state = reinterpret_cast<InputBoxState*>(GetWindowLongPtrA(dialog, DWLP_USER));
-        state->text = WindowText(GetDlgItem(dialog, kFieldId));
+        auto* state = reinterpret_cast<InputBoxState*>(GetWindowLongPtrW(dialog, DWLP_USER));
+        state->text = AnsiFromUtf8(WindowText(GetDlgItem(dialog, kFieldId)));
         EndDialog(dialog, IDOK);
         return TRUE;
       }
@@ -70,7 +71,7 @@ bool Win32Dialogs::inputBox(const std::string& caption, const std::string& promp
   box.addItem(BS_DEFPUSHBUTTON | WS_TABSTOP, 89, 40, 50, 14, IDOK, kButtonClass, L"OK");
   box.addItem(BS_PUSHBUTTON | WS_TABSTOP, 143, 40, 50, 14, IDCANCEL, kButtonClass, L"Cancel");
   InputBoxState state{caption, prompt, text};
-  const INT_PTR result = DialogBoxIndirectParamA(GetModuleHandleA(nullptr), box.get(), owner_, &inputBoxProc,
+  const INT_PTR result = DialogBoxIndirectParamW(GetModuleHandleW(nullptr), box.get(), owner_, &inputBoxProc,
                                                  reinterpret_cast<LPARAM>(&state));
   return result == IDOK;
 }

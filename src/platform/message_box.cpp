@@ -1,15 +1,17 @@
 #include "platform/message_box.h"
 
+#include "platform/wide_text.h"
+
 namespace tastrix {
 namespace {
 
 // The box's own window procedure, kept on the box while it is subclassed.
 // Plain subclassing: the common controls' helpers would load their library
 // at start-up for a box most runs never show.
-const char* const kBoxProcedure = "TastrixBoxProcedure";
+const wchar_t* const kBoxProcedure = L"TastrixBoxProcedure";
 
 WNDPROC boxProcedure(HWND box) {
-  return reinterpret_cast<WNDPROC>(reinterpret_cast<void*>(GetPropA(box, kBoxProcedure)));
+  return reinterpret_cast<WNDPROC>(reinterpret_cast<void*>(GetPropW(box, kBoxProcedure)));
 }
 
 LRESULT CALLBACK noOnCancelProc(HWND box, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -17,7 +19,7 @@ LRESULT CALLBACK noOnCancelProc(HWND box, UINT msg, WPARAM wParam, LPARAM lParam
   switch (msg) {
     case WM_INITDIALOG: {
       // The box disables its close box while it sets itself up.
-      const LRESULT result = CallWindowProcA(own, box, msg, wParam, lParam);
+      const LRESULT result = CallWindowProcW(own, box, msg, wParam, lParam);
       EnableMenuItem(GetSystemMenu(box, FALSE), SC_CLOSE, MF_BYCOMMAND | MF_ENABLED);
       SetWindowPos(box, nullptr, 0, 0, 0, 0,
                    SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
@@ -31,24 +33,24 @@ LRESULT CALLBACK noOnCancelProc(HWND box, UINT msg, WPARAM wParam, LPARAM lParam
       EndDialog(box, IDNO);
       return 0;
     case WM_NCDESTROY:
-      SetWindowLongPtrA(box, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(own));
-      RemovePropA(box, kBoxProcedure);
+      SetWindowLongPtrW(box, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(own));
+      RemovePropW(box, kBoxProcedure);
       break;
     default:
       break;
   }
-  return CallWindowProcA(own, box, msg, wParam, lParam);
+  return CallWindowProcW(own, box, msg, wParam, lParam);
 }
 
 void subclassBox(HWND box) {
-  const LONG_PTR own = GetWindowLongPtrA(box, GWLP_WNDPROC);
-  if (!SetPropA(box, kBoxProcedure, reinterpret_cast<HANDLE>(own))) return;
-  SetWindowLongPtrA(box, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&noOnCancelProc));
+  const LONG_PTR own = GetWindowLongPtrW(box, GWLP_WNDPROC);
+  if (!SetPropW(box, kBoxProcedure, reinterpret_cast<HANDLE>(own))) return;
+  SetWindowLongPtrW(box, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&noOnCancelProc));
 }
 
-bool isDialogClass(LPCSTR name) {
+bool isDialogClass(LPCWSTR name) {
   if (IS_INTRESOURCE(name)) return LOWORD(reinterpret_cast<ULONG_PTR>(name)) == 0x8002;
-  return lstrcmpiA(name, "#32770") == 0;
+  return lstrcmpiW(name, L"#32770") == 0;
 }
 
 // Watches this thread's window creation while one box opens, and subclasses
@@ -56,7 +58,7 @@ bool isDialogClass(LPCSTR name) {
 // windows are seen, so other programs and threads are never touched.
 class BoxWatch {
  public:
-  BoxWatch() { active() = SetWindowsHookExA(WH_CBT, &BoxWatch::onCbt, nullptr, GetCurrentThreadId()); }
+  BoxWatch() { active() = SetWindowsHookExW(WH_CBT, &BoxWatch::onCbt, nullptr, GetCurrentThreadId()); }
   ~BoxWatch() {
     if (active()) UnhookWindowsHookEx(active());
     active() = nullptr;
@@ -71,7 +73,7 @@ class BoxWatch {
   }
   static LRESULT CALLBACK onCbt(int code, WPARAM wParam, LPARAM lParam) {
     if (code == HCBT_CREATEWND) {
-      const CREATESTRUCTA* create = reinterpret_cast<CBT_CREATEWNDA*>(lParam)->lpcs;
+      const CREATESTRUCTW* create = reinterpret_cast<CBT_CREATEWNDW*>(lParam)->lpcs;
       if (!(create->style & WS_CHILD) && isDialogClass(create->lpszClass)) {
         subclassBox(reinterpret_cast<HWND>(wParam));
         UnhookWindowsHookEx(active());
@@ -85,9 +87,10 @@ class BoxWatch {
 }  // namespace
 
 int ShowMessageBox(HWND owner, const std::string& text, const std::string& caption, UINT type) {
-  if ((type & MB_TYPEMASK) != MB_YESNO) return MessageBoxA(owner, text.c_str(), caption.c_str(), type);
+  const std::wstring wideText = WideFromUtf8(text), wideCaption = WideFromUtf8(caption);
+  if ((type & MB_TYPEMASK) != MB_YESNO) return MessageBoxW(owner, wideText.c_str(), wideCaption.c_str(), type);
   BoxWatch watch;
-  return MessageBoxA(owner, text.c_str(), caption.c_str(), type);
+  return MessageBoxW(owner, wideText.c_str(), wideCaption.c_str(), type);
 }
 
 }  // namespace tastrix

@@ -5,7 +5,7 @@
 
 namespace tastrix {
 
-// The system message box. A box with Yes and No but no Cancel button also
+// The system message box, its text and caption in UTF-8. A box with Yes and No but no Cancel button also
 // answers No (IDNO) to Escape, to its close box and to Alt+F4: Windows
 // ignores all three in such a box (its close box is disabled), though the
 // program's questions promise that they leave everything as it was.

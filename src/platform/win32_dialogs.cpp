@@ -7,6 +7,7 @@
 #include "platform/app_title.h"
 #include "platform/message_box.h"
 #include "platform/system_library.h"
+#include "platform/wide_text.h"
 
 namespace tastrix {
 namespace {
@@ -22,35 +23,37 @@ UINT iconOf(MessageKind kind) {
 }
 
 // "Description|*.ext" -> "Description\0*.ext\0\0"
-std::string filterText(const std::string& filter) {
-  std::string out = filter;
-  for (char& c : out)
-    if (c == '|') c = '\0';
-  out.push_back('\0');
-  out.push_back('\0');
+std::wstring filterText(const std::string& filter) {
+  std::wstring out = WideFromUtf8(filter);
+  for (wchar_t& c : out)
+    if (c == L'|') c = L'\0';
+  out.push_back(L'\0');
+  out.push_back(L'\0');
   return out;
 }
 
+// The 16-bit dialogs, so that any name the file system holds can be chosen.
 bool runFileDialog(HWND owner, FileDialogRequest& request, bool save) {
-  std::vector<char> file(4096, '\0');
-  request.fileName.copy(file.data(), file.size() - 1);
-  const std::string filter = filterText(request.filter);
-  OPENFILENAMEA ofn{};
+  std::vector<wchar_t> file(4096, L'\0');
+  WideFromUtf8(request.fileName).copy(file.data(), file.size() - 1);
+  const std::wstring filter = filterText(request.filter);
+  const std::wstring initialDir = WideFromUtf8(request.initialDir), title = WideFromUtf8(request.title);
+  OPENFILENAMEW ofn{};
   ofn.lStructSize = sizeof ofn;
   ofn.hwndOwner = owner;
   ofn.lpstrFilter = filter.c_str();
   ofn.nFilterIndex = 1;
   ofn.lpstrFile = file.data();
   ofn.nMaxFile = static_cast<DWORD>(file.size());
-  ofn.lpstrInitialDir = request.initialDir.empty() ? nullptr : request.initialDir.c_str();
-  ofn.lpstrTitle = request.title.c_str();
+  ofn.lpstrInitialDir = initialDir.empty() ? nullptr : initialDir.c_str();
+  ofn.lpstrTitle = title.c_str();
   // Old style, read-only box hidden, resizable; no overwrite or must-exist
   // prompts of its own: the commands ask their own questions.
   ofn.Flags = OFN_HIDEREADONLY | OFN_ENABLESIZING | OFN_NOCHANGEDIR;
-  const auto show = CommonDialogFunction<decltype(&GetOpenFileNameA)>(save ? "GetSaveFileNameA" : "GetOpenFileNameA");
+  const auto show = CommonDialogFunction<decltype(&GetOpenFileNameW)>(save ? "GetSaveFileNameW" : "GetOpenFileNameW");
   const BOOL ok = show(&ofn);
   if (!ok) return false;
-  request.fileName = file.data();
+  request.fileName = Utf8FromWide(file.data());
   return true;
 }
 

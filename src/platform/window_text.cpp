@@ -1,15 +1,18 @@
 #include "platform/window_text.h"
 
+#include "platform/wide_text.h"
 #include "platform/win32_handles.h"
 
 namespace tastrix {
 
 std::string WindowText(HWND window) {
-  const int length = GetWindowTextLengthA(window);
-  std::string text(static_cast<size_t>(length) + 1, '\0');
-  text.resize(static_cast<size_t>(GetWindowTextA(window, text.data(), length + 1)));
-  return text;
+  const int length = GetWindowTextLengthW(window);
+  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+  text.resize(static_cast<size_t>(GetWindowTextW(window, text.data(), length + 1)));
+  return Utf8FromWide(text);
 }
+
+void SetWindowTextUtf8(HWND window, const std::string& text) { SetWindowTextW(window, WideFromUtf8(text).c_str()); }
 
 int ScreenDpi() {
   const WindowDC screen(nullptr);

@@ -5,8 +5,10 @@
 
 namespace tastrix {
 
-// A window's text (its caption, or a control's content) in the system code page.
+// A window's text (its caption, or a control's content) in UTF-8, read and
+// set whole: a window made by the 16-bit functions holds any character.
 std::string WindowText(HWND window);
+void SetWindowTextUtf8(HWND window, const std::string& text);
 
 // Dots per inch of the screen: the system's setting, which the font dialog
 // and a window just created go by.

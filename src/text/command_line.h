@@ -10,7 +10,8 @@ namespace tastrix {
 // 2N+1 give N and a literal quote; other backslashes are literal; "" inside
 // a quoted part gives one quote. The first argument, the program, has its
 // own rule: quotes only group, backslashes are literal. (Runtimes disagree
-// only on quotes, which no file name holds.)
+// only on quotes, which no file name holds.) The line is UTF-8, whose
+// characters beyond ASCII never hold a blank, a quote or a backslash.
 std::vector<std::string> SplitCommandLine(const std::string& line);
 
 }  // namespace tastrix

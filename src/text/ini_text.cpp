@@ -1,12 +1,12 @@
 #include "text/ini_text.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace tastrix {
 namespace {
 
 const char* const kCrLf = "\r\n";
-const std::string kUtf8Mark = "\xEF\xBB\xBF";
 
 // The profile functions count the end-of-file character as a blank too.
 bool isBlank(char c) { return c == ' ' || (c >= '\t' && c <= '\r') || c == '\x1A'; }
@@ -17,13 +17,19 @@ std::string_view trimmed(std::string_view text) {
   return text;
 }
 
+// A name or value ends at a NUL, as the profile functions hand it on.
+std::string_view untilNul(std::string_view text) { return text.substr(0, text.find('\0')); }
+
 bool sameName(std::string_view a, std::string_view b) {
+  a = untilNul(a);
+  b = untilNul(b);
   const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
   return a.size() == b.size() &&
          std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) { return lower(x) == lower(y); });
 }
 
-// The name of an entry line: what stands before "=", or the whole line.
+// The name of an entry line: what stands before "=", or the whole line. No
+// byte of "=" or a blank follows a lead byte, so bytes can be searched.
 std::string_view entryName(std::string_view line) { return trimmed(line.substr(0, line.find('='))); }
 
 // A key without "=" has no value: the profile functions give the default
@@ -31,31 +37,16 @@ std::string_view entryName(std::string_view line) { return trimmed(line.substr(0
 std::optional<std::string> entryValue(std::string_view line) {
   const size_t equals = line.find('=');
   if (equals == std::string_view::npos) return std::nullopt;
-  std::string_view value = trimmed(line.substr(equals + 1));
+  std::string_view value = untilNul(trimmed(line.substr(equals + 1)));
   if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
     value = value.substr(1, value.size() - 2);
   return std::string(value);
 }
 
-// A section header: "[" after leading blanks, the name running to the last
-// "]", without the blanks around it.
-bool sectionHeader(std::string_view line, std::string_view& name) {
-  const std::string_view text = trimmed(line);
-  const size_t close = text.rfind(']');
-  if (text.empty() || text.front() != '[' || close == std::string_view::npos || close == 0) return false;
-  name = trimmed(text.substr(1, close - 1));
-  return true;
-}
-
 }  // namespace
 
-bool IsUtf16Text(const std::string& text) {
-  return text.size() >= 2 && ((text[0] == '\xFF' && text[1] == '\xFE') || (text[0] == '\xFE' && text[1] == '\xFF'));
-}
-
-IniText::IniText(std::string text)
-    : text_(std::move(text)), markLength_(text_.compare(0, kUtf8Mark.size(), kUtf8Mark) == 0 ? kUtf8Mark.size() : 0) {
-  for (size_t at = markLength_; at < text_.size();) {
+IniText::IniText(std::string text, const LeadBytes& leadBytes) : text_(std::move(text)), leadBytes_(leadBytes) {
+  for (size_t at = 0; at < text_.size();) {
     const size_t end = std::min(text_.find_first_of("\r\n", at), text_.size());
     size_t next = end;
     if (next < text_.size()) next += text_.compare(next, 2, kCrLf) == 0 ? 2 : 1;
@@ -74,6 +65,23 @@ IniText::IniText(std::string text)
   }
 }
 
+// A section header: "[" after leading blanks, the name running to the last
+// "]" that is a character of its own, without the blanks around it.
+bool IniText::sectionHeader(std::string_view line, std::string_view& name) const {
+  const std::string_view text = trimmed(line);
+  if (text.empty() || text.front() != '[') return false;
+  size_t close = 0;
+  for (size_t i = 1; i < text.size(); ++i) {
+    if (leadBytes_[static_cast<unsigned char>(text[i])])
+      ++i;  // its second byte is no character of its own
+    else if (text[i] == ']')
+      close = i;
+  }
+  if (close == 0) return false;
+  name = trimmed(text.substr(1, close - 1));
+  return true;
+}
+
 std::string_view IniText::content(size_t line) const {
   const auto replacement = replaced_.find(line);
   if (replacement != replaced_.end()) return replacement->second;
@@ -90,56 +98,69 @@ const IniText::Section* IniText::findSection(const std::string& name) const {
 std::optional<size_t> IniText::findEntry(const Section& section, const std::string& key) const {
   const std::string_view wanted = trimmed(key);
   for (size_t line : section.entries)
-    if (sameName(entryName(content(line)), wanted)) return line;
+    if (!removed_.count(line) && sameName(entryName(content(line)), wanted)) return line;
   return std::nullopt;
 }
 
-std::optional<std::string> IniText::value(const std::string& section, const std::string& key) const {
-  const auto inLines = [&](const std::vector<std::string>& lines) -> std::optional<std::string> {
-    for (const std::string& line : lines)
-      if (sameName(entryName(line), trimmed(key))) return entryValue(line);
-    return std::nullopt;
-  };
+const std::vector<std::string>* IniText::addedLines(const std::string& section) const {
   if (const Section* s = findSection(section)) {
-    if (const auto line = findEntry(*s, key)) return entryValue(content(*line));
     const auto added = insertedAfter_.find(s->lastLine);
-    return added == insertedAfter_.end() ? std::nullopt : inLines(added->second);
+    return added == insertedAfter_.end() ? nullptr : &added->second;
   }
   for (const NewSection& s : appended_)
-    if (sameName(s.name, trimmed(section))) return inLines(s.lines);
+    if (sameName(s.name, trimmed(section))) return &s.lines;
+  return nullptr;
+}
+
+std::vector<std::string>* IniText::addedLines(const std::string& section) {
+  return const_cast<std::vector<std::string>*>(std::as_const(*this).addedLines(section));
+}
+
+std::optional<std::string> IniText::value(const std::string& section, const std::string& key) const {
+  if (const Section* s = findSection(section))
+    if (const auto line = findEntry(*s, key)) return entryValue(content(*line));
+  if (const std::vector<std::string>* lines = addedLines(section))
+    for (const std::string& line : *lines)
+      if (sameName(entryName(line), trimmed(key))) return entryValue(line);
   return std::nullopt;
 }
 
 void IniText::set(const std::string& section, const std::string& key, const std::string& value) {
-  const auto setIn = [&](std::vector<std::string>& lines) {
-    for (std::string& line : lines)
-      if (sameName(entryName(line), trimmed(key))) {
-        line = std::string(entryName(line)) + "=" + value;
-        return;
-      }
-    lines.push_back(std::string(trimmed(key)) + "=" + value);
-  };
-  if (const Section* s = findSection(section)) {
+  const Section* s = findSection(section);
+  if (s)
     if (const auto line = findEntry(*s, key)) {
       replaced_[*line] = std::string(entryName(content(*line))) + "=" + value;
       return;
     }
-    setIn(insertedAfter_[s->lastLine]);
-    return;
+  std::vector<std::string>* lines = addedLines(section);
+  if (!lines) {
+    if (s) {
+      lines = &insertedAfter_[s->lastLine];
+    } else {
+      appended_.push_back(NewSection{std::string(trimmed(section)), {}});
+      lines = &appended_.back().lines;
+    }
   }
-  for (NewSection& s : appended_)
-    if (sameName(s.name, trimmed(section))) {
-      setIn(s.lines);
+  for (std::string& line : *lines)
+    if (sameName(entryName(line), trimmed(key))) {
+      line = std::string(entryName(line)) + "=" + value;
       return;
     }
-  appended_.push_back(NewSection{std::string(trimmed(section)), {}});
-  setIn(appended_.back().lines);
+  lines->push_back(std::string(trimmed(key)) + "=" + value);
+}
+
+void IniText::remove(const std::string& section, const std::string& key) {
+  if (const Section* s = findSection(section))
+    while (const auto line = findEntry(*s, key)) removed_.insert(*line);
+  if (std::vector<std::string>* lines = addedLines(section))
+    lines->erase(std::remove_if(lines->begin(), lines->end(),
+                                [&](const std::string& line) { return sameName(entryName(line), trimmed(key)); }),
+                 lines->end());
 }
 
 std::string IniText::text() const {
   std::string out;
   out.reserve(text_.size() + 1024);
-  out.append(text_, 0, markLength_);
   // A last line without a line end gets one only when something follows it.
   bool open = false;
   const auto newLine = [&](const std::string& line) {
@@ -148,10 +169,12 @@ std::string IniText::text() const {
     open = false;
   };
   for (size_t i = 0; i < lines_.size(); ++i) {
-    if (open) out += kCrLf;
-    out += content(i);
-    out.append(text_, lines_[i].end, lines_[i].next - lines_[i].end);
-    open = lines_[i].next == lines_[i].end;
+    if (!removed_.count(i)) {
+      if (open) out += kCrLf;
+      out += content(i);
+      out.append(text_, lines_[i].end, lines_[i].next - lines_[i].end);
+      open = lines_[i].next == lines_[i].end;
+    }
     const auto added = insertedAfter_.find(i);
     if (added != insertedAfter_.end())
       for (const std::string& line : added->second) newLine(line);

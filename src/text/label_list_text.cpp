@@ -24,8 +24,7 @@ void LabelListSplitter::feed(const char* data, size_t size) {
     const char* stop = std::find_if(data, end, [](char c) { return c == '\r' || c == '\n' || c == '\0'; });
     if (stop > data) {
       lineOpen_ = true;
-      const size_t room = maxLength_ - std::min(maxLength_, current_.size());
-      current_.append(data, std::min(room, static_cast<size_t>(stop - data)));
+      current_.append(data, stop);
     }
     if (stop == end) return;
     if (*stop == '\0') {

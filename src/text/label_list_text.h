@@ -5,18 +5,13 @@
 
 namespace tastrix {
 
-// Longest label text kept from a label list line; the rest of the line is
-// dropped so a file of one huge line cannot exhaust memory.
-constexpr size_t kLongestLabelListLine = 4095;
-
 // Splits label list text fed in pieces into lines: at CR LF, a CR alone or an
 // LF alone; a last line without a line end counts, a NUL ends the text.
-// Only the first maxLines lines are kept, each cut at maxLength characters,
-// so reading can stop as soon as wantsMore() turns false.
+// Only the first maxLines lines are kept, each whole however long it is, so
+// reading can stop as soon as wantsMore() turns false.
 class LabelListSplitter {
  public:
-  explicit LabelListSplitter(size_t maxLines, size_t maxLength = kLongestLabelListLine)
-      : maxLines_(maxLines), maxLength_(maxLength) {}
+  explicit LabelListSplitter(size_t maxLines) : maxLines_(maxLines) {}
 
   void feed(const char* data, size_t size);
   bool wantsMore() const { return !ended_ && lines_.size() < maxLines_; }
@@ -26,7 +21,7 @@ class LabelListSplitter {
  private:
   void endLine();
 
-  size_t maxLines_, maxLength_;
+  size_t maxLines_;
   std::vector<std::string> lines_;
   std::string current_;
   bool lineOpen_ = false;   // characters seen since the last line end

@@ -25,6 +25,12 @@ std::string replaceOnce(const std::string& text, const std::string& find, const 
   return out.append(text, from, std::string::npos);
 }
 
+// Where the final name begins as Windows finds it: after the last "\\", "/" or ":".
+size_t finalNameStart(const std::string& path) {
+  const size_t separator = path.find_last_of("\\/:");
+  return separator == std::string::npos ? 0 : separator + 1;
+}
+
 }  // namespace
 
 std::string ReplaceAll(const std::string& text, const std::string& find, const std::string& replacement) {
@@ -70,6 +76,29 @@ std::string UpperAscii(std::string text) {
 bool EqualsIgnoringAsciiCase(const std::string& a, const std::string& b) { return UpperAscii(a) == UpperAscii(b); }
 
 std::string UpperExtension(const std::string& name) { return UpperAscii(ExtensionOf(name)); }
+
+std::string WithoutTrailingDotsAndBlanks(const std::string& path) {
+  const size_t nameStart = finalNameStart(path);
+  size_t end = path.size();
+  while (end > nameStart && (path[end - 1] == '.' || path[end - 1] == ' ')) --end;
+  return end == nameStart ? path : path.substr(0, end);
+}
+
+bool NamesADevice(const std::string& path) {
+  if (path.compare(0, 4, "\\\\.\\") == 0 || path.compare(0, 4, "//./") == 0) return true;
+  const std::string trimmed = WithoutTrailingDotsAndBlanks(path);
+  const std::string name = trimmed.substr(finalNameStart(trimmed));
+  std::string base = name.substr(0, name.find('.'));
+  while (!base.empty() && base.back() == ' ') base.pop_back();
+  base = UpperAscii(base);
+  for (const char* device : {"CON", "PRN", "AUX", "NUL", "CONIN$", "CONOUT$"})
+    if (base == device) return true;
+  if (base.compare(0, 3, "COM") != 0 && base.compare(0, 3, "LPT") != 0) return false;
+  const std::string number = base.substr(3);
+  // The superscript digits in UTF-8.
+  return (number.size() == 1 && number[0] >= '0' && number[0] <= '9') || number == "\xC2\xB9" ||
+         number == "\xC2\xB2" || number == "\xC2\xB3";
+}
 
 std::string NormaliseDirectory(const std::string& path) {
   if (path.empty() || path == "\\" || path == ".." || path == "." || path == ".\\" || path == "..\\")

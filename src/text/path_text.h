@@ -32,6 +32,18 @@ std::string NormaliseDirectory(const std::string& path);
 // Windows folder.
 bool IsFullyQualifiedPath(const std::string& path);
 
+// The path with the dots and blanks that end its final name dropped, as
+// Windows drops them when it opens the file: "t1.zv." names "t1.zv". A final
+// name of dots and blanks alone ("..") stays as it is.
+std::string WithoutTrailingDotsAndBlanks(const std::string& path);
+
+// Whether the final name of a (UTF-8) path is that of a device, which Windows
+// opens in place of any file: CON, PRN, AUX, NUL, COM0 to COM9, LPT0 to LPT9
+// (also with a superscript 1, 2 or 3), CONIN$ and CONOUT$, in any letter case
+// and with any extension ("com1.zv"), or a path in the device namespace
+// ("\\.\COM1").
+bool NamesADevice(const std::string& path);
+
 // ASCII-only upper case, as the platform-neutral comparisons need.
 std::string UpperAscii(std::string text);
 

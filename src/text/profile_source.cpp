@@ -14,9 +14,18 @@ bool ProfileSource::readBool(const std::string& section, const std::string& key,
   return ParseProfileBool(readString(section, key, ""), def);
 }
 
-std::string IniTextSource::readString(const std::string& section, const std::string& key,
-                                      const std::string& def) const {
-  return text_.value(section, key).value_or(def).substr(0, kLongestProfileValue);
+std::string CutToProfileValue(std::string value) {
+  if (value.size() > kLongestProfileValue) value.resize(kLongestProfileValue);
+  return value;
+}
+
+std::string IniTextEntries::readString(const std::string& section, const std::string& key,
+                                       const std::string& def) const {
+  return CutToProfileValue(text_.value(section, key).value_or(def));
+}
+
+void IniTextEntries::write(const std::string& section, const std::string& key, const std::string& value) {
+  text_.set(section, key, value);
 }
 
 }  // namespace tastrix

@@ -5,8 +5,8 @@
 
 namespace tastrix {
 
-// Entries of an INI file looked up one at a time: a file through the
-// platform's profile functions, or a text held in memory.
+// Entries of an INI file looked up one at a time, with values in the system
+// code page as the profile functions give them.
 class ProfileSource {
  public:
   virtual ~ProfileSource() = default;
@@ -16,14 +16,26 @@ class ProfileSource {
   bool readBool(const std::string& section, const std::string& key, bool def) const;
 };
 
-// An INI text in memory, read as the profile functions read a file.
-class IniTextSource : public ProfileSource {
+// Entries of an INI file written one at a time, with values in the system code page.
+class ProfileTarget {
  public:
-  explicit IniTextSource(const IniText& text) : text_(text) {}
+  virtual ~ProfileTarget() = default;
+  virtual void write(const std::string& section, const std::string& key, const std::string& value) = 0;
+};
+
+// An INI text in memory read and updated as the profile functions would a
+// file of it; its values stand in it as they are.
+class IniTextEntries : public ProfileSource, public ProfileTarget {
+ public:
+  explicit IniTextEntries(IniText& text) : text_(text) {}
   std::string readString(const std::string& section, const std::string& key, const std::string& def) const override;
+  void write(const std::string& section, const std::string& key, const std::string& value) override;
 
  private:
-  const IniText& text_;
+  IniText& text_;
 };
+
+// The longest value the profile functions read.
+std::string CutToProfileValue(std::string value);
 
 }  // namespace tastrix

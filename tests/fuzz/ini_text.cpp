@@ -1,7 +1,8 @@
-// INI text of any shape, updated with the section and key names the program
-// writes: every update reads back at once and after the text is written out
-// and read again; every other entry keeps its value, and a text without
-// updates is written out byte for byte as it came.
+// INI text of any shape, read as single bytes or as Shift-JIS, updated and
+// pruned with the section and key names the program writes: every update
+// and removal reads back at once and after the text is written out and read
+// again; every other entry keeps its value, and a text without updates is
+// written out byte for byte as it came.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <optional>
@@ -40,19 +41,28 @@ bool sameEntry(const Entry& a, const Entry& b) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   FuzzedDataProvider input(data, size);
-  std::vector<std::pair<Entry, std::string>> updates;
+  tastrix::LeadBytes leadBytes;
+  if (input.ConsumeBool()) {
+    for (int b = 0x81; b <= 0x9F; ++b) leadBytes.set(b);
+    for (int b = 0xE0; b <= 0xFC; ++b) leadBytes.set(b);
+  }
+  // An update without a value removes the entry.
+  std::vector<std::pair<Entry, std::optional<std::string>>> updates;
   for (int n = input.ConsumeIntegralInRange(0, 8); n > 0; --n) {
     Entry entry{input.PickValueInArray(kSections), input.PickValueInArray(kKeys)};
-    std::string value = input.ConsumeRandomLengthString(24);
-    // A value never holds a line end: font names and numbers are one line.
-    for (char& c : value)
-      if (c == '\r' || c == '\n') c = ' ';
+    std::optional<std::string> value;
+    if (input.ConsumeIntegralInRange(0, 3) > 0) {
+      value = input.ConsumeRandomLengthString(24);
+      // A value never holds a line end or a NUL: names and numbers are one line.
+      for (char& c : *value)
+        if (c == '\r' || c == '\n' || c == '\0') c = ' ';
+    }
     updates.emplace_back(std::move(entry), std::move(value));
   }
   const std::string original = input.ConsumeRemainingBytesAsString();
 
-  tastrix::IniText text(original);
-  FUZZ_CHECK(tastrix::IniText(original).text() == original);
+  tastrix::IniText text(original, leadBytes);
+  FUZZ_CHECK(tastrix::IniText(original, leadBytes).text() == original);
 
   std::vector<Entry> all;
   for (const char* section : kSections)
@@ -61,11 +71,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   for (const Entry& e : all) before.push_back(text.value(e.section, e.key));
 
   for (const auto& [entry, value] : updates) {
-    text.set(entry.section, entry.key, value);
-    FUZZ_CHECK(text.value(entry.section, entry.key) == tastrix::fuzz::AsReadBack(value));
+    if (value) {
+      text.set(entry.section, entry.key, *value);
+      FUZZ_CHECK(text.value(entry.section, entry.key) == tastrix::fuzz::AsReadBack(*value));
+    } else {
+      text.remove(entry.section, entry.key);
+      FUZZ_CHECK(text.value(entry.section, entry.key) == std::nullopt);
+    }
   }
 
-  const tastrix::IniText written(text.text());
+  const tastrix::IniText written(text.text(), leadBytes);
   for (size_t i = 0; i < all.size(); ++i) {
     const std::optional<std::string> now = text.value(all[i].section, all[i].key);
     FUZZ_CHECK(written.value(all[i].section, all[i].key) == now);

@@ -1,6 +1,6 @@
 // The label list reader fed in pieces of every size, against a plain
 // reading of the format: lines end at CR LF, CR or LF, a NUL ends the text,
-// only the first lines are kept, each cut to the longest label.
+// only the first lines are kept, each whole.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <algorithm>
@@ -14,7 +14,7 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-Lines plainReading(const std::string& text, size_t maxLines, size_t maxLength) {
+Lines plainReading(const std::string& text, size_t maxLines) {
   const std::string kept = text.substr(0, text.find('\0'));
   Lines lines;
   std::string line;
@@ -22,7 +22,7 @@ Lines plainReading(const std::string& text, size_t maxLines, size_t maxLength) {
   for (size_t i = 0; i < kept.size(); ++i) {
     const char c = kept[i];
     if (c == '\r' || c == '\n') {
-      lines.push_back(line.substr(0, maxLength));
+      lines.push_back(line);
       line.clear();
       open = false;
       if (c == '\r' && i + 1 < kept.size() && kept[i + 1] == '\n') ++i;
@@ -31,13 +31,13 @@ Lines plainReading(const std::string& text, size_t maxLines, size_t maxLength) {
       open = true;
     }
   }
-  if (open) lines.push_back(line.substr(0, maxLength));
+  if (open) lines.push_back(line);
   if (lines.size() > maxLines) lines.resize(maxLines);
   return lines;
 }
 
-Lines readInPieces(const std::string& text, const std::vector<size_t>& pieces, size_t maxLines, size_t maxLength) {
-  tastrix::LabelListSplitter splitter(maxLines, maxLength);
+Lines readInPieces(const std::string& text, const std::vector<size_t>& pieces, size_t maxLines) {
+  tastrix::LabelListSplitter splitter(maxLines);
   size_t at = 0;
   for (size_t i = 0; at < text.size() && splitter.wantsMore(); ++i) {
     const size_t size = std::min(pieces[i % pieces.size()], text.size() - at);
@@ -52,19 +52,17 @@ Lines readInPieces(const std::string& text, const std::vector<size_t>& pieces, s
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   FuzzedDataProvider input(data, size);
   const size_t maxLines = input.ConsumeIntegralInRange<size_t>(1, 120);
-  const bool shortLines = input.ConsumeBool();
-  const size_t maxLength = shortLines ? input.ConsumeIntegralInRange<size_t>(0, 16) : tastrix::kLongestLabelListLine;
   std::vector<size_t> pieces;
   for (int i = input.ConsumeIntegralInRange(1, 4); i > 0; --i)
     pieces.push_back(input.ConsumeIntegralInRange<size_t>(1, 9));
   const std::string text = input.ConsumeRemainingBytesAsString();
 
-  const Lines expected = plainReading(text, maxLines, maxLength);
-  FUZZ_CHECK(readInPieces(text, {text.size() + 1}, maxLines, maxLength) == expected);
-  FUZZ_CHECK(readInPieces(text, pieces, maxLines, maxLength) == expected);
+  const Lines expected = plainReading(text, maxLines);
+  FUZZ_CHECK(readInPieces(text, {text.size() + 1}, maxLines) == expected);
+  FUZZ_CHECK(readInPieces(text, pieces, maxLines) == expected);
 
   // What is saved reads back as the same lines.
-  tastrix::LabelListSplitter again(maxLines, maxLength);
+  tastrix::LabelListSplitter again(maxLines);
   const std::string saved = tastrix::JoinLabelListText(expected);
   again.feed(saved.data(), saved.size());
   FUZZ_CHECK(again.finish() == expected);

@@ -18,8 +18,8 @@ namespace {
 tastrix::FormModel loaded(const std::string& text, int dpi) {
   tastrix::FormModel form;
   form.layOutFor(dpi);
-  const tastrix::IniText map(text);
-  const tastrix::IniTextSource source(map);
+  tastrix::IniText map(text);
+  const tastrix::IniTextEntries source(map);
   tastrix::ApplyMapColours(form, source);
   tastrix::ApplyMapFonts(form, source);
   return form;

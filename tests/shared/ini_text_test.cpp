@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
 #include "text/ini_text.h"
+#include "text/text_encoding.h"
 
 namespace tastrix {
 namespace {
+
+using namespace std::string_literals;
 
 TEST(IniText, ANewFileGetsSectionsAndEntriesInTheOrderWritten) {
   IniText ini;
@@ -55,15 +58,53 @@ TEST(IniText, UpdatesKeepEveryOtherByteOfTheOldText) {
   EXPECT_EQ(ini.value("TASTRIX", "shape_back_0"), "-1");
 }
 
-TEST(IniText, ALastLineWithoutItsEndAndAByteOrderMark) {
-  IniText open("\xEF\xBB\xBF[tastrix]\nShape_0=1");
+TEST(IniText, ALastLineWithoutItsEnd) {
+  IniText open("[tastrix]\nShape_0=1");
   EXPECT_EQ(open.value("tastrix", "Shape_0"), "1");
   open.set("tastrix", "Shape_Back_0", "2");
-  EXPECT_EQ(open.text(), "\xEF\xBB\xBF[tastrix]\nShape_0=1\r\nShape_Back_0=2\r\n");
+  EXPECT_EQ(open.text(), "[tastrix]\nShape_0=1\r\nShape_Back_0=2\r\n");
 
   IniText replaced("[tastrix]\nShape_0=1");
   replaced.set("tastrix", "Shape_0", "3");
   EXPECT_EQ(replaced.text(), "[tastrix]\nShape_0=3");
+}
+
+// The profile functions hand a name or a value on up to its first NUL, and
+// read a character of two bytes as one: a "]" or "[" that is the second
+// byte of a character ends nothing.
+TEST(IniText, ANulEndsANameOrValueAndATwoByteCharacterIsOne) {
+  const std::string withNuls = "[tastrix\0junk]\r\nShape_0=12\0 34\r\nKe\0y=5\r\n"s;
+  IniText nul(withNuls);
+  EXPECT_EQ(nul.value("tastrix", "Shape_0"), "12");
+  EXPECT_EQ(nul.value("tastrix", "Ke"), "5");
+  nul.set("TASTRIX", "Shape_Back_0", "7");
+  EXPECT_EQ(nul.text(), withNuls + "Shape_Back_0=7\r\n");
+
+  LeadBytes shiftJis;
+  for (int b = 0x81; b <= 0x9F; ++b) shiftJis.set(b);
+  for (int b = 0xE0; b <= 0xFC; ++b) shiftJis.set(b);
+  // The katakana letter zo is 83 5D in Shift-JIS; 5D is "]".
+  const std::string header = "[tastrix] ; \x83\x5D\r\nShape_0=1\r\n[\x95\x5C\x83\x5D]\r\nk=2\r\n";
+  IniText dbcs(header, shiftJis);
+  EXPECT_EQ(dbcs.value("tastrix", "Shape_0"), "1");
+  EXPECT_EQ(dbcs.value("\x95\x5C\x83\x5D", "k"), "2");
+  dbcs.set("tastrix", "Shape_0", "9");
+  EXPECT_EQ(dbcs.text(), "[tastrix] ; \x83\x5D\r\nShape_0=9\r\n[\x95\x5C\x83\x5D]\r\nk=2\r\n");
+  // Read as single bytes, the last "]" is the zo's second byte.
+  EXPECT_EQ(IniText(header).value("tastrix", "Shape_0"), std::nullopt);
+}
+
+TEST(IniText, RemovedEntriesLeaveEveryOtherByte) {
+  IniText ini("[tastrix]\r\nA=1\r\nB=2\nC=3");
+  ini.remove("TASTRIX", "b");
+  ini.remove("tastrix", "C");
+  ini.remove("tastrix", "missing");
+  ini.set("tastrix", "D", "4");
+  ini.set("new", "E", "5");
+  ini.remove("new", "E");
+  EXPECT_EQ(ini.value("tastrix", "B"), std::nullopt);
+  EXPECT_EQ(ini.value("tastrix", "D"), "4");
+  EXPECT_EQ(ini.text(), "[tastrix]\r\nA=1\r\nD=4\r\n[new]\r\n");
 }
 
 TEST(IniText, ValuesReadAsTheProfileFunctionsReadThem) {
@@ -89,11 +130,14 @@ TEST(IniText, ValuesReadAsTheProfileFunctionsReadThem) {
   EXPECT_EQ(bare.value("tastrix", "Shape_0"), "4");
 }
 
-TEST(IniText, Utf16TextIsRecognised) {
-  EXPECT_TRUE(IsUtf16Text(std::string("\xFF\xFE[\0s\0", 6)));
-  EXPECT_TRUE(IsUtf16Text(std::string("\xFE\xFF\0[", 4)));
-  EXPECT_FALSE(IsUtf16Text("[s]\r\n"));
-  EXPECT_FALSE(IsUtf16Text("\xFF"));
+TEST(TextEncoding, TheByteOrderMarkTellsIt) {
+  EXPECT_EQ(EncodingOf(std::string("\xFF\xFE[\0s\0", 6)), TextEncoding::Utf16LittleEndian);
+  EXPECT_EQ(EncodingOf(std::string("\xFE\xFF\0[", 4)), TextEncoding::Utf16BigEndian);
+  EXPECT_EQ(EncodingOf("\xEF\xBB\xBF[s]"), TextEncoding::Utf8);
+  EXPECT_EQ(EncodingOf("[s]\r\n"), TextEncoding::CodePage);
+  EXPECT_EQ(EncodingOf("\xFF"), TextEncoding::CodePage);
+  EXPECT_EQ(EncodingOf("\xEF\xBB"), TextEncoding::CodePage);
+  EXPECT_EQ(ByteOrderMark(TextEncoding::CodePage), "");
 }
 
 }  // namespace

@@ -1,9 +1,11 @@
 #include "support/form_fixture.h"
 
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
 #include "platform/app_paths.h"
+#include "platform/wide_text.h"
 
 namespace tastrix::testing {
 namespace {
@@ -34,47 +36,47 @@ ScratchFolder::ScratchFolder() : path_(uniqueScratchPath()) {}
 ScratchFolder::~ScratchFolder() { removeTree(path_); }
 
 std::string readFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
+  std::ifstream in(std::filesystem::u8path(path), std::ios::binary);
   std::ostringstream bytes;
   bytes << in.rdbuf();
   return bytes.str();
 }
 
 void writeFile(const std::string& path, const std::string& bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  std::ofstream out(std::filesystem::u8path(path), std::ios::binary | std::ios::trunc);
   out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
   ASSERT_TRUE(out.good()) << "cannot write " << path;
 }
 
 bool fileExists(const std::string& path) {
-  const DWORD attributes = GetFileAttributesA(path.c_str());
+  const DWORD attributes = GetFileAttributesW(WideFromUtf8(path).c_str());
   return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 void setReadOnly(const std::string& path, bool readOnly) {
-  SetFileAttributesA(path.c_str(), readOnly ? FILE_ATTRIBUTE_READONLY : FILE_ATTRIBUTE_NORMAL);
+  SetFileAttributesW(WideFromUtf8(path).c_str(), readOnly ? FILE_ATTRIBUTE_READONLY : FILE_ATTRIBUTE_NORMAL);
 }
 
 void removeTree(const std::string& path) {
   std::string dir = path;
   if (!dir.empty() && dir.back() != '\\') dir += '\\';
-  WIN32_FIND_DATAA found;
-  HANDLE search = FindFirstFileA((dir + "*").c_str(), &found);
+  WIN32_FIND_DATAW found;
+  HANDLE search = FindFirstFileW(WideFromUtf8(dir + "*").c_str(), &found);
   if (search != INVALID_HANDLE_VALUE) {
     do {
-      const std::string name = found.cFileName;
+      const std::string name = Utf8FromWide(found.cFileName);
       if (name == "." || name == "..") continue;
-      const std::string child = dir + name;
-      SetFileAttributesA(child.c_str(), FILE_ATTRIBUTE_NORMAL);
+      const std::wstring child = WideFromUtf8(dir + name);
+      SetFileAttributesW(child.c_str(), FILE_ATTRIBUTE_NORMAL);
       if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-        removeTree(child);
+        removeTree(dir + name);
       else
-        DeleteFileA(child.c_str());
-    } while (FindNextFileA(search, &found));
+        DeleteFileW(child.c_str());
+    } while (FindNextFileW(search, &found));
     FindClose(search);
   }
-  SetFileAttributesA(dir.c_str(), FILE_ATTRIBUTE_NORMAL);
-  RemoveDirectoryA(dir.c_str());
+  SetFileAttributesW(WideFromUtf8(dir).c_str(), FILE_ATTRIBUTE_NORMAL);
+  RemoveDirectoryW(WideFromUtf8(dir).c_str());
 }
 
 void FormTest::SetUp() {

@@ -25,6 +25,7 @@ class ScratchFolder {
   std::string path_;
 };
 
+// Paths in UTF-8, as the program holds them.
 std::string readFile(const std::string& path);  // bytes; empty if missing
 void writeFile(const std::string& path, const std::string& bytes);
 bool fileExists(const std::string& path);

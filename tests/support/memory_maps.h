@@ -36,6 +36,7 @@ class MemoryMaps : public MapStorage {
   MapStamps stamps(const std::string& mapPath) const override {
     return MapStamps{stampOf(mapPath), stampOf(LabelListPath(mapPath))};
   }
+  void finishInterruptedSave(const std::string&) override {}
   bool write(FormModel& form, IDialogs&, const std::string& mapPath) override {
     GatherLabelTexts(form, form.labelList, kLabelOrder);
     writeElsewhere(LabelListPath(mapPath), JoinLabelListText(form.labelList));
@@ -53,13 +54,13 @@ class MemoryMaps : public MapStorage {
   }
   void applyColours(FormModel& form, const std::string& mapPath) override {
     check(mapPath);
-    const IniText text(fileExists(mapPath) ? files.at(mapPath) : std::string());
-    ApplyMapColours(form, IniTextSource(text));
+    IniText text(fileExists(mapPath) ? files.at(mapPath) : std::string());
+    ApplyMapColours(form, IniTextEntries(text));
   }
   void applyFonts(FormModel& form, const std::string& mapPath) override {
     check(mapPath);
-    const IniText text(fileExists(mapPath) ? files.at(mapPath) : std::string());
-    ApplyMapFonts(form, IniTextSource(text));
+    IniText text(fileExists(mapPath) ? files.at(mapPath) : std::string());
+    ApplyMapFonts(form, IniTextEntries(text));
   }
 
  private:

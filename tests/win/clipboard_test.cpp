@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <thread>
 
 #include "gdi_exhaustion.h"
 #include "picture_pixels.h"
@@ -76,10 +77,11 @@ class ClipboardHolder {
     holding_ = waitWhilePumping(held_.get(), process_.get());
   }
   ~ClipboardHolder() {
-    SetEvent(release_.get());
+    letGo();
     if (process_.valid()) WaitForSingleObject(process_.get(), 20000);
   }
   bool holding() const { return holding_; }
+  void letGo() { SetEvent(release_.get()); }
 
  private:
   UniqueHandle held_, release_, process_;
@@ -188,6 +190,36 @@ TEST_F(ClipboardCommand, AClipboardHeldByAnotherProgramCannotBeOpened) {
   const ClipboardContent kept = clipboardContent();
   EXPECT_TRUE(kept.hasText);
   EXPECT_FALSE(kept.hasBitmap);
+}
+
+// Clipboard history, a remote desktop or a clipboard manager holds the
+// clipboard for a moment: let go 50 ms after the copy needs it (once the
+// capture has put the window back), it is waited for.
+TEST_F(ClipboardCommand, AClipboardHeldForAMomentIsWaitedFor) {
+  startForm();
+  putTextOnClipboard(hwnd(), "earlier text");
+  ClipboardHolder holder;
+  ASSERT_TRUE(holder.holding());
+  const HWND window = hwnd();
+  const int width = form().clientWidth();
+  std::thread letGo([&holder, window, width] {
+    bool narrowed = false;
+    for (int waited = 0; waited < 5000; ++waited) {
+      RECT client;
+      GetClientRect(window, &client);
+      if (client.right != width)
+        narrowed = true;
+      else if (narrowed)
+        break;
+      Sleep(1);
+    }
+    Sleep(50);
+    holder.letGo();
+  });
+  command(ID_Copy_Bitmap_to_Clipboard);
+  letGo.join();
+  EXPECT_EQ(dialogs.messageTexts(), std::vector<std::string>{kCopiedMessage});
+  EXPECT_TRUE(clipboardContent().hasBitmap);
 }
 
 TEST_F(ClipboardCommand, AGdiFailureReportsNoSuccessAndKeepsTheClipboard) {

@@ -179,10 +179,15 @@ TEST_F(ExportCommand, AtScaleTwoLaysOutTwiceAsLargeAndDrawsTheTextSharp) {
 // paths are read from the folder the program runs in.
 TEST_F(ExportCommand, ExitCodesAndMessagesNameTheFile) {
   writeMap("map.zv", kCraftedMap, kCraftedLabels);
+  writeFile(inScratch("nolist.zv"), kCraftedMap);
   writeFile(inScratch("held.zv"), kCraftedMap);
   HeldFile held(inScratch("held.zv"));
   ASSERT_TRUE(held.held());
   const std::string usageHint = " (tastrix /? shows the usage)\r\n";
+  const auto clash = [&](const char* picture, const char* mapFile) {
+    return "tastrix: the picture \"" + inScratch(picture) + "\" would be written over the keyboard map's own file \"" +
+           inScratch(mapFile) + "\"\r\n";
+  };
   const struct {
     const char* arguments;
     DWORD exitCode;
@@ -203,6 +208,15 @@ TEST_F(ExportCommand, ExitCodesAndMessagesNameTheFile) {
       {"/export map.zv \"no folder\\out.bmp\"", 4, "",
        "tastrix: cannot write the picture \"" + inScratch("no folder\\out.bmp") + "\": Cannot create file " +
            inScratch("no folder\\out.bmp") + "\r\n"},
+      // The map's own files, however spelt, are never written over.
+      {"/export map.zv MAP.ZV", 2, "", clash("MAP.ZV", "map.zv")},
+      {"/export elsewhere\\..\\map.zv Map.Zvl.", 2, "", clash("Map.Zvl", "map.zvl")},
+      {"/export nolist.zv nolist.zvl", 2, "", clash("nolist.zvl", "nolist.zvl")},
+      // A device is never opened, whatever follows its name.
+      {"/export com1.zv out.bmp", 3, "",
+       "tastrix: cannot read the keyboard map \"\\\\.\\com1\": that is the name of a device, not of a file\r\n"},
+      {"/export map.zv LPT1.bmp", 4, "",
+       "tastrix: cannot write the picture \"\\\\.\\LPT1\": that is the name of a device, not of a file\r\n"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.arguments);
@@ -215,12 +229,44 @@ TEST_F(ExportCommand, ExitCodesAndMessagesNameTheFile) {
   EXPECT_EQ(readFile(inScratch("out.bmp")).substr(0, 2), "BM");
   EXPECT_EQ(readFile(inScratch("out.PNG")).substr(0, 8), "\x89PNG\r\n\x1a\n");
   EXPECT_FALSE(fileExists(inScratch("no folder\\out.bmp")));
+  EXPECT_EQ(readFile(inScratch("map.zv")), kCraftedMap);
+  EXPECT_EQ(readFile(inScratch("map.zvl")), kCraftedLabels);
+  EXPECT_FALSE(fileExists(inScratch("nolist.zvl")));
+
+  // Fonts at their largest at /scale 4 would take gigabytes to draw.
+  std::string hugeFonts;
+  for (const char* section : {"Keyboard_Map_Title_Label", "GroupBox_Font", "Name_Label_0", "Label_0"})
+    hugeFonts += std::string("[") + section + "]\r\nFont.Name=Arial\r\nFont.Size=1638\r\n";
+  writeMap("huge.zv", hugeFonts, "Title\r\nW\r\n");
+  const ProgramRun huge = run("/export huge.zv huge.png /scale 4");
+  EXPECT_EQ(huge.exitCode, 4u);
+  const std::string tooLarge = "tastrix: cannot write the picture \"" + inScratch("huge.png") + "\": the picture is too large";
+  EXPECT_EQ(huge.errors.substr(0, tooLarge.size()), tooLarge);
+  EXPECT_NE(huge.errors.find("more than the 1024 MB an export may use\r\n"), std::string::npos) << huge.errors;
+  EXPECT_FALSE(fileExists(inScratch("huge.png")));
 
   const ProgramRun usage = run("/?");
   EXPECT_EQ(usage.exitCode, 0u);
   EXPECT_EQ(usage.output.substr(0, usage.output.find("\r\n")), kUsageFirstLine);
   EXPECT_EQ(std::count(usage.output.begin(), usage.output.end(), '\n'), 6);
   EXPECT_EQ(usage.errors, "");
+}
+
+// The command line is read as 16-bit text: a name the code page cannot spell
+// is written exactly as given, not as a look-alike the code page has ("Ω"
+// as "O"), and a full-width quote inside an argument is part of the name.
+TEST_F(ExportCommand, NamesBeyondTheCodePageAreWrittenExactlyAsGiven) {
+  const std::string map = "\xED\x95\x9C\xEA\xB8\x80.zv";
+  writeMap(map, kCraftedMap, kCraftedLabels);
+  writeFile(inScratch("Omega.png"), "another picture");
+  for (const std::string picture : {"\xCE\xA9mega.png", "pic\xEF\xBC\x82one two\xEF\xBC\x82.png"}) {
+    SCOPED_TRACE(picture);
+    const ProgramRun done = run("/export \"" + map + "\" \"" + picture + "\"");
+    EXPECT_EQ(done.exitCode, 0u) << done.errors;
+    EXPECT_EQ(readFile(inScratch(picture)).substr(0, 8), "\x89PNG\r\n\x1a\n");
+  }
+  EXPECT_EQ(readFile(inScratch("Omega.png")), "another picture");
+  EXPECT_FALSE(fileExists(inScratch("pic")));
 }
 
 // A picture that cannot be written leaves the old file as it was and no

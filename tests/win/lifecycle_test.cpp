@@ -9,6 +9,8 @@
 #include "platform/shutdown_reason.h"
 #include "platform/wide_text.h"
 #include "support/form_fixture.h"
+#include "win/map_file_fixture.h"
+#include "win/small_disk.h"
 
 namespace tastrix::testing {
 namespace {
@@ -101,6 +103,22 @@ TEST_F(Startup, AWindowTouchingAMonitorStaysExactlyAsRead) {
   EXPECT_EQ(r.top, -50);
 }
 
+// A size no window can have would collapse the window, and then be saved
+// again at every close.
+TEST_F(Startup, SizesNoWindowCanHaveGiveTheDefaults) {
+  for (const char* size : {"0", "-1", "2147483647", "-2147483648", "32768"}) {
+    SCOPED_TRACE(size);
+    settings(std::string("window_Width=") + size + "\r\nwindow_Height=" + size + "\r\n");
+    startForm();
+    EXPECT_EQ(windowRect().right - windowRect().left, 762);
+    EXPECT_EQ(form().clientHeight(), 461);
+    SendMessageA(hwnd(), WM_CLOSE, 0, 0);
+    const std::string written = readFile(settingsFile());
+    EXPECT_NE(written.find("window_Width=762\r\n"), std::string::npos) << written;
+    EXPECT_NE(written.find("window_Height=461\r\n"), std::string::npos) << written;
+  }
+}
+
 TEST_F(Startup, JunkSettingsFilesGiveTheDefaults) {
   std::string junk;
   for (int i = 0; i < 5000; ++i) junk.push_back(static_cast<char>((i * 7919) % 256));
@@ -144,6 +162,35 @@ TEST_F(Closing, WritesEveryKeyInOrder) {
             "window_Width=762\r\nwindow_Height=461\r\nAlways_on_Top_Option=0\r\n"
             "Auto_Run_at_Windows_Startup_Option=0\r\nCurrent_Keyboard_Layout_File_Name_Edit=\r\n");
   EXPECT_TRUE(dialogs.calls.empty());
+}
+
+// The settings are written once, whole, into the old text: every other line
+// keeps its bytes, and a file that cannot be written whole (a full disk) is
+// reported and left as it was, never half written.
+TEST_F(Closing, TheFileIsReplacedWholeKeepingEveryOtherLineOrNotAtAll) {
+  const std::string old =
+      "; my notes\n[Other]\r\nwindow_Width=1\r\n\r\n[ TASTRIX ]\r\n  Window_Width = 700 \r\nextra=kept\r\n"
+      "window_top_posn=30\r";
+  writeFile(settingsFile(), old);
+  startForm();
+  SendMessageA(hwnd(), WM_CLOSE, 0, 0);
+  EXPECT_EQ(readFile(settingsFile()),
+            "; my notes\n[Other]\r\nwindow_Width=1\r\n\r\n[ TASTRIX ]\r\nWindow_Width=700\r\nextra=kept\r\n"
+            "window_top_posn=30\rWindowState_wsMaximized=0\r\nwindow_left_posn=20\r\nwindow_Height=461\r\n"
+            "Always_on_Top_Option=0\r\nAuto_Run_at_Windows_Startup_Option=0\r\n"
+            "Current_Keyboard_Layout_File_Name_Edit=\r\n");
+  EXPECT_TRUE(dialogs.calls.empty());
+
+  SmallDisk disk;
+  if (!disk.available()) GTEST_SKIP() << "no small disk mounted (scripts/test mounts one as root)";
+  overrideExecutablePath(disk.file("tastrix.exe"));
+  writeFile(settingsFile(), old);
+  startForm();
+  disk.fill();
+  SendMessageA(hwnd(), WM_CLOSE, 0, 0);
+  EXPECT_EQ(dialogs.messageTexts(), std::vector<std::string>{"Unable to write to " + disk.file("tastrix.ini") + "."});
+  EXPECT_EQ(readFile(settingsFile()), old);
+  EXPECT_EQ(temporaryFilesIn(disk.file("")), 0);
 }
 
 TEST_F(Closing, AMaximizedWindowStoresItsNormalPlacement) {

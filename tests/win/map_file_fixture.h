@@ -2,8 +2,10 @@
 #include <windows.h>
 
 #include <string>
+#include <thread>
 
 #include "app/menu_ids.h"
+#include "platform/wide_text.h"
 #include "support/form_fixture.h"
 
 namespace tastrix::testing {
@@ -20,15 +22,18 @@ inline std::string notSavedText(const std::string& path) {
          "or there may be some other reason for the failure.";
 }
 
-// The temporary files a save leaves in a folder (none, when it tidies up).
+// The files a save writes on its way and leaves in a folder (none, when it
+// tidies up): new files (NAME.new) and the marker of a save (NAME.zv.ready).
 inline int temporaryFilesIn(const std::string& folder) {
-  WIN32_FIND_DATAA found;
-  const HANDLE search = FindFirstFileA((folder + "*.tmp").c_str(), &found);
-  if (search == INVALID_HANDLE_VALUE) return 0;
   int n = 0;
-  do ++n;
-  while (FindNextFileA(search, &found));
-  FindClose(search);
+  for (const char* pattern : {"*.new", "*.ready"}) {
+    WIN32_FIND_DATAA found;
+    const HANDLE search = FindFirstFileA((folder + pattern).c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) continue;
+    do ++n;
+    while (FindNextFileA(search, &found));
+    FindClose(search);
+  }
   return n;
 }
 
@@ -46,6 +51,29 @@ class HeldFile {
 
  private:
   HANDLE handle_;
+};
+
+// A file another program holds for a moment, as a virus scanner, the search
+// indexer or a sync client do: opened with the given access and sharing,
+// and let go the given time after another file (one that comes just before
+// the held one is needed) appears.
+class BrieflyHeldFile {
+ public:
+  BrieflyHeldFile(const std::string& path, DWORD access, DWORD sharing, const std::string& after, DWORD forMs)
+      : handle_(CreateFileW(WideFromUtf8(path).c_str(), access, sharing, nullptr, OPEN_EXISTING, 0, nullptr)),
+        letGo_([this, after, forMs] {
+          for (int waited = 0; waited < 10000 && !after.empty() && !fileExists(after); ++waited) Sleep(1);
+          Sleep(forMs);
+          CloseHandle(handle_);
+        }) {}
+  ~BrieflyHeldFile() { letGo_.join(); }
+  BrieflyHeldFile(const BrieflyHeldFile&) = delete;
+  BrieflyHeldFile& operator=(const BrieflyHeldFile&) = delete;
+  bool held() const { return handle_ != INVALID_HANDLE_VALUE; }
+
+ private:
+  HANDLE handle_;
+  std::thread letGo_;
 };
 
 // The window driven through the map file commands; every scripted answer

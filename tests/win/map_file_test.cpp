@@ -7,8 +7,9 @@
 #include "mapfile/map_format.h"
 #include "model/alignment.h"
 #include "model/tag_walks.h"
-#include "platform/profile_file.h"
+#include "platform/ini_file.h"
 #include "text/ini_text.h"
+#include "text/text_encoding.h"
 #include "win/map_file_fixture.h"
 
 namespace tastrix::testing {
@@ -324,9 +325,10 @@ TEST_F(MapFileFormat, OversizedAndJunkLabelListsLoadOnlyWhatTheLabelsUse) {
   EXPECT_EQ(label(0), "0123456789 abcdefghijklmnopqrstuvwxyz");
   EXPECT_EQ(label(101), label(0));
 
+  // Another program may write lines of any length: each is read whole.
   writeLarge(inScratch("oneline.zvl"), 10u << 20, "w");
   partialLoad(ID_Load_Key_Labels, inScratch("oneline.zv"));
-  EXPECT_EQ(label(0), std::string(4095, 'w'));
+  EXPECT_EQ(label(0), std::string(10u << 20, 'w'));
   EXPECT_EQ(label(1), "0123456789 abcdefghijklmnopqrstuvwxyz");
 
   std::string junk;
@@ -337,10 +339,7 @@ TEST_F(MapFileFormat, OversizedAndJunkLabelListsLoadOnlyWhatTheLabelsUse) {
   }
   writeFile(inScratch("junk.zvl"), junk);
   partialLoad(ID_Load_Key_Labels, inScratch("junk.zv"));
-  for (int p = 0; p <= 101; ++p) {
-    ASSERT_EQ(label(p).find_first_of("\r\n"), std::string::npos) << p;
-    ASSERT_LE(label(p).size(), 4095u) << p;
-  }
+  for (int p = 0; p <= 101; ++p) ASSERT_EQ(label(p).find_first_of("\r\n"), std::string::npos) << p;
   EXPECT_NE(label(101), "0123456789 abcdefghijklmnopqrstuvwxyz");
   EXPECT_TRUE(dialogs.messageTexts().empty());
 }
@@ -351,15 +350,44 @@ TEST_F(MapFileFormat, OversizedAndJunkLabelListsLoadOnlyWhatTheLabelsUse) {
 namespace tastrix::testing {
 namespace {
 
+// The platform's profile functions, with which every other program reads the files.
+class ProfileFunctions : public ProfileSource {
+ public:
+  explicit ProfileFunctions(std::string path) : path_(std::move(path)) {}
+  std::string readString(const std::string& section, const std::string& key, const std::string& def) const override {
+    char buffer[2048];
+    const DWORD n = GetPrivateProfileStringA(section.c_str(), key.c_str(), def.c_str(), buffer, sizeof buffer,
+                                             path_.c_str());
+    return std::string(buffer, n);
+  }
+
+ private:
+  std::string path_;
+};
+
+// 16-bit text with its byte order mark, as Notepad and the profile functions write it.
+std::string utf16(const std::string& ascii) {
+  std::string wide("\xFF\xFE", 2);
+  for (char c : ascii) {
+    wide += c;
+    wide += '\0';
+  }
+  return wide;
+}
+
 // The map file is written in memory but read back through the profile
-// functions: on any old text, what was written is what they read.
+// functions: on any old text, in any encoding, what was written is what
+// they read.
 TEST(MapFileText, WhatIsWrittenIsWhatTheProfileFunctionsRead) {
+  using namespace std::string_literals;
   const std::string oldTexts[] = {
       "",
       "[ tastrix ]\r\nShape_0=1\r\n[tastrix]\r\nshape_0 = 2\r\n[TASTRIX]\r\nShape_0=3\r\n",
       "\xEF\xBB\xBF[tastrix]\nShape_0=1\n[Label_0]\nFont.Name\n",
       "[tastrix]\rShape_0=1\r;comment\r[Label_0]\rFont.Size=\"12\"",
       "junk before\r\n[Label_0]\r\n\r\n\r\n[Notes]\r\nFont.Name=not this one\r\n",
+      "[tastrix\0junk]\r\nShape_0=1\0 2\r\n"s,
+      utf16("[Label_0]\r\nFont.Name=Arial\r\n[tastrix]\r\nShape_0=1\r\n"),
   };
   ScratchFolder scratch;
   const std::string path = scratch.file("differential.zv");
@@ -371,28 +399,22 @@ TEST(MapFileText, WhatIsWrittenIsWhatTheProfileFunctionsRead) {
                  {"Label_0", "Font.Name", "Courier New"}, {"Label_0", "Font.Size", "10"},
                  {"Notes", "Font.Name", "kept apart"}};
   for (const std::string& old : oldTexts) {
-    IniText ini(old);
-    for (const auto& e : entries) ini.set(e.section, e.key, e.value);
-    writeFile(path, ini.text());
+    IniFile ini(old);
+    for (const auto& e : entries) ini.write(e.section, e.key, e.value);
+    writeFile(path, ini.bytes());
     for (const auto& e : entries) {
       char read[256] = "";
       GetPrivateProfileStringA(e.section, e.key, "(default)", read, sizeof read, path.c_str());
       EXPECT_EQ(std::string(read), e.value) << e.section << "/" << e.key << " over " << old;
     }
+    EXPECT_EQ(EncodingOf(readFile(path)), EncodingOf(old)) << old;
   }
 }
 
 // A map is read once and looked up in memory: what it gives must be what the
 // profile functions give for the same file, however odd the file.
 TEST(MapFileReading, ReadOnceGivesWhatTheProfileFunctionsGive) {
-  const std::string utf16 = std::string("\xFF\xFE", 2) + [] {
-    std::string wide;
-    for (char c : std::string("[tastrix]\r\nShape_0=255\r\n[Label_0]\r\nFont.Name=Arial\r\nFont.Size=30\r\n")) {
-      wide += c;
-      wide += '\0';
-    }
-    return wide;
-  }();
+  const std::string unicode = utf16("[tastrix]\r\nShape_0=255\r\n[Label_0]\r\nFont.Name=Arial\r\nFont.Size=30\r\n");
   const std::string texts[] = {
       "[ tastrix ]\r\nShape_0=1\r\n[tastrix]\r\nshape_0 = 2\r\n[TASTRIX]\r\nShape_Back_0=3\r\n",
       "\xEF\xBB\xBF[tastrix]\nShape_0=0x10\n[Label_0]\nFont.Name\nFont.Size = '14' \n",
@@ -401,7 +423,10 @@ TEST(MapFileReading, ReadOnceGivesWhatTheProfileFunctionsGive) {
       "[GroupBox_Font]\r\nFont.Name=\"Arial\r\nFont.Name=Courier\r\nFont.fsItalic=2\r\nFont.fsUnderline=-1\r\n"
       "[Name_Label_0]]\r\nFont.Size=99\r\n[Name_Label_0]\r\nfont.size=8\r\n",
       "[Label_0]\r\nFont.Name=" + std::string(3000, 'n') + "\r\n[tastrix]\r\nKey_Label_Vertical_Alignment=0\r\n",
-      utf16,
+      unicode,
+      // Notepad's "UTF-8 with BOM": the name reads in the code page.
+      "\xEF\xBB\xBF[Label_0]\r\nFont.Name=Caf\xC3\xA9\r\n",
+      std::string("[Label_0\0]\r\nFont.Size=20\0 30\r\n[tastrix]\r\nShape_0=\"7\0\"\r\n", 55),
   };
   ScratchFolder scratch;
   const std::string path = scratch.file("odd.zv");
@@ -410,7 +435,7 @@ TEST(MapFileReading, ReadOnceGivesWhatTheProfileFunctionsGive) {
     FormModel inMemory, throughProfile;
     ApplyMapColours(inMemory, path);
     ApplyMapFonts(inMemory, path);
-    const ProfileFile profile(path);
+    const ProfileFunctions profile(path);
     ApplyMapColours(throughProfile, profile);
     ApplyMapFonts(throughProfile, profile);
     for (const int prototype : {inMemory.mapTitle, inMemory.groupBox(1), inMemory.nameLabel0, inMemory.label0}) {
@@ -421,7 +446,7 @@ TEST(MapFileReading, ReadOnceGivesWhatTheProfileFunctionsGive) {
     EXPECT_EQ(inMemory.alignmentIndex, throughProfile.alignmentIndex) << text;
   }
   FormModel fromUtf16;
-  writeFile(path, utf16);
+  writeFile(path, unicode);
   ApplyMapColours(fromUtf16, path);
   ApplyMapFonts(fromUtf16, path);
   EXPECT_EQ(fromUtf16[fromUtf16.shape0].fill, 255);

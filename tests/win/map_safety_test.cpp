@@ -8,6 +8,7 @@
 
 #include "model/tag_walks.h"
 #include "win/map_file_fixture.h"
+#include "win/real_program.h"
 #include "win/small_disk.h"
 
 namespace tastrix::testing {
@@ -137,6 +138,124 @@ TEST_F(MapSafety, SavingOverAMapChangedByAnotherProgramAsksFirst) {
   command(ID_Save_Keyboard_Layout);
   EXPECT_EQ(dialogs.callsOf(Dialog::Message).size(), 3u);
   EXPECT_NE(readFile(inScratch("office.zvl")).find("\r\nfrom the other window\r\n"), std::string::npos);
+}
+
+// What a save cut short leaves, at each stage: its new files before its
+// marker, then the marker with none, one or both of them moved in. The next
+// start-up load, Load or Save of the map finishes the save (marked) or
+// drops it (unmarked); a partial load or an export reads the map as the save
+// left it complete, and writes nothing.
+TEST_F(MapSafety, ASaveCutShortIsFinishedOrDroppedByTheNextOpenAndReadWholeMeanwhile) {
+  const std::string oldMap = "[tastrix]\r\nShape_0=255\r\n", oldList = "Old title\r\nold\r\n";
+  const std::string newMap = "[tastrix]\r\nShape_0=65280\r\n", newList = "New title\r\nnew\r\n";
+  const struct {
+    const char* stage;
+    bool marked, listMoved, mapMoved, finished;
+  } stages[] = {
+      {"new files written", false, false, false, false},
+      {"marker written", true, false, false, true},
+      {"label list moved in", true, true, false, true},
+      {"both moved in", true, true, true, true},
+  };
+  enum class Open { StartUp, Load, Save, LabelsOnly, ColoursOnly, Export };
+  const std::string map = inScratch("office.zv"), list = map + "l";
+  ASSERT_TRUE(CopyFileA(builtProgram().c_str(), inScratch("tastrix.exe").c_str(), FALSE));
+  for (const auto& stage : stages)
+    for (const Open open : {Open::StartUp, Open::Load, Open::Save, Open::LabelsOnly, Open::ColoursOnly, Open::Export}) {
+      SCOPED_TRACE(std::string(stage.stage) + ", opened by " + std::to_string(static_cast<int>(open)));
+      writeFile(map, stage.mapMoved ? newMap : oldMap);
+      writeFile(list, stage.listMoved ? newList : oldList);
+      if (!stage.mapMoved) writeFile(map + ".new", stage.marked ? newMap : newMap.substr(0, 12));
+      if (!stage.listMoved) writeFile(list + ".new", newList);
+      if (stage.marked) writeFile(map + ".ready", "");
+      const std::vector<std::string> left = {map + ".new", list + ".new", map + ".ready"};
+      std::vector<bool> leftBefore;
+      for (const std::string& file : left) leftBefore.push_back(fileExists(file));
+      const std::string mapBefore = readFile(map), listBefore = readFile(list);
+      const bool writes = open == Open::StartUp || open == Open::Load || open == Open::Save;
+
+      if (open == Open::StartUp) writeFile(settingsFile(), "[tastrix]\r\nCurrent_Keyboard_Layout_File_Name_Edit=" + map + "\r\n");
+      if (open != Open::Export) startForm();
+      switch (open) {
+        case Open::StartUp: break;
+        case Open::Load: load(map); break;
+        case Open::Save:
+          dialogs.answerFile(true, map);
+          dialogs.answerMessage(Answer::Yes);
+          command(ID_Save_Keyboard_Layout_As);
+          break;
+        case Open::LabelsOnly: partialLoad(ID_Load_Key_Labels, map); break;
+        case Open::ColoursOnly: partialLoad(ID_Load_Key_Colours, map); break;
+        case Open::Export: {
+          const ProgramRun run = runProgram(inScratch("tastrix.exe"), "/export office.zv picture.bmp", scratchDir());
+          EXPECT_EQ(run.exitCode, 0u) << run.errors;
+          break;
+        }
+      }
+      if (open != Open::Export && open != Open::Save) {
+        const bool complete = stage.finished;
+        if (open != Open::ColoursOnly) {
+          EXPECT_EQ(label(0), complete ? "New title" : "Old title");
+        }
+        if (open != Open::LabelsOnly) {
+          EXPECT_EQ(model()[model().faceShape(1)].fill, complete ? 65280 : 255);
+        }
+      }
+      for (size_t i = 0; i < left.size(); ++i)
+        EXPECT_EQ(fileExists(left[i]), writes ? false : static_cast<bool>(leftBefore[i])) << left[i];
+      if (writes && open != Open::Save) {
+        EXPECT_EQ(readFile(map), stage.finished ? newMap : oldMap);
+        EXPECT_EQ(readFile(list), stage.finished ? newList : oldList);
+      } else if (!writes) {
+        EXPECT_EQ(readFile(map), mapBefore);
+        EXPECT_EQ(readFile(list), listBefore);
+      }
+      EXPECT_TRUE(dialogs.messageTexts().size() == (open == Open::Save ? 1u : 0u));
+      dropForm();
+      dialogs.calls.clear();
+      DeleteFileA(settingsFile().c_str());
+      for (const std::string& file : left) DeleteFileA(file.c_str());
+    }
+}
+
+// Virus scanners, the search indexer and sync clients open a file for a
+// moment just after it is written: what they hold is waited for, for about
+// half a second. A rename over a file held without delete sharing, the label
+// list opened for reading while held open for writing, the settings file on
+// close: each is held 200 ms from the moment it is about to be needed.
+TEST_F(MapSafety, AFileAnotherProgramHoldsForAMomentIsWaitedFor) {
+  officeSavedAndEdited();
+  const DWORD readers = FILE_SHARE_READ | FILE_SHARE_WRITE, everyone = readers | FILE_SHARE_DELETE;
+  for (const char* held : {"office.zv", "office.zvl"}) {
+    SCOPED_TRACE(held);
+    label(1) = std::string("saved past ") + held;
+    model().changed = true;
+    {
+      BrieflyHeldFile holder(inScratch(held), GENERIC_READ, readers, inScratch("office.zv.new"), 200);
+      ASSERT_TRUE(holder.held());
+      command(ID_Save_Keyboard_Layout);
+    }
+    EXPECT_NE(readFile(inScratch("office.zvl")).find("\r\nsaved past " + std::string(held) + "\r\n"),
+              std::string::npos);
+    EXPECT_FALSE(model().changed);
+  }
+  label(1) = "before the load";
+  {
+    BrieflyHeldFile writer(inScratch("office.zvl"), GENERIC_WRITE, everyone, "", 200);
+    ASSERT_TRUE(writer.held());
+    load(inScratch("office.zv"));
+  }
+  EXPECT_EQ(label(1), "saved past office.zvl");
+  writeFile(settingsFile(), "[tastrix]\r\n");
+  {
+    BrieflyHeldFile holder(settingsFile(), GENERIC_READ, readers, settingsFile() + ".new", 200);
+    ASSERT_TRUE(holder.held());
+    SendMessageA(hwnd(), WM_CLOSE, 0, 0);
+  }
+  EXPECT_NE(readFile(settingsFile()).find("Current_Keyboard_Layout_File_Name_Edit=" + inScratch("office.zv")),
+            std::string::npos);
+  EXPECT_TRUE(dialogs.messageTexts().empty());
+  EXPECT_EQ(temporaryFilesIn(scratchDir()), 0);
 }
 
 TEST_F(MapSafety, OnAFullDiskTheSavedPairStaysWholeAndNothingIsLeftBehind) {

@@ -4,6 +4,8 @@
 #include <functional>
 #include <string>
 
+#include "platform/window_text.h"
+
 namespace tastrix::testing {
 
 // Runs a step on a thread timer while a modal loop (dialog box or menu) of
@@ -86,11 +88,7 @@ inline HWND findDialog(const std::string& caption = "") {
   return search.found;
 }
 
-inline std::string textOf(HWND window) {
-  const int length = GetWindowTextLengthA(window);
-  std::string text(static_cast<size_t>(length) + 1, '\0');
-  text.resize(static_cast<size_t>(GetWindowTextA(window, text.data(), length + 1)));
-  return text;
-}
+// In UTF-8: every character the window shows.
+inline std::string textOf(HWND window) { return WindowText(window); }
 
 }  // namespace tastrix::testing

@@ -1,8 +1,11 @@
 #include "win/real_program.h"
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 
-#include "platform/win32_handles.h"
+#include "platform/wide_text.h"
+#include "support/process_window.h"
 
 namespace tastrix::testing {
 namespace {
@@ -47,16 +50,16 @@ ProgramRun runProgram(const std::string& program, const std::string& arguments, 
   SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
   const UniqueHandle input(CreateFileA("NUL", GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit, OPEN_EXISTING,
                                        0, nullptr));
-  STARTUPINFOA startup{};
+  STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   startup.dwFlags = STARTF_USESTDHANDLES;
   startup.hStdInput = input.get();
   startup.hStdOutput = output.write.get();
   startup.hStdError = errors.write.get();
   PROCESS_INFORMATION info{};
-  std::string commandLine = "\"" + program + "\" " + arguments;
-  if (!CreateProcessA(program.c_str(), &commandLine[0], nullptr, nullptr, TRUE, 0, nullptr, folder.c_str(), &startup,
-                      &info)) {
+  std::wstring commandLine = WideFromUtf8("\"" + program + "\" " + arguments);
+  if (!CreateProcessW(WideFromUtf8(program).c_str(), &commandLine[0], nullptr, nullptr, TRUE, 0, nullptr,
+                      WideFromUtf8(folder).c_str(), &startup, &info)) {
     run.errors = "cannot start " + program + ": error " + std::to_string(GetLastError());
     return run;
   }
@@ -75,6 +78,62 @@ ProgramRun runProgram(const std::string& program, const std::string& arguments, 
   }
   GetExitCodeProcess(process.get(), &run.exitCode);
   return run;
+}
+
+StartedProgram::StartedProgram(const std::string& program, const std::string& folder, WORD showWindow) {
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  if (showWindow != SW_SHOWDEFAULT) {
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.wShowWindow = showWindow;
+  }
+  PROCESS_INFORMATION info{};
+  std::wstring commandLine = L"\"" + WideFromUtf8(program) + L"\"";
+  if (!CreateProcessW(WideFromUtf8(program).c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
+                      WideFromUtf8(folder).c_str(), &startup, &info)) {
+    ADD_FAILURE() << "cannot start " << program << ": " << GetLastError();
+    return;
+  }
+  process_.reset(info.hProcess);
+  id_ = info.dwProcessId;
+  const UniqueHandle thread(info.hThread);
+  WindowSearch search{id_, "TMainForm1", nullptr};
+  for (int waited = 0; waited < 10000 && !search.found; waited += 50) {
+    if (WaitForSingleObject(process_.get(), 50) != WAIT_TIMEOUT) break;
+    EnumWindows(matchProcessWindow, reinterpret_cast<LPARAM>(&search));
+  }
+  window_ = search.found;
+}
+
+StartedProgram::~StartedProgram() {
+  if (process_.valid() && WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT) {
+    TerminateProcess(process_.get(), 1);
+    WaitForSingleObject(process_.get(), 5000);
+  }
+}
+
+bool StartedProgram::ended(DWORD waitMs) {
+  return process_.valid() && WaitForSingleObject(process_.get(), waitMs) == WAIT_OBJECT_0;
+}
+
+DWORD StartedProgram::closeAndWait() {
+  PostMessageA(window_, WM_CLOSE, 0, 0);
+  if (!ended(10000)) return STILL_ACTIVE;
+  DWORD code = STILL_ACTIVE;
+  GetExitCodeProcess(process_.get(), &code);
+  return code;
+}
+
+bool StartedProgram::answerMessageBox(int button) {
+  WindowSearch search{id_, "#32770", nullptr};
+  for (int waited = 0; waited < 5000 && !search.found; waited += 50) {
+    Sleep(50);
+    EnumWindows(matchProcessWindow, reinterpret_cast<LPARAM>(&search));
+  }
+  if (!search.found) return false;
+  PostMessageA(search.found, WM_COMMAND, static_cast<WPARAM>(button), 0);
+  for (int waited = 0; waited < 5000 && IsWindow(search.found); waited += 20) Sleep(20);
+  return !IsWindow(search.found);
 }
 
 }  // namespace tastrix::testing

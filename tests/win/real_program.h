@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "platform/win32_handles.h"
+
 namespace tastrix::testing {
 
 // The program built beside the test executable.
@@ -16,9 +18,36 @@ struct ProgramRun {
   std::string errors;  // standard error
 };
 
-// Runs a program with the given arguments in a folder, its standard output
-// and error captured through pipes, as a script or a build tool starts it.
+// Runs a program with the given arguments in a folder (all UTF-8, passed on
+// in 16-bit text), its standard output and error captured through pipes, as
+// a script or a build tool starts it.
 ProgramRun runProgram(const std::string& program, const std::string& arguments, const std::string& folder,
                       DWORD timeLimitMs = 30000);
+
+// The real program started as a launcher starts it (with a show state when
+// one is given), its window found once it shows; ended by force if still
+// running when dropped.
+class StartedProgram {
+ public:
+  StartedProgram(const std::string& program, const std::string& folder, WORD showWindow = SW_SHOWDEFAULT);
+  ~StartedProgram();
+  StartedProgram(const StartedProgram&) = delete;
+  StartedProgram& operator=(const StartedProgram&) = delete;
+
+  HWND window() const { return window_; }  // none when no window showed within 10 s
+  HANDLE process() const { return process_.get(); }
+  // Whether the program ended within the time.
+  bool ended(DWORD waitMs);
+  // Asks the window to close as the user would and waits for the program to
+  // end: its exit code, STILL_ACTIVE when it did not.
+  DWORD closeAndWait();
+  // Answers the program's own message box with a button, once it shows.
+  bool answerMessageBox(int button);
+
+ private:
+  UniqueHandle process_;
+  DWORD id_ = 0;
+  HWND window_ = nullptr;
+};
 
 }  // namespace tastrix::testing

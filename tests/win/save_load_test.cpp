@@ -23,7 +23,8 @@ TEST_F(SaveCommands, SaveAsAddsTheMapExtensionOnlyWhenMissing) {
   const struct {
     const char* chosen;
     const char* stored;
-  } names[] = {{"office", "office.zv"}, {"upper.ZV", "upper.ZV"}, {"mixed.zV", "mixed.zV"}, {"notes.txt", "notes.txt.zv"}};
+  } names[] = {{"office", "office.zv"},         {"upper.ZV", "upper.ZV"}, {"mixed.zV", "mixed.zV"},
+               {"notes.txt", "notes.txt.zv"}, {"t1.zv. ", "t1.zv"},     {"t2.", "t2.zv"}};
   for (const auto& name : names) {
     model().changed = true;
     saveAs(inScratch(name.chosen));
@@ -37,8 +38,9 @@ TEST_F(SaveCommands, SaveAsAddsTheMapExtensionOnlyWhenMissing) {
   }
   EXPECT_FALSE(fileExists(inScratch("upper.ZV.zv")));
   EXPECT_FALSE(fileExists(inScratch("notes.txt")));
+  EXPECT_FALSE(fileExists(inScratch("t1.zv..zv")));
   const auto saves = dialogs.callsOf(Dialog::SaveFile);
-  ASSERT_EQ(saves.size(), 4u);
+  ASSERT_EQ(saves.size(), 6u);
   EXPECT_EQ(saves[0].caption, "Save Keyboard Map as ... ");
   EXPECT_EQ(saves[0].request.filter, kMapFilter);
   EXPECT_EQ(saves[0].request.initialDir, scratchDir());
@@ -110,7 +112,7 @@ TEST_F(SaveCommands, MapsOnPathsBeginningWithTwoBackslashesSaveAndLoad) {
   EXPECT_EQ(dialogs.callsOf(Dialog::OpenFile).at(0).request.initialDir, folder);
 }
 
-TEST_F(SaveCommands, OverwriteQuestionGuardsOnlyTheMapFile) {
+TEST_F(SaveCommands, OverwriteQuestionGuardsTheMapFileAndALabelListWithoutIt) {
   startForm();
   writeFile(inScratch("office.zv"), "[Old]\r\na=1\r\n");
   writeFile(inScratch("office.zvl"), "old\r\n");
@@ -133,10 +135,23 @@ TEST_F(SaveCommands, OverwriteQuestionGuardsOnlyTheMapFile) {
   EXPECT_EQ(readFile(inScratch("office.zvl")).substr(0, 23), "Untitled keyboard Map\r\n");
   EXPECT_FALSE(model().changed);
 
+  // A label list whose map file is gone is asked about too, by the map's name.
   writeFile(inScratch("lonely.zvl"), "old\r\n");
-  saveAs(inScratch("lonely"));
-  EXPECT_EQ(dialogs.callsOf(Dialog::Message).size(), 2u);
+  for (const Answer answer : {Answer::No, Answer::Yes}) {
+    dialogs.answerFile(true, inScratch("lonely"));
+    dialogs.answerMessage(answer);
+    command(ID_Save_Keyboard_Layout_As);
+    if (answer == Answer::No) {
+      EXPECT_EQ(readFile(inScratch("lonely.zvl")), "old\r\n");
+    }
+  }
+  const auto asked = dialogs.callsOf(Dialog::Message);
+  ASSERT_EQ(asked.size(), 4u);
+  for (size_t i : {2u, 3u})
+    expectMessage(asked[i], MessageKind::Confirmation, Buttons::YesNo,
+                  "Overwrite Existing Keyboard Map : \r\n\r\n" + inScratch("lonely.zv") + "\r\n\r\nAre you sure ?");
   EXPECT_EQ(readFile(inScratch("lonely.zvl")).substr(0, 23), "Untitled keyboard Map\r\n");
+  EXPECT_EQ(model().currentMapPath, inScratch("lonely.zv"));
 }
 
 TEST_F(SaveCommands, SaveAfterSaveAsOrLoadWritesWithoutAsking) {

@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "model/key_navigation.h"
 #include "support/form_fixture.h"
-#include "support/process_window.h"
 #include "win/accessible_client.h"
 #include "win/real_program.h"
 
@@ -48,66 +48,21 @@ class RealProgram : public ::testing::Test {
   void SetUp() override {
     ASSERT_TRUE(CopyFileA(builtProgram().c_str(), program().c_str(), FALSE)) << builtProgram();
   }
-  void TearDown() override {
-    if (process_.valid() && WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT) {
-      TerminateProcess(process_.get(), 1);
-      WaitForSingleObject(process_.get(), 5000);
-    }
-  }
 
   std::string program() const { return scratch.file("tastrix.exe"); }
 
   // Starts the program as a launcher would, with a show state when one is given.
   HWND start(WORD showWindow = SW_SHOWDEFAULT) {
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    if (showWindow != SW_SHOWDEFAULT) {
-      startup.dwFlags = STARTF_USESHOWWINDOW;
-      startup.wShowWindow = showWindow;
-    }
-    PROCESS_INFORMATION info{};
-    std::string commandLine = "\"" + program() + "\"";
-    if (!CreateProcessA(program().c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
-                        scratch.path().c_str(), &startup, &info)) {
-      ADD_FAILURE() << "cannot start " << program() << ": " << GetLastError();
-      return nullptr;
-    }
-    process_.reset(info.hProcess);
-    UniqueHandle thread(info.hThread);
-    WindowSearch search{info.dwProcessId, "TMainForm1", nullptr};
-    for (int waited = 0; waited < 10000 && !search.found; waited += 50) {
-      if (WaitForSingleObject(process_.get(), 50) != WAIT_TIMEOUT) break;
-      EnumWindows(matchProcessWindow, reinterpret_cast<LPARAM>(&search));
-    }
-    return search.found;
+    started_ = std::make_unique<StartedProgram>(program(), scratch.path(), showWindow);
+    return started_->window();
   }
-
-  // Asks the window to close as the user would and waits for the program to end.
-  DWORD closeAndWait(HWND window) {
-    PostMessageA(window, WM_CLOSE, 0, 0);
-    if (WaitForSingleObject(process_.get(), 10000) != WAIT_OBJECT_0) return STILL_ACTIVE;
-    DWORD code = STILL_ACTIVE;
-    GetExitCodeProcess(process_.get(), &code);
-    return code;
-  }
-
-  // Answers the program's own message box with a button, once it shows.
-  bool answerMessageBox(int button) {
-    WindowSearch search{GetProcessId(process_.get()), "#32770", nullptr};
-    for (int waited = 0; waited < 5000 && !search.found; waited += 50) {
-      Sleep(50);
-      EnumWindows(matchProcessWindow, reinterpret_cast<LPARAM>(&search));
-    }
-    if (!search.found) return false;
-    PostMessageA(search.found, WM_COMMAND, static_cast<WPARAM>(button), 0);
-    for (int waited = 0; waited < 5000 && IsWindow(search.found); waited += 20) Sleep(20);
-    return !IsWindow(search.found);
-  }
+  DWORD closeAndWait() { return started_->closeAndWait(); }
+  bool answerMessageBox(int button) { return started_->answerMessageBox(button); }
 
   ScratchFolder scratch;
 
  private:
-  UniqueHandle process_;
+  std::unique_ptr<StartedProgram> started_;
 };
 
 TEST_F(RealProgram, StartsShowsItsWindowAndWritesSettingsOnClose) {
@@ -133,7 +88,7 @@ TEST_F(RealProgram, StartsShowsItsWindowAndWritesSettingsOnClose) {
                             {face.left - 2, midY, RGB(255, 255, 255)}});
   }
 
-  EXPECT_EQ(closeAndWait(window), 0u);
+  EXPECT_EQ(closeAndWait(), 0u);
   EXPECT_EQ(readFile(scratch.file("tastrix.ini")),
             "[tastrix]\r\n"
             "WindowState_wsMaximized=0\r\n"
@@ -158,7 +113,7 @@ TEST_F(RealProgram, ReopensWhereTheSettingsFilePutIt) {
   EXPECT_EQ(outer.top, 40);
   EXPECT_EQ(outer.right - outer.left, 900);
   EXPECT_EQ(client.bottom, 300) << "the client height, scroll bar not counted";
-  ASSERT_EQ(closeAndWait(window), 0u);
+  ASSERT_EQ(closeAndWait(), 0u);
   const std::string settings = readFile(scratch.file("tastrix.ini"));
   EXPECT_NE(settings.find("window_top_posn=40\r\n"), std::string::npos) << settings;
   EXPECT_NE(settings.find("window_left_posn=64\r\n"), std::string::npos) << settings;
@@ -175,7 +130,7 @@ TEST_F(RealProgram, LaunchedMinimizedItStaysAnIconThatRestoresMaximized) {
   EXPECT_TRUE(IsIconic(window));
   ShowWindow(window, SW_RESTORE);
   EXPECT_TRUE(IsZoomed(window));
-  EXPECT_EQ(closeAndWait(window), 0u);
+  EXPECT_EQ(closeAndWait(), 0u);
   const std::string settings = readFile(scratch.file("tastrix.ini"));
   EXPECT_NE(settings.find("WindowState_wsMaximized=1\r\n"), std::string::npos) << settings;
   EXPECT_NE(settings.find("window_left_posn=64\r\n"), std::string::npos) << settings;
@@ -196,7 +151,7 @@ TEST_F(RealProgram, RestoringTheFactoryDefaultsDoesNotMinimizeAWindowLaunchedMin
   EXPECT_EQ(outer.left, 20);
   EXPECT_EQ(outer.top, 20);
   EXPECT_EQ(outer.right - outer.left, 762);
-  EXPECT_EQ(closeAndWait(window), 0u);
+  EXPECT_EQ(closeAndWait(), 0u);
 }
 
 // Sets the screen's dots per inch for processes started from now on and puts
@@ -277,7 +232,7 @@ TEST_F(RealProgram, ScalesThePictureToTheScreensDpi) {
   RECT client;
   GetClientRect(window, &client);
   EXPECT_EQ(client.bottom, 692);
-  EXPECT_EQ(closeAndWait(window), 0u);
+  EXPECT_EQ(closeAndWait(), 0u);
   const std::string settings = readFile(scratch.file("tastrix.ini"));
   EXPECT_NE(settings.find("window_Width=1144\r\n"), std::string::npos) << settings;
   EXPECT_NE(settings.find("window_Height=692\r\n"), std::string::npos) << settings;
@@ -344,7 +299,7 @@ TEST_F(RealProgram, RequestsFromAnotherProcessNeverStackBoxes) {
   EXPECT_EQ(boxesOf(window), 0);
   EXPECT_FALSE(unavailable());
   client.reset();
-  EXPECT_EQ(closeAndWait(window), 0u);
+  EXPECT_EQ(closeAndWait(), 0u);
 }
 
 // The icon the window class loads, the version texts and the manifest are

@@ -1,0 +1,88 @@
+#include "app/settings_file.h"
+
+#include "platform/app_paths.h"
+#include "platform/errors.h"
+#include "platform/ini_file.h"
+#include "platform/staged_file.h"
+#include "platform/wide_text.h"
+#include "text/profile_value.h"
+
+namespace tastrix {
+namespace {
+
+const char* const kSection = "tastrix";
+const char* const kMapPathKey = "Current_Keyboard_Layout_File_Name_Edit";
+// Beside it when the code page cannot spell the path.
+const char* const kMapPathUtf8Key = "Current_Keyboard_Layout_File_Name_UTF8";
+
+// Windows keeps window sizes within 16 bits; beyond them a window collapses.
+constexpr int kLargestWindowSize = 32767;
+
+int readSize(const IniFile& file, const char* key, int def) {
+  const int size = file.readInt(kSection, key, def);
+  return size > 0 && size <= kLargestWindowSize ? size : def;
+}
+
+bool isUtf8(const std::string& text) { return Utf8FromWide(WideFromUtf8(text)) == text; }
+
+// The UTF-8 key counts while it agrees with the key every reader knows: a
+// path written there since by anyone else wins.
+std::string readMapPath(const IniFile& file) {
+  const std::string stored = file.readAsStored(kSection, kMapPathKey).value_or("");
+  if (file.unicode()) return stored;
+  const std::optional<std::string> utf8 = file.readAsStored(kSection, kMapPathUtf8Key);
+  if (utf8 && isUtf8(*utf8) && AnsiFromUtf8(*utf8) == stored) return *utf8;
+  return Utf8FromAnsi(file.readString(kSection, kMapPathKey, ""));
+}
+
+void writeMapPath(IniFile& file, const std::string& path) {
+  bool spelt = true;
+  const std::string inCodePage = file.unicode() ? path : AnsiFromUtf8(path, &spelt);
+  file.writeAsStored(kSection, kMapPathKey, inCodePage);
+  if (spelt)
+    file.remove(kSection, kMapPathUtf8Key);
+  else
+    file.writeAsStored(kSection, kMapPathUtf8Key, path);
+}
+
+}  // namespace
+
+Settings ReadSettingsFile(const Settings& defaults) {
+  IniFile file;
+  try {
+    file = IniFile::Read(settingsFilePath());
+  } catch (const PlatformError&) {
+    // Held by another program: as the profile functions read it, no file.
+  }
+  Settings s;
+  s.top = file.readInt(kSection, "window_top_posn", defaults.top);
+  s.left = file.readInt(kSection, "window_left_posn", defaults.left);
+  s.width = readSize(file, "window_Width", defaults.width);
+  s.height = readSize(file, "window_Height", defaults.height);
+  s.alwaysOnTop = file.readBool(kSection, "Always_on_Top_Option", defaults.alwaysOnTop);
+  s.autoRun = file.readBool(kSection, "Auto_Run_at_Windows_Startup_Option", defaults.autoRun);
+  s.maximized = file.readBool(kSection, "WindowState_wsMaximized", defaults.maximized);
+  s.mapPath = readMapPath(file);
+  return s;
+}
+
+void WriteSettingsFile(const Settings& s) {
+  const std::string path = settingsFilePath();
+  IniFile file;
+  try {
+    file = IniFile::Read(path);
+  } catch (const PlatformError&) {
+    throwUnableToWrite(path);
+  }
+  file.write(kSection, "WindowState_wsMaximized", FormatProfileBool(s.maximized));
+  file.write(kSection, "window_top_posn", FormatProfileInt(s.top));
+  file.write(kSection, "window_left_posn", FormatProfileInt(s.left));
+  file.write(kSection, "window_Width", FormatProfileInt(s.width));
+  file.write(kSection, "window_Height", FormatProfileInt(s.height));
+  file.write(kSection, "Always_on_Top_Option", FormatProfileBool(s.alwaysOnTop));
+  file.write(kSection, "Auto_Run_at_Windows_Startup_Option", FormatProfileBool(s.autoRun));
+  writeMapPath(file, s.mapPath);
+  if (ReplaceWhole(path, file.bytes()) != StagedFile::Result::Written) throwUnableToWrite(path);
+}
+
+}  // namespace tastrix

@@ -1,0 +1,187 @@
+// A save cut short at any instant leaves a whole map: the real program is
+// killed at each change its save makes to the map's folder, as a power cut
+// or a killed task would stop it, and the map is opened again.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/menu_ids.h"
+#include "platform/wide_text.h"
+#include "support/form_fixture.h"
+#include "win/real_program.h"
+
+namespace tastrix::testing {
+namespace {
+
+// The host's name of a file, which a program of the host is given.
+std::string unixPath(const std::string& path) {
+  using ToUnix = char*(CDECL*)(LPCWSTR);
+  const auto toUnix = reinterpret_cast<ToUnix>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
+  char* name = toUnix ? toUnix(WideFromUtf8(path).c_str()) : nullptr;
+  if (!name) return std::string();
+  const std::string result = name;
+  HeapFree(GetProcessHeap(), 0, name);
+  return result;
+}
+
+bool waitForFile(const std::string& path, DWORD waitMs) {
+  for (DWORD waited = 0; waited < waitMs && !fileExists(path); waited += 20) Sleep(20);
+  return fileExists(path);
+}
+
+// The host program tests/host/kill_at_file_event, built beside the tests: it
+// watches a folder and kills the process running the program at
+// the folder's Nth change. Wine gives no handle to a host program, so it
+// says through files when it watches and what it saw. The program is known
+// by its path in its command line: only one runs from a scratch folder.
+class FileEventKiller {
+ public:
+  FileEventKiller(const std::string& folder, long changes, const std::string& program, const ScratchFolder& scratch)
+      : ready_(scratch.file("killer ready")), result_(scratch.file("killer result")) {
+    DeleteFileW(WideFromUtf8(ready_).c_str());
+    DeleteFileW(WideFromUtf8(result_).c_str());
+    const std::string killer = builtProgram().substr(0, builtProgram().size() - std::string("tastrix.exe").size()) +
+                               "kill_at_file_event";
+    std::wstring command = WideFromUtf8("\"" + killer + "\" \"" + unixPath(folder) + "\" " + std::to_string(changes) +
+                                        " \"" + program + "\" \"" + unixPath(ready_) + "\" \"" + unixPath(result_) + "\"");
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info{};
+    if (!CreateProcessW(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info)) return;
+    if (info.hProcess) CloseHandle(info.hProcess);
+    if (info.hThread) CloseHandle(info.hThread);
+    watching_ = waitForFile(ready_, 10000);
+  }
+
+  bool watching() const { return watching_; }
+  // One line per change seen, then how it ended: "killed", "ended"...
+  std::string result() const {
+    waitForFile(result_, 10000);
+    return readFile(result_);
+  }
+
+ private:
+  std::string ready_, result_;
+  bool watching_ = false;
+};
+
+struct MapOnDisk {
+  std::string map, labels;
+  std::vector<std::string> others;  // every other file in the map's folder
+  bool operator==(const MapOnDisk& o) const { return map == o.map && labels == o.labels && others == o.others; }
+};
+
+class InterruptedSave : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(CopyFileA(builtProgram().c_str(), program().c_str(), FALSE));
+    ASSERT_TRUE(CreateDirectoryW(WideFromUtf8(folder()).c_str(), nullptr));
+    writeFile(scratch.file("tastrix.ini"), "[tastrix]\r\nCurrent_Keyboard_Layout_File_Name_Edit=" + map() + "\r\n");
+  }
+
+  std::string folder() const { return scratch.file("maps\\"); }
+  std::string map() const { return folder() + "office.zv"; }
+
+  std::string program() const { return scratch.file("tastrix.exe"); }
+
+  // The program, whose start-up load opens the map.
+  std::unique_ptr<StartedProgram> open() {
+    auto program = std::make_unique<StartedProgram>(this->program(), scratch.path());
+    EXPECT_NE(program->window(), nullptr);
+    return program;
+  }
+
+  static void command(StartedProgram& program, int id) { PostMessageA(program.window(), WM_COMMAND, id, 0); }
+
+  // Every label erased and the labels at the top: both files change.
+  static void edit(StartedProgram& program) {
+    command(program, ID_Erase_All);
+    ASSERT_TRUE(program.answerMessageBox(IDYES));
+    command(program, ID_Align_Top);
+  }
+
+  MapOnDisk onDisk() const {
+    MapOnDisk found{readFile(map()), readFile(map() + "l"), {}};
+    WIN32_FIND_DATAW entry;
+    const HANDLE search = FindFirstFileW(WideFromUtf8(folder() + "*").c_str(), &entry);
+    if (search == INVALID_HANDLE_VALUE) return found;
+    do {
+      const std::string name = Utf8FromWide(entry.cFileName);
+      if (name != "." && name != ".." && name != "office.zv" && name != "office.zvl") found.others.push_back(name);
+    } while (FindNextFileW(search, &entry));
+    FindClose(search);
+    return found;
+  }
+
+  void restore(const MapOnDisk& state) {
+    for (const std::string& name : onDisk().others) DeleteFileW(WideFromUtf8(folder() + name).c_str());
+    writeFile(map(), state.map);
+    writeFile(map() + "l", state.labels);
+  }
+
+  ScratchFolder scratch;
+};
+
+TEST_F(InterruptedSave, KilledAtEveryChangeOfTheMapsFolderTheMapOpensWholeAndNothingIsLeft) {
+  // The old map: the factory map as the program saves it.
+  {
+    auto program = open();
+    command(*program, ID_Save_Keyboard_Layout);
+    ASSERT_EQ(program->closeAndWait(), 0u);
+  }
+  const MapOnDisk before = onDisk();
+  ASSERT_TRUE(before.others.empty());
+
+  // One save to the end, counting the changes it makes.
+  std::string seen;
+  {
+    auto program = open();
+    edit(*program);
+    const FileEventKiller counter(folder(), 1000000, this->program(), scratch);
+    ASSERT_TRUE(counter.watching()) << counter.result();
+    command(*program, ID_Save_Keyboard_Layout);
+    ASSERT_EQ(program->closeAndWait(), 0u);
+    seen = counter.result();
+  }
+  const MapOnDisk after = onDisk();
+  ASSERT_NE(after.map, before.map);
+  ASSERT_NE(after.labels, before.labels);
+  ASSERT_TRUE(after.others.empty());
+  int changes = 0;
+  for (size_t line = 0; line < seen.size(); line = seen.find('\n', line) + 1)
+    if (seen[line] >= '1' && seen[line] <= '9') ++changes;
+  ASSERT_GE(changes, 8) << seen;
+
+  for (int change = 1; change <= changes; ++change) {
+    restore(before);
+    std::string killed;
+    {
+      auto program = open();
+      edit(*program);
+      const FileEventKiller killer(folder(), change, this->program(), scratch);
+      ASSERT_TRUE(killer.watching()) << killer.result();
+      command(*program, ID_Save_Keyboard_Layout);
+      ASSERT_TRUE(program->ended(10000));
+      killed = killer.result();
+    }
+    SCOPED_TRACE("killed at change " + std::to_string(change) + " of " + std::to_string(changes) + ":\n" + killed);
+    ASSERT_NE(killed.find("killed"), std::string::npos);
+
+    // Opened again: the start-up load has finished or undone the save, and
+    // the window shows what the files hold, as its own save of it writes.
+    auto program = open();
+    const MapOnDisk opened = onDisk();
+    EXPECT_TRUE(opened == before || opened == after) << "the map is a mix, or files are left: " << opened.others.size();
+    command(*program, ID_Save_Keyboard_Layout);
+    EXPECT_EQ(program->closeAndWait(), 0u);
+    EXPECT_TRUE(onDisk() == opened);
+  }
+}
+
+}  // namespace
+}  // namespace tastrix::testing
