@@ -57,7 +57,7 @@ void OutputCommands::Copy_Bitmap_to_Windows_Clipboard_OptionClick() {
     hand(CF_BITMAP, picture.get());
     picture.release();
     Palette palette = screenPalette();
-    if (palette) {
+    if (palette.valid()) {
       hand(CF_PALETTE, palette.get());
       palette.release();
     }

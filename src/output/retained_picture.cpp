@@ -65,7 +65,7 @@ void RetainedPicture::show(HDC dc, const FormModel& model, int scrollX, const RE
     signature_ = 0;
   }
   MemoryDC canvas(dc);
-  if (!bitmap_ || !canvas.get()) {
+  if (!bitmap_.valid() || !canvas.get()) {
     // Without GDI objects to spare, the picture is painted straight on.
     width_ = height_ = 0;
     paintPicture(dc, model, scrollX, area);

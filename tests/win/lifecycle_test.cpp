@@ -9,6 +9,7 @@
 #include "platform/shutdown_reason.h"
 #include "platform/wide_text.h"
 #include "support/form_fixture.h"
+#include "text/profile_source.h"
 #include "win/map_file_fixture.h"
 #include "win/small_disk.h"
 
@@ -134,7 +135,7 @@ TEST_F(Startup, JunkSettingsFilesGiveTheDefaults) {
   startForm();
   EXPECT_EQ(windowRect().top, 20);
   EXPECT_EQ(windowRect().left, 20);
-  EXPECT_LE(model().currentMapPath.size(), 2047u);
+  EXPECT_LE(model().currentMapPath.size(), kLongestProfileValue);
 }
 
 class Closing : public Startup {

@@ -77,7 +77,7 @@ class Snapshot {
     info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
     Bitmap dib(CreateDIBSection(screen.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    ASSERT_TRUE(dib);
+    ASSERT_TRUE(dib.valid());
     Selection select(memory.get(), dib.get());
     BitBlt(memory.get(), 0, 0, width(), height(), source, x, y, SRCCOPY);
     GdiFlush();
