@@ -3,7 +3,7 @@
 // After windows.h, which it needs.
 #include <psapi.h>
 
-#include "mapfile/map_format.h"
+#include "mapfile/core/map_format.h"
 #include "model/alignment.h"
 #include "model/form_model.h"
 #include "model/key_catalogue.h"

@@ -6,6 +6,7 @@
 
 #include "app/main_form.h"
 #include "app/picture_export.h"
+#include "app/settings_file.h"
 #include "bench.h"
 #include "output/capture.h"
 #include "platform/app_paths.h"
@@ -41,7 +42,7 @@ struct ExportScene {
     writeText(map(), kMap);
     writeText(map() + "l", kLabels);
     overrideExecutablePath(folder + "tastrix.exe");
-    writeText(settingsFilePath(), "[tastrix]\r\nCurrent_Keyboard_Layout_File_Name_Edit=" + map() + "\r\n");
+    writeText(SettingsFilePath(), "[tastrix]\r\nCurrent_Keyboard_Layout_File_Name_Edit=" + map() + "\r\n");
     window = std::make_unique<TMainForm1>(dialogs);
     window->create(GetModuleHandleA(nullptr));
     dialogs.setOwner(window->hwnd());

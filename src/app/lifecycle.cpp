@@ -9,8 +9,8 @@
 #include "app/startup_model.h"
 #include "app/window_placement.h"
 #include "desktop/auto_run.h"
-#include "platform/app_title.h"
 #include "platform/shutdown_reason.h"
+#include "product/product.h"
 
 namespace tastrix {
 namespace {

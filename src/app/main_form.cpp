@@ -6,10 +6,10 @@
 
 #include "app/menu_table.h"
 #include "output/picture_painter.h"
-#include "platform/app_title.h"
-#include "platform/errors.h"
+#include "platform/core/errors.h"
 #include "platform/wide_text.h"
 #include "platform/window_text.h"
+#include "product/product.h"
 #include "text/mul_div.h"
 
 namespace tastrix {

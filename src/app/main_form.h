@@ -7,12 +7,12 @@
 #include "app/lifecycle.h"
 #include "app/open_boxes.h"
 #include "app/picture_keys.h"
-#include "editing/edit_commands.h"
-#include "mapfile/map_commands.h"
+#include "editing/core/edit_commands.h"
+#include "mapfile/core/map_commands.h"
 #include "mapfile/map_files.h"
 #include "output/output_commands.h"
 #include "output/retained_picture.h"
-#include "platform/app_window.h"
+#include "platform/core/app_window.h"
 #include "platform/win32_handles.h"
 
 namespace tastrix {
@@ -70,7 +70,7 @@ class TMainForm1 : public IAppWindow {
   FileDialogRequest OpenDialog1;
   EditCommands editing{model_, dialogs_};
   MapCommands maps{model_, dialogs_, *this, storage_, SaveDialog1, OpenDialog1};
-  OutputCommands output{model_, dialogs_, *this, SaveDialog1};
+  OutputCommands output{model_, dialogs_, *this, storage_, SaveDialog1};
   Lifecycle lifecycle{*this};
   PictureKeys keys{*this};
   std::vector<bool> popupItemVisible;  // which context-menu items show (all until the first popup)

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "app/menu_ids.h"
-#include "editing/context_menu.h"
+#include "editing/core/context_menu.h"
 
 namespace tastrix {
 

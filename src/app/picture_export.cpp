@@ -6,10 +6,10 @@
 
 #include "app/startup_model.h"
 #include "mapfile/map_files.h"
-#include "mapfile/map_format.h"
+#include "mapfile/core/map_format.h"
 #include "output/picture_file.h"
 #include "output/picture_render.h"
-#include "platform/errors.h"
+#include "platform/core/errors.h"
 #include "platform/file_probe.h"
 #include "text/path_text.h"
 

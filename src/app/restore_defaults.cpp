@@ -1,9 +1,9 @@
 // Restore factory defaults: drop the settings file and start over.
 #include "app/lifecycle.h"
 #include "app/main_form.h"
-#include "platform/app_paths.h"
-#include "platform/app_title.h"
+#include "app/settings_file.h"
 #include "platform/file_status.h"
+#include "product/product.h"
 
 namespace tastrix {
 namespace {
@@ -30,7 +30,7 @@ void Lifecycle::RestoreFactoryDefaults() {
   const std::string question =
       restoreQuestion() + (form_.model().changed ? kUnsavedChangesLost : "") + kRestoreConfirm;
   if (form_.dialogs().message(MessageKind::Warning, question, Buttons::YesNo) != Answer::Yes) return;
-  DeleteIfNotInUse(settingsFilePath());
+  DeleteIfNotInUse(SettingsFilePath());
   ShowWindow(form_.hwnd(), SW_RESTORE);
   FormShow();
 }

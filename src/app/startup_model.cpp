@@ -3,17 +3,11 @@
 #include <string>
 
 #include "model/tag_walks.h"
-#include "platform/app_title.h"
+#include "product/product.h"
 
 namespace tastrix {
-namespace {
-
-const char* const kNoticeSecondText = "Keyboard map made with Tastrix";
-
-}  // namespace
-
 void PrepareStartupModel(FormModel& model) {
-  model[model.notice].caption = std::string(kAppTitle) + "      " + kNoticeSecondText;
+  model[model.notice].caption = std::string(kAppTitle) + "      " + kNoticeText;
   SetLabelsTransparent(model, true);
   AssignLabelClickHandler(model, model.label0, kLabelOrder);
   SetLabelTexts(model, "Key Label", kKeyLabels);

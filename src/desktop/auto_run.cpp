@@ -4,7 +4,7 @@
 
 #include "desktop/registry.h"
 #include "platform/app_paths.h"
-#include "platform/errors.h"
+#include "platform/core/errors.h"
 #include "text/path_text.h"
 
 namespace tastrix {

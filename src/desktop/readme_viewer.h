@@ -1,7 +1,7 @@
 #pragma once
 #include <string>
 
-#include "platform/dialogs.h"
+#include "platform/core/dialogs.h"
 
 namespace tastrix {
 

@@ -1,8 +1,6 @@
 #include "output/bitmap_file.h"
 #include "output/capture.h"
 #include "output/output_commands.h"
-#include "platform/dialog_folder.h"
-#include "platform/file_probe.h"
 #include "text/path_text.h"
 
 namespace tastrix {
@@ -32,13 +30,13 @@ std::string savedMessage(const std::string& path) {
 void OutputCommands::Save_Bitmap_to_File_Menu_OptionClick() {
   const Bitmap picture = CaptureKeyboardPicture(window_, form_);
   SaveDialog1.title = kSaveBitmapTitle;
-  SaveDialog1.initialDir = DialogStartFolder(form_.currentMapPath);
+  SaveDialog1.initialDir = storage_.dialogStartFolder(form_.currentMapPath);
   SaveDialog1.filter = kBitmapFilter;
   if (!dialogs_.saveFile(SaveDialog1)) return;
 
   const std::string path = withBitmapExtension(WithoutTrailingDotsAndBlanks(SaveDialog1.fileName));
   SaveDialog1.fileName = path;
-  if (FileExists(path) && !dialogs_.confirmed(overwriteQuestion(path))) return;
+  if (storage_.fileExists(path) && !dialogs_.confirmed(overwriteQuestion(path))) return;
   writeBitmapFile(picture.get(), path, form_.dpi);
   dialogs_.message(MessageKind::Confirmation, savedMessage(path), Buttons::Ok);
 }

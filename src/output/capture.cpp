@@ -1,6 +1,6 @@
 #include "output/capture.h"
 
-#include "platform/errors.h"
+#include "platform/core/errors.h"
 
 namespace tastrix {
 namespace {

@@ -1,7 +1,7 @@
 #include "output/capture.h"
 #include "output/output_commands.h"
 #include "platform/busy_retry.h"
-#include "platform/errors.h"
+#include "platform/core/errors.h"
 
 namespace tastrix {
 namespace {

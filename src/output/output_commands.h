@@ -1,7 +1,8 @@
 #pragma once
 #include "model/form_model.h"
-#include "platform/app_window.h"
-#include "platform/dialogs.h"
+#include "platform/core/app_window.h"
+#include "platform/core/dialogs.h"
+#include "platform/core/storage.h"
 
 namespace tastrix {
 
@@ -9,8 +10,9 @@ namespace tastrix {
 // set-up. Each command captures the picture from the window first.
 class OutputCommands {
  public:
-  OutputCommands(FormModel& form, IDialogs& dialogs, IAppWindow& window, FileDialogRequest& saveDialog)
-      : form_(form), dialogs_(dialogs), window_(window), SaveDialog1(saveDialog) {}
+  OutputCommands(FormModel& form, IDialogs& dialogs, IAppWindow& window, Storage& storage,
+                 FileDialogRequest& saveDialog)
+      : form_(form), dialogs_(dialogs), window_(window), storage_(storage), SaveDialog1(saveDialog) {}
 
   void Save_Bitmap_to_File_Menu_OptionClick();
   void Copy_Bitmap_to_Windows_Clipboard_OptionClick();
@@ -21,6 +23,7 @@ class OutputCommands {
   FormModel& form_;
   IDialogs& dialogs_;
   IAppWindow& window_;
+  Storage& storage_;
   FileDialogRequest& SaveDialog1;  // shared with the map Save As
 };
 

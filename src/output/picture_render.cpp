@@ -1,7 +1,7 @@
 #include "output/picture_render.h"
 
 #include "output/picture_painter.h"
-#include "platform/errors.h"
+#include "platform/core/errors.h"
 #include "platform/gdi_values.h"
 
 namespace tastrix {

@@ -30,6 +30,4 @@ std::string executableDirectory() { return DirectoryPart(executablePath()); }
 
 std::string executableFileName() { return FileNamePart(executablePath()); }
 
-std::string settingsFilePath() { return executableDirectory() + "tastrix.ini"; }
-
 }  // namespace tastrix

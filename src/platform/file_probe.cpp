@@ -3,7 +3,7 @@
 #include <optional>
 
 #include "platform/busy_retry.h"
-#include "platform/errors.h"
+#include "platform/core/errors.h"
 #include "platform/filled_buffer.h"
 #include "platform/wide_text.h"
 #include "text/path_text.h"

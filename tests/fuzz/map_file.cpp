@@ -8,7 +8,7 @@
 #include <string>
 
 #include "fuzz_support.h"
-#include "mapfile/map_format.h"
+#include "mapfile/core/map_format.h"
 #include "model/form_model.h"
 #include "text/ini_text.h"
 #include "text/profile_source.h"

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "editing/edit_commands.h"
+#include "editing/core/edit_commands.h"
 #include "model/key_catalogue.h"
 #include "support/printers.h"
 #include "support/scripted_dialogs.h"

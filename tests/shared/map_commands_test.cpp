@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "mapfile/map_commands.h"
+#include "mapfile/core/map_commands.h"
 #include "support/memory_maps.h"
 #include "support/scripted_dialogs.h"
 

@@ -4,6 +4,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "app/settings_file.h"
 #include "platform/app_paths.h"
 #include "platform/wide_text.h"
 
@@ -142,6 +143,6 @@ COLORREF FormTest::pixel(int x, int y) {
   return GetPixel(dc.get(), x, y);
 }
 
-std::string FormTest::settingsFile() const { return settingsFilePath(); }
+std::string FormTest::settingsFile() const { return SettingsFilePath(); }
 
 }  // namespace tastrix::testing

@@ -7,7 +7,7 @@
 #include "desktop/auto_run.h"
 #include "desktop/registry.h"
 #include "platform/app_paths.h"
-#include "platform/errors.h"
+#include "platform/core/errors.h"
 #include "support/form_fixture.h"
 #include "platform/registry_key.h"
 #include "win/run_key.h"

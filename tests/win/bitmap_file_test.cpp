@@ -7,7 +7,7 @@
 #include "gdi_exhaustion.h"
 #include "output/bitmap_file.h"
 #include "picture_pixels.h"
-#include "platform/errors.h"
+#include "platform/core/errors.h"
 #include "support/form_fixture.h"
 #include "win/map_file_fixture.h"
 #include "win/small_disk.h"

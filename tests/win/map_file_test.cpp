@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "mapfile/map_files.h"
-#include "mapfile/map_format.h"
+#include "mapfile/core/map_format.h"
 #include "model/alignment.h"
 #include "model/tag_walks.h"
 #include "platform/ini_file.h"

@@ -1,6 +1,6 @@
 // Fonts, colours and label alignment: each command seeds its dialog from a
 // prototype component and hands the choice to the prototype's whole class.
-#include "editing/edit_commands.h"
+#include "editing/core/edit_commands.h"
 #include "model/alignment.h"
 #include "model/key_catalogue.h"
 #include "model/tag_walks.h"

@@ -1,10 +1,10 @@
 #pragma once
 #include <string>
 
-#include "mapfile/map_storage.h"
+#include "mapfile/core/map_storage.h"
 #include "model/form_model.h"
-#include "platform/app_window.h"
-#include "platform/dialogs.h"
+#include "platform/core/app_window.h"
+#include "platform/core/dialogs.h"
 
 namespace tastrix {
 

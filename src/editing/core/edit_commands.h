@@ -1,6 +1,6 @@
 #pragma once
 #include "model/form_model.h"
-#include "platform/dialogs.h"
+#include "platform/core/dialogs.h"
 
 namespace tastrix {
 

@@ -1,4 +1,4 @@
-#include "editing/edit_commands.h"
+#include "editing/core/edit_commands.h"
 #include "text/label_text.h"
 
 namespace tastrix {

@@ -1,4 +1,4 @@
-#include "mapfile/map_format.h"
+#include "mapfile/core/map_format.h"
 
 #include <algorithm>
 

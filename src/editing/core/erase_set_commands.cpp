@@ -1,5 +1,5 @@
 // The erase and set commands: one table row per key label range.
-#include "editing/edit_commands.h"
+#include "editing/core/edit_commands.h"
 #include "model/key_catalogue.h"
 #include "model/tag_walks.h"
 #include "text/label_text.h"

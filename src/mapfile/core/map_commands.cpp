@@ -1,7 +1,7 @@
-#include "mapfile/map_commands.h"
+#include "mapfile/core/map_commands.h"
 
-#include "mapfile/map_format.h"
-#include "platform/app_title.h"
+#include "mapfile/core/map_format.h"
+#include "product/product.h"
 #include "text/path_text.h"
 
 namespace tastrix {
