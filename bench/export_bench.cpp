@@ -4,7 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "app/main_form.h"
+#include "app/application.h"
 #include "app/picture_export.h"
 #include "app/settings_file.h"
 #include "bench.h"
@@ -32,7 +32,7 @@ void writeText(const std::string& path, const std::string& text) {
 struct ExportScene {
   std::string folder;
   Win32Dialogs dialogs;
-  std::unique_ptr<TMainForm1> window;
+  std::unique_ptr<Application> window;
 
   ExportScene() {
     char temp[MAX_PATH];
@@ -43,11 +43,11 @@ struct ExportScene {
     writeText(map() + "l", kLabels);
     overrideExecutablePath(folder + "tastrix.exe");
     writeText(SettingsFilePath(), "[tastrix]\r\nCurrent_Keyboard_Layout_File_Name_Edit=" + map() + "\r\n");
-    window = std::make_unique<TMainForm1>(dialogs);
+    window = std::make_unique<Application>(dialogs);
     window->create(GetModuleHandleA(nullptr));
-    dialogs.setOwner(window->hwnd());
-    window->showFirstTime();
-    window->processMessages();
+    dialogs.setOwner(window->window().handle());
+    window->start();
+    window->window().processMessages();
   }
   ~ExportScene() {
     window.reset();
@@ -62,7 +62,7 @@ struct ExportScene {
 std::unique_ptr<ExportScene> scene;
 
 double windowCapture() {
-  return timeMs([] { const Bitmap picture = CaptureKeyboardPicture(*scene->window, scene->window->model()); });
+  return timeMs([] { const Bitmap picture = CaptureKeyboardPicture(scene->window->window(), scene->window->document()); });
 }
 
 // Registers the export of the scene's map at a scale to a file, beside the

@@ -9,8 +9,8 @@
 
 namespace tastrix {
 
-class TMainForm1;
-using CommandHandler = void (*)(TMainForm1&);
+class Application;
+using CommandHandler = void (*)(Application&);
 
 enum MenuFlags : unsigned {
   kItem = 0,
@@ -20,7 +20,7 @@ enum MenuFlags : unsigned {
 };
 
 // One entry of the menu bar or the context menu: the single source of its
-// caption, shortcut and handler.
+// caption, shortcut and the application's method it runs.
 struct MenuEntry {
   int depth;  // 0: menu-bar title, 1: its item or a context-menu item, 2: submenu item
   const char* caption;

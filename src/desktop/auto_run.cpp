@@ -83,7 +83,7 @@ bool CheckAutoRunPath(IDialogs& dialogs) {
   return false;
 }
 
-bool Auto_Run_at_Windows_Startup_OptionClick(IDialogs& dialogs, bool on) {
+bool ToggleAutoRun(IDialogs& dialogs, bool on) {
   if (on) return !DisableAutoRun(dialogs);
   return EnableAutoRun(dialogs);
 }

@@ -42,7 +42,7 @@ std::string ReadmePath() {
   return executableDirectory() + name.substr(0, name.find('.')) + ".txt";
 }
 
-void View_Readme_file_OptionClick(IDialogs& dialogs) { OpenInNotepad(dialogs, ReadmePath()); }
+void ViewReadme(IDialogs& dialogs) { OpenInNotepad(dialogs, ReadmePath()); }
 
 void OpenInNotepad(IDialogs& dialogs, const std::string& path) {
   if (!FileExists(windowsDirectory() + "\\Notepad.EXE")) {

@@ -46,7 +46,7 @@ const char* const kCopiedMessage =
 
 }  // namespace
 
-void OutputCommands::Copy_Bitmap_to_Windows_Clipboard_OptionClick() {
+void OutputCommands::copyBitmap() {
   // Captured before the clipboard is touched: a capture that fails leaves
   // the clipboard as it was. The clipboard takes the picture itself, so no
   // second picture-sized bitmap is made.
@@ -63,10 +63,6 @@ void OutputCommands::Copy_Bitmap_to_Windows_Clipboard_OptionClick() {
     }
   }
   dialogs_.message(MessageKind::Confirmation, kCopiedMessage, Buttons::Ok);
-}
-
-void OutputCommands::CopyKeyboardLayoutBitmaptoWindowsClipboard2Click() {
-  Copy_Bitmap_to_Windows_Clipboard_OptionClick();
 }
 
 }  // namespace tastrix

@@ -12,19 +12,19 @@ class OutputCommands {
  public:
   OutputCommands(FormModel& form, IDialogs& dialogs, IAppWindow& window, Storage& storage,
                  FileDialogRequest& saveDialog)
-      : form_(form), dialogs_(dialogs), window_(window), storage_(storage), SaveDialog1(saveDialog) {}
+      : form_(form), dialogs_(dialogs), window_(window), storage_(storage), saveDialog_(saveDialog) {}
 
-  void Save_Bitmap_to_File_Menu_OptionClick();
-  void Copy_Bitmap_to_Windows_Clipboard_OptionClick();
-  void CopyKeyboardLayoutBitmaptoWindowsClipboard2Click();
-  void Print_Keyboard_Layout_OptionClick();
+  void saveBitmap();  // asks for a file name, then writes the picture as a BMP file
+  void copyBitmap();  // puts the picture on the clipboard
+  // Printing goes no further than the printer set-up.
+  void showPrinterSetup();
 
  private:
   FormModel& form_;
   IDialogs& dialogs_;
   IAppWindow& window_;
   Storage& storage_;
-  FileDialogRequest& SaveDialog1;  // shared with the map Save As
+  FileDialogRequest& saveDialog_;  // shared with the map Save As
 };
 
 }  // namespace tastrix

@@ -20,7 +20,7 @@ class MapCommandsOnTheCore : public ::testing::Test {
   std::string& label(int position) { return form[form.keyLabel(position)].caption; }
   void saveAs(const std::string& name) {
     dialogs.answerFile(true, name);
-    commands.Save_Keyboard_Layout_As_OptionClick();
+    commands.saveMapAs();
   }
 
   FormModel form;
@@ -42,18 +42,18 @@ TEST_F(MapCommandsOnTheCore, SaveAsNamesTheMapAndSavesItThenSaveWritesWithoutAsk
   EXPECT_EQ(dialogs.calls.at(0).request.initialDir, "C:\\program\\");
 
   label(1) = "second";
-  commands.Save_Keyboard_Layout_OptionClick();
+  commands.saveMap();
   EXPECT_NE(maps.files.at("C:\\maps\\office.zvl").find("\r\nsecond\r\n"), std::string::npos);
   EXPECT_EQ(dialogs.calls.size(), 1u);
 
   dialogs.answerFile(true, "C:\\maps\\office.zv");
   dialogs.answerMessage(Answer::No);
-  commands.Save_Keyboard_Layout_As_OptionClick();
+  commands.saveMapAs();
   EXPECT_EQ(dialogs.calls.back().text, "Overwrite Existing Keyboard Map : \r\n\r\nC:\\maps\\office.zv\r\n\r\nAre you sure ?");
 
   dialogs.answerFile(true, "C:\\nowhere\\other");
   dialogs.answerFile(false);
-  commands.Save_Keyboard_Layout_As_OptionClick();
+  commands.saveMapAs();
   EXPECT_EQ(form.currentMapPath, "C:\\nowhere\\other.zv") << "Save finds no folder and asks again";
   EXPECT_EQ(dialogs.callsOf(Dialog::SaveFile).size(), 4u);
 }
@@ -63,12 +63,12 @@ TEST_F(MapCommandsOnTheCore, AFailedLoadOrStartUpLeavesNoMapToOverwrite) {
   maps.writeElsewhere("C:\\maps\\other.zvl", "Other\r\n");
   maps.unreadable.insert("C:\\maps\\other.zvl");
   dialogs.answerFile(true, "C:\\maps\\other.zv");
-  EXPECT_THROW(commands.Load_Keyboard_Layout_As_OptionClick(), PlatformError);
+  EXPECT_THROW(commands.loadMap(), PlatformError);
   EXPECT_EQ(form.currentMapPath, "C:\\maps\\office.zv");
   EXPECT_EQ(form[form.mapTitle].caption, "Keyboard Map Title");
 
   form.currentMapPath = "C:\\maps\\other.zv";
-  EXPECT_THROW(commands.LoadAtStartUp(), PlatformError);
+  EXPECT_THROW(commands.loadAtStartUp(), PlatformError);
   EXPECT_EQ(form.currentMapPath, "");
   EXPECT_EQ(window.text, kPrefix);
   EXPECT_FALSE(form.changed);
@@ -77,14 +77,14 @@ TEST_F(MapCommandsOnTheCore, AFailedLoadOrStartUpLeavesNoMapToOverwrite) {
 TEST_F(MapCommandsOnTheCore, LoadingAskedAboutUnsavedChangesAndANameInAMissingFolderAsksAgain) {
   form.changed = true;
   dialogs.answerMessage(Answer::No);
-  commands.Load_Keyboard_Layout_As_OptionClick();
+  commands.loadMap();
   EXPECT_TRUE(dialogs.callsOf(Dialog::OpenFile).empty());
 
   dialogs.answerMessage(Answer::Yes);
   dialogs.answerFile(true, "C:\\gone\\office.zv");
   dialogs.answerMessage(Answer::Yes);
   dialogs.answerFile(true, "C:\\maps\\new.zv");
-  commands.Load_Keyboard_Layout_As_OptionClick();
+  commands.loadMap();
   EXPECT_EQ(form.currentMapPath, "C:\\maps\\new.zv");
   EXPECT_EQ(window.text, kPrefix + "new");
   EXPECT_FALSE(form.changed);
@@ -97,15 +97,15 @@ TEST_F(MapCommandsOnTheCore, ASaveOverFilesAnotherProgramChangedAsksFirst) {
   label(1) = "mine";
   form.changed = true;
   dialogs.answerMessage(Answer::No);
-  commands.Save_Keyboard_Layout_OptionClick();
+  commands.saveMap();
   EXPECT_EQ(maps.files.at("C:\\maps\\office.zv"), "[tastrix]\r\nShape_0=255\r\n");
   EXPECT_TRUE(form.changed);
 
   dialogs.answerMessage(Answer::Yes);
-  commands.Save_Keyboard_Layout_OptionClick();
+  commands.saveMap();
   EXPECT_NE(maps.files.at("C:\\maps\\office.zvl").find("\r\nmine\r\n"), std::string::npos);
   EXPECT_FALSE(form.changed);
-  commands.Save_Keyboard_Layout_OptionClick();
+  commands.saveMap();
 }
 
 TEST_F(MapCommandsOnTheCore, PartialLoadsMarkTheMapChangedAndKeepItsName) {
@@ -114,11 +114,11 @@ TEST_F(MapCommandsOnTheCore, PartialLoadsMarkTheMapChangedAndKeepItsName) {
   maps.writeElsewhere("C:\\maps\\source.zvl", "Source\r\n");
   const std::string caption = window.text;
   dialogs.answerFile(true, "C:\\maps\\source.zv");
-  commands.LoadtheColourSettingsfromAnotherKeyboardLayout1Click();
+  commands.loadColoursFromAnotherMap();
   EXPECT_EQ(form[form.faceShape(3)].fill, 255);
   EXPECT_EQ(form.alignmentIndex, 0);
   dialogs.answerFile(true, "C:\\maps\\source.zv");
-  commands.LoadtheKeyLabelsfromanother1Click();
+  commands.loadLabelsFromAnotherMap();
   EXPECT_EQ(form[form.mapTitle].caption, "Source");
   EXPECT_TRUE(form.changed);
   EXPECT_EQ(form.currentMapPath, "C:\\maps\\office.zv");

@@ -96,11 +96,11 @@ TEST_F(LabelEditing, TypedTextIsTheLabelOnOneLine) {
 TEST_F(LabelEditing, TheTitleIsEditedWithTheSameBoxWhenScrolledIntoView) {
   startForm();
   // The title lies right of the function keys, beyond the first screenful.
-  form().setScrollPosition(model().scrollRange());
-  ASSERT_GT(form().scrollPosition(), 0);
+  mainWindow().setScrollPosition(model().scrollRange());
+  ASSERT_GT(mainWindow().scrollPosition(), 0);
   const POINT p = centreOf(model().mapTitle);
   ASSERT_GE(p.x, 0);
-  ASSERT_LT(p.x, form().clientWidth());
+  ASSERT_LT(p.x, mainWindow().clientWidth());
 
   dialogs.answerInput(true, "Editor keys");
   click(p.x, p.y);
@@ -115,8 +115,8 @@ TEST_F(LabelEditing, TheTitleIsEditedWithTheSameBoxWhenScrolledIntoView) {
 
 TEST_F(LabelEditing, ScrolledClicksReachTheKeyUnderTheMouse) {
   startForm();
-  form().setScrollPosition(400);
-  ASSERT_EQ(form().scrollPosition(), 400);
+  mainWindow().setScrollPosition(400);
+  ASSERT_EQ(mainWindow().scrollPosition(), 400);
   // "Ins" of the cursor control group, at its place in the scrolled window.
   const Rect ins = model().clientRect(model().keyLabel(kIns));
   const int x = ins.left + ins.width / 2 - 400, y = ins.top + ins.height / 2;
@@ -179,7 +179,7 @@ TEST_F(GroupRecording, EveryButtonRecordsTheGroupOfEachArea) {
   press(box.left + 2, box.bottom() - 2, 'M');  // the group's own frame, below its keys
   EXPECT_EQ(model().recordedGroup, PressGroup::MainKeyboard);
 
-  form().setScrollPosition(model().scrollRange());
+  mainWindow().setScrollPosition(model().scrollRange());
   const POINT ins = centreOf(model().keyName(kIns));
   press(ins.x, ins.y, 'M');
   EXPECT_EQ(model().recordedGroup, PressGroup::CursorControl);

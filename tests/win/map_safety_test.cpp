@@ -39,7 +39,7 @@ TEST_F(MapSafety, AFailedLoadKeepsThePreviousMapForTheNextSave) {
   writeFile(inScratch("other.zv"), "[tastrix]\r\nShape_0=255\r\n");
   writeFile(inScratch("other.zvl"), "Other title\r\nother\r\n");
   const std::string otherMap = readFile(inScratch("other.zv")), otherList = readFile(inScratch("other.zvl"));
-  const std::string caption = form().caption();
+  const std::string caption = mainWindow().caption();
   {
     HeldFile held(inScratch("other.zvl"));
     ASSERT_TRUE(held.held());
@@ -49,7 +49,7 @@ TEST_F(MapSafety, AFailedLoadKeepsThePreviousMapForTheNextSave) {
   }
   EXPECT_EQ(dialogs.callsOf(Dialog::GeneralError).at(0).text, "Cannot open file " + inScratch("other.zvl") + ".");
   EXPECT_EQ(model().currentMapPath, inScratch("office.zv"));
-  EXPECT_EQ(form().caption(), caption);
+  EXPECT_EQ(mainWindow().caption(), caption);
   EXPECT_EQ(label(1), "edited");
   EXPECT_TRUE(model().changed);
 
@@ -92,7 +92,7 @@ TEST_F(MapSafety, AFailedStartUpLoadLeavesNoMapOpenSoSaveAsksForAName) {
     }
     EXPECT_EQ(dialogs.messageTexts(), std::vector<std::string>{"Cannot open file " + inScratch(held) + "."});
     EXPECT_EQ(model().currentMapPath, "");
-    EXPECT_EQ(form().caption(), kPrefix);
+    EXPECT_EQ(mainWindow().caption(), kPrefix);
     EXPECT_EQ(label(0), "Untitled keyboard Map");
     EXPECT_EQ(model()[model().faceShape(1)].fill, kWhite);
     EXPECT_FALSE(model().changed);
@@ -125,13 +125,13 @@ TEST_F(MapSafety, SavingOverAMapChangedByAnotherProgramAsksFirst) {
 
   // A second window on the same map: whichever saves last is asked.
   ScriptedDialogs otherDialogs;
-  TMainForm1 other(otherDialogs);
+  Application other(otherDialogs);
   other.create(GetModuleHandleA(nullptr));
-  other.showFirstTime();
-  other.model().currentMapPath = inScratch("office.zv");
-  other.maps.LoadKeyboardMap(false);
-  other.model()[other.model().keyLabel(1)].caption = "from the other window";
-  other.maps.Save_Keyboard_Layout_OptionClick();
+  other.start();
+  other.document().currentMapPath = inScratch("office.zv");
+  other.maps().loadCurrentMap(false);
+  other.document()[other.document().keyLabel(1)].caption = "from the other window";
+  other.maps().saveMap();
   EXPECT_TRUE(otherDialogs.calls.empty());
   label(1) = "from this window";
   dialogs.answerMessage(Answer::No);
@@ -269,7 +269,7 @@ TEST_F(MapSafety, OnAFullDiskTheSavedPairStaysWholeAndNothingIsLeftBehind) {
   label(1) = "edited";
   model()[model().label0].font.name = "Arial";
   model().changed = true;
-  form().setCaption("caption before");
+  mainWindow().setCaption("caption before");
 
   // One page left: the label list fits, the map file does not.
   disk.fillLeavingOnePage();
@@ -282,7 +282,7 @@ TEST_F(MapSafety, OnAFullDiskTheSavedPairStaysWholeAndNothingIsLeftBehind) {
   EXPECT_EQ(readFile(disk.file("office.zv")), map);
   EXPECT_EQ(readFile(disk.file("office.zvl")), list);
   EXPECT_TRUE(model().changed);
-  EXPECT_EQ(form().caption(), "caption before");
+  EXPECT_EQ(mainWindow().caption(), "caption before");
   EXPECT_EQ(temporaryFilesIn(disk.file("")), 0);
 }
 

@@ -72,7 +72,7 @@ TEST_F(MenuBar, PrintIsGreyedAndNothingIsCheckedAtFirst) {
 
 TEST_F(MenuBar, ShortcutsReachTheirCommands) {
   startForm();
-  HACCEL keys = form().accelerators();
+  HACCEL keys = mainWindow().accelerators();
   ACCEL table[16];
   const int n = CopyAcceleratorTableA(keys, table, 16);
   std::vector<std::pair<std::string, int>> found;

@@ -111,7 +111,7 @@ TEST_F(MonitorDpi, ScreenReadersFindTheKeysWhereTheyAreShown) {
     SCOPED_TRACE(stop);
     const Rect r = stopRect(model(), stop);
     ASSERT_EQ(r, stopRect(at144, stop));
-    POINT corners[2] = {{r.left - form().scrollPosition(), r.top}, {r.right() - form().scrollPosition(), r.bottom()}};
+    POINT corners[2] = {{r.left - mainWindow().scrollPosition(), r.top}, {r.right() - mainWindow().scrollPosition(), r.bottom()}};
     MapWindowPoints(hwnd(), nullptr, corners, 2);
     long x = 0, y = 0, w = 0, h = 0;
     ASSERT_EQ(client->accLocation(&x, &y, &w, &h, part(stop + 1)), S_OK);
@@ -180,7 +180,7 @@ TEST_F(MonitorDpi, TheStartUpsOwnDpiChangeKeepsTheStoredSize) {
   EXPECT_EQ(placed.left, 300);
   EXPECT_EQ(placed.top, 200);
   EXPECT_EQ(placed.right - placed.left, 900);
-  EXPECT_EQ(form().clientHeight(), 400);
+  EXPECT_EQ(mainWindow().clientHeight(), 400);
   SendMessageA(hwnd(), WM_CLOSE, 0, 0);
   const std::string settings = readFile(settingsFile());
   EXPECT_NE(settings.find("window_Width=900\r\nwindow_Height=400\r\n"), std::string::npos) << settings;

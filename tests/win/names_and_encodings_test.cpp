@@ -129,7 +129,7 @@ TEST_F(NamesAndEncodings, EveryMapIsLoadedSavedRememberedAndReadAlikeByEveryRead
       continue;
     }
     EXPECT_EQ(model().currentMapPath, file);
-    EXPECT_EQ(form().caption(), kPrefix + FileTitle(file));
+    EXPECT_EQ(mainWindow().caption(), kPrefix + FileTitle(file));
     EXPECT_EQ(label(0), inCodePage(sample));
     EXPECT_EQ(label(1), "key");
     EXPECT_EQ(model()[model().label0].font.name, inCodePage(sample));

@@ -100,7 +100,7 @@ class Picture : public FormTest {
   // Window wide and tall enough for the whole picture and a margin around it.
   void startWide() {
     startForm();
-    form().setClientSize(model().pictureWidth() + 120, model().pictureHeight() + 60);
+    mainWindow().setClientSize(model().pictureWidth() + 120, model().pictureHeight() + 60);
     pump();
   }
   void redraw() {
@@ -118,7 +118,7 @@ class Picture : public FormTest {
   }
   RECT onScreen(int component) {
     const Rect r = model().clientRect(component);
-    const int s = form().scrollPosition();
+    const int s = mainWindow().scrollPosition();
     return RECT{r.left - s, r.top, r.right() - s, r.bottom()};
   }
   Component& keyLabel(int position) { return model()[model().keyLabel(position)]; }
@@ -373,10 +373,10 @@ TEST_F(Picture, NothingIsDrawnOutsideThePicture) {
 TEST_F(Picture, ResizeRepaintsTheNewlyExposedArea) {
   startForm();
   showCreatedLook();
-  const int narrow = form().clientWidth();
+  const int narrow = mainWindow().clientWidth();
   const RECT farFace = onScreen(model().faceShape(85));  // "Num", beyond the narrow window
   ASSERT_GT(farFace.left, narrow);
-  form().setClientSize(model().pictureWidth() + 40, form().clientHeight());
+  mainWindow().setClientSize(model().pictureWidth() + 40, mainWindow().clientHeight());
   UpdateWindow(hwnd());
   pump();
   // No forced redraw: what the resize itself painted must be complete.
@@ -385,14 +385,14 @@ TEST_F(Picture, ResizeRepaintsTheNewlyExposedArea) {
   EXPECT_EQ(s.at(farFace.left, midY), kBlackPixel);
   EXPECT_EQ(s.at(farFace.left + 3, midY), kWhitePixel);
   EXPECT_EQ(s.at(farFace.left - 2, midY), GetSysColor(COLOR_BTNFACE));
-  EXPECT_EQ(s.at(form().clientWidth() - 1, 200), kWhitePixel);
+  EXPECT_EQ(s.at(mainWindow().clientWidth() - 1, 200), kWhitePixel);
 }
 
 TEST_F(Picture, ScrollingShiftsThePicture) {
   startForm();
   const Snapshot unscrolled = client();
-  form().setScrollPosition(300);
-  ASSERT_EQ(form().scrollPosition(), 300);
+  mainWindow().setScrollPosition(300);
+  ASSERT_EQ(mainWindow().scrollPosition(), 300);
   const Snapshot scrolled = client();
   for (int y = 0; y < scrolled.height(); ++y)
     for (int x = 0; x + 300 < scrolled.width(); ++x)
@@ -405,7 +405,7 @@ TEST_F(Picture, ScrollingShiftsThePicture) {
 
 TEST_F(Picture, PartialRepaintMatchesAFullOne) {
   startWide();
-  form().setScrollPosition(0);
+  mainWindow().setScrollPosition(0);
   client();
   for (int position = 1; position <= 101; ++position) {
     model()[model().faceShape(position)].fill = RGB(200, 0, 0);

@@ -36,12 +36,12 @@ class RestoreDefaults : public FormTest {
     EXPECT_EQ(window.left, 20);
     EXPECT_EQ(window.top, 20);
     EXPECT_EQ(window.right - window.left, 762);
-    EXPECT_EQ(form().clientHeight(), 461);
+    EXPECT_EQ(mainWindow().clientHeight(), 461);
     EXPECT_FALSE(IsZoomed(hwnd()));
     EXPECT_FALSE(GetWindowLongPtrA(hwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST);
-    EXPECT_FALSE(form().isMenuChecked(ID_Always_On_Top));
+    EXPECT_FALSE(mainWindow().isMenuChecked(ID_Always_On_Top));
     EXPECT_EQ(model().currentMapPath, "");
-    EXPECT_EQ(form().caption(), "Tastrix - v1.0f  - ");
+    EXPECT_EQ(mainWindow().caption(), "Tastrix - v1.0f  - ");
     EXPECT_EQ(model()[model().mapTitle].caption, "Untitled keyboard Map");
     EXPECT_EQ(model()[model().keyLabel(27)].caption, "Key Label");
     EXPECT_FALSE(model().changed);

@@ -30,10 +30,10 @@ TEST_F(SaveCommands, SaveAsAddsTheMapExtensionOnlyWhenMissing) {
     saveAs(inScratch(name.chosen));
     const std::string stored = inScratch(name.stored);
     EXPECT_EQ(model().currentMapPath, stored);
-    EXPECT_EQ(form().SaveDialog1.fileName, stored);
+    EXPECT_EQ(app().saveRequest().fileName, stored);
     EXPECT_EQ(readFile(stored + "l").substr(0, 23), "Untitled keyboard Map\r\n") << stored;
     EXPECT_NE(readFile(stored).find("[tastrix]"), std::string::npos) << stored;
-    EXPECT_EQ(form().caption(), kPrefix + stored);
+    EXPECT_EQ(mainWindow().caption(), kPrefix + stored);
     EXPECT_FALSE(model().changed);
   }
   EXPECT_FALSE(fileExists(inScratch("upper.ZV.zv")));
@@ -74,7 +74,7 @@ TEST_F(SaveCommands, SaveWithoutAUsableFolderAsksForANameAgain) {
   command(ID_Save_Keyboard_Layout);
   EXPECT_EQ(dialogs.callsOf(Dialog::SaveFile).size(), 1u);
   EXPECT_EQ(model().currentMapPath, "");
-  EXPECT_EQ(form().caption(), kPrefix);
+  EXPECT_EQ(mainWindow().caption(), kPrefix);
 
   dialogs.answerFile(true, inScratch("gone\\office"));
   dialogs.answerFile(false);
@@ -97,7 +97,7 @@ TEST_F(SaveCommands, MapsOnPathsBeginningWithTwoBackslashesSaveAndLoad) {
   label(1) = "far away";
   saveAs(folder + "office");
   EXPECT_EQ(model().currentMapPath, folder + "office.zv");
-  EXPECT_EQ(form().caption(), kPrefix + folder + "office.zv");
+  EXPECT_EQ(mainWindow().caption(), kPrefix + folder + "office.zv");
   EXPECT_FALSE(model().changed);
   EXPECT_EQ(readFile(inScratch("office.zvl")).substr(0, 33), "Untitled keyboard Map\r\nfar away\r\n");
   EXPECT_NE(readFile(inScratch("office.zv")).find("[tastrix]"), std::string::npos);
@@ -107,7 +107,7 @@ TEST_F(SaveCommands, MapsOnPathsBeginningWithTwoBackslashesSaveAndLoad) {
   EXPECT_EQ(readFile(inScratch("office.zvl")).substr(0, 32), "Untitled keyboard Map\r\nchanged\r\n");
   load(folder + "office.zv");
   EXPECT_EQ(label(1), "changed");
-  EXPECT_EQ(form().caption(), kPrefix + "office");
+  EXPECT_EQ(mainWindow().caption(), kPrefix + "office");
   EXPECT_EQ(dialogs.callsOf(Dialog::SaveFile).size(), 1u);
   EXPECT_EQ(dialogs.callsOf(Dialog::OpenFile).at(0).request.initialDir, folder);
 }
@@ -126,7 +126,7 @@ TEST_F(SaveCommands, OverwriteQuestionGuardsTheMapFileAndALabelListWithoutIt) {
   EXPECT_EQ(readFile(inScratch("office.zvl")), "old\r\n");
   EXPECT_EQ(model().currentMapPath, "");
   EXPECT_TRUE(model().changed);
-  EXPECT_EQ(form().caption(), kPrefix);
+  EXPECT_EQ(mainWindow().caption(), kPrefix);
 
   dialogs.answerFile(true, inScratch("office.zv"));
   dialogs.answerMessage(Answer::Yes);
@@ -164,11 +164,11 @@ TEST_F(SaveCommands, SaveAfterSaveAsOrLoadWritesWithoutAsking) {
   EXPECT_FALSE(model().changed);
 
   load(inScratch("office.zv"));
-  EXPECT_EQ(form().caption(), kPrefix + "office");
+  EXPECT_EQ(mainWindow().caption(), kPrefix + "office");
   label(3) = "fourth";
   command(ID_Save_Keyboard_Layout);
   EXPECT_NE(readFile(inScratch("office.zvl")).find("\r\nfourth\r\n"), std::string::npos);
-  EXPECT_EQ(form().caption(), kPrefix + inScratch("office.zv"));
+  EXPECT_EQ(mainWindow().caption(), kPrefix + inScratch("office.zv"));
   EXPECT_EQ(dialogs.callsOf(Dialog::Message).size(), 0u);
   EXPECT_EQ(dialogs.callsOf(Dialog::SaveFile).size(), 1u);
 }
@@ -187,7 +187,7 @@ TEST_F(SaveCommands, MapFileThatCannotBeWrittenEndsTheSave) {
     label(1) = "new text";
     model()[model().label0].font.name = "Arial";
     model().changed = true;
-    form().setCaption("caption before");
+    mainWindow().setCaption("caption before");
     if (readOnly) {
       setReadOnly(inScratch("office.zv"), true);
       command(ID_Save_Keyboard_Layout);
@@ -201,7 +201,7 @@ TEST_F(SaveCommands, MapFileThatCannotBeWrittenEndsTheSave) {
     EXPECT_EQ(readFile(inScratch("office.zv")), before);
     EXPECT_EQ(readFile(inScratch("office.zvl")), listBefore) << "the pair is replaced whole or not at all";
     EXPECT_TRUE(model().changed);
-    EXPECT_EQ(form().caption(), "caption before");
+    EXPECT_EQ(mainWindow().caption(), "caption before");
     EXPECT_EQ(temporaryFilesIn(scratchDir()), 0);
   }
 }
@@ -216,7 +216,7 @@ TEST_F(SaveCommands, LabelListThatCannotBeWrittenKeepsTheOldFilesAndTheChangedFl
   model()[model().shape0].fill = kRed;
   label(2) = "lost?";
   model().changed = true;
-  form().setCaption("caption before");
+  mainWindow().setCaption("caption before");
 
   {
     HeldFile held(inScratch("office.zvl"));
@@ -235,7 +235,7 @@ TEST_F(SaveCommands, LabelListThatCannotBeWrittenKeepsTheOldFilesAndTheChangedFl
   EXPECT_EQ(readFile(inScratch("office.zv")), map);
   EXPECT_EQ(readFile(inScratch("office.zvl")), list);
   EXPECT_TRUE(model().changed);
-  EXPECT_EQ(form().caption(), "caption before");
+  EXPECT_EQ(mainWindow().caption(), "caption before");
   EXPECT_EQ(temporaryFilesIn(scratchDir()), 0);
 }
 
@@ -253,7 +253,7 @@ TEST_F(SaveCommands, UnwritableFolderEndsInTheInformationBox) {
   EXPECT_FALSE(fileExists(map + "l"));
   EXPECT_EQ(model().currentMapPath, map);
   EXPECT_TRUE(model().changed);
-  EXPECT_EQ(form().caption(), kPrefix);
+  EXPECT_EQ(mainWindow().caption(), kPrefix);
 }
 
 class LoadCommands : public MapFileTest {};
@@ -287,10 +287,10 @@ TEST_F(LoadCommands, UnsavedChangesQuestion) {
 TEST_F(LoadCommands, LoadTakesTheNameAsChosenAndShowsItsTitle) {
   startForm();
   saveAs(inScratch("a.zv.b.zv"));
-  EXPECT_EQ(form().caption(), kPrefix + inScratch("a.zv.b.zv"));
+  EXPECT_EQ(mainWindow().caption(), kPrefix + inScratch("a.zv.b.zv"));
   label(9) = "changed";
   load(inScratch("a.zv.b.zv"));
-  EXPECT_EQ(form().caption(), kPrefix + "a.b");
+  EXPECT_EQ(mainWindow().caption(), kPrefix + "a.b");
   EXPECT_EQ(label(9), "Key Label");
   const auto open = dialogs.callsOf(Dialog::OpenFile).at(0);
   EXPECT_EQ(open.caption, "Open Keyboard Map ... ");
@@ -300,11 +300,11 @@ TEST_F(LoadCommands, LoadTakesTheNameAsChosenAndShowsItsTitle) {
   applyAlignment(model(), 0);
   load(inScratch("plain"));
   EXPECT_EQ(model().currentMapPath, inScratch("plain"));
-  EXPECT_EQ(form().caption(), kPrefix + "plain");
+  EXPECT_EQ(mainWindow().caption(), kPrefix + "plain");
   EXPECT_EQ(label(9), "Key Label");
   EXPECT_EQ(model().alignmentIndex, 1);
   EXPECT_FALSE(model().changed);
-  EXPECT_EQ(form().OpenDialog1.fileName, inScratch("plain"));
+  EXPECT_EQ(app().openRequest().fileName, inScratch("plain"));
 }
 
 TEST_F(LoadCommands, NameInAMissingFolderOpensTheDialogAgain) {
@@ -317,7 +317,7 @@ TEST_F(LoadCommands, NameInAMissingFolderOpensTheDialogAgain) {
   EXPECT_EQ(opens[1].request.initialDir, scratchDir());
   EXPECT_EQ(opens[1].request.fileName, inScratch("nowhere\\office.zv"));
   EXPECT_EQ(model().currentMapPath, inScratch("nowhere\\office.zv"));
-  EXPECT_EQ(form().caption(), kPrefix);
+  EXPECT_EQ(mainWindow().caption(), kPrefix);
 }
 
 TEST_F(LoadCommands, LabelListThatCannotBeOpenedChangesNothing) {
@@ -327,7 +327,7 @@ TEST_F(LoadCommands, LabelListThatCannotBeOpenedChangesNothing) {
   model()[model().mapTitle].caption = "kept title";
   SetShapeColours(model(), kRed, TagRange{0, 1});
   applyAlignment(model(), 0);
-  form().setCaption("caption before");
+  mainWindow().setCaption("caption before");
   {
     HeldFile held(inScratch("office.zvl"));
     ASSERT_TRUE(held.held());
@@ -343,7 +343,7 @@ TEST_F(LoadCommands, LabelListThatCannotBeOpenedChangesNothing) {
   EXPECT_EQ(label(0), "kept title");
   EXPECT_EQ(model()[model().faceShape(30)].fill, kRed);
   EXPECT_EQ(model()[model().keyLabel(30)].layout, kLayoutTop);
-  EXPECT_EQ(form().caption(), "caption before");
+  EXPECT_EQ(mainWindow().caption(), "caption before");
   EXPECT_FALSE(model().changed);
   EXPECT_TRUE(model().labelList.empty());
 }
@@ -370,7 +370,7 @@ TEST_F(PartialLoads, EachTakesOneKindOfContentAndMarksTheMapChanged) {
             "[Label_0]\r\nFont.Name=Arial\r\nFont.Size=12\r\n");
   writeFile(inScratch("source.zvl"), "Source title\r\nsource 1\r\n");
   saveAs(inScratch("current"));
-  const std::string caption = form().caption();
+  const std::string caption = mainWindow().caption();
 
   partialLoad(ID_Load_Key_Labels, inScratch("source.zv"));
   EXPECT_EQ(label(0), "Source title");
@@ -397,7 +397,7 @@ TEST_F(PartialLoads, EachTakesOneKindOfContentAndMarksTheMapChanged) {
   EXPECT_TRUE(model().changed);
 
   EXPECT_EQ(model().currentMapPath, inScratch("current.zv"));
-  EXPECT_EQ(form().caption(), caption);
+  EXPECT_EQ(mainWindow().caption(), caption);
   for (const auto& open : dialogs.callsOf(Dialog::OpenFile)) {
     EXPECT_EQ(open.caption, "Load Colour Settings from Keyboard Map ... ");
     EXPECT_EQ(open.request.filter, kMapFilter);
@@ -420,7 +420,7 @@ TEST_F(PartialLoads, EmptySourcesStillMarkTheMapChangedAndCancelChangesNothing) 
   EXPECT_EQ(model()[model().faceShape(5)].fill, kWhite);
   EXPECT_EQ(model()[model().label0].font.name, "System");
   EXPECT_EQ(model().currentMapPath, "");
-  EXPECT_EQ(form().caption(), kPrefix);
+  EXPECT_EQ(mainWindow().caption(), kPrefix);
 }
 
 class StartupLoad : public MapFileTest {
@@ -432,7 +432,7 @@ class StartupLoad : public MapFileTest {
 
 TEST_F(StartupLoad, FirstStartShowsTheFactoryMap) {
   startForm();
-  EXPECT_EQ(form().caption(), kPrefix);
+  EXPECT_EQ(mainWindow().caption(), kPrefix);
   EXPECT_EQ(label(0), "Untitled keyboard Map");
   EXPECT_EQ(label(101), "Key Label");
   EXPECT_EQ(model()[model().faceShape(1)].fill, kWhite);
@@ -458,7 +458,7 @@ TEST_F(StartupLoad, RemembersTheLastMap) {
   EXPECT_EQ(label(61), "Ctrl");
   EXPECT_EQ(label(60), "Key Label");
   EXPECT_EQ(model()[model().faceShape(61)].fill, kBtnFace);
-  EXPECT_EQ(form().caption(), kPrefix + "office");
+  EXPECT_EQ(mainWindow().caption(), kPrefix + "office");
   EXPECT_FALSE(model().changed);
   EXPECT_EQ(dialogs.callsOf(Dialog::SaveFile).size(), 1u);
   EXPECT_EQ(dialogs.calls.size(), 1u);
@@ -468,7 +468,7 @@ TEST_F(StartupLoad, RememberedMapInARemovedFolderAsksNothingUntilSave) {
   remember(inScratch("removed\\office.zv"));
   startForm();
   EXPECT_TRUE(dialogs.calls.empty());
-  EXPECT_EQ(form().caption(), kPrefix + "office");
+  EXPECT_EQ(mainWindow().caption(), kPrefix + "office");
   EXPECT_EQ(label(0), "Untitled keyboard Map");
   EXPECT_FALSE(model().changed);
   dialogs.answerFile(false);

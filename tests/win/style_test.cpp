@@ -243,7 +243,7 @@ class AlignmentPixels : public FormTest {
     model()[q].caption = "";
     const std::vector<COLORREF> blank = capture(box);
     model()[q].caption = "WWW";
-    form().repaintPicture();
+    InvalidateRect(hwnd(), nullptr, FALSE);
     return differingRows(blank, capture(box), box.width);
   }
 };

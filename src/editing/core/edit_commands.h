@@ -7,47 +7,33 @@ namespace tastrix {
 // The editing commands over the document and the dialogs: the label edit of
 // a click, the presses that record the selected group, erasing and setting
 // the labels of a group, and the fonts, colours and label alignment.
+// The key labels an erase or set command reaches.
+enum class LabelGroup { FunctionKeys, MainKeyboard, CursorControl, NumericKeypad, AllKeys };
+// What a font command styles: the map title, the group boxes' captions, the
+// keys' names or their labels.
+enum class FontTarget { MapTitle, GroupNames, KeyNames, KeyLabels };
+// What a colour command fills: the keys' faces or their borders.
+enum class ColourTarget { KeyFaces, KeyBorders };
+
 class EditCommands {
  public:
   EditCommands(FormModel& form, IDialogs& dialogs) : form_(form), dialogs_(dialogs) {}
 
   // ---- Label editing and the recorded group ----
-  void Label_0Click(int label);  // the label clicked
-  void Function_Keys_GroupBoxMouseDown();
-  void Main_Keyboard_Area_GroupBoxMouseDown();
-  void Cursor_Control_GroupBoxMouseDown();
-  void Numeric_Keypad_GroupBoxMouseDown();
-  void Keyboard_Map_Title_LabelMouseDown();
-  void FormMouseDown();
-  // The press handler of the component pressed (PressGroup::None: the window's own).
-  void press(PressGroup group);
-  // The handlers a component has, if any: its press handler (-1 is the window
-  // itself), and its click handler.
-  void pressOn(int component);
-  void clickOn(int component);
+  // Records the group a press fell on, for components that record one
+  // (-1 is the window itself, which records none).
+  void recordPress(int component);
+  // Opens the label box of a clicked component that edits its label.
+  void editLabel(int component);
 
-  // ---- Erase and set ----
-  void Reset_Function_Key_Labels_OptionClick();
-  void Reset_Main_Keyboard_Labels_OptionClick();
-  void Reset_Cursor_Control_Labels_OptionClick();
-  void Reset_Numeric_Keypad_Labels_OptionClick();
-  void Reset_All_Labels_OptionClick();
-  void Set_Function_Key_Labels_OptionClick();
-  void Set_Main_Keyboard_Labels_OptionClick();
-  void Set_Cursor_Control_Labels_OptionClick();
-  void Set_Numeric_Keypad_Labels_OptionClick();
-  void Set_All_Labels_To_A_Default_Value_OptionClick();
+  // ---- Erase and set, after the user's confirmation ----
+  void eraseLabels(LabelGroup group);
+  void setLabels(LabelGroup group);
 
   // ---- Fonts, colours, alignment ----
-  void Font_Keyboard_Map_Title_OptionClick();
-  void Font_Group_Names_OptionClick();
-  void Font_Key_Names_OptionClick();
-  void Font_Key_Labels_OptionClick();
-  void Select_Key_Colour_OptionClick();
-  void Select_Key_Colour_Border_OptionClick();
-  void Set_Key_Label_Vertical_Alignment_Top_OptionClick();
-  void Set_Key_Label_Vertical_Alignment_Center_OptionClick();
-  void Set_Key_Label_Vertical_Alignment_Bottom_OptionClick();
+  void chooseFont(FontTarget target);
+  void chooseColour(ColourTarget target);
+  void alignLabels(VerticalLayout layout);
 
  private:
   FormModel& form_;

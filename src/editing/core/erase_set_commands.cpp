@@ -35,13 +35,24 @@ const LabelRange kAllKeyLabels{kKeyLabels,
                                "Enter Default Label for all keys",
                                "Set ALL Keyboard Key Labels to \""};
 
-void eraseLabels(FormModel& model, IDialogs& dialogs, const LabelRange& range) {
+const LabelRange& rangeOf(LabelGroup group) {
+  switch (group) {
+    case LabelGroup::FunctionKeys: return kFunctionKeyLabels;
+    case LabelGroup::MainKeyboard: return kMainKeyboardLabels;
+    case LabelGroup::CursorControl: return kCursorControlLabels;
+    case LabelGroup::NumericKeypad: return kNumericKeypadLabels;
+    case LabelGroup::AllKeys: break;
+  }
+  return kAllKeyLabels;
+}
+
+void erase(FormModel& model, IDialogs& dialogs, const LabelRange& range) {
   if (!dialogs.confirmed(range.eraseQuestion)) return;
   SetLabelTexts(model, "", range.tags);
   model.changed = true;
 }
 
-void setLabels(FormModel& model, IDialogs& dialogs, const LabelRange& range) {
+void set(FormModel& model, IDialogs& dialogs, const LabelRange& range) {
   std::string text = "Key Label";
   if (!dialogs.inputBox(range.setCaption, "Enter:", text)) return;
   // The question shows exactly what the labels will hold.
@@ -53,15 +64,7 @@ void setLabels(FormModel& model, IDialogs& dialogs, const LabelRange& range) {
 
 }  // namespace
 
-void EditCommands::Reset_Function_Key_Labels_OptionClick() { eraseLabels(form_, dialogs_, kFunctionKeyLabels); }
-void EditCommands::Reset_Main_Keyboard_Labels_OptionClick() { eraseLabels(form_, dialogs_, kMainKeyboardLabels); }
-void EditCommands::Reset_Cursor_Control_Labels_OptionClick() { eraseLabels(form_, dialogs_, kCursorControlLabels); }
-void EditCommands::Reset_Numeric_Keypad_Labels_OptionClick() { eraseLabels(form_, dialogs_, kNumericKeypadLabels); }
-void EditCommands::Reset_All_Labels_OptionClick() { eraseLabels(form_, dialogs_, kAllKeyLabels); }
-void EditCommands::Set_Function_Key_Labels_OptionClick() { setLabels(form_, dialogs_, kFunctionKeyLabels); }
-void EditCommands::Set_Main_Keyboard_Labels_OptionClick() { setLabels(form_, dialogs_, kMainKeyboardLabels); }
-void EditCommands::Set_Cursor_Control_Labels_OptionClick() { setLabels(form_, dialogs_, kCursorControlLabels); }
-void EditCommands::Set_Numeric_Keypad_Labels_OptionClick() { setLabels(form_, dialogs_, kNumericKeypadLabels); }
-void EditCommands::Set_All_Labels_To_A_Default_Value_OptionClick() { setLabels(form_, dialogs_, kAllKeyLabels); }
+void EditCommands::eraseLabels(LabelGroup group) { erase(form_, dialogs_, rangeOf(group)); }
+void EditCommands::setLabels(LabelGroup group) { set(form_, dialogs_, rangeOf(group)); }
 
 }  // namespace tastrix

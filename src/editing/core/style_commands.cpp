@@ -31,14 +31,14 @@ struct ColourCommand {
 const ColourCommand kKeyColour{[](const FormModel& m) { return m.shape0; }, kFaceShapes};
 const ColourCommand kBorderColour{[](const FormModel& m) { return m.shapeBack0; }, kBorderShapes};
 
-void chooseFont(FormModel& model, IDialogs& dialogs, const FontCommand& command) {
+void chooseFontFor(FormModel& model, IDialogs& dialogs, const FontCommand& command) {
   FontDescription font = model[command.seed(model)].font;
   if (!dialogs.chooseFont(font)) return;
   command.apply(model, font);
   if (command.marksChanged) model.changed = true;
 }
 
-void chooseColour(FormModel& model, IDialogs& dialogs, const ColourCommand& command) {
+void chooseColourFor(FormModel& model, IDialogs& dialogs, const ColourCommand& command) {
   Colour colour = model[command.seed(model)].fill;
   if (!dialogs.chooseColour(colour)) return;
   SetShapeColours(model, colour, command.shapes);
@@ -47,14 +47,19 @@ void chooseColour(FormModel& model, IDialogs& dialogs, const ColourCommand& comm
 
 }  // namespace
 
-void EditCommands::Font_Keyboard_Map_Title_OptionClick() { chooseFont(form_, dialogs_, kMapTitleFont); }
-void EditCommands::Font_Group_Names_OptionClick() { chooseFont(form_, dialogs_, kGroupNamesFont); }
-void EditCommands::Font_Key_Names_OptionClick() { chooseFont(form_, dialogs_, kKeyNamesFont); }
-void EditCommands::Font_Key_Labels_OptionClick() { chooseFont(form_, dialogs_, kKeyLabelsFont); }
-void EditCommands::Select_Key_Colour_OptionClick() { chooseColour(form_, dialogs_, kKeyColour); }
-void EditCommands::Select_Key_Colour_Border_OptionClick() { chooseColour(form_, dialogs_, kBorderColour); }
-void EditCommands::Set_Key_Label_Vertical_Alignment_Top_OptionClick() { applyAlignment(form_, kLayoutTop); }
-void EditCommands::Set_Key_Label_Vertical_Alignment_Center_OptionClick() { applyAlignment(form_, kLayoutCenter); }
-void EditCommands::Set_Key_Label_Vertical_Alignment_Bottom_OptionClick() { applyAlignment(form_, kLayoutBottom); }
+void EditCommands::chooseFont(FontTarget target) {
+  switch (target) {
+    case FontTarget::MapTitle: return chooseFontFor(form_, dialogs_, kMapTitleFont);
+    case FontTarget::GroupNames: return chooseFontFor(form_, dialogs_, kGroupNamesFont);
+    case FontTarget::KeyNames: return chooseFontFor(form_, dialogs_, kKeyNamesFont);
+    case FontTarget::KeyLabels: return chooseFontFor(form_, dialogs_, kKeyLabelsFont);
+  }
+}
+
+void EditCommands::chooseColour(ColourTarget target) {
+  chooseColourFor(form_, dialogs_, target == ColourTarget::KeyFaces ? kKeyColour : kBorderColour);
+}
+
+void EditCommands::alignLabels(VerticalLayout layout) { applyAlignment(form_, layout); }
 
 }  // namespace tastrix

@@ -2,6 +2,7 @@
 
 #include "mapfile/core/map_format.h"
 #include "product/product.h"
+#include "product/questions.h"
 #include "text/path_text.h"
 
 namespace tastrix {
@@ -11,10 +12,6 @@ const char* const kMapFilter = "Keyboard maps (*.zv)|*.zv";
 const char* const kMapExtension = ".ZV";
 
 std::string captionPrefix() { return std::string(kAppTitle) + "  - "; }
-
-std::string overwriteQuestion(const std::string& fileName) {
-  return "Overwrite Existing Keyboard Map : \r\n\r\n" + fileName + "\r\n\r\nAre you sure ?";
-}
 
 std::string changedOnDiskQuestion(const std::string& fileName) {
   return "Warning: The Keyboard Map : \r\n\r\n" + fileName +
@@ -40,9 +37,9 @@ void MapCommands::prepare(FileDialogRequest& dialog, const char* title) const {
 // when another program writes them later.
 void MapCommands::rememberDiskState() { form_.onDisk = storage_.stamps(form_.currentMapPath); }
 
-void MapCommands::Save_Keyboard_Layout_OptionClick() {
+void MapCommands::saveMap() {
   if (form_.currentMapPath.empty() || !storage_.folderUsable(form_.currentMapPath)) {
-    Save_Keyboard_Layout_As_OptionClick();
+    saveMapAs();
     return;
   }
   if (storage_.stamps(form_.currentMapPath) != form_.onDisk &&
@@ -54,31 +51,31 @@ void MapCommands::Save_Keyboard_Layout_OptionClick() {
   form_.changed = false;
 }
 
-void MapCommands::Save_Keyboard_Layout_As_OptionClick() {
-  prepare(SaveDialog1, "Save Keyboard Map as ... ");
-  if (!dialogs_.saveFile(SaveDialog1)) return;
-  SaveDialog1.fileName = WithoutTrailingDotsAndBlanks(SaveDialog1.fileName);
-  if (!EqualsIgnoringAsciiCase(UpperExtension(SaveDialog1.fileName), kMapExtension)) SaveDialog1.fileName += ".zv";
-  const std::string fileName = SaveDialog1.fileName;
+void MapCommands::saveMapAs() {
+  prepare(saveDialog_, "Save Keyboard Map as ... ");
+  if (!dialogs_.saveFile(saveDialog_)) return;
+  saveDialog_.fileName = WithoutTrailingDotsAndBlanks(saveDialog_.fileName);
+  if (!EqualsIgnoringAsciiCase(UpperExtension(saveDialog_.fileName), kMapExtension)) saveDialog_.fileName += ".zv";
+  const std::string fileName = saveDialog_.fileName;
   // A label list without its map file is someone's work too.
   const bool exists = storage_.fileExists(fileName) || storage_.fileExists(LabelListPath(fileName));
-  if (exists && !dialogs_.confirmed(overwriteQuestion(fileName))) return;
+  if (exists && !dialogs_.confirmed(OverwriteQuestion("Map", fileName))) return;
   form_.currentMapPath = fileName;
   // The user has just chosen to overwrite whatever is there.
   rememberDiskState();
-  Save_Keyboard_Layout_OptionClick();
+  saveMap();
 }
 
-void MapCommands::Load_Keyboard_Layout_As_OptionClick() {
+void MapCommands::loadMap() {
   if (form_.changed && !dialogs_.confirmed(kLoseChangesQuestion)) return;
-  prepare(OpenDialog1, "Open Keyboard Map ... ");
-  if (!dialogs_.openFile(OpenDialog1)) return;
+  prepare(openDialog_, "Open Keyboard Map ... ");
+  if (!dialogs_.openFile(openDialog_)) return;
   // A map that fails to load must not become the one the next Save writes over.
   const std::string previousPath = form_.currentMapPath;
   const MapStamps previousStamps = form_.onDisk;
-  form_.currentMapPath = OpenDialog1.fileName;
+  form_.currentMapPath = openDialog_.fileName;
   try {
-    LoadKeyboardMap(true);
+    loadCurrentMap(true);
   } catch (...) {
     form_.currentMapPath = previousPath;
     form_.onDisk = previousStamps;
@@ -86,9 +83,9 @@ void MapCommands::Load_Keyboard_Layout_As_OptionClick() {
   }
 }
 
-void MapCommands::LoadKeyboardMap(bool checkFolder) {
-  if (checkFolder && (form_.currentMapPath.empty() || !storage_.folderUsable(form_.currentMapPath))) {
-    Load_Keyboard_Layout_As_OptionClick();
+void MapCommands::loadCurrentMap(bool askWhereMissing) {
+  if (askWhereMissing && (form_.currentMapPath.empty() || !storage_.folderUsable(form_.currentMapPath))) {
+    loadMap();
     return;
   }
   // "t1.zv." names the file t1.zv, whose label list is t1.zvl.
@@ -102,26 +99,26 @@ void MapCommands::LoadKeyboardMap(bool checkFolder) {
   form_.onDisk = stamps;
 }
 
-void MapCommands::LoadAtStartUp() {
+void MapCommands::loadAtStartUp() {
   try {
-    LoadKeyboardMap(false);
+    loadCurrentMap(false);
   } catch (...) {
     form_.currentMapPath.clear();
-    LoadKeyboardMap(false);
+    loadCurrentMap(false);
     throw;
   }
 }
 
 // The three partial loads share one dialog title.
 void MapCommands::partialLoad(Apply apply) {
-  prepare(OpenDialog1, "Load Colour Settings from Keyboard Map ... ");
-  if (!dialogs_.openFile(OpenDialog1)) return;
-  (storage_.*apply)(form_, WithoutTrailingDotsAndBlanks(OpenDialog1.fileName));
+  prepare(openDialog_, "Load Colour Settings from Keyboard Map ... ");
+  if (!dialogs_.openFile(openDialog_)) return;
+  (storage_.*apply)(form_, WithoutTrailingDotsAndBlanks(openDialog_.fileName));
   form_.changed = true;
 }
 
-void MapCommands::LoadtheKeyFontSettingsfromAnotherKeyboardLayoutFile1Click() { partialLoad(&MapStorage::applyFonts); }
-void MapCommands::LoadtheKeyLabelsfromanother1Click() { partialLoad(&MapStorage::applyLabels); }
-void MapCommands::LoadtheColourSettingsfromAnotherKeyboardLayout1Click() { partialLoad(&MapStorage::applyColours); }
+void MapCommands::loadFontsFromAnotherMap() { partialLoad(&MapStorage::applyFonts); }
+void MapCommands::loadLabelsFromAnotherMap() { partialLoad(&MapStorage::applyLabels); }
+void MapCommands::loadColoursFromAnotherMap() { partialLoad(&MapStorage::applyColours); }
 
 }  // namespace tastrix
