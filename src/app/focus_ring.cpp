@@ -50,7 +50,7 @@ RECT PictureKeys::focusRect() const {
   const FormModel& model = form_.model();
   const Rect inside = model.clientRect(focused_ == 0 ? model.mapTitle : model.faceShape(focused_));
   RECT r = toRECT(inside, form_.scrollPosition());
-  const int inset = mulDiv(kFocusInset, model.dpi, 96);
+  const int inset = mulDiv(kFocusInset, model.dpi(), 96);
   InflateRect(&r, -inset, -inset);
   return r;
 }

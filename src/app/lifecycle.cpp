@@ -53,7 +53,7 @@ void Lifecycle::FormShow() {
   const Settings settings = ReadSettingsFile(defaults);
   form_.setMenuChecked(ID_Always_On_Top, settings.alwaysOnTop);
   form_.setMenuChecked(ID_Auto_Run, settings.autoRun);
-  model.currentMapPath = settings.mapPath;
+  model.setMapPath(settings.mapPath);
 
   // One move to the final place and size: the frame around the client area
   // stays as it is unless the scroll bar comes or goes, which setClientSize
@@ -148,7 +148,7 @@ void Lifecycle::WriteSettings() {
   settings.height = minimized ? form_.normalClientHeight() : form_.clientHeight();
   settings.alwaysOnTop = form_.isMenuChecked(ID_Always_On_Top);
   settings.autoRun = form_.isMenuChecked(ID_Auto_Run);
-  settings.mapPath = form_.model().currentMapPath;
+  settings.mapPath = form_.model().mapPath();
   WriteSettingsFile(settings);
 }
 
@@ -156,7 +156,7 @@ bool Lifecycle::FormCloseQuery(Closing closing) {
   // A settings file that cannot be written is reported, but never keeps the
   // user in the program.
   form_.runCommand([this] { WriteSettings(); });
-  if (!form_.model().changed) return true;
+  if (!form_.model().changed()) return true;
   // Windows ends the session while a box is open: that box is answered first.
   if (form_.boxOpen()) return false;
   std::optional<ShutdownBlockReason> reason;

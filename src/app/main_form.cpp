@@ -59,12 +59,12 @@ void TMainForm1::create(HINSTANCE instance) {
   popupMenu_.reset(CreatePopupMenu());
   popupItemVisible.assign(popupMenuTable().size(), true);
   fillPopupMenu(popupMenu_.get(), popupItemVisible);
-  const int dpi = model_.dpi;
+  const int dpi = model_.dpi();
   hwnd_ = CreateWindowExW(0, L"TMainForm1", WideFromUtf8(kAppTitle).c_str(), kStyle, mulDiv(615, dpi, 96), mulDiv(33, dpi, 96),
                           mulDiv(1036, dpi, 96), mulDiv(619, dpi, 96), nullptr, menuBar_, instance, this);
   if (!hwnd_) throw PlatformError("Cannot create the main window");
   // The monitor's scale may differ from the one the session began with.
-  if (WindowDpi(hwnd_) != model_.dpi) model_.layOutFor(WindowDpi(hwnd_));
+  if (WindowDpi(hwnd_) != model_.dpi()) model_.layOutFor(WindowDpi(hwnd_));
   std::vector<ACCEL> keys = tastrix::accelerators(mainMenuTable());
   accelerators_.reset(CreateAcceleratorTableA(keys.data(), static_cast<int>(keys.size())));
   updateScrollBar();
@@ -199,8 +199,9 @@ void TMainForm1::onSize() {
 // dpi, and the window takes the size Windows suggests, except while the
 // start-up places it where the settings file says.
 void TMainForm1::onDpiChanged(int dpi, const RECT& suggested) {
-  const int oldDpi = model_.dpi;
+  const int oldDpi = model_.dpi();
   model_.layOutFor(dpi);
+  picture_.invalidate();
   scrollX_ = mulDiv(scrollX_, dpi, oldDpi);  // the same part of the picture stays in view
   if (!placingWindow)
     SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
@@ -265,7 +266,7 @@ void TMainForm1::onMouseWheel(int delta) {
   setScrollPosition(scrollX_ - delta * 3 * scrollLine() / WHEEL_DELTA);
 }
 
-int TMainForm1::scrollLine() const { return mulDiv(kScrollLine, model_.dpi, 96); }
+int TMainForm1::scrollLine() const { return mulDiv(kScrollLine, model_.dpi(), 96); }
 
 int TMainForm1::hitTestClient(int x, int y) const { return model_.hitTest(x + scrollX_, y); }
 

@@ -28,7 +28,7 @@ void Lifecycle::RestoreFactoryDefaults() {
   // The restore drops the current map without the close question, so the
   // question itself warns about unsaved changes.
   const std::string question =
-      restoreQuestion() + (form_.model().changed ? kUnsavedChangesLost : "") + kRestoreConfirm;
+      restoreQuestion() + (form_.model().changed() ? kUnsavedChangesLost : "") + kRestoreConfirm;
   if (form_.dialogs().message(MessageKind::Warning, question, Buttons::YesNo) != Answer::Yes) return;
   DeleteIfNotInUse(SettingsFilePath());
   ShowWindow(form_.hwnd(), SW_RESTORE);

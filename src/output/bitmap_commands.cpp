@@ -30,14 +30,14 @@ std::string savedMessage(const std::string& path) {
 void OutputCommands::Save_Bitmap_to_File_Menu_OptionClick() {
   const Bitmap picture = CaptureKeyboardPicture(window_, form_);
   SaveDialog1.title = kSaveBitmapTitle;
-  SaveDialog1.initialDir = storage_.dialogStartFolder(form_.currentMapPath);
+  SaveDialog1.initialDir = storage_.dialogStartFolder(form_.mapPath());
   SaveDialog1.filter = kBitmapFilter;
   if (!dialogs_.saveFile(SaveDialog1)) return;
 
   const std::string path = withBitmapExtension(WithoutTrailingDotsAndBlanks(SaveDialog1.fileName));
   SaveDialog1.fileName = path;
   if (storage_.fileExists(path) && !dialogs_.confirmed(overwriteQuestion(path))) return;
-  writeBitmapFile(picture.get(), path, form_.dpi);
+  writeBitmapFile(picture.get(), path, form_.dpi());
   dialogs_.message(MessageKind::Confirmation, savedMessage(path), Buttons::Ok);
 }
 

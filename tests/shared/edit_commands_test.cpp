@@ -47,12 +47,12 @@ TEST(EditCommandsOnTheCore, EachEraseAndSetTouchesItsOwnGroupsOnlyWhenConfirmed)
     dialogs.answerMessage(Answer::No);
     (commands.*row.erase)();
     EXPECT_EQ(groupsHolding(form, ""), std::vector<bool>(4, false));
-    EXPECT_FALSE(form.changed);
+    EXPECT_FALSE(form.changed());
 
     dialogs.answerMessage(Answer::Yes);
     (commands.*row.erase)();
     EXPECT_EQ(groupsHolding(form, ""), row.groups);
-    EXPECT_TRUE(form.changed);
+    EXPECT_TRUE(form.changed());
 
     dialogs.answerInput(true, "two\r\nlines");
     dialogs.answerMessage(Answer::Yes);
@@ -89,7 +89,7 @@ TEST(EditCommandsOnTheCore, FontAndColourCommandsSeedFromThePrototypeAndReachThe
     (commands.*row.command)();
     EXPECT_EQ(dialogs.calls.at(0).font, FormModel()[row.seed(form)].font);
     EXPECT_EQ(form[row.sample(form)].font, chosen);
-    EXPECT_EQ(form.changed, row.marksChanged);
+    EXPECT_EQ(form.changed(), row.marksChanged);
     EXPECT_EQ(form[form.mapTitle].font == chosen, row.seed(form) == form.mapTitle) << "only its command sets the title's font";
   }
   FormModel form;
@@ -100,7 +100,7 @@ TEST(EditCommandsOnTheCore, FontAndColourCommandsSeedFromThePrototypeAndReachThe
   EXPECT_EQ(dialogs.calls.at(0).colour, kBtnFace);
   EXPECT_EQ(form[form.borderShape(50)].fill, 0x123456);
   EXPECT_EQ(form[form.faceShape(50)].fill, kWhite);
-  EXPECT_TRUE(form.changed);
+  EXPECT_TRUE(form.changed());
 }
 
 TEST(EditCommandsOnTheCore, ALabelEditMarksTheMapChangedOnlyWhenTheTextChanges) {
@@ -110,14 +110,14 @@ TEST(EditCommandsOnTheCore, ALabelEditMarksTheMapChangedOnlyWhenTheTextChanges) 
   const int q = form.keyLabel(27);
   dialogs.answerInput(true, "Button Label");
   commands.Label_0Click(q);
-  EXPECT_FALSE(form.changed);
+  EXPECT_FALSE(form.changed());
   dialogs.answerInput(false, "ignored");
   commands.Label_0Click(q);
-  EXPECT_FALSE(form.changed);
+  EXPECT_FALSE(form.changed());
   dialogs.answerInput(true, "Quit");
   commands.Label_0Click(q);
   EXPECT_EQ(form[q].caption, "Quit");
-  EXPECT_TRUE(form.changed);
+  EXPECT_TRUE(form.changed());
   EXPECT_EQ(dialogs.callsOf(Dialog::InputBox).at(2).initial, "Button Label");
 
   commands.press(PressGroup::CursorControl);

@@ -96,7 +96,7 @@ TEST(YesNoQuestion, EscapeOnARealQuestionLeavesTheMapAsItWas) {
   SendMessageA(form.hwnd(), WM_COMMAND, MAKEWPARAM(ID_Erase_All, 0), 0);
   EXPECT_TRUE(probe.finished());
   EXPECT_EQ(form.model()[form.model().keyLabel(30)].caption, "Key Label");
-  EXPECT_FALSE(form.model().changed);
+  EXPECT_FALSE(form.model().changed());
   overrideExecutablePath("");
 }
 

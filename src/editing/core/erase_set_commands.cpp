@@ -38,7 +38,7 @@ const LabelRange kAllKeyLabels{kKeyLabels,
 void eraseLabels(FormModel& model, IDialogs& dialogs, const LabelRange& range) {
   if (!dialogs.confirmed(range.eraseQuestion)) return;
   SetLabelTexts(model, "", range.tags);
-  model.changed = true;
+  model.setChanged(true);
 }
 
 void setLabels(FormModel& model, IDialogs& dialogs, const LabelRange& range) {
@@ -48,7 +48,7 @@ void setLabels(FormModel& model, IDialogs& dialogs, const LabelRange& range) {
   text = SingleLineLabel(text);
   if (!dialogs.confirmed(range.setQuestion + text + "\" ?")) return;
   SetLabelTexts(model, text, range.tags);
-  model.changed = true;
+  model.setChanged(true);
 }
 
 }  // namespace

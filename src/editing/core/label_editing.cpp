@@ -12,8 +12,8 @@ const char* const kEditPrompt = "Enter:";
 void EditCommands::Label_0Click(int label) {
   const std::string oldText = form_[label].caption;
   std::string text = oldText;
-  if (dialogs_.inputBox(kEditCaption, kEditPrompt, text)) form_[label].caption = SingleLineLabel(text);
-  if (form_[label].caption != oldText) form_.changed = true;
+  if (dialogs_.inputBox(kEditCaption, kEditPrompt, text)) form_.setCaption(label, SingleLineLabel(text));
+  if (form_[label].caption != oldText) form_.setChanged(true);
 }
 
 // The mouse-press handlers record where the press fell.

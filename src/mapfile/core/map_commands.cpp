@@ -32,26 +32,26 @@ const char* const kLoseChangesQuestion =
 
 void MapCommands::prepare(FileDialogRequest& dialog, const char* title) const {
   dialog.title = title;
-  dialog.initialDir = storage_.dialogStartFolder(form_.currentMapPath);
+  dialog.initialDir = storage_.dialogStartFolder(form_.mapPath());
   dialog.filter = kMapFilter;
 }
 
 // Remembers the current map's files as they are now, so that a save notices
 // when another program writes them later.
-void MapCommands::rememberDiskState() { form_.onDisk = storage_.stamps(form_.currentMapPath); }
+void MapCommands::rememberDiskState() { form_.onDisk = storage_.stamps(form_.mapPath()); }
 
 void MapCommands::Save_Keyboard_Layout_OptionClick() {
-  if (form_.currentMapPath.empty() || !storage_.folderUsable(form_.currentMapPath)) {
+  if (form_.mapPath().empty() || !storage_.folderUsable(form_.mapPath())) {
     Save_Keyboard_Layout_As_OptionClick();
     return;
   }
-  if (storage_.stamps(form_.currentMapPath) != form_.onDisk &&
-      !dialogs_.confirmed(changedOnDiskQuestion(form_.currentMapPath)))
+  if (storage_.stamps(form_.mapPath()) != form_.onDisk &&
+      !dialogs_.confirmed(changedOnDiskQuestion(form_.mapPath())))
     return;
-  if (!storage_.write(form_, dialogs_, form_.currentMapPath)) return;
+  if (!storage_.write(form_, dialogs_, form_.mapPath())) return;
   rememberDiskState();
-  window_.setCaption(captionPrefix() + form_.currentMapPath);
-  form_.changed = false;
+  window_.setCaption(captionPrefix() + form_.mapPath());
+  form_.setChanged(false);
 }
 
 void MapCommands::Save_Keyboard_Layout_As_OptionClick() {
@@ -63,42 +63,42 @@ void MapCommands::Save_Keyboard_Layout_As_OptionClick() {
   // A label list without its map file is someone's work too.
   const bool exists = storage_.fileExists(fileName) || storage_.fileExists(LabelListPath(fileName));
   if (exists && !dialogs_.confirmed(overwriteQuestion(fileName))) return;
-  form_.currentMapPath = fileName;
+  form_.setMapPath(fileName);
   // The user has just chosen to overwrite whatever is there.
   rememberDiskState();
   Save_Keyboard_Layout_OptionClick();
 }
 
 void MapCommands::Load_Keyboard_Layout_As_OptionClick() {
-  if (form_.changed && !dialogs_.confirmed(kLoseChangesQuestion)) return;
+  if (form_.changed() && !dialogs_.confirmed(kLoseChangesQuestion)) return;
   prepare(OpenDialog1, "Open Keyboard Map ... ");
   if (!dialogs_.openFile(OpenDialog1)) return;
   // A map that fails to load must not become the one the next Save writes over.
-  const std::string previousPath = form_.currentMapPath;
+  const std::string previousPath = form_.mapPath();
   const MapStamps previousStamps = form_.onDisk;
-  form_.currentMapPath = OpenDialog1.fileName;
+  form_.setMapPath(OpenDialog1.fileName);
   try {
     LoadKeyboardMap(true);
   } catch (...) {
-    form_.currentMapPath = previousPath;
+    form_.setMapPath(previousPath);
     form_.onDisk = previousStamps;
     throw;
   }
 }
 
 void MapCommands::LoadKeyboardMap(bool checkFolder) {
-  if (checkFolder && (form_.currentMapPath.empty() || !storage_.folderUsable(form_.currentMapPath))) {
+  if (checkFolder && (form_.mapPath().empty() || !storage_.folderUsable(form_.mapPath()))) {
     Load_Keyboard_Layout_As_OptionClick();
     return;
   }
   // "t1.zv." names the file t1.zv, whose label list is t1.zvl.
-  form_.currentMapPath = WithoutTrailingDotsAndBlanks(form_.currentMapPath);
-  if (!form_.currentMapPath.empty()) storage_.finishInterruptedSave(form_.currentMapPath);
+  form_.setMapPath(WithoutTrailingDotsAndBlanks(form_.mapPath()));
+  if (!form_.mapPath().empty()) storage_.finishInterruptedSave(form_.mapPath());
   // Taken before reading: a write that slips in between is noticed later.
-  const MapStamps stamps = storage_.stamps(form_.currentMapPath);
-  storage_.applyMap(form_, form_.currentMapPath);
-  window_.setCaption(captionPrefix() + FileTitle(form_.currentMapPath));
-  form_.changed = false;
+  const MapStamps stamps = storage_.stamps(form_.mapPath());
+  storage_.applyMap(form_, form_.mapPath());
+  window_.setCaption(captionPrefix() + FileTitle(form_.mapPath()));
+  form_.setChanged(false);
   form_.onDisk = stamps;
 }
 
@@ -106,7 +106,7 @@ void MapCommands::LoadAtStartUp() {
   try {
     LoadKeyboardMap(false);
   } catch (...) {
-    form_.currentMapPath.clear();
+    form_.setMapPath("");
     LoadKeyboardMap(false);
     throw;
   }
@@ -117,7 +117,7 @@ void MapCommands::partialLoad(Apply apply) {
   prepare(OpenDialog1, "Load Colour Settings from Keyboard Map ... ");
   if (!dialogs_.openFile(OpenDialog1)) return;
   (storage_.*apply)(form_, WithoutTrailingDotsAndBlanks(OpenDialog1.fileName));
-  form_.changed = true;
+  form_.setChanged(true);
 }
 
 void MapCommands::LoadtheKeyFontSettingsfromAnotherKeyboardLayoutFile1Click() { partialLoad(&MapStorage::applyFonts); }
