@@ -49,7 +49,7 @@ RECT PictureKeys::focusRect() const {
   const FormModel& model = commands_.document();
   const Rect inside = model.clientRect(focused_ == 0 ? model.mapTitle : model.faceShape(focused_));
   RECT r = toRECT(inside, window_.scrollPosition());
-  const int inset = mulDiv(kFocusInset, model.dpi, 96);
+  const int inset = mulDiv(kFocusInset, model.dpi(), 96);
   InflateRect(&r, -inset, -inset);
   return r;
 }

@@ -61,12 +61,12 @@ void MainWindow::create(HINSTANCE instance, bool endsMessageLoop) {
   popupMenu_.reset(CreatePopupMenu());
   popupItemVisible_.assign(popupMenuTable().size(), true);
   fillPopupMenu(popupMenu_.get(), popupItemVisible_);
-  const int dpi = document.dpi;
+  const int dpi = document.dpi();
   hwnd_ = CreateWindowExW(0, L"TMainForm1", WideFromUtf8(kAppTitle).c_str(), kStyle, mulDiv(615, dpi, 96), mulDiv(33, dpi, 96),
                           mulDiv(1036, dpi, 96), mulDiv(619, dpi, 96), nullptr, menuBar_, instance, this);
   if (!hwnd_) throw PlatformError("Cannot create the main window");
   // The monitor's scale may differ from the one the session began with.
-  if (WindowDpi(hwnd_) != document.dpi) document.layOutFor(WindowDpi(hwnd_));
+  if (WindowDpi(hwnd_) != document.dpi()) document.layOutFor(WindowDpi(hwnd_));
   std::vector<ACCEL> shortcuts = tastrix::accelerators(mainMenuTable());
   accelerators_.reset(CreateAcceleratorTableA(shortcuts.data(), static_cast<int>(shortcuts.size())));
   updateScrollBar();
@@ -201,8 +201,9 @@ void MainWindow::onSize() {
 // start-up places it where the settings file says.
 void MainWindow::onDpiChanged(int dpi, const RECT& suggested) {
   FormModel& document = commands_.document();
-  const int oldDpi = document.dpi;
+  const int oldDpi = document.dpi();
   document.layOutFor(dpi);
+  picture_.invalidate();
   scrollX_ = mulDiv(scrollX_, dpi, oldDpi);  // the same part of the picture stays in view
   if (!placing_)
     SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
@@ -267,7 +268,7 @@ void MainWindow::onMouseWheel(int delta) {
   setScrollPosition(scrollX_ - delta * 3 * scrollLine() / WHEEL_DELTA);
 }
 
-int MainWindow::scrollLine() const { return mulDiv(kScrollLine, commands_.document().dpi, 96); }
+int MainWindow::scrollLine() const { return mulDiv(kScrollLine, commands_.document().dpi(), 96); }
 
 int MainWindow::hitTestClient(int x, int y) const { return commands_.document().hitTest(x + scrollX_, y); }
 

@@ -42,7 +42,7 @@ void StartAndClose::start() {
   const Settings settings = settings_.read();
   window_.setMenuChecked(ID_Always_On_Top, settings.alwaysOnTop);
   window_.setMenuChecked(ID_Auto_Run, settings.autoRun);
-  document_.currentMapPath = settings.mapPath;
+  document_.setMapPath(settings.mapPath);
   options_.place(settings);
 
   window_.setCaption(kAppTitle);
@@ -60,7 +60,7 @@ bool StartAndClose::mayClose(Closing closing) {
   // A settings file that cannot be written is reported, but never keeps the
   // user in the program.
   commands_.runCommand([this] { settings_.write(); });
-  if (!document_.changed) return true;
+  if (!document_.changed()) return true;
   // Windows ends the session while a box is open: that box is answered first.
   if (dialogs_.anyOpen()) return false;
   std::optional<ShutdownBlockReason> reason;
@@ -73,7 +73,7 @@ bool StartAndClose::mayClose(Closing closing) {
 // changes.
 void StartAndClose::restoreFactoryDefaults() {
   const std::string question =
-      restoreQuestion() + (document_.changed ? kUnsavedChangesLost : "") + kRestoreConfirm;
+      restoreQuestion() + (document_.changed() ? kUnsavedChangesLost : "") + kRestoreConfirm;
   if (dialogs_.message(MessageKind::Warning, question, Buttons::YesNo) != Answer::Yes) return;
   DeleteIfNotInUse(SettingsFilePath());
   ShowWindow(window_.handle(), SW_RESTORE);

@@ -7,11 +7,11 @@
 
 namespace tastrix {
 void PrepareStartupModel(FormModel& model) {
-  model[model.notice].caption = std::string(kAppTitle) + "      " + kNoticeText;
+  model.setCaption(model.notice, std::string(kAppTitle) + "      " + kNoticeText);
   SetLabelsTransparent(model, true);
   AssignLabelClickHandler(model, model.label0, kLabelOrder);
   SetLabelTexts(model, "Key Label", kKeyLabels);
-  model[model.mapTitle].caption = "Untitled keyboard Map";
+  model.setCaption(model.mapTitle, "Untitled keyboard Map");
 }
 
 }  // namespace tastrix

@@ -19,7 +19,7 @@ void StoredSettings::write() {
   options_.readPlacement(settings);
   settings.alwaysOnTop = options_.alwaysOnTop();
   settings.autoRun = window_.isMenuChecked(ID_Auto_Run);
-  settings.mapPath = document_.currentMapPath;
+  settings.mapPath = document_.mapPath();
   WriteSettingsFile(settings);
 }
 

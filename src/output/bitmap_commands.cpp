@@ -27,14 +27,14 @@ std::string savedMessage(const std::string& path) {
 void OutputCommands::saveBitmap() {
   const Bitmap picture = CaptureKeyboardPicture(window_, form_);
   saveDialog_.title = kSaveBitmapTitle;
-  saveDialog_.initialDir = storage_.dialogStartFolder(form_.currentMapPath);
+  saveDialog_.initialDir = storage_.dialogStartFolder(form_.mapPath());
   saveDialog_.filter = kBitmapFilter;
   if (!dialogs_.saveFile(saveDialog_)) return;
 
   const std::string path = withBitmapExtension(WithoutTrailingDotsAndBlanks(saveDialog_.fileName));
   saveDialog_.fileName = path;
   if (storage_.fileExists(path) && !dialogs_.confirmed(OverwriteQuestion("Bitmap", path))) return;
-  writeBitmapFile(picture.get(), path, form_.dpi);
+  writeBitmapFile(picture.get(), path, form_.dpi());
   dialogs_.message(MessageKind::Confirmation, savedMessage(path), Buttons::Ok);
 }
 

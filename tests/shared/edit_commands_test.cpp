@@ -41,12 +41,12 @@ TEST(EditCommandsOnTheCore, EachEraseAndSetTouchesItsOwnGroupsOnlyWhenConfirmed)
     dialogs.answerMessage(Answer::No);
     commands.eraseLabels(row.group);
     EXPECT_EQ(groupsHolding(form, ""), std::vector<bool>(4, false));
-    EXPECT_FALSE(form.changed);
+    EXPECT_FALSE(form.changed());
 
     dialogs.answerMessage(Answer::Yes);
     commands.eraseLabels(row.group);
     EXPECT_EQ(groupsHolding(form, ""), row.groups);
-    EXPECT_TRUE(form.changed);
+    EXPECT_TRUE(form.changed());
 
     dialogs.answerInput(true, "two\r\nlines");
     dialogs.answerMessage(Answer::Yes);
@@ -83,7 +83,7 @@ TEST(EditCommandsOnTheCore, FontAndColourCommandsSeedFromThePrototypeAndReachThe
     commands.chooseFont(row.target);
     EXPECT_EQ(dialogs.calls.at(0).font, FormModel()[row.seed(form)].font);
     EXPECT_EQ(form[row.sample(form)].font, chosen);
-    EXPECT_EQ(form.changed, row.marksChanged);
+    EXPECT_EQ(form.changed(), row.marksChanged);
     EXPECT_EQ(form[form.mapTitle].font == chosen, row.seed(form) == form.mapTitle) << "only its command sets the title's font";
   }
   FormModel form;
@@ -94,7 +94,7 @@ TEST(EditCommandsOnTheCore, FontAndColourCommandsSeedFromThePrototypeAndReachThe
   EXPECT_EQ(dialogs.calls.at(0).colour, kBtnFace);
   EXPECT_EQ(form[form.borderShape(50)].fill, 0x123456);
   EXPECT_EQ(form[form.faceShape(50)].fill, kWhite);
-  EXPECT_TRUE(form.changed);
+  EXPECT_TRUE(form.changed());
 }
 
 TEST(EditCommandsOnTheCore, ALabelEditMarksTheMapChangedOnlyWhenTheTextChanges) {
@@ -102,17 +102,17 @@ TEST(EditCommandsOnTheCore, ALabelEditMarksTheMapChangedOnlyWhenTheTextChanges) 
   ScriptedDialogs dialogs;
   EditCommands commands(form, dialogs);
   const int q = form.keyLabel(27);
-  form[q].onClick = ClickHandler::LabelEdit;  // as the start-up makes every key label
+  form.setClickHandler(q, ClickHandler::LabelEdit);  // as the start-up makes every key label
   dialogs.answerInput(true, "Button Label");
   commands.editLabel(q);
-  EXPECT_FALSE(form.changed);
+  EXPECT_FALSE(form.changed());
   dialogs.answerInput(false, "ignored");
   commands.editLabel(q);
-  EXPECT_FALSE(form.changed);
+  EXPECT_FALSE(form.changed());
   dialogs.answerInput(true, "Quit");
   commands.editLabel(q);
   EXPECT_EQ(form[q].caption, "Quit");
-  EXPECT_TRUE(form.changed);
+  EXPECT_TRUE(form.changed());
   EXPECT_EQ(dialogs.callsOf(Dialog::InputBox).at(2).initial, "Button Label");
 
   commands.recordPress(form.faceShape(75));

@@ -140,7 +140,8 @@ class ScreenReader : public FormTest {
               S_OK);
     ASSERT_NE(client.get(), nullptr);
   }
-  std::string& label(int stop) { return model()[stopLabel(model(), stop)].caption; }
+  const std::string& label(int stop) { return model()[stopLabel(model(), stop)].caption; }
+  void setLabel(int stop, const std::string& text) { model().setCaption(stopLabel(model(), stop), text); }
   RECT onScreen(int stop) {
     const Rect r = stopRect(model(), stop);
     POINT corners[2] = {{r.left - mainWindow().scrollPosition(), r.top}, {r.right() - mainWindow().scrollPosition(), r.bottom()}};
@@ -151,8 +152,8 @@ class ScreenReader : public FormTest {
 
 TEST_F(ScreenReader, TheClientHoldsTheTitleAndThe101KeysAsButtons) {
   startForm();
-  for (int stop = 0; stop < kStopCount; ++stop) label(stop) = "label " + std::to_string(stop);
-  label(27) = "&Quit";
+  for (int stop = 0; stop < kStopCount; ++stop) setLabel(stop, "label " + std::to_string(stop));
+  setLabel(27, "&Quit");
   Held<IAccessible> client;
   getClient(client);
 

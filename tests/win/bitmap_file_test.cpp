@@ -111,7 +111,7 @@ TEST_F(BitmapFileCommand, WritesThePictureAsABmpFileAndConfirms) {
   EXPECT_EQ(done.what, Dialog::Message);
   expectMessage(done, MessageKind::Confirmation, Buttons::Ok, savedMessage(path));
   EXPECT_EQ(viewOf(mainWindow()), before);
-  EXPECT_FALSE(model().changed);
+  EXPECT_FALSE(model().changed());
 
   const std::string bytes = readFile(path);
   const BmpFile bmp = parseBmp(bytes);
@@ -218,7 +218,7 @@ TEST_F(BitmapFileCommand, OpensInTheMapFolderWhileItExistsElseBesideTheProgram) 
 
   dialogs.answerFile(false);
   command(ID_Save_Bitmap_to_File);
-  model().currentMapPath = maps + "\\office.zv";
+  model().setMapPath(maps + "\\office.zv");
   dialogs.answerFile(false);
   command(ID_Save_Bitmap_to_File);
   RemoveDirectoryA(maps.c_str());

@@ -17,10 +17,10 @@ class CaptureOfThePicture : public FormTest {
   // window is left as it was.
   Pixels capture() {
     const ViewState before = viewOf(mainWindow());
-    const bool changed = model().changed;
+    const bool changed = model().changed();
     const Bitmap picture = CaptureKeyboardPicture(mainWindow(), model());
     EXPECT_EQ(viewOf(mainWindow()), before);
-    EXPECT_EQ(model().changed, changed);
+    EXPECT_EQ(model().changed(), changed);
     return pixelsOf(picture.get());
   }
 
@@ -176,7 +176,7 @@ TEST_F(CaptureOfThePicture, ClicksQueuedDuringTheCaptureDoNothing) {
   ASSERT_EQ(dialogs.calls.size(), 1u);
   EXPECT_EQ(dialogs.calls[0].what, Dialog::SaveFile);
   EXPECT_EQ(model().recordedGroup, recorded);
-  EXPECT_FALSE(model().changed);
+  EXPECT_FALSE(model().changed());
   EXPECT_EQ(GetCapture(), nullptr);
 
   // Afterwards the same click edits the key under it as usual.

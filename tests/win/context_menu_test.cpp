@@ -301,7 +301,11 @@ TEST_F(ContextMenuCommands, StyleItemsSeedTheirDialogsFromTheirOwnPrototypes) {
                    {"Key Names Font", model().nameLabel0},
                    {"Key Labels Font", model().label0}};
   int size = 22;
-  for (const auto& f : fontItems) model()[f.component].font.size = size++;
+  for (const auto& f : fontItems) {
+    FontDescription sized = model()[f.component].font;
+    sized.size = size++;
+    model().setFont(f.component, sized);
+  }
   for (const auto& f : fontItems) {
     dialogs.answerFont(false);
     command(idOf(f.item));
@@ -316,7 +320,7 @@ TEST_F(ContextMenuCommands, StyleItemsSeedTheirDialogsFromTheirOwnPrototypes) {
   dialogs.answerColour(false);
   command(idOf("Select Key Border Colour"));
   EXPECT_EQ(dialogs.calls.back().colour, 0x00040506);
-  EXPECT_FALSE(model().changed);
+  EXPECT_FALSE(model().changed());
 }
 
 TEST_F(ContextMenuCommands, AlignmentAndAboutItemsRunTheirCommands) {
@@ -329,7 +333,7 @@ TEST_F(ContextMenuCommands, AlignmentAndAboutItemsRunTheirCommands) {
                     {"Set Key Label Vertical Alignment : Center", kLayoutCenter}};
   for (const auto& a : alignments) {
     command(idOf(a.item));
-    EXPECT_EQ(model().alignmentIndex, a.value) << a.item;
+    EXPECT_EQ(model().alignment(), a.value) << a.item;
     EXPECT_EQ(model()[model().keyLabel(80)].layout, a.value) << a.item;
     EXPECT_EQ(model()[model().mapTitle].layout, a.value) << a.item;
   }

@@ -152,7 +152,8 @@ class KeyPicking : public FormTest {
     typeKeys({kRight});
     return loopUntil([&] { return mainWindow().scrollPosition() != scroll; });
   }
-  std::string& label(int stop) { return model()[stopLabel(model(), stop)].caption; }
+  const std::string& label(int stop) { return model()[stopLabel(model(), stop)].caption; }
+  void setLabel(int stop, const std::string& text) { model().setCaption(stopLabel(model(), stop), text); }
 
   LockKeysKept locks;
 };
@@ -161,7 +162,7 @@ class KeyPicking : public FormTest {
 // among them, picks its own key on the picture and opens that key's label
 // after the press has recorded its group; none acts as a command.
 TEST_F(KeyPicking, EveryKeyPicksItsOwnKeyOnThePicture) {
-  for (int p = 1; p <= kKeyCount; ++p) label(p) = "label " + std::to_string(p);
+  for (int p = 1; p <= kKeyCount; ++p) setLabel(p, "label " + std::to_string(p));
   const int scroll = mainWindow().scrollPosition();
   for (int p = 1; p <= kKeyCount; ++p) {
     const KeyOfThePicture& row = kKeys[p - 1];

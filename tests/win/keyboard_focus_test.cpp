@@ -18,7 +18,8 @@ constexpr int kTitle = 0, kQ = 27, kTabKey = 28, kEsc = 62, kIns = 75, kKeypadEn
 class KeyboardFocus : public FormTest {
  protected:
   int focused() { return mainWindow().keys().focusedStop(); }
-  std::string& label(int stop) { return model()[stopLabel(model(), stop)].caption; }
+  const std::string& label(int stop) { return model()[stopLabel(model(), stop)].caption; }
+  void setLabel(int stop, const std::string& text) { model().setCaption(stopLabel(model(), stop), text); }
   // The stop's place in the window as it is scrolled now.
   Rect shown(int stop) {
     Rect r = stopRect(model(), stop);
@@ -133,7 +134,7 @@ TEST_F(KeyboardFocus, EnterAndSpaceOpenTheFocusedLabelAfterRecordingItsGroup) {
     mainWindow().keys().focusStop(row.stop, true);
     clickBackground();
     ASSERT_EQ(model().recordedGroup, PressGroup::None);
-    label(row.stop) = "before " + std::to_string(row.stop);
+    setLabel(row.stop, "before " + std::to_string(row.stop));
     dialogs.answerInput(true, "after " + std::to_string(row.stop));
     sendKey(hwnd(), row.key);
     ASSERT_EQ(dialogs.calls.size(), 1u) << "stop " << row.stop;
@@ -141,7 +142,7 @@ TEST_F(KeyboardFocus, EnterAndSpaceOpenTheFocusedLabelAfterRecordingItsGroup) {
     EXPECT_EQ(dialogs.calls[0].initial, "before " + std::to_string(row.stop));
     EXPECT_EQ(label(row.stop), "after " + std::to_string(row.stop));
     EXPECT_EQ(model().recordedGroup, row.group);
-    EXPECT_TRUE(model().changed);
+    EXPECT_TRUE(model().changed());
     // A held key repeats: that opens no second box.
     sendKey(hwnd(), row.key, {}, true);
     EXPECT_EQ(dialogs.calls.size(), 1u);

@@ -97,7 +97,7 @@ TEST(YesNoQuestion, EscapeOnARealQuestionLeavesTheMapAsItWas) {
   EXPECT_TRUE(probe.finished());
   const FormModel& document = application.document();
   EXPECT_EQ(document[document.keyLabel(30)].caption, "Key Label");
-  EXPECT_FALSE(document.changed);
+  EXPECT_FALSE(document.changed());
   overrideExecutablePath("");
 }
 

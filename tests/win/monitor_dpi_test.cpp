@@ -76,7 +76,7 @@ TEST_F(MonitorDpi, TheWindowLaysThePictureOutForEachMonitorAndSavesTheSameMap) {
 
   const RECT suggested = scaledFrom(placeAt96, 144, 96);
   sendDpiChange(hwnd(), 144, suggested);
-  EXPECT_EQ(model().dpi, 144);
+  EXPECT_EQ(model().dpi(), 144);
   const RECT placeAt144 = windowRect(hwnd());
   EXPECT_TRUE(EqualRect(&placeAt144, &suggested)) << "the window takes the size Windows suggests";
   SCROLLINFO bar{};
@@ -92,7 +92,7 @@ TEST_F(MonitorDpi, TheWindowLaysThePictureOutForEachMonitorAndSavesTheSameMap) {
   EXPECT_EQ(firstDifference(pictureAt144.pixels, pictureAt(144, map)), "");
 
   sendDpiChange(hwnd(), 96, placeAt96);
-  EXPECT_EQ(model().dpi, 96);
+  EXPECT_EQ(model().dpi(), 96);
   EXPECT_EQ(savedMap("back"), mapAt96);
   EXPECT_EQ(firstDifference(savedPicture("back.bmp").pixels, pictureAt96.pixels), "");
 }
@@ -175,7 +175,7 @@ TEST_F(MonitorDpi, TheStartUpsOwnDpiChangeKeepsTheStoredSize) {
     startForm();
     EXPECT_TRUE(monitor.sent());
   }
-  EXPECT_EQ(model().dpi, 144);
+  EXPECT_EQ(model().dpi(), 144);
   const RECT placed = windowRect(hwnd());
   EXPECT_EQ(placed.left, 300);
   EXPECT_EQ(placed.top, 200);

@@ -49,7 +49,7 @@ const LabelRange& rangeOf(LabelGroup group) {
 void erase(FormModel& model, IDialogs& dialogs, const LabelRange& range) {
   if (!dialogs.confirmed(range.eraseQuestion)) return;
   SetLabelTexts(model, "", range.tags);
-  model.changed = true;
+  model.setChanged(true);
 }
 
 void set(FormModel& model, IDialogs& dialogs, const LabelRange& range) {
@@ -59,7 +59,7 @@ void set(FormModel& model, IDialogs& dialogs, const LabelRange& range) {
   text = SingleLineLabel(text);
   if (!dialogs.confirmed(range.setQuestion + text + "\" ?")) return;
   SetLabelTexts(model, text, range.tags);
-  model.changed = true;
+  model.setChanged(true);
 }
 
 }  // namespace

@@ -13,8 +13,8 @@ void EditCommands::editLabel(int component) {
   if (form_[component].onClick != ClickHandler::LabelEdit) return;
   const std::string oldText = form_[component].caption;
   std::string text = oldText;
-  if (dialogs_.inputBox(kEditCaption, kEditPrompt, text)) form_[component].caption = SingleLineLabel(text);
-  if (form_[component].caption != oldText) form_.changed = true;
+  if (dialogs_.inputBox(kEditCaption, kEditPrompt, text)) form_.setCaption(component, SingleLineLabel(text));
+  if (form_[component].caption != oldText) form_.setChanged(true);
 }
 
 // A press records the group it fell on; a press on the window itself records none.

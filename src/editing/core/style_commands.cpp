@@ -15,7 +15,7 @@ struct FontCommand {
 };
 
 const FontCommand kMapTitleFont{[](const FormModel& m) { return m.mapTitle; },
-                                [](FormModel& m, const FontDescription& f) { m[m.mapTitle].font = f; }, true};
+                                [](FormModel& m, const FontDescription& f) { m.setFont(m.mapTitle, f); }, true};
 const FontCommand kGroupNamesFont{[](const FormModel& m) { return m.groupBox(kFunctionKeys); },
                                   [](FormModel& m, const FontDescription& f) { SetGroupBoxFonts(m, f, kGroupBoxes); }, true};
 const FontCommand kKeyNamesFont{[](const FormModel& m) { return m.nameLabel0; },
@@ -35,14 +35,14 @@ void chooseFontFor(FormModel& model, IDialogs& dialogs, const FontCommand& comma
   FontDescription font = model[command.seed(model)].font;
   if (!dialogs.chooseFont(font)) return;
   command.apply(model, font);
-  if (command.marksChanged) model.changed = true;
+  if (command.marksChanged) model.setChanged(true);
 }
 
 void chooseColourFor(FormModel& model, IDialogs& dialogs, const ColourCommand& command) {
   Colour colour = model[command.seed(model)].fill;
   if (!dialogs.chooseColour(colour)) return;
   SetShapeColours(model, colour, command.shapes);
-  model.changed = true;
+  model.setChanged(true);
 }
 
 }  // namespace

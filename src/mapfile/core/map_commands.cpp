@@ -29,26 +29,26 @@ const char* const kLoseChangesQuestion =
 
 void MapCommands::prepare(FileDialogRequest& dialog, const char* title) const {
   dialog.title = title;
-  dialog.initialDir = storage_.dialogStartFolder(form_.currentMapPath);
+  dialog.initialDir = storage_.dialogStartFolder(form_.mapPath());
   dialog.filter = kMapFilter;
 }
 
 // Remembers the current map's files as they are now, so that a save notices
 // when another program writes them later.
-void MapCommands::rememberDiskState() { form_.onDisk = storage_.stamps(form_.currentMapPath); }
+void MapCommands::rememberDiskState() { form_.onDisk = storage_.stamps(form_.mapPath()); }
 
 void MapCommands::saveMap() {
-  if (form_.currentMapPath.empty() || !storage_.folderUsable(form_.currentMapPath)) {
+  if (form_.mapPath().empty() || !storage_.folderUsable(form_.mapPath())) {
     saveMapAs();
     return;
   }
-  if (storage_.stamps(form_.currentMapPath) != form_.onDisk &&
-      !dialogs_.confirmed(changedOnDiskQuestion(form_.currentMapPath)))
+  if (storage_.stamps(form_.mapPath()) != form_.onDisk &&
+      !dialogs_.confirmed(changedOnDiskQuestion(form_.mapPath())))
     return;
-  if (!storage_.write(form_, dialogs_, form_.currentMapPath)) return;
+  if (!storage_.write(form_, dialogs_, form_.mapPath())) return;
   rememberDiskState();
-  window_.setCaption(captionPrefix() + form_.currentMapPath);
-  form_.changed = false;
+  window_.setCaption(captionPrefix() + form_.mapPath());
+  form_.setChanged(false);
 }
 
 void MapCommands::saveMapAs() {
@@ -60,42 +60,42 @@ void MapCommands::saveMapAs() {
   // A label list without its map file is someone's work too.
   const bool exists = storage_.fileExists(fileName) || storage_.fileExists(LabelListPath(fileName));
   if (exists && !dialogs_.confirmed(OverwriteQuestion("Map", fileName))) return;
-  form_.currentMapPath = fileName;
+  form_.setMapPath(fileName);
   // The user has just chosen to overwrite whatever is there.
   rememberDiskState();
   saveMap();
 }
 
 void MapCommands::loadMap() {
-  if (form_.changed && !dialogs_.confirmed(kLoseChangesQuestion)) return;
+  if (form_.changed() && !dialogs_.confirmed(kLoseChangesQuestion)) return;
   prepare(openDialog_, "Open Keyboard Map ... ");
   if (!dialogs_.openFile(openDialog_)) return;
   // A map that fails to load must not become the one the next Save writes over.
-  const std::string previousPath = form_.currentMapPath;
+  const std::string previousPath = form_.mapPath();
   const MapStamps previousStamps = form_.onDisk;
-  form_.currentMapPath = openDialog_.fileName;
+  form_.setMapPath(openDialog_.fileName);
   try {
     loadCurrentMap(true);
   } catch (...) {
-    form_.currentMapPath = previousPath;
+    form_.setMapPath(previousPath);
     form_.onDisk = previousStamps;
     throw;
   }
 }
 
 void MapCommands::loadCurrentMap(bool askWhereMissing) {
-  if (askWhereMissing && (form_.currentMapPath.empty() || !storage_.folderUsable(form_.currentMapPath))) {
+  if (askWhereMissing && (form_.mapPath().empty() || !storage_.folderUsable(form_.mapPath()))) {
     loadMap();
     return;
   }
   // "t1.zv." names the file t1.zv, whose label list is t1.zvl.
-  form_.currentMapPath = WithoutTrailingDotsAndBlanks(form_.currentMapPath);
-  if (!form_.currentMapPath.empty()) storage_.finishInterruptedSave(form_.currentMapPath);
+  form_.setMapPath(WithoutTrailingDotsAndBlanks(form_.mapPath()));
+  if (!form_.mapPath().empty()) storage_.finishInterruptedSave(form_.mapPath());
   // Taken before reading: a write that slips in between is noticed later.
-  const MapStamps stamps = storage_.stamps(form_.currentMapPath);
-  storage_.applyMap(form_, form_.currentMapPath);
-  window_.setCaption(captionPrefix() + FileTitle(form_.currentMapPath));
-  form_.changed = false;
+  const MapStamps stamps = storage_.stamps(form_.mapPath());
+  storage_.applyMap(form_, form_.mapPath());
+  window_.setCaption(captionPrefix() + FileTitle(form_.mapPath()));
+  form_.setChanged(false);
   form_.onDisk = stamps;
 }
 
@@ -103,7 +103,7 @@ void MapCommands::loadAtStartUp() {
   try {
     loadCurrentMap(false);
   } catch (...) {
-    form_.currentMapPath.clear();
+    form_.setMapPath("");
     loadCurrentMap(false);
     throw;
   }
@@ -114,7 +114,7 @@ void MapCommands::partialLoad(Apply apply) {
   prepare(openDialog_, "Load Colour Settings from Keyboard Map ... ");
   if (!dialogs_.openFile(openDialog_)) return;
   (storage_.*apply)(form_, WithoutTrailingDotsAndBlanks(openDialog_.fileName));
-  form_.changed = true;
+  form_.setChanged(true);
 }
 
 void MapCommands::loadFontsFromAnotherMap() { partialLoad(&MapStorage::applyFonts); }
