@@ -322,7 +322,9 @@ void TMainForm1::onCommand(int id) {
   const MenuEntry* entry = findMenuEntry(mainMenuTable(), id);
   if (!entry) entry = findMenuEntry(popupMenuTable(), id);
   if (!entry) return;
-  if (id < ID_Popup_First && (GetMenuState(menuBar_, static_cast<UINT>(id), MF_BYCOMMAND) & MF_GRAYED)) return;
+  if (!(entry->flags & kKeysOnly) && id < ID_Popup_First &&
+      (GetMenuState(menuBar_, static_cast<UINT>(id), MF_BYCOMMAND) & MF_GRAYED))
+    return;
   runCommand([this, entry] { entry->handler(*this); });
 }
 
@@ -333,6 +335,7 @@ void TMainForm1::runCommand(const std::function<void()>& command) {
   // the open box's message loop: acting on them would stack box on box.
   if (boxOpen()) return;
   const std::vector<std::string> labelsBefore = keys.accessibility().labelTexts();
+  const FormModel::CommandScope oneStep(model_);
   try {
     command();
   } catch (const std::exception& e) {  // platform errors above all
