@@ -22,6 +22,7 @@ void Application::runCommand(const std::function<void()>& command) {
   // the open box's message loop: acting on them would stack box on box.
   if (boxOpen()) return;
   const std::vector<std::string> labelsBefore = window_.labelTexts();
+  const FormModel::CommandScope oneStep(document_);
   try {
     command();
   } catch (const std::exception& e) {  // platform errors above all

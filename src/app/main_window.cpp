@@ -320,9 +320,11 @@ void MainWindow::showContextMenu(int screenX, int screenY) {
       [&] { TrackPopupMenu(popupMenu_.get(), TPM_RIGHTBUTTON, screenX, screenY, 0, hwnd_, nullptr); });
 }
 
-// Disabled items of the menu bar do nothing, even when their shortcut arrives.
+// Disabled items of the menu bar do nothing, even when their shortcut
+// arrives; commands reached by keys only have no item to be disabled.
 void MainWindow::onCommand(int id) {
-  if (id < ID_Popup_First && (GetMenuState(menuBar_, static_cast<UINT>(id), MF_BYCOMMAND) & MF_GRAYED)) return;
+  const UINT state = GetMenuState(menuBar_, static_cast<UINT>(id), MF_BYCOMMAND);
+  if (id < ID_Popup_First && state != static_cast<UINT>(-1) && (state & MF_GRAYED)) return;
   commands_.menuCommand(id);
 }
 

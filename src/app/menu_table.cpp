@@ -106,6 +106,10 @@ const std::vector<MenuEntry>& mainMenuTable() {
        kAll},
       separator(1),
       {1, "&About", "Ctrl+A", ID_About, [](A& a) { a.showAbout(); }, kItem, kAll},
+
+      {1, "Undo", "Ctrl+Z", ID_Undo, [](A& a) { a.document().undo(); }, kKeysOnly, kAll},
+      {1, "Redo", "Ctrl+Y", ID_Redo, [](A& a) { a.document().redo(); }, kKeysOnly, kAll},
+      {1, "Redo", "Ctrl+Shift+Z", ID_Redo, [](A& a) { a.document().redo(); }, kKeysOnly, kAll},
   };
   return table;
 }
@@ -171,7 +175,7 @@ HMENU buildMenuBar(const std::vector<MenuEntry>& entries) {
   std::vector<HMENU> stack{bar};
   for (const MenuEntry& e : entries) {
     const size_t level = static_cast<size_t>(e.depth);
-    if (level >= stack.size()) continue;
+    if (level >= stack.size() || (e.flags & kKeysOnly)) continue;
     stack.resize(level + 1);
     HMENU parent = stack[level];
     if (e.flags & kSeparator) {
@@ -199,6 +203,10 @@ std::vector<ACCEL> accelerators(const std::vector<MenuEntry>& entries) {
     if (std::strncmp(key, "Ctrl+", 5) == 0) {
       a.fVirt |= FCONTROL;
       key += 5;
+    }
+    if (std::strncmp(key, "Shift+", 6) == 0) {
+      a.fVirt |= FSHIFT;
+      key += 6;
     }
     if (key[0] == 'F' && key[1] >= '1' && key[1] <= '9')
       a.key = static_cast<WORD>(VK_F1 + std::atoi(key + 1) - 1);

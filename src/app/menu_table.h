@@ -17,6 +17,7 @@ enum MenuFlags : unsigned {
   kSeparator = 1u << 0,
   kDisabled = 1u << 1,
   kSubmenu = 1u << 2,  // the following deeper entries are its items
+  kKeysOnly = 1u << 3,  // reached by its shortcut only: no menu shows it
 };
 
 // One entry of the menu bar or the context menu: the single source of its
@@ -24,7 +25,7 @@ enum MenuFlags : unsigned {
 struct MenuEntry {
   int depth;  // 0: menu-bar title, 1: its item or a context-menu item, 2: submenu item
   const char* caption;
-  const char* shortcut;  // "Ctrl+S", "F1" or nullptr
+  const char* shortcut;  // "Ctrl+S", "Ctrl+Shift+Z", "F1" or nullptr
   int id;
   CommandHandler handler;
   unsigned flags;

@@ -95,26 +95,102 @@ int FormModel::add(Component c) {
   return static_cast<int>(components_.size()) - 1;
 }
 
-template <typename Value>
-void FormModel::change(int index, Value Component::*property, const Value& value) {
+template <typename Value, typename Record>
+void FormModel::change(int index, Value Component::*property, const Value& value, Record record) {
   Value& current = at(index).*property;
   if (current == value) return;
+  record(current);
   current = value;
   ++revision_;
 }
 
-void FormModel::setCaption(int index, const std::string& text) { change(index, &Component::caption, text); }
-void FormModel::setFont(int index, const FontDescription& font) { change(index, &Component::font, font); }
-void FormModel::setFill(int index, Colour colour) { change(index, &Component::fill, colour); }
-void FormModel::setLayout(int index, VerticalLayout layout) { change(index, &Component::layout, layout); }
+void FormModel::setCaption(int index, const std::string& text) {
+  change(index, &Component::caption, text,
+         [&](const std::string& before) { history_.recordCaption(index, before); });
+}
+
+void FormModel::setFont(int index, const FontDescription& font) {
+  change(index, &Component::font, font,
+         [&](const FontDescription& before) { history_.recordFont(index, before, font); });
+}
+
+void FormModel::setFill(int index, Colour colour) {
+  change(index, &Component::fill, colour,
+         [&](Colour before) { history_.recordNumber(NumberProperty::Fill, index, before, colour); });
+}
+
+void FormModel::setLayout(int index, VerticalLayout layout) {
+  change(index, &Component::layout, layout,
+         [&](VerticalLayout before) { history_.recordNumber(NumberProperty::Layout, index, before, layout); });
+}
+
 void FormModel::setTransparent(int index, bool transparent) { change(index, &Component::transparent, transparent); }
 void FormModel::setClickHandler(int index, ClickHandler handler) { change(index, &Component::onClick, handler); }
 void FormModel::setVisible(int index, bool visible) { change(index, &Component::visible, visible); }
 void FormModel::setBounds(int index, const Rect& bounds) { change(index, &Component::bounds, bounds); }
 
-void FormModel::setAlignment(VerticalLayout alignment) { alignment_ = alignment; }
+void FormModel::setAlignment(VerticalLayout alignment) {
+  if (alignment == alignment_) return;
+  history_.recordNumber(NumberProperty::Alignment, -1, alignment_, alignment);
+  alignment_ = alignment;
+}
+
 void FormModel::setMapPath(const std::string& path) { mapPath_ = path; }
-void FormModel::setChanged(bool changed) { changed_ = changed; }
+
+void FormModel::setChanged(bool changed) {
+  changed_ = changed;
+  if (changed)
+    history_.noteChangedFlagSet();
+  else
+    history_.markSaved();
+}
+
+namespace {
+
+// A step's edits in the order they were made, or the other way round.
+template <typename Edit, typename Apply>
+void inOrder(std::vector<Edit>& edits, bool forward, Apply apply) {
+  if (forward)
+    std::for_each(edits.begin(), edits.end(), apply);
+  else
+    std::for_each(edits.rbegin(), edits.rend(), apply);
+}
+
+}  // namespace
+
+void FormModel::replay(ChangeStep& step, bool forward) {
+  inOrder(step.captions, forward, [&](ChangeStep::CaptionEdit& e) {
+    std::string now = (*this)[e.index].caption;
+    change(e.index, &Component::caption, e.other);
+    e.other = std::move(now);
+  });
+  inOrder(step.fontEdits, forward, [&](const ChangeStep::FontEdit& e) {
+    change(e.index, &Component::font, step.fonts[forward ? e.after : e.before]);
+  });
+  inOrder(step.numbers, forward, [&](const ChangeStep::NumberEdit& e) {
+    const int value = forward ? e.after : e.before;
+    switch (e.property) {
+      case NumberProperty::Fill: change(e.index, &Component::fill, Colour{value}); break;
+      case NumberProperty::Layout: change(e.index, &Component::layout, static_cast<VerticalLayout>(value)); break;
+      case NumberProperty::Alignment: alignment_ = static_cast<VerticalLayout>(value); break;
+    }
+  });
+}
+
+void FormModel::settleChangedFlag(bool stepSetsFlag) {
+  if (history_.atSaved())
+    changed_ = false;
+  else if (stepSetsFlag)
+    changed_ = true;
+}
+
+void FormModel::undo() {
+  if (history_.canUndo()) settleChangedFlag(history_.undo([this](ChangeStep& step) { replay(step, false); }));
+}
+
+void FormModel::redo() {
+  if (history_.canRedo()) settleChangedFlag(history_.redo([this](ChangeStep& step) { replay(step, true); }));
+}
 
 void FormModel::addGroup(const GroupRow& row) {
   const PressGroup pressGroup = pressGroupOf(row.group);

@@ -2,6 +2,7 @@
 #include <string>
 #include <vector>
 
+#include "model/change_history.h"
 #include "model/component.h"
 #include "model/disk_stamp.h"
 #include "model/key_catalogue.h"
@@ -15,7 +16,8 @@ namespace tastrix {
 //
 // Labels, fonts, colours, alignment and the map's path change only through
 // the methods here; each change moves the revision, which tells the picture
-// that it must be drawn again.
+// that it must be drawn again, and the changes of labels, fonts, colours and
+// alignment that a user command makes are one step of the undo history.
 class FormModel {
  public:
   FormModel();  // builds every component with its initial properties
@@ -51,7 +53,30 @@ class FormModel {
   const std::string& mapPath() const { return mapPath_; }  // Current_Keyboard_Layout_File_Name_Edit
   void setMapPath(const std::string& path);
   bool changed() const { return changed_; }  // Current_Keyboard_Layout_Changed_Checkbox
+  // False: the map is as its files hold it (saved or loaded); undo and redo
+  // back to this state clear the flag again.
   void setChanged(bool changed);
+
+  // ---- Undo and redo ----
+  // The changes made while one is open are one step; a command run inside
+  // another joins its step.
+  class CommandScope {
+   public:
+    explicit CommandScope(FormModel& model) : model_(model) { model_.history_.begin(); }
+    ~CommandScope() { model_.history_.end(); }
+    CommandScope(const CommandScope&) = delete;
+    CommandScope& operator=(const CommandScope&) = delete;
+
+   private:
+    FormModel& model_;
+  };
+  // Each takes back (or makes again) one step, and leaves the changed flag
+  // clear at the state of the last save or load, set where the step set it.
+  void undo();
+  void redo();
+  // The map was replaced as a whole: nothing before now can be undone.
+  void startNewHistory() { history_.clear(); }
+  const ChangeHistory& history() const { return history_; }
   PressGroup recordedGroup = PressGroup::None;   // RadioGroup1
   std::vector<std::string> labelList;            // Label_ListBox
   MapStamps onDisk;  // the map's files as this window last loaded or saved them
@@ -97,9 +122,16 @@ class FormModel {
   int add(Component c);
   void addGroup(const GroupRow& group);
   Component& at(int index) { return components_[static_cast<size_t>(index)]; }
-  // Sets one property of one component, counting the change if it is one.
+  // Sets one property of one component, counting the change if it is one;
+  // record is handed the old value first (undo and redo record nothing).
+  template <typename Value, typename Record>
+  void change(int index, Value Component::*property, const Value& value, Record record);
   template <typename Value>
-  void change(int index, Value Component::*property, const Value& value);
+  void change(int index, Value Component::*property, const Value& value) {
+    change(index, property, value, [](const Value&) {});
+  }
+  void replay(ChangeStep& step, bool forward);
+  void settleChangedFlag(bool stepSetsFlag);
 
   std::vector<Component> components_;
   std::string mapPath_;
@@ -107,6 +139,7 @@ class FormModel {
   VerticalLayout alignment_ = kNoAlignment;
   int dpi_ = 96;
   unsigned long long revision_ = 0;
+  ChangeHistory history_;
 
   int groupBoxes_[4] = {-1, -1, -1, -1};
   std::vector<int> keyLabels_, keyNames_, borderShapes_, faceShapes_;

@@ -356,6 +356,17 @@ TEST_F(ScreenReader, FocusAndValueChangesAreAnnounced) {
   dialogs.answerFile(true, inScratch("labels.zv"));
   command(ID_Load_Key_Labels);
   EXPECT_EQ(listener.partsOf(EVENT_OBJECT_VALUECHANGE), (std::vector<long>{kTitlePart, kQPart}));
+
+  // Undo and redo are heard as the commands they take back and make again.
+  listener.events.clear();
+  command(ID_Undo);
+  EXPECT_EQ(listener.partsOf(EVENT_OBJECT_VALUECHANGE), (std::vector<long>{kTitlePart, kQPart}));
+  listener.events.clear();
+  command(ID_Undo);
+  EXPECT_EQ(listener.partsOf(EVENT_OBJECT_VALUECHANGE).size(), 101u);
+  listener.events.clear();
+  command(ID_Redo);
+  EXPECT_EQ(listener.partsOf(EVENT_OBJECT_VALUECHANGE).size(), 101u);
   EXPECT_TRUE(dialogs.scriptUsedUp());
 }
 

@@ -76,6 +76,7 @@ const struct KeyOfThePicture {
 };
 
 constexpr Keystroke kCtrl{VK_LCONTROL, 0x1D, false}, kS{'S', 0x1F, false}, kF1{VK_F1, 0x3B, false};
+constexpr Keystroke kZ{'Z', 0x2C, false};
 
 struct TipSearch {
   HWND owner, found;
@@ -232,7 +233,8 @@ TEST_F(KeyPicking, OfKeysPressedTogetherTheLastToGoDownIsPicked) {
     int picked;
   } rows[] = {{"AltGr", {kKeys[53].key, kKeys[57].key}, 58},
               {"left then right Shift", {kKeys[52].key, kKeys[41].key}, 42},
-              {"Ctrl+S", {kCtrl, kS}, 31}};
+              {"Ctrl+S", {kCtrl, kS}, 31},
+              {"Ctrl+Z", {kCtrl, kZ}, 52}};
   for (const auto& row : rows) {
     ASSERT_TRUE(startPicking()) << row.what;
     dialogs.answerInput(false);
@@ -240,7 +242,7 @@ TEST_F(KeyPicking, OfKeysPressedTogetherTheLastToGoDownIsPicked) {
     EXPECT_EQ(mainWindow().keys().focusedStop(), row.picked) << row.what;
     EXPECT_EQ(dialogs.calls.back().initial, "Key Label") << row.what;
   }
-  EXPECT_EQ(dialogs.calls.size(), 3u);
+  EXPECT_EQ(dialogs.calls.size(), 4u);
 }
 
 // Keys that are not on the picture end picking: the next key is a key again.

@@ -95,6 +95,7 @@ void MapCommands::loadCurrentMap(bool askWhereMissing) {
   const MapStamps stamps = storage_.stamps(form_.mapPath());
   storage_.applyMap(form_, form_.mapPath());
   window_.setCaption(captionPrefix() + FileTitle(form_.mapPath()));
+  form_.startNewHistory();
   form_.setChanged(false);
   form_.onDisk = stamps;
 }
