@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "app/main_form.h"
+#include "app/application.h"
 #include "bench.h"
 #include "no_dialogs.h"
 #include "output/capture.h"
@@ -13,7 +13,7 @@ namespace {
 
 struct CaptureFixture {
   NoDialogs dialogs;
-  std::unique_ptr<TMainForm1> form;
+  std::unique_ptr<Application> form;
   Bitmap target;
 };
 
@@ -24,12 +24,12 @@ void openWindow() {
   char temp[MAX_PATH];
   GetTempPathA(MAX_PATH, temp);
   overrideExecutablePath(std::string(temp) + "tastrix-bench\\tastrix.exe");
-  fixture.form = std::make_unique<TMainForm1>(fixture.dialogs);
+  fixture.form = std::make_unique<Application>(fixture.dialogs);
   fixture.form->create(GetModuleHandleA(nullptr));
-  fixture.form->showFirstTime();
-  fixture.form->processMessages();
+  fixture.form->start();
+  fixture.form->window().processMessages();
   WindowDC screen(nullptr);
-  const FormModel& model = fixture.form->model();
+  const FormModel& model = fixture.form->document();
   fixture.target.reset(CreateCompatibleBitmap(screen.get(), model.pictureWidth(), model.pictureHeight()));
 }
 
@@ -39,13 +39,13 @@ void closeWindow() {
 }
 
 double oneCapture() {
-  return timeMs([] { const Bitmap picture = CaptureKeyboardPicture(*fixture.form, fixture.form->model()); });
+  return timeMs([] { const Bitmap picture = CaptureKeyboardPicture(fixture.form->window(), fixture.form->document()); });
 }
 
 double oneBitBlt() {
-  const FormModel& model = fixture.form->model();
+  const FormModel& model = fixture.form->document();
   return timeMs([&] {
-    WindowDC window(fixture.form->hwnd());
+    WindowDC window(fixture.form->window().handle());
     MemoryDC canvas(window.get());
     Selection select(canvas.get(), fixture.target.get());
     BitBlt(canvas.get(), 0, 0, model.pictureWidth(), model.pictureHeight(), window.get(), 0, 0, SRCCOPY);

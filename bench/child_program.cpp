@@ -3,7 +3,7 @@
 // After windows.h, which it needs.
 #include <psapi.h>
 
-#include "mapfile/map_format.h"
+#include "mapfile/core/map_format.h"
 #include "model/alignment.h"
 #include "model/form_model.h"
 #include "model/key_catalogue.h"
@@ -92,9 +92,9 @@ void ProgramHome::make(const std::string& name) {
   CopyFileA(besideBench("tastrix.exe").c_str(), exe.c_str(), FALSE);
 
   FormModel form;
-  form[form.mapTitle].caption = "Benchmark keyboard map";
-  for (int p = 1; p <= kKeyCount; ++p) form[form.keyLabel(p)].caption = "Command " + std::to_string(p);
-  applyAlignment(form, 2);
+  form.setCaption(form.mapTitle, "Benchmark keyboard map");
+  for (int p = 1; p <= kKeyCount; ++p) form.setCaption(form.keyLabel(p), "Command " + std::to_string(p));
+  applyAlignment(form, kLayoutBottom);
   GatherLabelTexts(form, form.labelList, kLabelOrder);
   writeAll(LabelListPath(mapPath), JoinLabelListText(form.labelList));
   writeAll(mapPath, MapFileText(form, std::string()));

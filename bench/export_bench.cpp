@@ -4,8 +4,9 @@
 #include <memory>
 #include <string>
 
-#include "app/main_form.h"
+#include "app/application.h"
 #include "app/picture_export.h"
+#include "app/settings_file.h"
 #include "bench.h"
 #include "output/capture.h"
 #include "platform/app_paths.h"
@@ -31,7 +32,7 @@ void writeText(const std::string& path, const std::string& text) {
 struct ExportScene {
   std::string folder;
   Win32Dialogs dialogs;
-  std::unique_ptr<TMainForm1> window;
+  std::unique_ptr<Application> window;
 
   ExportScene() {
     char temp[MAX_PATH];
@@ -41,12 +42,12 @@ struct ExportScene {
     writeText(map(), kMap);
     writeText(map() + "l", kLabels);
     overrideExecutablePath(folder + "tastrix.exe");
-    writeText(settingsFilePath(), "[tastrix]\r\nCurrent_Keyboard_Layout_File_Name_Edit=" + map() + "\r\n");
-    window = std::make_unique<TMainForm1>(dialogs);
+    writeText(SettingsFilePath(), "[tastrix]\r\nCurrent_Keyboard_Layout_File_Name_Edit=" + map() + "\r\n");
+    window = std::make_unique<Application>(dialogs);
     window->create(GetModuleHandleA(nullptr));
-    dialogs.setOwner(window->hwnd());
-    window->showFirstTime();
-    window->processMessages();
+    dialogs.setOwner(window->window().handle());
+    window->start();
+    window->window().processMessages();
   }
   ~ExportScene() {
     window.reset();
@@ -61,7 +62,7 @@ struct ExportScene {
 std::unique_ptr<ExportScene> scene;
 
 double windowCapture() {
-  return timeMs([] { const Bitmap picture = CaptureKeyboardPicture(*scene->window, scene->window->model()); });
+  return timeMs([] { const Bitmap picture = CaptureKeyboardPicture(scene->window->window(), scene->window->document()); });
 }
 
 // Registers the export of the scene's map at a scale to a file, beside the

@@ -25,9 +25,9 @@ struct MapBench {
     folder.file("bench.zvl");
     floorMap = folder.file("floor.zv");
     floorList = folder.file("floor.zvl");
-    form[form.mapTitle].caption = "Benchmark keyboard map";
-    for (int p = 1; p <= kKeyCount; ++p) form[form.keyLabel(p)].caption = "Command " + std::to_string(p);
-    applyAlignment(form, 2);
+    form.setCaption(form.mapTitle, "Benchmark keyboard map");
+    for (int p = 1; p <= kKeyCount; ++p) form.setCaption(form.keyLabel(p), "Command " + std::to_string(p));
+    applyAlignment(form, kLayoutBottom);
     WriteKeyboardMap(form, dialogs, mapPath);
     mapBytes = readAll(mapPath);
     listBytes = readAll(mapPath + "l");

@@ -2,7 +2,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "platform/dialogs.h"
+#include "platform/core/dialogs.h"
 
 namespace tastrix::bench {
 

@@ -3,7 +3,7 @@
 #include <memory>
 #include <string>
 
-#include "app/main_form.h"
+#include "app/application.h"
 #include "bench.h"
 #include "platform/app_paths.h"
 #include "platform/win32_dialogs.h"
@@ -47,7 +47,7 @@ class TempHome {
 // A main window with the real dialogs; nothing is shown at start-up.
 struct RealWindow {
   Win32Dialogs dialogs;
-  TMainForm1 form{dialogs};
+  Application form{dialogs};
 };
 
 LRESULT CALLBACK bareProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -83,8 +83,8 @@ const Registration startUp{{
       auto window = std::make_unique<RealWindow>();
       const double ms = timeMs([&] {
         window->form.create(GetModuleHandleA(nullptr));
-        window->dialogs.setOwner(window->form.hwnd());
-        window->form.showFirstTime();
+        window->dialogs.setOwner(window->form.window().handle());
+        window->form.start();
       });
       window.reset();
       pump();
@@ -108,7 +108,7 @@ const Registration startUp{{
 std::unique_ptr<RealWindow> shown;
 
 RECT pictureArea() {
-  const FormModel& model = shown->form.model();
+  const FormModel& model = shown->form.document();
   return RECT{0, 0, model.pictureWidth(), model.pictureHeight()};
 }
 
@@ -119,18 +119,18 @@ const Registration fullRepaint{{
       home = std::make_unique<TempHome>();
       shown = std::make_unique<RealWindow>();
       shown->form.create(GetModuleHandleA(nullptr));
-      shown->form.showFirstTime();
-      SetWindowPos(shown->form.hwnd(), nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-      shown->form.setClientSize(shown->form.model().pictureWidth(), shown->form.model().pictureHeight());
+      shown->form.start();
+      SetWindowPos(shown->form.window().handle(), nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+      shown->form.window().setClientSize(shown->form.document().pictureWidth(), shown->form.document().pictureHeight());
       pump();
     },
     [] {
-      return timeMs([] { RedrawWindow(shown->form.hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW); });
+      return timeMs([] { RedrawWindow(shown->form.window().handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW); });
     },
     [] {
       const RECT area = pictureArea();
       return timeMs([&] {
-        WindowDC dc(shown->form.hwnd());
+        WindowDC dc(shown->form.window().handle());
         FillRect(dc.get(), &area, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
         GdiFlush();
       });

@@ -3,10 +3,11 @@
 set(TASTRIX_RELEASE "1.0f")  # the version users see, as in the version resource
 
 install(TARGETS tastrix RUNTIME DESTINATION .)
-# The readme ships with CR LF line ends, whatever line ends the checkout has.
-configure_file(${CMAKE_SOURCE_DIR}/docs/tastrix.txt ${CMAKE_BINARY_DIR}/package-readme/tastrix.txt
-               @ONLY NEWLINE_STYLE CRLF)
-install(FILES ${CMAKE_BINARY_DIR}/package-readme/tastrix.txt DESTINATION .)
+# The readme, copied once beside the executable (where F1 finds it in a build,
+# and where the package takes it from), with CR LF line ends whatever line
+# ends the checkout has.
+configure_file(${CMAKE_SOURCE_DIR}/docs/tastrix.txt ${CMAKE_BINARY_DIR}/tastrix.txt @ONLY NEWLINE_STYLE CRLF)
+install(FILES ${CMAKE_BINARY_DIR}/tastrix.txt DESTINATION .)
 # The example maps, in a folder of their own, byte for byte: they are kept with
 # CR LF line ends, as the program writes maps.
 file(GLOB TASTRIX_EXAMPLE_MAPS CONFIGURE_DEPENDS

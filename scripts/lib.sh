@@ -299,3 +299,284 @@ tx_fuzz() {
   printf 'fuzz %s: %s runs in %s s, no finding\n' "$name" \
     "$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")" "$seconds"
 }
+
+# ---------------------------------------------------------------- test steps
+# The steps of scripts/test, in the order it runs them. Each adds its line to
+# the summary; tx_test_summary prints it and fails when any step failed.
+#
+#   tx_test_select [-R REGEX]   only the tests (and fuzz targets) whose names match
+#   tx_step_setup               install what is missing
+#   tx_step_build PRESET...     configure and build each preset
+#   tx_step_package             the release package, twice alike, checked
+#   tx_step_native              the native suite
+#   tx_step_fuzz                each fuzz target for TASTRIX_FUZZ_SECONDS (20)
+#   tx_step_wine                the win64 suite under Wine, as the test user
+#   tx_step_double_byte         its tests of names and encodings under Shift-JIS
+#   tx_test_summary             the counts of every step; non-zero on any failure
+
+TX_SELECT=()
+TX_SUMMARY=()
+TX_TOTAL_PASSED=0
+TX_TOTAL_FAILED=0
+TX_TOTAL_SKIPPED=0
+TX_TESTS_OK=1
+TX_TEST_USER=tastrixtest
+TX_TEST_HOME=/var/lib/tastrixtest
+TX_WIN64_DIR=$TX_REPO/build/win64
+# Ceiling for any test that sets no TIMEOUT of its own, so a hung window cannot stall the run.
+TX_CTEST_TIMEOUT=${TASTRIX_TEST_TIMEOUT:-300}
+TX_RUN_ENV=()
+
+tx_test_select() {
+  if [[ ${1:-} == -R ]]; then
+    [[ -n ${2:-} ]] || tx_die "usage: scripts/test [-R REGEX]"
+    TX_SELECT=(-R "$2")
+  elif (($# > 0)); then
+    tx_die "usage: scripts/test [-R REGEX]"
+  fi
+}
+
+# A step that failed as a whole: one failure in the totals.
+tx_step_failed() {
+  TX_SUMMARY+=("$1")
+  TX_TOTAL_FAILED=$((TX_TOTAL_FAILED + 1))
+  TX_TESTS_OK=0
+}
+
+tx_step_setup() {
+  bash "$TX_REPO/scripts/setup"
+}
+
+tx_step_build() {
+  local preset
+  for preset in "$@"; do
+    echo "== build $preset"
+    cmake --preset "$preset" || tx_die "configure of preset $preset failed"
+    cmake --build --preset "$preset" -j2 || tx_die "build of preset $preset failed"
+  done
+}
+
+# Prints "passed failed skipped" counted from a ctest JUnit file, or nothing
+# when the file is missing (ctest broke off).
+tx_junit_counts() {
+  [[ -s $1 ]] || return 0
+  local passed failed skipped
+  passed=$(grep -c '<testcase .*status="run"' "$1" || true)
+  failed=$(grep -c '<testcase .*status="fail"' "$1" || true)
+  skipped=$(grep -cE '<testcase .*status="(notrun|disabled)"' "$1" || true)
+  echo "$passed $failed $skipped"
+}
+
+# Names of the failed tests of a JUnit file whose process printed nothing at
+# all: the process never started, which Wine now and then does. A test that
+# ran and failed always has output.
+tx_junit_never_started() {
+  awk '
+    /<testcase / {
+      match($0, /name="[^"]*"/)
+      name = substr($0, RSTART + 6, RLENGTH - 7)
+      failed = $0 ~ /status="fail"/
+      output = 0
+    }
+    /<system-out>[^<]/ { output = 1 }
+    /<\/testcase>/ { if (failed && !output) print name }
+  ' "$1"
+}
+
+tx_with_skipped() { if (($3 > 0)); then echo "$1 passed, $2 failed, $3 skipped"; else echo "$1 passed, $2 failed"; fi; }
+
+# tx_record NAME JUNIT RC [RETRY_JUNIT RETRIED]: adds one suite's counts; the
+# RETRIED tests, which never started, count as they did in their second run.
+# A suite without results (ctest broke off, or found no test) counts as one
+# failure.
+tx_record() {
+  local name=$1 junit=$2 rc=$3 retry=${4:-} retried=${5:-0} counts passed failed skipped
+  counts=$(tx_junit_counts "$junit")
+  if [[ -z $counts ]]; then
+    tx_step_failed "$name: no test results (ctest exit $rc)"
+    return
+  fi
+  read -r passed failed skipped <<<"$counts"
+  if ((retried > 0)); then
+    local p=0 f=$retried s=0
+    counts=$(tx_junit_counts "$retry")
+    [[ -z $counts ]] || read -r p f s <<<"$counts"
+    passed=$((passed + p))
+    failed=$((failed - retried + f))
+    skipped=$((skipped + s))
+    rc=0
+    ((failed == 0)) || rc=1
+  fi
+  TX_SUMMARY+=("$name: $(tx_with_skipped "$passed" "$failed" "$skipped")")
+  TX_TOTAL_PASSED=$((TX_TOTAL_PASSED + passed))
+  TX_TOTAL_FAILED=$((TX_TOTAL_FAILED + failed))
+  TX_TOTAL_SKIPPED=$((TX_TOTAL_SKIPPED + skipped))
+  # A selection may leave a suite without a test; a full run never does.
+  if ((failed > 0 || rc != 0 || (passed == 0 && ${#TX_SELECT[@]} == 0))); then
+    TX_TESTS_OK=0
+  fi
+}
+
+# Packed twice: the zips must be alike byte for byte, and hold what they should.
+tx_step_package() {
+  local ok=1 first second
+  echo "== release package"
+  first=$(bash "$TX_REPO/scripts/package" | tail -n 2) || ok=0
+  second=$(bash "$TX_REPO/scripts/package" | tail -n 2) || ok=0
+  if [[ $first != "$second" ]]; then
+    tx_msg "two packagings of the same sources differ: $(tr '\n' ' ' <<<"$first")/ $(tr '\n' ' ' <<<"$second")"
+    ok=0
+  fi
+  if ((ok)) && bash "$TX_REPO/scripts/check-package" "$(head -n 1 <<<"$first")"; then
+    TX_SUMMARY+=("package: $(head -n 1 <<<"$first" | xargs basename) reproducible, checks passed")
+  else
+    tx_step_failed "package: FAILED"
+  fi
+}
+
+tx_step_native() {
+  local junit rc=0
+  echo "== native tests"
+  tx_tmpdir
+  junit=$TX_TMP/native.xml
+  ctest --test-dir "$TX_REPO/build/native" --output-on-failure \
+    --timeout "$TX_CTEST_TIMEOUT" --output-junit "$junit" "${TX_SELECT[@]}" || rc=$?
+  tx_record native "$junit" "$rc"
+}
+
+tx_step_fuzz() {
+  local seconds=${TASTRIX_FUZZ_SECONDS:-20} passed=0 failed=0 name
+  echo "== fuzz targets, $seconds s each"
+  while read -r name; do
+    if ((${#TX_SELECT[@]} > 0)) && ! grep -qE -- "${TX_SELECT[1]}" <<<"fuzz_$name"; then
+      continue
+    fi
+    if tx_fuzz "$name" "$seconds"; then
+      passed=$((passed + 1))
+    else
+      failed=$((failed + 1))
+    fi
+  done < <(tx_fuzz_targets)
+  TX_SUMMARY+=("fuzz: $passed passed, $failed failed")
+  TX_TOTAL_PASSED=$((TX_TOTAL_PASSED + passed))
+  TX_TOTAL_FAILED=$((TX_TOTAL_FAILED + failed))
+  if ((failed > 0 || (passed == 0 && ${#TX_SELECT[@]} == 0))); then
+    TX_TESTS_OK=0
+  fi
+}
+
+# ctest of the win64 build under Wine, as the test user, in the environment
+# tx_step_wine sets up.
+tx_ctest_win64() {
+  tx_as env -i "${TX_RUN_ENV[@]}" "$(command -v ctest)" --test-dir "$TX_WIN64_DIR" --output-on-failure -j1 \
+    --timeout "$TX_CTEST_TIMEOUT" "$@" </dev/null
+}
+
+# A small file system of its own in TX_SMALL_DISK, so the tests can fill a
+# disk for real. Only root may mount one; without it (TX_SMALL_DISK empty)
+# those tests are skipped.
+TX_SMALL_DISK=""
+tx_small_disk_mount() {
+  local disk=$TX_TMP/small-disk
+  [[ $(id -u) -eq 0 ]] || return 0
+  mkdir -p "$disk"
+  if mount -t tmpfs -o "size=1m,mode=0755,uid=$(id -u "$TX_TEST_USER"),gid=$(id -g "$TX_TEST_USER")" tmpfs "$disk" \
+    2>/dev/null; then
+    tx_cleanup_push umount "$disk"
+    TX_SMALL_DISK=$disk
+  else
+    tx_msg "cannot mount a small disk: the full-disk tests are skipped"
+  fi
+}
+
+# As root the tests run as the unprivileged user "tastrixtest", since Wine run
+# by root ignores read-only files; in a private Xvfb and Wine prefix.
+tx_step_wine() {
+  local junit rc=0 unstarted pattern
+  echo "== win64 tests under Wine"
+  tx_tmpdir
+  if [[ $(id -u) -eq 0 ]]; then
+    tx_ensure_user "$TX_TEST_USER" "$TX_TEST_HOME"
+    TX_USER=$TX_TEST_USER
+    # The tests and ctest write into the build folder. The bench prefix stays with
+    # whoever made it: Wine refuses a prefix owned by another user.
+    find "$TX_WIN64_DIR" -path "$TX_WIN64_DIR/wineprefix-bench" -prune -o \
+      ! -user "$TX_TEST_USER" -exec chown -h "$TX_TEST_USER:" {} +
+    chown "$TX_TEST_USER:" "$TX_TMP"
+    tx_grant_access "$TX_REPO"
+    tx_grant_access "$TX_WIN64_DIR"
+  fi
+  tx_small_disk_mount
+
+  # One locale for the prefix, the services and the tests, whatever the caller's is.
+  export LANG=C.UTF-8
+  unset LANGUAGE LC_ALL LC_CTYPE LC_MESSAGES LC_NUMERIC LC_TIME LC_COLLATE LC_MONETARY
+
+  tx_xvfb_start
+  TX_NO_WM=1
+  echo "Xvfb on $DISPLAY"
+  tx_prefix_prepare "$TX_WIN64_DIR/wineprefix"
+  tx_wine_warm
+
+  if tx_switching; then
+    TX_RUN_ENV=(HOME="$TX_TEST_HOME" USER="$TX_TEST_USER" LOGNAME="$TX_TEST_USER")
+  else
+    TX_RUN_ENV=(HOME="${HOME:-$(getent passwd "$(id -u)" | cut -d: -f6)}")
+  fi
+  TX_RUN_ENV+=(
+    PATH=/usr/local/bin:/usr/bin:/bin:/usr/local/sbin:/usr/sbin:/sbin
+    LANG=C.UTF-8
+    DISPLAY="$DISPLAY"
+    WINEPREFIX="$WINEPREFIX"
+    WINEDEBUG=-all
+    WINEDLLOVERRIDES="mscoree,mshtml="
+  )
+  [[ -n ${CI:-} ]] && TX_RUN_ENV+=(CI="$CI")
+  [[ -n $TX_SMALL_DISK ]] && TX_RUN_ENV+=(TASTRIX_SMALL_DISK="$TX_SMALL_DISK")
+  junit=$TX_TMP/win64.xml
+  tx_ctest_win64 --output-junit "$junit" "${TX_SELECT[@]}" || rc=$?
+  # Now and then Wine fails to start a test process at all (no output, 0 s):
+  # only such a test gets one more run. A test that ran and failed is a failure.
+  mapfile -t unstarted < <(tx_junit_never_started "$junit")
+  if ((${#unstarted[@]} > 0)); then
+    echo "== retrying ${#unstarted[@]} test(s) whose process never started: ${unstarted[*]}"
+    pattern="^($(IFS='|'; echo "${unstarted[*]}"))\$"
+    tx_ctest_win64 --output-junit "$TX_TMP/win64-retry.xml" -R "$pattern" || true
+    tx_record win64 "$junit" "$rc" "$TX_TMP/win64-retry.xml" "${#unstarted[@]}"
+  else
+    tx_record win64 "$junit" "$rc"
+  fi
+}
+
+# The tests of names, encodings and the map file's reading again under
+# Shift-JIS (code page 932), where the second byte of a character may be "\"
+# or "]". Wine takes the code page from the locale; a prefix keeps the one it
+# was made with, so it has a prefix of its own. Runs after tx_step_wine.
+TX_DOUBLE_BYTE_TESTS='^(NamesAndEncodings|MapFileText|MapFileReading)\.|^ExportCommand\.NamesBeyondTheCodePage'
+tx_step_double_byte() {
+  local tests rc=0
+  echo "== win64 tests under a double-byte code page (ja_JP.UTF-8)"
+  mapfile -t tests < <(tx_ctest_win64 -N "${TX_SELECT[@]}" | sed -n 's/^ *Test *#[0-9]*: //p' |
+    grep -E "$TX_DOUBLE_BYTE_TESTS" || true)
+  if ((${#tests[@]} == 0)); then
+    echo "(none selected)"
+  elif ! tx_locale_ensure ja_JP.UTF-8; then
+    tx_msg "cannot make the locale ja_JP.UTF-8 (needs root): the double-byte tests did not run"
+    tx_step_failed "win64 Shift-JIS: not run, no ja_JP.UTF-8 locale"
+  else
+    tx_wine_stop
+    export LC_ALL=ja_JP.UTF-8
+    tx_prefix_prepare "$TX_WIN64_DIR/wineprefix-ja"
+    tx_wine_warm
+    TX_RUN_ENV=("${TX_RUN_ENV[@]/#WINEPREFIX=*/WINEPREFIX=$WINEPREFIX}" LC_ALL=ja_JP.UTF-8 TASTRIX_EXPECTED_CODE_PAGE=932)
+    tx_ctest_win64 --output-junit "$TX_TMP/win64-ja.xml" -R "^($(IFS='|'; echo "${tests[*]}"))\$" || rc=$?
+    tx_record "win64 Shift-JIS" "$TX_TMP/win64-ja.xml" "$rc"
+  fi
+}
+
+tx_test_summary() {
+  echo
+  printf '%s\n' "${TX_SUMMARY[@]}"
+  tx_with_skipped "$TX_TOTAL_PASSED" "$TX_TOTAL_FAILED" "$TX_TOTAL_SKIPPED"
+  ((TX_TESTS_OK))
+}

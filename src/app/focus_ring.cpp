@@ -2,7 +2,6 @@
 // once the keyboard is used, as the window's UI state says.
 #include "app/picture_keys.h"
 
-#include "app/main_form.h"
 #include "text/mul_div.h"
 
 namespace tastrix {
@@ -29,7 +28,7 @@ void PictureKeys::onUiState(WPARAM change) {
     case UIS_SET: focusHidden_ = true; break;
     case UIS_CLEAR: focusHidden_ = false; break;
     case UIS_INITIALIZE:
-      focusHidden_ = (SendMessageA(form_.hwnd(), WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS) != 0;
+      focusHidden_ = (SendMessageA(window_.handle(), WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS) != 0;
       break;
     default: break;
   }
@@ -41,30 +40,30 @@ void PictureKeys::onUiState(WPARAM change) {
 // answers nothing, so the window's own copy is cleared here as well.
 void PictureKeys::showFocusCues() {
   if (!focusHidden_) return;
-  SendMessageA(GetAncestor(form_.hwnd(), GA_ROOT), WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
+  SendMessageA(GetAncestor(window_.handle(), GA_ROOT), WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
   focusHidden_ = false;
   invalidateFocus();
 }
 
 RECT PictureKeys::focusRect() const {
-  const FormModel& model = form_.model();
+  const FormModel& model = commands_.document();
   const Rect inside = model.clientRect(focused_ == 0 ? model.mapTitle : model.faceShape(focused_));
-  RECT r = toRECT(inside, form_.scrollPosition());
-  const int inset = mulDiv(kFocusInset, model.dpi, 96);
+  RECT r = toRECT(inside, window_.scrollPosition());
+  const int inset = mulDiv(kFocusInset, model.dpi(), 96);
   InflateRect(&r, -inset, -inset);
   return r;
 }
 
-RECT PictureKeys::shownRect(int stop) const { return toRECT(stopRect(form_.model(), stop), form_.scrollPosition()); }
+RECT PictureKeys::shownRect(int stop) const { return toRECT(stopRect(commands_.document(), stop), window_.scrollPosition()); }
 
 void PictureKeys::invalidateFocus() const {
-  if (focused_ == kNoStop || !form_.hwnd()) return;
+  if (focused_ == kNoStop || !window_.handle()) return;
   const RECT r = shownRect(focused_);
-  InvalidateRect(form_.hwnd(), &r, FALSE);
+  InvalidateRect(window_.handle(), &r, FALSE);
 }
 
 void PictureKeys::paintFocus(HDC dc) const {
-  if (focused_ == kNoStop || focusHidden_ || form_.captureState().running || GetFocus() != form_.hwnd()) return;
+  if (focused_ == kNoStop || focusHidden_ || window_.captureState().running || GetFocus() != window_.handle()) return;
   const RECT r = focusRect();
   DrawFocusRect(dc, &r);
 }

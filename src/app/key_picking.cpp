@@ -2,7 +2,6 @@
 // key to label.
 #include "app/picture_keys.h"
 
-#include "app/main_form.h"
 #include "model/key_scan_codes.h"
 
 namespace tastrix {
@@ -16,8 +15,8 @@ void PictureKeys::startPicking() {
   endPicking();
   POINT mouse{};
   GetCursorPos(&mouse);
-  pickingTip_ = std::make_unique<TrackingTip>(form_.hwnd(), kPickingHint, mouse);
-  windowsKeys_ = std::make_unique<WindowsKeysHook>(form_.hwnd());
+  pickingTip_ = std::make_unique<TrackingTip>(window_.handle(), kPickingHint, mouse);
+  windowsKeys_ = std::make_unique<WindowsKeysHook>(window_.handle());
   picking_ = true;
 }
 

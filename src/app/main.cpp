@@ -3,7 +3,7 @@
 #include <optional>
 
 #include "app/command_line_mode.h"
-#include "app/main_form.h"
+#include "app/application.h"
 #include "platform/wide_text.h"
 #include "platform/win32_dialogs.h"
 #include "text/command_line.h"
@@ -18,15 +18,15 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   if (const std::optional<int> exitCode = tastrix::RunCommandLine(arguments)) return *exitCode;
 
   tastrix::Win32Dialogs dialogs;
-  tastrix::TMainForm1 form(dialogs);
-  form.create(instance);
-  form.quitOnDestroy = true;
-  dialogs.setOwner(form.hwnd());
-  form.showFirstTime();
+  tastrix::Application application(dialogs);
+  application.create(instance, true);
+  tastrix::MainWindow& window = application.window();
+  dialogs.setOwner(window.handle());
+  application.start();
 
   MSG msg;
   while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-    if (TranslateAcceleratorW(form.hwnd(), form.accelerators(), &msg)) continue;
+    if (TranslateAcceleratorW(window.handle(), window.accelerators(), &msg)) continue;
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
   }

@@ -46,6 +46,9 @@ enum MenuId : int {
   // Help
   ID_View_Readme,
   ID_About,
+  // Keys only
+  ID_Undo,
+  ID_Redo,
   ID_Popup_First = 300,
 };
 

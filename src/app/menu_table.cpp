@@ -3,22 +3,16 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "app/main_form.h"
-#include "desktop/auto_run.h"
-#include "desktop/readme_viewer.h"
+#include "app/application.h"
 
 namespace tastrix {
 namespace {
 
-using F = TMainForm1;
+using A = Application;
 constexpr ShownFor kAll = ShownFor::Always;
 
 MenuEntry separator(int depth) { return MenuEntry{depth, "-", nullptr, 0, nullptr, kSeparator, kAll}; }
 MenuEntry submenu(int depth, const char* caption) { return MenuEntry{depth, caption, nullptr, 0, nullptr, kSubmenu, kAll}; }
-
-void toggleAutoRun(F& f) {
-  f.setMenuChecked(ID_Auto_Run, Auto_Run_at_Windows_Startup_OptionClick(f.dialogs(), f.isMenuChecked(ID_Auto_Run)));
-}
 
 }  // namespace
 
@@ -26,98 +20,101 @@ const std::vector<MenuEntry>& mainMenuTable() {
   static const std::vector<MenuEntry> table = {
       submenu(0, "&File"),
       {1, "Save Keyboard Layout", nullptr, ID_Save_Keyboard_Layout,
-       [](F& f) { f.maps.Save_Keyboard_Layout_OptionClick(); }, kItem, kAll},
+       [](A& a) { a.maps().saveMap(); }, kItem, kAll},
       {1, "Save Keyboard Layout As ...", nullptr, ID_Save_Keyboard_Layout_As,
-       [](F& f) { f.maps.Save_Keyboard_Layout_As_OptionClick(); }, kItem, kAll},
+       [](A& a) { a.maps().saveMapAs(); }, kItem, kAll},
       separator(1),
       {1, "Load Keyboard Layout", nullptr, ID_Load_Keyboard_Layout,
-       [](F& f) { f.maps.Load_Keyboard_Layout_As_OptionClick(); }, kItem, kAll},
+       [](A& a) { a.maps().loadMap(); }, kItem, kAll},
       {1, "Load the Key Font Settings from Another Keyboard Layout File", nullptr, ID_Load_Key_Fonts,
-       [](F& f) { f.maps.LoadtheKeyFontSettingsfromAnotherKeyboardLayoutFile1Click(); }, kItem, kAll},
+       [](A& a) { a.maps().loadFontsFromAnotherMap(); }, kItem, kAll},
       {1, "Load the Key Labels from Another Keyboard Layout File", nullptr, ID_Load_Key_Labels,
-       [](F& f) { f.maps.LoadtheKeyLabelsfromanother1Click(); }, kItem, kAll},
+       [](A& a) { a.maps().loadLabelsFromAnotherMap(); }, kItem, kAll},
       {1, "Load the Key Colour Settings from Another Keyboard Layout File", nullptr, ID_Load_Key_Colours,
-       [](F& f) { f.maps.LoadtheColourSettingsfromAnotherKeyboardLayout1Click(); }, kItem, kAll},
+       [](A& a) { a.maps().loadColoursFromAnotherMap(); }, kItem, kAll},
       separator(1),
       {1, "Save Keyboard Layout Bitmap to File", "Ctrl+S", ID_Save_Bitmap_to_File,
-       [](F& f) { f.output.Save_Bitmap_to_File_Menu_OptionClick(); }, kItem, kAll},
+       [](A& a) { a.output().saveBitmap(); }, kItem, kAll},
       {1, "Copy Keyboard Layout Bitmap to Window's Clipboard", "Ctrl+C", ID_Copy_Bitmap_to_Clipboard,
-       [](F& f) { f.output.Copy_Bitmap_to_Windows_Clipboard_OptionClick(); }, kItem, kAll},
+       [](A& a) { a.output().copyBitmap(); }, kItem, kAll},
       {1, "Print Keyboard Layout", nullptr, ID_Print_Keyboard_Layout,
-       [](F& f) { f.output.Print_Keyboard_Layout_OptionClick(); }, kDisabled, kAll},
+       [](A& a) { a.output().showPrinterSetup(); }, kDisabled, kAll},
       separator(1),
-      {1, "Always &On Top", nullptr, ID_Always_On_Top, [](F& f) { f.lifecycle.Always_On_Top_OptionClick(); }, kItem,
+      {1, "Always &On Top", nullptr, ID_Always_On_Top, [](A& a) { a.windowOptions().toggleAlwaysOnTop(); }, kItem,
        kAll},
-      {1, "&Auto-Run at Windows Startup", nullptr, ID_Auto_Run, toggleAutoRun, kItem, kAll},
+      {1, "&Auto-Run at Windows Startup", nullptr, ID_Auto_Run, [](A& a) { a.toggleAutoRun(); }, kItem, kAll},
       {1, "&Restore Factory Defaults", nullptr, ID_Restore_Factory_Defaults,
-       [](F& f) { f.lifecycle.Restore_Factory_Defaults_OptionClick(); }, kItem, kAll},
+       [](A& a) { a.startAndClose().restoreFactoryDefaults(); }, kItem, kAll},
       separator(1),
-      {1, "E&xit", nullptr, ID_Exit, [](F& f) { f.lifecycle.ExitOptionClick(); }, kItem, kAll},
+      {1, "E&xit", nullptr, ID_Exit, [](A& a) { a.exit(); }, kItem, kAll},
 
       submenu(0, "Edit"),
       {1, "Copy Keyboard Layout Bitmap to Window's Clipboard", "Ctrl+C", ID_Edit_Copy_Bitmap_to_Clipboard,
-       [](F& f) { f.output.CopyKeyboardLayoutBitmaptoWindowsClipboard2Click(); }, kItem, kAll},
+       [](A& a) { a.output().copyBitmap(); }, kItem, kAll},
 
       submenu(0, "Erase"),
       {1, "Erase Function Key labels", nullptr, ID_Erase_Function_Keys,
-       [](F& f) { f.editing.Reset_Function_Key_Labels_OptionClick(); }, kItem, kAll},
+       [](A& a) { a.editing().eraseLabels(LabelGroup::FunctionKeys); }, kItem, kAll},
       {1, "Erase Main Keyboard Labels", nullptr, ID_Erase_Main_Keyboard,
-       [](F& f) { f.editing.Reset_Main_Keyboard_Labels_OptionClick(); }, kItem, kAll},
+       [](A& a) { a.editing().eraseLabels(LabelGroup::MainKeyboard); }, kItem, kAll},
       {1, "Erase Cursor Control Labels", nullptr, ID_Erase_Cursor_Control,
-       [](F& f) { f.editing.Reset_Cursor_Control_Labels_OptionClick(); }, kItem, kAll},
+       [](A& a) { a.editing().eraseLabels(LabelGroup::CursorControl); }, kItem, kAll},
       {1, "Erase Numeric Keypad Labels", nullptr, ID_Erase_Numeric_Keypad,
-       [](F& f) { f.editing.Reset_Numeric_Keypad_Labels_OptionClick(); }, kItem, kAll},
+       [](A& a) { a.editing().eraseLabels(LabelGroup::NumericKeypad); }, kItem, kAll},
       separator(1),
-      {1, "Erase All Labels", nullptr, ID_Erase_All, [](F& f) { f.editing.Reset_All_Labels_OptionClick(); }, kItem,
+      {1, "Erase All Labels", nullptr, ID_Erase_All, [](A& a) { a.editing().eraseLabels(LabelGroup::AllKeys); }, kItem,
        kAll},
 
       submenu(0, "Set"),
       {1, "Set Function Key labels", nullptr, ID_Set_Function_Keys,
-       [](F& f) { f.editing.Set_Function_Key_Labels_OptionClick(); }, kItem, kAll},
+       [](A& a) { a.editing().setLabels(LabelGroup::FunctionKeys); }, kItem, kAll},
       {1, "Set Main Keyboard Labels", nullptr, ID_Set_Main_Keyboard,
-       [](F& f) { f.editing.Set_Main_Keyboard_Labels_OptionClick(); }, kItem, kAll},
+       [](A& a) { a.editing().setLabels(LabelGroup::MainKeyboard); }, kItem, kAll},
       {1, "Set Cursor Control Labels", nullptr, ID_Set_Cursor_Control,
-       [](F& f) { f.editing.Set_Cursor_Control_Labels_OptionClick(); }, kItem, kAll},
+       [](A& a) { a.editing().setLabels(LabelGroup::CursorControl); }, kItem, kAll},
       {1, "Set Numeric Keypad Labels", nullptr, ID_Set_Numeric_Keypad,
-       [](F& f) { f.editing.Set_Numeric_Keypad_Labels_OptionClick(); }, kItem, kAll},
+       [](A& a) { a.editing().setLabels(LabelGroup::NumericKeypad); }, kItem, kAll},
       separator(1),
       {1, "Set All Labels To A Default Value", nullptr, ID_Set_All,
-       [](F& f) { f.editing.Set_All_Labels_To_A_Default_Value_OptionClick(); }, kItem, kAll},
+       [](A& a) { a.editing().setLabels(LabelGroup::AllKeys); }, kItem, kAll},
 
       submenu(0, "Fonts / Colours"),
       {1, "Keyboard Map Title Font", nullptr, ID_Font_Map_Title,
-       [](F& f) { f.editing.Font_Keyboard_Map_Title_OptionClick(); }, kItem, kAll},
-      {1, "Group Names Font", nullptr, ID_Font_Group_Names, [](F& f) { f.editing.Font_Group_Names_OptionClick(); },
+       [](A& a) { a.editing().chooseFont(FontTarget::MapTitle); }, kItem, kAll},
+      {1, "Group Names Font", nullptr, ID_Font_Group_Names, [](A& a) { a.editing().chooseFont(FontTarget::GroupNames); },
        kItem, kAll},
-      {1, "Key Names Font", nullptr, ID_Font_Key_Names, [](F& f) { f.editing.Font_Key_Names_OptionClick(); }, kItem,
+      {1, "Key Names Font", nullptr, ID_Font_Key_Names, [](A& a) { a.editing().chooseFont(FontTarget::KeyNames); }, kItem,
        kAll},
-      {1, "Key Labels Font", nullptr, ID_Font_Key_Labels, [](F& f) { f.editing.Font_Key_Labels_OptionClick(); },
+      {1, "Key Labels Font", nullptr, ID_Font_Key_Labels, [](A& a) { a.editing().chooseFont(FontTarget::KeyLabels); },
        kItem, kAll},
       separator(1),
-      {1, "Select Key Colour", nullptr, ID_Key_Colour, [](F& f) { f.editing.Select_Key_Colour_OptionClick(); },
+      {1, "Select Key Colour", nullptr, ID_Key_Colour, [](A& a) { a.editing().chooseColour(ColourTarget::KeyFaces); },
        kItem, kAll},
       {1, "Select Key Border Colour", nullptr, ID_Key_Border_Colour,
-       [](F& f) { f.editing.Select_Key_Colour_Border_OptionClick(); }, kItem, kAll},
+       [](A& a) { a.editing().chooseColour(ColourTarget::KeyBorders); }, kItem, kAll},
       separator(1),
       submenu(1, "Set Key Label Vertical Alignment"),
-      {2, "Top", nullptr, ID_Align_Top, [](F& f) { f.editing.Set_Key_Label_Vertical_Alignment_Top_OptionClick(); },
+      {2, "Top", nullptr, ID_Align_Top, [](A& a) { a.editing().alignLabels(kLayoutTop); },
        kItem, kAll},
       {2, "Center", nullptr, ID_Align_Center,
-       [](F& f) { f.editing.Set_Key_Label_Vertical_Alignment_Center_OptionClick(); }, kItem, kAll},
+       [](A& a) { a.editing().alignLabels(kLayoutCenter); }, kItem, kAll},
       {2, "Bottom", nullptr, ID_Align_Bottom,
-       [](F& f) { f.editing.Set_Key_Label_Vertical_Alignment_Bottom_OptionClick(); }, kItem, kAll},
+       [](A& a) { a.editing().alignLabels(kLayoutBottom); }, kItem, kAll},
 
       submenu(0, "&Help"),
-      {1, "&View Readme file", "F1", ID_View_Readme, [](F& f) { View_Readme_file_OptionClick(f.dialogs()); }, kItem,
+      {1, "&View Readme file", "F1", ID_View_Readme, [](A& a) { a.viewReadme(); }, kItem,
        kAll},
       separator(1),
-      {1, "&About", "Ctrl+A", ID_About, [](F& f) { f.lifecycle.AboutOptionClick(); }, kItem, kAll},
+      {1, "&About", "Ctrl+A", ID_About, [](A& a) { a.showAbout(); }, kItem, kAll},
+
+      {1, "Undo", "Ctrl+Z", ID_Undo, [](A& a) { a.document().undo(); }, kKeysOnly, kAll},
+      {1, "Redo", "Ctrl+Y", ID_Redo, [](A& a) { a.document().redo(); }, kKeysOnly, kAll},
+      {1, "Redo", "Ctrl+Shift+Z", ID_Redo, [](A& a) { a.document().redo(); }, kKeysOnly, kAll},
   };
   return table;
 }
 
-// Every item forwards to a command of the menu bar: SaveKeyboardLayoutBitmaptoFile1,
-// CopyKeyboardLayoutBitmaptoWindowsClipboard1, Erase1 ... About2.
+// Every item runs the method of an item of the menu bar.
 const std::vector<MenuEntry>& popupMenuTable() {
   static const std::vector<MenuEntry> table = [] {
     const auto forward = [](int mainId, ShownFor shownFor) {
@@ -178,7 +175,7 @@ HMENU buildMenuBar(const std::vector<MenuEntry>& entries) {
   std::vector<HMENU> stack{bar};
   for (const MenuEntry& e : entries) {
     const size_t level = static_cast<size_t>(e.depth);
-    if (level >= stack.size()) continue;
+    if (level >= stack.size() || (e.flags & kKeysOnly)) continue;
     stack.resize(level + 1);
     HMENU parent = stack[level];
     if (e.flags & kSeparator) {
@@ -206,6 +203,10 @@ std::vector<ACCEL> accelerators(const std::vector<MenuEntry>& entries) {
     if (std::strncmp(key, "Ctrl+", 5) == 0) {
       a.fVirt |= FCONTROL;
       key += 5;
+    }
+    if (std::strncmp(key, "Shift+", 6) == 0) {
+      a.fVirt |= FSHIFT;
+      key += 6;
     }
     if (key[0] == 'F' && key[1] >= '1' && key[1] <= '9')
       a.key = static_cast<WORD>(VK_F1 + std::atoi(key + 1) - 1);

@@ -5,26 +5,27 @@
 #include <vector>
 
 #include "app/menu_ids.h"
-#include "editing/context_menu.h"
+#include "editing/core/context_menu.h"
 
 namespace tastrix {
 
-class TMainForm1;
-using CommandHandler = void (*)(TMainForm1&);
+class Application;
+using CommandHandler = void (*)(Application&);
 
 enum MenuFlags : unsigned {
   kItem = 0,
   kSeparator = 1u << 0,
   kDisabled = 1u << 1,
   kSubmenu = 1u << 2,  // the following deeper entries are its items
+  kKeysOnly = 1u << 3,  // reached by its shortcut only: no menu shows it
 };
 
 // One entry of the menu bar or the context menu: the single source of its
-// caption, shortcut and handler.
+// caption, shortcut and the application's method it runs.
 struct MenuEntry {
   int depth;  // 0: menu-bar title, 1: its item or a context-menu item, 2: submenu item
   const char* caption;
-  const char* shortcut;  // "Ctrl+S", "F1" or nullptr
+  const char* shortcut;  // "Ctrl+S", "Ctrl+Shift+Z", "F1" or nullptr
   int id;
   CommandHandler handler;
   unsigned flags;

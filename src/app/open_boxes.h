@@ -1,5 +1,5 @@
 #pragma once
-#include "platform/dialogs.h"
+#include "platform/core/dialogs.h"
 
 namespace tastrix {
 

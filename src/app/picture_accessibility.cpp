@@ -1,6 +1,6 @@
 #include "app/picture_accessibility.h"
 
-#include "app/main_form.h"
+#include "app/picture_keys.h"
 #include "model/key_navigation.h"
 #include "text/label_text.h"
 
@@ -18,8 +18,8 @@ std::string trimmed(const std::string& text) {
 
 }  // namespace
 
-PictureAccessibility::PictureAccessibility(TMainForm1& form, PictureKeys& keys)
-    : form_(form), keys_(keys), link_(std::make_shared<AccessLink>(AccessLink{this})) {}
+PictureAccessibility::PictureAccessibility(IAppWindow& window, IPictureCommands& commands, PictureKeys& keys)
+    : window_(window), commands_(commands), keys_(keys), link_(std::make_shared<AccessLink>(AccessLink{this})) {}
 
 PictureAccessibility::~PictureAccessibility() { disconnect(); }
 
@@ -30,37 +30,37 @@ bool PictureAccessibility::answer(WPARAM wParam, LPARAM lParam, LRESULT& result)
 
 void PictureAccessibility::disconnect() { link_->parts = nullptr; }
 
-void PictureAccessibility::focusMoved(int stop) const { announceFocus(form_.hwnd(), partOfStop(stop)); }
+void PictureAccessibility::focusMoved(int stop) const { announceFocus(window_.handle(), partOfStop(stop)); }
 
 std::vector<std::string> PictureAccessibility::labelTexts() const {
   std::vector<std::string> texts;
-  for (int stop = 0; stop < kStopCount; ++stop) texts.push_back(form_.model()[stopLabel(form_.model(), stop)].caption);
+  for (int stop = 0; stop < kStopCount; ++stop) texts.push_back(commands_.document()[stopLabel(commands_.document(), stop)].caption);
   return texts;
 }
 
 void PictureAccessibility::announceChangedLabels(const std::vector<std::string>& before) const {
-  if (!form_.hwnd()) return;
+  if (!window_.handle()) return;
   const std::vector<std::string> now = labelTexts();
   for (int stop = 0; stop < kStopCount; ++stop)
-    if (now[stop] != before[stop]) announceValueChange(form_.hwnd(), partOfStop(stop));
+    if (now[stop] != before[stop]) announceValueChange(window_.handle(), partOfStop(stop));
 }
 
-HWND PictureAccessibility::window() const { return form_.hwnd(); }
+HWND PictureAccessibility::window() const { return window_.handle(); }
 
 int PictureAccessibility::partCount() const { return kStopCount; }
 
 std::string PictureAccessibility::partName(int part) const {
   const int stop = stopOfPart(part);
   if (stop == 0) return "Keyboard map title";
-  return form_.model()[form_.model().keyName(stop)].caption;
+  return commands_.document()[commands_.document().keyName(stop)].caption;
 }
 
 std::string PictureAccessibility::partValue(int part) const {
-  return ShownLabelText(form_.model()[stopLabel(form_.model(), stopOfPart(part))].caption);
+  return ShownLabelText(commands_.document()[stopLabel(commands_.document(), stopOfPart(part))].caption);
 }
 
 std::string PictureAccessibility::partDescription(int part) const {
-  const FormModel& model = form_.model();
+  const FormModel& model = commands_.document();
   const int stop = stopOfPart(part);
   if (stop == 0) return "";
   return trimmed(model[model.groupBox(model[model.keyLabel(stop)].keyGroup)].caption);
@@ -73,8 +73,8 @@ std::string PictureAccessibility::partDefaultAction(int) const { return "Edit la
 RECT PictureAccessibility::partRect(int part) const { return keys_.shownRect(stopOfPart(part)); }
 
 int PictureAccessibility::partAt(POINT client) const {
-  const FormModel& model = form_.model();
-  const int stop = stopOf(model, model.hitTest(client.x + form_.scrollPosition(), client.y));
+  const FormModel& model = commands_.document();
+  const int stop = stopOf(model, model.hitTest(client.x + window_.scrollPosition(), client.y));
   return stop == kNoStop ? 0 : partOfStop(stop);
 }
 
@@ -83,10 +83,10 @@ int PictureAccessibility::partBeside(int part, long navDir) const {
                               : navDir == NAVDIR_RIGHT ? Direction::Right
                               : navDir == NAVDIR_UP    ? Direction::Up
                                                        : Direction::Down;
-  return partOfStop(nearestStop(form_.model(), stopOfPart(part), direction));
+  return partOfStop(nearestStop(commands_.document(), stopOfPart(part), direction));
 }
 
-bool PictureAccessibility::partsAvailable() const { return !form_.boxOpen(); }
+bool PictureAccessibility::partsAvailable() const { return !commands_.boxOpen(); }
 
 int PictureAccessibility::focusedPart() const {
   return keys_.focusedStop() == kNoStop ? 0 : partOfStop(keys_.focusedStop());
@@ -96,7 +96,7 @@ void PictureAccessibility::focusPart(int part) { keys_.focusStop(stopOfPart(part
 
 // Posted, not run: the label box is modal, and the caller must not wait for it.
 void PictureAccessibility::requestDefaultAction(int part) {
-  PostMessageA(form_.hwnd(), PictureKeys::kEditStopMessage, static_cast<WPARAM>(stopOfPart(part)), 0);
+  PostMessageA(window_.handle(), PictureKeys::kEditStopMessage, static_cast<WPARAM>(stopOfPart(part)), 0);
 }
 
 }  // namespace tastrix

@@ -4,12 +4,13 @@
 #include <string>
 #include <vector>
 
+#include "app/picture_commands.h"
 #include "platform/accessible_parts.h"
 #include "platform/com_ref.h"
+#include "platform/core/app_window.h"
 
 namespace tastrix {
 
-class TMainForm1;
 class PictureKeys;
 
 // The picture as screen readers read it: its parts are the map title and the
@@ -17,7 +18,7 @@ class PictureKeys;
 // legend, valued by its label and described by its group's caption.
 class PictureAccessibility final : public IAccessibleParts {
  public:
-  PictureAccessibility(TMainForm1& form, PictureKeys& keys);
+  PictureAccessibility(IAppWindow& window, IPictureCommands& commands, PictureKeys& keys);
   ~PictureAccessibility();
   PictureAccessibility(const PictureAccessibility&) = delete;
   PictureAccessibility& operator=(const PictureAccessibility&) = delete;
@@ -48,7 +49,8 @@ class PictureAccessibility final : public IAccessibleParts {
   // Screen readers may call in from other processes, which COM carries to this
   // thread. Joined when the first one asks: a run without one never loads COM.
   std::optional<ComScope> apartment_;
-  TMainForm1& form_;
+  IAppWindow& window_;
+  IPictureCommands& commands_;
   PictureKeys& keys_;
   std::shared_ptr<AccessLink> link_;
 };

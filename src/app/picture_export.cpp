@@ -6,10 +6,10 @@
 
 #include "app/startup_model.h"
 #include "mapfile/map_files.h"
-#include "mapfile/map_format.h"
+#include "mapfile/core/map_format.h"
 #include "output/picture_file.h"
 #include "output/picture_render.h"
-#include "platform/errors.h"
+#include "platform/core/errors.h"
 #include "platform/file_probe.h"
 #include "text/path_text.h"
 
@@ -37,8 +37,8 @@ constexpr std::uint64_t kLargestExportMemory = 1024ull * 1024 * 1024;
 std::uint64_t memoryNeeded(const FormModel& model) {
   const std::uint64_t pixels = static_cast<std::uint64_t>(model.pictureWidth()) * model.pictureHeight();
   std::uint64_t fontHeight = 0;
-  for (const Component& c : model.components)
-    fontHeight = std::max<std::uint64_t>(fontHeight, static_cast<std::uint64_t>(std::abs(heightFromPoints(c.font.size, model.dpi))));
+  for (const Component& c : model.components())
+    fontHeight = std::max<std::uint64_t>(fontHeight, static_cast<std::uint64_t>(std::abs(heightFromPoints(c.font.size, model.dpi()))));
   return pixels * 8 + fontHeight * fontHeight * 32;
 }
 

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 
-#include "app/main_form.h"
 
 namespace tastrix {
 namespace {
@@ -31,7 +30,8 @@ Direction directionOf(WPARAM arrow) {
 
 bool PictureKeys::isRepeat(LPARAM flags) { return (flags & (1 << 30)) != 0; }
 
-PictureKeys::PictureKeys(TMainForm1& form) : form_(form), accessibility_(form, *this) {
+PictureKeys::PictureKeys(IAppWindow& window, IPictureCommands& commands)
+    : window_(window), commands_(commands), accessibility_(window, commands, *this) {
   followKeyboardCuesSetting();
 }
 
@@ -64,7 +64,7 @@ bool PictureKeys::handle(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result
     case WM_MOUSEMOVE:
       if (pickingTip_) {
         POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-        ClientToScreen(form_.hwnd(), &at);
+        ClientToScreen(window_.handle(), &at);
         pickingTip_->moveTo(at);
       }
       return false;
@@ -81,7 +81,7 @@ bool PictureKeys::handle(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result
       if (wParam == SPI_SETKEYBOARDCUES) followKeyboardCuesSetting();
       return false;
     case WM_UPDATEUISTATE:
-      result = DefWindowProcA(form_.hwnd(), msg, wParam, lParam);
+      result = DefWindowProcA(window_.handle(), msg, wParam, lParam);
       onUiState(wParam);
       return true;
     case WM_GETOBJECT:
@@ -105,8 +105,8 @@ bool PictureKeys::onKeyMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
   if (msg == WM_KEYDOWN || msg == WM_SYSKEYDOWN) menuKeyPicked_ = false;
   // Keys queued while a capture moves the window were meant for the view the
   // user saw; keys posted to the window while a box is open are not the user's.
-  if (msg == WM_KEYDOWN && form_.captureState().running) return true;
-  if (form_.boxOpen()) return true;
+  if (msg == WM_KEYDOWN && window_.captureState().running) return true;
+  if (commands_.boxOpen()) return true;
   // While picking, the whole keystroke is the pick's: not a command, not a
   // character, and Alt or F10 never reach the default handling that opens the menu.
   if (picking_) {
@@ -127,7 +127,7 @@ bool PictureKeys::onKeyDown(WPARAM key, LPARAM flags) {
     case VK_UP:
     case VK_DOWN:
       if (!held(VK_CONTROL)) return scrollByKey(key);
-      moveByKeyboard(nearestStop(form_.model(), focused_, directionOf(key)));
+      moveByKeyboard(nearestStop(commands_.document(), focused_, directionOf(key)));
       return true;
     case VK_RETURN:
     case VK_SPACE:
@@ -149,16 +149,16 @@ bool PictureKeys::onKeyDown(WPARAM key, LPARAM flags) {
 bool PictureKeys::scrollByKey(WPARAM key) {
   for (const auto& scroll : kScrollKeys)
     if (scroll.key == key) {
-      SendMessageA(form_.hwnd(), WM_HSCROLL, MAKEWPARAM(scroll.request, 0), 0);
+      SendMessageA(window_.handle(), WM_HSCROLL, MAKEWPARAM(scroll.request, 0), 0);
       return true;
     }
   return false;  // the menu key and the rest go to the default handling
 }
 
 void PictureKeys::onPress(LPARAM point) {
-  if (form_.captureState().running) return;
-  const FormModel& model = form_.model();
-  const int stop = stopOf(model, model.hitTest(GET_X_LPARAM(point) + form_.scrollPosition(), GET_Y_LPARAM(point)));
+  if (window_.captureState().running) return;
+  const FormModel& model = commands_.document();
+  const int stop = stopOf(model, model.hitTest(GET_X_LPARAM(point) + window_.scrollPosition(), GET_Y_LPARAM(point)));
   // No scrolling under the mouse: the release must land on what was pressed.
   if (stop != kNoStop) focusStop(stop, false);
 }
@@ -174,23 +174,23 @@ void PictureKeys::focusStop(int stop, bool scrollIntoView) {
   const bool moved = stop != focused_;
   focused_ = stop;
   if (scrollIntoView) {
-    const Rect r = stopRect(form_.model(), stop);
-    const int scroll = form_.scrollPosition(), width = form_.clientWidth();
+    const Rect r = stopRect(commands_.document(), stop);
+    const int scroll = window_.scrollPosition(), width = window_.clientWidth();
     if (r.left < scroll)
-      form_.setScrollPosition(r.left);
+      window_.setScrollPosition(r.left);
     else if (r.right() > scroll + width)
-      form_.setScrollPosition(std::min(r.left, r.right() - width));
+      window_.setScrollPosition(std::min(r.left, r.right() - width));
   }
   invalidateFocus();
   // After the scrolling: a screen reader asks for the key's place at once.
-  if (moved && GetFocus() == form_.hwnd()) accessibility_.focusMoved(stop);
+  if (moved && GetFocus() == window_.handle()) accessibility_.focusMoved(stop);
 }
 
 void PictureKeys::editStop(int stop) {
-  if (form_.boxOpen()) return;
-  const int label = stopLabel(form_.model(), stop);
-  form_.editing.pressOn(label);
-  form_.runCommand([this, label] { form_.editing.clickOn(label); });
+  if (commands_.boxOpen()) return;
+  const int label = stopLabel(commands_.document(), stop);
+  commands_.pressOn(label);
+  commands_.clickOn(label);
 }
 
 }  // namespace tastrix

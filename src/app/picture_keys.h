@@ -4,13 +4,12 @@
 #include <memory>
 
 #include "app/picture_accessibility.h"
+#include "app/picture_commands.h"
 #include "model/key_navigation.h"
 #include "platform/tracking_tip.h"
 #include "platform/windows_keys_hook.h"
 
 namespace tastrix {
-
-class TMainForm1;
 
 // The picture's keys as the keyboard reaches them. One key has the focus (the
 // map title counts as a key): Tab and Ctrl+arrows move it, Enter and Space
@@ -21,7 +20,7 @@ class PictureKeys {
   // Posted with a stop as wParam: opens that key's label once the caller is done.
   static constexpr UINT kEditStopMessage = WM_APP + 1;
 
-  explicit PictureKeys(TMainForm1& form);
+  PictureKeys(IAppWindow& window, IPictureCommands& commands);
 
   // A message of the window that the keys answer first; false leaves it to the window.
   bool handle(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
@@ -34,6 +33,7 @@ class PictureKeys {
   bool picking() const { return picking_; }
   RECT shownRect(int stop) const;  // where the stop is in the client area, scroll applied
   PictureAccessibility& accessibility() { return accessibility_; }
+  const PictureAccessibility& accessibility() const { return accessibility_; }
 
  private:
   static bool isRepeat(LPARAM flags);  // a held key's repeated press
@@ -51,7 +51,8 @@ class PictureKeys {
   void invalidateFocus() const;
   RECT focusRect() const;  // client coordinates, scroll applied
 
-  TMainForm1& form_;
+  IAppWindow& window_;
+  IPictureCommands& commands_;
   PictureAccessibility accessibility_;
   int focused_ = kNoStop;
   // Hidden until the keyboard is used, as the window's UI state keeps it

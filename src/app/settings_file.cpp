@@ -1,10 +1,11 @@
 #include "app/settings_file.h"
 
 #include "platform/app_paths.h"
-#include "platform/errors.h"
+#include "platform/core/errors.h"
 #include "platform/ini_file.h"
 #include "platform/staged_file.h"
 #include "platform/wide_text.h"
+#include "product/product.h"
 #include "text/profile_value.h"
 
 namespace tastrix {
@@ -47,10 +48,12 @@ void writeMapPath(IniFile& file, const std::string& path) {
 
 }  // namespace
 
+std::string SettingsFilePath() { return executableDirectory() + kSettingsFileName; }
+
 Settings ReadSettingsFile(const Settings& defaults) {
   IniFile file;
   try {
-    file = IniFile::Read(settingsFilePath());
+    file = IniFile::Read(SettingsFilePath());
   } catch (const PlatformError&) {
     // Held by another program: as the profile functions read it, no file.
   }
@@ -67,7 +70,7 @@ Settings ReadSettingsFile(const Settings& defaults) {
 }
 
 void WriteSettingsFile(const Settings& s) {
-  const std::string path = settingsFilePath();
+  const std::string path = SettingsFilePath();
   IniFile file;
   try {
     file = IniFile::Read(path);

@@ -3,13 +3,15 @@
 
 namespace tastrix {
 
-// What the settings file "tastrix.ini" beside the program holds, in its
-// section "tastrix".
+// What the settings file beside the program holds, in its section "tastrix".
 struct Settings {
   int top = 0, left = 0, width = 0, height = 0;  // outer width, client height
   bool alwaysOnTop = false, autoRun = false, maximized = false;
   std::string mapPath;  // the current map, UTF-8
 };
+
+// The settings file beside the executable.
+std::string SettingsFilePath();
 
 // The settings as the file gives them, each missing or unusable one as in
 // the defaults: a value that is no whole number, and a width or height of 0

@@ -4,7 +4,7 @@
 
 #include "desktop/registry.h"
 #include "platform/app_paths.h"
-#include "platform/errors.h"
+#include "platform/core/errors.h"
 #include "text/path_text.h"
 
 namespace tastrix {
@@ -83,7 +83,7 @@ bool CheckAutoRunPath(IDialogs& dialogs) {
   return false;
 }
 
-bool Auto_Run_at_Windows_Startup_OptionClick(IDialogs& dialogs, bool on) {
+bool ToggleAutoRun(IDialogs& dialogs, bool on) {
   if (on) return !DisableAutoRun(dialogs);
   return EnableAutoRun(dialogs);
 }

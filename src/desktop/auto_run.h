@@ -1,5 +1,5 @@
 #pragma once
-#include "platform/dialogs.h"
+#include "platform/core/dialogs.h"
 
 namespace tastrix {
 
@@ -19,6 +19,6 @@ bool DisableAutoRun(IDialogs& dialogs);
 
 // The auto-run command, toggling the option from its state: whether it is on
 // afterwards.
-bool Auto_Run_at_Windows_Startup_OptionClick(IDialogs& dialogs, bool on);
+bool ToggleAutoRun(IDialogs& dialogs, bool on);
 
 }  // namespace tastrix

@@ -2,10 +2,9 @@
 
 #include <windows.h>
 
-#include <vector>
-
 #include "platform/app_paths.h"
 #include "platform/file_probe.h"
+#include "platform/filled_buffer.h"
 #include "platform/wide_text.h"
 #include "platform/win32_handles.h"
 #include "text/path_text.h"
@@ -14,12 +13,8 @@ namespace tastrix {
 namespace {
 
 std::string windowsDirectory() {
-  std::vector<wchar_t> buffer(MAX_PATH);
-  for (;;) {
-    const UINT n = GetWindowsDirectoryW(buffer.data(), static_cast<UINT>(buffer.size()));
-    if (n < buffer.size()) return Utf8FromWide(std::wstring(buffer.data(), n));
-    buffer.resize(n + 1);
-  }
+  return Utf8FromWide(
+      FilledBuffer([](wchar_t* buffer, DWORD size) { return GetWindowsDirectoryW(buffer, size); }).value_or(L""));
 }
 
 // Starts the command line shown normally, leaving the program search to the
@@ -47,7 +42,7 @@ std::string ReadmePath() {
   return executableDirectory() + name.substr(0, name.find('.')) + ".txt";
 }
 
-void View_Readme_file_OptionClick(IDialogs& dialogs) { OpenInNotepad(dialogs, ReadmePath()); }
+void ViewReadme(IDialogs& dialogs) { OpenInNotepad(dialogs, ReadmePath()); }
 
 void OpenInNotepad(IDialogs& dialogs, const std::string& path) {
   if (!FileExists(windowsDirectory() + "\\Notepad.EXE")) {

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "platform/errors.h"
+#include "platform/core/errors.h"
 #include "platform/registry_key.h"
 #include "platform/wide_text.h"
 

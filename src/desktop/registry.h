@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "platform/dialogs.h"
+#include "platform/core/dialogs.h"
 
 namespace tastrix {
 

@@ -4,16 +4,17 @@
 
 #include <optional>
 
-#include "mapfile/map_format.h"
+#include "mapfile/core/map_format.h"
 #include "model/key_catalogue.h"
 #include "model/tag_walks.h"
-#include "platform/dialog_folder.h"
-#include "platform/errors.h"
+#include "platform/app_paths.h"
+#include "platform/core/errors.h"
 #include "platform/file_probe.h"
 #include "platform/file_text.h"
 #include "platform/ini_file.h"
 #include "platform/staged_file.h"
 #include "platform/win32_handles.h"
+#include "product/map_folder.h"
 #include "text/label_list_text.h"
 #include "text/path_text.h"
 
@@ -144,9 +145,11 @@ void ApplyMapFonts(FormModel& form, const std::string& mapPath) {
 
 bool DiskMapStorage::fileExists(const std::string& path) const { return FileExists(path); }
 
-bool DiskMapStorage::folderUsable(const std::string& mapPath) const { return FolderUsable(mapPath); }
+bool DiskMapStorage::folderUsable(const std::string& mapPath) const { return FolderUsable(mapPath, DirectoryExists); }
 
-std::string DiskMapStorage::dialogStartFolder(const std::string& mapPath) const { return DialogStartFolder(mapPath); }
+std::string DiskMapStorage::dialogStartFolder(const std::string& mapPath) const {
+  return DialogStartFolder(mapPath, executablePath(), DirectoryExists);
+}
 
 MapStamps DiskMapStorage::stamps(const std::string& mapPath) const {
   return MapStamps{StampOf(mapPath), StampOf(LabelListPath(mapPath))};

@@ -2,7 +2,7 @@
 #include <string>
 #include <vector>
 
-#include "mapfile/map_storage.h"
+#include "mapfile/core/map_storage.h"
 
 namespace tastrix {
 

@@ -4,10 +4,10 @@
 
 namespace tastrix {
 
-void applyAlignment(FormModel& form, int index) {
-  SetLabelLayouts(form, index, kLabelOrder);
-  form.alignmentIndex = index;
-  form.changed = true;
+void applyAlignment(FormModel& form, VerticalLayout layout) {
+  SetLabelLayouts(form, layout, kLabelOrder);
+  form.setAlignment(layout);
+  form.setChanged(true);
 }
 
 }  // namespace tastrix

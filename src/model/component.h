@@ -25,7 +25,10 @@ enum class Role {
   Hidden,
 };
 
-enum VerticalLayout { kLayoutTop = 0, kLayoutCenter = 1, kLayoutBottom = 2 };
+// Where a label's text sits vertically, as the map file stores it. The
+// document's alignment is the last alignment given, kNoAlignment before any;
+// a label always has one of the three layouts.
+enum VerticalLayout { kNoAlignment = -1, kLayoutTop = 0, kLayoutCenter = 1, kLayoutBottom = 2 };
 
 // The click handler a label can carry; only the key-label edit exists.
 enum class ClickHandler { None, LabelEdit };
@@ -51,7 +54,7 @@ struct Component {
   std::string caption;
   FontDescription font;
   Colour fill = kWhite;  // shapes: brush colour; labels: background colour
-  int layout = kLayoutTop;
+  VerticalLayout layout = kLayoutTop;
   bool wordWrap = false;
   bool transparent = false;
   bool visible = true;

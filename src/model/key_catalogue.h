@@ -12,6 +12,9 @@ constexpr int kNumericKeypad = 4;
 
 constexpr int kKeyCount = 101;
 constexpr int kLabelPositions = kKeyCount + 1;  // the title and the 101 key labels
+// The Esc key's label position: its parts are the ones the font and colour
+// commands start from and the map file names.
+constexpr int kEscPosition = 62;
 
 // A label rectangle relative to the key's border rectangle; kRule marks a
 // field that follows the general rule.

@@ -5,6 +5,13 @@ namespace tastrix {
 // Tags of the components, which the walks select on.
 constexpr int kMapTitleTag = 99;
 constexpr int kHiddenTag = -1;  // the notice line and the factory default holder: no walk touches them
+constexpr int kGroupBoxTag = 0;
+constexpr int kKeyNameTag = 0;
+constexpr int kFaceShapeTag = 0;
+constexpr int kBorderShapeTag = 1;
+// Key labels carry their group's number (1..4) as tag; every tag up to this
+// one is a key label's, the title's lies beyond.
+constexpr int kLastKeyLabelTag = 50;
 
 // An inclusive range of tags: the unit every walk works on.
 struct TagRange {
@@ -13,11 +20,11 @@ struct TagRange {
 };
 
 constexpr TagRange kLabelOrder{1, kMapTitleTag};  // the title and every key label, in label order
-constexpr TagRange kKeyLabels{1, 50};             // every key label; the title (99) lies outside
-constexpr TagRange kKeyNames{0, 0};               // every key-name label (labels of tag 0)
-constexpr TagRange kFaceShapes{0, 0};             // every face shape (shapes of tag 0)
-constexpr TagRange kBorderShapes{1, 1};           // every border shape (shapes of tag 1)
-constexpr TagRange kGroupBoxes{0, 50};            // the four group boxes
+constexpr TagRange kKeyLabels{1, kLastKeyLabelTag};                    // every key label, not the title
+constexpr TagRange kKeyNames{kKeyNameTag, kKeyNameTag};                // every key-name label
+constexpr TagRange kFaceShapes{kFaceShapeTag, kFaceShapeTag};          // every face shape
+constexpr TagRange kBorderShapes{kBorderShapeTag, kBorderShapeTag};    // every border shape
+constexpr TagRange kGroupBoxes{kGroupBoxTag, kLastKeyLabelTag};        // the four group boxes
 // The key labels of one group: their tag is the group number 1..4.
 constexpr TagRange groupLabels(int group) { return TagRange{group, group}; }
 

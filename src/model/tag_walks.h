@@ -17,7 +17,7 @@ void GatherLabelTexts(const FormModel& form, std::vector<std::string>& list, Tag
 void ApplyLabelTexts(FormModel& form, const std::vector<std::string>& list, TagRange range);
 void SetLabelFonts(FormModel& form, FontDescription font, TagRange range);
 void SetGroupBoxFonts(FormModel& form, FontDescription font, TagRange range);
-void SetLabelLayouts(FormModel& form, int layout, TagRange range);
+void SetLabelLayouts(FormModel& form, VerticalLayout layout, TagRange range);
 void SetShapeColours(FormModel& form, Colour colour, TagRange range);
 
 }  // namespace tastrix

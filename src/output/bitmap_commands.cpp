@@ -1,8 +1,7 @@
 #include "output/bitmap_file.h"
 #include "output/capture.h"
 #include "output/output_commands.h"
-#include "platform/dialog_folder.h"
-#include "platform/file_probe.h"
+#include "product/questions.h"
 #include "text/path_text.h"
 
 namespace tastrix {
@@ -17,10 +16,6 @@ std::string withBitmapExtension(const std::string& name) {
   return name + kBitmapExtension;
 }
 
-std::string overwriteQuestion(const std::string& path) {
-  return "Overwrite Existing Keyboard Bitmap : \r\n\r\n" + path + "\r\n\r\nAre you sure ?";
-}
-
 std::string savedMessage(const std::string& path) {
   return "The current Keyboard Layout was saved to a Bitmap in the file : \"" + path +
          "\" !\r\n\r\nYou can now load this into a word processor or a picture editing program and add headers / "
@@ -29,23 +24,22 @@ std::string savedMessage(const std::string& path) {
 
 }  // namespace
 
-void OutputCommands::Save_Bitmap_to_File_Menu_OptionClick() {
+void OutputCommands::saveBitmap() {
   const Bitmap picture = CaptureKeyboardPicture(window_, form_);
-  SaveDialog1.title = kSaveBitmapTitle;
-  SaveDialog1.initialDir = DialogStartFolder(form_.currentMapPath);
-  SaveDialog1.filter = kBitmapFilter;
-  if (!dialogs_.saveFile(SaveDialog1)) return;
+  saveDialog_.title = kSaveBitmapTitle;
+  saveDialog_.initialDir = storage_.dialogStartFolder(form_.mapPath());
+  saveDialog_.filter = kBitmapFilter;
+  if (!dialogs_.saveFile(saveDialog_)) return;
 
-  const std::string path = withBitmapExtension(WithoutTrailingDotsAndBlanks(SaveDialog1.fileName));
-  SaveDialog1.fileName = path;
-  if (FileExists(path) && !dialogs_.confirmed(overwriteQuestion(path))) return;
-  writeBitmapFile(picture.get(), path, form_.dpi);
+  const std::string path = withBitmapExtension(WithoutTrailingDotsAndBlanks(saveDialog_.fileName));
+  saveDialog_.fileName = path;
+  if (storage_.fileExists(path) && !dialogs_.confirmed(OverwriteQuestion("Bitmap", path))) return;
+  writeBitmapFile(picture.get(), path, form_.dpi());
   dialogs_.message(MessageKind::Confirmation, savedMessage(path), Buttons::Ok);
 }
 
-// Printing goes no further than the printer set-up; the picture is taken as
-// for the other outputs and released unused.
-void OutputCommands::Print_Keyboard_Layout_OptionClick() {
+// The picture is taken as for the other outputs and released unused.
+void OutputCommands::showPrinterSetup() {
   const Bitmap picture = CaptureKeyboardPicture(window_, form_);
   dialogs_.printerSetup();
 }

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "platform/errors.h"
+#include "platform/core/errors.h"
 #include "platform/staged_file.h"
 #include "platform/win32_handles.h"
 

@@ -1,6 +1,6 @@
 #include "output/capture.h"
 
-#include "platform/errors.h"
+#include "platform/core/errors.h"
 
 namespace tastrix {
 namespace {
@@ -46,7 +46,7 @@ Bitmap whiteScreenBitmap(int width, int height) {
   WindowDC screen(nullptr);
   Bitmap bitmap(CreateCompatibleBitmap(screen.get(), width, height));
   MemoryDC canvas(screen.get());
-  if (!bitmap || !canvas.get()) throwGdiError();
+  if (!bitmap.valid() || !canvas.get()) throwGdiError();
   Selection select(canvas.get(), bitmap.get());
   if (!select.selected() || !PatBlt(canvas.get(), 0, 0, width, height, WHITENESS)) throwGdiError();
   return bitmap;

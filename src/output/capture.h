@@ -1,6 +1,6 @@
 #pragma once
 #include "model/form_model.h"
-#include "platform/app_window.h"
+#include "platform/core/app_window.h"
 #include "platform/win32_handles.h"
 
 namespace tastrix {

@@ -1,7 +1,7 @@
 #include "output/capture.h"
 #include "output/output_commands.h"
 #include "platform/busy_retry.h"
-#include "platform/errors.h"
+#include "platform/core/errors.h"
 
 namespace tastrix {
 namespace {
@@ -46,7 +46,7 @@ const char* const kCopiedMessage =
 
 }  // namespace
 
-void OutputCommands::Copy_Bitmap_to_Windows_Clipboard_OptionClick() {
+void OutputCommands::copyBitmap() {
   // Captured before the clipboard is touched: a capture that fails leaves
   // the clipboard as it was. The clipboard takes the picture itself, so no
   // second picture-sized bitmap is made.
@@ -57,16 +57,12 @@ void OutputCommands::Copy_Bitmap_to_Windows_Clipboard_OptionClick() {
     hand(CF_BITMAP, picture.get());
     picture.release();
     Palette palette = screenPalette();
-    if (palette) {
+    if (palette.valid()) {
       hand(CF_PALETTE, palette.get());
       palette.release();
     }
   }
   dialogs_.message(MessageKind::Confirmation, kCopiedMessage, Buttons::Ok);
-}
-
-void OutputCommands::CopyKeyboardLayoutBitmaptoWindowsClipboard2Click() {
-  Copy_Bitmap_to_Windows_Clipboard_OptionClick();
 }
 
 }  // namespace tastrix

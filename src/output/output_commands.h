@@ -1,7 +1,8 @@
 #pragma once
 #include "model/form_model.h"
-#include "platform/app_window.h"
-#include "platform/dialogs.h"
+#include "platform/core/app_window.h"
+#include "platform/core/dialogs.h"
+#include "platform/core/storage.h"
 
 namespace tastrix {
 
@@ -9,19 +10,21 @@ namespace tastrix {
 // set-up. Each command captures the picture from the window first.
 class OutputCommands {
  public:
-  OutputCommands(FormModel& form, IDialogs& dialogs, IAppWindow& window, FileDialogRequest& saveDialog)
-      : form_(form), dialogs_(dialogs), window_(window), SaveDialog1(saveDialog) {}
+  OutputCommands(FormModel& form, IDialogs& dialogs, IAppWindow& window, Storage& storage,
+                 FileDialogRequest& saveDialog)
+      : form_(form), dialogs_(dialogs), window_(window), storage_(storage), saveDialog_(saveDialog) {}
 
-  void Save_Bitmap_to_File_Menu_OptionClick();
-  void Copy_Bitmap_to_Windows_Clipboard_OptionClick();
-  void CopyKeyboardLayoutBitmaptoWindowsClipboard2Click();
-  void Print_Keyboard_Layout_OptionClick();
+  void saveBitmap();  // asks for a file name, then writes the picture as a BMP file
+  void copyBitmap();  // puts the picture on the clipboard
+  // Printing goes no further than the printer set-up.
+  void showPrinterSetup();
 
  private:
   FormModel& form_;
   IDialogs& dialogs_;
   IAppWindow& window_;
-  FileDialogRequest& SaveDialog1;  // shared with the map Save As
+  Storage& storage_;
+  FileDialogRequest& saveDialog_;  // shared with the map Save As
 };
 
 }  // namespace tastrix

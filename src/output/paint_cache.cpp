@@ -30,7 +30,7 @@ Font createFont(const FontDescription& font, int dpi, FontFaces faces) {
   // An unknown or over-long face name is left to the platform's font mapping.
   LOGFONTA lf = logFontOf(font, dpi);
   Font chosen(CreateFontIndirectA(&lf));
-  if (faces == FontFaces::AsChosen || !chosen || !bitmapOnly(chosen.get())) return chosen;
+  if (faces == FontFaces::AsChosen || !chosen.valid() || !bitmapOnly(chosen.get())) return chosen;
   std::strncpy(lf.lfFaceName, kOutlineStandIn, LF_FACESIZE - 1);
   return Font(CreateFontIndirectA(&lf));
 }

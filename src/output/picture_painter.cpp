@@ -49,9 +49,9 @@ class ComponentClip {
 
 void paintComponent(HDC dc, PaintCache& cache, const FormModel& model, const Component& c, const RECT& area) {
   switch (c.kind) {
-    case Kind::Shape: paintShape(dc, cache, c, area, model.dpi); break;
+    case Kind::Shape: paintShape(dc, cache, c, area, model.dpi()); break;
     case Kind::Label: paintLabel(dc, cache, c, area); break;
-    case Kind::GroupBox: paintGroupBox(dc, cache, c, area, model.windowColour, model.dpi); break;
+    case Kind::GroupBox: paintGroupBox(dc, cache, c, area, model.windowColour, model.dpi()); break;
     default: break;
   }
 }
@@ -59,7 +59,7 @@ void paintComponent(HDC dc, PaintCache& cache, const FormModel& model, const Com
 }  // namespace
 
 void paintPicture(HDC dc, const FormModel& model, int scrollX, const RECT& clip, FontFaces faces) {
-  PaintCache cache(model.dpi, faces);
+  PaintCache cache(model.dpi(), faces);
   DcState picture(dc);
   clipTo(dc, clip);
   FillRect(dc, &clip, cache.brush(model.windowColour));
@@ -70,7 +70,7 @@ void paintPicture(HDC dc, const FormModel& model, int scrollX, const RECT& clip,
   OffsetRect(&needed, scrollX, 0);
   ComponentClip componentClip(dc);
 
-  for (int i = 0; i < static_cast<int>(model.components.size()); ++i) {
+  for (int i = 0; i < static_cast<int>(model.components().size()); ++i) {
     const Component& c = model[i];
     if (!drawn(c)) continue;
     // A component shows only through its group box, and only where the paint needs it.

@@ -1,7 +1,7 @@
 #include "output/picture_render.h"
 
 #include "output/picture_painter.h"
-#include "platform/errors.h"
+#include "platform/core/errors.h"
 #include "platform/gdi_values.h"
 
 namespace tastrix {
@@ -13,7 +13,7 @@ Bitmap RenderKeyboardPicture(const FormModel& model, FontFaces faces) {
   const MemoryDC canvas(nullptr);
   void* bits = nullptr;
   Bitmap picture(CreateDIBSection(canvas.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-  if (!canvas.get() || !picture) throwGdiError();
+  if (!canvas.get() || !picture.valid()) throwGdiError();
   {
     const Selection select(canvas.get(), picture.get());
     if (!select.selected()) throwGdiError();

@@ -8,7 +8,7 @@
 
 #include "output/wic_guids.h"
 #include "platform/com_ref.h"
-#include "platform/errors.h"
+#include "platform/core/errors.h"
 #include "platform/gdi_values.h"
 #include "platform/staged_file.h"
 #include "platform/win32_handles.h"

@@ -1,15 +1,10 @@
 // The About box: a modal dialog built in memory, like the label input box.
-#include "platform/app_title.h"
 #include "platform/dialog_template.h"
 #include "platform/win32_dialogs.h"
+#include "product/product.h"
 
 namespace tastrix {
 namespace {
-
-constexpr const char* kAboutCaption = "About Tastrix";
-constexpr const char* kDescription =
-    "Tastrix documents keyboard bindings: write your own label on every key of a picture of a 101-key PC "
-    "keyboard, save the keyboard map and export the picture as a bitmap file or to the clipboard.";
 
 enum AboutControl : WORD { kProgramLineId = 100, kDescriptionId = 101 };
 
@@ -18,7 +13,7 @@ INT_PTR CALLBACK aboutProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM) {
     case WM_INITDIALOG:
       SetWindowTextA(dialog, kAboutCaption);
       SetDlgItemTextA(dialog, kProgramLineId, kAppTitle);
-      SetDlgItemTextA(dialog, kDescriptionId, kDescription);
+      SetDlgItemTextA(dialog, kDescriptionId, kAboutDescription);
       return TRUE;
     case WM_COMMAND:
       // OK, Enter, Escape and the close box all end the box.

@@ -2,8 +2,7 @@
 
 #include <windows.h>
 
-#include <vector>
-
+#include "platform/filled_buffer.h"
 #include "platform/wide_text.h"
 #include "text/path_text.h"
 
@@ -17,12 +16,8 @@ std::string& overridden() {
 
 // In UTF-8, so that a folder the code page cannot spell is still found.
 std::string moduleFileName() {
-  std::vector<wchar_t> buffer(MAX_PATH);
-  for (;;) {
-    const DWORD n = GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
-    if (n < buffer.size()) return Utf8FromWide(std::wstring(buffer.data(), n));
-    buffer.resize(buffer.size() * 2);
-  }
+  return Utf8FromWide(
+      FilledBuffer([](wchar_t* buffer, DWORD size) { return GetModuleFileNameW(nullptr, buffer, size); }).value_or(L""));
 }
 
 }  // namespace
@@ -34,7 +29,5 @@ void overrideExecutablePath(const std::string& path) { overridden() = path; }
 std::string executableDirectory() { return DirectoryPart(executablePath()); }
 
 std::string executableFileName() { return FileNamePart(executablePath()); }
-
-std::string settingsFilePath() { return executableDirectory() + "tastrix.ini"; }
 
 }  // namespace tastrix

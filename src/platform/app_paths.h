@@ -11,6 +11,5 @@ void overrideExecutablePath(const std::string& path);
 
 std::string executableDirectory();  // ending in "\"
 std::string executableFileName();   // e.g. "tastrix.exe"
-std::string settingsFilePath();     // beside the executable: "tastrix.ini"
 
 }  // namespace tastrix

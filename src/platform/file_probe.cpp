@@ -1,9 +1,10 @@
 #include "platform/file_probe.h"
 
-#include <vector>
+#include <optional>
 
 #include "platform/busy_retry.h"
-#include "platform/errors.h"
+#include "platform/core/errors.h"
+#include "platform/filled_buffer.h"
 #include "platform/wide_text.h"
 #include "text/path_text.h"
 
@@ -32,13 +33,9 @@ bool sameIdentity(const BY_HANDLE_FILE_INFORMATION& a, const BY_HANDLE_FILE_INFO
 
 std::string FullPath(const std::string& path) {
   const std::wstring wide = WideFromUtf8(path);
-  std::vector<wchar_t> buffer(MAX_PATH);
-  for (;;) {
-    const DWORD n = GetFullPathNameW(wide.c_str(), static_cast<DWORD>(buffer.size()), buffer.data(), nullptr);
-    if (n == 0) return path;
-    if (n < buffer.size()) return Utf8FromWide(std::wstring(buffer.data(), n));
-    buffer.resize(n);
-  }
+  const std::optional<std::wstring> full =
+      FilledBuffer([&](wchar_t* buffer, DWORD size) { return GetFullPathNameW(wide.c_str(), size, buffer, nullptr); });
+  return full ? Utf8FromWide(*full) : path;
 }
 
 UniqueHandle OpenForReading(const std::string& path, DWORD sharing) {

@@ -1,7 +1,6 @@
 #include "platform/registry_key.h"
 
 #include <algorithm>
-#include <utility>
 #include <vector>
 
 #include "platform/wide_text.h"
@@ -43,7 +42,7 @@ RegistryKey::RegistryKey(HKEY root, const std::string& path, RegistryAccess acce
   const REGSAM rights = access == RegistryAccess::Read ? KEY_READ : KEY_READ | KEY_SET_VALUE;
   HKEY opened = nullptr;
   status_ = RegOpenKeyExW(root, relativePath(path).c_str(), 0, rights, &opened);
-  if (status_ == ERROR_SUCCESS) key_ = opened;
+  if (status_ == ERROR_SUCCESS) key_.reset(opened);
 }
 
 RegistryKey RegistryKey::created(HKEY root, const std::string& path) {
@@ -55,15 +54,8 @@ RegistryKey RegistryKey::created(HKEY root, const std::string& path) {
   HKEY opened = nullptr;
   key.status_ = RegCreateKeyExW(root, relativePath(path).c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
                                 KEY_READ | KEY_SET_VALUE, nullptr, &opened, nullptr);
-  if (key.status_ == ERROR_SUCCESS) key.key_ = opened;
+  if (key.status_ == ERROR_SUCCESS) key.key_.reset(opened);
   return key;
-}
-
-RegistryKey::RegistryKey(RegistryKey&& other) noexcept
-    : key_(std::exchange(other.key_, nullptr)), status_(other.status_) {}
-
-RegistryKey::~RegistryKey() {
-  if (key_) RegCloseKey(key_);
 }
 
 RegistryWriteRefusal::RegistryWriteRefusal(HKEY root, const std::string& path) {

@@ -3,13 +3,15 @@
 
 #include <string>
 
+#include "platform/win32_handles.h"
+
 namespace tastrix {
 
 // What a key is opened for: reading its values, or also changing them.
 enum class RegistryAccess { Read, Write };
 
-// An open registry key, closed with RegCloseKey. A path may start with "\",
-// meaning from the root key.
+// An open registry key, closed with RegCloseKey, or why it could not be
+// opened. A path may start with "\", meaning from the root key.
 class RegistryKey {
  public:
   // Opens an existing key; invalid when that fails, and status() says why
@@ -18,20 +20,18 @@ class RegistryKey {
   RegistryKey(HKEY root, const std::string& path, RegistryAccess access);
   // Opens the key for writing, creating it and the keys above it when missing.
   static RegistryKey created(HKEY root, const std::string& path);
-  ~RegistryKey();
-  RegistryKey(RegistryKey&& other) noexcept;
-  RegistryKey(const RegistryKey&) = delete;
-  RegistryKey& operator=(const RegistryKey&) = delete;
-  RegistryKey& operator=(RegistryKey&&) = delete;
 
-  bool valid() const { return key_ != nullptr; }
-  HKEY get() const { return key_; }
+  bool valid() const { return key_.valid(); }
+  HKEY get() const { return key_.get(); }
   LONG status() const { return status_; }
 
  private:
+  struct Traits : NullIsEmpty {
+    static void release(HKEY key) { RegCloseKey(key); }
+  };
   RegistryKey() = default;
 
-  HKEY key_ = nullptr;
+  UniqueResource<HKEY, Traits> key_;
   LONG status_ = ERROR_SUCCESS;
 };
 

@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "platform/busy_retry.h"
-#include "platform/errors.h"
+#include "platform/core/errors.h"
 #include "platform/file_probe.h"
 #include "platform/wide_text.h"
 #include "platform/win32_handles.h"

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "platform/errors.h"
+#include "platform/core/errors.h"
 
 namespace tastrix {
 

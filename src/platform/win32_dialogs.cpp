@@ -4,10 +4,10 @@
 
 #include <vector>
 
-#include "platform/app_title.h"
 #include "platform/message_box.h"
 #include "platform/system_library.h"
 #include "platform/wide_text.h"
+#include "product/product.h"
 
 namespace tastrix {
 namespace {

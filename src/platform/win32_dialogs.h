@@ -1,7 +1,7 @@
 #pragma once
 #include <windows.h>
 
-#include "platform/dialogs.h"
+#include "platform/core/dialogs.h"
 
 namespace tastrix {
 

@@ -5,41 +5,17 @@
 
 namespace tastrix {
 
-// A kernel handle closed with CloseHandle.
-class UniqueHandle {
- public:
-  UniqueHandle() = default;
-  explicit UniqueHandle(HANDLE h) : h_(h) {}
-  UniqueHandle(UniqueHandle&& o) noexcept : h_(std::exchange(o.h_, nullptr)) {}
-  UniqueHandle& operator=(UniqueHandle&& o) noexcept {
-    reset(std::exchange(o.h_, nullptr));
-    return *this;
-  }
-  UniqueHandle(const UniqueHandle&) = delete;
-  UniqueHandle& operator=(const UniqueHandle&) = delete;
-  ~UniqueHandle() { reset(); }
-
-  HANDLE get() const { return h_; }
-  bool valid() const { return h_ != nullptr && h_ != INVALID_HANDLE_VALUE; }
-  void reset(HANDLE h = nullptr) {
-    if (valid()) CloseHandle(h_);
-    h_ = h;
-  }
-
- private:
-  HANDLE h_ = nullptr;
-};
-
-// A handle released by a platform function of its own; the deleter is a
-// function object so that the class stays as small as the handle.
-template <typename T, typename Deleter>
+// An owning handle, released when it goes. The traits say how to release
+// one and which values hold nothing: a null handle always, and for kernel
+// handles INVALID_HANDLE_VALUE too, which the file functions give on failure.
+template <typename T, typename Traits>
 class UniqueResource {
  public:
   UniqueResource() = default;
   explicit UniqueResource(T h) : h_(h) {}
-  UniqueResource(UniqueResource&& o) noexcept : h_(std::exchange(o.h_, nullptr)) {}
+  UniqueResource(UniqueResource&& o) noexcept : h_(o.release()) {}
   UniqueResource& operator=(UniqueResource&& o) noexcept {
-    reset(std::exchange(o.h_, nullptr));
+    reset(o.release());
     return *this;
   }
   UniqueResource(const UniqueResource&) = delete;
@@ -47,33 +23,46 @@ class UniqueResource {
   ~UniqueResource() { reset(); }
 
   T get() const { return h_; }
-  explicit operator bool() const { return h_ != nullptr; }
-  T release() { return std::exchange(h_, nullptr); }
-  void reset(T h = nullptr) {
-    if (h_) Deleter()(h_);
+  bool valid() const { return Traits::holds(h_); }
+  T release() { return std::exchange(h_, T{}); }
+  void reset(T h = T{}) {
+    if (valid()) Traits::release(h_);
     h_ = h;
   }
 
  private:
-  T h_ = nullptr;
+  T h_{};
 };
 
-struct MenuDeleter {
-  void operator()(HMENU menu) const { DestroyMenu(menu); }
+struct NullIsEmpty {
+  template <typename T>
+  static bool holds(T h) {
+    return h != nullptr;
+  }
 };
-struct AcceleratorDeleter {
-  void operator()(HACCEL table) const { DestroyAcceleratorTable(table); }
+
+struct KernelHandleTraits {
+  static bool holds(HANDLE h) { return h != nullptr && h != INVALID_HANDLE_VALUE; }
+  static void release(HANDLE h) { CloseHandle(h); }
 };
+struct MenuTraits : NullIsEmpty {
+  static void release(HMENU menu) { DestroyMenu(menu); }
+};
+struct AcceleratorTraits : NullIsEmpty {
+  static void release(HACCEL table) { DestroyAcceleratorTable(table); }
+};
+struct GdiObjectTraits : NullIsEmpty {
+  static void release(HGDIOBJ object) { DeleteObject(object); }
+};
+
+// A kernel handle (file, process, thread...) closed with CloseHandle.
+using UniqueHandle = UniqueResource<HANDLE, KernelHandleTraits>;
 // A menu not attached to a window (a window destroys its own menu bar).
-using UniqueMenu = UniqueResource<HMENU, MenuDeleter>;
-using UniqueAccel = UniqueResource<HACCEL, AcceleratorDeleter>;
-
-struct GdiDeleter {
-  void operator()(HGDIOBJ object) const { DeleteObject(object); }
-};
-// A GDI object (brush, font, bitmap, pen, palette) deleted with DeleteObject.
+using UniqueMenu = UniqueResource<HMENU, MenuTraits>;
+using UniqueAccel = UniqueResource<HACCEL, AcceleratorTraits>;
+// A GDI object (brush, font, bitmap, pen, palette, region) deleted with DeleteObject.
 template <typename T>
-using GdiObject = UniqueResource<T, GdiDeleter>;
+using GdiObject = UniqueResource<T, GdiObjectTraits>;
 using Brush = GdiObject<HBRUSH>;
 using Font = GdiObject<HFONT>;
 using Bitmap = GdiObject<HBITMAP>;

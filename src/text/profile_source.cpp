@@ -4,8 +4,6 @@
 
 namespace tastrix {
 
-constexpr size_t kLongestProfileValue = 2047;
-
 int ProfileSource::readInt(const std::string& section, const std::string& key, int def) const {
   return ParseProfileInt(readString(section, key, ""), def);
 }

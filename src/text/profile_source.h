@@ -5,12 +5,15 @@
 
 namespace tastrix {
 
+// The longest value, in bytes, that the profile functions read.
+constexpr size_t kLongestProfileValue = 2047;
+
 // Entries of an INI file looked up one at a time, with values in the system
 // code page as the profile functions give them.
 class ProfileSource {
  public:
   virtual ~ProfileSource() = default;
-  // At most 2047 characters of a value are read.
+  // At most kLongestProfileValue bytes of a value are read.
   virtual std::string readString(const std::string& section, const std::string& key, const std::string& def) const = 0;
   int readInt(const std::string& section, const std::string& key, int def) const;
   bool readBool(const std::string& section, const std::string& key, bool def) const;
@@ -35,7 +38,7 @@ class IniTextEntries : public ProfileSource, public ProfileTarget {
   IniText& text_;
 };
 
-// The longest value the profile functions read.
+// The value cut to the longest one the profile functions read.
 std::string CutToProfileValue(std::string value);
 
 }  // namespace tastrix

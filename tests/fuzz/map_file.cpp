@@ -8,7 +8,7 @@
 #include <string>
 
 #include "fuzz_support.h"
-#include "mapfile/map_format.h"
+#include "mapfile/core/map_format.h"
 #include "model/form_model.h"
 #include "text/ini_text.h"
 #include "text/profile_source.h"
@@ -26,10 +26,10 @@ tastrix::FormModel loaded(const std::string& text, int dpi) {
 }
 
 bool samePicture(const tastrix::FormModel& first, const tastrix::FormModel& second) {
-  if (first.alignmentIndex != second.alignmentIndex || first.components.size() != second.components.size())
+  if (first.alignment() != second.alignment() || first.components().size() != second.components().size())
     return false;
-  for (size_t i = 0; i < first.components.size(); ++i) {
-    const tastrix::Component &a = first.components[i], &b = second.components[i];
+  for (size_t i = 0; i < first.components().size(); ++i) {
+    const tastrix::Component &a = first.components()[i], &b = second.components()[i];
     tastrix::FontDescription font = a.font;
     font.name = tastrix::fuzz::AsReadBack(font.name);
     if (font != b.font || a.fill != b.fill || a.layout != b.layout || !(a.bounds == b.bounds) ||
@@ -42,7 +42,7 @@ bool samePicture(const tastrix::FormModel& first, const tastrix::FormModel& seco
 // Names that the reader would trim or unquote change on the way through a
 // file; every other name is kept as it is.
 bool namesSurvive(const tastrix::FormModel& form) {
-  for (const tastrix::Component& c : form.components)
+  for (const tastrix::Component& c : form.components())
     if (tastrix::fuzz::AsReadBack(c.font.name) != c.font.name) return false;
   return true;
 }
@@ -56,8 +56,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string original = input.ConsumeRemainingBytesAsString();
 
   const tastrix::FormModel first = loaded(original, dpi);
-  FUZZ_CHECK(first.alignmentIndex >= -1 && first.alignmentIndex <= 2);
-  for (const tastrix::Component& c : first.components) FUZZ_CHECK(std::abs(c.font.size) <= 1638);
+  FUZZ_CHECK(first.alignment() >= -1 && first.alignment() <= 2);
+  for (const tastrix::Component& c : first.components()) FUZZ_CHECK(std::abs(c.font.size) <= 1638);
 
   const std::string saved = tastrix::MapFileText(first, original);
   tastrix::FormModel moved = first;

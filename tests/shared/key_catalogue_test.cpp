@@ -15,7 +15,7 @@ namespace {
 
 std::vector<int> labelOrder(const FormModel& form) {
   std::vector<int> order;
-  for (int i = 0; i < static_cast<int>(form.components.size()); ++i)
+  for (int i = 0; i < static_cast<int>(form.components().size()); ++i)
     if (form[i].kind == Kind::Label && form[i].tag >= 1 && form[i].tag <= 99) order.push_back(i);
   return order;
 }
@@ -139,10 +139,10 @@ TEST(KeyCatalogue, InitialFontsAndHiddenState) {
   EXPECT_EQ(form.factoryDefaultFont().size, 10);
   EXPECT_EQ(heightFromPoints(form[form.notice].font.size, 96), -15);
   EXPECT_EQ(form.factoryDefaultColour(), 16777215);
-  EXPECT_EQ(form.alignmentIndex, -1);
+  EXPECT_EQ(form.alignment(), -1);
   EXPECT_EQ(form.recordedGroup, PressGroup::None);
-  EXPECT_FALSE(form.changed);
-  EXPECT_TRUE(form.currentMapPath.empty());
+  EXPECT_FALSE(form.changed());
+  EXPECT_TRUE(form.mapPath().empty());
 }
 
 TEST(KeyCatalogue, HitTestFindsTheTopmostComponent) {
@@ -166,11 +166,11 @@ TEST(KeyCatalogue, LaidOutForAnyDpiFromTheTablesWithNeighboursFlush) {
   form.layOutFor(144);
   EXPECT_EQ(form.pictureWidth(), 2288 + 5);  // edges 1525 and 3 scaled, halves rounded up
   EXPECT_EQ(form[form.groupBox(kNumericKeypad)].bounds.bottom(), 692);
-  EXPECT_EQ(heightFromPoints(form[form.mapTitle].font.size, form.dpi), -56);
+  EXPECT_EQ(heightFromPoints(form[form.mapTitle].font.size, form.dpi()), -56);
   for (const int dpi : {120, 168, 96}) form.layOutFor(dpi);
-  for (size_t i = 0; i < form.components.size(); ++i) {
-    EXPECT_EQ(form.components[i].bounds, atStart.components[i].bounds) << form.components[i].name << " " << i;
-    EXPECT_EQ(form.components[i].font, atStart.components[i].font) << form.components[i].name << " " << i;
+  for (size_t i = 0; i < form.components().size(); ++i) {
+    EXPECT_EQ(form.components()[i].bounds, atStart.components()[i].bounds) << form.components()[i].name << " " << i;
+    EXPECT_EQ(form.components()[i].font, atStart.components()[i].font) << form.components()[i].name << " " << i;
   }
 }
 

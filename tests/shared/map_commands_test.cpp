@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "mapfile/map_commands.h"
+#include "mapfile/core/map_commands.h"
 #include "support/memory_maps.h"
 #include "support/scripted_dialogs.h"
 
@@ -17,10 +17,11 @@ class MapCommandsOnTheCore : public ::testing::Test {
   MapCommandsOnTheCore() { maps.folders.insert("C:\\maps\\"); }
   void TearDown() override { EXPECT_TRUE(dialogs.scriptUsedUp()); }
 
-  std::string& label(int position) { return form[form.keyLabel(position)].caption; }
+  const std::string& label(int position) { return form[form.keyLabel(position)].caption; }
+  void setLabel(int position, const std::string& text) { form.setCaption(form.keyLabel(position), text); }
   void saveAs(const std::string& name) {
     dialogs.answerFile(true, name);
-    commands.Save_Keyboard_Layout_As_OptionClick();
+    commands.saveMapAs();
   }
 
   FormModel form;
@@ -32,29 +33,29 @@ class MapCommandsOnTheCore : public ::testing::Test {
 };
 
 TEST_F(MapCommandsOnTheCore, SaveAsNamesTheMapAndSavesItThenSaveWritesWithoutAsking) {
-  label(1) = "first";
-  form.changed = true;
+  setLabel(1, "first");
+  form.setChanged(true);
   saveAs("C:\\maps\\office");
-  EXPECT_EQ(form.currentMapPath, "C:\\maps\\office.zv");
+  EXPECT_EQ(form.mapPath(), "C:\\maps\\office.zv");
   EXPECT_EQ(window.text, kPrefix + "C:\\maps\\office.zv");
-  EXPECT_FALSE(form.changed);
+  EXPECT_FALSE(form.changed());
   EXPECT_EQ(maps.files.at("C:\\maps\\office.zvl").substr(0, 27), "Keyboard Map Title\r\nfirst\r\n");
   EXPECT_EQ(dialogs.calls.at(0).request.initialDir, "C:\\program\\");
 
-  label(1) = "second";
-  commands.Save_Keyboard_Layout_OptionClick();
+  setLabel(1, "second");
+  commands.saveMap();
   EXPECT_NE(maps.files.at("C:\\maps\\office.zvl").find("\r\nsecond\r\n"), std::string::npos);
   EXPECT_EQ(dialogs.calls.size(), 1u);
 
   dialogs.answerFile(true, "C:\\maps\\office.zv");
   dialogs.answerMessage(Answer::No);
-  commands.Save_Keyboard_Layout_As_OptionClick();
+  commands.saveMapAs();
   EXPECT_EQ(dialogs.calls.back().text, "Overwrite Existing Keyboard Map : \r\n\r\nC:\\maps\\office.zv\r\n\r\nAre you sure ?");
 
   dialogs.answerFile(true, "C:\\nowhere\\other");
   dialogs.answerFile(false);
-  commands.Save_Keyboard_Layout_As_OptionClick();
-  EXPECT_EQ(form.currentMapPath, "C:\\nowhere\\other.zv") << "Save finds no folder and asks again";
+  commands.saveMapAs();
+  EXPECT_EQ(form.mapPath(), "C:\\nowhere\\other.zv") << "Save finds no folder and asks again";
   EXPECT_EQ(dialogs.callsOf(Dialog::SaveFile).size(), 4u);
 }
 
@@ -63,49 +64,49 @@ TEST_F(MapCommandsOnTheCore, AFailedLoadOrStartUpLeavesNoMapToOverwrite) {
   maps.writeElsewhere("C:\\maps\\other.zvl", "Other\r\n");
   maps.unreadable.insert("C:\\maps\\other.zvl");
   dialogs.answerFile(true, "C:\\maps\\other.zv");
-  EXPECT_THROW(commands.Load_Keyboard_Layout_As_OptionClick(), PlatformError);
-  EXPECT_EQ(form.currentMapPath, "C:\\maps\\office.zv");
+  EXPECT_THROW(commands.loadMap(), PlatformError);
+  EXPECT_EQ(form.mapPath(), "C:\\maps\\office.zv");
   EXPECT_EQ(form[form.mapTitle].caption, "Keyboard Map Title");
 
-  form.currentMapPath = "C:\\maps\\other.zv";
-  EXPECT_THROW(commands.LoadAtStartUp(), PlatformError);
-  EXPECT_EQ(form.currentMapPath, "");
+  form.setMapPath("C:\\maps\\other.zv");
+  EXPECT_THROW(commands.loadAtStartUp(), PlatformError);
+  EXPECT_EQ(form.mapPath(), "");
   EXPECT_EQ(window.text, kPrefix);
-  EXPECT_FALSE(form.changed);
+  EXPECT_FALSE(form.changed());
 }
 
 TEST_F(MapCommandsOnTheCore, LoadingAskedAboutUnsavedChangesAndANameInAMissingFolderAsksAgain) {
-  form.changed = true;
+  form.setChanged(true);
   dialogs.answerMessage(Answer::No);
-  commands.Load_Keyboard_Layout_As_OptionClick();
+  commands.loadMap();
   EXPECT_TRUE(dialogs.callsOf(Dialog::OpenFile).empty());
 
   dialogs.answerMessage(Answer::Yes);
   dialogs.answerFile(true, "C:\\gone\\office.zv");
   dialogs.answerMessage(Answer::Yes);
   dialogs.answerFile(true, "C:\\maps\\new.zv");
-  commands.Load_Keyboard_Layout_As_OptionClick();
-  EXPECT_EQ(form.currentMapPath, "C:\\maps\\new.zv");
+  commands.loadMap();
+  EXPECT_EQ(form.mapPath(), "C:\\maps\\new.zv");
   EXPECT_EQ(window.text, kPrefix + "new");
-  EXPECT_FALSE(form.changed);
-  EXPECT_EQ(form.alignmentIndex, 1) << "a map without files reads as the factory look";
+  EXPECT_FALSE(form.changed());
+  EXPECT_EQ(form.alignment(), 1) << "a map without files reads as the factory look";
 }
 
 TEST_F(MapCommandsOnTheCore, ASaveOverFilesAnotherProgramChangedAsksFirst) {
   saveAs("C:\\maps\\office");
   maps.writeElsewhere("C:\\maps\\office.zv", "[tastrix]\r\nShape_0=255\r\n");
-  label(1) = "mine";
-  form.changed = true;
+  setLabel(1, "mine");
+  form.setChanged(true);
   dialogs.answerMessage(Answer::No);
-  commands.Save_Keyboard_Layout_OptionClick();
+  commands.saveMap();
   EXPECT_EQ(maps.files.at("C:\\maps\\office.zv"), "[tastrix]\r\nShape_0=255\r\n");
-  EXPECT_TRUE(form.changed);
+  EXPECT_TRUE(form.changed());
 
   dialogs.answerMessage(Answer::Yes);
-  commands.Save_Keyboard_Layout_OptionClick();
+  commands.saveMap();
   EXPECT_NE(maps.files.at("C:\\maps\\office.zvl").find("\r\nmine\r\n"), std::string::npos);
-  EXPECT_FALSE(form.changed);
-  commands.Save_Keyboard_Layout_OptionClick();
+  EXPECT_FALSE(form.changed());
+  commands.saveMap();
 }
 
 TEST_F(MapCommandsOnTheCore, PartialLoadsMarkTheMapChangedAndKeepItsName) {
@@ -114,14 +115,14 @@ TEST_F(MapCommandsOnTheCore, PartialLoadsMarkTheMapChangedAndKeepItsName) {
   maps.writeElsewhere("C:\\maps\\source.zvl", "Source\r\n");
   const std::string caption = window.text;
   dialogs.answerFile(true, "C:\\maps\\source.zv");
-  commands.LoadtheColourSettingsfromAnotherKeyboardLayout1Click();
+  commands.loadColoursFromAnotherMap();
   EXPECT_EQ(form[form.faceShape(3)].fill, 255);
-  EXPECT_EQ(form.alignmentIndex, 0);
+  EXPECT_EQ(form.alignment(), 0);
   dialogs.answerFile(true, "C:\\maps\\source.zv");
-  commands.LoadtheKeyLabelsfromanother1Click();
+  commands.loadLabelsFromAnotherMap();
   EXPECT_EQ(form[form.mapTitle].caption, "Source");
-  EXPECT_TRUE(form.changed);
-  EXPECT_EQ(form.currentMapPath, "C:\\maps\\office.zv");
+  EXPECT_TRUE(form.changed());
+  EXPECT_EQ(form.mapPath(), "C:\\maps\\office.zv");
   EXPECT_EQ(window.text, caption);
   EXPECT_EQ(dialogs.callsOf(Dialog::OpenFile).at(0).caption, "Load Colour Settings from Keyboard Map ... ");
 }

@@ -11,7 +11,7 @@ namespace {
 
 int countLabelsWithCaption(const FormModel& form, const std::string& caption) {
   int n = 0;
-  for (const Component& c : form.components) n += c.kind == Kind::Label && c.caption == caption;
+  for (const Component& c : form.components()) n += c.kind == Kind::Label && c.caption == caption;
   return n;
 }
 
@@ -33,8 +33,8 @@ TEST(TagWalks, SetLabelTextsCountsPerRange) {
 
 TEST(TagWalks, GatherThenApplyRestoresEveryCaption) {
   FormModel form;
-  for (int p = 1; p <= kKeyCount; ++p) form[form.keyLabel(p)].caption = "key " + std::to_string(p);
-  form[form.mapTitle].caption = "My map";
+  for (int p = 1; p <= kKeyCount; ++p) form.setCaption(form.keyLabel(p), "key " + std::to_string(p));
+  form.setCaption(form.mapTitle, "My map");
   std::vector<std::string> list{"stale"};
   GatherLabelTexts(form, list, kLabelOrder);
   ASSERT_EQ(list.size(), 102u);
@@ -92,7 +92,7 @@ TEST(TagWalks, FontsAndColoursReachExactlyTheirClass) {
   f.name = "Courier New";
   SetGroupBoxFonts(form, f, kGroupBoxes);
   int boxes = 0, radios = 0;
-  for (const Component& c : form.components) {
+  for (const Component& c : form.components()) {
     boxes += c.kind == Kind::GroupBox && c.font == f;
     radios += c.kind == Kind::RadioGroup && c.font == f;
   }
@@ -109,9 +109,13 @@ TEST(TagWalks, FontsAndColoursReachExactlyTheirClass) {
 
 TEST(TagWalks, AFontFromATargetIsCopiedNotShared) {
   FormModel form;
-  form[form.nameLabel0].font.italic = true;
+  FontDescription italic = form[form.nameLabel0].font;
+  italic.italic = true;
+  form.setFont(form.nameLabel0, italic);
   SetLabelFonts(form, form[form.nameLabel0].font, kKeyNames);
-  form[form.keyName(1)].font.name = "Changed";
+  FontDescription renamed = form[form.keyName(1)].font;
+  renamed.name = "Changed";
+  form.setFont(form.keyName(1), renamed);
   EXPECT_TRUE(form[form.keyName(101)].font.italic);
   EXPECT_EQ(form[form.nameLabel0].font.name, "MS Sans Serif");
 }
@@ -124,7 +128,7 @@ TEST(TagWalks, LayoutsTransparencyAndClickHandlers) {
   EXPECT_EQ(form[form.keyName(50)].layout, kLayoutTop);
 
   SetLabelsTransparent(form, true);
-  for (const Component& c : form.components) {
+  for (const Component& c : form.components()) {
     if (c.kind == Kind::Label) {
       EXPECT_TRUE(c.transparent) << c.name;
     }
@@ -132,7 +136,7 @@ TEST(TagWalks, LayoutsTransparencyAndClickHandlers) {
 
   AssignLabelClickHandler(form, form.label0, kLabelOrder);
   int clickable = 0;
-  for (const Component& c : form.components) clickable += c.onClick == ClickHandler::LabelEdit;
+  for (const Component& c : form.components()) clickable += c.onClick == ClickHandler::LabelEdit;
   EXPECT_EQ(clickable, 102);
   EXPECT_EQ(form[form.keyName(1)].onClick, ClickHandler::None);
 }

@@ -4,6 +4,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "app/settings_file.h"
 #include "platform/app_paths.h"
 #include "platform/wide_text.h"
 
@@ -90,16 +91,16 @@ void FormTest::TearDown() {
   overrideExecutablePath("");
 }
 
-TMainForm1& FormTest::startForm() {
-  form_ = std::make_unique<TMainForm1>(dialogs);
-  form_->create(GetModuleHandleA(nullptr));
-  form_->showFirstTime();
+Application& FormTest::startForm() {
+  app_ = std::make_unique<Application>(dialogs);
+  app_->create(GetModuleHandleA(nullptr));
+  app_->start();
   pump();
-  return *form_;
+  return *app_;
 }
 
 void FormTest::dropForm() {
-  form_.reset();
+  app_.reset();
   pump();
 }
 
@@ -124,7 +125,7 @@ void FormTest::click(int x, int y) {
 
 POINT FormTest::centreOf(int component) {
   const Rect r = model().clientRect(component);
-  return POINT{r.left + r.width / 2 - form().scrollPosition(), r.top + r.height / 2};
+  return POINT{r.left + r.width / 2 - mainWindow().scrollPosition(), r.top + r.height / 2};
 }
 
 void FormTest::pump() {
@@ -142,6 +143,6 @@ COLORREF FormTest::pixel(int x, int y) {
   return GetPixel(dc.get(), x, y);
 }
 
-std::string FormTest::settingsFile() const { return settingsFilePath(); }
+std::string FormTest::settingsFile() const { return SettingsFilePath(); }
 
 }  // namespace tastrix::testing

@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "app/main_form.h"
+#include "app/application.h"
 #include "app/menu_ids.h"
 #include "support/scripted_dialogs.h"
 
@@ -40,13 +40,14 @@ class FormTest : public ::testing::Test {
   void TearDown() override;
 
   // Creates the window and runs the start-up sequence (first show).
-  TMainForm1& startForm();
+  Application& startForm();
   // Destroys the window without the close question.
   void dropForm();
 
-  TMainForm1& form() { return *form_; }
-  FormModel& model() { return form_->model(); }
-  HWND hwnd() { return form_->hwnd(); }
+  Application& app() { return *app_; }
+  MainWindow& mainWindow() { return app_->window(); }
+  FormModel& model() { return app_->document(); }
+  HWND hwnd() { return app_->window().handle(); }
 
   // A menu or context-menu command as the window receives it.
   void command(int id);
@@ -68,7 +69,7 @@ class FormTest : public ::testing::Test {
 
  private:
   std::unique_ptr<ScratchFolder> scratch_;
-  std::unique_ptr<TMainForm1> form_;
+  std::unique_ptr<Application> app_;
 };
 
 }  // namespace tastrix::testing

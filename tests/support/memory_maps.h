@@ -3,12 +3,13 @@
 #include <set>
 #include <string>
 
-#include "mapfile/map_format.h"
-#include "mapfile/map_storage.h"
+#include "mapfile/core/map_format.h"
+#include "mapfile/core/map_storage.h"
 #include "model/key_catalogue.h"
 #include "model/tag_walks.h"
-#include "platform/app_window.h"
-#include "platform/errors.h"
+#include "platform/core/app_window.h"
+#include "platform/core/errors.h"
+#include "product/map_folder.h"
 #include "text/label_list_text.h"
 
 namespace tastrix::testing {
@@ -20,7 +21,7 @@ class MemoryMaps : public MapStorage {
   std::map<std::string, std::string> files;
   std::set<std::string> folders;     // normalised, ending in "\"
   std::set<std::string> unreadable;  // held by another program
-  std::string programFolder = "C:\\program\\";
+  std::string programPath = "C:\\program\\tastrix.exe";
 
   // Another program writes a file: it is a new file on disk.
   void writeElsewhere(const std::string& path, const std::string& bytes) {
@@ -29,9 +30,9 @@ class MemoryMaps : public MapStorage {
   }
 
   bool fileExists(const std::string& path) const override { return files.count(path) != 0; }
-  bool folderUsable(const std::string& mapPath) const override { return folders.count(folderOf(mapPath)) != 0; }
+  bool folderUsable(const std::string& mapPath) const override { return FolderUsable(mapPath, folderExists()); }
   std::string dialogStartFolder(const std::string& mapPath) const override {
-    return folderUsable(mapPath) ? folderOf(mapPath) : programFolder;
+    return DialogStartFolder(mapPath, programPath, folderExists());
   }
   MapStamps stamps(const std::string& mapPath) const override {
     return MapStamps{stampOf(mapPath), stampOf(LabelListPath(mapPath))};
@@ -64,9 +65,8 @@ class MemoryMaps : public MapStorage {
   }
 
  private:
-  static std::string folderOf(const std::string& path) {
-    const size_t at = path.find_last_of('\\');
-    return at == std::string::npos ? std::string() : path.substr(0, at + 1);
+  FolderExists folderExists() const {
+    return [this](const std::string& folder) { return folders.count(folder) != 0; };
   }
   DiskStamp stampOf(const std::string& path) const {
     DiskStamp stamp;

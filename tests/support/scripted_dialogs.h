@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/dialogs.h"
+#include "platform/core/dialogs.h"
 
 namespace tastrix::testing {
 

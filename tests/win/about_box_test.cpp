@@ -74,9 +74,9 @@ class AboutBox : public ::testing::Test {
  protected:
   void SetUp() override {
     overrideExecutablePath(scratch.file("tastrix.exe"));
-    form.create(GetModuleHandleA(nullptr));
-    dialogs.setOwner(form.hwnd());
-    form.showFirstTime();
+    application.create(GetModuleHandleA(nullptr));
+    dialogs.setOwner(application.window().handle());
+    application.start();
   }
   void TearDown() override { overrideExecutablePath(""); }
 
@@ -85,7 +85,7 @@ class AboutBox : public ::testing::Test {
     seen.how = how;
     visit = &seen;
     const UINT_PTR timer = SetTimer(nullptr, 0, 20, onTick);
-    SendMessageA(form.hwnd(), WM_COMMAND, MAKEWPARAM(ID_About, 0), 0);
+    SendMessageA(application.window().handle(), WM_COMMAND, MAKEWPARAM(ID_About, 0), 0);
     KillTimer(nullptr, timer);
     visit = nullptr;
     return seen;
@@ -93,7 +93,7 @@ class AboutBox : public ::testing::Test {
 
   ScratchFolder scratch;
   Win32Dialogs dialogs;
-  TMainForm1 form{dialogs};
+  Application application{dialogs};
 };
 
 TEST_F(AboutBox, ShowsNameAndPurposeModallyOverTheMainWindow) {
@@ -102,9 +102,9 @@ TEST_F(AboutBox, ShowsNameAndPurposeModallyOverTheMainWindow) {
   EXPECT_FALSE(seen.timedOut) << "OK did not close the box";
   EXPECT_FALSE(IsWindow(seen.box));
   EXPECT_EQ(seen.caption, "About Tastrix");
-  EXPECT_EQ(seen.owner, form.hwnd());
+  EXPECT_EQ(seen.owner, application.window().handle());
   EXPECT_FALSE(seen.ownerEnabled) << "the main window is disabled while the box shows";
-  EXPECT_TRUE(IsWindowEnabled(form.hwnd()));
+  EXPECT_TRUE(IsWindowEnabled(application.window().handle()));
 
   ASSERT_EQ(seen.texts.size(), 3u);
   EXPECT_EQ(seen.texts[0], "Tastrix - v1.0f");

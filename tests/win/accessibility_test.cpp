@@ -140,10 +140,11 @@ class ScreenReader : public FormTest {
               S_OK);
     ASSERT_NE(client.get(), nullptr);
   }
-  std::string& label(int stop) { return model()[stopLabel(model(), stop)].caption; }
+  const std::string& label(int stop) { return model()[stopLabel(model(), stop)].caption; }
+  void setLabel(int stop, const std::string& text) { model().setCaption(stopLabel(model(), stop), text); }
   RECT onScreen(int stop) {
     const Rect r = stopRect(model(), stop);
-    POINT corners[2] = {{r.left - form().scrollPosition(), r.top}, {r.right() - form().scrollPosition(), r.bottom()}};
+    POINT corners[2] = {{r.left - mainWindow().scrollPosition(), r.top}, {r.right() - mainWindow().scrollPosition(), r.bottom()}};
     MapWindowPoints(hwnd(), nullptr, corners, 2);
     return RECT{corners[0].x, corners[0].y, corners[1].x, corners[1].y};
   }
@@ -151,8 +152,8 @@ class ScreenReader : public FormTest {
 
 TEST_F(ScreenReader, TheClientHoldsTheTitleAndThe101KeysAsButtons) {
   startForm();
-  for (int stop = 0; stop < kStopCount; ++stop) label(stop) = "label " + std::to_string(stop);
-  label(27) = "&Quit";
+  for (int stop = 0; stop < kStopCount; ++stop) setLabel(stop, "label " + std::to_string(stop));
+  setLabel(27, "&Quit");
   Held<IAccessible> client;
   getClient(client);
 
@@ -165,7 +166,7 @@ TEST_F(ScreenReader, TheClientHoldsTheTitleAndThe101KeysAsButtons) {
   ASSERT_EQ(got, 102);
   for (LONG i = 0; i < got; ++i) EXPECT_EQ(numberOf(S_OK, children[i]), i + 1);
   EXPECT_EQ(roleOf(client.get(), CHILDID_SELF), ROLE_SYSTEM_CLIENT);
-  EXPECT_EQ(nameOf(client.get(), CHILDID_SELF), form().caption());
+  EXPECT_EQ(nameOf(client.get(), CHILDID_SELF), mainWindow().caption());
 
   const char* const groups[] = {"Function Keys :", "Main Keyboard Area :", "Cursor Control :", "Numeric Keypad :"};
   for (int stop = 0; stop < kStopCount; ++stop) {
@@ -185,7 +186,7 @@ TEST_F(ScreenReader, TheClientHoldsTheTitleAndThe101KeysAsButtons) {
     }
     const RECT at = locationOf(client.get(), id), expected = onScreen(stop);
     EXPECT_TRUE(EqualRect(&at, &expected)) << key;
-    const bool outside = stopRect(model(), stop).left >= form().clientWidth();
+    const bool outside = stopRect(model(), stop).left >= mainWindow().clientWidth();
     EXPECT_EQ(stateOf(client.get(), id), STATE_SYSTEM_FOCUSABLE | (outside ? STATE_SYSTEM_OFFSCREEN : 0)) << key;
   }
   EXPECT_EQ(nameOf(client.get(), kQPart), "Q");
@@ -194,7 +195,7 @@ TEST_F(ScreenReader, TheClientHoldsTheTitleAndThe101KeysAsButtons) {
   EXPECT_EQ(descriptionOf(client.get(), kQPart), "Main Keyboard Area :");
 
   // Scrolled to the right end, the first keys are out of view and the keypad in it.
-  form().setScrollPosition(model().scrollRange());
+  mainWindow().setScrollPosition(model().scrollRange());
   const RECT q = locationOf(client.get(), kQPart), expected = onScreen(27);
   EXPECT_TRUE(EqualRect(&q, &expected));
   EXPECT_EQ(stateOf(client.get(), 2), STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_OFFSCREEN);
@@ -228,7 +229,7 @@ TEST_F(ScreenReader, HitTestsNavigationAndFocusFollowThePicture) {
   ASSERT_EQ(client->get_accFocus(&focus), S_OK);
   EXPECT_EQ(numberOf(S_OK, focus), CHILDID_SELF) << "no key has the focus yet";
   ASSERT_EQ(client->accSelect(SELFLAG_TAKEFOCUS, part(kQPart)), S_OK);
-  EXPECT_EQ(form().keys.focusedStop(), 27);
+  EXPECT_EQ(mainWindow().keys().focusedStop(), 27);
   ASSERT_EQ(client->get_accFocus(&focus), S_OK);
   EXPECT_EQ(numberOf(S_OK, focus), kQPart);
   EXPECT_EQ(stateOf(client.get(), kQPart), STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_FOCUSED);
@@ -252,7 +253,7 @@ TEST_F(ScreenReader, TheDefaultActionOpensTheLabelBoxOnceTheCallHasReturned) {
   EXPECT_EQ(dialogs.calls[0].initial, "Key Label");
   EXPECT_EQ(label(27), "Quit");
   EXPECT_EQ(model().recordedGroup, PressGroup::MainKeyboard);
-  EXPECT_EQ(form().keys.focusedStop(), 27);
+  EXPECT_EQ(mainWindow().keys().focusedStop(), 27);
   EXPECT_EQ(valueOf(client.get(), kQPart), "Quit");
   EXPECT_EQ(client->accDoDefaultAction(part(CHILDID_SELF)), DISP_E_MEMBERNOTFOUND);
   EXPECT_EQ(client->accDoDefaultAction(part(103)), E_INVALIDARG);
@@ -288,7 +289,7 @@ TEST_F(ScreenReader, WhileALabelBoxIsOpenNoRequestOpensAnother) {
   EXPECT_EQ(dialogs.calls.size(), 1u) << "boxes opened inside the label box";
   EXPECT_EQ(stateWhileOpen & STATE_SYSTEM_UNAVAILABLE, STATE_SYSTEM_UNAVAILABLE);
   EXPECT_EQ(actionWhileOpen, E_FAIL);
-  EXPECT_FALSE(form().keys.picking());
+  EXPECT_FALSE(mainWindow().keys().picking());
   EXPECT_TRUE(IsWindow(hwnd())) << "the close request was acted on behind the box";
 
   // Once the box is answered, the keys are there again.
@@ -310,10 +311,10 @@ TEST_F(ScreenReader, FocusAndValueChangesAreAnnounced) {
   listener.events.clear();
 
   typeKeys({kF2});
-  ASSERT_TRUE(runProgramLoopUntil(form(), [this] { return form().keys.picking(); }));
+  ASSERT_TRUE(runProgramLoopUntil(mainWindow(), [this] { return mainWindow().keys().picking(); }));
   dialogs.answerInput(true, "Quit");
   typeKeys({{'Q', 0x10, false}});
-  ASSERT_TRUE(runProgramLoopUntil(form(), [&] { return listener.partsOf(EVENT_OBJECT_VALUECHANGE).size() == 1; }));
+  ASSERT_TRUE(runProgramLoopUntil(mainWindow(), [&] { return listener.partsOf(EVENT_OBJECT_VALUECHANGE).size() == 1; }));
   ASSERT_EQ(listener.events.size(), 2u);
   EXPECT_EQ(listener.events[0].what, static_cast<DWORD>(EVENT_OBJECT_FOCUS));
   EXPECT_EQ(listener.events[0].part, kQPart);
@@ -355,6 +356,17 @@ TEST_F(ScreenReader, FocusAndValueChangesAreAnnounced) {
   dialogs.answerFile(true, inScratch("labels.zv"));
   command(ID_Load_Key_Labels);
   EXPECT_EQ(listener.partsOf(EVENT_OBJECT_VALUECHANGE), (std::vector<long>{kTitlePart, kQPart}));
+
+  // Undo and redo are heard as the commands they take back and make again.
+  listener.events.clear();
+  command(ID_Undo);
+  EXPECT_EQ(listener.partsOf(EVENT_OBJECT_VALUECHANGE), (std::vector<long>{kTitlePart, kQPart}));
+  listener.events.clear();
+  command(ID_Undo);
+  EXPECT_EQ(listener.partsOf(EVENT_OBJECT_VALUECHANGE).size(), 101u);
+  listener.events.clear();
+  command(ID_Redo);
+  EXPECT_EQ(listener.partsOf(EVENT_OBJECT_VALUECHANGE).size(), 101u);
   EXPECT_TRUE(dialogs.scriptUsedUp());
 }
 

@@ -7,7 +7,7 @@
 #include "desktop/auto_run.h"
 #include "desktop/registry.h"
 #include "platform/app_paths.h"
-#include "platform/errors.h"
+#include "platform/core/errors.h"
 #include "support/form_fixture.h"
 #include "platform/registry_key.h"
 #include "win/run_key.h"
@@ -57,17 +57,17 @@ class AutoRun : public FormTest {
 
 TEST_F(AutoRun, MenuCommandSwitchesTheRunValueOnAndOff) {
   startForm();
-  EXPECT_FALSE(form().isMenuChecked(ID_Auto_Run));
+  EXPECT_FALSE(mainWindow().isMenuChecked(ID_Auto_Run));
 
   command(ID_Auto_Run);
   EXPECT_EQ(machine.text("tastrix.exe"), inScratch("tastrix.exe"));
-  EXPECT_TRUE(form().isMenuChecked(ID_Auto_Run));
+  EXPECT_TRUE(mainWindow().isMenuChecked(ID_Auto_Run));
   ASSERT_EQ(dialogs.calls.size(), 1u);
   expectMessage(dialogs.calls[0], MessageKind::Information, Buttons::Ok, enabledText("tastrix.exe"));
 
   command(ID_Auto_Run);
   EXPECT_FALSE(machine.has("tastrix.exe"));
-  EXPECT_FALSE(form().isMenuChecked(ID_Auto_Run));
+  EXPECT_FALSE(mainWindow().isMenuChecked(ID_Auto_Run));
   ASSERT_EQ(dialogs.calls.size(), 2u);
   EXPECT_EQ(dialogs.calls[1].kind, MessageKind::Information);
   EXPECT_EQ(dialogs.calls[1].text, disabledText("tastrix.exe"));
@@ -79,11 +79,11 @@ TEST_F(AutoRun, MenuCommandSwitchesTheRunValueOnAndOff) {
 TEST_F(AutoRun, DisablingAValueThatIsAlreadyGoneStillSucceeds) {
   machine.setString("tastrix.exe", inScratch("tastrix.exe"));
   startForm();
-  EXPECT_TRUE(form().isMenuChecked(ID_Auto_Run));
+  EXPECT_TRUE(mainWindow().isMenuChecked(ID_Auto_Run));
   machine.remove("tastrix.exe");
 
   command(ID_Auto_Run);
-  EXPECT_FALSE(form().isMenuChecked(ID_Auto_Run));
+  EXPECT_FALSE(mainWindow().isMenuChecked(ID_Auto_Run));
   EXPECT_EQ(dialogs.messageTexts(), std::vector<std::string>{disabledText("tastrix.exe")});
   EXPECT_FALSE(machine.has("tastrix.exe"));
 }
@@ -96,7 +96,7 @@ TEST_F(AutoRun, PathWithBlanksIsStoredWithoutQuotes) {
 
   command(ID_Auto_Run);
   EXPECT_EQ(machine.text("tastrix.exe"), folder + "\\tastrix.exe");
-  EXPECT_TRUE(form().isMenuChecked(ID_Auto_Run));
+  EXPECT_TRUE(mainWindow().isMenuChecked(ID_Auto_Run));
 }
 
 TEST_F(AutoRun, StartUpAcceptsAStoredPathThatDiffersOnlyInCase) {
@@ -105,7 +105,7 @@ TEST_F(AutoRun, StartUpAcceptsAStoredPathThatDiffersOnlyInCase) {
   machine.setString("tastrix.exe", stored);
 
   startForm();
-  EXPECT_TRUE(form().isMenuChecked(ID_Auto_Run));
+  EXPECT_TRUE(mainWindow().isMenuChecked(ID_Auto_Run));
   EXPECT_TRUE(dialogs.calls.empty());
   EXPECT_EQ(machine.text("tastrix.exe"), stored);
 }
@@ -116,7 +116,7 @@ TEST_F(AutoRun, StartUpIgnoresTheSettingsFileAndValuesOfOtherNames) {
   overrideExecutablePath(inScratch("renamed.exe"));
 
   startForm();
-  EXPECT_FALSE(form().isMenuChecked(ID_Auto_Run));
+  EXPECT_FALSE(mainWindow().isMenuChecked(ID_Auto_Run));
   EXPECT_TRUE(dialogs.calls.empty());
   EXPECT_EQ(machine.text("tastrix.exe"), "C:\\Old Place\\tastrix.exe");
   EXPECT_FALSE(machine.has("renamed.exe"));
@@ -125,13 +125,13 @@ TEST_F(AutoRun, StartUpIgnoresTheSettingsFileAndValuesOfOtherNames) {
 TEST_F(AutoRun, StartUpTreatsANonStringValueAsOffWithoutAMessage) {
   machine.setRaw("tastrix.exe", REG_DWORD, {1, 0, 0, 0});
   startForm();
-  EXPECT_FALSE(form().isMenuChecked(ID_Auto_Run));
+  EXPECT_FALSE(mainWindow().isMenuChecked(ID_Auto_Run));
   EXPECT_TRUE(dialogs.calls.empty());
 
   // Switching it on replaces the odd value with the path.
   command(ID_Auto_Run);
   EXPECT_EQ(machine.text("tastrix.exe"), inScratch("tastrix.exe"));
-  EXPECT_TRUE(form().isMenuChecked(ID_Auto_Run));
+  EXPECT_TRUE(mainWindow().isMenuChecked(ID_Auto_Run));
 }
 
 class AutoRunMoved : public AutoRun {
@@ -156,7 +156,7 @@ TEST_F(AutoRunMoved, YesRewritesThePathAndAnnouncesIt) {
   EXPECT_EQ(dialogs.calls[1].kind, MessageKind::Information);
   EXPECT_EQ(dialogs.calls[1].text, enabledText("tastrix.exe"));
   EXPECT_EQ(machine.text("tastrix.exe"), inScratch("tastrix.exe"));
-  EXPECT_TRUE(form().isMenuChecked(ID_Auto_Run));
+  EXPECT_TRUE(mainWindow().isMenuChecked(ID_Auto_Run));
 }
 
 TEST_F(AutoRunMoved, NoKeepsTheOldPathAndTheMark) {
@@ -167,7 +167,7 @@ TEST_F(AutoRunMoved, NoKeepsTheOldPathAndTheMark) {
   ASSERT_EQ(dialogs.calls.size(), 1u);
   EXPECT_EQ(dialogs.calls[0].text, question());
   EXPECT_EQ(machine.text("tastrix.exe"), oldPath);
-  EXPECT_TRUE(form().isMenuChecked(ID_Auto_Run));
+  EXPECT_TRUE(mainWindow().isMenuChecked(ID_Auto_Run));
 }
 
 std::string adminText(const std::string& name) {
@@ -192,22 +192,22 @@ TEST_F(AutoRun, WithoutTheMachineWideKeyTheUsersOwnKeyHoldsTheValue) {
     const RunKeyRemoved noUserKey(HKEY_CURRENT_USER);
     dialogs.calls.clear();
     startForm();
-    EXPECT_FALSE(form().isMenuChecked(ID_Auto_Run));
+    EXPECT_FALSE(mainWindow().isMenuChecked(ID_Auto_Run));
 
     command(ID_Auto_Run);
     EXPECT_EQ(dialogs.messageTexts(), std::vector<std::string>{enabledText("tastrix.exe")});
-    EXPECT_TRUE(form().isMenuChecked(ID_Auto_Run));
+    EXPECT_TRUE(mainWindow().isMenuChecked(ID_Auto_Run));
     EXPECT_EQ(user.text("tastrix.exe"), inScratch("tastrix.exe"));
     EXPECT_FALSE(machine.has("tastrix.exe"));
     EXPECT_EQ(machine.exists(), !missing);
 
     restartForm();
-    EXPECT_TRUE(form().isMenuChecked(ID_Auto_Run));
+    EXPECT_TRUE(mainWindow().isMenuChecked(ID_Auto_Run));
     EXPECT_TRUE(dialogs.calls.empty());
 
     command(ID_Auto_Run);
     EXPECT_EQ(dialogs.messageTexts(), std::vector<std::string>{disabledText("tastrix.exe")});
-    EXPECT_FALSE(form().isMenuChecked(ID_Auto_Run));
+    EXPECT_FALSE(mainWindow().isMenuChecked(ID_Auto_Run));
     EXPECT_FALSE(user.has("tastrix.exe"));
     dropForm();
   }
@@ -229,7 +229,7 @@ TEST_F(AutoRun, AValueInEitherKeyCountsAndTheMachineWideOneIsChecked) {
     if (row.asked) dialogs.answerMessage(Answer::No);
     dialogs.calls.clear();
     startForm();
-    EXPECT_TRUE(form().isMenuChecked(ID_Auto_Run));
+    EXPECT_TRUE(mainWindow().isMenuChecked(ID_Auto_Run));
     if (row.asked) {
       ASSERT_EQ(dialogs.calls.size(), 1u);
       EXPECT_NE(dialogs.calls[0].text.find(" Old      = " + old + "\r\n Current = " + here), std::string::npos);
@@ -254,13 +254,13 @@ TEST_F(AutoRun, AStandardUserSeesTheMachineWideValueButCannotChangeIt) {
   machine.setString("tastrix.exe", "C:\\Old Place\\tastrix.exe");
   user.setString("tastrix.exe", inScratch("tastrix.exe"));
   startForm();
-  EXPECT_TRUE(form().isMenuChecked(ID_Auto_Run));
+  EXPECT_TRUE(mainWindow().isMenuChecked(ID_Auto_Run));
   EXPECT_TRUE(dialogs.calls.empty());
 
   command(ID_Auto_Run);
   ASSERT_EQ(dialogs.calls.size(), 1u);
   expectMessage(dialogs.calls[0], MessageKind::Error, Buttons::Ok, adminText("tastrix.exe"));
-  EXPECT_TRUE(form().isMenuChecked(ID_Auto_Run));
+  EXPECT_TRUE(mainWindow().isMenuChecked(ID_Auto_Run));
   EXPECT_EQ(machine.text("tastrix.exe"), "C:\\Old Place\\tastrix.exe");
   EXPECT_EQ(user.text("tastrix.exe"), inScratch("tastrix.exe"));
 
@@ -269,11 +269,11 @@ TEST_F(AutoRun, AStandardUserSeesTheMachineWideValueButCannotChangeIt) {
   user.remove("tastrix.exe");
   const RegistryWriteRefusal policy(HKEY_CURRENT_USER, kRunKey);
   restartForm();
-  EXPECT_FALSE(form().isMenuChecked(ID_Auto_Run));
+  EXPECT_FALSE(mainWindow().isMenuChecked(ID_Auto_Run));
   command(ID_Auto_Run);
   ASSERT_EQ(dialogs.calls.size(), 1u);
   expectMessage(dialogs.calls[0], MessageKind::Error, Buttons::Ok, adminText("tastrix.exe"));
-  EXPECT_FALSE(form().isMenuChecked(ID_Auto_Run));
+  EXPECT_FALSE(mainWindow().isMenuChecked(ID_Auto_Run));
   EXPECT_FALSE(user.has("tastrix.exe"));
 }
 
@@ -290,7 +290,7 @@ TEST_F(AutoRun, TheValueKeepsAPathTheCodePageCannotSpell) {
   EXPECT_EQ(machine.text(name), folder + "\\" + name);
 
   restartForm();
-  EXPECT_TRUE(form().isMenuChecked(ID_Auto_Run));
+  EXPECT_TRUE(mainWindow().isMenuChecked(ID_Auto_Run));
   EXPECT_TRUE(dialogs.calls.empty()) << "the stored path reads back as the running one";
 }
 

@@ -7,7 +7,7 @@
 #include "gdi_exhaustion.h"
 #include "output/bitmap_file.h"
 #include "picture_pixels.h"
-#include "platform/errors.h"
+#include "platform/core/errors.h"
 #include "support/form_fixture.h"
 #include "win/map_file_fixture.h"
 #include "win/small_disk.h"
@@ -96,9 +96,9 @@ class BitmapFileCommand : public FormTest {
 
 TEST_F(BitmapFileCommand, WritesThePictureAsABmpFileAndConfirms) {
   startForm();
-  form().setScrollPosition(250);
-  PatternWindow pattern(form());
-  const ViewState before = viewOf(form());
+  mainWindow().setScrollPosition(250);
+  PatternWindow pattern(mainWindow());
+  const ViewState before = viewOf(mainWindow());
   const std::string path = inScratch("plan.bmp");
   saveAs(path);
 
@@ -110,8 +110,8 @@ TEST_F(BitmapFileCommand, WritesThePictureAsABmpFileAndConfirms) {
   const DialogCall& done = dialogs.calls[1];
   EXPECT_EQ(done.what, Dialog::Message);
   expectMessage(done, MessageKind::Confirmation, Buttons::Ok, savedMessage(path));
-  EXPECT_EQ(viewOf(form()), before);
-  EXPECT_FALSE(model().changed);
+  EXPECT_EQ(viewOf(mainWindow()), before);
+  EXPECT_FALSE(model().changed());
 
   const std::string bytes = readFile(path);
   const BmpFile bmp = parseBmp(bytes);
@@ -141,7 +141,7 @@ TEST_F(BitmapFileCommand, WritesThePictureAsABmpFileAndConfirms) {
 
 TEST_F(BitmapFileCommand, HoldsTheWindowsRenderingOfTheKeyboard) {
   startForm();
-  const Pixels rendered = renderedPicture(form());
+  const Pixels rendered = renderedPicture(mainWindow(), model());
   saveAs(inScratch("keyboard"));
   const BmpFile bmp = parseBmp(readFile(inScratch("keyboard.bmp")));
   EXPECT_EQ(firstDifference(bmp.pixels, rendered), "");
@@ -163,7 +163,7 @@ TEST_F(BitmapFileCommand, AppendsTheExtensionUnlessTheNameEndsInBmp) {
     // The dialog opens with the name it returned last time.
     EXPECT_EQ(dialogs.calls[0].request.fileName, lastName);
     const std::string written = inScratch(name.written);
-    EXPECT_EQ(form().SaveDialog1.fileName, written);
+    EXPECT_EQ(app().saveRequest().fileName, written);
     EXPECT_EQ(dialogs.calls[1].text, savedMessage(written));
     EXPECT_EQ(readFile(written).substr(0, 2), "BM");
     lastName = written;
@@ -198,13 +198,13 @@ TEST_F(BitmapFileCommand, AsksBeforeReplacingAFileAndKeepsItOnNo) {
 
 TEST_F(BitmapFileCommand, CancelWritesNothingAndSaysNothing) {
   startForm();
-  form().setScrollPosition(90);
-  const ViewState before = viewOf(form());
+  mainWindow().setScrollPosition(90);
+  const ViewState before = viewOf(mainWindow());
   dialogs.answerFile(false);
   command(ID_Save_Bitmap_to_File);
   ASSERT_EQ(dialogs.calls.size(), 1u);
   EXPECT_EQ(dialogs.calls[0].what, Dialog::SaveFile);
-  EXPECT_EQ(viewOf(form()), before);
+  EXPECT_EQ(viewOf(mainWindow()), before);
   WIN32_FIND_DATAA found;
   HANDLE search = FindFirstFileA(inScratch("*.bmp").c_str(), &found);
   EXPECT_EQ(search, INVALID_HANDLE_VALUE);
@@ -218,7 +218,7 @@ TEST_F(BitmapFileCommand, OpensInTheMapFolderWhileItExistsElseBesideTheProgram) 
 
   dialogs.answerFile(false);
   command(ID_Save_Bitmap_to_File);
-  model().currentMapPath = maps + "\\office.zv";
+  model().setMapPath(maps + "\\office.zv");
   dialogs.answerFile(false);
   command(ID_Save_Bitmap_to_File);
   RemoveDirectoryA(maps.c_str());
@@ -246,14 +246,14 @@ TEST_F(BitmapFileCommand, ADirectoryOfThatNameCannotBeCreatedAsAFile) {
 // with no file and no success box.
 TEST_F(BitmapFileCommand, AGdiFailureWritesNoFileAndReportsNoSuccess) {
   startForm();
-  const ViewState before = viewOf(form());
+  const ViewState before = viewOf(mainWindow());
   {
     GdiExhaustion exhausted;
     command(ID_Save_Bitmap_to_File);
   }
   EXPECT_EQ(dialogs.messageTexts(), std::vector<std::string>{"Out of system resources."});
   EXPECT_TRUE(dialogs.callsOf(Dialog::SaveFile).empty());
-  EXPECT_EQ(viewOf(form()), before);
+  EXPECT_EQ(viewOf(mainWindow()), before);
 }
 
 TEST_F(BitmapFileCommand, OnAFullDiskNoPartialFileIsLeftAndAnOldOneStays) {
@@ -344,7 +344,7 @@ TEST_F(BitmapFileCommand, AFileInAFolderWithoutWritePermissionCannotBeCreated) {
 // native process beside Wine.
 TEST_F(BitmapFileCommand, AnIndependentReaderSeesThePicture) {
   startForm();
-  PatternWindow pattern(form());
+  PatternWindow pattern(mainWindow());
   const std::string path = inScratch("shown.bmp");
   saveAs(path);
   const std::string unixPath = unixPathOf(path);

@@ -16,11 +16,11 @@ class CaptureOfThePicture : public FormTest {
   // Captures from the window as it is now and checks the picture and that the
   // window is left as it was.
   Pixels capture() {
-    const ViewState before = viewOf(form());
-    const bool changed = model().changed;
-    const Bitmap picture = CaptureKeyboardPicture(form(), model());
-    EXPECT_EQ(viewOf(form()), before);
-    EXPECT_EQ(model().changed, changed);
+    const ViewState before = viewOf(mainWindow());
+    const bool changed = model().changed();
+    const Bitmap picture = CaptureKeyboardPicture(mainWindow(), model());
+    EXPECT_EQ(viewOf(mainWindow()), before);
+    EXPECT_EQ(model().changed(), changed);
     return pixelsOf(picture.get());
   }
 
@@ -48,11 +48,11 @@ TEST_F(CaptureOfThePicture, FromWindowsOfEverySizeAndScroll) {
   } views[] = {{0, 0, 0}, {300, 200, 700}, {1600, 600, 0}};
   startForm();
   for (const auto& v : views) {
-    if (v.width) form().setClientSize(v.width, v.height);
-    form().setScrollPosition(v.scroll);
-    form().processMessages();
-    ASSERT_EQ(form().scrollPosition(), v.scroll);
-    PatternWindow pattern(form());
+    if (v.width) mainWindow().setClientSize(v.width, v.height);
+    mainWindow().setScrollPosition(v.scroll);
+    mainWindow().processMessages();
+    ASSERT_EQ(mainWindow().scrollPosition(), v.scroll);
+    PatternWindow pattern(mainWindow());
     SCOPED_TRACE(::testing::Message() << v.width << " x " << v.height << " scrolled " << v.scroll);
     expectPatternPicture(capture());
   }
@@ -61,11 +61,11 @@ TEST_F(CaptureOfThePicture, FromWindowsOfEverySizeAndScroll) {
 TEST_F(CaptureOfThePicture, FromAMaximizedScrolledWindowThatStaysMaximized) {
   startForm();
   ShowWindow(hwnd(), SW_MAXIMIZE);
-  form().processMessages();
+  mainWindow().processMessages();
   ASSERT_TRUE(IsZoomed(hwnd()));
-  form().setScrollPosition(40);
-  form().processMessages();
-  PatternWindow pattern(form());
+  mainWindow().setScrollPosition(40);
+  mainWindow().processMessages();
+  PatternWindow pattern(mainWindow());
   expectPatternPicture(capture());
   EXPECT_TRUE(IsZoomed(hwnd()));
 }
@@ -74,10 +74,10 @@ TEST_F(CaptureOfThePicture, FromAnAlwaysOnTopWindowScrolledToTheEnd) {
   startForm();
   command(ID_Always_On_Top);
   ASSERT_TRUE(GetWindowLongPtrA(hwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST);
-  form().setScrollPosition(model().scrollRange());
-  form().processMessages();
-  ASSERT_GT(form().scrollPosition(), 0);
-  PatternWindow pattern(form());
+  mainWindow().setScrollPosition(model().scrollRange());
+  mainWindow().processMessages();
+  ASSERT_GT(mainWindow().scrollPosition(), 0);
+  PatternWindow pattern(mainWindow());
   expectPatternPicture(capture());
   EXPECT_TRUE(GetWindowLongPtrA(hwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST);
 }
@@ -85,15 +85,15 @@ TEST_F(CaptureOfThePicture, FromAnAlwaysOnTopWindowScrolledToTheEnd) {
 TEST_F(CaptureOfThePicture, FromAWindowPartlyOffTheScreen) {
   startForm();
   SetWindowPos(hwnd(), nullptr, -350, -60, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  form().setScrollPosition(200);
-  form().processMessages();
-  PatternWindow pattern(form());
+  mainWindow().setScrollPosition(200);
+  mainWindow().processMessages();
+  PatternWindow pattern(mainWindow());
   expectPatternPicture(capture());
 }
 
 TEST_F(CaptureOfThePicture, EqualsTheWindowsOwnRenderingOfTheKeyboard) {
   startForm();
-  const Pixels rendered = renderedPicture(form());
+  const Pixels rendered = renderedPicture(mainWindow(), model());
   const auto expectRendered = [&](const Pixels& captured) {
     ASSERT_EQ(captured.width, model().pictureWidth());
     ASSERT_EQ(captured.height, model().pictureHeight());
@@ -101,13 +101,13 @@ TEST_F(CaptureOfThePicture, EqualsTheWindowsOwnRenderingOfTheKeyboard) {
     for (int x = captured.width - 3; x < captured.width; ++x)
       for (int y = 0; y < captured.height; ++y) ASSERT_EQ(captured.at(x, y), kWhitePixel) << x << "," << y;
   };
-  form().setClientSize(420, form().clientHeight());
-  form().setScrollPosition(333);
-  form().processMessages();
+  mainWindow().setClientSize(420, mainWindow().clientHeight());
+  mainWindow().setScrollPosition(333);
+  mainWindow().processMessages();
   expectRendered(capture());
 
   SetWindowPos(hwnd(), nullptr, -200, 900, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  form().processMessages();
+  mainWindow().processMessages();
   expectRendered(capture());
 }
 
@@ -117,9 +117,9 @@ TEST_F(CaptureOfThePicture, EqualsTheWindowsOwnRenderingOfTheKeyboard) {
 // The close then goes ahead.
 TEST_F(CaptureOfThePicture, ACloseRequestedDuringTheCaptureWaitsUntilTheWindowIsBack) {
   startForm();
-  form().setScrollPosition(120);
-  form().processMessages();
-  const ViewState before = viewOf(form());
+  mainWindow().setScrollPosition(120);
+  mainWindow().processMessages();
+  const ViewState before = viewOf(mainWindow());
   const HWND window = hwnd();
   PostMessageA(window, WM_CLOSE, 0, 0);
   dialogs.answerFile(false);
@@ -139,15 +139,15 @@ TEST_F(CaptureOfThePicture, ACloseRequestedDuringTheCaptureWaitsUntilTheWindowIs
 // slices and leave columns of the picture white.
 TEST_F(CaptureOfThePicture, ScrollingQueuedDuringTheCaptureIsIgnored) {
   startForm();
-  form().setScrollPosition(200);
-  PatternWindow pattern(form());
+  mainWindow().setScrollPosition(200);
+  PatternWindow pattern(mainWindow());
   for (int i = 0; i < 200; ++i) {
     PostMessageA(hwnd(), WM_KEYDOWN, i % 2 ? VK_RIGHT : VK_END, 0);
     PostMessageA(hwnd(), WM_MOUSEWHEEL, MAKEWPARAM(0, i % 2 ? -WHEEL_DELTA : WHEEL_DELTA), 0);
     PostMessageA(hwnd(), WM_HSCROLL, i % 2 ? SB_PAGERIGHT : SB_LEFT, 0);
   }
   expectPatternPicture(capture());
-  EXPECT_EQ(form().scrollPosition(), 200);
+  EXPECT_EQ(mainWindow().scrollPosition(), 200);
 }
 
 // A click queued while the capture resizes and scrolls the window was aimed
@@ -176,7 +176,7 @@ TEST_F(CaptureOfThePicture, ClicksQueuedDuringTheCaptureDoNothing) {
   ASSERT_EQ(dialogs.calls.size(), 1u);
   EXPECT_EQ(dialogs.calls[0].what, Dialog::SaveFile);
   EXPECT_EQ(model().recordedGroup, recorded);
-  EXPECT_FALSE(model().changed);
+  EXPECT_FALSE(model().changed());
   EXPECT_EQ(GetCapture(), nullptr);
 
   // Afterwards the same click edits the key under it as usual.

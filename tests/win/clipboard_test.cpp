@@ -122,16 +122,16 @@ class ClipboardCommand : public FormTest {};
 
 TEST_F(ClipboardCommand, PutsABitmapEqualToTheFileOnTheClipboard) {
   startForm();
-  form().setScrollPosition(600);
-  PatternWindow pattern(form());
+  mainWindow().setScrollPosition(600);
+  PatternWindow pattern(mainWindow());
   putTextOnClipboard(hwnd(), "earlier text");
-  const ViewState before = viewOf(form());
+  const ViewState before = viewOf(mainWindow());
 
   command(ID_Copy_Bitmap_to_Clipboard);
   ASSERT_EQ(dialogs.calls.size(), 1u);
   EXPECT_EQ(dialogs.calls[0].what, Dialog::Message);
   expectMessage(dialogs.calls[0], MessageKind::Confirmation, Buttons::Ok, kCopiedMessage);
-  EXPECT_EQ(viewOf(form()), before);
+  EXPECT_EQ(viewOf(mainWindow()), before);
   const ClipboardContent copied = clipboardContent();
   EXPECT_FALSE(copied.hasText);
   ASSERT_TRUE(copied.hasBitmap);
@@ -146,7 +146,7 @@ TEST_F(ClipboardCommand, PutsABitmapEqualToTheFileOnTheClipboard) {
 
 TEST_F(ClipboardCommand, TheEditMenuItemCopiesTheKeyboardsRendering) {
   startForm();
-  const Pixels rendered = renderedPicture(form());
+  const Pixels rendered = renderedPicture(mainWindow(), model());
   putTextOnClipboard(hwnd(), "earlier text");
   command(ID_Edit_Copy_Bitmap_to_Clipboard);
   ASSERT_EQ(dialogs.messageTexts(), std::vector<std::string>{kCopiedMessage});
@@ -164,7 +164,7 @@ TEST_F(ClipboardCommand, ControlCRunsTheCommand) {
   GetKeyboardState(keys);
   keys[VK_CONTROL] = 0x80;
   SetKeyboardState(keys);
-  const bool translated = TranslateAcceleratorA(hwnd(), form().accelerators(), &keyDown) != 0;
+  const bool translated = TranslateAcceleratorA(hwnd(), mainWindow().accelerators(), &keyDown) != 0;
   keys[VK_CONTROL] = 0;
   SetKeyboardState(keys);
   pump();
@@ -176,8 +176,8 @@ TEST_F(ClipboardCommand, ControlCRunsTheCommand) {
 TEST_F(ClipboardCommand, AClipboardHeldByAnotherProgramCannotBeOpened) {
   startForm();
   putTextOnClipboard(hwnd(), "earlier text");
-  form().setScrollPosition(300);
-  const ViewState before = viewOf(form());
+  mainWindow().setScrollPosition(300);
+  const ViewState before = viewOf(mainWindow());
   {
     ClipboardHolder holder;
     ASSERT_TRUE(holder.holding());
@@ -186,7 +186,7 @@ TEST_F(ClipboardCommand, AClipboardHeldByAnotherProgramCannotBeOpened) {
   ASSERT_EQ(dialogs.calls.size(), 1u);
   EXPECT_EQ(dialogs.calls[0].what, Dialog::GeneralError);
   EXPECT_EQ(dialogs.calls[0].text, "Cannot open clipboard.");
-  EXPECT_EQ(viewOf(form()), before);
+  EXPECT_EQ(viewOf(mainWindow()), before);
   const ClipboardContent kept = clipboardContent();
   EXPECT_TRUE(kept.hasText);
   EXPECT_FALSE(kept.hasBitmap);
@@ -201,7 +201,7 @@ TEST_F(ClipboardCommand, AClipboardHeldForAMomentIsWaitedFor) {
   ClipboardHolder holder;
   ASSERT_TRUE(holder.holding());
   const HWND window = hwnd();
-  const int width = form().clientWidth();
+  const int width = mainWindow().clientWidth();
   std::thread letGo([&holder, window, width] {
     bool narrowed = false;
     for (int waited = 0; waited < 5000; ++waited) {
@@ -225,13 +225,13 @@ TEST_F(ClipboardCommand, AClipboardHeldForAMomentIsWaitedFor) {
 TEST_F(ClipboardCommand, AGdiFailureReportsNoSuccessAndKeepsTheClipboard) {
   startForm();
   putTextOnClipboard(hwnd(), "earlier text");
-  const ViewState before = viewOf(form());
+  const ViewState before = viewOf(mainWindow());
   {
     GdiExhaustion exhausted;
     command(ID_Copy_Bitmap_to_Clipboard);
   }
   EXPECT_EQ(dialogs.messageTexts(), std::vector<std::string>{"Out of system resources."});
-  EXPECT_EQ(viewOf(form()), before);
+  EXPECT_EQ(viewOf(mainWindow()), before);
   const ClipboardContent kept = clipboardContent();
   EXPECT_TRUE(kept.hasText);
   EXPECT_FALSE(kept.hasBitmap);
@@ -249,13 +249,13 @@ TEST_F(PrintCommand, StaysGreyedAndCannotRunFromTheMenu) {
 
 TEST_F(PrintCommand, ItsHandlerCapturesAndShowsThePrinterSetUpOnce) {
   startForm();
-  form().setClientSize(640, form().clientHeight());
-  form().setScrollPosition(480);
-  const ViewState before = viewOf(form());
-  form().runCommand([&] { form().output.Print_Keyboard_Layout_OptionClick(); });
+  mainWindow().setClientSize(640, mainWindow().clientHeight());
+  mainWindow().setScrollPosition(480);
+  const ViewState before = viewOf(mainWindow());
+  app().runCommand([&] { app().output().showPrinterSetup(); });
   ASSERT_EQ(dialogs.calls.size(), 1u);
   EXPECT_EQ(dialogs.calls[0].what, Dialog::PrinterSetup);
-  EXPECT_EQ(viewOf(form()), before);
+  EXPECT_EQ(viewOf(mainWindow()), before);
 }
 
 }  // namespace

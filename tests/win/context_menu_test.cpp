@@ -110,8 +110,8 @@ class ContextMenu : public FormTest {
  protected:
   Items popupAfterPress(int x, int y) {
     press(x, y, 'R');
-    form().PopupMenu1Popup();
-    return itemsOf(form().PopupMenu1());
+    mainWindow().updateContextMenu();
+    return itemsOf(mainWindow().contextMenu());
   }
   Items popupAfterPress(POINT p) { return popupAfterPress(p.x, p.y); }
   POINT backgroundPoint() {
@@ -123,7 +123,7 @@ class ContextMenu : public FormTest {
 
 TEST_F(ContextMenu, BeforeAnyRunEveryItemShows) {
   startForm();
-  EXPECT_EQ(itemsOf(form().PopupMenu1()), kEveryItem);
+  EXPECT_EQ(itemsOf(mainWindow().contextMenu()), kEveryItem);
   // A press on the background as the first press leaves them all.
   EXPECT_EQ(popupAfterPress(backgroundPoint()), kEveryItem);
   EXPECT_EQ(model().recordedGroup, PressGroup::None);
@@ -137,19 +137,19 @@ TEST_F(ContextMenu, EachKeyGroupShowsItsOwnItems) {
   const Rect rim = model().clientRect(model().borderShape(27));
   EXPECT_EQ(popupAfterPress(rim.left + 1, rim.top + rim.height / 2), keyGroupItems(1)) << "Q rim";
 
-  form().setScrollPosition(model().scrollRange());
+  mainWindow().setScrollPosition(model().scrollRange());
   EXPECT_EQ(popupAfterPress(centreOf(model().faceShape(75))), keyGroupItems(2)) << "Ins face";
   const Rect plusRim = model().clientRect(model().borderShape(101));
-  EXPECT_EQ(popupAfterPress(plusRim.left + 1 - form().scrollPosition(), plusRim.top + 40), keyGroupItems(3))
+  EXPECT_EQ(popupAfterPress(plusRim.left + 1 - mainWindow().scrollPosition(), plusRim.top + 40), keyGroupItems(3))
       << "keypad + rim";
 }
 
 TEST_F(ContextMenu, TheTitleShowsItsShortListAndTheBackgroundKeepsIt) {
   startForm();
   const POINT background = backgroundPoint();
-  form().setScrollPosition(model().scrollRange());
+  mainWindow().setScrollPosition(model().scrollRange());
   EXPECT_EQ(popupAfterPress(centreOf(model().mapTitle)), kTitleItems);
-  form().setScrollPosition(0);
+  mainWindow().setScrollPosition(0);
   EXPECT_EQ(popupAfterPress(background), kTitleItems);
   EXPECT_EQ(model().recordedGroup, PressGroup::None);
   // A key group afterwards shows its own list again.
@@ -158,14 +158,14 @@ TEST_F(ContextMenu, TheTitleShowsItsShortListAndTheBackgroundKeepsIt) {
 
 TEST_F(ContextMenu, ARightClickOpensTheMenuWithTheGroupsItems) {
   startForm();
-  form().setScrollPosition(model().scrollRange());
+  mainWindow().setScrollPosition(model().scrollRange());
   const POINT ins = centreOf(model().keyLabel(75));
   Items shown;
   RECT menuWindow{};
   ModalProbe probe([&] {
     HWND menu = FindWindowA("#32768", nullptr);
     if (!menu || !IsWindowVisible(menu)) return false;
-    shown = itemsOf(form().PopupMenu1());
+    shown = itemsOf(mainWindow().contextMenu());
     GetWindowRect(menu, &menuWindow);
     EndMenu();
     return true;
@@ -202,7 +202,7 @@ TEST_F(ContextMenu, ARightClickOnTheCaptionKeepsTheSystemMenu) {
   SendMessageA(hwnd(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(hwnd()), caption);
   pump();
   ASSERT_TRUE(probe.finished()) << "no menu opened";
-  EXPECT_NE(shown, form().PopupMenu1());
+  EXPECT_NE(shown, mainWindow().contextMenu());
   EXPECT_EQ(shown, GetSystemMenu(hwnd(), FALSE));
 }
 
@@ -252,7 +252,7 @@ TEST_F(KeyboardContextMenu, ShiftF10OpensItAtTheClientOrigin) {
 class ContextMenuCommands : public ContextMenu {
  protected:
   int idOf(const std::string& text) {
-    const int id = idOfItem(form().PopupMenu1(), text);
+    const int id = idOfItem(mainWindow().contextMenu(), text);
     EXPECT_NE(id, 0) << text;
     return id;
   }
@@ -301,7 +301,11 @@ TEST_F(ContextMenuCommands, StyleItemsSeedTheirDialogsFromTheirOwnPrototypes) {
                    {"Key Names Font", model().nameLabel0},
                    {"Key Labels Font", model().label0}};
   int size = 22;
-  for (const auto& f : fontItems) model()[f.component].font.size = size++;
+  for (const auto& f : fontItems) {
+    FontDescription sized = model()[f.component].font;
+    sized.size = size++;
+    model().setFont(f.component, sized);
+  }
   for (const auto& f : fontItems) {
     dialogs.answerFont(false);
     command(idOf(f.item));
@@ -316,7 +320,7 @@ TEST_F(ContextMenuCommands, StyleItemsSeedTheirDialogsFromTheirOwnPrototypes) {
   dialogs.answerColour(false);
   command(idOf("Select Key Border Colour"));
   EXPECT_EQ(dialogs.calls.back().colour, 0x00040506);
-  EXPECT_FALSE(model().changed);
+  EXPECT_FALSE(model().changed());
 }
 
 TEST_F(ContextMenuCommands, AlignmentAndAboutItemsRunTheirCommands) {
@@ -329,7 +333,7 @@ TEST_F(ContextMenuCommands, AlignmentAndAboutItemsRunTheirCommands) {
                     {"Set Key Label Vertical Alignment : Center", kLayoutCenter}};
   for (const auto& a : alignments) {
     command(idOf(a.item));
-    EXPECT_EQ(model().alignmentIndex, a.value) << a.item;
+    EXPECT_EQ(model().alignment(), a.value) << a.item;
     EXPECT_EQ(model()[model().keyLabel(80)].layout, a.value) << a.item;
     EXPECT_EQ(model()[model().mapTitle].layout, a.value) << a.item;
   }

@@ -34,9 +34,9 @@ class EraseSet : public FormTest {
  protected:
   // Every key label numbered by its position, so any stray change shows.
   void numberEveryLabel() {
-    for (int p = 1; p <= kKeyCount; ++p) model()[model().keyLabel(p)].caption = "k" + std::to_string(p);
-    model()[model().mapTitle].caption = "My map";
-    model().changed = false;
+    for (int p = 1; p <= kKeyCount; ++p) model().setCaption(model().keyLabel(p), "k" + std::to_string(p));
+    model().setCaption(model().mapTitle, "My map");
+    model().setChanged(false);
   }
   // Checks that the labels with a tag in lo..hi read `inside` and all the
   // others still carry their numbers.
@@ -74,7 +74,7 @@ TEST_F(EraseSet, EveryEraseCommandAsksAndErasesOnlyItsGroupOnYes) {
     ASSERT_EQ(dialogs.calls.size(), 1u) << c.eraseQuestion;
     expectConfirmation(dialogs.calls[0], c.eraseQuestion);
     expectLabels(0, -1, "", std::string("No to ") + c.eraseQuestion);
-    EXPECT_FALSE(model().changed) << c.eraseQuestion;
+    EXPECT_FALSE(model().changed()) << c.eraseQuestion;
 
     dialogs.calls.clear();
     dialogs.answerMessage(Answer::Yes);
@@ -82,17 +82,17 @@ TEST_F(EraseSet, EveryEraseCommandAsksAndErasesOnlyItsGroupOnYes) {
     ASSERT_EQ(dialogs.calls.size(), 1u) << c.eraseQuestion;
     expectConfirmation(dialogs.calls[0], c.eraseQuestion);
     expectLabels(c.lo, c.hi, "", std::string("Yes to ") + c.eraseQuestion);
-    EXPECT_TRUE(model().changed) << c.eraseQuestion;
+    EXPECT_TRUE(model().changed()) << c.eraseQuestion;
   }
 }
 
 TEST_F(EraseSet, ErasingAnAlreadyEmptyGroupStillMarksTheMapChanged) {
   startForm();
   SetLabelTexts(model(), "", TagRange{3, 3});
-  model().changed = false;
+  model().setChanged(false);
   dialogs.answerMessage(Answer::Yes);
   command(ID_Erase_Cursor_Control);
-  EXPECT_TRUE(model().changed);
+  EXPECT_TRUE(model().changed());
 }
 
 TEST_F(EraseSet, EverySetCommandAsksForTheTextThenConfirmsIt) {
@@ -108,7 +108,7 @@ TEST_F(EraseSet, EverySetCommandAsksForTheTextThenConfirmsIt) {
     EXPECT_EQ(dialogs.calls[0].text, "Enter:");
     EXPECT_EQ(dialogs.calls[0].initial, "Key Label");
     expectLabels(0, -1, "", std::string("Cancel in ") + c.setCaption);
-    EXPECT_FALSE(model().changed);
+    EXPECT_FALSE(model().changed());
 
     dialogs.calls.clear();
     dialogs.answerInput(true, " Macro ");
@@ -117,7 +117,7 @@ TEST_F(EraseSet, EverySetCommandAsksForTheTextThenConfirmsIt) {
     ASSERT_EQ(dialogs.calls.size(), 2u) << c.setCaption;
     expectConfirmation(dialogs.calls[1], std::string(c.setQuestionStart) + " Macro \" ?");
     expectLabels(0, -1, "", std::string("No after ") + c.setCaption);
-    EXPECT_FALSE(model().changed);
+    EXPECT_FALSE(model().changed());
 
     dialogs.calls.clear();
     dialogs.answerInput(true, " Macro ");
@@ -127,7 +127,7 @@ TEST_F(EraseSet, EverySetCommandAsksForTheTextThenConfirmsIt) {
     EXPECT_EQ(dialogs.calls[0].initial, "Key Label") << "starts again from the default text";
     expectConfirmation(dialogs.calls[1], std::string(c.setQuestionStart) + " Macro \" ?");
     expectLabels(c.lo, c.hi, " Macro ", std::string("Yes after ") + c.setCaption);
-    EXPECT_TRUE(model().changed);
+    EXPECT_TRUE(model().changed());
   }
 }
 
@@ -147,7 +147,7 @@ TEST_F(EraseSet, TheSetTextIsStoredAsOneLineAndMayBeEmpty) {
   startForm();
   for (const auto& c : cases) {
     numberEveryLabel();
-    model().changed = false;
+    model().setChanged(false);
     dialogs.calls.clear();
     dialogs.answerInput(true, c.typed);
     dialogs.answerMessage(Answer::Yes);
@@ -155,7 +155,7 @@ TEST_F(EraseSet, TheSetTextIsStoredAsOneLineAndMayBeEmpty) {
     ASSERT_EQ(dialogs.calls.size(), 2u);
     EXPECT_EQ(dialogs.calls[1].text, c.question);
     expectLabels(c.group, c.group, c.stored, c.question);
-    EXPECT_TRUE(model().changed);
+    EXPECT_TRUE(model().changed());
   }
 }
 

@@ -101,7 +101,7 @@ TEST_F(ExportCommand, AtScaleOneWritesWhatTheWindowsSaveBitmapWrites) {
     writeMap(m.name, m.map, m.labels);
     writeFile(settingsFile(), "[tastrix]\r\nCurrent_Keyboard_Layout_File_Name_Edit=" + inScratch(m.name) + "\r\n");
     startForm();
-    ASSERT_EQ(model().currentMapPath, inScratch(m.name));
+    ASSERT_EQ(model().mapPath(), inScratch(m.name));
     dialogs.answerFile(true, inScratch("window.bmp"));
     command(ID_Save_Bitmap_to_File);
     dropForm();

@@ -7,10 +7,10 @@ namespace {
 
 constexpr DWORD kPatienceMs = 3000;
 
-void pumpOnce(TMainForm1& form) {
+void pumpOnce(MainWindow& form) {
   MSG msg;
   while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    if (form.hwnd() && TranslateAcceleratorA(form.hwnd(), form.accelerators(), &msg)) continue;
+    if (form.handle() && TranslateAcceleratorA(form.handle(), form.accelerators(), &msg)) continue;
     TranslateMessage(&msg);
     DispatchMessageA(&msg);
   }
@@ -52,7 +52,7 @@ void typeKeys(const std::vector<Keystroke>& keys, DWORD time) {
   SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 
-bool runProgramLoopUntil(TMainForm1& form, const std::function<bool()>& done) {
+bool runProgramLoopUntil(MainWindow& form, const std::function<bool()>& done) {
   const DWORD start = GetTickCount();
   for (;;) {
     pumpOnce(form);

@@ -5,7 +5,7 @@
 #include <initializer_list>
 #include <vector>
 
-#include "app/main_form.h"
+#include "app/application.h"
 
 namespace tastrix::testing {
 
@@ -28,7 +28,7 @@ void typeKeys(const std::vector<Keystroke>& keys, DWORD time = 0);
 
 // Runs the program's own message loop (its accelerators first) until `done`
 // holds, for at most a few seconds; tells whether it came true.
-bool runProgramLoopUntil(TMainForm1& form, const std::function<bool()>& done);
+bool runProgramLoopUntil(MainWindow& form, const std::function<bool()>& done);
 
 // A key pressed and released as the window receives it, with the modifiers
 // held down for GetKeyState, sent straight to the window's procedure.

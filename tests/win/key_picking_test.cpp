@@ -76,6 +76,7 @@ const struct KeyOfThePicture {
 };
 
 constexpr Keystroke kCtrl{VK_LCONTROL, 0x1D, false}, kS{'S', 0x1F, false}, kF1{VK_F1, 0x3B, false};
+constexpr Keystroke kZ{'Z', 0x2C, false};
 
 struct TipSearch {
   HWND owner, found;
@@ -133,10 +134,10 @@ class KeyPicking : public FormTest {
     startForm();
     ASSERT_TRUE(takeFocus(hwnd()));
   }
-  bool loopUntil(const std::function<bool()>& done) { return runProgramLoopUntil(form(), done); }
+  bool loopUntil(const std::function<bool()>& done) { return runProgramLoopUntil(mainWindow(), done); }
   bool startPicking() {
     typeKeys({kF2});
-    return loopUntil([this] { return form().keys.picking(); });
+    return loopUntil([this] { return mainWindow().keys().picking(); });
   }
   // Types the keys and waits until the program showed one more dialog.
   bool typeForADialog(const std::vector<Keystroke>& keys, DWORD time = 0) {
@@ -147,12 +148,13 @@ class KeyPicking : public FormTest {
   // Types the key and then Right, and waits for Right's scrolling: by then
   // the key has been handled too.
   bool typeAndSettle(Keystroke key) {
-    const int scroll = form().scrollPosition();
+    const int scroll = mainWindow().scrollPosition();
     typeKeys({key});
     typeKeys({kRight});
-    return loopUntil([&] { return form().scrollPosition() != scroll; });
+    return loopUntil([&] { return mainWindow().scrollPosition() != scroll; });
   }
-  std::string& label(int stop) { return model()[stopLabel(model(), stop)].caption; }
+  const std::string& label(int stop) { return model()[stopLabel(model(), stop)].caption; }
+  void setLabel(int stop, const std::string& text) { model().setCaption(stopLabel(model(), stop), text); }
 
   LockKeysKept locks;
 };
@@ -161,8 +163,8 @@ class KeyPicking : public FormTest {
 // among them, picks its own key on the picture and opens that key's label
 // after the press has recorded its group; none acts as a command.
 TEST_F(KeyPicking, EveryKeyPicksItsOwnKeyOnThePicture) {
-  for (int p = 1; p <= kKeyCount; ++p) label(p) = "label " + std::to_string(p);
-  const int scroll = form().scrollPosition();
+  for (int p = 1; p <= kKeyCount; ++p) setLabel(p, "label " + std::to_string(p));
+  const int scroll = mainWindow().scrollPosition();
   for (int p = 1; p <= kKeyCount; ++p) {
     const KeyOfThePicture& row = kKeys[p - 1];
     ASSERT_EQ(model()[model().keyName(p)].caption, row.legend) << "the test's table is out of line at " << p;
@@ -179,13 +181,13 @@ TEST_F(KeyPicking, EveryKeyPicksItsOwnKeyOnThePicture) {
     const DialogCall& call = dialogs.calls.back();
     EXPECT_EQ(call.what, Dialog::InputBox) << row.legend;
     EXPECT_EQ(call.initial, "label " + std::to_string(p)) << row.legend;
-    EXPECT_EQ(form().keys.focusedStop(), p) << row.legend;
+    EXPECT_EQ(mainWindow().keys().focusedStop(), p) << row.legend;
     EXPECT_EQ(model().recordedGroup, pressGroupOf(model()[model().keyLabel(p)].tag)) << row.legend;
-    EXPECT_FALSE(form().keys.picking());
+    EXPECT_FALSE(mainWindow().keys().picking());
   }
   EXPECT_EQ(dialogs.callsOf(Dialog::InputBox).size(), static_cast<size_t>(kKeyCount));
   EXPECT_EQ(dialogs.calls.size(), static_cast<size_t>(kKeyCount));
-  EXPECT_NE(form().scrollPosition(), scroll) << "the picked keys scrolled into view";
+  EXPECT_NE(mainWindow().scrollPosition(), scroll) << "the picked keys scrolled into view";
 }
 
 TEST_F(KeyPicking, KeysActNormallyAgainOncePickingEnds) {
@@ -195,7 +197,7 @@ TEST_F(KeyPicking, KeysActNormallyAgainOncePickingEnds) {
   ASSERT_TRUE(startPicking());
   dialogs.answerInput(false);
   ASSERT_TRUE(typeForADialog({kF1}));
-  EXPECT_EQ(form().keys.focusedStop(), 63);
+  EXPECT_EQ(mainWindow().keys().focusedStop(), 63);
   dialogs.calls.clear();
   ASSERT_TRUE(typeForADialog({kF1}));
   expectMessage(dialogs.calls.back(), MessageKind::Information, Buttons::Ok, "Windows Notepad could not be found.");
@@ -204,7 +206,7 @@ TEST_F(KeyPicking, KeysActNormallyAgainOncePickingEnds) {
   dialogs.answerInput(false);
   ASSERT_TRUE(typeForADialog({kCtrl, kS}));
   EXPECT_EQ(dialogs.calls.back().what, Dialog::InputBox);
-  EXPECT_EQ(form().keys.focusedStop(), 31);
+  EXPECT_EQ(mainWindow().keys().focusedStop(), 31);
   dialogs.answerFile(false);
   ASSERT_TRUE(typeForADialog({kCtrl, kS}));
   EXPECT_EQ(dialogs.calls.back().what, Dialog::SaveFile);
@@ -212,12 +214,12 @@ TEST_F(KeyPicking, KeysActNormallyAgainOncePickingEnds) {
   ASSERT_TRUE(startPicking());
   dialogs.answerInput(false);
   ASSERT_TRUE(typeForADialog({kRight}));
-  EXPECT_EQ(form().keys.focusedStop(), 84);
-  const int scroll = form().scrollPosition();
-  form().setScrollPosition(scroll - 100);
+  EXPECT_EQ(mainWindow().keys().focusedStop(), 84);
+  const int scroll = mainWindow().scrollPosition();
+  mainWindow().setScrollPosition(scroll - 100);
   typeKeys({kRight});
-  EXPECT_TRUE(loopUntil([&] { return form().scrollPosition() == scroll - 84; }));
-  EXPECT_EQ(form().keys.focusedStop(), 84);
+  EXPECT_TRUE(loopUntil([&] { return mainWindow().scrollPosition() == scroll - 84; }));
+  EXPECT_EQ(mainWindow().keys().focusedStop(), 84);
   EXPECT_TRUE(dialogs.scriptUsedUp());
 }
 
@@ -231,15 +233,16 @@ TEST_F(KeyPicking, OfKeysPressedTogetherTheLastToGoDownIsPicked) {
     int picked;
   } rows[] = {{"AltGr", {kKeys[53].key, kKeys[57].key}, 58},
               {"left then right Shift", {kKeys[52].key, kKeys[41].key}, 42},
-              {"Ctrl+S", {kCtrl, kS}, 31}};
+              {"Ctrl+S", {kCtrl, kS}, 31},
+              {"Ctrl+Z", {kCtrl, kZ}, 52}};
   for (const auto& row : rows) {
     ASSERT_TRUE(startPicking()) << row.what;
     dialogs.answerInput(false);
     ASSERT_TRUE(typeForADialog(row.keys, GetTickCount())) << row.what;
-    EXPECT_EQ(form().keys.focusedStop(), row.picked) << row.what;
+    EXPECT_EQ(mainWindow().keys().focusedStop(), row.picked) << row.what;
     EXPECT_EQ(dialogs.calls.back().initial, "Key Label") << row.what;
   }
-  EXPECT_EQ(dialogs.calls.size(), 3u);
+  EXPECT_EQ(dialogs.calls.size(), 4u);
 }
 
 // Keys that are not on the picture end picking: the next key is a key again.
@@ -251,9 +254,9 @@ TEST_F(KeyPicking, AKeyThatIsNotOnThePictureEndsPicking) {
   for (const Keystroke& key : offThePicture) {
     ASSERT_TRUE(startPicking()) << key.vk;
     typeKeys({key});
-    EXPECT_TRUE(loopUntil([this] { return !form().keys.picking(); })) << key.vk;
+    EXPECT_TRUE(loopUntil([this] { return !mainWindow().keys().picking(); })) << key.vk;
     ASSERT_TRUE(typeAndSettle(kKeys[26].key)) << key.vk;  // Q
-    EXPECT_EQ(form().keys.focusedStop(), kNoStop) << key.vk;
+    EXPECT_EQ(mainWindow().keys().focusedStop(), kNoStop) << key.vk;
   }
   EXPECT_TRUE(dialogs.calls.empty());
 }
@@ -280,7 +283,7 @@ TEST_F(KeyPicking, TheWindowsKeysGoToThePickAndNotToTheShell) {
   const bool picked = typeForADialog({kKeys[58].key});  // right Windows key
   const long passedOn = sawWindowsKey();
   EXPECT_TRUE(picked);
-  EXPECT_EQ(form().keys.focusedStop(), 59);
+  EXPECT_EQ(mainWindow().keys().focusedStop(), 59);
   EXPECT_EQ(passedOn, 0) << "the shell saw the Windows key while picking";
 
   // Picking over, the key is the shell's again.
@@ -308,19 +311,19 @@ TEST_F(KeyPicking, TheTipByTheMouseAsksForTheKeyUntilAClickOrLostFocusEndsPickin
   // A press on the picture ends picking; the key typed next is a key again.
   const Rect legend = model().clientRect(model().keyName(1));
   click(legend.left + legend.width / 2, legend.top + 2);
-  EXPECT_FALSE(form().keys.picking());
+  EXPECT_FALSE(mainWindow().keys().picking());
   EXPECT_EQ(shownTip(hwnd()), nullptr);
   ASSERT_TRUE(typeAndSettle(kKeys[26].key));  // Q
   EXPECT_TRUE(dialogs.calls.empty());
 
   ASSERT_TRUE(startPicking());
   SetFocus(nullptr);
-  EXPECT_FALSE(form().keys.picking());
+  EXPECT_FALSE(mainWindow().keys().picking());
   EXPECT_EQ(shownTip(hwnd()), nullptr);
   ASSERT_TRUE(takeFocus(hwnd()));
   ASSERT_TRUE(typeAndSettle(kKeys[26].key));
   EXPECT_TRUE(dialogs.calls.empty());
-  EXPECT_EQ(form().keys.focusedStop(), 1);
+  EXPECT_EQ(mainWindow().keys().focusedStop(), 1);
 }
 
 }  // namespace

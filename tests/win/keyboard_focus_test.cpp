@@ -17,19 +17,20 @@ constexpr int kTitle = 0, kQ = 27, kTabKey = 28, kEsc = 62, kIns = 75, kKeypadEn
 
 class KeyboardFocus : public FormTest {
  protected:
-  int focused() { return form().keys.focusedStop(); }
-  std::string& label(int stop) { return model()[stopLabel(model(), stop)].caption; }
+  int focused() { return mainWindow().keys().focusedStop(); }
+  const std::string& label(int stop) { return model()[stopLabel(model(), stop)].caption; }
+  void setLabel(int stop, const std::string& text) { model().setCaption(stopLabel(model(), stop), text); }
   // The stop's place in the window as it is scrolled now.
   Rect shown(int stop) {
     Rect r = stopRect(model(), stop);
-    r.left -= form().scrollPosition();
+    r.left -= mainWindow().scrollPosition();
     return r;
   }
-  bool inView(int stop) { return shown(stop).left >= 0 && shown(stop).right() <= form().clientWidth(); }
+  bool inView(int stop) { return shown(stop).left >= 0 && shown(stop).right() <= mainWindow().clientWidth(); }
   // A click on the key's legend, which records its group and opens nothing.
   void clickLegend(int stop) {
     const Rect legend = model().clientRect(model().keyName(stop));
-    click(legend.left + legend.width / 2 - form().scrollPosition(), legend.top + 2);
+    click(legend.left + legend.width / 2 - mainWindow().scrollPosition(), legend.top + 2);
   }
   void clickBackground() { click(100, 92); }  // between the function keys and the main keyboard
 };
@@ -37,12 +38,12 @@ class KeyboardFocus : public FormTest {
 TEST_F(KeyboardFocus, TabVisitsTheTitleAndEveryKeyInLabelOrderScrollingEachIntoView) {
   startForm();
   ASSERT_EQ(focused(), kNoStop);
-  ASSERT_LT(form().clientWidth(), model().pictureWidth());
+  ASSERT_LT(mainWindow().clientWidth(), model().pictureWidth());
   std::vector<int> visited;
   for (int i = 0; i < kStopCount; ++i) {
     sendKey(hwnd(), kTab);
     visited.push_back(focused());
-    EXPECT_TRUE(inView(focused())) << "stop " << focused() << " at scroll " << form().scrollPosition();
+    EXPECT_TRUE(inView(focused())) << "stop " << focused() << " at scroll " << mainWindow().scrollPosition();
   }
   for (int stop = 0; stop < kStopCount; ++stop) EXPECT_EQ(visited[stop], stop);
   sendKey(hwnd(), kTab);
@@ -80,19 +81,19 @@ TEST_F(KeyboardFocus, CtrlArrowsMoveToTheNearestKeyThatWay) {
       int expected;
     } moves[] = {{kLeft, row.left}, {kRight, row.right}, {kUp, row.up}, {kDown, row.down}};
     for (const auto& move : moves) {
-      form().keys.focusStop(row.from, true);
+      mainWindow().keys().focusStop(row.from, true);
       sendKey(hwnd(), move.arrow, {VK_CONTROL});
       EXPECT_EQ(focused(), move.expected) << "from " << row.from << " (" << row.legend << ") by key " << move.arrow.vk;
       EXPECT_TRUE(inView(focused())) << "stop " << focused();
     }
   }
-  form().keys.focusStop(kQ, true);
-  form().setScrollPosition(100);
+  mainWindow().keys().focusStop(kQ, true);
+  mainWindow().setScrollPosition(100);
   sendKey(hwnd(), kRight);
-  EXPECT_EQ(form().scrollPosition(), 116);
+  EXPECT_EQ(mainWindow().scrollPosition(), 116);
   sendKey(hwnd(), kLeft);
   sendKey(hwnd(), kLeft);
-  EXPECT_EQ(form().scrollPosition(), 84);
+  EXPECT_EQ(mainWindow().scrollPosition(), 84);
   sendKey(hwnd(), kUp);
   sendKey(hwnd(), kDown);
   EXPECT_EQ(focused(), kQ);
@@ -101,14 +102,14 @@ TEST_F(KeyboardFocus, CtrlArrowsMoveToTheNearestKeyThatWay) {
 
 TEST_F(KeyboardFocus, AClickMovesTheFocusWithoutScrolling) {
   startForm();
-  form().setScrollPosition(200);
+  mainWindow().setScrollPosition(200);
   clickLegend(kQ);
   EXPECT_EQ(focused(), kQ);
   EXPECT_EQ(model().recordedGroup, PressGroup::MainKeyboard);
   // The function keys' Esc is half out of view at the left: a click there does not move the picture.
   clickLegend(kIns);
   EXPECT_EQ(focused(), kIns);
-  EXPECT_EQ(form().scrollPosition(), 200);
+  EXPECT_EQ(mainWindow().scrollPosition(), 200);
   clickBackground();
   EXPECT_EQ(focused(), kIns);
   EXPECT_TRUE(dialogs.calls.empty());
@@ -130,10 +131,10 @@ TEST_F(KeyboardFocus, EnterAndSpaceOpenTheFocusedLabelAfterRecordingItsGroup) {
   sendKey(hwnd(), kEnter);
   EXPECT_TRUE(dialogs.calls.empty()) << "no key has the focus yet";
   for (const auto& row : rows) {
-    form().keys.focusStop(row.stop, true);
+    mainWindow().keys().focusStop(row.stop, true);
     clickBackground();
     ASSERT_EQ(model().recordedGroup, PressGroup::None);
-    label(row.stop) = "before " + std::to_string(row.stop);
+    setLabel(row.stop, "before " + std::to_string(row.stop));
     dialogs.answerInput(true, "after " + std::to_string(row.stop));
     sendKey(hwnd(), row.key);
     ASSERT_EQ(dialogs.calls.size(), 1u) << "stop " << row.stop;
@@ -141,7 +142,7 @@ TEST_F(KeyboardFocus, EnterAndSpaceOpenTheFocusedLabelAfterRecordingItsGroup) {
     EXPECT_EQ(dialogs.calls[0].initial, "before " + std::to_string(row.stop));
     EXPECT_EQ(label(row.stop), "after " + std::to_string(row.stop));
     EXPECT_EQ(model().recordedGroup, row.group);
-    EXPECT_TRUE(model().changed);
+    EXPECT_TRUE(model().changed());
     // A held key repeats: that opens no second box.
     sendKey(hwnd(), row.key, {}, true);
     EXPECT_EQ(dialogs.calls.size(), 1u);
@@ -156,10 +157,10 @@ class FocusRing : public KeyboardFocus {
  protected:
   // The points drawn over the picture lie on the rectangle inside the key's face.
   void expectRingOn(int stop) {
-    const std::vector<POINT> drawn = drawnOverThePicture(form());
+    const std::vector<POINT> drawn = drawnOverThePicture(mainWindow());
     ASSERT_FALSE(drawn.empty()) << "no focus shows on stop " << stop;
     Rect face = model().clientRect(model().faceShape(stop));
-    const RECT ring{face.left - form().scrollPosition() + 2, face.top + 2, face.right() - form().scrollPosition() - 2,
+    const RECT ring{face.left - mainWindow().scrollPosition() + 2, face.top + 2, face.right() - mainWindow().scrollPosition() - 2,
                     face.bottom() - 2};
     const auto onRing = [&](const POINT& p) {
       const bool inside = p.x >= ring.left && p.x < ring.right && p.y >= ring.top && p.y < ring.bottom;
@@ -168,7 +169,7 @@ class FocusRing : public KeyboardFocus {
     EXPECT_TRUE(std::all_of(drawn.begin(), drawn.end(), onRing));
     EXPECT_GT(drawn.size(), static_cast<size_t>(ring.right - ring.left)) << "a dotted line round the face";
   }
-  void expectNoRing() { EXPECT_TRUE(drawnOverThePicture(form()).empty()); }
+  void expectNoRing() { EXPECT_TRUE(drawnOverThePicture(mainWindow()).empty()); }
 };
 
 TEST_F(FocusRing, ShowsAfterKeyboardUseFollowsTheUiStateAndNeedsTheWindowFocus) {
@@ -249,17 +250,17 @@ TEST_F(FocusRing, IsNeverPartOfACapturedPicture) {
   };
   const Pixels clean = savedPicture("clean.bmp");
   ASSERT_TRUE(takeFocus(hwnd()));
-  form().setClientSize(500, model().pictureHeight());
+  mainWindow().setClientSize(500, model().pictureHeight());
   sendKey(hwnd(), kTab);
   sendKey(hwnd(), kTab);  // to "` ~", at the left
   ASSERT_EQ(focused(), 1);
-  form().setScrollPosition(0);
+  mainWindow().setScrollPosition(0);
   expectRingOn(1);
 
   const Pixels captured = savedPicture("focused.bmp");
   ASSERT_EQ(captured.width, model().pictureWidth());
   EXPECT_EQ(firstDifference(captured, clean), "");
-  EXPECT_EQ(firstDifference(captured, renderedPicture(form())), "");
+  EXPECT_EQ(firstDifference(captured, renderedPicture(mainWindow(), model())), "");
   expectRingOn(1);  // and back on the screen afterwards
 }
 

@@ -26,6 +26,7 @@ class LabelEditing : public FormTest {
     click(p.x, p.y);
   }
   std::string label(int position) { return model()[model().keyLabel(position)].caption; }
+  void setLabel(int position, const std::string& text) { model().setCaption(model().keyLabel(position), text); }
 };
 
 TEST_F(LabelEditing, ClickOnAKeyOpensTheBoxAndOkWritesTheLabel) {
@@ -40,7 +41,7 @@ TEST_F(LabelEditing, ClickOnAKeyOpensTheBoxAndOkWritesTheLabel) {
   EXPECT_EQ(dialogs.calls[0].initial, "Key Label");
   EXPECT_EQ(label(kQ), "Quit");
   EXPECT_EQ(label(kW), "Key Label");
-  EXPECT_TRUE(model().changed);
+  EXPECT_TRUE(model().changed());
   EXPECT_EQ(model().recordedGroup, PressGroup::MainKeyboard);
 }
 
@@ -49,12 +50,12 @@ TEST_F(LabelEditing, CancelAndUnchangedOkLeaveLabelAndFlag) {
   dialogs.answerInput(false, "ignored");
   clickKeyLabel(kQ);
   EXPECT_EQ(label(kQ), "Key Label");
-  EXPECT_FALSE(model().changed);
+  EXPECT_FALSE(model().changed());
 
   dialogs.answerInput(true, "Key Label");
   clickKeyLabel(kQ);
   EXPECT_EQ(label(kQ), "Key Label");
-  EXPECT_FALSE(model().changed);
+  EXPECT_FALSE(model().changed());
   EXPECT_EQ(dialogs.callsOf(Dialog::InputBox).size(), 2u);
 }
 
@@ -63,14 +64,14 @@ TEST_F(LabelEditing, EmptyFieldBlanksTheKeyAndCountsAsAChange) {
   dialogs.answerInput(true, "");
   clickKeyLabel(kQ);
   EXPECT_EQ(label(kQ), "");
-  EXPECT_TRUE(model().changed);
+  EXPECT_TRUE(model().changed());
 
   // Opening it again shows the empty text; OK on it changes nothing more.
-  model().changed = false;
+  model().setChanged(false);
   dialogs.answerInput(true, "");
   clickKeyLabel(kQ);
   EXPECT_EQ(dialogs.calls.back().initial, "");
-  EXPECT_FALSE(model().changed);
+  EXPECT_FALSE(model().changed());
 }
 
 // What is typed is the label, but for line breaks, which become blanks; a
@@ -84,23 +85,23 @@ TEST_F(LabelEditing, TypedTextIsTheLabelOnOneLine) {
                {"Open\r\nfile\nnow\rplease", "Open file now please"}};
   startForm();
   for (const auto& c : cases) {
-    label(kQ) = "Key Label";
-    model().changed = false;
+    setLabel(kQ, "Key Label");
+    model().setChanged(false);
     dialogs.answerInput(true, c.typed);
     clickKeyLabel(kQ);
     EXPECT_EQ(label(kQ), c.stored);
-    EXPECT_TRUE(model().changed) << c.stored;
+    EXPECT_TRUE(model().changed()) << c.stored;
   }
 }
 
 TEST_F(LabelEditing, TheTitleIsEditedWithTheSameBoxWhenScrolledIntoView) {
   startForm();
   // The title lies right of the function keys, beyond the first screenful.
-  form().setScrollPosition(model().scrollRange());
-  ASSERT_GT(form().scrollPosition(), 0);
+  mainWindow().setScrollPosition(model().scrollRange());
+  ASSERT_GT(mainWindow().scrollPosition(), 0);
   const POINT p = centreOf(model().mapTitle);
   ASSERT_GE(p.x, 0);
-  ASSERT_LT(p.x, form().clientWidth());
+  ASSERT_LT(p.x, mainWindow().clientWidth());
 
   dialogs.answerInput(true, "Editor keys");
   click(p.x, p.y);
@@ -109,14 +110,14 @@ TEST_F(LabelEditing, TheTitleIsEditedWithTheSameBoxWhenScrolledIntoView) {
   EXPECT_EQ(dialogs.calls[0].text, "Enter:");
   EXPECT_EQ(dialogs.calls[0].initial, "Untitled keyboard Map");
   EXPECT_EQ(model()[model().mapTitle].caption, "Editor keys");
-  EXPECT_TRUE(model().changed);
+  EXPECT_TRUE(model().changed());
   EXPECT_EQ(model().recordedGroup, PressGroup::MapTitle);
 }
 
 TEST_F(LabelEditing, ScrolledClicksReachTheKeyUnderTheMouse) {
   startForm();
-  form().setScrollPosition(400);
-  ASSERT_EQ(form().scrollPosition(), 400);
+  mainWindow().setScrollPosition(400);
+  ASSERT_EQ(mainWindow().scrollPosition(), 400);
   // "Ins" of the cursor control group, at its place in the scrolled window.
   const Rect ins = model().clientRect(model().keyLabel(kIns));
   const int x = ins.left + ins.width / 2 - 400, y = ins.top + ins.height / 2;
@@ -166,7 +167,7 @@ TEST_F(GroupRecording, LegendAndRimOfAKeyRecordItsGroupAndOpenNothing) {
   click(face.left + 2, face.bottom() - 2);
   EXPECT_EQ(model().recordedGroup, PressGroup::MainKeyboard);
   EXPECT_TRUE(dialogs.calls.empty());
-  EXPECT_FALSE(model().changed);
+  EXPECT_FALSE(model().changed());
 }
 
 TEST_F(GroupRecording, EveryButtonRecordsTheGroupOfEachArea) {
@@ -179,7 +180,7 @@ TEST_F(GroupRecording, EveryButtonRecordsTheGroupOfEachArea) {
   press(box.left + 2, box.bottom() - 2, 'M');  // the group's own frame, below its keys
   EXPECT_EQ(model().recordedGroup, PressGroup::MainKeyboard);
 
-  form().setScrollPosition(model().scrollRange());
+  mainWindow().setScrollPosition(model().scrollRange());
   const POINT ins = centreOf(model().keyName(kIns));
   press(ins.x, ins.y, 'M');
   EXPECT_EQ(model().recordedGroup, PressGroup::CursorControl);

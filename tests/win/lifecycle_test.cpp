@@ -9,6 +9,7 @@
 #include "platform/shutdown_reason.h"
 #include "platform/wide_text.h"
 #include "support/form_fixture.h"
+#include "text/profile_source.h"
 #include "win/map_file_fixture.h"
 #include "win/small_disk.h"
 
@@ -37,16 +38,16 @@ TEST_F(Startup, FirstStartWithoutSettingsFileUsesTheDefaults) {
   EXPECT_EQ(r.left, 20);
   EXPECT_EQ(r.top, 20);
   EXPECT_EQ(r.right - r.left, 762);
-  EXPECT_EQ(form().clientHeight(), 461);
+  EXPECT_EQ(mainWindow().clientHeight(), 461);
   EXPECT_FALSE(IsZoomed(hwnd()));
   EXPECT_FALSE(topmost());
-  EXPECT_FALSE(form().isMenuChecked(ID_Always_On_Top));
-  EXPECT_EQ(form().caption(), "Tastrix - v1.0f  - ");
+  EXPECT_FALSE(mainWindow().isMenuChecked(ID_Always_On_Top));
+  EXPECT_EQ(mainWindow().caption(), "Tastrix - v1.0f  - ");
   EXPECT_EQ(model()[model().mapTitle].caption, "Untitled keyboard Map");
   for (int p = 1; p <= kKeyCount; ++p) EXPECT_EQ(model()[model().keyLabel(p)].caption, "Key Label");
-  EXPECT_TRUE(model().currentMapPath.empty());
-  EXPECT_FALSE(model().changed);
-  EXPECT_EQ(form().scrollPosition(), 0);
+  EXPECT_TRUE(model().mapPath().empty());
+  EXPECT_FALSE(model().changed());
+  EXPECT_EQ(mainWindow().scrollPosition(), 0);
   EXPECT_EQ(model()[model().notice].caption.rfind("Tastrix - v1.0f      ", 0), 0u);
   EXPECT_TRUE(dialogs.calls.empty());
 }
@@ -58,7 +59,7 @@ TEST_F(Startup, IntegersAreDecimalOrHexadecimalAndJunkGivesTheDefault) {
   EXPECT_EQ(r.top, 20);
   EXPECT_EQ(r.left, 16);
   EXPECT_EQ(r.right - r.left, 800);
-  EXPECT_EQ(form().clientHeight(), 300);
+  EXPECT_EQ(mainWindow().clientHeight(), 300);
 }
 
 TEST_F(Startup, MaximizedAndTopmostFromTheFile) {
@@ -66,20 +67,20 @@ TEST_F(Startup, MaximizedAndTopmostFromTheFile) {
   startForm();
   EXPECT_TRUE(IsZoomed(hwnd()));
   EXPECT_TRUE(topmost());
-  EXPECT_TRUE(form().isMenuChecked(ID_Always_On_Top));
+  EXPECT_TRUE(mainWindow().isMenuChecked(ID_Always_On_Top));
 }
 
 TEST_F(Startup, AutoRunMarkFromTheFileIsReplacedByTheRegistryCheck) {
   settings("Auto_Run_at_Windows_Startup_Option=1\r\n");
   startForm();
-  EXPECT_FALSE(form().isMenuChecked(ID_Auto_Run));
+  EXPECT_FALSE(mainWindow().isMenuChecked(ID_Auto_Run));
 }
 
 TEST_F(Startup, RemembersTheCurrentMapPath) {
   settings("Current_Keyboard_Layout_File_Name_Edit=" + inScratch("gone\\office.zv") + "\r\n");
   startForm();
-  EXPECT_EQ(model().currentMapPath, inScratch("gone\\office.zv"));
-  EXPECT_EQ(form().caption(), "Tastrix - v1.0f  - office");
+  EXPECT_EQ(model().mapPath(), inScratch("gone\\office.zv"));
+  EXPECT_EQ(mainWindow().caption(), "Tastrix - v1.0f  - office");
   EXPECT_TRUE(dialogs.calls.empty());
 }
 
@@ -92,7 +93,7 @@ TEST_F(Startup, AWindowOffEveryMonitorIsBroughtBackWithItsSize) {
   RECT overlap;
   EXPECT_TRUE(IntersectRect(&overlap, &r, &desktop));
   EXPECT_EQ(r.right - r.left, 700);
-  EXPECT_EQ(form().clientHeight(), 300);
+  EXPECT_EQ(mainWindow().clientHeight(), 300);
 }
 
 TEST_F(Startup, AWindowTouchingAMonitorStaysExactlyAsRead) {
@@ -111,7 +112,7 @@ TEST_F(Startup, SizesNoWindowCanHaveGiveTheDefaults) {
     settings(std::string("window_Width=") + size + "\r\nwindow_Height=" + size + "\r\n");
     startForm();
     EXPECT_EQ(windowRect().right - windowRect().left, 762);
-    EXPECT_EQ(form().clientHeight(), 461);
+    EXPECT_EQ(mainWindow().clientHeight(), 461);
     SendMessageA(hwnd(), WM_CLOSE, 0, 0);
     const std::string written = readFile(settingsFile());
     EXPECT_NE(written.find("window_Width=762\r\n"), std::string::npos) << written;
@@ -125,7 +126,7 @@ TEST_F(Startup, JunkSettingsFilesGiveTheDefaults) {
   writeFile(settingsFile(), junk);
   startForm();
   EXPECT_EQ(windowRect().left, 20);
-  EXPECT_EQ(form().clientHeight(), 461);
+  EXPECT_EQ(mainWindow().clientHeight(), 461);
   dropForm();
 
   const std::string huge(100000, '7');
@@ -134,7 +135,7 @@ TEST_F(Startup, JunkSettingsFilesGiveTheDefaults) {
   startForm();
   EXPECT_EQ(windowRect().top, 20);
   EXPECT_EQ(windowRect().left, 20);
-  EXPECT_LE(model().currentMapPath.size(), 2047u);
+  EXPECT_LE(model().mapPath().size(), kLongestProfileValue);
 }
 
 class Closing : public Startup {
@@ -258,7 +259,7 @@ TEST_F(Closing, LoggingOffWritesTheSettingsAndAsksAboutUnsavedChanges) {
   std::vector<ShutdownReasonsRecorded::Call> whileAsked;
   startForm();
   SetWindowPos(hwnd(), nullptr, 130, 140, 900, 500, SWP_NOZORDER);
-  model().changed = true;
+  model().setChanged(true);
   dialogs.answerMessage(Answer::No, [&] { whileAsked = reasons.calls(); });
   EXPECT_EQ(SendMessageA(hwnd(), WM_QUERYENDSESSION, 0, 0), FALSE);
   EXPECT_TRUE(IsWindow(hwnd()));
@@ -278,7 +279,7 @@ TEST_F(Closing, LoggingOffWritesTheSettingsAndAsksAboutUnsavedChanges) {
   EXPECT_EQ(reasons.calls().size(), 4u);
 
   // Nothing unsaved: nothing to ask and no reason to give.
-  model().changed = false;
+  model().setChanged(false);
   SetWindowPos(hwnd(), nullptr, 150, 160, 900, 500, SWP_NOZORDER);
   EXPECT_EQ(SendMessageA(hwnd(), WM_QUERYENDSESSION, 0, 0), TRUE);
   EXPECT_EQ(dialogs.calls.size(), 2u);
@@ -286,7 +287,7 @@ TEST_F(Closing, LoggingOffWritesTheSettingsAndAsksAboutUnsavedChanges) {
   EXPECT_EQ(value("window_top_posn"), "160");
 
   // Closing the window alone keeps no session waiting.
-  model().changed = true;
+  model().setChanged(true);
   dialogs.answerMessage(Answer::No);
   SendMessageA(hwnd(), WM_CLOSE, 0, 0);
   EXPECT_EQ(dialogs.calls.size(), 3u);
@@ -295,7 +296,7 @@ TEST_F(Closing, LoggingOffWritesTheSettingsAndAsksAboutUnsavedChanges) {
 
 TEST_F(Closing, UnsavedChangesAnsweredNoKeepTheWindowWithSettingsWritten) {
   startForm();
-  model().changed = true;
+  model().setChanged(true);
   dialogs.answerMessage(Answer::No);
   SendMessageA(hwnd(), WM_CLOSE, 0, 0);
   EXPECT_TRUE(IsWindow(hwnd()));
@@ -307,7 +308,7 @@ TEST_F(Closing, UnsavedChangesAnsweredNoKeepTheWindowWithSettingsWritten) {
 
 TEST_F(Closing, UnsavedChangesAnsweredYesClose) {
   startForm();
-  model().changed = true;
+  model().setChanged(true);
   dialogs.answerMessage(Answer::Yes);
   command(ID_Exit);
   EXPECT_FALSE(IsWindow(hwnd()));
@@ -317,7 +318,7 @@ TEST_F(Closing, UnsavedChangesAnsweredYesClose) {
 TEST_F(Closing, AWindowTheUserMovedIsStoredAsMoved) {
   startForm();
   SetWindowPos(hwnd(), nullptr, 130, 140, 900, 500, SWP_NOZORDER);
-  const int clientHeight = form().clientHeight();
+  const int clientHeight = mainWindow().clientHeight();
   SendMessageA(hwnd(), WM_CLOSE, 0, 0);
   expectStoredPlacement("140", "130", "900", std::to_string(clientHeight));
 }
@@ -352,10 +353,10 @@ class AlwaysOnTop : public Startup {};
 TEST_F(AlwaysOnTop, TogglesTheMarkAndTheBand) {
   startForm();
   command(ID_Always_On_Top);
-  EXPECT_TRUE(form().isMenuChecked(ID_Always_On_Top));
+  EXPECT_TRUE(mainWindow().isMenuChecked(ID_Always_On_Top));
   EXPECT_TRUE(topmost());
   command(ID_Always_On_Top);
-  EXPECT_FALSE(form().isMenuChecked(ID_Always_On_Top));
+  EXPECT_FALSE(mainWindow().isMenuChecked(ID_Always_On_Top));
   EXPECT_FALSE(topmost());
 }
 
@@ -363,48 +364,48 @@ class Scrolling : public Startup {};
 
 TEST_F(Scrolling, PositionIsClampedToTheRangeLessTheClientWidth) {
   startForm();
-  form().setScrollPosition(100000);
-  EXPECT_EQ(form().scrollPosition(), 1525 - form().clientWidth());
-  form().setScrollPosition(-5);
-  EXPECT_EQ(form().scrollPosition(), 0);
+  mainWindow().setScrollPosition(100000);
+  EXPECT_EQ(mainWindow().scrollPosition(), 1525 - mainWindow().clientWidth());
+  mainWindow().setScrollPosition(-5);
+  EXPECT_EQ(mainWindow().scrollPosition(), 0);
   SCROLLINFO si{};
   si.cbSize = sizeof si;
   si.fMask = SIF_RANGE | SIF_PAGE;
   GetScrollInfo(hwnd(), SB_HORZ, &si);
   EXPECT_EQ(si.nMax - si.nMin + 1, 1525);
-  EXPECT_EQ(static_cast<int>(si.nPage), form().clientWidth());
+  EXPECT_EQ(static_cast<int>(si.nPage), mainWindow().clientWidth());
   EXPECT_FALSE(GetWindowLongPtrA(hwnd(), GWL_STYLE) & WS_VSCROLL);
 }
 
 TEST_F(Scrolling, KeysWheelAndScrollBarScrollSideways) {
   startForm();
   SendMessageA(hwnd(), WM_KEYDOWN, VK_RIGHT, 0);
-  EXPECT_GT(form().scrollPosition(), 0);
+  EXPECT_GT(mainWindow().scrollPosition(), 0);
   SendMessageA(hwnd(), WM_KEYDOWN, VK_END, 0);
-  EXPECT_EQ(form().scrollPosition(), 1525 - form().clientWidth());
+  EXPECT_EQ(mainWindow().scrollPosition(), 1525 - mainWindow().clientWidth());
   SendMessageA(hwnd(), WM_KEYDOWN, VK_LEFT, 0);
-  EXPECT_LT(form().scrollPosition(), 1525 - form().clientWidth());
+  EXPECT_LT(mainWindow().scrollPosition(), 1525 - mainWindow().clientWidth());
   SendMessageA(hwnd(), WM_KEYDOWN, VK_HOME, 0);
-  EXPECT_EQ(form().scrollPosition(), 0);
+  EXPECT_EQ(mainWindow().scrollPosition(), 0);
   SendMessageA(hwnd(), WM_MOUSEWHEEL, MAKEWPARAM(MK_SHIFT, static_cast<WORD>(-WHEEL_DELTA)), 0);
-  const int afterWheel = form().scrollPosition();
+  const int afterWheel = mainWindow().scrollPosition();
   EXPECT_GT(afterWheel, 0);
   SendMessageA(hwnd(), WM_HSCROLL, SB_PAGERIGHT, 0);
-  EXPECT_EQ(form().scrollPosition(), std::min(afterWheel + form().clientWidth(), 1525 - form().clientWidth()));
+  EXPECT_EQ(mainWindow().scrollPosition(), std::min(afterWheel + mainWindow().clientWidth(), 1525 - mainWindow().clientWidth()));
 }
 
 TEST_F(Scrolling, AWindowWiderThanThePictureHasNoScrollBar) {
   startForm();
-  form().setClientSize(1600, form().clientHeight());
-  EXPECT_EQ(form().clientWidth(), 1600);
-  form().setScrollPosition(300);
-  EXPECT_EQ(form().scrollPosition(), 0);
-  form().setClientSize(form().clientWidth(), 461);
-  EXPECT_EQ(form().clientHeight(), 461);
-  form().setClientSize(500, form().clientHeight());
-  EXPECT_EQ(form().clientWidth(), 500);
-  form().setClientSize(form().clientWidth(), 461);
-  EXPECT_EQ(form().clientHeight(), 461);
+  mainWindow().setClientSize(1600, mainWindow().clientHeight());
+  EXPECT_EQ(mainWindow().clientWidth(), 1600);
+  mainWindow().setScrollPosition(300);
+  EXPECT_EQ(mainWindow().scrollPosition(), 0);
+  mainWindow().setClientSize(mainWindow().clientWidth(), 461);
+  EXPECT_EQ(mainWindow().clientHeight(), 461);
+  mainWindow().setClientSize(500, mainWindow().clientHeight());
+  EXPECT_EQ(mainWindow().clientWidth(), 500);
+  mainWindow().setClientSize(mainWindow().clientWidth(), 461);
+  EXPECT_EQ(mainWindow().clientHeight(), 461);
 }
 
 }  // namespace

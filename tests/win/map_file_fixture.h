@@ -91,7 +91,7 @@ class MapFileTest : public FormTest {
   }
   // The Load command on a map without unsaved changes.
   void load(const std::string& path) {
-    model().changed = false;
+    model().setChanged(false);
     dialogs.answerFile(true, path);
     command(ID_Load_Keyboard_Layout);
   }
@@ -101,9 +101,9 @@ class MapFileTest : public FormTest {
   }
 
   // Position 0 is the map title, 1 to 101 the key labels in label order.
-  std::string& label(int position) {
-    return model()[position == 0 ? model().mapTitle : model().keyLabel(position)].caption;
-  }
+  int labelAt(int position) { return position == 0 ? model().mapTitle : model().keyLabel(position); }
+  const std::string& label(int position) { return model()[labelAt(position)].caption; }
+  void setLabel(int position, const std::string& text) { model().setCaption(labelAt(position), text); }
 
   // Read-only files only refuse writes to an unprivileged user.
   bool readOnlyIsEnforced() {

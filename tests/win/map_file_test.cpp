@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "mapfile/map_files.h"
-#include "mapfile/map_format.h"
+#include "mapfile/core/map_format.h"
 #include "model/alignment.h"
 #include "model/tag_walks.h"
 #include "platform/ini_file.h"
@@ -65,7 +65,7 @@ class MapFileFormat : public MapFileTest {
       ASSERT_EQ(model()[model().keyLabel(p)].font, model()[model().label0].font) << p;
       ASSERT_EQ(model()[model().keyName(p)].font, model()[model().nameLabel0].font) << p;
     }
-    EXPECT_EQ(model().alignmentIndex, 1);
+    EXPECT_EQ(model().alignment(), 1);
     EXPECT_EQ(model()[model().mapTitle].layout, kLayoutCenter);
     expectFactoryFont(model()[model().mapTitle].font, "title");
     for (int g = 1; g <= 4; ++g) expectFactoryFont(model()[model().groupBox(g)].font, "group box");
@@ -80,11 +80,11 @@ class MapFileFormat : public MapFileTest {
     odd.size = 30;
     odd.colour = 0x00AA00;
     odd.italic = true;
-    model()[model().mapTitle].font = odd;
+    model().setFont(model().mapTitle, odd);
     SetGroupBoxFonts(model(), odd, kGroupBoxes);
     SetLabelFonts(model(), odd, TagRange{0, 50});
     SetShapeColours(model(), 0x0000AA, TagRange{0, 1});
-    applyAlignment(model(), 0);
+    applyAlignment(model(), kLayoutTop);
   }
 };
 
@@ -107,16 +107,16 @@ TEST_F(MapFileFormat, StyledMapIsWrittenExactlyAndReadBackWithoutStrikeOut) {
   title.colour = kRed;
   title.italic = title.underline = title.strikeOut = true;
   title.charset = 0;
-  model()[model().mapTitle].font = title;
+  model().setFont(model().mapTitle, title);
   FontDescription groups{"Courier New", 12, kBtnFace, true, false, false, false, kDefaultCharset};
   SetGroupBoxFonts(model(), groups, kGroupBoxes);
   FontDescription names{"MS Sans Serif", 8, 0x00FF00, false, false, true, false, kDefaultCharset};
-  model()[model().nameLabel0].font = names;
+  model().setFont(model().nameLabel0, names);
   FontDescription labels{"Times New Roman", 14, kWindowText, true, true, false, false, kDefaultCharset};
-  model()[model().label0].font = labels;
-  model()[model().shape0].fill = 0x123456;
-  model()[model().shapeBack0].fill = kBtnFace;
-  applyAlignment(model(), 2);
+  model().setFont(model().label0, labels);
+  model().setFill(model().shape0, 0x123456);
+  model().setFill(model().shapeBack0, kBtnFace);
+  applyAlignment(model(), kLayoutBottom);
 
   saveAs(inScratch("styled.zv"));
   EXPECT_EQ(readFile(inScratch("styled.zv")),
@@ -127,7 +127,9 @@ TEST_F(MapFileFormat, StyledMapIsWrittenExactlyAndReadBackWithoutStrikeOut) {
                 colourSection("1193046", "-2147483633", "2"));
 
   scramble();
-  model()[model().mapTitle].font.charset = 238;
+  FontDescription centralEuropean = model()[model().mapTitle].font;
+  centralEuropean.charset = 238;
+  model().setFont(model().mapTitle, centralEuropean);
   load(inScratch("styled.zv"));
   const FontDescription& back = model()[model().mapTitle].font;
   EXPECT_EQ(back.name, "Arial");
@@ -146,7 +148,7 @@ TEST_F(MapFileFormat, StyledMapIsWrittenExactlyAndReadBackWithoutStrikeOut) {
     ASSERT_EQ(model()[model().keyLabel(p)].layout, kLayoutBottom) << p;
   }
   EXPECT_EQ(model()[model().mapTitle].layout, kLayoutBottom);
-  EXPECT_EQ(model().alignmentIndex, 2);
+  EXPECT_EQ(model().alignment(), 2);
   EXPECT_EQ(model()[model().notice].font, model().windowFont);
 }
 
@@ -159,7 +161,7 @@ TEST_F(MapFileFormat, EveryLabelSurvivesSaveAndLoad) {
     if (p % 10 == 5) text = "&Save && &Quit";
     if (p == 50 || p == 101) text = std::string(4095, static_cast<char>('A' + p % 26));
     if (p == 7) text = "\xC4\xD6\xDC \xE9\xE8";
-    label(p) = text;
+    setLabel(p, text);
     texts.push_back(text);
   }
   saveAs(inScratch("labels.zv"));
@@ -232,7 +234,7 @@ TEST_F(MapFileFormat, MapFilesWithoutEntriesOrOfJunkGiveTheFactoryLook) {
     SCOPED_TRACE(name);
     expectFactoryLook();
     EXPECT_EQ(label(1), "Key Label");
-    EXPECT_FALSE(model().changed);
+    EXPECT_FALSE(model().changed());
   }
 }
 
@@ -258,7 +260,7 @@ TEST_F(MapFileFormat, StyleEntriesAndTheirDefaults) {
   EXPECT_TRUE(labels.bold);
   EXPECT_EQ(labels.size, 10);
   EXPECT_FALSE(labels.italic || labels.underline);
-  EXPECT_TRUE(model().changed);
+  EXPECT_TRUE(model().changed());
 }
 
 TEST_F(MapFileFormat, FontSizesBeyondReasonAreCappedBothWays) {
@@ -291,14 +293,14 @@ TEST_F(MapFileFormat, ColourValuesAndAlignmentClamp) {
 
   writeFile(inScratch("seven.zv"), "[tastrix]\r\nKey_Label_Vertical_Alignment=7\r\n");
   partialLoad(ID_Load_Key_Colours, inScratch("seven.zv"));
-  EXPECT_EQ(model().alignmentIndex, 2);
+  EXPECT_EQ(model().alignment(), 2);
   EXPECT_EQ(model()[model().keyLabel(12)].layout, kLayoutBottom);
   EXPECT_EQ(model()[model().mapTitle].layout, kLayoutBottom);
 
   writeFile(inScratch("minus.zv"), "[tastrix]\r\nKey_Label_Vertical_Alignment=-5\r\n");
-  model().changed = false;
+  model().setChanged(false);
   load(inScratch("minus.zv"));
-  EXPECT_EQ(model().alignmentIndex, -1);
+  EXPECT_EQ(model().alignment(), -1);
   EXPECT_EQ(model()[model().keyLabel(12)].layout, kLayoutBottom);
   command(ID_Save_Keyboard_Layout);
   EXPECT_NE(readFile(inScratch("minus.zv")).find("Key_Label_Vertical_Alignment=-1\r\n"), std::string::npos);
@@ -443,7 +445,7 @@ TEST(MapFileReading, ReadOnceGivesWhatTheProfileFunctionsGive) {
     }
     EXPECT_EQ(inMemory[inMemory.shape0].fill, throughProfile[inMemory.shape0].fill) << text;
     EXPECT_EQ(inMemory[inMemory.shapeBack0].fill, throughProfile[inMemory.shapeBack0].fill) << text;
-    EXPECT_EQ(inMemory.alignmentIndex, throughProfile.alignmentIndex) << text;
+    EXPECT_EQ(inMemory.alignment(), throughProfile.alignment()) << text;
   }
   FormModel fromUtf16;
   writeFile(path, unicode);

@@ -25,12 +25,12 @@ class MapSafety : public MapFileTest {
   // A saved map "office" with a label and a colour of its own, then edited.
   void officeSavedAndEdited() {
     startForm();
-    label(1) = "saved";
+    setLabel(1, "saved");
     SetShapeColours(model(), 0x0000AA, kFaceShapes);
-    model()[model().shape0].fill = 0x0000AA;
+    model().setFill(model().shape0, 0x0000AA);
     saveAs(inScratch("office"));
-    label(1) = "edited";
-    model().changed = true;
+    setLabel(1, "edited");
+    model().setChanged(true);
   }
 };
 
@@ -39,7 +39,7 @@ TEST_F(MapSafety, AFailedLoadKeepsThePreviousMapForTheNextSave) {
   writeFile(inScratch("other.zv"), "[tastrix]\r\nShape_0=255\r\n");
   writeFile(inScratch("other.zvl"), "Other title\r\nother\r\n");
   const std::string otherMap = readFile(inScratch("other.zv")), otherList = readFile(inScratch("other.zvl"));
-  const std::string caption = form().caption();
+  const std::string caption = mainWindow().caption();
   {
     HeldFile held(inScratch("other.zvl"));
     ASSERT_TRUE(held.held());
@@ -48,10 +48,10 @@ TEST_F(MapSafety, AFailedLoadKeepsThePreviousMapForTheNextSave) {
     command(ID_Load_Keyboard_Layout);
   }
   EXPECT_EQ(dialogs.callsOf(Dialog::GeneralError).at(0).text, "Cannot open file " + inScratch("other.zvl") + ".");
-  EXPECT_EQ(model().currentMapPath, inScratch("office.zv"));
-  EXPECT_EQ(form().caption(), caption);
+  EXPECT_EQ(model().mapPath(), inScratch("office.zv"));
+  EXPECT_EQ(mainWindow().caption(), caption);
   EXPECT_EQ(label(1), "edited");
-  EXPECT_TRUE(model().changed);
+  EXPECT_TRUE(model().changed());
 
   command(ID_Save_Keyboard_Layout);
   EXPECT_EQ(readFile(inScratch("other.zv")), otherMap);
@@ -64,7 +64,7 @@ TEST_F(MapSafety, AFailedLoadKeepsThePreviousMapForTheNextSave) {
 // functions: without a check the factory look would come in silently.
 TEST_F(MapSafety, AMapFileThatCannotBeReadFailsEveryLoadBeforeAnythingChanges) {
   officeSavedAndEdited();
-  model().changed = false;
+  model().setChanged(false);
   const std::string error = "Cannot open file " + inScratch("office.zv") + ".";
   {
     HeldFile held(inScratch("office.zv"));
@@ -76,7 +76,7 @@ TEST_F(MapSafety, AMapFileThatCannotBeReadFailsEveryLoadBeforeAnythingChanges) {
   EXPECT_EQ(dialogs.messageTexts(), (std::vector<std::string>{error, error, error}));
   EXPECT_EQ(label(1), "edited");
   EXPECT_EQ(model()[model().faceShape(40)].fill, 0x0000AA);
-  EXPECT_FALSE(model().changed);
+  EXPECT_FALSE(model().changed());
 }
 
 TEST_F(MapSafety, AFailedStartUpLoadLeavesNoMapOpenSoSaveAsksForAName) {
@@ -91,11 +91,11 @@ TEST_F(MapSafety, AFailedStartUpLoadLeavesNoMapOpenSoSaveAsksForAName) {
       startForm();
     }
     EXPECT_EQ(dialogs.messageTexts(), std::vector<std::string>{"Cannot open file " + inScratch(held) + "."});
-    EXPECT_EQ(model().currentMapPath, "");
-    EXPECT_EQ(form().caption(), kPrefix);
+    EXPECT_EQ(model().mapPath(), "");
+    EXPECT_EQ(mainWindow().caption(), kPrefix);
     EXPECT_EQ(label(0), "Untitled keyboard Map");
     EXPECT_EQ(model()[model().faceShape(1)].fill, kWhite);
-    EXPECT_FALSE(model().changed);
+    EXPECT_FALSE(model().changed());
 
     dialogs.answerFile(false);
     command(ID_Save_Keyboard_Layout);
@@ -114,26 +114,26 @@ TEST_F(MapSafety, SavingOverAMapChangedByAnotherProgramAsksFirst) {
   expectMessage(dialogs.callsOf(Dialog::Message).at(0), MessageKind::Confirmation, Buttons::YesNo,
                 changedOnDiskQuestion(inScratch("office.zv")));
   EXPECT_EQ(readFile(inScratch("office.zvl")), "Written elsewhere\r\n");
-  EXPECT_TRUE(model().changed);
+  EXPECT_TRUE(model().changed());
 
   dialogs.answerMessage(Answer::Yes);
   command(ID_Save_Keyboard_Layout);
   EXPECT_NE(readFile(inScratch("office.zvl")).find("\r\nedited\r\n"), std::string::npos);
-  EXPECT_FALSE(model().changed);
+  EXPECT_FALSE(model().changed());
   command(ID_Save_Keyboard_Layout);
   EXPECT_EQ(dialogs.callsOf(Dialog::Message).size(), 2u) << "its own save is no change by another program";
 
   // A second window on the same map: whichever saves last is asked.
   ScriptedDialogs otherDialogs;
-  TMainForm1 other(otherDialogs);
+  Application other(otherDialogs);
   other.create(GetModuleHandleA(nullptr));
-  other.showFirstTime();
-  other.model().currentMapPath = inScratch("office.zv");
-  other.maps.LoadKeyboardMap(false);
-  other.model()[other.model().keyLabel(1)].caption = "from the other window";
-  other.maps.Save_Keyboard_Layout_OptionClick();
+  other.start();
+  other.document().setMapPath(inScratch("office.zv"));
+  other.maps().loadCurrentMap(false);
+  other.document().setCaption(other.document().keyLabel(1), "from the other window");
+  other.maps().saveMap();
   EXPECT_TRUE(otherDialogs.calls.empty());
-  label(1) = "from this window";
+  setLabel(1, "from this window");
   dialogs.answerMessage(Answer::No);
   command(ID_Save_Keyboard_Layout);
   EXPECT_EQ(dialogs.callsOf(Dialog::Message).size(), 3u);
@@ -228,8 +228,8 @@ TEST_F(MapSafety, AFileAnotherProgramHoldsForAMomentIsWaitedFor) {
   const DWORD readers = FILE_SHARE_READ | FILE_SHARE_WRITE, everyone = readers | FILE_SHARE_DELETE;
   for (const char* held : {"office.zv", "office.zvl"}) {
     SCOPED_TRACE(held);
-    label(1) = std::string("saved past ") + held;
-    model().changed = true;
+    setLabel(1, std::string("saved past ") + held);
+    model().setChanged(true);
     {
       BrieflyHeldFile holder(inScratch(held), GENERIC_READ, readers, inScratch("office.zv.new"), 200);
       ASSERT_TRUE(holder.held());
@@ -237,9 +237,9 @@ TEST_F(MapSafety, AFileAnotherProgramHoldsForAMomentIsWaitedFor) {
     }
     EXPECT_NE(readFile(inScratch("office.zvl")).find("\r\nsaved past " + std::string(held) + "\r\n"),
               std::string::npos);
-    EXPECT_FALSE(model().changed);
+    EXPECT_FALSE(model().changed());
   }
-  label(1) = "before the load";
+  setLabel(1, "before the load");
   {
     BrieflyHeldFile writer(inScratch("office.zvl"), GENERIC_WRITE, everyone, "", 200);
     ASSERT_TRUE(writer.held());
@@ -262,14 +262,16 @@ TEST_F(MapSafety, OnAFullDiskTheSavedPairStaysWholeAndNothingIsLeftBehind) {
   SmallDisk disk;
   if (!disk.available()) GTEST_SKIP() << "no small disk mounted (scripts/test mounts one as root)";
   startForm();
-  label(1) = "saved";
+  setLabel(1, "saved");
   saveAs(disk.file("office"));
   const std::string map = readFile(disk.file("office.zv")), list = readFile(disk.file("office.zvl"));
   ASSERT_NE(list.find("\r\nsaved\r\n"), std::string::npos);
-  label(1) = "edited";
-  model()[model().label0].font.name = "Arial";
-  model().changed = true;
-  form().setCaption("caption before");
+  setLabel(1, "edited");
+  FontDescription arial = model()[model().label0].font;
+  arial.name = "Arial";
+  model().setFont(model().label0, arial);
+  model().setChanged(true);
+  mainWindow().setCaption("caption before");
 
   // One page left: the label list fits, the map file does not.
   disk.fillLeavingOnePage();
@@ -281,8 +283,8 @@ TEST_F(MapSafety, OnAFullDiskTheSavedPairStaysWholeAndNothingIsLeftBehind) {
                                                               notSavedText(disk.file("office.zvl"))}));
   EXPECT_EQ(readFile(disk.file("office.zv")), map);
   EXPECT_EQ(readFile(disk.file("office.zvl")), list);
-  EXPECT_TRUE(model().changed);
-  EXPECT_EQ(form().caption(), "caption before");
+  EXPECT_TRUE(model().changed());
+  EXPECT_EQ(mainWindow().caption(), "caption before");
   EXPECT_EQ(temporaryFilesIn(disk.file("")), 0);
 }
 

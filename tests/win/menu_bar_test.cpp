@@ -72,19 +72,23 @@ TEST_F(MenuBar, PrintIsGreyedAndNothingIsCheckedAtFirst) {
 
 TEST_F(MenuBar, ShortcutsReachTheirCommands) {
   startForm();
-  HACCEL keys = form().accelerators();
+  HACCEL keys = mainWindow().accelerators();
   ACCEL table[16];
   const int n = CopyAcceleratorTableA(keys, table, 16);
   std::vector<std::pair<std::string, int>> found;
   for (int i = 0; i < n; ++i) {
     std::string key = (table[i].fVirt & FCONTROL) ? "Ctrl+" : "";
+    if (table[i].fVirt & FSHIFT) key += "Shift+";
     key += table[i].key == VK_F1 ? std::string("F1") : std::string(1, static_cast<char>(table[i].key));
     found.emplace_back(key, table[i].cmd);
   }
   EXPECT_EQ(found, (std::vector<std::pair<std::string, int>>{{"Ctrl+S", ID_Save_Bitmap_to_File},
                                                               {"Ctrl+C", ID_Copy_Bitmap_to_Clipboard},
                                                               {"F1", ID_View_Readme},
-                                                              {"Ctrl+A", ID_About}}));
+                                                              {"Ctrl+A", ID_About},
+                                                              {"Ctrl+Z", ID_Undo},
+                                                              {"Ctrl+Y", ID_Redo},
+                                                              {"Ctrl+Shift+Z", ID_Redo}}));
 }
 
 TEST_F(MenuBar, AboutOpensTheAboutBox) {

@@ -84,19 +84,20 @@ TEST(YesNoQuestion, EscapeOnARealQuestionLeavesTheMapAsItWas) {
   ScratchFolder scratch;
   overrideExecutablePath(scratch.file("tastrix.exe"));
   Win32Dialogs dialogs;
-  TMainForm1 form(dialogs);
-  form.create(GetModuleHandleA(nullptr));
-  dialogs.setOwner(form.hwnd());
-  form.showFirstTime();
+  Application application(dialogs);
+  application.create(GetModuleHandleA(nullptr));
+  dialogs.setOwner(application.window().handle());
+  application.start();
   ModalProbe probe([] {
     HWND box = findDialog("Confirm");
     if (box) PostMessageA(GetFocus(), WM_KEYDOWN, VK_ESCAPE, 0);
     return box != nullptr;
   });
-  SendMessageA(form.hwnd(), WM_COMMAND, MAKEWPARAM(ID_Erase_All, 0), 0);
+  SendMessageA(application.window().handle(), WM_COMMAND, MAKEWPARAM(ID_Erase_All, 0), 0);
   EXPECT_TRUE(probe.finished());
-  EXPECT_EQ(form.model()[form.model().keyLabel(30)].caption, "Key Label");
-  EXPECT_FALSE(form.model().changed);
+  const FormModel& document = application.document();
+  EXPECT_EQ(document[document.keyLabel(30)].caption, "Key Label");
+  EXPECT_FALSE(document.changed());
   overrideExecutablePath("");
 }
 

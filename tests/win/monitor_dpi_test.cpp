@@ -76,7 +76,7 @@ TEST_F(MonitorDpi, TheWindowLaysThePictureOutForEachMonitorAndSavesTheSameMap) {
 
   const RECT suggested = scaledFrom(placeAt96, 144, 96);
   sendDpiChange(hwnd(), 144, suggested);
-  EXPECT_EQ(model().dpi, 144);
+  EXPECT_EQ(model().dpi(), 144);
   const RECT placeAt144 = windowRect(hwnd());
   EXPECT_TRUE(EqualRect(&placeAt144, &suggested)) << "the window takes the size Windows suggests";
   SCROLLINFO bar{};
@@ -92,7 +92,7 @@ TEST_F(MonitorDpi, TheWindowLaysThePictureOutForEachMonitorAndSavesTheSameMap) {
   EXPECT_EQ(firstDifference(pictureAt144.pixels, pictureAt(144, map)), "");
 
   sendDpiChange(hwnd(), 96, placeAt96);
-  EXPECT_EQ(model().dpi, 96);
+  EXPECT_EQ(model().dpi(), 96);
   EXPECT_EQ(savedMap("back"), mapAt96);
   EXPECT_EQ(firstDifference(savedPicture("back.bmp").pixels, pictureAt96.pixels), "");
 }
@@ -111,7 +111,7 @@ TEST_F(MonitorDpi, ScreenReadersFindTheKeysWhereTheyAreShown) {
     SCOPED_TRACE(stop);
     const Rect r = stopRect(model(), stop);
     ASSERT_EQ(r, stopRect(at144, stop));
-    POINT corners[2] = {{r.left - form().scrollPosition(), r.top}, {r.right() - form().scrollPosition(), r.bottom()}};
+    POINT corners[2] = {{r.left - mainWindow().scrollPosition(), r.top}, {r.right() - mainWindow().scrollPosition(), r.bottom()}};
     MapWindowPoints(hwnd(), nullptr, corners, 2);
     long x = 0, y = 0, w = 0, h = 0;
     ASSERT_EQ(client->accLocation(&x, &y, &w, &h, part(stop + 1)), S_OK);
@@ -175,12 +175,12 @@ TEST_F(MonitorDpi, TheStartUpsOwnDpiChangeKeepsTheStoredSize) {
     startForm();
     EXPECT_TRUE(monitor.sent());
   }
-  EXPECT_EQ(model().dpi, 144);
+  EXPECT_EQ(model().dpi(), 144);
   const RECT placed = windowRect(hwnd());
   EXPECT_EQ(placed.left, 300);
   EXPECT_EQ(placed.top, 200);
   EXPECT_EQ(placed.right - placed.left, 900);
-  EXPECT_EQ(form().clientHeight(), 400);
+  EXPECT_EQ(mainWindow().clientHeight(), 400);
   SendMessageA(hwnd(), WM_CLOSE, 0, 0);
   const std::string settings = readFile(settingsFile());
   EXPECT_NE(settings.find("window_Width=900\r\nwindow_Height=400\r\n"), std::string::npos) << settings;

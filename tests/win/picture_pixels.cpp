@@ -17,7 +17,7 @@ uint32_t patternAt(int x, int y) {
   return red << 16 | green << 8 | blue;
 }
 
-PatternWindow::PatternWindow(TMainForm1& form) : form_(form), canvas_(nullptr) {
+PatternWindow::PatternWindow(MainWindow& form) : form_(form), canvas_(nullptr) {
   const BITMAPINFO info = topDownBitmapInfo(kWidth, kHeight);
   void* bits = nullptr;
   surface_.reset(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
@@ -25,12 +25,12 @@ PatternWindow::PatternWindow(TMainForm1& form) : form_(form), canvas_(nullptr) {
   for (int y = 0; y < kHeight; ++y)
     for (int x = 0; x < kWidth; ++x) pixels[y * kWidth + x] = patternAt(x, y);
   selection_ = std::make_unique<Selection>(canvas_.get(), surface_.get());
-  SetWindowSubclass(form.hwnd(), &PatternWindow::paint, 1, reinterpret_cast<DWORD_PTR>(this));
-  InvalidateRect(form.hwnd(), nullptr, FALSE);
+  SetWindowSubclass(form.handle(), &PatternWindow::paint, 1, reinterpret_cast<DWORD_PTR>(this));
+  InvalidateRect(form.handle(), nullptr, FALSE);
   form.processMessages();
 }
 
-PatternWindow::~PatternWindow() { RemoveWindowSubclass(form_.hwnd(), &PatternWindow::paint, 1); }
+PatternWindow::~PatternWindow() { RemoveWindowSubclass(form_.handle(), &PatternWindow::paint, 1); }
 
 LRESULT CALLBACK PatternWindow::paint(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR self) {
   auto* window = reinterpret_cast<PatternWindow*>(self);
@@ -68,8 +68,8 @@ Pixels pixelsOf(HBITMAP bitmap) {
   return p;
 }
 
-Pixels renderedPicture(TMainForm1& form) {
-  const int width = form.model().pictureWidth(), height = form.model().pictureHeight();
+Pixels renderedPicture(MainWindow& form, const FormModel& document) {
+  const int width = document.pictureWidth(), height = document.pictureHeight();
   const int savedWidth = form.clientWidth(), savedScroll = form.scrollPosition();
   form.setClientSize(width + 20, form.clientHeight());
   form.setScrollPosition(0);
@@ -79,7 +79,7 @@ Pixels renderedPicture(TMainForm1& form) {
   {
     MemoryDC canvas(screen.get());
     Selection select(canvas.get(), picture.get());
-    SendMessageA(form.hwnd(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas.get()), PRF_CLIENT);
+    SendMessageA(form.handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas.get()), PRF_CLIENT);
   }
   form.setClientSize(savedWidth, form.clientHeight());
   form.setScrollPosition(savedScroll);
@@ -87,11 +87,11 @@ Pixels renderedPicture(TMainForm1& form) {
   return pixelsOf(picture.get());
 }
 
-std::vector<POINT> drawnOverThePicture(TMainForm1& form) {
-  RedrawWindow(form.hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+std::vector<POINT> drawnOverThePicture(MainWindow& form) {
+  RedrawWindow(form.handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
   form.processMessages();
   const int width = form.clientWidth(), height = form.clientHeight();
-  WindowDC window(form.hwnd());
+  WindowDC window(form.handle());
   Bitmap shown(CreateCompatibleBitmap(window.get(), width, height));
   Bitmap rendered(CreateCompatibleBitmap(window.get(), width, height));
   {
@@ -102,7 +102,7 @@ std::vector<POINT> drawnOverThePicture(TMainForm1& form) {
   {
     MemoryDC canvas(window.get());
     Selection toRendered(canvas.get(), rendered.get());
-    SendMessageA(form.hwnd(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas.get()), PRF_CLIENT);
+    SendMessageA(form.handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas.get()), PRF_CLIENT);
   }
   const Pixels a = pixelsOf(shown.get()), b = pixelsOf(rendered.get());
   std::vector<POINT> differing;
@@ -156,9 +156,9 @@ std::string firstDifference(const Pixels& a, const Pixels& b) {
   return "";
 }
 
-ViewState viewOf(TMainForm1& form) {
-  ViewState v{form.clientWidth(), form.clientHeight(), form.scrollPosition(), {}, IsZoomed(form.hwnd()) != FALSE};
-  GetWindowRect(form.hwnd(), &v.window);
+ViewState viewOf(MainWindow& form) {
+  ViewState v{form.clientWidth(), form.clientHeight(), form.scrollPosition(), {}, IsZoomed(form.handle()) != FALSE};
+  GetWindowRect(form.handle(), &v.window);
   return v;
 }
 

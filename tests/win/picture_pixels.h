@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/main_form.h"
+#include "app/application.h"
 
 namespace tastrix::testing {
 
@@ -22,11 +22,11 @@ Pixels pixelsOf(HBITMAP bitmap);
 
 // The window's own rendering of the picture area at scroll 0, through
 // WM_PRINTCLIENT while the window is wide enough to show it whole.
-Pixels renderedPicture(TMainForm1& form);
+Pixels renderedPicture(MainWindow& form, const FormModel& document);
 
 // The client-area points where the window, repainted, shows something other
 // than its rendering of the picture at the same view: what it draws over it.
-std::vector<POINT> drawnOverThePicture(TMainForm1& form);
+std::vector<POINT> drawnOverThePicture(MainWindow& form);
 
 // A BMP file read back by hand: the headers and, for 32 bits per pixel, the
 // pixels, top row first.
@@ -51,7 +51,7 @@ uint32_t patternAt(int x, int y);
 class PatternWindow {
  public:
   static constexpr int kWidth = 4096, kHeight = 1200;
-  explicit PatternWindow(TMainForm1& form);
+  explicit PatternWindow(MainWindow& form);
   ~PatternWindow();
   PatternWindow(const PatternWindow&) = delete;
   PatternWindow& operator=(const PatternWindow&) = delete;
@@ -60,7 +60,7 @@ class PatternWindow {
   static LRESULT CALLBACK paint(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR self);
   void drawOn(HDC dc);
 
-  TMainForm1& form_;
+  MainWindow& form_;
   MemoryDC canvas_;
   Bitmap surface_;
   std::unique_ptr<Selection> selection_;
@@ -76,7 +76,7 @@ struct ViewState {
   RECT window;
   bool zoomed;
 };
-ViewState viewOf(TMainForm1& form);
+ViewState viewOf(MainWindow& form);
 bool operator==(const ViewState& a, const ViewState& b);
 std::ostream& operator<<(std::ostream& out, const ViewState& v);
 

@@ -77,7 +77,7 @@ class Snapshot {
     info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
     Bitmap dib(CreateDIBSection(screen.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    ASSERT_TRUE(dib);
+    ASSERT_TRUE(dib.valid());
     Selection select(memory.get(), dib.get());
     BitBlt(memory.get(), 0, 0, width(), height(), source, x, y, SRCCOPY);
     GdiFlush();
@@ -100,7 +100,7 @@ class Picture : public FormTest {
   // Window wide and tall enough for the whole picture and a margin around it.
   void startWide() {
     startForm();
-    form().setClientSize(model().pictureWidth() + 120, model().pictureHeight() + 60);
+    mainWindow().setClientSize(model().pictureWidth() + 120, model().pictureHeight() + 60);
     pump();
   }
   void redraw() {
@@ -118,14 +118,14 @@ class Picture : public FormTest {
   }
   RECT onScreen(int component) {
     const Rect r = model().clientRect(component);
-    const int s = form().scrollPosition();
+    const int s = mainWindow().scrollPosition();
     return RECT{r.left - s, r.top, r.right() - s, r.bottom()};
   }
-  Component& keyLabel(int position) { return model()[model().keyLabel(position)]; }
+  const Component& keyLabel(int position) { return model()[model().keyLabel(position)]; }
   // The key label alone: its legend removed so that only the label's text can be dark.
   void isolateLabel(int position, const std::string& text) {
-    model()[model().keyName(position)].caption.clear();
-    keyLabel(position).caption = text;
+    model().setCaption(model().keyName(position), "");
+    model().setCaption(model().keyLabel(position), text);
   }
 };
 
@@ -156,8 +156,8 @@ TEST_F(Picture, KeyCapsAreRoundedBordersAroundWhiteFaces) {
 
   // The fills follow the model's colours, system colours included.
   for (int position = 1; position <= 101; ++position) {
-    model()[model().faceShape(position)].fill = RGB(0, 0, 200);
-    model()[model().borderShape(position)].fill = systemColour(COLOR_HIGHLIGHT);
+    model().setFill(model().faceShape(position), RGB(0, 0, 200));
+    model().setFill(model().borderShape(position), systemColour(COLOR_HIGHLIGHT));
   }
   const Snapshot coloured = client();
   EXPECT_EQ(coloured.at(face.left + 3, midY), RGB(0, 0, 200));
@@ -216,7 +216,7 @@ TEST_F(Picture, TitleAndNoticeAreDrawnInTheirBoxes) {
   EXPECT_NEAR((top + bottom) / 2, (title.top + title.bottom) / 2, 6);
   EXPECT_NEAR((left + right) / 2, (title.left + title.right) / 2, 6);
 
-  model()[model().mapTitle].caption.clear();
+  model().setCaption(model().mapTitle, "");
   EXPECT_EQ(client().countDark(title), 0);
 }
 
@@ -228,13 +228,13 @@ TEST_F(Picture, KeyLabelTextFollowsCaptionFontAndLayout) {
   isolateLabel(kQ, "");
   EXPECT_EQ(client().countDark(box), 0);
 
-  keyLabel(kQ).caption = "WWW";
+  model().setCaption(model().keyLabel(kQ), "WWW");
   EXPECT_GT(client().countDark(box), 40);
 
   // Vertical layout moves the ink: top, centre and bottom of the box.
-  keyLabel(kQ).caption = "W";
-  auto inkRows = [&](int layout) {
-    keyLabel(kQ).layout = layout;
+  model().setCaption(model().keyLabel(kQ), "W");
+  auto inkRows = [&](VerticalLayout layout) {
+    model().setLayout(model().keyLabel(kQ), layout);
     const Snapshot s = client();
     int first = box.bottom, last = box.top - 1;
     for (int y = box.top; y < box.bottom; ++y)
@@ -250,14 +250,16 @@ TEST_F(Picture, KeyLabelTextFollowsCaptionFontAndLayout) {
   EXPECT_NEAR(centre.first - box.top, box.bottom - 1 - centre.second, 3);
 
   // Word-wrapped lines are centred as a block.
-  keyLabel(kQ).caption = "W W W W";
+  model().setCaption(model().keyLabel(kQ), "W W W W");
   const auto wrapped = inkRows(kLayoutCenter);
   EXPECT_GT(wrapped.second - wrapped.first, 2 * (centre.second - centre.first));
   EXPECT_NEAR(wrapped.first - box.top, box.bottom - 1 - wrapped.second, 3);
 
   // A face the machine lacks is mapped to another one, never dropped.
-  keyLabel(kQ).layout = kLayoutTop;
-  keyLabel(kQ).font.name = "No Such Face On Any Machine At All, Longer Than Thirty-Two";
+  model().setLayout(model().keyLabel(kQ), kLayoutTop);
+  FontDescription unknownFace = keyLabel(kQ).font;
+  unknownFace.name = "No Such Face On Any Machine At All, Longer Than Thirty-Two";
+  model().setFont(model().keyLabel(kQ), unknownFace);
   EXPECT_GT(client().countDark(box), 20);
 }
 
@@ -265,8 +267,8 @@ TEST_F(Picture, OpaqueLabelFillsItsBox) {
   startForm();
   const RECT box = onScreen(model().keyLabel(kQ));
   isolateLabel(kQ, "");
-  keyLabel(kQ).transparent = false;
-  keyLabel(kQ).fill = RGB(0, 160, 0);
+  model().setTransparent(model().keyLabel(kQ), false);
+  model().setFill(model().keyLabel(kQ), RGB(0, 160, 0));
   const Snapshot s = client();
   EXPECT_EQ(s.at(box.left, box.top), RGB(0, 160, 0));
   EXPECT_EQ(s.at(box.right - 1, box.bottom - 1), RGB(0, 160, 0));
@@ -278,8 +280,10 @@ TEST_F(Picture, ComponentsShowOnlyInsideTheirGroupBoxAndWhenVisible) {
   // A face pushed half out of its group box is cut at the box's edge.
   const int face = model().faceShape(1);
   const int box = model().groupBox(2);
-  model()[face].bounds.left = -30;
-  model()[face].fill = RGB(0, 0, 200);
+  Rect halfOut = model()[face].bounds;
+  halfOut.left = -30;
+  model().setBounds(face, halfOut);
+  model().setFill(face, RGB(0, 0, 200));
   const RECT boxArea = onScreen(box);
   const RECT faceArea = onScreen(face);
   const int midY = (faceArea.top + faceArea.bottom) / 2;
@@ -288,26 +292,26 @@ TEST_F(Picture, ComponentsShowOnlyInsideTheirGroupBoxAndWhenVisible) {
   for (int x = 0; x < boxArea.left; ++x) EXPECT_EQ(cut.at(x, midY), kWhitePixel) << x;
 
   // A hidden group box takes its keys with it; a hidden shape leaves the background.
-  model()[model().borderShape(kQ)].visible = false;
-  model()[model().faceShape(kQ)].visible = false;
+  model().setVisible(model().borderShape(kQ), false);
+  model().setVisible(model().faceShape(kQ), false);
   const RECT q = onScreen(model().borderShape(kQ));
   const Snapshot noQ = client();
   EXPECT_EQ(noQ.at(q.left, (q.top + q.bottom) / 2), kWhitePixel);
   EXPECT_EQ(noQ.at(q.left + 4, (q.top + q.bottom) / 2), kWhitePixel);
-  model()[box].visible = false;
+  model().setVisible(box, false);
   EXPECT_EQ(client().countDark(boxArea), 0);
 }
 
 class Ampersands : public Picture {
  protected:
   Snapshot labelWith(const std::string& text) {
-    keyLabel(kEsc).caption = text;
+    model().setCaption(model().keyLabel(kEsc), text);
     redraw();
     return Snapshot(hwnd(), onScreen(model().keyLabel(kEsc)));
   }
   // The text as it looks drawn literally in the label's font.
   Snapshot literal(const std::string& text) {
-    const LOGFONTA lf = logFontOf(keyLabel(kEsc).font, model().dpi);
+    const LOGFONTA lf = logFontOf(keyLabel(kEsc).font, model().dpi());
     return Snapshot::drawn(onScreen(model().keyLabel(kEsc)), [&](HDC dc, RECT all) {
       Font font(CreateFontIndirectA(&lf));
       Selection select(dc, font.get());
@@ -324,8 +328,8 @@ class Ampersands : public Picture {
   void SetUp() override {
     Picture::SetUp();
     startForm();
-    model()[model().keyName(kEsc)].caption.clear();
-    keyLabel(kEsc).layout = kLayoutTop;  // where the reference text is drawn
+    model().setCaption(model().keyName(kEsc), "");
+    model().setLayout(model().keyLabel(kEsc), kLayoutTop);  // where the reference text is drawn
     ASSERT_EQ(keyLabel(kEsc).font.colour, kBlack);
   }
 };
@@ -363,7 +367,7 @@ TEST_F(Picture, NothingIsDrawnOutsideThePicture) {
   for (int y = 0; y < client.bottom; ++y)
     for (int x = right; x < client.right; ++x) ASSERT_EQ(s.at(x, y), kWhitePixel) << x << "," << y;
   int bottom = 0;
-  for (int i = 0; i < static_cast<int>(model().components.size()); ++i)
+  for (int i = 0; i < static_cast<int>(model().components().size()); ++i)
     if (model()[i].visible) bottom = std::max(bottom, model().clientRect(i).bottom());
   ASSERT_GT(client.bottom, bottom + 20);
   for (int y = bottom; y < client.bottom; ++y)
@@ -373,10 +377,10 @@ TEST_F(Picture, NothingIsDrawnOutsideThePicture) {
 TEST_F(Picture, ResizeRepaintsTheNewlyExposedArea) {
   startForm();
   showCreatedLook();
-  const int narrow = form().clientWidth();
+  const int narrow = mainWindow().clientWidth();
   const RECT farFace = onScreen(model().faceShape(85));  // "Num", beyond the narrow window
   ASSERT_GT(farFace.left, narrow);
-  form().setClientSize(model().pictureWidth() + 40, form().clientHeight());
+  mainWindow().setClientSize(model().pictureWidth() + 40, mainWindow().clientHeight());
   UpdateWindow(hwnd());
   pump();
   // No forced redraw: what the resize itself painted must be complete.
@@ -385,14 +389,14 @@ TEST_F(Picture, ResizeRepaintsTheNewlyExposedArea) {
   EXPECT_EQ(s.at(farFace.left, midY), kBlackPixel);
   EXPECT_EQ(s.at(farFace.left + 3, midY), kWhitePixel);
   EXPECT_EQ(s.at(farFace.left - 2, midY), GetSysColor(COLOR_BTNFACE));
-  EXPECT_EQ(s.at(form().clientWidth() - 1, 200), kWhitePixel);
+  EXPECT_EQ(s.at(mainWindow().clientWidth() - 1, 200), kWhitePixel);
 }
 
 TEST_F(Picture, ScrollingShiftsThePicture) {
   startForm();
   const Snapshot unscrolled = client();
-  form().setScrollPosition(300);
-  ASSERT_EQ(form().scrollPosition(), 300);
+  mainWindow().setScrollPosition(300);
+  ASSERT_EQ(mainWindow().scrollPosition(), 300);
   const Snapshot scrolled = client();
   for (int y = 0; y < scrolled.height(); ++y)
     for (int x = 0; x + 300 < scrolled.width(); ++x)
@@ -405,13 +409,13 @@ TEST_F(Picture, ScrollingShiftsThePicture) {
 
 TEST_F(Picture, PartialRepaintMatchesAFullOne) {
   startWide();
-  form().setScrollPosition(0);
+  mainWindow().setScrollPosition(0);
   client();
   for (int position = 1; position <= 101; ++position) {
-    model()[model().faceShape(position)].fill = RGB(200, 0, 0);
-    keyLabel(position).caption = "W&X Y";
+    model().setFill(model().faceShape(position), RGB(200, 0, 0));
+    model().setCaption(model().keyLabel(position), "W&X Y");
   }
-  model()[model().groupBox(2)].caption = " Changed Caption : ";
+  model().setCaption(model().groupBox(2), " Changed Caption : ");
   // Invalidate strips that cut through keys, labels, a group caption and the title.
   const RECT strips[] = {{0, 90, 400, 130}, {130, 0, 170, 470}, {1100, 30, 1300, 110}};
   for (const RECT& r : strips) InvalidateRect(hwnd(), &r, FALSE);

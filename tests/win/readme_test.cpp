@@ -142,7 +142,7 @@ TEST_F(Readme, F1OpensTheReadmeInNotepadWithoutWaitingForIt) {
   startForm();
 
   MSG f1{hwnd(), WM_KEYDOWN, VK_F1, 0x003B0001, 0, {0, 0}};
-  ASSERT_TRUE(TranslateAcceleratorA(hwnd(), form().accelerators(), &f1));
+  ASSERT_TRUE(TranslateAcceleratorA(hwnd(), mainWindow().accelerators(), &f1));
   pump();
   std::vector<StartedNotepad*> fresh = newNotepads();
   ASSERT_EQ(fresh.size(), 1u);

@@ -36,15 +36,15 @@ class RestoreDefaults : public FormTest {
     EXPECT_EQ(window.left, 20);
     EXPECT_EQ(window.top, 20);
     EXPECT_EQ(window.right - window.left, 762);
-    EXPECT_EQ(form().clientHeight(), 461);
+    EXPECT_EQ(mainWindow().clientHeight(), 461);
     EXPECT_FALSE(IsZoomed(hwnd()));
     EXPECT_FALSE(GetWindowLongPtrA(hwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST);
-    EXPECT_FALSE(form().isMenuChecked(ID_Always_On_Top));
-    EXPECT_EQ(model().currentMapPath, "");
-    EXPECT_EQ(form().caption(), "Tastrix - v1.0f  - ");
+    EXPECT_FALSE(mainWindow().isMenuChecked(ID_Always_On_Top));
+    EXPECT_EQ(model().mapPath(), "");
+    EXPECT_EQ(mainWindow().caption(), "Tastrix - v1.0f  - ");
     EXPECT_EQ(model()[model().mapTitle].caption, "Untitled keyboard Map");
     EXPECT_EQ(model()[model().keyLabel(27)].caption, "Key Label");
-    EXPECT_FALSE(model().changed);
+    EXPECT_FALSE(model().changed());
   }
 
   const DialogCall& onlyQuestion() {
@@ -62,7 +62,7 @@ const char* const kUnsavedWarning = "You have not saved the changes to the curre
 TEST_F(RestoreDefaults, AnsweredNoChangesNothing) {
   writeFile(settingsFile(), kSettings);
   startForm();
-  model()[model().keyLabel(27)].caption = "Quit";
+  model().setCaption(model().keyLabel(27), "Quit");
   dialogs.answerMessage(Answer::No);
 
   command(ID_Restore_Factory_Defaults);
@@ -77,7 +77,7 @@ TEST_F(RestoreDefaults, AnsweredNoChangesNothing) {
   EXPECT_EQ(window.left, 100);
   EXPECT_EQ(window.top, 50);
   EXPECT_TRUE(GetWindowLongPtrA(hwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST);
-  EXPECT_EQ(model().currentMapPath, "C:\\Maps\\office.zv");
+  EXPECT_EQ(model().mapPath(), "C:\\Maps\\office.zv");
   EXPECT_EQ(model()[model().keyLabel(27)].caption, "Quit");
 }
 
@@ -85,9 +85,9 @@ TEST_F(RestoreDefaults, YesDeletesTheSettingsAndReturnsToTheFirstStart) {
   writeFile(settingsFile(), kSettings);
   startForm();
   ShowWindow(hwnd(), SW_MAXIMIZE);
-  model()[model().keyLabel(27)].caption = "Quit";
-  model()[model().mapTitle].caption = "Office";
-  model().changed = true;
+  model().setCaption(model().keyLabel(27), "Quit");
+  model().setCaption(model().mapTitle, "Office");
+  model().setChanged(true);
   dialogs.answerMessage(Answer::Yes);
 
   command(ID_Restore_Factory_Defaults);

@@ -26,15 +26,15 @@ TEST_F(SaveCommands, SaveAsAddsTheMapExtensionOnlyWhenMissing) {
   } names[] = {{"office", "office.zv"},         {"upper.ZV", "upper.ZV"}, {"mixed.zV", "mixed.zV"},
                {"notes.txt", "notes.txt.zv"}, {"t1.zv. ", "t1.zv"},     {"t2.", "t2.zv"}};
   for (const auto& name : names) {
-    model().changed = true;
+    model().setChanged(true);
     saveAs(inScratch(name.chosen));
     const std::string stored = inScratch(name.stored);
-    EXPECT_EQ(model().currentMapPath, stored);
-    EXPECT_EQ(form().SaveDialog1.fileName, stored);
+    EXPECT_EQ(model().mapPath(), stored);
+    EXPECT_EQ(app().saveRequest().fileName, stored);
     EXPECT_EQ(readFile(stored + "l").substr(0, 23), "Untitled keyboard Map\r\n") << stored;
     EXPECT_NE(readFile(stored).find("[tastrix]"), std::string::npos) << stored;
-    EXPECT_EQ(form().caption(), kPrefix + stored);
-    EXPECT_FALSE(model().changed);
+    EXPECT_EQ(mainWindow().caption(), kPrefix + stored);
+    EXPECT_FALSE(model().changed());
   }
   EXPECT_FALSE(fileExists(inScratch("upper.ZV.zv")));
   EXPECT_FALSE(fileExists(inScratch("notes.txt")));
@@ -65,7 +65,7 @@ TEST_F(SaveCommands, DialogsOpenInTheMapFolderWhileItExists) {
   ASSERT_EQ(saves.size(), 3u);
   EXPECT_EQ(saves.back().request.initialDir, scratchDir());
   EXPECT_EQ(saves.back().caption, "Save Keyboard Map as ... ");
-  EXPECT_EQ(model().currentMapPath, inScratch("maps\\office.zv"));
+  EXPECT_EQ(model().mapPath(), inScratch("maps\\office.zv"));
 }
 
 TEST_F(SaveCommands, SaveWithoutAUsableFolderAsksForANameAgain) {
@@ -73,14 +73,14 @@ TEST_F(SaveCommands, SaveWithoutAUsableFolderAsksForANameAgain) {
   dialogs.answerFile(false);
   command(ID_Save_Keyboard_Layout);
   EXPECT_EQ(dialogs.callsOf(Dialog::SaveFile).size(), 1u);
-  EXPECT_EQ(model().currentMapPath, "");
-  EXPECT_EQ(form().caption(), kPrefix);
+  EXPECT_EQ(model().mapPath(), "");
+  EXPECT_EQ(mainWindow().caption(), kPrefix);
 
   dialogs.answerFile(true, inScratch("gone\\office"));
   dialogs.answerFile(false);
   command(ID_Save_Keyboard_Layout_As);
   EXPECT_EQ(dialogs.callsOf(Dialog::SaveFile).size(), 3u);
-  EXPECT_EQ(model().currentMapPath, inScratch("gone\\office.zv"));
+  EXPECT_EQ(model().mapPath(), inScratch("gone\\office.zv"));
   EXPECT_FALSE(fileExists(inScratch("gone\\office.zvl")));
 
   dialogs.answerFile(true, inScratch("here"));
@@ -94,20 +94,20 @@ TEST_F(SaveCommands, SaveWithoutAUsableFolderAsksForANameAgain) {
 TEST_F(SaveCommands, MapsOnPathsBeginningWithTwoBackslashesSaveAndLoad) {
   startForm();
   const std::string folder = "\\\\?\\" + scratchDir();
-  label(1) = "far away";
+  setLabel(1, "far away");
   saveAs(folder + "office");
-  EXPECT_EQ(model().currentMapPath, folder + "office.zv");
-  EXPECT_EQ(form().caption(), kPrefix + folder + "office.zv");
-  EXPECT_FALSE(model().changed);
+  EXPECT_EQ(model().mapPath(), folder + "office.zv");
+  EXPECT_EQ(mainWindow().caption(), kPrefix + folder + "office.zv");
+  EXPECT_FALSE(model().changed());
   EXPECT_EQ(readFile(inScratch("office.zvl")).substr(0, 33), "Untitled keyboard Map\r\nfar away\r\n");
   EXPECT_NE(readFile(inScratch("office.zv")).find("[tastrix]"), std::string::npos);
 
-  label(1) = "changed";
+  setLabel(1, "changed");
   command(ID_Save_Keyboard_Layout);
   EXPECT_EQ(readFile(inScratch("office.zvl")).substr(0, 32), "Untitled keyboard Map\r\nchanged\r\n");
   load(folder + "office.zv");
   EXPECT_EQ(label(1), "changed");
-  EXPECT_EQ(form().caption(), kPrefix + "office");
+  EXPECT_EQ(mainWindow().caption(), kPrefix + "office");
   EXPECT_EQ(dialogs.callsOf(Dialog::SaveFile).size(), 1u);
   EXPECT_EQ(dialogs.callsOf(Dialog::OpenFile).at(0).request.initialDir, folder);
 }
@@ -116,7 +116,7 @@ TEST_F(SaveCommands, OverwriteQuestionGuardsTheMapFileAndALabelListWithoutIt) {
   startForm();
   writeFile(inScratch("office.zv"), "[Old]\r\na=1\r\n");
   writeFile(inScratch("office.zvl"), "old\r\n");
-  model().changed = true;
+  model().setChanged(true);
   dialogs.answerFile(true, inScratch("office"));
   dialogs.answerMessage(Answer::No);
   command(ID_Save_Keyboard_Layout_As);
@@ -124,16 +124,16 @@ TEST_F(SaveCommands, OverwriteQuestionGuardsTheMapFileAndALabelListWithoutIt) {
   expectMessage(question, MessageKind::Confirmation, Buttons::YesNo, "Overwrite Existing Keyboard Map : \r\n\r\n" + inScratch("office.zv") + "\r\n\r\nAre you sure ?");
   EXPECT_EQ(readFile(inScratch("office.zv")), "[Old]\r\na=1\r\n");
   EXPECT_EQ(readFile(inScratch("office.zvl")), "old\r\n");
-  EXPECT_EQ(model().currentMapPath, "");
-  EXPECT_TRUE(model().changed);
-  EXPECT_EQ(form().caption(), kPrefix);
+  EXPECT_EQ(model().mapPath(), "");
+  EXPECT_TRUE(model().changed());
+  EXPECT_EQ(mainWindow().caption(), kPrefix);
 
   dialogs.answerFile(true, inScratch("office.zv"));
   dialogs.answerMessage(Answer::Yes);
   command(ID_Save_Keyboard_Layout_As);
   EXPECT_EQ(readFile(inScratch("office.zv")).substr(0, 12), "[Old]\r\na=1\r\n");
   EXPECT_EQ(readFile(inScratch("office.zvl")).substr(0, 23), "Untitled keyboard Map\r\n");
-  EXPECT_FALSE(model().changed);
+  EXPECT_FALSE(model().changed());
 
   // A label list whose map file is gone is asked about too, by the map's name.
   writeFile(inScratch("lonely.zvl"), "old\r\n");
@@ -151,24 +151,24 @@ TEST_F(SaveCommands, OverwriteQuestionGuardsTheMapFileAndALabelListWithoutIt) {
     expectMessage(asked[i], MessageKind::Confirmation, Buttons::YesNo,
                   "Overwrite Existing Keyboard Map : \r\n\r\n" + inScratch("lonely.zv") + "\r\n\r\nAre you sure ?");
   EXPECT_EQ(readFile(inScratch("lonely.zvl")).substr(0, 23), "Untitled keyboard Map\r\n");
-  EXPECT_EQ(model().currentMapPath, inScratch("lonely.zv"));
+  EXPECT_EQ(model().mapPath(), inScratch("lonely.zv"));
 }
 
 TEST_F(SaveCommands, SaveAfterSaveAsOrLoadWritesWithoutAsking) {
   startForm();
   saveAs(inScratch("office"));
-  label(3) = "third";
-  model().changed = true;
+  setLabel(3, "third");
+  model().setChanged(true);
   command(ID_Save_Keyboard_Layout);
   EXPECT_NE(readFile(inScratch("office.zvl")).find("\r\nthird\r\n"), std::string::npos);
-  EXPECT_FALSE(model().changed);
+  EXPECT_FALSE(model().changed());
 
   load(inScratch("office.zv"));
-  EXPECT_EQ(form().caption(), kPrefix + "office");
-  label(3) = "fourth";
+  EXPECT_EQ(mainWindow().caption(), kPrefix + "office");
+  setLabel(3, "fourth");
   command(ID_Save_Keyboard_Layout);
   EXPECT_NE(readFile(inScratch("office.zvl")).find("\r\nfourth\r\n"), std::string::npos);
-  EXPECT_EQ(form().caption(), kPrefix + inScratch("office.zv"));
+  EXPECT_EQ(mainWindow().caption(), kPrefix + inScratch("office.zv"));
   EXPECT_EQ(dialogs.callsOf(Dialog::Message).size(), 0u);
   EXPECT_EQ(dialogs.callsOf(Dialog::SaveFile).size(), 1u);
 }
@@ -184,10 +184,12 @@ TEST_F(SaveCommands, MapFileThatCannotBeWrittenEndsTheSave) {
     SCOPED_TRACE(readOnly ? "read-only" : "held");
     if (readOnly && !readOnlyIsEnforced()) continue;  // this user may write read-only files
     dialogs.calls.clear();
-    label(1) = "new text";
-    model()[model().label0].font.name = "Arial";
-    model().changed = true;
-    form().setCaption("caption before");
+    setLabel(1, "new text");
+    FontDescription arial = model()[model().label0].font;
+    arial.name = "Arial";
+    model().setFont(model().label0, arial);
+    model().setChanged(true);
+    mainWindow().setCaption("caption before");
     if (readOnly) {
       setReadOnly(inScratch("office.zv"), true);
       command(ID_Save_Keyboard_Layout);
@@ -200,8 +202,8 @@ TEST_F(SaveCommands, MapFileThatCannotBeWrittenEndsTheSave) {
     EXPECT_EQ(dialogs.messageTexts(), std::vector<std::string>{"Unable to write to " + inScratch("office.zv") + "."});
     EXPECT_EQ(readFile(inScratch("office.zv")), before);
     EXPECT_EQ(readFile(inScratch("office.zvl")), listBefore) << "the pair is replaced whole or not at all";
-    EXPECT_TRUE(model().changed);
-    EXPECT_EQ(form().caption(), "caption before");
+    EXPECT_TRUE(model().changed());
+    EXPECT_EQ(mainWindow().caption(), "caption before");
     EXPECT_EQ(temporaryFilesIn(scratchDir()), 0);
   }
 }
@@ -213,10 +215,10 @@ TEST_F(SaveCommands, LabelListThatCannotBeWrittenKeepsTheOldFilesAndTheChangedFl
   saveAs(inScratch("office"));
   const std::string map = readFile(inScratch("office.zv"));
   const std::string list = readFile(inScratch("office.zvl"));
-  model()[model().shape0].fill = kRed;
-  label(2) = "lost?";
-  model().changed = true;
-  form().setCaption("caption before");
+  model().setFill(model().shape0, kRed);
+  setLabel(2, "lost?");
+  model().setChanged(true);
+  mainWindow().setCaption("caption before");
 
   {
     HeldFile held(inScratch("office.zvl"));
@@ -234,8 +236,8 @@ TEST_F(SaveCommands, LabelListThatCannotBeWrittenKeepsTheOldFilesAndTheChangedFl
   }
   EXPECT_EQ(readFile(inScratch("office.zv")), map);
   EXPECT_EQ(readFile(inScratch("office.zvl")), list);
-  EXPECT_TRUE(model().changed);
-  EXPECT_EQ(form().caption(), "caption before");
+  EXPECT_TRUE(model().changed());
+  EXPECT_EQ(mainWindow().caption(), "caption before");
   EXPECT_EQ(temporaryFilesIn(scratchDir()), 0);
 }
 
@@ -245,15 +247,15 @@ TEST_F(SaveCommands, UnwritableFolderEndsInTheInformationBox) {
   startForm();
   if (!readOnlyIsEnforced()) GTEST_SKIP() << "this user may write anywhere";
   const std::string map = "Z:\\etc\\tastrix-unwritable.zv";
-  label(1) = "lost?";
-  model().changed = true;
+  setLabel(1, "lost?");
+  model().setChanged(true);
   saveAs(map);
   EXPECT_EQ(dialogs.messageTexts(), std::vector<std::string>{notSavedText(map + "l")});
   EXPECT_FALSE(fileExists(map));
   EXPECT_FALSE(fileExists(map + "l"));
-  EXPECT_EQ(model().currentMapPath, map);
-  EXPECT_TRUE(model().changed);
-  EXPECT_EQ(form().caption(), kPrefix);
+  EXPECT_EQ(model().mapPath(), map);
+  EXPECT_TRUE(model().changed());
+  EXPECT_EQ(mainWindow().caption(), kPrefix);
 }
 
 class LoadCommands : public MapFileTest {};
@@ -261,8 +263,8 @@ class LoadCommands : public MapFileTest {};
 TEST_F(LoadCommands, UnsavedChangesQuestion) {
   startForm();
   saveAs(inScratch("office"));
-  label(4) = "unsaved";
-  model().changed = true;
+  setLabel(4, "unsaved");
+  model().setChanged(true);
   dialogs.answerMessage(Answer::No);
   command(ID_Load_Keyboard_Layout);
   ASSERT_EQ(dialogs.calls.size(), 2u);
@@ -274,37 +276,37 @@ TEST_F(LoadCommands, UnsavedChangesQuestion) {
   command(ID_Load_Keyboard_Layout);
   EXPECT_EQ(dialogs.callsOf(Dialog::OpenFile).size(), 1u);
   EXPECT_EQ(label(4), "unsaved");
-  EXPECT_TRUE(model().changed);
-  EXPECT_EQ(model().currentMapPath, inScratch("office.zv"));
+  EXPECT_TRUE(model().changed());
+  EXPECT_EQ(model().mapPath(), inScratch("office.zv"));
 
   dialogs.answerMessage(Answer::Yes);
   dialogs.answerFile(true, inScratch("office.zv"));
   command(ID_Load_Keyboard_Layout);
   EXPECT_EQ(label(4), "Key Label");
-  EXPECT_FALSE(model().changed);
+  EXPECT_FALSE(model().changed());
 }
 
 TEST_F(LoadCommands, LoadTakesTheNameAsChosenAndShowsItsTitle) {
   startForm();
   saveAs(inScratch("a.zv.b.zv"));
-  EXPECT_EQ(form().caption(), kPrefix + inScratch("a.zv.b.zv"));
-  label(9) = "changed";
+  EXPECT_EQ(mainWindow().caption(), kPrefix + inScratch("a.zv.b.zv"));
+  setLabel(9, "changed");
   load(inScratch("a.zv.b.zv"));
-  EXPECT_EQ(form().caption(), kPrefix + "a.b");
+  EXPECT_EQ(mainWindow().caption(), kPrefix + "a.b");
   EXPECT_EQ(label(9), "Key Label");
   const auto open = dialogs.callsOf(Dialog::OpenFile).at(0);
   EXPECT_EQ(open.caption, "Open Keyboard Map ... ");
   EXPECT_EQ(open.request.filter, kMapFilter);
   EXPECT_EQ(open.request.initialDir, scratchDir());
 
-  applyAlignment(model(), 0);
+  applyAlignment(model(), kLayoutTop);
   load(inScratch("plain"));
-  EXPECT_EQ(model().currentMapPath, inScratch("plain"));
-  EXPECT_EQ(form().caption(), kPrefix + "plain");
+  EXPECT_EQ(model().mapPath(), inScratch("plain"));
+  EXPECT_EQ(mainWindow().caption(), kPrefix + "plain");
   EXPECT_EQ(label(9), "Key Label");
-  EXPECT_EQ(model().alignmentIndex, 1);
-  EXPECT_FALSE(model().changed);
-  EXPECT_EQ(form().OpenDialog1.fileName, inScratch("plain"));
+  EXPECT_EQ(model().alignment(), 1);
+  EXPECT_FALSE(model().changed());
+  EXPECT_EQ(app().openRequest().fileName, inScratch("plain"));
 }
 
 TEST_F(LoadCommands, NameInAMissingFolderOpensTheDialogAgain) {
@@ -316,25 +318,25 @@ TEST_F(LoadCommands, NameInAMissingFolderOpensTheDialogAgain) {
   ASSERT_EQ(opens.size(), 2u);
   EXPECT_EQ(opens[1].request.initialDir, scratchDir());
   EXPECT_EQ(opens[1].request.fileName, inScratch("nowhere\\office.zv"));
-  EXPECT_EQ(model().currentMapPath, inScratch("nowhere\\office.zv"));
-  EXPECT_EQ(form().caption(), kPrefix);
+  EXPECT_EQ(model().mapPath(), inScratch("nowhere\\office.zv"));
+  EXPECT_EQ(mainWindow().caption(), kPrefix);
 }
 
 TEST_F(LoadCommands, LabelListThatCannotBeOpenedChangesNothing) {
   startForm();
   saveAs(inScratch("office"));
-  label(6) = "kept";
-  model()[model().mapTitle].caption = "kept title";
+  setLabel(6, "kept");
+  model().setCaption(model().mapTitle, "kept title");
   SetShapeColours(model(), kRed, TagRange{0, 1});
-  applyAlignment(model(), 0);
-  form().setCaption("caption before");
+  applyAlignment(model(), kLayoutTop);
+  mainWindow().setCaption("caption before");
   {
     HeldFile held(inScratch("office.zvl"));
     ASSERT_TRUE(held.held());
     dialogs.answerMessage(Answer::Yes);
     dialogs.answerFile(true, inScratch("office.zv"));
     command(ID_Load_Keyboard_Layout);
-    model().changed = false;
+    model().setChanged(false);
     partialLoad(ID_Load_Key_Labels, inScratch("office.zv"));
   }
   const std::string error = "Cannot open file " + inScratch("office.zvl") + ".";
@@ -343,15 +345,15 @@ TEST_F(LoadCommands, LabelListThatCannotBeOpenedChangesNothing) {
   EXPECT_EQ(label(0), "kept title");
   EXPECT_EQ(model()[model().faceShape(30)].fill, kRed);
   EXPECT_EQ(model()[model().keyLabel(30)].layout, kLayoutTop);
-  EXPECT_EQ(form().caption(), "caption before");
-  EXPECT_FALSE(model().changed);
+  EXPECT_EQ(mainWindow().caption(), "caption before");
+  EXPECT_FALSE(model().changed());
   EXPECT_TRUE(model().labelList.empty());
 }
 
 TEST_F(LoadCommands, OtherReadersDoNotStopTheLoad) {
   startForm();
   saveAs(inScratch("office"));
-  label(6) = "changed";
+  setLabel(6, "changed");
   const HANDLE reader = CreateFileA(inScratch("office.zvl").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                                     OPEN_EXISTING, 0, nullptr);
   ASSERT_NE(reader, INVALID_HANDLE_VALUE);
@@ -370,7 +372,7 @@ TEST_F(PartialLoads, EachTakesOneKindOfContentAndMarksTheMapChanged) {
             "[Label_0]\r\nFont.Name=Arial\r\nFont.Size=12\r\n");
   writeFile(inScratch("source.zvl"), "Source title\r\nsource 1\r\n");
   saveAs(inScratch("current"));
-  const std::string caption = form().caption();
+  const std::string caption = mainWindow().caption();
 
   partialLoad(ID_Load_Key_Labels, inScratch("source.zv"));
   EXPECT_EQ(label(0), "Source title");
@@ -378,26 +380,26 @@ TEST_F(PartialLoads, EachTakesOneKindOfContentAndMarksTheMapChanged) {
   EXPECT_EQ(label(2), "Key Label");
   EXPECT_EQ(model()[model().faceShape(2)].fill, kWhite);
   EXPECT_EQ(model()[model().label0].font.name, "System");
-  EXPECT_TRUE(model().changed);
+  EXPECT_TRUE(model().changed());
 
-  model().changed = false;
+  model().setChanged(false);
   partialLoad(ID_Load_Key_Colours, inScratch("source.zv"));
   EXPECT_EQ(model()[model().faceShape(2)].fill, 255);
   EXPECT_EQ(model()[model().borderShape(2)].fill, 65280);
   EXPECT_EQ(model()[model().keyLabel(2)].layout, kLayoutTop);
   EXPECT_EQ(model()[model().label0].font.name, "System");
-  EXPECT_TRUE(model().changed);
+  EXPECT_TRUE(model().changed());
 
-  model().changed = false;
+  model().setChanged(false);
   partialLoad(ID_Load_Key_Fonts, inScratch("source.zv"));
   EXPECT_EQ(model()[model().keyLabel(2)].font.name, "Arial");
   EXPECT_EQ(model()[model().keyLabel(2)].font.size, 12);
   EXPECT_EQ(model()[model().mapTitle].font.name, "System");
   EXPECT_EQ(model()[model().faceShape(2)].fill, 255);
-  EXPECT_TRUE(model().changed);
+  EXPECT_TRUE(model().changed());
 
-  EXPECT_EQ(model().currentMapPath, inScratch("current.zv"));
-  EXPECT_EQ(form().caption(), caption);
+  EXPECT_EQ(model().mapPath(), inScratch("current.zv"));
+  EXPECT_EQ(mainWindow().caption(), caption);
   for (const auto& open : dialogs.callsOf(Dialog::OpenFile)) {
     EXPECT_EQ(open.caption, "Load Colour Settings from Keyboard Map ... ");
     EXPECT_EQ(open.request.filter, kMapFilter);
@@ -407,20 +409,22 @@ TEST_F(PartialLoads, EachTakesOneKindOfContentAndMarksTheMapChanged) {
 TEST_F(PartialLoads, EmptySourcesStillMarkTheMapChangedAndCancelChangesNothing) {
   startForm();
   SetShapeColours(model(), kRed, TagRange{0, 1});
-  model()[model().label0].font.name = "Arial";
+  FontDescription arial = model()[model().label0].font;
+  arial.name = "Arial";
+  model().setFont(model().label0, arial);
   for (int id : {ID_Load_Key_Labels, ID_Load_Key_Colours, ID_Load_Key_Fonts}) {
-    model().changed = false;
+    model().setChanged(false);
     dialogs.answerFile(false);
     command(id);
-    EXPECT_FALSE(model().changed) << id;
+    EXPECT_FALSE(model().changed()) << id;
     partialLoad(id, inScratch("missing.zv"));
-    EXPECT_TRUE(model().changed) << id;
+    EXPECT_TRUE(model().changed()) << id;
   }
   EXPECT_EQ(label(0), "Untitled keyboard Map");
   EXPECT_EQ(model()[model().faceShape(5)].fill, kWhite);
   EXPECT_EQ(model()[model().label0].font.name, "System");
-  EXPECT_EQ(model().currentMapPath, "");
-  EXPECT_EQ(form().caption(), kPrefix);
+  EXPECT_EQ(model().mapPath(), "");
+  EXPECT_EQ(mainWindow().caption(), kPrefix);
 }
 
 class StartupLoad : public MapFileTest {
@@ -432,23 +436,23 @@ class StartupLoad : public MapFileTest {
 
 TEST_F(StartupLoad, FirstStartShowsTheFactoryMap) {
   startForm();
-  EXPECT_EQ(form().caption(), kPrefix);
+  EXPECT_EQ(mainWindow().caption(), kPrefix);
   EXPECT_EQ(label(0), "Untitled keyboard Map");
   EXPECT_EQ(label(101), "Key Label");
   EXPECT_EQ(model()[model().faceShape(1)].fill, kWhite);
   EXPECT_EQ(model()[model().borderShape(1)].fill, kWhite);
-  EXPECT_EQ(model().alignmentIndex, 1);
+  EXPECT_EQ(model().alignment(), 1);
   EXPECT_EQ(model()[model().keyLabel(50)].font, (FontDescription{"System", 10, kBlack, true, false, false, false, 1}));
-  EXPECT_FALSE(model().changed);
+  EXPECT_FALSE(model().changed());
   EXPECT_TRUE(dialogs.calls.empty());
 }
 
 TEST_F(StartupLoad, RemembersTheLastMap) {
   startForm();
-  label(0) = "My map";
-  label(61) = "Ctrl";
+  setLabel(0, "My map");
+  setLabel(61, "Ctrl");
   SetShapeColours(model(), kBtnFace, kFaceShapes);
-  model()[model().shape0].fill = kBtnFace;
+  model().setFill(model().shape0, kBtnFace);
   saveAs(inScratch("office"));
   dropForm();
 
@@ -458,8 +462,8 @@ TEST_F(StartupLoad, RemembersTheLastMap) {
   EXPECT_EQ(label(61), "Ctrl");
   EXPECT_EQ(label(60), "Key Label");
   EXPECT_EQ(model()[model().faceShape(61)].fill, kBtnFace);
-  EXPECT_EQ(form().caption(), kPrefix + "office");
-  EXPECT_FALSE(model().changed);
+  EXPECT_EQ(mainWindow().caption(), kPrefix + "office");
+  EXPECT_FALSE(model().changed());
   EXPECT_EQ(dialogs.callsOf(Dialog::SaveFile).size(), 1u);
   EXPECT_EQ(dialogs.calls.size(), 1u);
 }
@@ -468,9 +472,9 @@ TEST_F(StartupLoad, RememberedMapInARemovedFolderAsksNothingUntilSave) {
   remember(inScratch("removed\\office.zv"));
   startForm();
   EXPECT_TRUE(dialogs.calls.empty());
-  EXPECT_EQ(form().caption(), kPrefix + "office");
+  EXPECT_EQ(mainWindow().caption(), kPrefix + "office");
   EXPECT_EQ(label(0), "Untitled keyboard Map");
-  EXPECT_FALSE(model().changed);
+  EXPECT_FALSE(model().changed());
   dialogs.answerFile(false);
   command(ID_Save_Keyboard_Layout);
   ASSERT_EQ(dialogs.callsOf(Dialog::SaveFile).size(), 1u);

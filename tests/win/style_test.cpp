@@ -56,7 +56,7 @@ class FontCommands : public FormTest {
  protected:
   std::vector<FontDescription> fonts() {
     std::vector<FontDescription> out;
-    for (const Component& c : model().components) out.push_back(c.font);
+    for (const Component& c : model().components()) out.push_back(c.font);
     return out;
   }
 };
@@ -66,7 +66,7 @@ TEST_F(FontCommands, EachChangesExactlyItsTargetsAndTheFlagAsItShould) {
   for (const FontCommandCase& c : fontCommands()) {
     for (const bool changedBefore : {false, true}) {
       const std::vector<FontDescription> before = fonts();
-      model().changed = changedBefore;
+      model().setChanged(changedBefore);
       dialogs.calls.clear();
       dialogs.answerFont(true, chosenFont());
       command(c.id);
@@ -75,7 +75,7 @@ TEST_F(FontCommands, EachChangesExactlyItsTargetsAndTheFlagAsItShould) {
       EXPECT_EQ(dialogs.calls[0].what, Dialog::ChooseFont) << c.name;
       EXPECT_EQ(dialogs.calls[0].font, before[static_cast<size_t>(c.seed(model()))]) << c.name << ": seed";
       int targets = 0;
-      for (int i = 0; i < static_cast<int>(model().components.size()); ++i) {
+      for (int i = 0; i < static_cast<int>(model().components().size()); ++i) {
         if (c.isTarget(model(), i)) {
           ++targets;
           EXPECT_EQ(model()[i].font, chosenFont()) << c.name << ": " << model()[i].name << " " << i;
@@ -83,9 +83,9 @@ TEST_F(FontCommands, EachChangesExactlyItsTargetsAndTheFlagAsItShould) {
           EXPECT_EQ(model()[i].font, before[static_cast<size_t>(i)]) << c.name << ": " << model()[i].name << " " << i;
         }
       }
-      EXPECT_EQ(model().changed, changedBefore || c.marksChanged) << c.name;
+      EXPECT_EQ(model().changed(), changedBefore || c.marksChanged) << c.name;
       // Put the old fonts back for the next round.
-      for (size_t i = 0; i < before.size(); ++i) model().components[i].font = before[i];
+      for (size_t i = 0; i < before.size(); ++i) model().setFont(static_cast<int>(i), before[i]);
       EXPECT_EQ(targets, c.targetCount) << c.name;
     }
   }
@@ -98,7 +98,7 @@ TEST_F(FontCommands, CancelChangesNothing) {
     dialogs.answerFont(false, chosenFont());
     command(c.id);
     EXPECT_TRUE(fonts() == before) << c.name;
-    EXPECT_FALSE(model().changed) << c.name;
+    EXPECT_FALSE(model().changed()) << c.name;
   }
   EXPECT_EQ(dialogs.callsOf(Dialog::ChooseFont).size(), 4u);
 }
@@ -136,7 +136,7 @@ class ColourCommands : public FormTest {
  protected:
   std::vector<Colour> fills(Role role) {
     std::vector<Colour> out;
-    for (const Component& c : model().components)
+    for (const Component& c : model().components())
       if (c.role == role) out.push_back(c.fill);
     return out;
   }
@@ -157,13 +157,13 @@ TEST_F(ColourCommands, EachPaintsItsOwnShapesFromItsOwnSeed) {
   for (const auto& c : cases) {
     SetShapeColours(model(), c.painted == Role::FaceShape ? c.seed : c.other, kFaceShapes);
     SetShapeColours(model(), c.painted == Role::BorderShape ? c.seed : c.other, kBorderShapes);
-    model().changed = false;
+    model().setChanged(false);
     dialogs.calls.clear();
 
     dialogs.answerColour(false, c.chosen);
     command(c.command);
     EXPECT_EQ(fills(c.painted), std::vector<Colour>(101, c.seed));
-    EXPECT_FALSE(model().changed);
+    EXPECT_FALSE(model().changed());
 
     dialogs.answerColour(true, c.chosen);
     command(c.command);
@@ -173,7 +173,7 @@ TEST_F(ColourCommands, EachPaintsItsOwnShapesFromItsOwnSeed) {
     EXPECT_EQ(colourCalls[1].colour, c.seed);
     EXPECT_EQ(fills(c.painted), std::vector<Colour>(101, c.chosen));
     EXPECT_EQ(fills(c.kept), std::vector<Colour>(101, c.other));
-    EXPECT_TRUE(model().changed);
+    EXPECT_TRUE(model().changed());
   }
 }
 
@@ -181,7 +181,7 @@ class Alignment : public FormTest {
  protected:
   std::vector<int> layouts(Role role) {
     std::vector<int> out;
-    for (const Component& c : model().components)
+    for (const Component& c : model().components())
       if (c.role == role) out.push_back(c.layout);
     return out;
   }
@@ -195,12 +195,12 @@ TEST_F(Alignment, EachCommandPlacesEveryKeyLabelAndTheTitle) {
     int id, value;
   } commands[] = {{ID_Align_Bottom, kLayoutBottom}, {ID_Align_Top, kLayoutTop}, {ID_Align_Center, kLayoutCenter}};
   for (const auto& c : commands) {
-    model().changed = false;
+    model().setChanged(false);
     command(c.id);
     EXPECT_EQ(layouts(Role::KeyLabel), std::vector<int>(101, c.value)) << c.value;
     EXPECT_EQ(model()[model().mapTitle].layout, c.value);
-    EXPECT_EQ(model().alignmentIndex, c.value);
-    EXPECT_TRUE(model().changed);
+    EXPECT_EQ(model().alignment(), c.value);
+    EXPECT_TRUE(model().changed());
     EXPECT_EQ(layouts(Role::KeyName), keyNames);
     EXPECT_EQ(layouts(Role::Notice), notice);
   }
@@ -210,10 +210,10 @@ TEST_F(Alignment, EachCommandPlacesEveryKeyLabelAndTheTitle) {
 TEST_F(Alignment, TopAgainOnASavedMapStillMarksItChanged) {
   startForm();
   command(ID_Align_Top);
-  model().changed = false;  // as a save leaves it
+  model().setChanged(false);  // as a save leaves it
   command(ID_Align_Top);
-  EXPECT_EQ(model().alignmentIndex, kLayoutTop);
-  EXPECT_TRUE(model().changed);
+  EXPECT_EQ(model().alignment(), kLayoutTop);
+  EXPECT_TRUE(model().changed());
 }
 
 // Rows of a client rectangle in which two captures of the window differ.
@@ -240,10 +240,10 @@ class AlignmentPixels : public FormTest {
     command(alignmentId);
     const int q = model().keyLabel(27);
     const Rect box = model().clientRect(q);
-    model()[q].caption = "";
+    model().setCaption(q, "");
     const std::vector<COLORREF> blank = capture(box);
-    model()[q].caption = "WWW";
-    form().repaintPicture();
+    model().setCaption(q, "WWW");
+    InvalidateRect(hwnd(), nullptr, FALSE);
     return differingRows(blank, capture(box), box.width);
   }
 };

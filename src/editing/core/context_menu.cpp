@@ -1,4 +1,4 @@
-#include "editing/context_menu.h"
+#include "editing/core/context_menu.h"
 
 namespace tastrix {
 namespace {

@@ -1,6 +1,6 @@
 // Fonts, colours and label alignment: each command seeds its dialog from a
 // prototype component and hands the choice to the prototype's whole class.
-#include "editing/edit_commands.h"
+#include "editing/core/edit_commands.h"
 #include "model/alignment.h"
 #include "model/key_catalogue.h"
 #include "model/tag_walks.h"
@@ -15,7 +15,7 @@ struct FontCommand {
 };
 
 const FontCommand kMapTitleFont{[](const FormModel& m) { return m.mapTitle; },
-                                [](FormModel& m, const FontDescription& f) { m[m.mapTitle].font = f; }, true};
+                                [](FormModel& m, const FontDescription& f) { m.setFont(m.mapTitle, f); }, true};
 const FontCommand kGroupNamesFont{[](const FormModel& m) { return m.groupBox(kFunctionKeys); },
                                   [](FormModel& m, const FontDescription& f) { SetGroupBoxFonts(m, f, kGroupBoxes); }, true};
 const FontCommand kKeyNamesFont{[](const FormModel& m) { return m.nameLabel0; },
@@ -31,30 +31,35 @@ struct ColourCommand {
 const ColourCommand kKeyColour{[](const FormModel& m) { return m.shape0; }, kFaceShapes};
 const ColourCommand kBorderColour{[](const FormModel& m) { return m.shapeBack0; }, kBorderShapes};
 
-void chooseFont(FormModel& model, IDialogs& dialogs, const FontCommand& command) {
+void chooseFontFor(FormModel& model, IDialogs& dialogs, const FontCommand& command) {
   FontDescription font = model[command.seed(model)].font;
   if (!dialogs.chooseFont(font)) return;
   command.apply(model, font);
-  if (command.marksChanged) model.changed = true;
+  if (command.marksChanged) model.setChanged(true);
 }
 
-void chooseColour(FormModel& model, IDialogs& dialogs, const ColourCommand& command) {
+void chooseColourFor(FormModel& model, IDialogs& dialogs, const ColourCommand& command) {
   Colour colour = model[command.seed(model)].fill;
   if (!dialogs.chooseColour(colour)) return;
   SetShapeColours(model, colour, command.shapes);
-  model.changed = true;
+  model.setChanged(true);
 }
 
 }  // namespace
 
-void EditCommands::Font_Keyboard_Map_Title_OptionClick() { chooseFont(form_, dialogs_, kMapTitleFont); }
-void EditCommands::Font_Group_Names_OptionClick() { chooseFont(form_, dialogs_, kGroupNamesFont); }
-void EditCommands::Font_Key_Names_OptionClick() { chooseFont(form_, dialogs_, kKeyNamesFont); }
-void EditCommands::Font_Key_Labels_OptionClick() { chooseFont(form_, dialogs_, kKeyLabelsFont); }
-void EditCommands::Select_Key_Colour_OptionClick() { chooseColour(form_, dialogs_, kKeyColour); }
-void EditCommands::Select_Key_Colour_Border_OptionClick() { chooseColour(form_, dialogs_, kBorderColour); }
-void EditCommands::Set_Key_Label_Vertical_Alignment_Top_OptionClick() { applyAlignment(form_, kLayoutTop); }
-void EditCommands::Set_Key_Label_Vertical_Alignment_Center_OptionClick() { applyAlignment(form_, kLayoutCenter); }
-void EditCommands::Set_Key_Label_Vertical_Alignment_Bottom_OptionClick() { applyAlignment(form_, kLayoutBottom); }
+void EditCommands::chooseFont(FontTarget target) {
+  switch (target) {
+    case FontTarget::MapTitle: return chooseFontFor(form_, dialogs_, kMapTitleFont);
+    case FontTarget::GroupNames: return chooseFontFor(form_, dialogs_, kGroupNamesFont);
+    case FontTarget::KeyNames: return chooseFontFor(form_, dialogs_, kKeyNamesFont);
+    case FontTarget::KeyLabels: return chooseFontFor(form_, dialogs_, kKeyLabelsFont);
+  }
+}
+
+void EditCommands::chooseColour(ColourTarget target) {
+  chooseColourFor(form_, dialogs_, target == ColourTarget::KeyFaces ? kKeyColour : kBorderColour);
+}
+
+void EditCommands::alignLabels(VerticalLayout layout) { applyAlignment(form_, layout); }
 
 }  // namespace tastrix

@@ -1,10 +1,10 @@
 #pragma once
 #include <string>
 
-#include "mapfile/map_storage.h"
+#include "mapfile/core/map_storage.h"
 #include "model/form_model.h"
-#include "platform/app_window.h"
-#include "platform/dialogs.h"
+#include "platform/core/app_window.h"
+#include "platform/core/dialogs.h"
 
 namespace tastrix {
 
@@ -14,21 +14,27 @@ class MapCommands {
  public:
   MapCommands(FormModel& form, IDialogs& dialogs, IAppWindow& window, MapStorage& storage,
               FileDialogRequest& saveDialog, FileDialogRequest& openDialog)
-      : form_(form), dialogs_(dialogs), window_(window), storage_(storage), SaveDialog1(saveDialog),
-        OpenDialog1(openDialog) {}
+      : form_(form), dialogs_(dialogs), window_(window), storage_(storage), saveDialog_(saveDialog),
+        openDialog_(openDialog) {}
 
-  void Save_Keyboard_Layout_OptionClick();
-  void Save_Keyboard_Layout_As_OptionClick();
-  void Load_Keyboard_Layout_As_OptionClick();
-  void LoadKeyboardMap(bool checkFolder);
-  void LoadtheKeyFontSettingsfromAnotherKeyboardLayoutFile1Click();
-  void LoadtheKeyLabelsfromanother1Click();
-  void LoadtheColourSettingsfromAnotherKeyboardLayout1Click();
+  // Saves the current map, or asks for a name (as Save As) when it has none
+  // or its folder is gone.
+  void saveMap();
+  void saveMapAs();
+  // Asks for a map and loads it whole.
+  void loadMap();
+  // Loads the current map whole; when askWhereMissing and its folder is
+  // gone, asks for a map instead.
+  void loadCurrentMap(bool askWhereMissing);
+  // One kind of content from another map; the rest stays.
+  void loadFontsFromAnotherMap();
+  void loadLabelsFromAnotherMap();
+  void loadColoursFromAnotherMap();
 
   // The load at the end of the start-up sequence. A map that cannot be read
   // is reported (the error is raised again) and the window shows no map, so
   // that a Save asks for a name instead of writing over the map that failed.
-  void LoadAtStartUp();
+  void loadAtStartUp();
 
  private:
   using Apply = void (MapStorage::*)(FormModel&, const std::string&);
@@ -40,8 +46,8 @@ class MapCommands {
   IDialogs& dialogs_;
   IAppWindow& window_;
   MapStorage& storage_;
-  FileDialogRequest& SaveDialog1;  // shared with the bitmap export
-  FileDialogRequest& OpenDialog1;
+  FileDialogRequest& saveDialog_;  // shared with the bitmap export
+  FileDialogRequest& openDialog_;
 };
 
 }  // namespace tastrix

@@ -1,4 +1,4 @@
-#include "app/main_form.h"
+#include "app/main_window.h"
 
 #include <windowsx.h>
 
@@ -6,10 +6,10 @@
 
 #include "app/menu_table.h"
 #include "output/picture_painter.h"
-#include "platform/app_title.h"
-#include "platform/errors.h"
+#include "platform/core/errors.h"
 #include "platform/wide_text.h"
 #include "platform/window_text.h"
+#include "product/product.h"
 #include "text/mul_div.h"
 
 namespace tastrix {
@@ -31,23 +31,25 @@ void fillPopupMenu(HMENU menu, const std::vector<bool>& visible) {
 
 }  // namespace
 
-TMainForm1::TMainForm1(IDialogs& dialogs) : dialogs_(dialogs) {}
+MainWindow::MainWindow(IPictureCommands& commands) : commands_(commands), keys_(*this, commands) {}
 
-TMainForm1::~TMainForm1() {
+MainWindow::~MainWindow() {
   if (!hwnd_) return;
   SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
   DestroyWindow(hwnd_);
 }
 
-void TMainForm1::create(HINSTANCE instance) {
-  model_.layOutFor(ScreenDpi());
+void MainWindow::create(HINSTANCE instance, bool endsMessageLoop) {
+  endsMessageLoop_ = endsMessageLoop;
+  FormModel& document = commands_.document();
+  document.layOutFor(ScreenDpi());
 
   // A window of the 16-bit functions: its caption shows any file name.
   WNDCLASSEXW wc{};
   wc.cbSize = sizeof wc;
   // Whole repaints on resize: the capture copies what the window shows.
   wc.style = CS_HREDRAW | CS_VREDRAW;
-  wc.lpfnWndProc = &TMainForm1::windowProc;
+  wc.lpfnWndProc = &MainWindow::windowProc;
   wc.hInstance = instance;
   wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
   wc.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
@@ -57,40 +59,39 @@ void TMainForm1::create(HINSTANCE instance) {
 
   menuBar_ = buildMenuBar(mainMenuTable());
   popupMenu_.reset(CreatePopupMenu());
-  popupItemVisible.assign(popupMenuTable().size(), true);
-  fillPopupMenu(popupMenu_.get(), popupItemVisible);
-  const int dpi = model_.dpi;
+  popupItemVisible_.assign(popupMenuTable().size(), true);
+  fillPopupMenu(popupMenu_.get(), popupItemVisible_);
+  const int dpi = document.dpi();
   hwnd_ = CreateWindowExW(0, L"TMainForm1", WideFromUtf8(kAppTitle).c_str(), kStyle, mulDiv(615, dpi, 96), mulDiv(33, dpi, 96),
                           mulDiv(1036, dpi, 96), mulDiv(619, dpi, 96), nullptr, menuBar_, instance, this);
   if (!hwnd_) throw PlatformError("Cannot create the main window");
   // The monitor's scale may differ from the one the session began with.
-  if (WindowDpi(hwnd_) != model_.dpi) model_.layOutFor(WindowDpi(hwnd_));
-  std::vector<ACCEL> keys = tastrix::accelerators(mainMenuTable());
-  accelerators_.reset(CreateAcceleratorTableA(keys.data(), static_cast<int>(keys.size())));
+  if (WindowDpi(hwnd_) != document.dpi()) document.layOutFor(WindowDpi(hwnd_));
+  std::vector<ACCEL> shortcuts = tastrix::accelerators(mainMenuTable());
+  accelerators_.reset(CreateAcceleratorTableA(shortcuts.data(), static_cast<int>(shortcuts.size())));
   updateScrollBar();
 }
 
-void TMainForm1::showFirstTime() {
-  lifecycle.FormShow();
+void MainWindow::showFirstTime() {
   if (!IsWindowVisible(hwnd_)) ShowWindow(hwnd_, SW_SHOWNORMAL);
   UpdateWindow(hwnd_);
 }
 
-LRESULT CALLBACK TMainForm1::windowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK MainWindow::windowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   if (msg == WM_NCCREATE) {
     auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
-    auto* form = static_cast<TMainForm1*>(create->lpCreateParams);
-    form->hwnd_ = hwnd;
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
+    auto* window = static_cast<MainWindow*>(create->lpCreateParams);
+    window->hwnd_ = hwnd;
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(window));
   }
-  auto* form = reinterpret_cast<TMainForm1*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-  if (!form) return DefWindowProcW(hwnd, msg, wParam, lParam);
-  return form->handleMessage(msg, wParam, lParam);
+  auto* window = reinterpret_cast<MainWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  if (!window) return DefWindowProcW(hwnd, msg, wParam, lParam);
+  return window->handleMessage(msg, wParam, lParam);
 }
 
-LRESULT TMainForm1::handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+LRESULT MainWindow::handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
   LRESULT answered = 0;
-  if (keys.handle(msg, wParam, lParam, answered)) return answered;
+  if (keys_.handle(msg, wParam, lParam, answered)) return answered;
   switch (msg) {
     case WM_PAINT:
       onPaint();
@@ -98,7 +99,7 @@ LRESULT TMainForm1::handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_PRINTCLIENT: {
       RECT client;
       GetClientRect(hwnd_, &client);
-      paintPicture(reinterpret_cast<HDC>(wParam), model_, scrollX_, client);
+      paintPicture(reinterpret_cast<HDC>(wParam), commands_.document(), scrollX_, client);
       return 0;
     }
     case WM_ERASEBKGND:
@@ -163,9 +164,9 @@ LRESULT TMainForm1::handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_QUERYENDSESSION:
       // Logging off closes the window too: the settings are written and
       // unsaved changes are asked about.
-      return lifecycle.FormCloseQuery(Lifecycle::Closing::Session) ? TRUE : FALSE;
+      return commands_.mayClose(Closing::Session) ? TRUE : FALSE;
     case WM_DESTROY:
-      if (quitOnDestroy) PostQuitMessage(0);
+      if (endsMessageLoop_) PostQuitMessage(0);
       return 0;
     case WM_NCDESTROY:
       SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
@@ -176,20 +177,20 @@ LRESULT TMainForm1::handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
   }
 }
 
-void TMainForm1::onPaint() {
+void MainWindow::onPaint() {
   PaintScope paint(hwnd_);
   RECT client;
   GetClientRect(hwnd_, &client);
   if (client.right <= 0 || client.bottom <= 0) return;
-  picture_.show(paint.dc(), model_, scrollX_, client, paint.area());
-  keys.paintFocus(paint.dc());
+  picture_.show(paint.dc(), commands_.document(), scrollX_, client, paint.area());
+  keys_.paintFocus(paint.dc());
 }
 
-void TMainForm1::repaintPicture() {
+void MainWindow::repaintPicture() {
   if (hwnd_) InvalidateRect(hwnd_, nullptr, FALSE);
 }
 
-void TMainForm1::onSize() {
+void MainWindow::onSize() {
   if (!IsIconic(hwnd_) && !IsZoomed(hwnd_)) normalClientHeight_ = clientHeight();
   updateScrollBar();
   repaintPicture();
@@ -198,24 +199,25 @@ void TMainForm1::onSize() {
 // Moved to a monitor of another scale: the picture is laid out anew for its
 // dpi, and the window takes the size Windows suggests, except while the
 // start-up places it where the settings file says.
-void TMainForm1::onDpiChanged(int dpi, const RECT& suggested) {
-  const int oldDpi = model_.dpi;
-  model_.layOutFor(dpi);
+void MainWindow::onDpiChanged(int dpi, const RECT& suggested) {
+  FormModel& document = commands_.document();
+  const int oldDpi = document.dpi();
+  document.layOutFor(dpi);
+  picture_.invalidate();
   scrollX_ = mulDiv(scrollX_, dpi, oldDpi);  // the same part of the picture stays in view
-  if (!placingWindow)
+  if (!placing_)
     SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
   updateScrollBar();
   repaintPicture();
 }
 
-void TMainForm1::updateScrollBar() {
+void MainWindow::updateScrollBar() {
   if (!hwnd_) return;
   RECT client;
   GetClientRect(hwnd_, &client);
-  const int range = model_.scrollRange();
-  const int maxPos = std::max(0, range - static_cast<int>(client.right));
-  const int clamped = std::min(std::max(scrollX_, 0), maxPos);
+  const int range = commands_.document().scrollRange();
+  const int clamped = clampedScroll(scrollX_);
   SCROLLINFO si{};
   si.cbSize = sizeof si;
   si.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
@@ -230,18 +232,19 @@ void TMainForm1::updateScrollBar() {
   }
 }
 
-void TMainForm1::setScrollPosition(int position) {
-  RECT client;
-  GetClientRect(hwnd_, &client);
-  const int maxPos = std::max(0, model_.scrollRange() - static_cast<int>(client.right));
-  const int clamped = std::min(std::max(position, 0), maxPos);
+int MainWindow::clampedScroll(int position) const {
+  return std::min(std::max(position, 0), std::max(0, commands_.document().scrollRange() - clientWidth()));
+}
+
+void MainWindow::setScrollPosition(int position) {
+  const int clamped = clampedScroll(position);
   if (clamped == scrollX_) return;
   scrollX_ = clamped;
   SetScrollPos(hwnd_, SB_HORZ, scrollX_, TRUE);
   repaintPicture();
 }
 
-void TMainForm1::onHScroll(int request) {
+void MainWindow::onHScroll(int request) {
   SCROLLINFO si{};
   si.cbSize = sizeof si;
   si.fMask = SIF_ALL;
@@ -255,43 +258,43 @@ void TMainForm1::onHScroll(int request) {
     case SB_THUMBTRACK:
     case SB_THUMBPOSITION: setScrollPosition(si.nTrackPos); break;
     case SB_LEFT: setScrollPosition(0); break;
-    case SB_RIGHT: setScrollPosition(model_.scrollRange()); break;
+    case SB_RIGHT: setScrollPosition(commands_.document().scrollRange()); break;
     default: break;
   }
 }
 
-void TMainForm1::onMouseWheel(int delta) {
+void MainWindow::onMouseWheel(int delta) {
   // There is nothing to scroll vertically, so the wheel scrolls sideways.
   setScrollPosition(scrollX_ - delta * 3 * scrollLine() / WHEEL_DELTA);
 }
 
-int TMainForm1::scrollLine() const { return mulDiv(kScrollLine, model_.dpi, 96); }
+int MainWindow::scrollLine() const { return mulDiv(kScrollLine, commands_.document().dpi(), 96); }
 
-int TMainForm1::hitTestClient(int x, int y) const { return model_.hitTest(x + scrollX_, y); }
+int MainWindow::hitTestClient(int x, int y) const { return commands_.document().hitTest(x + scrollX_, y); }
 
-void TMainForm1::onMouseDown(int x, int y, bool left) {
+void MainWindow::onMouseDown(int x, int y, bool left) {
   // A press queued while a capture moves the window was aimed at another view;
   // one that reaches the window while a box is open records no group.
-  if (capture_.running || boxOpen()) return;
+  if (capture_.running || commands_.boxOpen()) return;
   SetFocus(hwnd_);
   const int hit = hitTestClient(x, y);
-  editing.pressOn(hit);
+  commands_.pressOn(hit);
   if (left) {
     pressedComponent_ = hit;
     SetCapture(hwnd_);
   }
 }
 
-void TMainForm1::onMouseUp(int x, int y) {
+void MainWindow::onMouseUp(int x, int y) {
   const int pressed = pressedComponent_;
   pressedComponent_ = -1;
   if (GetCapture() == hwnd_) ReleaseCapture();
   // A click is a press and a release on the same label.
   if (pressed < 0 || hitTestClient(x, y) != pressed) return;
-  runCommand([this, pressed] { editing.clickOn(pressed); });
+  commands_.clickOn(pressed);
 }
 
-void TMainForm1::onContextMenu(int screenX, int screenY) {
+void MainWindow::onContextMenu(int screenX, int screenY) {
   if (capture_.running) return;
   if (screenX == -1 && screenY == -1) {
     // From the keyboard: open it at the window's client origin.
@@ -300,74 +303,66 @@ void TMainForm1::onContextMenu(int screenX, int screenY) {
     screenX = origin.x;
     screenY = origin.y;
   }
-  showPopupMenu(screenX, screenY);
+  showContextMenu(screenX, screenY);
 }
 
-void TMainForm1::PopupMenu1Popup() {
+void MainWindow::updateContextMenu() {
   std::vector<ShownFor> shownFor;
   for (const MenuEntry& e : popupMenuTable()) shownFor.push_back(e.shownFor);
-  UpdatePopupVisibility(shownFor, model_.recordedGroup, popupItemVisible);
-  fillPopupMenu(popupMenu_.get(), popupItemVisible);
+  UpdatePopupVisibility(shownFor, commands_.document().recordedGroup, popupItemVisible_);
+  fillPopupMenu(popupMenu_.get(), popupItemVisible_);
 }
 
-void TMainForm1::showPopupMenu(int screenX, int screenY) {
-  if (boxOpen()) return;
-  PopupMenu1Popup();
-  const OpenBoxes::Scope menu(dialogs_);
-  TrackPopupMenu(popupMenu_.get(), TPM_RIGHTBUTTON, screenX, screenY, 0, hwnd_, nullptr);
+void MainWindow::showContextMenu(int screenX, int screenY) {
+  if (commands_.boxOpen()) return;
+  updateContextMenu();
+  commands_.runModalLoop(
+      [&] { TrackPopupMenu(popupMenu_.get(), TPM_RIGHTBUTTON, screenX, screenY, 0, hwnd_, nullptr); });
 }
 
-void TMainForm1::onCommand(int id) {
-  const MenuEntry* entry = findMenuEntry(mainMenuTable(), id);
-  if (!entry) entry = findMenuEntry(popupMenuTable(), id);
-  if (!entry) return;
-  if (id < ID_Popup_First && (GetMenuState(menuBar_, static_cast<UINT>(id), MF_BYCOMMAND) & MF_GRAYED)) return;
-  runCommand([this, entry] { entry->handler(*this); });
+// Disabled items of the menu bar do nothing, even when their shortcut
+// arrives; commands reached by keys only have no item to be disabled.
+void MainWindow::onCommand(int id) {
+  const UINT state = GetMenuState(menuBar_, static_cast<UINT>(id), MF_BYCOMMAND);
+  if (id < ID_Popup_First && state != static_cast<UINT>(-1) && (state & MF_GRAYED)) return;
+  commands_.menuCommand(id);
 }
 
-HACCEL TMainForm1::accelerators() const { return keys.picking() ? nullptr : accelerators_.get(); }
+HACCEL MainWindow::accelerators() const { return keys_.picking() ? nullptr : accelerators_.get(); }
 
-void TMainForm1::runCommand(const std::function<void()>& command) {
-  // Posted messages, and calls of screen readers, reach the window through
-  // the open box's message loop: acting on them would stack box on box.
-  if (boxOpen()) return;
-  const std::vector<std::string> labelsBefore = keys.accessibility().labelTexts();
-  try {
-    command();
-  } catch (const std::exception& e) {  // platform errors above all
-    dialogs_.generalError(withFullStop(e.what()));
-  }
-  keys.accessibility().announceChangedLabels(labelsBefore);
-  // Commands change the model; the picture follows after every one.
+std::vector<std::string> MainWindow::labelTexts() const { return keys_.accessibility().labelTexts(); }
+
+void MainWindow::showChanges(const std::vector<std::string>& labelsBefore) {
+  keys_.accessibility().announceChangedLabels(labelsBefore);
   repaintPicture();
 }
 
-void TMainForm1::onClose() {
-  if (boxOpen()) return;  // the box is answered first
+void MainWindow::onClose() {
+  if (commands_.boxOpen()) return;  // the box is answered first
   if (capture_.running) {
     capture_.closeRequested = true;
     return;
   }
-  if (lifecycle.FormCloseQuery()) DestroyWindow(hwnd_);
+  if (commands_.mayClose(Closing::Window)) DestroyWindow(hwnd_);
 }
 
-std::string TMainForm1::caption() const { return WindowText(hwnd_); }
+std::string MainWindow::caption() const { return WindowText(hwnd_); }
 
-void TMainForm1::setCaption(const std::string& text) { SetWindowTextUtf8(hwnd_, text); }
+void MainWindow::setCaption(const std::string& text) { SetWindowTextUtf8(hwnd_, text); }
 
-int TMainForm1::clientWidth() const {
+int MainWindow::clientWidth() const {
   RECT r;
   GetClientRect(hwnd_, &r);
   return r.right;
 }
 
-int TMainForm1::clientHeight() const {
+int MainWindow::clientHeight() const {
   RECT r;
   GetClientRect(hwnd_, &r);
   return r.bottom;
 }
 
-void TMainForm1::setClientSize(int width, int height) {
+void MainWindow::setClientSize(int width, int height) {
   // The frame, menu bar and scroll bar lie between outer and client size, in
   // one resize; a second pass corrects a menu bar that wrapped or a scroll bar
   // that came or went.
@@ -379,7 +374,7 @@ void TMainForm1::setClientSize(int width, int height) {
   }
 }
 
-void TMainForm1::processMessages() {
+void MainWindow::processMessages() {
   MSG msg;
   while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
     if (msg.message == WM_QUIT) {
@@ -391,11 +386,11 @@ void TMainForm1::processMessages() {
   }
 }
 
-bool TMainForm1::isMenuChecked(int id) const {
+bool MainWindow::isMenuChecked(int id) const {
   return (GetMenuState(menuBar_, static_cast<UINT>(id), MF_BYCOMMAND) & MF_CHECKED) != 0;
 }
 
-void TMainForm1::setMenuChecked(int id, bool checked) {
+void MainWindow::setMenuChecked(int id, bool checked) {
   CheckMenuItem(menuBar_, static_cast<UINT>(id), MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
 }
 

@@ -1,5 +1,5 @@
 // The erase and set commands: one table row per key label range.
-#include "editing/edit_commands.h"
+#include "editing/core/edit_commands.h"
 #include "model/key_catalogue.h"
 #include "model/tag_walks.h"
 #include "text/label_text.h"
@@ -35,33 +35,36 @@ const LabelRange kAllKeyLabels{kKeyLabels,
                                "Enter Default Label for all keys",
                                "Set ALL Keyboard Key Labels to \""};
 
-void eraseLabels(FormModel& model, IDialogs& dialogs, const LabelRange& range) {
-  if (!dialogs.confirmed(range.eraseQuestion)) return;
-  SetLabelTexts(model, "", range.tags);
-  model.changed = true;
+const LabelRange& rangeOf(LabelGroup group) {
+  switch (group) {
+    case LabelGroup::FunctionKeys: return kFunctionKeyLabels;
+    case LabelGroup::MainKeyboard: return kMainKeyboardLabels;
+    case LabelGroup::CursorControl: return kCursorControlLabels;
+    case LabelGroup::NumericKeypad: return kNumericKeypadLabels;
+    case LabelGroup::AllKeys: break;
+  }
+  return kAllKeyLabels;
 }
 
-void setLabels(FormModel& model, IDialogs& dialogs, const LabelRange& range) {
+void erase(FormModel& model, IDialogs& dialogs, const LabelRange& range) {
+  if (!dialogs.confirmed(range.eraseQuestion)) return;
+  SetLabelTexts(model, "", range.tags);
+  model.setChanged(true);
+}
+
+void set(FormModel& model, IDialogs& dialogs, const LabelRange& range) {
   std::string text = "Key Label";
   if (!dialogs.inputBox(range.setCaption, "Enter:", text)) return;
   // The question shows exactly what the labels will hold.
   text = SingleLineLabel(text);
   if (!dialogs.confirmed(range.setQuestion + text + "\" ?")) return;
   SetLabelTexts(model, text, range.tags);
-  model.changed = true;
+  model.setChanged(true);
 }
 
 }  // namespace
 
-void EditCommands::Reset_Function_Key_Labels_OptionClick() { eraseLabels(form_, dialogs_, kFunctionKeyLabels); }
-void EditCommands::Reset_Main_Keyboard_Labels_OptionClick() { eraseLabels(form_, dialogs_, kMainKeyboardLabels); }
-void EditCommands::Reset_Cursor_Control_Labels_OptionClick() { eraseLabels(form_, dialogs_, kCursorControlLabels); }
-void EditCommands::Reset_Numeric_Keypad_Labels_OptionClick() { eraseLabels(form_, dialogs_, kNumericKeypadLabels); }
-void EditCommands::Reset_All_Labels_OptionClick() { eraseLabels(form_, dialogs_, kAllKeyLabels); }
-void EditCommands::Set_Function_Key_Labels_OptionClick() { setLabels(form_, dialogs_, kFunctionKeyLabels); }
-void EditCommands::Set_Main_Keyboard_Labels_OptionClick() { setLabels(form_, dialogs_, kMainKeyboardLabels); }
-void EditCommands::Set_Cursor_Control_Labels_OptionClick() { setLabels(form_, dialogs_, kCursorControlLabels); }
-void EditCommands::Set_Numeric_Keypad_Labels_OptionClick() { setLabels(form_, dialogs_, kNumericKeypadLabels); }
-void EditCommands::Set_All_Labels_To_A_Default_Value_OptionClick() { setLabels(form_, dialogs_, kAllKeyLabels); }
+void EditCommands::eraseLabels(LabelGroup group) { erase(form_, dialogs_, rangeOf(group)); }
+void EditCommands::setLabels(LabelGroup group) { set(form_, dialogs_, rangeOf(group)); }
 
 }  // namespace tastrix

@@ -3,22 +3,14 @@
 
 #include "model/disk_stamp.h"
 #include "model/form_model.h"
-#include "platform/dialogs.h"
+#include "platform/core/dialogs.h"
+#include "platform/core/storage.h"
 
 namespace tastrix {
 
-// The files of keyboard maps as the map commands see them: the real ones, or
-// a set held in memory where the commands' decisions are tested without a
-// platform.
-class MapStorage {
+// The files of keyboard maps as the map commands see them.
+class MapStorage : public Storage {
  public:
-  virtual ~MapStorage() = default;
-
-  virtual bool fileExists(const std::string& path) const = 0;
-  // Whether the folder of a map path names an existing folder.
-  virtual bool folderUsable(const std::string& mapPath) const = 0;
-  // Where the file dialogs open while this is the current map path.
-  virtual std::string dialogStartFolder(const std::string& mapPath) const = 0;
   virtual MapStamps stamps(const std::string& mapPath) const = 0;
   // Finishes or undoes a save of the map that was cut short, as far as it can.
   virtual void finishInterruptedSave(const std::string& mapPath) = 0;

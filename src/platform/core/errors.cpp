@@ -1,4 +1,4 @@
-#include "platform/errors.h"
+#include "platform/core/errors.h"
 
 namespace tastrix {
 

@@ -9,7 +9,7 @@ namespace tastrix {
 // The selected targets for which an item of the context menu shows.
 enum class ShownFor { Always, FunctionKeys, MainKeyboard, CursorControl, NumericKeypad, KeyGroups, MapTitle, AnyTarget };
 
-// PopupMenu1Popup: with a group recorded, every item that depends on it shows
+// As the context menu opens: with a group recorded, every item that depends on it shows
 // exactly when it fits the group; with none recorded, the items keep what the
 // last run gave them (all of them before the first).
 void UpdatePopupVisibility(const std::vector<ShownFor>& items, PressGroup recorded, std::vector<bool>& visible);

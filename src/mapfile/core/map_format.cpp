@@ -1,4 +1,4 @@
-#include "mapfile/map_format.h"
+#include "mapfile/core/map_format.h"
 
 #include <algorithm>
 
@@ -22,11 +22,15 @@ const char* const kAlignmentKey = "Key_Label_Vertical_Alignment";
 // the picture take seconds, and overflow the conversion to pixels.
 constexpr int kLargestFontSize = 1638;
 
-// Each record's defaults are taken afresh from the factory default font.
-void readFactoryDefaultRecord(FormModel& form, FontDescription& font, const ProfileSource& map,
-                              const std::string& section) {
-  const FontDescription factory = form.factoryDefaultFont();
+// Reads a record into the font of its prototype component. Each record's
+// defaults are taken afresh from the factory default font.
+const FontDescription& readFactoryDefaultRecord(FormModel& form, int prototype, const ProfileSource& map,
+                                                const std::string& section) {
+  FontDescription font = form[prototype].font;
+  const FontDescription& factory = form.factoryDefaultFont();
   ReadFontRecord(font, map, section, factory.colour, factory.name, factory.size);
+  form.setFont(prototype, font);
+  return form[prototype].font;
 }
 
 }  // namespace
@@ -40,7 +44,7 @@ void WriteMapEntries(const FormModel& form, ProfileTarget& map) {
   WriteFontRecord(map, form[form.label0].font, kKeyLabelSection);
   map.write(kColourSection, kKeyColourKey, FormatProfileInt(form[form.shape0].fill));
   map.write(kColourSection, kBorderColourKey, FormatProfileInt(form[form.shapeBack0].fill));
-  map.write(kColourSection, kAlignmentKey, FormatProfileInt(form.alignmentIndex));
+  map.write(kColourSection, kAlignmentKey, FormatProfileInt(form.alignment()));
 }
 
 std::string MapFileText(const FormModel& form, const std::string& oldText) {
@@ -72,23 +76,23 @@ void ReadFontRecord(FontDescription& font, const ProfileSource& map, const std::
 
 void ApplyMapColours(FormModel& form, const ProfileSource& map) {
   const Colour keyColour = map.readInt(kColourSection, kKeyColourKey, form.factoryDefaultColour());
-  form[form.shape0].fill = keyColour;
+  form.setFill(form.shape0, keyColour);
   const Colour borderColour = map.readInt(kColourSection, kBorderColourKey, form.factoryDefaultColour());
-  form[form.shapeBack0].fill = borderColour;
+  form.setFill(form.shapeBack0, borderColour);
   SetShapeColours(form, keyColour, kFaceShapes);
   SetShapeColours(form, borderColour, kBorderShapes);
-  form.alignmentIndex = std::clamp(map.readInt(kColourSection, kAlignmentKey, kLayoutCenter), -1, 2);
-  if (form.alignmentIndex >= 0) applyAlignment(form, form.alignmentIndex);
+  const auto alignment = static_cast<VerticalLayout>(
+      std::clamp<int>(map.readInt(kColourSection, kAlignmentKey, kLayoutCenter), kNoAlignment, kLayoutBottom));
+  form.setAlignment(alignment);
+  if (alignment != kNoAlignment) applyAlignment(form, alignment);
 }
 
 void ApplyMapFonts(FormModel& form, const ProfileSource& map) {
-  readFactoryDefaultRecord(form, form[form.mapTitle].font, map, kTitleSection);
-  readFactoryDefaultRecord(form, form[form.groupBox(kFunctionKeys)].font, map, kGroupBoxSection);
-  SetGroupBoxFonts(form, form[form.groupBox(kFunctionKeys)].font, kGroupBoxes);
-  readFactoryDefaultRecord(form, form[form.nameLabel0].font, map, kKeyNameSection);
-  SetLabelFonts(form, form[form.nameLabel0].font, kKeyNames);
-  readFactoryDefaultRecord(form, form[form.label0].font, map, kKeyLabelSection);
-  SetLabelFonts(form, form[form.label0].font, kKeyLabels);
+  readFactoryDefaultRecord(form, form.mapTitle, map, kTitleSection);
+  SetGroupBoxFonts(form, readFactoryDefaultRecord(form, form.groupBox(kFunctionKeys), map, kGroupBoxSection),
+                   kGroupBoxes);
+  SetLabelFonts(form, readFactoryDefaultRecord(form, form.nameLabel0, map, kKeyNameSection), kKeyNames);
+  SetLabelFonts(form, readFactoryDefaultRecord(form, form.label0, map, kKeyLabelSection), kKeyLabels);
 }
 
 }  // namespace tastrix

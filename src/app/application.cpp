@@ -1,0 +1,64 @@
+#include "app/application.h"
+
+#include "app/menu_ids.h"
+#include "app/menu_table.h"
+#include "desktop/auto_run.h"
+#include "desktop/readme_viewer.h"
+#include "platform/core/errors.h"
+
+namespace tastrix {
+
+Application::Application(IDialogs& dialogs) : dialogs_(dialogs) {}
+
+void Application::create(HINSTANCE instance, bool endsMessageLoop) { window_.create(instance, endsMessageLoop); }
+
+void Application::start() {
+  startAndClose_.start();
+  window_.showFirstTime();
+}
+
+void Application::runCommand(const std::function<void()>& command) {
+  // Posted messages, and calls of screen readers, reach the window through
+  // the open box's message loop: acting on them would stack box on box.
+  if (boxOpen()) return;
+  const std::vector<std::string> labelsBefore = window_.labelTexts();
+  const FormModel::CommandScope oneStep(document_);
+  try {
+    command();
+  } catch (const std::exception& e) {  // platform errors above all
+    dialogs_.generalError(withFullStop(e.what()));
+  }
+  // Commands change the document; the picture follows after every one.
+  window_.showChanges(labelsBefore);
+}
+
+void Application::runModalLoop(const std::function<void()>& loop) {
+  const OpenBoxes::Scope open(dialogs_);
+  loop();
+}
+
+void Application::menuCommand(int id) {
+  const MenuEntry* entry = findMenuEntry(mainMenuTable(), id);
+  if (!entry) entry = findMenuEntry(popupMenuTable(), id);
+  if (entry) runCommand([this, entry] { entry->handler(*this); });
+}
+
+void Application::pressOn(int component) { editing_.recordPress(component); }
+
+void Application::clickOn(int component) {
+  runCommand([this, component] { editing_.editLabel(component); });
+}
+
+bool Application::mayClose(Closing closing) { return startAndClose_.mayClose(closing); }
+
+void Application::toggleAutoRun() {
+  window_.setMenuChecked(ID_Auto_Run, ToggleAutoRun(dialogs_, window_.isMenuChecked(ID_Auto_Run)));
+}
+
+void Application::viewReadme() { ViewReadme(dialogs_); }
+
+void Application::showAbout() { dialogs_.about(); }
+
+void Application::exit() { PostMessageA(window_.handle(), WM_CLOSE, 0, 0); }
+
+}  // namespace tastrix

@@ -1,0 +1,72 @@
+#pragma once
+#include <windows.h>
+
+#include "app/main_window.h"
+#include "app/open_boxes.h"
+#include "app/picture_commands.h"
+#include "app/start_and_close.h"
+#include "app/stored_settings.h"
+#include "app/window_options.h"
+#include "editing/core/edit_commands.h"
+#include "mapfile/core/map_commands.h"
+#include "mapfile/map_files.h"
+#include "output/output_commands.h"
+
+namespace tastrix {
+
+// The application: owns the document, the map storage, the dialogs and the
+// feature commands, and the main window, whose input it turns into commands.
+// The menu table names the method each menu command runs.
+class Application final : public IPictureCommands, public ICommandRunner {
+ public:
+  explicit Application(IDialogs& dialogs);
+  Application(const Application&) = delete;
+  Application& operator=(const Application&) = delete;
+
+  // Creates the window, hidden; the program's own window ends the message
+  // loop when it is destroyed.
+  void create(HINSTANCE instance, bool endsMessageLoop = false);
+  void start();  // the start-up sequence, then the window shows
+
+  MainWindow& window() { return window_; }
+  FormModel& document() override { return document_; }
+  // The file dialogs' requests, which keep the names last chosen.
+  const FileDialogRequest& saveRequest() const { return saveDialog_; }
+  const FileDialogRequest& openRequest() const { return openDialog_; }
+
+  // The commands, as the menu table runs them.
+  EditCommands& editing() { return editing_; }
+  MapCommands& maps() { return maps_; }
+  OutputCommands& output() { return output_; }
+  WindowOptions& windowOptions() { return options_; }
+  StartAndClose& startAndClose() { return startAndClose_; }
+  void toggleAutoRun();
+  void viewReadme();
+  void showAbout();
+  void exit();  // closes the window as its close box does
+
+  void runCommand(const std::function<void()>& command) override;
+
+ private:
+  bool boxOpen() const override { return dialogs_.anyOpen(); }
+  void runModalLoop(const std::function<void()>& loop) override;
+  void menuCommand(int id) override;
+  void pressOn(int component) override;
+  void clickOn(int component) override;
+  bool mayClose(Closing closing) override;
+
+  OpenBoxes dialogs_;
+  FormModel document_;
+  DiskMapStorage storage_;
+  FileDialogRequest saveDialog_;  // shared by the map's Save As and the bitmap export
+  FileDialogRequest openDialog_;
+  MainWindow window_{*this};
+  EditCommands editing_{document_, dialogs_};
+  MapCommands maps_{document_, dialogs_, window_, storage_, saveDialog_, openDialog_};
+  OutputCommands output_{document_, dialogs_, window_, storage_, saveDialog_};
+  WindowOptions options_{window_};
+  StoredSettings settings_{window_, options_, document_};
+  StartAndClose startAndClose_{window_, document_, dialogs_, *this, options_, settings_, maps_};
+};
+
+}  // namespace tastrix

@@ -1,0 +1,38 @@
+#pragma once
+#include "app/open_boxes.h"
+#include "app/picture_commands.h"
+#include "app/picture_window.h"
+#include "app/stored_settings.h"
+#include "app/window_options.h"
+#include "mapfile/core/map_commands.h"
+
+namespace tastrix {
+
+// The program's start and end: the start-up sequence, the question before
+// the window closes, and the restore of the factory defaults, which starts
+// over as a first start would.
+class StartAndClose {
+ public:
+  StartAndClose(IPictureWindow& window, FormModel& document, OpenBoxes& dialogs, ICommandRunner& commands,
+                WindowOptions& options, StoredSettings& settings, MapCommands& maps)
+      : window_(window), document_(document), dialogs_(dialogs), commands_(commands), options_(options),
+        settings_(settings), maps_(maps) {}
+
+  // Places the window and sets its options as the settings file says, then
+  // loads the current map.
+  void start();
+  // Writes the settings and asks about unsaved changes: whether the window may close.
+  bool mayClose(Closing closing);
+  void restoreFactoryDefaults();
+
+ private:
+  IPictureWindow& window_;
+  FormModel& document_;
+  OpenBoxes& dialogs_;
+  ICommandRunner& commands_;
+  WindowOptions& options_;
+  StoredSettings& settings_;
+  MapCommands& maps_;
+};
+
+}  // namespace tastrix

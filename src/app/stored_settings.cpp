@@ -1,0 +1,26 @@
+#include "app/stored_settings.h"
+
+#include "app/menu_ids.h"
+#include "model/key_catalogue.h"
+
+namespace tastrix {
+
+Settings StoredSettings::read() const {
+  const Rect& keypad = document_[document_.groupBox(kNumericKeypad)].bounds;
+  Settings defaults;
+  defaults.top = defaults.left = 20;
+  defaults.width = (keypad.left + keypad.width) / 2;
+  defaults.height = keypad.top + keypad.height;
+  return ReadSettingsFile(defaults);
+}
+
+void StoredSettings::write() {
+  Settings settings;
+  options_.readPlacement(settings);
+  settings.alwaysOnTop = options_.alwaysOnTop();
+  settings.autoRun = window_.isMenuChecked(ID_Auto_Run);
+  settings.mapPath = document_.mapPath();
+  WriteSettingsFile(settings);
+}
+
+}  // namespace tastrix

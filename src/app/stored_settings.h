@@ -1,0 +1,27 @@
+#pragma once
+#include "app/picture_window.h"
+#include "app/settings_file.h"
+#include "app/window_options.h"
+#include "model/form_model.h"
+
+namespace tastrix {
+
+// The settings file as the program keeps it: read at start-up, where a value
+// is missing with the first start's place (beside the screen's corner, half
+// the picture wide, as high as the picture); written from the window's place
+// and options and the current map.
+class StoredSettings {
+ public:
+  StoredSettings(IPictureWindow& window, WindowOptions& options, const FormModel& document)
+      : window_(window), options_(options), document_(document) {}
+
+  Settings read() const;
+  void write();
+
+ private:
+  IPictureWindow& window_;
+  WindowOptions& options_;
+  const FormModel& document_;
+};
+
+}  // namespace tastrix

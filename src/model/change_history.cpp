@@ -1,0 +1,112 @@
+#include "model/change_history.h"
+
+#include <algorithm>
+
+namespace tastrix {
+namespace {
+
+// The heap block of a string longer than fits in the string itself.
+std::size_t heapOf(const std::string& text) {
+  return text.capacity() > std::string().capacity() ? text.capacity() + 1 : 0;
+}
+
+template <typename T>
+std::size_t arrayOf(const std::vector<T>& items) {
+  return items.capacity() * sizeof(T);
+}
+
+std::uint32_t pooled(std::vector<FontDescription>& pool, const FontDescription& font) {
+  const auto found = std::find(pool.begin(), pool.end(), font);
+  if (found != pool.end()) return static_cast<std::uint32_t>(found - pool.begin());
+  pool.push_back(font);
+  return static_cast<std::uint32_t>(pool.size() - 1);
+}
+
+}  // namespace
+
+std::size_t ChangeStep::bytes() const {
+  std::size_t total = sizeof(ChangeStep) + arrayOf(captions) + arrayOf(fontEdits) + arrayOf(fonts) + arrayOf(numbers);
+  for (const CaptionEdit& edit : captions) total += heapOf(edit.other);
+  for (const FontDescription& f : fonts) total += heapOf(f.name);
+  return total;
+}
+
+void ChangeHistory::begin() { ++depth_; }
+
+void ChangeHistory::end() {
+  if (depth_ > 0 && --depth_ == 0) commit();
+}
+
+void ChangeHistory::recordCaption(int index, const std::string& before) {
+  if (recording()) open_.captions.push_back(ChangeStep::CaptionEdit{index, before});
+}
+
+void ChangeHistory::recordFont(int index, const FontDescription& before, const FontDescription& after) {
+  if (!recording()) return;
+  const std::uint32_t was = pooled(open_.fonts, before);
+  open_.fontEdits.push_back(ChangeStep::FontEdit{index, was, pooled(open_.fonts, after)});
+}
+
+void ChangeHistory::recordNumber(NumberProperty property, int index, int before, int after) {
+  if (recording()) open_.numbers.push_back(ChangeStep::NumberEdit{index, property, before, after});
+}
+
+void ChangeHistory::noteChangedFlagSet() {
+  if (recording()) open_.setsChangedFlag = true;
+}
+
+void ChangeHistory::commit() {
+  ChangeStep step = std::move(open_);
+  open_ = ChangeStep();
+  if (step.empty()) return;
+  // A new change takes the place of whatever was undone.
+  for (const ChangeStep& dropped : redo_) bytes_ -= dropped.bytes();
+  redo_.clear();
+  step.id = nextId_++;
+  step.captions.shrink_to_fit();
+  step.fontEdits.shrink_to_fit();
+  step.fonts.shrink_to_fit();
+  step.numbers.shrink_to_fit();
+  bytes_ += step.bytes();
+  undo_.push_back(std::move(step));
+  trim();
+}
+
+void ChangeHistory::trim() {
+  while (bytes_ > kByteLimit && !undo_.empty()) {
+    base_ = undo_.front().id;
+    bytes_ -= undo_.front().bytes();
+    undo_.pop_front();
+  }
+  while (bytes_ > kByteLimit && !redo_.empty()) {
+    bytes_ -= redo_.front().bytes();
+    redo_.erase(redo_.begin());
+  }
+}
+
+void ChangeHistory::clear() {
+  undo_.clear();
+  redo_.clear();
+  open_ = ChangeStep();
+  bytes_ = 0;
+  base_ = nextId_++;
+}
+
+template <typename From, typename To>
+bool ChangeHistory::replayLast(From& from, To& to, const Apply& apply) {
+  ChangeStep step = std::move(from.back());
+  from.pop_back();
+  bytes_ -= step.bytes();
+  apply(step);  // the captions it swaps may take other room
+  bytes_ += step.bytes();
+  const bool setsFlag = step.setsChangedFlag;
+  to.push_back(std::move(step));
+  trim();
+  return setsFlag;
+}
+
+bool ChangeHistory::undo(const Apply& apply) { return replayLast(undo_, redo_, apply); }
+
+bool ChangeHistory::redo(const Apply& apply) { return replayLast(redo_, undo_, apply); }
+
+}  // namespace tastrix

@@ -1,0 +1,283 @@
+// Undo and redo through the keys, as the user reaches them: every command
+// that changes the map taken back and made again exactly, the files saved
+// meanwhile, and the changed flag.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "map_file_fixture.h"
+#include "model/alignment.h"
+#include "model/tag_walks.h"
+#include "win/key_input.h"
+
+namespace tastrix::testing {
+namespace {
+
+constexpr int kQ = 27;  // label position of the "Q" key
+constexpr Keystroke kCtrl{VK_LCONTROL, 0x1D, false}, kShift{VK_LSHIFT, 0x2A, false};
+constexpr Keystroke kZ{'Z', 0x2C, false}, kY{'Y', 0x15, false};
+
+// Everything of the map a command may change.
+struct Look {
+  std::vector<std::string> captions;
+  std::vector<FontDescription> fonts;
+  std::vector<Colour> fills;
+  std::vector<VerticalLayout> layouts;
+  VerticalLayout alignment;
+
+  explicit Look(const FormModel& model) : alignment(model.alignment()) {
+    for (const Component& c : model.components()) {
+      captions.push_back(c.caption);
+      fonts.push_back(c.font);
+      fills.push_back(c.fill);
+      layouts.push_back(c.layout);
+    }
+  }
+  bool operator==(const Look& o) const {
+    return captions == o.captions && fonts == o.fonts && fills == o.fills && layouts == o.layouts &&
+           alignment == o.alignment;
+  }
+};
+
+FontDescription otherFont(const char* name, int size) {
+  FontDescription f;
+  f.name = name;
+  f.size = size;
+  f.colour = 0x00336699;
+  f.italic = true;
+  return f;
+}
+
+class UndoRedo : public MapFileTest {
+ protected:
+  // A map of its own labels in the start-up look, and another map that
+  // differs from it in every label, font and colour and in the alignment.
+  void SetUp() override {
+    MapFileTest::SetUp();
+    startForm();
+    for (int p = 0; p <= kKeyCount; ++p) setLabel(p, "base " + std::to_string(p));
+    saveAs(base());
+    for (int p = 0; p <= kKeyCount; ++p) setLabel(p, "other " + std::to_string(p));
+    model().setFont(model().mapTitle, otherFont("Liberation Serif", 30));
+    SetGroupBoxFonts(model(), otherFont("Liberation Sans", 9), kGroupBoxes);
+    SetLabelFonts(model(), otherFont("Liberation Mono", 8), kKeyNames);
+    SetLabelFonts(model(), otherFont("Liberation Sans", 11), kKeyLabels);
+    SetShapeColours(model(), 0x00AA00, kFaceShapes);
+    SetShapeColours(model(), 0x0000AA, kBorderShapes);
+    applyAlignment(model(), kLayoutBottom);
+    saveAs(other());
+  }
+
+  // The keys typed to the window, through the program's own message loop,
+  // until the picture is to change.
+  void type(const std::vector<Keystroke>& keys) {
+    ASSERT_TRUE(takeFocus(hwnd()));
+    const unsigned long long revision = model().revision();
+    typeKeys(keys);
+    ASSERT_TRUE(runProgramLoopUntil(mainWindow(), [&] { return model().revision() != revision; }));
+  }
+
+  // Saved as a new map: the bytes of both its files.
+  std::string savedAs(const std::string& name) {
+    const std::string path = inScratch(name + ".zv");
+    saveAs(path);
+    return readFile(path) + "|" + readFile(path + "l");
+  }
+
+  void clickOn(int component) {
+    const POINT p = centreOf(component);
+    click(p.x, p.y);
+  }
+
+  struct CommandRow {
+    const char* what;
+    std::function<void()> run;
+    bool setsChangedFlag;
+  };
+
+  // Each command that changes the map, as the user gives it.
+  std::vector<CommandRow> commandRows() {
+    auto plain = [this](int id) { return [this, id] { command(id); }; };
+    auto yes = [this](int id) {
+      return [this, id] {
+        dialogs.answerMessage(Answer::Yes);
+        command(id);
+      };
+    };
+    auto font = [this](int id, int size) {
+      return [this, id, size] {
+        dialogs.answerFont(true, otherFont("Liberation Serif", size));
+        command(id);
+      };
+    };
+    auto colour = [this](int id) {
+      return [this, id] {
+        dialogs.answerColour(true, 0x123456);
+        command(id);
+      };
+    };
+    auto partial = [this](int id) {
+      return [this, id] {
+        dialogs.answerFile(true, other());
+        command(id);
+      };
+    };
+    auto edit = [this](int position) {
+      return [this, position] {
+        dialogs.answerInput(true, "typed over");
+        clickOn(position == 0 ? model().mapTitle : model().keyLabel(position));
+      };
+    };
+    return {
+        {"a key's label", edit(kQ), true},
+        {"the map title", edit(0), true},
+        {"erase a group", yes(ID_Erase_Main_Keyboard), true},
+        {"erase all", yes(ID_Erase_All), true},
+        {"set a group",
+         [this] {
+           dialogs.answerInput(true, "F");
+           dialogs.answerMessage(Answer::Yes);
+           command(ID_Set_Function_Keys);
+         },
+         true},
+        {"map title font", font(ID_Font_Map_Title, 20), true},
+        {"group names font", font(ID_Font_Group_Names, 12), true},
+        {"key names font", font(ID_Font_Key_Names, 7), false},
+        {"key labels font", font(ID_Font_Key_Labels, 13), false},
+        {"key colour", colour(ID_Key_Colour), true},
+        {"key border colour", colour(ID_Key_Border_Colour), true},
+        {"alignment top", plain(ID_Align_Top), true},
+        {"alignment bottom", plain(ID_Align_Bottom), true},
+        {"labels of another map", partial(ID_Load_Key_Labels), true},
+        {"fonts of another map", partial(ID_Load_Key_Fonts), true},
+        {"colours of another map", partial(ID_Load_Key_Colours), true},
+    };
+  }
+
+  std::string base() const { return inScratch("base.zv"); }
+  std::string other() const { return inScratch("other.zv"); }
+};
+
+// Ctrl+Z takes the command back, Ctrl+Y and Ctrl+Shift+Z make it again;
+// the files saved after an undo are those saved before the command, and
+// the flag is clear exactly where the map is as last saved.
+TEST_F(UndoRedo, EachCommandIsUndoneAndRedoneExactly) {
+  int n = 0;
+  for (const CommandRow& row : commandRows()) {
+    const std::string name = std::to_string(++n);
+    load(base());
+    const std::string before = savedAs(name + " before");
+    const Look lookBefore(model());
+    const std::string caption = mainWindow().caption();
+
+    row.run();
+    const Look lookAfter(model());
+    ASSERT_FALSE(lookAfter == lookBefore) << row.what;
+    EXPECT_EQ(model().changed(), row.setsChangedFlag) << row.what;
+
+    type({kCtrl, kZ});
+    EXPECT_TRUE(Look(model()) == lookBefore) << row.what;
+    EXPECT_FALSE(model().changed()) << row.what << ": back where it was saved";
+    EXPECT_EQ(mainWindow().caption(), caption) << row.what;
+    EXPECT_EQ(savedAs(name + " undone"), before) << row.what;
+
+    type({kCtrl, kY});
+    EXPECT_TRUE(Look(model()) == lookAfter) << row.what;
+    EXPECT_EQ(model().changed(), row.setsChangedFlag) << row.what;
+    const std::string after = savedAs(name + " redone");
+
+    // Saving keeps the history; leaving the saved state sets the flag
+    // unless the command leaves it alone.
+    type({kCtrl, kZ});
+    EXPECT_TRUE(Look(model()) == lookBefore) << row.what;
+    EXPECT_EQ(model().changed(), row.setsChangedFlag) << row.what;
+    EXPECT_EQ(savedAs(name + " undone again"), before) << row.what;
+
+    type({kCtrl, kShift, kZ});
+    EXPECT_TRUE(Look(model()) == lookAfter) << row.what;
+    EXPECT_EQ(model().changed(), row.setsChangedFlag) << row.what;
+    EXPECT_EQ(savedAs(name + " redone again"), after) << row.what;
+  }
+}
+
+// A full load and the factory defaults start a new history; a command that
+// changes nothing adds no step; a change after an undo drops the redo steps.
+TEST_F(UndoRedo, WhatStartsAHistoryAndWhatAddsNoStep) {
+  const struct {
+    const char* what;
+    std::function<void()> run;  // ends in Ctrl+Z or Ctrl+Y that must find nothing to do
+    const char* labelOfQ;
+    bool changed;
+  } rows[] = {
+      {"a full load",
+       [&] {
+         setLabel(kQ, "unsaved");
+         model().setChanged(true);
+         dialogs.answerMessage(Answer::Yes);
+         dialogs.answerFile(true, other());
+         command(ID_Load_Keyboard_Layout);
+         command(ID_Undo);
+       },
+       "other 27", false},
+      {"the factory defaults",
+       [&] {
+         dialogs.answerMessage(Answer::Yes);
+         command(ID_Erase_All);
+         dialogs.answerMessage(Answer::Yes);
+         command(ID_Restore_Factory_Defaults);
+         command(ID_Undo);
+       },
+       "Key Label", false},
+      {"an erase that erases nothing, a cancelled font",
+       [&] {
+         dialogs.answerMessage(Answer::Yes);
+         command(ID_Erase_Main_Keyboard);
+         model().setChanged(false);
+         dialogs.answerMessage(Answer::Yes);
+         command(ID_Erase_Main_Keyboard);
+         dialogs.answerFont(false);
+         command(ID_Font_Map_Title);
+         command(ID_Undo);  // the first erase, away from the state marked saved
+         command(ID_Undo);
+       },
+       "base 27", true},
+      {"a change after an undo",
+       [&] {
+         dialogs.answerInput(true, "first");
+         clickOn(model().keyLabel(kQ));
+         command(ID_Undo);
+         dialogs.answerInput(true, "second");
+         clickOn(model().keyLabel(kQ));
+         command(ID_Redo);
+       },
+       "second", true},
+  };
+  for (const auto& row : rows) {
+    load(base());
+    row.run();
+    EXPECT_EQ(label(kQ), row.labelOfQ) << row.what;
+    EXPECT_EQ(model().changed(), row.changed) << row.what;
+  }
+}
+
+// Fonts are kept in points: a font taken back on a monitor of another scale
+// is the one chosen before, at any dpi.
+TEST_F(UndoRedo, AnUndoAfterADpiChangeRestoresTheFontInPoints) {
+  load(base());
+  const FontDescription before = model()[model().mapTitle].font;
+  dialogs.answerFont(true, otherFont("Liberation Serif", 20));
+  command(ID_Font_Map_Title);
+  RECT window;
+  GetWindowRect(hwnd(), &window);
+  SendMessageA(hwnd(), WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&window));
+  ASSERT_EQ(model().dpi(), 144);
+  type({kCtrl, kZ});
+  EXPECT_EQ(model()[model().mapTitle].font, before);
+  type({kCtrl, kY});
+  EXPECT_EQ(model()[model().mapTitle].font.size, 20);
+}
+
+}  // namespace
+}  // namespace tastrix::testing
