@@ -104,6 +104,16 @@ class MapFileTest : public FormTest {
   int labelAt(int position) { return position == 0 ? model().mapTitle : model().keyLabel(position); }
   const std::string& label(int position) { return model()[labelAt(position)].caption; }
   void setLabel(int position, const std::string& text) { model().setCaption(labelAt(position), text); }
+  // Unsaved edits a failed save must leave in the window: a label, the Esc
+  // key's font and the changed flag, under a caption the save must not touch.
+  void makeUnsavedEdits(const std::string& labelText) {
+    setLabel(1, labelText);
+    FontDescription arial = model()[model().label0].font;
+    arial.name = "Arial";
+    model().setFont(model().label0, arial);
+    model().setChanged(true);
+    mainWindow().setCaption("caption before");
+  }
 
   // Read-only files only refuse writes to an unprivileged user.
   bool readOnlyIsEnforced() {

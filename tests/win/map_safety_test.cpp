@@ -266,12 +266,7 @@ TEST_F(MapSafety, OnAFullDiskTheSavedPairStaysWholeAndNothingIsLeftBehind) {
   saveAs(disk.file("office"));
   const std::string map = readFile(disk.file("office.zv")), list = readFile(disk.file("office.zvl"));
   ASSERT_NE(list.find("\r\nsaved\r\n"), std::string::npos);
-  setLabel(1, "edited");
-  FontDescription arial = model()[model().label0].font;
-  arial.name = "Arial";
-  model().setFont(model().label0, arial);
-  model().setChanged(true);
-  mainWindow().setCaption("caption before");
+  makeUnsavedEdits("edited");
 
   // One page left: the label list fits, the map file does not.
   disk.fillLeavingOnePage();

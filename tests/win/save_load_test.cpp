@@ -184,12 +184,7 @@ TEST_F(SaveCommands, MapFileThatCannotBeWrittenEndsTheSave) {
     SCOPED_TRACE(readOnly ? "read-only" : "held");
     if (readOnly && !readOnlyIsEnforced()) continue;  // this user may write read-only files
     dialogs.calls.clear();
-    setLabel(1, "new text");
-    FontDescription arial = model()[model().label0].font;
-    arial.name = "Arial";
-    model().setFont(model().label0, arial);
-    model().setChanged(true);
-    mainWindow().setCaption("caption before");
+    makeUnsavedEdits("new text");
     if (readOnly) {
       setReadOnly(inScratch("office.zv"), true);
       command(ID_Save_Keyboard_Layout);
