@@ -11,6 +11,8 @@
 #   tx_wine_warm              persistent wineserver plus one idle Wine process;
 #                             with TX_NO_WM=1 (private Xvfb) windows are left unmanaged
 #   tx_wine_stop              kill every Wine process of $WINEPREFIX and its wineserver
+#   tx_process_trace_start    record process starts, deaths and fatal signals (as root, ftrace)
+#   tx_process_trace_report   print the failed starts and early deaths recorded
 #   tx_locale_ensure NAME     make the locale NAME (ja_JP.UTF-8) available, as root; non-zero if not
 #   tx_fuzz_targets           names of the fuzz targets (tests/fuzz/NAME.cpp)
 #   tx_fuzz NAME SECONDS      run one built fuzz target; non-zero on a finding
@@ -243,6 +245,77 @@ tx_wine_stop() {
   fi
   tx_as timeout 10 "$TX_WINESERVER" -w </dev/null >/dev/null 2>&1 || true
   return 0
+}
+
+# ---------------------------------------------------------------- process trace
+
+# While the Wine suites run, the kernel keeps a record of every process made,
+# program started, exit and fatal signal, in a trace buffer of its own (ftrace;
+# root only, nothing is stopped or slowed as under a debugger). A Wine process
+# that dies while it starts takes its cause with it: Wine tells the parent only
+# "internal error" (1359), and a test process that never starts prints nothing.
+# When a suite fails, tx_process_trace_report prints what the record holds of
+# such deaths. Without tracefs nothing is recorded and nothing is printed.
+TX_PROCESS_TRACE=""
+# Starts the record, or empties it when it runs.
+tx_process_trace_start() {
+  local t=/sys/kernel/tracing e
+  if [[ -n $TX_PROCESS_TRACE ]]; then
+    echo >"$TX_PROCESS_TRACE/trace"
+    return 0
+  fi
+  [[ $(id -u) -eq 0 ]] || return 0
+  [[ -d $t/instances ]] || mount -t tracefs nodev "$t" 2>/dev/null || return 0
+  t=$t/instances/tastrix-$$
+  mkdir "$t" 2>/dev/null || return 0
+  tx_cleanup_push rmdir "$t"
+  tx_cleanup_push tx_process_trace_stop "$t"
+  echo 32768 >"$t/buffer_size_kb" 2>/dev/null
+  for e in sched/sched_process_fork sched/sched_process_exec syscalls/sys_enter_exit_group signal/signal_generate \
+    syscalls/sys_exit_clone syscalls/sys_exit_clone3 syscalls/sys_exit_fork syscalls/sys_exit_vfork \
+    syscalls/sys_exit_execve; do
+    [[ -d $t/events/$e ]] || continue
+    case $e in
+      # Wine signals its own threads all the time (suspend, APCs); only the fatal ones count.
+      signal/*) echo 'sig != 10 && sig != 12 && sig != 14 && sig != 17 && sig != 23 && sig != 28' ;;
+      syscalls/sys_exit_*) echo 'ret < 0' ;;
+      *) echo 0 ;;
+    esac >"$t/events/$e/filter" 2>/dev/null
+    echo 1 >"$t/events/$e/enable" 2>/dev/null
+  done
+  echo 1 >"$t/tracing_on" 2>/dev/null && TX_PROCESS_TRACE=$t
+}
+
+tx_process_trace_stop() {
+  echo 0 >"$1/tracing_on"
+  echo >"$1/set_event"
+}
+
+# Prints, from the record so far, the processes that could not be made, the
+# programs that could not be started, the Wine processes that ended within
+# 50 ms of their start (the quickest real run takes about 80 ms) and the fatal
+# signals delivered, each with the process that sent it.
+tx_process_trace_report() {
+  [[ -n $TX_PROCESS_TRACE ]] || return 0
+  echo "== what the kernel saw of process starts and deaths"
+  awk '
+    # "COMM-PID (TGID) [CPU] FLAGS SECONDS: EVENT"
+    !match($0, /^ *.+-[0-9]+ +\( *[0-9]+\) +\[[0-9]+\] +[^ ]+ +[0-9.]+: /) { next }
+    {
+      head = substr($0, 1, RLENGTH); event = substr($0, RLENGTH + 1)
+      n = split(head, f, " "); sub(/:$/, "", f[n]); t = f[n] + 0
+      pid = f[1]; sub(/^.*-/, "", pid)
+    }
+    event ~ /^sched_process_exec: filename=[^ ]*\/wine64 / { started[pid] = t; next }
+    event ~ /^sys_exit_group/ && (pid in started) {
+      if (t - started[pid] < 0.05) printf "Wine process ended %.3f s after its start: %s\n", t - started[pid], $0
+      delete started[pid]; next
+    }
+    event ~ /^sys_exit_(clone3?|v?fork) ->/ { print "cannot make a process: " $0; next }
+    # ENOENT is Wine looking for its preloader, which Debian does not ship.
+    event ~ /^sys_execve ->/ && head ~ /(\.exe|wine)/ && event !~ /0xfffffffffffffffe$/ { print "cannot start a program: " $0; next }
+    event ~ /^signal_generate:/ && event ~ /sig=(1|2|4|6|7|8|9|11|13|15) .*res=0$/ { print "fatal signal: " $0 }
+  ' "$TX_PROCESS_TRACE/trace" | tail -n 200
 }
 
 # ---------------------------------------------------------------- locales
@@ -534,7 +607,9 @@ tx_step_wine() {
   [[ -n ${CI:-} ]] && TX_RUN_ENV+=(CI="$CI")
   [[ -n $TX_SMALL_DISK ]] && TX_RUN_ENV+=(TASTRIX_SMALL_DISK="$TX_SMALL_DISK")
   junit=$TX_TMP/win64.xml
+  tx_process_trace_start
   tx_ctest_win64 --output-junit "$junit" "${TX_SELECT[@]}" || rc=$?
+  ((rc == 0)) || tx_process_trace_report
   # Now and then Wine fails to start a test process at all (no output, 0 s):
   # only such a test gets one more run. A test that ran and failed is a failure.
   mapfile -t unstarted < <(tx_junit_never_started "$junit")
@@ -569,7 +644,9 @@ tx_step_double_byte() {
     tx_prefix_prepare "$TX_WIN64_DIR/wineprefix-ja"
     tx_wine_warm
     TX_RUN_ENV=("${TX_RUN_ENV[@]/#WINEPREFIX=*/WINEPREFIX=$WINEPREFIX}" LC_ALL=ja_JP.UTF-8 TASTRIX_EXPECTED_CODE_PAGE=932)
+    tx_process_trace_start
     tx_ctest_win64 --output-junit "$TX_TMP/win64-ja.xml" -R "^($(IFS='|'; echo "${tests[*]}"))\$" || rc=$?
+    ((rc == 0)) || tx_process_trace_report
     tx_record "win64 Shift-JIS" "$TX_TMP/win64-ja.xml" "$rc"
   fi
 }
