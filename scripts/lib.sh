@@ -312,8 +312,9 @@ tx_process_trace_report() {
       delete started[pid]; next
     }
     event ~ /^sys_exit_(clone3?|v?fork) ->/ { print "cannot make a process: " $0; next }
-    # ENOENT is Wine looking for its preloader, which Debian does not ship.
-    event ~ /^sys_execve ->/ && head ~ /(\.exe|wine)/ && event !~ /0xfffffffffffffffe$/ { print "cannot start a program: " $0; next }
+    # ENOENT and EACCES are searches: Wine trying its preloader (Debian ships none), a
+    # driver looking along PATH.
+    event ~ /^sys_execve ->/ && head ~ /(\.exe|wine)/ && event !~ /0xffffffffffffff(fe|f3)$/ { print "cannot start a program: " $0; next }
     event ~ /^signal_generate:/ && event ~ /sig=(1|2|4|6|7|8|9|11|13|15) .*res=0$/ { print "fatal signal: " $0 }
   ' "$TX_PROCESS_TRACE/trace" | tail -n 200
 }
