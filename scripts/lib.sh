@@ -19,7 +19,7 @@
 
 TX_NAME=${TX_NAME:-scripts}
 TX_REPO=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-TX_WINE=/usr/lib/wine/wine64
+TX_WINE=$TX_REPO/cmake/wine
 # Called directly: Debian's /usr/bin/wineserver wrapper adds -p0.
 TX_WINESERVER=/usr/lib/wine/wineserver64
 TX_FONTS_DIR=/usr/share/wine/fonts
