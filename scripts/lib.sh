@@ -441,46 +441,18 @@ tx_junit_counts() {
   echo "$passed $failed $skipped"
 }
 
-# Names of the failed tests of a JUnit file whose process printed nothing at
-# all: the process never started, which Wine now and then does. A test that
-# ran and failed always has output.
-tx_junit_never_started() {
-  awk '
-    /<testcase / {
-      match($0, /name="[^"]*"/)
-      name = substr($0, RSTART + 6, RLENGTH - 7)
-      failed = $0 ~ /status="fail"/
-      output = 0
-    }
-    /<system-out>[^<]/ { output = 1 }
-    /<\/testcase>/ { if (failed && !output) print name }
-  ' "$1"
-}
-
 tx_with_skipped() { if (($3 > 0)); then echo "$1 passed, $2 failed, $3 skipped"; else echo "$1 passed, $2 failed"; fi; }
 
-# tx_record NAME JUNIT RC [RETRY_JUNIT RETRIED]: adds one suite's counts; the
-# RETRIED tests, which never started, count as they did in their second run.
-# A suite without results (ctest broke off, or found no test) counts as one
-# failure.
+# tx_record NAME JUNIT RC: adds one suite's counts. A suite without results
+# (ctest broke off, or found no test) counts as one failure.
 tx_record() {
-  local name=$1 junit=$2 rc=$3 retry=${4:-} retried=${5:-0} counts passed failed skipped
+  local name=$1 junit=$2 rc=$3 counts passed failed skipped
   counts=$(tx_junit_counts "$junit")
   if [[ -z $counts ]]; then
     tx_step_failed "$name: no test results (ctest exit $rc)"
     return
   fi
   read -r passed failed skipped <<<"$counts"
-  if ((retried > 0)); then
-    local p=0 f=$retried s=0
-    counts=$(tx_junit_counts "$retry")
-    [[ -z $counts ]] || read -r p f s <<<"$counts"
-    passed=$((passed + p))
-    failed=$((failed - retried + f))
-    skipped=$((skipped + s))
-    rc=0
-    ((failed == 0)) || rc=1
-  fi
   TX_SUMMARY+=("$name: $(tx_with_skipped "$passed" "$failed" "$skipped")")
   TX_TOTAL_PASSED=$((TX_TOTAL_PASSED + passed))
   TX_TOTAL_FAILED=$((TX_TOTAL_FAILED + failed))
@@ -566,7 +538,7 @@ tx_small_disk_mount() {
 # As root the tests run as the unprivileged user "tastrixtest", since Wine run
 # by root ignores read-only files; in a private Xvfb and Wine prefix.
 tx_step_wine() {
-  local junit rc=0 unstarted pattern
+  local junit rc=0
   echo "== win64 tests under Wine"
   tx_tmpdir
   if [[ $(id -u) -eq 0 ]]; then
@@ -611,17 +583,7 @@ tx_step_wine() {
   tx_process_trace_start
   tx_ctest_win64 --output-junit "$junit" "${TX_SELECT[@]}" || rc=$?
   ((rc == 0)) || tx_process_trace_report
-  # Now and then Wine fails to start a test process at all (no output, 0 s):
-  # only such a test gets one more run. A test that ran and failed is a failure.
-  mapfile -t unstarted < <(tx_junit_never_started "$junit")
-  if ((${#unstarted[@]} > 0)); then
-    echo "== retrying ${#unstarted[@]} test(s) whose process never started: ${unstarted[*]}"
-    pattern="^($(IFS='|'; echo "${unstarted[*]}"))\$"
-    tx_ctest_win64 --output-junit "$TX_TMP/win64-retry.xml" -R "$pattern" || true
-    tx_record win64 "$junit" "$rc" "$TX_TMP/win64-retry.xml" "${#unstarted[@]}"
-  else
-    tx_record win64 "$junit" "$rc"
-  fi
+  tx_record win64 "$junit" "$rc"
 }
 
 # The tests of names, encodings and the map file's reading again under
