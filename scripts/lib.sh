@@ -518,6 +518,16 @@ tx_ctest_win64() {
     --timeout "$TX_CTEST_TIMEOUT" "$@" </dev/null
 }
 
+# tx_ctest_win64 with the process record on; when a test fails, prints what
+# the record holds of failed starts and early deaths.
+tx_ctest_win64_recorded() {
+  local rc=0
+  tx_process_trace_start
+  tx_ctest_win64 "$@" || rc=$?
+  ((rc == 0)) || tx_process_trace_report
+  return "$rc"
+}
+
 # A small file system of its own in TX_SMALL_DISK, so the tests can fill a
 # disk for real. Only root may mount one; without it (TX_SMALL_DISK empty)
 # those tests are skipped.
@@ -580,9 +590,7 @@ tx_step_wine() {
   [[ -n ${CI:-} ]] && TX_RUN_ENV+=(CI="$CI")
   [[ -n $TX_SMALL_DISK ]] && TX_RUN_ENV+=(TASTRIX_SMALL_DISK="$TX_SMALL_DISK")
   junit=$TX_TMP/win64.xml
-  tx_process_trace_start
-  tx_ctest_win64 --output-junit "$junit" "${TX_SELECT[@]}" || rc=$?
-  ((rc == 0)) || tx_process_trace_report
+  tx_ctest_win64_recorded --output-junit "$junit" "${TX_SELECT[@]}" || rc=$?
   tx_record win64 "$junit" "$rc"
 }
 
@@ -607,9 +615,7 @@ tx_step_double_byte() {
     tx_prefix_prepare "$TX_WIN64_DIR/wineprefix-ja"
     tx_wine_warm
     TX_RUN_ENV=("${TX_RUN_ENV[@]/#WINEPREFIX=*/WINEPREFIX=$WINEPREFIX}" LC_ALL=ja_JP.UTF-8 TASTRIX_EXPECTED_CODE_PAGE=932)
-    tx_process_trace_start
-    tx_ctest_win64 --output-junit "$TX_TMP/win64-ja.xml" -R "^($(IFS='|'; echo "${tests[*]}"))\$" || rc=$?
-    ((rc == 0)) || tx_process_trace_report
+    tx_ctest_win64_recorded --output-junit "$TX_TMP/win64-ja.xml" -R "^($(IFS='|'; echo "${tests[*]}"))\$" || rc=$?
     tx_record "win64 Shift-JIS" "$TX_TMP/win64-ja.xml" "$rc"
   fi
 }
