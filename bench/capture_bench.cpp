@@ -29,8 +29,8 @@ void openWindow() {
   fixture.form->start();
   fixture.form->window().processMessages();
   WindowDC screen(nullptr);
-  const FormModel& model = fixture.form->document();
-  fixture.target.reset(CreateCompatibleBitmap(screen.get(), model.pictureWidth(), model.pictureHeight()));
+  const PictureLayout& layout = fixture.form->window().layout();
+  fixture.target.reset(CreateCompatibleBitmap(screen.get(), layout.pictureWidth(), layout.pictureHeight()));
 }
 
 void closeWindow() {
@@ -39,16 +39,16 @@ void closeWindow() {
 }
 
 double oneCapture() {
-  return timeMs([] { const Bitmap picture = CaptureKeyboardPicture(fixture.form->window(), fixture.form->document()); });
+  return timeMs([] { const Bitmap picture = CaptureKeyboardPicture(fixture.form->window()); });
 }
 
 double oneBitBlt() {
-  const FormModel& model = fixture.form->document();
+  const PictureLayout& layout = fixture.form->window().layout();
   return timeMs([&] {
     WindowDC window(fixture.form->window().handle());
     MemoryDC canvas(window.get());
     Selection select(canvas.get(), fixture.target.get());
-    BitBlt(canvas.get(), 0, 0, model.pictureWidth(), model.pictureHeight(), window.get(), 0, 0, SRCCOPY);
+    BitBlt(canvas.get(), 0, 0, layout.pictureWidth(), layout.pictureHeight(), window.get(), 0, 0, SRCCOPY);
     GdiFlush();
   });
 }

@@ -4,12 +4,8 @@
 #include <psapi.h>
 
 #include "mapfile/core/map_format.h"
-#include "model/alignment.h"
-#include "model/form_model.h"
 #include "model/key_catalogue.h"
-#include "model/tag_walks.h"
 #include "support/process_window.h"
-#include "text/label_list_text.h"
 
 namespace tastrix::bench {
 
@@ -91,13 +87,12 @@ void ProgramHome::make(const std::string& name) {
   const std::string settings = folder.file("tastrix.ini");
   CopyFileA(besideBench("tastrix.exe").c_str(), exe.c_str(), FALSE);
 
-  FormModel form;
-  form.setCaption(form.mapTitle, "Benchmark keyboard map");
-  for (int p = 1; p <= kKeyCount; ++p) form.setCaption(form.keyLabel(p), "Command " + std::to_string(p));
-  applyAlignment(form, kLayoutBottom);
-  GatherLabelTexts(form, form.labelList, kLabelOrder);
-  writeAll(LabelListPath(mapPath), JoinLabelListText(form.labelList));
-  writeAll(mapPath, MapFileText(form, std::string()));
+  KeyboardMap map;
+  map.labels[0] = "Benchmark keyboard map";
+  for (int p = 1; p <= kKeyCount; ++p) map.labels[static_cast<size_t>(p)] = "Command " + std::to_string(p);
+  map.alignment = map.titleLayout = map.labelLayout = kLayoutBottom;
+  writeAll(LabelListPath(mapPath), LabelListText(map));
+  writeAll(mapPath, MapFileText(map, std::string()));
   writeAll(settings, "[tastrix]\r\nCurrent_Keyboard_Layout_File_Name_Edit=" + mapPath + "\r\n");
 }
 

@@ -62,7 +62,7 @@ struct ExportScene {
 std::unique_ptr<ExportScene> scene;
 
 double windowCapture() {
-  return timeMs([] { const Bitmap picture = CaptureKeyboardPicture(scene->window->window(), scene->window->document()); });
+  return timeMs([] { const Bitmap picture = CaptureKeyboardPicture(scene->window->window()); });
 }
 
 // Registers the export of the scene's map at a scale to a file, beside the

@@ -4,11 +4,9 @@
 #include <string>
 
 #include "bench.h"
-#include "no_dialogs.h"
 #include "bench_files.h"
+#include "mapfile/core/map_commands.h"
 #include "mapfile/map_files.h"
-#include "model/alignment.h"
-#include "model/form_model.h"
 
 namespace tastrix::bench {
 namespace {
@@ -16,8 +14,8 @@ namespace {
 struct MapBench {
   BenchFolder folder;
   std::string mapPath, floorMap, floorList, mapBytes, listBytes;
-  FormModel form;
-  NoDialogs dialogs;
+  MapDocument document;
+  DiskMapStorage storage;
 
   void setUp() {
     folder.make("maps");
@@ -25,20 +23,18 @@ struct MapBench {
     folder.file("bench.zvl");
     floorMap = folder.file("floor.zv");
     floorList = folder.file("floor.zvl");
-    form.setCaption(form.mapTitle, "Benchmark keyboard map");
-    for (int p = 1; p <= kKeyCount; ++p) form.setCaption(form.keyLabel(p), "Command " + std::to_string(p));
-    applyAlignment(form, kLayoutBottom);
-    WriteKeyboardMap(form, dialogs, mapPath);
+    document.setLabel(0, "Benchmark keyboard map");
+    for (int p = 1; p <= kKeyCount; ++p) document.setLabel(p, "Command " + std::to_string(p));
+    document.align(kLayoutBottom);
+    SaveWholeMap(document.map(), storage, mapPath);
     mapBytes = readAll(mapPath);
     listBytes = readAll(mapPath + "l");
   }
 
   double fullSaveAndLoad() {
     return timeMs([this] {
-      WriteKeyboardMap(form, dialogs, mapPath);
-      ApplyMapLabels(form, mapPath);
-      ApplyMapColours(form, mapPath);
-      ApplyMapFonts(form, mapPath);
+      SaveWholeMap(document.map(), storage, mapPath);
+      LoadWholeMap(document, storage, mapPath);
     });
   }
 
@@ -72,8 +68,8 @@ Registration fullSaveLoad{BenchCase{
 struct LargeMapBench {
   BenchFolder folder;
   std::string mapPath, floorPath, bytes;
-  FormModel form;
-  NoDialogs dialogs;
+  KeyboardMap map;
+  DiskMapStorage storage;
 
   void setUp() {
     folder.make("large");
@@ -83,12 +79,12 @@ struct LargeMapBench {
     std::string notes = "[Notes]\r\n";
     for (int i = 0; notes.size() < (50u << 20); ++i) notes += "note" + std::to_string(i) + "=kept as it is\r\n";
     writeAll(mapPath, notes);
-    WriteKeyboardMap(form, dialogs, mapPath);
+    SaveWholeMap(map, storage, mapPath);
     bytes = readAll(mapPath);
   }
 
   double save() {
-    return timeMs([this] { WriteKeyboardMap(form, dialogs, mapPath); });
+    return timeMs([this] { SaveWholeMap(map, storage, mapPath); });
   }
 
   double plainWriteAndRead() {

@@ -108,8 +108,8 @@ const Registration startUp{{
 std::unique_ptr<RealWindow> shown;
 
 RECT pictureArea() {
-  const FormModel& model = shown->form.document();
-  return RECT{0, 0, model.pictureWidth(), model.pictureHeight()};
+  const PictureLayout& layout = shown->form.window().layout();
+  return RECT{0, 0, layout.pictureWidth(), layout.pictureHeight()};
 }
 
 const Registration fullRepaint{{
@@ -121,7 +121,8 @@ const Registration fullRepaint{{
       shown->form.create(GetModuleHandleA(nullptr));
       shown->form.start();
       SetWindowPos(shown->form.window().handle(), nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-      shown->form.window().setClientSize(shown->form.document().pictureWidth(), shown->form.document().pictureHeight());
+      shown->form.window().setClientSize(shown->form.window().layout().pictureWidth(),
+                                         shown->form.window().layout().pictureHeight());
       pump();
     },
     [] {

@@ -22,7 +22,7 @@ void Application::runCommand(const std::function<void()>& command) {
   // the open box's message loop: acting on them would stack box on box.
   if (boxOpen()) return;
   const std::vector<std::string> labelsBefore = window_.labelTexts();
-  const FormModel::CommandScope oneStep(document_);
+  const MapDocument::CommandScope oneStep(document_);
   try {
     command();
   } catch (const std::exception& e) {  // platform errors above all
@@ -43,10 +43,12 @@ void Application::menuCommand(int id) {
   if (entry) runCommand([this, entry] { entry->handler(*this); });
 }
 
-void Application::pressOn(int component) { editing_.recordPress(component); }
+void Application::pressOn(const PicturePiece* piece) { editing_.recordPress(piece); }
 
-void Application::clickOn(int component) {
-  runCommand([this, component] { editing_.editLabel(component); });
+// A click opens the label of the title or of a key, not of its other parts.
+void Application::clickOn(const PicturePiece& piece) {
+  if (piece.kind != PicturePiece::Kind::Title && piece.kind != PicturePiece::Kind::KeyLabel) return;
+  runCommand([this, position = piece.position] { editing_.editLabel(position); });
 }
 
 bool Application::mayClose(Closing closing) { return startAndClose_.mayClose(closing); }

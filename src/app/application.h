@@ -29,7 +29,8 @@ class Application final : public IPictureCommands, public ICommandRunner {
   void start();  // the start-up sequence, then the window shows
 
   MainWindow& window() { return window_; }
-  FormModel& document() override { return document_; }
+  MapDocument& document() override { return document_; }
+  PressGroup recordedGroup() const override { return editing_.recordedGroup(); }
   // The file dialogs' requests, which keep the names last chosen.
   const FileDialogRequest& saveRequest() const { return saveDialog_; }
   const FileDialogRequest& openRequest() const { return openDialog_; }
@@ -51,12 +52,12 @@ class Application final : public IPictureCommands, public ICommandRunner {
   bool boxOpen() const override { return dialogs_.anyOpen(); }
   void runModalLoop(const std::function<void()>& loop) override;
   void menuCommand(int id) override;
-  void pressOn(int component) override;
-  void clickOn(int component) override;
+  void pressOn(const PicturePiece* piece) override;
+  void clickOn(const PicturePiece& piece) override;
   bool mayClose(Closing closing) override;
 
   OpenBoxes dialogs_;
-  FormModel document_;
+  MapDocument document_;
   DiskMapStorage storage_;
   FileDialogRequest saveDialog_;  // shared by the map's Save As and the bitmap export
   FileDialogRequest openDialog_;

@@ -46,15 +46,15 @@ void PictureKeys::showFocusCues() {
 }
 
 RECT PictureKeys::focusRect() const {
-  const FormModel& model = commands_.document();
-  const Rect inside = model.clientRect(focused_ == 0 ? model.mapTitle : model.faceShape(focused_));
+  const PictureLayout& layout = window_.layout();
+  const Rect inside = focused_ == 0 ? layout.title() : layout.keyFace(focused_);
   RECT r = toRECT(inside, window_.scrollPosition());
-  const int inset = mulDiv(kFocusInset, model.dpi(), 96);
+  const int inset = mulDiv(kFocusInset, layout.dpi(), 96);
   InflateRect(&r, -inset, -inset);
   return r;
 }
 
-RECT PictureKeys::shownRect(int stop) const { return toRECT(stopRect(commands_.document(), stop), window_.scrollPosition()); }
+RECT PictureKeys::shownRect(int stop) const { return toRECT(stopRect(window_.layout(), stop), window_.scrollPosition()); }
 
 void PictureKeys::invalidateFocus() const {
   if (focused_ == kNoStop || !window_.handle()) return;

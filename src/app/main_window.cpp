@@ -41,8 +41,7 @@ MainWindow::~MainWindow() {
 
 void MainWindow::create(HINSTANCE instance, bool endsMessageLoop) {
   endsMessageLoop_ = endsMessageLoop;
-  FormModel& document = commands_.document();
-  document.layOutFor(ScreenDpi());
+  layout_ = PictureLayout(ScreenDpi());
 
   // A window of the 16-bit functions: its caption shows any file name.
   WNDCLASSEXW wc{};
@@ -61,12 +60,12 @@ void MainWindow::create(HINSTANCE instance, bool endsMessageLoop) {
   popupMenu_.reset(CreatePopupMenu());
   popupItemVisible_.assign(popupMenuTable().size(), true);
   fillPopupMenu(popupMenu_.get(), popupItemVisible_);
-  const int dpi = document.dpi();
+  const int dpi = layout_.dpi();
   hwnd_ = CreateWindowExW(0, L"TMainForm1", WideFromUtf8(kAppTitle).c_str(), kStyle, mulDiv(615, dpi, 96), mulDiv(33, dpi, 96),
                           mulDiv(1036, dpi, 96), mulDiv(619, dpi, 96), nullptr, menuBar_, instance, this);
   if (!hwnd_) throw PlatformError("Cannot create the main window");
   // The monitor's scale may differ from the one the session began with.
-  if (WindowDpi(hwnd_) != document.dpi()) document.layOutFor(WindowDpi(hwnd_));
+  if (WindowDpi(hwnd_) != layout_.dpi()) layout_ = PictureLayout(WindowDpi(hwnd_));
   std::vector<ACCEL> shortcuts = tastrix::accelerators(mainMenuTable());
   accelerators_.reset(CreateAcceleratorTableA(shortcuts.data(), static_cast<int>(shortcuts.size())));
   updateScrollBar();
@@ -99,7 +98,7 @@ LRESULT MainWindow::handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_PRINTCLIENT: {
       RECT client;
       GetClientRect(hwnd_, &client);
-      paintPicture(reinterpret_cast<HDC>(wParam), commands_.document(), scrollX_, client);
+      paintPicture(reinterpret_cast<HDC>(wParam), commands_.document().map(), layout_, scrollX_, client);
       return 0;
     }
     case WM_ERASEBKGND:
@@ -146,7 +145,7 @@ LRESULT MainWindow::handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
       onMouseUp(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
       return 0;
     case WM_CAPTURECHANGED:
-      pressedComponent_ = -1;
+      pressed_.reset();
       return 0;
     case WM_CONTEXTMENU:
       // The caption, frame and scroll bar keep the system's own menus.
@@ -182,7 +181,7 @@ void MainWindow::onPaint() {
   RECT client;
   GetClientRect(hwnd_, &client);
   if (client.right <= 0 || client.bottom <= 0) return;
-  picture_.show(paint.dc(), commands_.document(), scrollX_, client, paint.area());
+  picture_.show(paint.dc(), commands_.document(), layout_, scrollX_, client, paint.area());
   keys_.paintFocus(paint.dc());
 }
 
@@ -200,9 +199,8 @@ void MainWindow::onSize() {
 // dpi, and the window takes the size Windows suggests, except while the
 // start-up places it where the settings file says.
 void MainWindow::onDpiChanged(int dpi, const RECT& suggested) {
-  FormModel& document = commands_.document();
-  const int oldDpi = document.dpi();
-  document.layOutFor(dpi);
+  const int oldDpi = layout_.dpi();
+  layout_ = PictureLayout(dpi);
   picture_.invalidate();
   scrollX_ = mulDiv(scrollX_, dpi, oldDpi);  // the same part of the picture stays in view
   if (!placing_)
@@ -216,7 +214,7 @@ void MainWindow::updateScrollBar() {
   if (!hwnd_) return;
   RECT client;
   GetClientRect(hwnd_, &client);
-  const int range = commands_.document().scrollRange();
+  const int range = layout_.scrollRange();
   const int clamped = clampedScroll(scrollX_);
   SCROLLINFO si{};
   si.cbSize = sizeof si;
@@ -233,7 +231,7 @@ void MainWindow::updateScrollBar() {
 }
 
 int MainWindow::clampedScroll(int position) const {
-  return std::min(std::max(position, 0), std::max(0, commands_.document().scrollRange() - clientWidth()));
+  return std::min(std::max(position, 0), std::max(0, layout_.scrollRange() - clientWidth()));
 }
 
 void MainWindow::setScrollPosition(int position) {
@@ -258,7 +256,7 @@ void MainWindow::onHScroll(int request) {
     case SB_THUMBTRACK:
     case SB_THUMBPOSITION: setScrollPosition(si.nTrackPos); break;
     case SB_LEFT: setScrollPosition(0); break;
-    case SB_RIGHT: setScrollPosition(commands_.document().scrollRange()); break;
+    case SB_RIGHT: setScrollPosition(layout_.scrollRange()); break;
     default: break;
   }
 }
@@ -268,30 +266,31 @@ void MainWindow::onMouseWheel(int delta) {
   setScrollPosition(scrollX_ - delta * 3 * scrollLine() / WHEEL_DELTA);
 }
 
-int MainWindow::scrollLine() const { return mulDiv(kScrollLine, commands_.document().dpi(), 96); }
+int MainWindow::scrollLine() const { return mulDiv(kScrollLine, layout_.dpi(), 96); }
 
-int MainWindow::hitTestClient(int x, int y) const { return commands_.document().hitTest(x + scrollX_, y); }
+const PicturePiece* MainWindow::pieceAt(int x, int y) const { return layout_.pieceAt(x + scrollX_, y); }
 
 void MainWindow::onMouseDown(int x, int y, bool left) {
   // A press queued while a capture moves the window was aimed at another view;
   // one that reaches the window while a box is open records no group.
   if (capture_.running || commands_.boxOpen()) return;
   SetFocus(hwnd_);
-  const int hit = hitTestClient(x, y);
+  const PicturePiece* hit = pieceAt(x, y);
   commands_.pressOn(hit);
   if (left) {
-    pressedComponent_ = hit;
+    if (hit) pressed_ = *hit;
     SetCapture(hwnd_);
   }
 }
 
 void MainWindow::onMouseUp(int x, int y) {
-  const int pressed = pressedComponent_;
-  pressedComponent_ = -1;
+  const std::optional<PicturePiece> pressed = pressed_;
+  pressed_.reset();
   if (GetCapture() == hwnd_) ReleaseCapture();
-  // A click is a press and a release on the same label.
-  if (pressed < 0 || hitTestClient(x, y) != pressed) return;
-  commands_.clickOn(pressed);
+  // A click is a press and a release on the same piece.
+  const PicturePiece* released = pieceAt(x, y);
+  if (!pressed || !released || !released->sameAs(*pressed)) return;
+  commands_.clickOn(*pressed);
 }
 
 void MainWindow::onContextMenu(int screenX, int screenY) {
@@ -309,7 +308,7 @@ void MainWindow::onContextMenu(int screenX, int screenY) {
 void MainWindow::updateContextMenu() {
   std::vector<ShownFor> shownFor;
   for (const MenuEntry& e : popupMenuTable()) shownFor.push_back(e.shownFor);
-  UpdatePopupVisibility(shownFor, commands_.document().recordedGroup, popupItemVisible_);
+  UpdatePopupVisibility(shownFor, commands_.recordedGroup(), popupItemVisible_);
   fillPopupMenu(popupMenu_.get(), popupItemVisible_);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 #include <windows.h>
 
+#include <optional>
 #include <vector>
 
 #include "app/picture_commands.h"
@@ -43,6 +44,7 @@ class MainWindow final : public IPictureWindow {
   void setScrollPosition(int position) override;
   void processMessages() override;
   CaptureState& captureState() override { return capture_; }
+  const PictureLayout& layout() const override { return layout_; }
   bool isMenuChecked(int id) const override;
   void setMenuChecked(int id, bool checked) override;
   std::vector<std::string> labelTexts() const override;
@@ -67,7 +69,7 @@ class MainWindow final : public IPictureWindow {
   void repaintPicture();
   void updateScrollBar();
   int clampedScroll(int position) const;  // 0 .. range - client width
-  int hitTestClient(int x, int y) const;  // client point -> component, scroll applied
+  const PicturePiece* pieceAt(int x, int y) const;  // at a client point, scroll applied
 
   IPictureCommands& commands_;
   HWND hwnd_ = nullptr;
@@ -76,9 +78,11 @@ class MainWindow final : public IPictureWindow {
   UniqueAccel accelerators_;
   std::vector<bool> popupItemVisible_;  // which context-menu items show (all until the first popup)
   CaptureState capture_;
+  PictureLayout layout_;
   RetainedPicture picture_;
   PictureKeys keys_;
-  int scrollX_ = 0, pressedComponent_ = -1, normalClientHeight_ = 0;
+  std::optional<PicturePiece> pressed_;  // until the left button comes up
+  int scrollX_ = 0, normalClientHeight_ = 0;
   bool endsMessageLoop_ = false;
   bool placing_ = false;
 };

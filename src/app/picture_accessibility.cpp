@@ -33,9 +33,8 @@ void PictureAccessibility::disconnect() { link_->parts = nullptr; }
 void PictureAccessibility::focusMoved(int stop) const { announceFocus(window_.handle(), partOfStop(stop)); }
 
 std::vector<std::string> PictureAccessibility::labelTexts() const {
-  std::vector<std::string> texts;
-  for (int stop = 0; stop < kStopCount; ++stop) texts.push_back(commands_.document()[stopLabel(commands_.document(), stop)].caption);
-  return texts;
+  const KeyboardMap& map = commands_.document().map();
+  return std::vector<std::string>(map.labels.begin(), map.labels.end());
 }
 
 void PictureAccessibility::announceChangedLabels(const std::vector<std::string>& before) const {
@@ -52,18 +51,17 @@ int PictureAccessibility::partCount() const { return kStopCount; }
 std::string PictureAccessibility::partName(int part) const {
   const int stop = stopOfPart(part);
   if (stop == 0) return "Keyboard map title";
-  return commands_.document()[commands_.document().keyName(stop)].caption;
+  return keyAt(stop).legend;
 }
 
 std::string PictureAccessibility::partValue(int part) const {
-  return ShownLabelText(commands_.document()[stopLabel(commands_.document(), stopOfPart(part))].caption);
+  return ShownLabelText(commands_.document().map().labels[static_cast<size_t>(stopOfPart(part))]);
 }
 
 std::string PictureAccessibility::partDescription(int part) const {
-  const FormModel& model = commands_.document();
   const int stop = stopOfPart(part);
   if (stop == 0) return "";
-  return trimmed(model[model.groupBox(model[model.keyLabel(stop)].keyGroup)].caption);
+  return trimmed(groupOf(keyAt(stop).group).caption);
 }
 
 long PictureAccessibility::partRole(int) const { return ROLE_SYSTEM_PUSHBUTTON; }
@@ -73,8 +71,7 @@ std::string PictureAccessibility::partDefaultAction(int) const { return "Edit la
 RECT PictureAccessibility::partRect(int part) const { return keys_.shownRect(stopOfPart(part)); }
 
 int PictureAccessibility::partAt(POINT client) const {
-  const FormModel& model = commands_.document();
-  const int stop = stopOf(model, model.hitTest(client.x + window_.scrollPosition(), client.y));
+  const int stop = stopOf(window_.layout().pieceAt(client.x + window_.scrollPosition(), client.y));
   return stop == kNoStop ? 0 : partOfStop(stop);
 }
 
@@ -83,7 +80,7 @@ int PictureAccessibility::partBeside(int part, long navDir) const {
                               : navDir == NAVDIR_RIGHT ? Direction::Right
                               : navDir == NAVDIR_UP    ? Direction::Up
                                                        : Direction::Down;
-  return partOfStop(nearestStop(commands_.document(), stopOfPart(part), direction));
+  return partOfStop(nearestStop(window_.layout(), stopOfPart(part), direction));
 }
 
 bool PictureAccessibility::partsAvailable() const { return !commands_.boxOpen(); }

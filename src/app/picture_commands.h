@@ -1,7 +1,8 @@
 #pragma once
 #include <functional>
 
-#include "model/form_model.h"
+#include "model/map_document.h"
+#include "model/picture_layout.h"
 
 namespace tastrix {
 
@@ -24,14 +25,16 @@ enum class Closing { Window, Session };
 // a close request.
 class IPictureCommands {
  public:
-  virtual FormModel& document() = 0;
+  virtual MapDocument& document() = 0;
+  // The group the last press recorded, which chooses the context menu's items.
+  virtual PressGroup recordedGroup() const = 0;
   // A modal box or the context menu is open: nothing that could open another is acted on.
   virtual bool boxOpen() const = 0;
   // Counts a modal loop that is no dialog (the context menu) as an open box while it runs.
   virtual void runModalLoop(const std::function<void()>& loop) = 0;
   virtual void menuCommand(int id) = 0;
-  virtual void pressOn(int component) = 0;  // -1: the window itself
-  virtual void clickOn(int component) = 0;  // a press and a release on the same component
+  virtual void pressOn(const PicturePiece* piece) = 0;  // nullptr: the window itself
+  virtual void clickOn(const PicturePiece& piece) = 0;  // a press and a release on the same piece
   // Whether the window may close: the settings are written and unsaved
   // changes are asked about. When Windows ends the session, it is told why
   // the question waits.

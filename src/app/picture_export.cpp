@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "app/startup_model.h"
+#include "mapfile/core/map_commands.h"
 #include "mapfile/map_files.h"
 #include "mapfile/core/map_format.h"
 #include "output/picture_file.h"
@@ -34,11 +35,11 @@ constexpr std::uint64_t kLargestExportMemory = 1024ull * 1024 * 1024;
 // as its pixels, or a PNG encoder's copy of them), and what drawing the
 // largest font takes: a glyph is drawn whole however much of it shows, at
 // up to 32 bytes for each square pixel of its height.
-std::uint64_t memoryNeeded(const FormModel& model) {
-  const std::uint64_t pixels = static_cast<std::uint64_t>(model.pictureWidth()) * model.pictureHeight();
+std::uint64_t memoryNeeded(const KeyboardMap& map, const PictureLayout& layout) {
+  const std::uint64_t pixels = static_cast<std::uint64_t>(layout.pictureWidth()) * layout.pictureHeight();
   std::uint64_t fontHeight = 0;
-  for (const Component& c : model.components())
-    fontHeight = std::max<std::uint64_t>(fontHeight, static_cast<std::uint64_t>(std::abs(heightFromPoints(c.font.size, model.dpi()))));
+  for (const FontDescription& font : map.fonts)
+    fontHeight = std::max<std::uint64_t>(fontHeight, static_cast<std::uint64_t>(std::abs(heightFromPoints(font.size, layout.dpi()))));
   return pixels * 8 + fontHeight * fontHeight * 32;
 }
 
@@ -63,32 +64,32 @@ ExportedPicture ExportPicture(const ExportRequest& request) {
   if (NamesADevice(picture.path)) pictureUnwritable(picture.path, device);
   refuseClash(picture.path, mapPath);
 
-  FormModel model;
-  model.layOutFor(picture.dpi);
-  PrepareStartupModel(model);
+  MapDocument document;
+  const PictureLayout layout(picture.dpi);
+  PrepareStartupMap(document);
   // A window loads a missing map as an empty one; a script that names one has
   // a wrong name.
   if (!FileExists(mapPath)) mapUnreadable(mapPath, "there is no such file");
   try {
-    DiskMapStorage().applyMap(model, mapPath);
+    LoadWholeMap(document, DiskMapStorage(), mapPath);
   } catch (const PlatformError& e) {
     mapUnreadable(mapPath, e.what());
   }
 
-  const std::uint64_t needed = memoryNeeded(model);
+  const std::uint64_t needed = memoryNeeded(document.map(), layout);
   if (needed > kLargestExportMemory)
     pictureUnwritable(picture.path, "the picture is too large: it would take " +
                                         std::to_string(needed / (1024 * 1024)) + " MB of memory, more than the " +
                                         std::to_string(kLargestExportMemory / (1024 * 1024)) + " MB an export may use");
   try {
     const FontFaces faces = request.scale > 1 ? FontFaces::OutlineOnly : FontFaces::AsChosen;
-    const Bitmap bitmap = RenderKeyboardPicture(model, faces);
+    const Bitmap bitmap = RenderKeyboardPicture(document.map(), layout, faces);
     writePictureFile(bitmap.get(), picture.path, picture.dpi);
   } catch (const PlatformError& e) {
     pictureUnwritable(picture.path, e.what());
   }
-  picture.width = model.pictureWidth();
-  picture.height = model.pictureHeight();
+  picture.width = layout.pictureWidth();
+  picture.height = layout.pictureHeight();
   return picture;
 }
 

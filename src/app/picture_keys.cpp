@@ -127,7 +127,7 @@ bool PictureKeys::onKeyDown(WPARAM key, LPARAM flags) {
     case VK_UP:
     case VK_DOWN:
       if (!held(VK_CONTROL)) return scrollByKey(key);
-      moveByKeyboard(nearestStop(commands_.document(), focused_, directionOf(key)));
+      moveByKeyboard(nearestStop(window_.layout(), focused_, directionOf(key)));
       return true;
     case VK_RETURN:
     case VK_SPACE:
@@ -157,8 +157,8 @@ bool PictureKeys::scrollByKey(WPARAM key) {
 
 void PictureKeys::onPress(LPARAM point) {
   if (window_.captureState().running) return;
-  const FormModel& model = commands_.document();
-  const int stop = stopOf(model, model.hitTest(GET_X_LPARAM(point) + window_.scrollPosition(), GET_Y_LPARAM(point)));
+  const int stop =
+      stopOf(window_.layout().pieceAt(GET_X_LPARAM(point) + window_.scrollPosition(), GET_Y_LPARAM(point)));
   // No scrolling under the mouse: the release must land on what was pressed.
   if (stop != kNoStop) focusStop(stop, false);
 }
@@ -174,7 +174,7 @@ void PictureKeys::focusStop(int stop, bool scrollIntoView) {
   const bool moved = stop != focused_;
   focused_ = stop;
   if (scrollIntoView) {
-    const Rect r = stopRect(commands_.document(), stop);
+    const Rect r = stopRect(window_.layout(), stop);
     const int scroll = window_.scrollPosition(), width = window_.clientWidth();
     if (r.left < scroll)
       window_.setScrollPosition(r.left);
@@ -188,8 +188,8 @@ void PictureKeys::focusStop(int stop, bool scrollIntoView) {
 
 void PictureKeys::editStop(int stop) {
   if (commands_.boxOpen()) return;
-  const int label = stopLabel(commands_.document(), stop);
-  commands_.pressOn(label);
+  const PicturePiece& label = window_.layout().labelPiece(stop);
+  commands_.pressOn(&label);
   commands_.clickOn(label);
 }
 

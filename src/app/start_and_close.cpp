@@ -42,7 +42,7 @@ void StartAndClose::start() {
   const Settings settings = settings_.read();
   window_.setMenuChecked(ID_Always_On_Top, settings.alwaysOnTop);
   window_.setMenuChecked(ID_Auto_Run, settings.autoRun);
-  document_.setMapPath(settings.mapPath);
+  document_.setPath(settings.mapPath);
   options_.place(settings);
 
   window_.setCaption(kAppTitle);
@@ -51,7 +51,7 @@ void StartAndClose::start() {
   options_.setAlwaysOnTop(options_.alwaysOnTop());
   window_.setMenuChecked(ID_Auto_Run, CheckAutoRunPath(dialogs_));
 
-  PrepareStartupModel(document_);
+  PrepareStartupMap(document_);
   // Run as a command: a map that cannot be read is reported and the window still opens.
   commands_.runCommand([this] { maps_.loadAtStartUp(); });
 }

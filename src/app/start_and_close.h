@@ -13,7 +13,7 @@ namespace tastrix {
 // over as a first start would.
 class StartAndClose {
  public:
-  StartAndClose(IPictureWindow& window, FormModel& document, OpenBoxes& dialogs, ICommandRunner& commands,
+  StartAndClose(IPictureWindow& window, MapDocument& document, OpenBoxes& dialogs, ICommandRunner& commands,
                 WindowOptions& options, StoredSettings& settings, MapCommands& maps)
       : window_(window), document_(document), dialogs_(dialogs), commands_(commands), options_(options),
         settings_(settings), maps_(maps) {}
@@ -27,7 +27,7 @@ class StartAndClose {
 
  private:
   IPictureWindow& window_;
-  FormModel& document_;
+  MapDocument& document_;
   OpenBoxes& dialogs_;
   ICommandRunner& commands_;
   WindowOptions& options_;

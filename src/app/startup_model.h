@@ -1,12 +1,11 @@
 #pragma once
-#include "model/form_model.h"
+#include "model/map_document.h"
 
 namespace tastrix {
 
-// The start-up's changes to the picture before the map is loaded: the notice
-// line, every label transparent and clickable, "Key Label" on every key and
-// the untitled map title. The window's start-up and the export both begin so,
-// which makes an exported picture the one the window shows.
-void PrepareStartupModel(FormModel& model);
+// The start-up's texts before the map is loaded: "Key Label" on every key and
+// the untitled map title. The window's start-up and the export both begin
+// so, which makes an exported picture the one the window shows.
+void PrepareStartupMap(MapDocument& document);
 
 }  // namespace tastrix

@@ -6,7 +6,7 @@
 namespace tastrix {
 
 Settings StoredSettings::read() const {
-  const Rect& keypad = document_[document_.groupBox(kNumericKeypad)].bounds;
+  const Rect& keypad = window_.layout().groupBox(kNumericKeypad);
   Settings defaults;
   defaults.top = defaults.left = 20;
   defaults.width = (keypad.left + keypad.width) / 2;
@@ -19,7 +19,7 @@ void StoredSettings::write() {
   options_.readPlacement(settings);
   settings.alwaysOnTop = options_.alwaysOnTop();
   settings.autoRun = window_.isMenuChecked(ID_Auto_Run);
-  settings.mapPath = document_.mapPath();
+  settings.mapPath = document_.path();
   WriteSettingsFile(settings);
 }
 

@@ -2,7 +2,7 @@
 #include "app/picture_window.h"
 #include "app/settings_file.h"
 #include "app/window_options.h"
-#include "model/form_model.h"
+#include "model/map_document.h"
 
 namespace tastrix {
 
@@ -12,7 +12,7 @@ namespace tastrix {
 // and options and the current map.
 class StoredSettings {
  public:
-  StoredSettings(IPictureWindow& window, WindowOptions& options, const FormModel& document)
+  StoredSettings(IPictureWindow& window, WindowOptions& options, const MapDocument& document)
       : window_(window), options_(options), document_(document) {}
 
   Settings read() const;
@@ -21,7 +21,7 @@ class StoredSettings {
  private:
   IPictureWindow& window_;
   WindowOptions& options_;
-  const FormModel& document_;
+  const MapDocument& document_;
 };
 
 }  // namespace tastrix

@@ -6,7 +6,6 @@
 
 #include "mapfile/core/map_format.h"
 #include "model/key_catalogue.h"
-#include "model/tag_walks.h"
 #include "platform/app_paths.h"
 #include "platform/core/errors.h"
 #include "platform/file_probe.h"
@@ -21,23 +20,6 @@
 namespace tastrix {
 namespace {
 
-std::string labelListNotSavedText(const std::string& path) {
-  return "The " + path + " could not be saved !\r\n"
-         "\r\n"
-         "Possible reasons for this include :\r\n"
-         "- there may not be enough disk space, \r\n"
-         "- there may be errors on the disk, \r\n"
-         "- you may be saving to a read only disk (such as a CD-ROM), \r\n"
-         "- the file may already exist and be read-only or write locked, \r\n"
-         "\r\n"
-         "or there may be some other reason for the failure.";
-}
-
-bool labelListNotSaved(IDialogs& dialogs, const std::string& path) {
-  dialogs.message(MessageKind::Information, labelListNotSavedText(path), Buttons::Ok);
-  return false;
-}
-
 // The marker of a save whose two new files are complete.
 std::string saveMarker(const std::string& mapPath) { return mapPath + ".ready"; }
 
@@ -48,41 +30,29 @@ std::string currentLabelList(const std::string& mapPath) {
   return CurrentVersionOf(LabelListPath(mapPath), saveMarker(mapPath));
 }
 
-// The old map file, whose other lines and encoding the new one keeps. One
-// that cannot be read cannot be kept whole, so it is not written over.
-IniFile oldMapFile(const std::string& mapPath) {
-  try {
-    return IniFile::Read(mapPath);
-  } catch (const PlatformError&) {
-    throwUnableToWrite(mapPath);
-  }
-}
-
 // The label list keeps the encoding of its file: one that an editor saved
 // as UTF-8 or UTF-16 stays so.
-std::string labelListBytes(const std::vector<std::string>& lines, const std::string& listPath) {
+std::string labelListBytes(const std::string& text, const std::string& listPath) {
   FileText file;
   try {
     file.encoding = EncodingOf(ReadWholeFile(listPath));
   } catch (const PlatformError&) {
     file.encoding = TextEncoding::CodePage;
   }
-  file.text = file.fromCodePage(JoinLabelListText(lines));
+  file.text = file.fromCodePage(text);
   return file.bytes();
 }
 
-template <typename Apply>
-void applyMapEntries(const std::string& mapPath, Apply apply) {
-  const IniFile map = IniFile::Read(currentMapFile(mapPath));
-  apply(map);
+bool finishSave(const std::string& mapPath) {
+  return FinishInterruptedChange({LabelListPath(mapPath), mapPath}, saveMarker(mapPath));
 }
 
 }  // namespace
 
-void LoadLabelList(std::vector<std::string>& list, const std::string& path) {
-  list.clear();
+std::vector<std::string> DiskMapStorage::readLabelList(const std::string& mapPath) const {
+  const std::string path = currentLabelList(mapPath);
   if (NamesADevice(path)) throwCannotOpenFile(path);
-  if (!FileExists(path)) return;
+  if (!FileExists(path)) return {};
   const UniqueHandle file = OpenForReading(path, FILE_SHARE_READ);
   if (!file.valid()) throwCannotOpenFile(path);
   // Text in the code page goes to the lines as it is read, so reading stops
@@ -104,43 +74,31 @@ void LoadLabelList(std::vector<std::string>& list, const std::string& path) {
     const std::string lines = text.toCodePage(text.text);
     splitter.feed(lines.data(), lines.size());
   }
-  list = splitter.finish();
+  return splitter.finish();
 }
 
-bool FinishInterruptedSave(const std::string& mapPath) {
-  return FinishInterruptedChange({LabelListPath(mapPath), mapPath}, saveMarker(mapPath));
+std::unique_ptr<ProfileFile> DiskMapStorage::readMapFile(const std::string& mapPath) const {
+  const std::string path = currentMapFile(mapPath);
+  // A device of that name would never answer, or take the reading as its input.
+  if (NamesADevice(path)) throwCannotOpenFile(path);
+  return std::make_unique<IniFile>(IniFile::Read(path));
 }
 
-bool WriteKeyboardMap(FormModel& form, IDialogs& dialogs, const std::string& mapPath) {
+void DiskMapStorage::replaceMapFiles(const std::string& mapPath, const ProfileFile& mapFile,
+                                     const std::string& labelListText) {
   // A device of that name would take the bytes, or never answer.
-  if (NamesADevice(mapPath) || !FinishInterruptedSave(mapPath)) throwUnableToWrite(mapPath);
-  GatherLabelTexts(form, form.labelList, kLabelOrder);
+  if (NamesADevice(mapPath) || !finishSave(mapPath)) throwUnableToWrite(mapPath);
   const std::string listPath = LabelListPath(mapPath);
   StagedFile list(listPath);
-  if (list.write(labelListBytes(form.labelList, listPath)) != StagedFile::Result::Written)
-    return labelListNotSaved(dialogs, listPath);
-  IniFile mapFile = oldMapFile(mapPath);
-  WriteMapEntries(form, mapFile);
+  if (list.write(labelListBytes(labelListText, listPath)) != StagedFile::Result::Written)
+    throw LabelListNotSaved(listPath);
   StagedFile map(mapPath);
   if (map.write(mapFile.bytes()) != StagedFile::Result::Written) throwUnableToWrite(mapPath);
   switch (ReplaceTogether({&list, &map}, saveMarker(mapPath))) {
-    case 0: return labelListNotSaved(dialogs, listPath);
+    case 0: throw LabelListNotSaved(listPath);
     case 1: throwUnableToWrite(mapPath);
-    default: return true;
+    default: return;
   }
-}
-
-void ApplyMapLabels(FormModel& form, const std::string& mapPath) {
-  LoadLabelList(form.labelList, currentLabelList(mapPath));
-  ApplyLabelTexts(form, form.labelList, kLabelOrder);
-}
-
-void ApplyMapColours(FormModel& form, const std::string& mapPath) {
-  applyMapEntries(mapPath, [&](const ProfileSource& map) { ApplyMapColours(form, map); });
-}
-
-void ApplyMapFonts(FormModel& form, const std::string& mapPath) {
-  applyMapEntries(mapPath, [&](const ProfileSource& map) { ApplyMapFonts(form, map); });
 }
 
 bool DiskMapStorage::fileExists(const std::string& path) const { return FileExists(path); }
@@ -155,28 +113,6 @@ MapStamps DiskMapStorage::stamps(const std::string& mapPath) const {
   return MapStamps{StampOf(mapPath), StampOf(LabelListPath(mapPath))};
 }
 
-bool DiskMapStorage::write(FormModel& form, IDialogs& dialogs, const std::string& mapPath) {
-  return WriteKeyboardMap(form, dialogs, mapPath);
-}
-
-void DiskMapStorage::finishInterruptedSave(const std::string& mapPath) { FinishInterruptedSave(mapPath); }
-
-void DiskMapStorage::requireReadable(const std::string& mapPath) const { RequireReadable(currentMapFile(mapPath)); }
-
-void DiskMapStorage::applyLabels(FormModel& form, const std::string& mapPath) { ApplyMapLabels(form, mapPath); }
-
-void DiskMapStorage::applyColours(FormModel& form, const std::string& mapPath) { ApplyMapColours(form, mapPath); }
-
-void DiskMapStorage::applyFonts(FormModel& form, const std::string& mapPath) { ApplyMapFonts(form, mapPath); }
-
-void DiskMapStorage::applyMap(FormModel& form, const std::string& mapPath) {
-  requireReadable(mapPath);
-  ApplyMapLabels(form, mapPath);
-  // One read of the map file gives both its colours and its fonts.
-  applyMapEntries(mapPath, [&](const ProfileSource& map) {
-    ApplyMapColours(form, map);
-    ApplyMapFonts(form, map);
-  });
-}
+void DiskMapStorage::finishInterruptedSave(const std::string& mapPath) { finishSave(mapPath); }
 
 }  // namespace tastrix

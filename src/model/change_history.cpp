@@ -25,8 +25,8 @@ std::uint32_t pooled(std::vector<FontDescription>& pool, const FontDescription& 
 }  // namespace
 
 std::size_t ChangeStep::bytes() const {
-  std::size_t total = sizeof(ChangeStep) + arrayOf(captions) + arrayOf(fontEdits) + arrayOf(fonts) + arrayOf(numbers);
-  for (const CaptionEdit& edit : captions) total += heapOf(edit.other);
+  std::size_t total = sizeof(ChangeStep) + arrayOf(labels) + arrayOf(fontEdits) + arrayOf(fonts) + arrayOf(numbers);
+  for (const LabelEdit& edit : labels) total += heapOf(edit.other);
   for (const FontDescription& f : fonts) total += heapOf(f.name);
   return total;
 }
@@ -37,18 +37,18 @@ void ChangeHistory::end() {
   if (depth_ > 0 && --depth_ == 0) commit();
 }
 
-void ChangeHistory::recordCaption(int index, const std::string& before) {
-  if (recording()) open_.captions.push_back(ChangeStep::CaptionEdit{index, before});
+void ChangeHistory::recordLabel(int position, const std::string& before) {
+  if (recording()) open_.labels.push_back(ChangeStep::LabelEdit{position, before});
 }
 
-void ChangeHistory::recordFont(int index, const FontDescription& before, const FontDescription& after) {
+void ChangeHistory::recordFont(MapFont which, const FontDescription& before, const FontDescription& after) {
   if (!recording()) return;
   const std::uint32_t was = pooled(open_.fonts, before);
-  open_.fontEdits.push_back(ChangeStep::FontEdit{index, was, pooled(open_.fonts, after)});
+  open_.fontEdits.push_back(ChangeStep::FontEdit{which, was, pooled(open_.fonts, after)});
 }
 
-void ChangeHistory::recordNumber(NumberProperty property, int index, int before, int after) {
-  if (recording()) open_.numbers.push_back(ChangeStep::NumberEdit{index, property, before, after});
+void ChangeHistory::recordNumber(NumberProperty property, int before, int after) {
+  if (recording()) open_.numbers.push_back(ChangeStep::NumberEdit{property, before, after});
 }
 
 void ChangeHistory::noteChangedFlagSet() {
@@ -63,7 +63,7 @@ void ChangeHistory::commit() {
   for (const ChangeStep& dropped : redo_) bytes_ -= dropped.bytes();
   redo_.clear();
   step.id = nextId_++;
-  step.captions.shrink_to_fit();
+  step.labels.shrink_to_fit();
   step.fontEdits.shrink_to_fit();
   step.fonts.shrink_to_fit();
   step.numbers.shrink_to_fit();
@@ -97,7 +97,7 @@ bool ChangeHistory::replayLast(From& from, To& to, const Apply& apply) {
   ChangeStep step = std::move(from.back());
   from.pop_back();
   bytes_ -= step.bytes();
-  apply(step);  // the captions it swaps may take other room
+  apply(step);  // the labels it swaps may take other room
   bytes_ += step.bytes();
   const bool setsFlag = step.setsChangedFlag;
   to.push_back(std::move(step));

@@ -6,43 +6,42 @@
 #include <string>
 #include <vector>
 
-#include "model/font_description.h"
+#include "model/keyboard_map.h"
 
 namespace tastrix {
 
-// The properties of the document that undo takes back beside captions and fonts.
-enum class NumberProperty : std::uint8_t { Fill, Layout, Alignment };
+// The parts of a map that undo takes back beside its labels and fonts.
+enum class NumberProperty : std::uint8_t { KeyColour, BorderColour, TitleLayout, LabelLayout, Alignment };
 
 // One user command's changes, in the order they were made. Only what changed
 // is kept, so that a step costs what the command altered, not a copy of the
 // document.
 struct ChangeStep {
-  // A caption keeps only the text it does not hold now, which undo and redo
-  // swap with the label's: the text before the command until it is undone,
+  // A label keeps only the text it does not hold now, which undo and redo
+  // swap with the map's: the text before the command until it is undone,
   // the text after it until it is redone.
-  struct CaptionEdit {
-    int index;
+  struct LabelEdit {
+    int position;
     std::string other;
   };
-  // Fonts are kept once per step: a command gives many labels one font.
+  // Fonts are kept once per step: a load gives several of the map's fonts one.
   struct FontEdit {
-    int index;
+    MapFont which;
     std::uint32_t before, after;  // into fonts
   };
   struct NumberEdit {
-    int index;  // -1 for the document's alignment
     NumberProperty property;
     int before, after;
   };
 
   std::uint64_t id = 0;
   bool setsChangedFlag = false;  // the command itself set the map's changed flag
-  std::vector<CaptionEdit> captions;
+  std::vector<LabelEdit> labels;
   std::vector<FontEdit> fontEdits;
   std::vector<FontDescription> fonts;
   std::vector<NumberEdit> numbers;
 
-  bool empty() const { return captions.empty() && fontEdits.empty() && numbers.empty(); }
+  bool empty() const { return labels.empty() && fontEdits.empty() && numbers.empty(); }
   std::size_t bytes() const;  // what the step takes in memory, roughly
 };
 
@@ -57,9 +56,9 @@ class ChangeHistory {
   void begin();
   void end();
   bool recording() const { return depth_ > 0; }
-  void recordCaption(int index, const std::string& before);
-  void recordFont(int index, const FontDescription& before, const FontDescription& after);
-  void recordNumber(NumberProperty property, int index, int before, int after);
+  void recordLabel(int position, const std::string& before);
+  void recordFont(MapFont which, const FontDescription& before, const FontDescription& after);
+  void recordNumber(NumberProperty property, int before, int after);
   void noteChangedFlagSet();
 
   // Nothing before now can be undone: the document was replaced as a whole.

@@ -1,5 +1,7 @@
 #include "model/key_catalogue.h"
 
+#include <cstddef>
+
 namespace tastrix {
 namespace {
 
@@ -133,7 +135,15 @@ Rect labelRect(const KeyRow& key, const LabelBox& box, const LabelBox& ruleBox) 
 
 const std::array<KeyRow, kKeyCount>& keyTable() { return kKeys; }
 
+const KeyRow& keyAt(int position) { return kKeys[static_cast<std::size_t>(position - 1)]; }
+
+bool inLabelGroup(int position, LabelGroup group) {
+  return group == LabelGroup::AllKeys || keyAt(position).group == static_cast<int>(group) + 1;
+}
+
 const std::array<GroupRow, 4>& groupTable() { return kGroups; }
+
+const GroupRow& groupOf(int group) { return kGroups[static_cast<std::size_t>(group - 1)]; }
 
 Rect borderRect(const KeyRow& key) { return Rect{key.left, key.top, key.width, key.height}; }
 

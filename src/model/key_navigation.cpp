@@ -10,29 +10,20 @@ int nextStop(int from, bool backwards) {
   return (from + (backwards ? kStopCount - 1 : 1)) % kStopCount;
 }
 
-Rect stopRect(const FormModel& model, int stop) {
-  return model.clientRect(stop == 0 ? model.mapTitle : model.borderShape(stop));
-}
+Rect stopRect(const PictureLayout& layout, int stop) { return stop == 0 ? layout.title() : layout.keyBorder(stop); }
 
-int stopLabel(const FormModel& model, int stop) { return stop == 0 ? model.mapTitle : model.keyLabel(stop); }
+int stopOf(const PicturePiece* piece) { return piece && piece->position >= 0 ? piece->position : kNoStop; }
 
-int stopOf(const FormModel& model, int component) {
-  if (component < 0) return kNoStop;
-  if (component == model.mapTitle) return 0;
-  const int position = model[component].keyPosition;
-  return position >= 1 ? position : kNoStop;
-}
-
-int nearestStop(const FormModel& model, int from, Direction direction) {
+int nearestStop(const PictureLayout& layout, int from, Direction direction) {
   if (from == kNoStop) return 0;
   const bool horizontal = direction == Direction::Left || direction == Direction::Right;
   const bool backwards = direction == Direction::Left || direction == Direction::Up;
-  const Rect start = stopRect(model, from);
+  const Rect start = stopRect(layout, from);
   int best = from;
   long bestDistance = LONG_MAX, bestOffset = LONG_MAX;
   for (int stop = 0; stop < kStopCount; ++stop) {
     if (stop == from) continue;
-    const Rect r = stopRect(model, stop);
+    const Rect r = stopRect(layout, stop);
     const bool overlapsAcross = horizontal ? r.top < start.bottom() && r.bottom() > start.top
                                            : r.left < start.right() && r.right() > start.left;
     // Twice the distances between the centres, along the direction and across it.

@@ -1,5 +1,5 @@
 #pragma once
-#include "model/form_model.h"
+#include "model/picture_layout.h"
 
 namespace tastrix {
 
@@ -16,18 +16,15 @@ int nextStop(int from, bool backwards);
 
 // The stop's place on the picture in unscrolled client coordinates: the
 // title's label, or the key's border.
-Rect stopRect(const FormModel& model, int stop);
+Rect stopRect(const PictureLayout& layout, int stop);
 
-// The label component of a stop, which a click would edit.
-int stopLabel(const FormModel& model, int stop);
-
-// The stop a component belongs to (any part of a key cap, or the title);
-// kNoStop for the rest of the picture.
-int stopOf(const FormModel& model, int component);
+// The stop a piece of the picture belongs to (any part of a key cap, or the
+// title); kNoStop for the rest of the picture.
+int stopOf(const PicturePiece* piece);
 
 // The nearest stop that way: of those whose centre lies in the direction and
 // that overlap `from` across it, the nearest by centre, then the best aligned.
 // `from` itself when there is none; the first stop when there is no `from`.
-int nearestStop(const FormModel& model, int from, Direction direction);
+int nearestStop(const PictureLayout& layout, int from, Direction direction);
 
 }  // namespace tastrix

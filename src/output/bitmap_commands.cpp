@@ -25,22 +25,22 @@ std::string savedMessage(const std::string& path) {
 }  // namespace
 
 void OutputCommands::saveBitmap() {
-  const Bitmap picture = CaptureKeyboardPicture(window_, form_);
+  const Bitmap picture = CaptureKeyboardPicture(window_);
   saveDialog_.title = kSaveBitmapTitle;
-  saveDialog_.initialDir = storage_.dialogStartFolder(form_.mapPath());
+  saveDialog_.initialDir = storage_.dialogStartFolder(document_.path());
   saveDialog_.filter = kBitmapFilter;
   if (!dialogs_.saveFile(saveDialog_)) return;
 
   const std::string path = withBitmapExtension(WithoutTrailingDotsAndBlanks(saveDialog_.fileName));
   saveDialog_.fileName = path;
   if (storage_.fileExists(path) && !dialogs_.confirmed(OverwriteQuestion("Bitmap", path))) return;
-  writeBitmapFile(picture.get(), path, form_.dpi());
+  writeBitmapFile(picture.get(), path, window_.layout().dpi());
   dialogs_.message(MessageKind::Confirmation, savedMessage(path), Buttons::Ok);
 }
 
 // The picture is taken as for the other outputs and released unused.
 void OutputCommands::showPrinterSetup() {
-  const Bitmap picture = CaptureKeyboardPicture(window_, form_);
+  const Bitmap picture = CaptureKeyboardPicture(window_);
   dialogs_.printerSetup();
 }
 

@@ -84,16 +84,17 @@ void copyClientArea(HWND hwnd, HBITMAP picture, int column, int width, int heigh
 
 }  // namespace
 
-Bitmap CaptureKeyboardPicture(IAppWindow& window, const FormModel& form) {
+Bitmap CaptureKeyboardPicture(IAppWindow& window) {
+  const PictureLayout& layout = window.layout();
   ViewRestorer restorer(window);
   // The window leaves what it draws over the picture (the keyboard focus) out
   // of its paints while a capture runs; what is on the screen already goes too.
   InvalidateRect(window.handle(), nullptr, FALSE);
-  window.setClientSize(kSliceWidth, form.pictureHeight());
+  window.setClientSize(kSliceWidth, layout.pictureHeight());
   window.setScrollPosition(0);
   window.processMessages();
 
-  Bitmap picture = whiteScreenBitmap(form.pictureWidth(), form.pictureHeight());
+  Bitmap picture = whiteScreenBitmap(layout.pictureWidth(), layout.pictureHeight());
   window.setScrollPosition(0);
   for (int last = -1; window.scrollPosition() != last;) {
     window.processMessages();

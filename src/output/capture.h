@@ -1,5 +1,4 @@
 #pragma once
-#include "model/form_model.h"
 #include "platform/core/app_window.h"
 #include "platform/win32_handles.h"
 
@@ -9,6 +8,6 @@ namespace tastrix {
 // narrowed and scrolled so that every part of the keyboard passes through
 // its client area, then put back as it was. A GDI failure raises "Out of
 // system resources".
-Bitmap CaptureKeyboardPicture(IAppWindow& window, const FormModel& form);
+Bitmap CaptureKeyboardPicture(IAppWindow& window);
 
 }  // namespace tastrix

@@ -50,7 +50,7 @@ void OutputCommands::copyBitmap() {
   // Captured before the clipboard is touched: a capture that fails leaves
   // the clipboard as it was. The clipboard takes the picture itself, so no
   // second picture-sized bitmap is made.
-  Bitmap picture = CaptureKeyboardPicture(window_, form_);
+  Bitmap picture = CaptureKeyboardPicture(window_);
   {
     OpenClipboardScope clipboard(window_.handle());
     EmptyClipboard();

@@ -1,5 +1,5 @@
 #pragma once
-#include "model/form_model.h"
+#include "model/map_document.h"
 #include "platform/core/app_window.h"
 #include "platform/core/dialogs.h"
 #include "platform/core/storage.h"
@@ -10,9 +10,9 @@ namespace tastrix {
 // set-up. Each command captures the picture from the window first.
 class OutputCommands {
  public:
-  OutputCommands(FormModel& form, IDialogs& dialogs, IAppWindow& window, Storage& storage,
+  OutputCommands(const MapDocument& document, IDialogs& dialogs, IAppWindow& window, Storage& storage,
                  FileDialogRequest& saveDialog)
-      : form_(form), dialogs_(dialogs), window_(window), storage_(storage), saveDialog_(saveDialog) {}
+      : document_(document), dialogs_(dialogs), window_(window), storage_(storage), saveDialog_(saveDialog) {}
 
   void saveBitmap();  // asks for a file name, then writes the picture as a BMP file
   void copyBitmap();  // puts the picture on the clipboard
@@ -20,7 +20,7 @@ class OutputCommands {
   void showPrinterSetup();
 
  private:
-  FormModel& form_;
+  const MapDocument& document_;
   IDialogs& dialogs_;
   IAppWindow& window_;
   Storage& storage_;

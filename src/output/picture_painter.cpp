@@ -1,18 +1,25 @@
 #include "output/picture_painter.h"
 
-#include "output/paint_components.h"
+#include <string>
+
+#include "output/paint_pieces.h"
+#include "product/product.h"
 
 namespace tastrix {
 namespace {
 
-RECT unscrolled(const FormModel& model, int index) {
-  const Rect r = model.clientRect(index);
-  return RECT{r.left, r.top, r.right(), r.bottom()};
+using Kind = PicturePiece::Kind;
+
+// The window's own look: its background and its font, the notice line's.
+constexpr Colour kBackground = kWhite;
+FontDescription noticeFont() {
+  FontDescription font;
+  font.name = "Times New Roman";
+  font.size = 11;
+  return font;
 }
 
-bool drawn(const Component& c) {
-  return c.visible && (c.kind == Kind::Label || c.kind == Kind::Shape || c.kind == Kind::GroupBox);
-}
+RECT toRECT(const Rect& r) { return RECT{r.left, r.top, r.right(), r.bottom()}; }
 
 // Saves the DC's state (clip region, origin) and puts it back at the end.
 class DcState {
@@ -29,11 +36,11 @@ class DcState {
 
 void clipTo(HDC dc, const RECT& area) { IntersectClipRect(dc, area.left, area.top, area.right, area.bottom); }
 
-// Clips to one component after another through a single region: far cheaper
+// Clips to one piece after another through a single region: far cheaper
 // than saving and restoring the whole DC state around each of some 400.
-class ComponentClip {
+class PieceClip {
  public:
-  explicit ComponentClip(HDC dc) : dc_(dc), region_(CreateRectRgn(0, 0, 0, 0)) {}
+  explicit PieceClip(HDC dc) : dc_(dc), region_(CreateRectRgn(0, 0, 0, 0)) {}
   // A rectangle in logical units, already inside the paint's own clip.
   void set(const RECT& area) {
     RECT device = area;
@@ -47,43 +54,55 @@ class ComponentClip {
   GdiObject<HRGN> region_;
 };
 
-void paintComponent(HDC dc, PaintCache& cache, const FormModel& model, const Component& c, const RECT& area) {
-  switch (c.kind) {
-    case Kind::Shape: paintShape(dc, cache, c, area, model.dpi()); break;
-    case Kind::Label: paintLabel(dc, cache, c, area); break;
-    case Kind::GroupBox: paintGroupBox(dc, cache, c, area, model.windowColour, model.dpi()); break;
-    default: break;
+void paintPiece(HDC dc, PaintCache& cache, const KeyboardMap& map, const PictureLayout& layout,
+                const PicturePiece& piece) {
+  const RECT area = toRECT(piece.bounds);
+  const int dpi = layout.dpi();
+  switch (piece.kind) {
+    case Kind::Title:
+      return paintText(dc, cache, map.title(), TextStyle{map.font(MapFont::Title), map.titleLayout, false}, area);
+    case Kind::Notice:
+      return paintText(dc, cache, std::string(kAppTitle) + "      " + kNoticeText,
+                       TextStyle{noticeFont(), kLayoutCenter, false}, area);
+    case Kind::GroupBox:
+      return paintGroupBox(dc, cache, groupOf(piece.group).caption, map.font(MapFont::GroupNames), area,
+                           kBackground, dpi);
+    case Kind::KeyBorder: return paintShape(dc, cache, map.borderColour, area, dpi);
+    case Kind::KeyFace: return paintShape(dc, cache, map.keyColour, area, dpi);
+    case Kind::KeyName:
+      return paintText(dc, cache, keyAt(piece.position).legend, TextStyle{map.font(MapFont::KeyNames), kLayoutTop, false},
+                       area);
+    case Kind::KeyLabel:
+      return paintText(dc, cache, map.labels[static_cast<size_t>(piece.position)],
+                       TextStyle{map.font(MapFont::KeyLabels), map.labelLayout, true}, area);
   }
 }
 
 }  // namespace
 
-void paintPicture(HDC dc, const FormModel& model, int scrollX, const RECT& clip, FontFaces faces) {
-  PaintCache cache(model.dpi(), faces);
+void paintPicture(HDC dc, const KeyboardMap& map, const PictureLayout& layout, int scrollX, const RECT& clip,
+                  FontFaces faces) {
+  PaintCache cache(layout.dpi(), faces);
   DcState picture(dc);
   clipTo(dc, clip);
-  FillRect(dc, &clip, cache.brush(model.windowColour));
-  // Components are drawn at their unscrolled places and the origin does the
+  FillRect(dc, &clip, cache.brush(kBackground));
+  // Pieces are drawn at their unscrolled places and the origin does the
   // scrolling, so text centres round the same whatever the scroll position.
   OffsetViewportOrgEx(dc, -scrollX, 0, nullptr);
   RECT needed = clip;
   OffsetRect(&needed, scrollX, 0);
-  ComponentClip componentClip(dc);
+  PieceClip pieceClip(dc);
 
-  for (int i = 0; i < static_cast<int>(model.components().size()); ++i) {
-    const Component& c = model[i];
-    if (!drawn(c)) continue;
-    // A component shows only through its group box, and only where the paint needs it.
-    const RECT own = unscrolled(model, i);
-    RECT visible = own;
-    if (c.parent >= 0) {
-      if (!drawn(model[c.parent])) continue;
-      const RECT box = unscrolled(model, c.parent);
+  for (const PicturePiece& piece : layout.pieces()) {
+    // The parts of a key show only through their group box, and only where the paint needs them.
+    RECT visible = toRECT(piece.bounds);
+    if (piece.kind != Kind::GroupBox && piece.group != 0) {
+      const RECT box = toRECT(layout.groupBox(piece.group));
       if (!IntersectRect(&visible, &visible, &box)) continue;
     }
     if (!IntersectRect(&visible, &visible, &needed)) continue;
-    componentClip.set(visible);
-    paintComponent(dc, cache, model, c, own);
+    pieceClip.set(visible);
+    paintPiece(dc, cache, map, layout, piece);
   }
 }
 

@@ -6,9 +6,9 @@
 
 namespace tastrix {
 
-Bitmap RenderKeyboardPicture(const FormModel& model, FontFaces faces) {
-  const int width = model.pictureWidth();
-  const int height = model.pictureHeight();
+Bitmap RenderKeyboardPicture(const KeyboardMap& map, const PictureLayout& layout, FontFaces faces) {
+  const int width = layout.pictureWidth();
+  const int height = layout.pictureHeight();
   const BITMAPINFO info = topDownBitmapInfo(width, height);
   const MemoryDC canvas(nullptr);
   void* bits = nullptr;
@@ -17,7 +17,7 @@ Bitmap RenderKeyboardPicture(const FormModel& model, FontFaces faces) {
   {
     const Selection select(canvas.get(), picture.get());
     if (!select.selected()) throwGdiError();
-    paintPicture(canvas.get(), model, 0, RECT{0, 0, width, height}, faces);
+    paintPicture(canvas.get(), map, layout, 0, RECT{0, 0, width, height}, faces);
     GdiFlush();
   }
   return picture;

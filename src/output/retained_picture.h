@@ -1,7 +1,8 @@
 #pragma once
 #include <windows.h>
 
-#include "model/form_model.h"
+#include "model/map_document.h"
+#include "model/picture_layout.h"
 #include "platform/win32_handles.h"
 
 namespace tastrix {
@@ -16,12 +17,13 @@ namespace tastrix {
 class RetainedPicture {
  public:
   // Copies the part `area` of the client area, scrolled left by scrollX, into dc.
-  void show(HDC dc, const FormModel& model, int scrollX, const RECT& client, const RECT& area);
+  void show(HDC dc, const MapDocument& document, const PictureLayout& layout, int scrollX, const RECT& client,
+            const RECT& area);
   // The system's colours or settings, or the dpi, changed: the next show draws again.
   void invalidate() { drawn_ = false; }
 
  private:
-  void draw(HDC canvas, const FormModel& model, int left, int right);
+  void draw(HDC canvas, const KeyboardMap& map, const PictureLayout& layout, int left, int right);
 
   Bitmap bitmap_;
   int width_ = 0, height_ = 0;

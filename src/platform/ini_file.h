@@ -12,7 +12,7 @@ namespace tastrix {
 // written back whole in the encoding it was found in. Its entries are looked
 // up and updated as the profile functions do it, with values in the system
 // code page; a file in UTF-8 or UTF-16 converts them.
-class IniFile : public ProfileSource, public ProfileTarget {
+class IniFile : public ProfileFile {
  public:
   explicit IniFile(const std::string& bytes = std::string());
   // A missing file reads as an empty one. Raises "Cannot open file <path>"
@@ -30,7 +30,7 @@ class IniFile : public ProfileSource, public ProfileTarget {
 
   // Whether the file is Unicode text, which spells every name.
   bool unicode() const { return file_.unicode(); }
-  std::string bytes() const;
+  std::string bytes() const override;
 
  private:
   FileText file_;  // its encoding; the text itself lives in entries_

@@ -43,13 +43,4 @@ std::vector<std::string> LabelListSplitter::finish() {
   return std::move(lines_);
 }
 
-std::string JoinLabelListText(const std::vector<std::string>& lines) {
-  size_t size = 0;
-  for (const std::string& line : lines) size += line.size() + 2;
-  std::string text;
-  text.reserve(size);
-  for (const std::string& line : lines) text.append(line).append("\r\n");
-  return text;
-}
-
 }  // namespace tastrix

@@ -30,6 +30,14 @@ class LabelListSplitter {
 };
 
 // The whole text of a label list file: every line followed by CR LF.
-std::string JoinLabelListText(const std::vector<std::string>& lines);
+template <typename Lines>
+std::string JoinLabelListText(const Lines& lines) {
+  size_t size = 0;
+  for (const std::string& line : lines) size += line.size() + 2;
+  std::string text;
+  text.reserve(size);
+  for (const std::string& line : lines) text.append(line).append("\r\n");
+  return text;
+}
 
 }  // namespace tastrix

@@ -1,5 +1,6 @@
 #pragma once
 #include <string>
+#include <utility>
 
 #include "text/ini_text.h"
 
@@ -26,16 +27,23 @@ class ProfileTarget {
   virtual void write(const std::string& section, const std::string& key, const std::string& value) = 0;
 };
 
-// An INI text in memory read and updated as the profile functions would a
-// file of it; its values stand in it as they are.
-class IniTextEntries : public ProfileSource, public ProfileTarget {
+// A whole INI file in memory: its entries read and updated, then its bytes.
+class ProfileFile : public ProfileSource, public ProfileTarget {
  public:
-  explicit IniTextEntries(IniText& text) : text_(text) {}
+  virtual std::string bytes() const = 0;
+};
+
+// An INI text in the system code page, read and updated as the profile
+// functions would a file of it; its values stand in it as they are.
+class IniTextEntries : public ProfileFile {
+ public:
+  explicit IniTextEntries(std::string text = std::string()) : text_(std::move(text)) {}
   std::string readString(const std::string& section, const std::string& key, const std::string& def) const override;
   void write(const std::string& section, const std::string& key, const std::string& value) override;
+  std::string bytes() const override { return text_.text(); }
 
  private:
-  IniText& text_;
+  IniText text_;
 };
 
 // The value cut to the longest one the profile functions read.

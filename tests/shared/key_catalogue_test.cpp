@@ -5,38 +5,33 @@
 #include <utility>
 #include <vector>
 
-#include "model/form_model.h"
 #include "model/key_scan_codes.h"
-#include "model/tag_walks.h"
+#include "model/map_document.h"
+#include "model/picture_layout.h"
 #include "support/printers.h"
 
 namespace tastrix {
 namespace {
 
-std::vector<int> labelOrder(const FormModel& form) {
-  std::vector<int> order;
-  for (int i = 0; i < static_cast<int>(form.components().size()); ++i)
-    if (form[i].kind == Kind::Label && form[i].tag >= 1 && form[i].tag <= 99) order.push_back(i);
-  return order;
+// A piece's rectangle relative to its group box, as the key table gives it.
+Rect inGroup(const PictureLayout& layout, const Rect& r, int group) {
+  const Rect& box = layout.groupBox(group);
+  return Rect{r.left - box.left, r.top - box.top, r.width, r.height};
 }
 
-TEST(KeyCatalogue, LabelOrderHoldsTheTitleThenThe101KeysByGroup) {
-  const FormModel form;
-  const std::vector<int> order = labelOrder(form);
-  ASSERT_EQ(order.size(), 102u);
-  EXPECT_EQ(order[0], form.mapTitle);
+TEST(KeyCatalogue, LabelOrderHoldsThe101KeysByGroup) {
   const int groups[] = {kMainKeyboard, kFunctionKeys, kCursorControl, kNumericKeypad};
   const int counts[] = {61, 13, 10, 17};
-  size_t at = 1;
+  int at = 1;
   for (int g = 0; g < 4; ++g)
     for (int k = 0; k < counts[g]; ++k, ++at) {
-      EXPECT_EQ(form[order[at]].tag, groups[g]) << "position " << at;
-      EXPECT_EQ(form[order[at]].keyPosition, static_cast<int>(at));
+      EXPECT_EQ(keyAt(at).group, groups[g]) << "position " << at;
+      EXPECT_EQ(keyAt(at).position, at);
     }
+  EXPECT_EQ(at, kLabelPositions);
 }
 
 TEST(KeyCatalogue, LegendsFollowLabelOrderWithRowsTwoAndFourRightToLeft) {
-  const FormModel form;
   const std::vector<std::string> expected = {
       "` ~", "1", "2", "3", "4", "5", "6", "7", "8", "9", "0", "-", "=", "BackSpace", "\\", "] }", "[ {",
       "P", "O", "I", "U", "Y", "T", "R", "E", "W", "Q", "TAB", "Caps Lock", "A", "S", "D", "F", "G", "H",
@@ -46,132 +41,110 @@ TEST(KeyCatalogue, LegendsFollowLabelOrderWithRowsTwoAndFourRightToLeft) {
       "PgDn", "/\\", "<-", "V", "->", "Num", "/", "*", "-", "7", "8", "9", "4", "5", "6", "1", "2", "3",
       "0 Ins", ". Del", "Enter", "+"};
   ASSERT_EQ(expected.size(), 101u);
-  for (int p = 1; p <= kKeyCount; ++p) {
-    EXPECT_EQ(form[form.keyName(p)].caption, expected[p - 1]) << "position " << p;
-    EXPECT_EQ(form[form.keyName(p)].keyGroup, form[form.keyLabel(p)].tag);
-  }
+  for (int p = 1; p <= kKeyCount; ++p) EXPECT_EQ(keyAt(p).legend, expected[p - 1]) << "position " << p;
 }
 
 TEST(KeyCatalogue, GroupBoxesAndPictureExtent) {
-  const FormModel form;
-  const Rect keypad = form[form.groupBox(kNumericKeypad)].bounds;
-  EXPECT_EQ(keypad, (Rect{1232, 94, 293, 367}));
-  EXPECT_EQ(form[form.groupBox(kMainKeyboard)].bounds.top, 95);
-  EXPECT_EQ(form[form.groupBox(kFunctionKeys)].caption, " Function Keys : ");
-  EXPECT_EQ(form[form.groupBox(kCursorControl)].caption, " Cursor Control : ");
-  EXPECT_EQ(form.pictureWidth(), 1528);
-  EXPECT_EQ(form.pictureHeight(), 461);
-  EXPECT_EQ(form.scrollRange(), 1525);
-  const FontDescription caption = form[form.groupBox(kMainKeyboard)].font;
-  EXPECT_EQ(caption.name, "System");
-  EXPECT_EQ(caption.size, 10);
-  EXPECT_EQ(heightFromPoints(caption.size, 96), -13);
-  EXPECT_TRUE(caption.bold);
-  EXPECT_EQ(caption.colour, kRed);
+  const PictureLayout layout;
+  EXPECT_EQ(layout.groupBox(kNumericKeypad), (Rect{1232, 94, 293, 367}));
+  EXPECT_EQ(layout.groupBox(kMainKeyboard).top, 95);
+  EXPECT_EQ(groupOf(kFunctionKeys).caption, std::string(" Function Keys : "));
+  EXPECT_EQ(groupOf(kCursorControl).caption, std::string(" Cursor Control : "));
+  EXPECT_EQ(layout.pictureWidth(), 1528);
+  EXPECT_EQ(layout.pictureHeight(), 461);
+  EXPECT_EQ(layout.scrollRange(), 1525);
+  EXPECT_EQ(layout.title(), (Rect{1020, 6, 505, 67}));
 }
 
 TEST(KeyCatalogue, UpArrowSitsTwoPixelsLowerThanTheFourthRow) {
-  const FormModel form;
-  EXPECT_EQ(form[form.borderShape(81)].bounds.top, 228);
-  EXPECT_EQ(form[form.borderShape(42)].bounds.top, 226);
-  EXPECT_EQ(form.clientRect(form.borderShape(81)).top, 95 + 228);
-  EXPECT_EQ(form.clientRect(form.borderShape(85)).top, 94 + 16);
+  const PictureLayout layout;
+  EXPECT_EQ(inGroup(layout, layout.keyBorder(81), kCursorControl).top, 228);
+  EXPECT_EQ(inGroup(layout, layout.keyBorder(42), kMainKeyboard).top, 226);
+  EXPECT_EQ(layout.keyBorder(81).top, 95 + 228);
+  EXPECT_EQ(layout.keyBorder(85).top, 94 + 16);
 }
 
 TEST(KeyCatalogue, KeyCapPartsFollowTheRuleAndItsExceptions) {
-  const FormModel form;
-  // The rule, on "Q" (position 27 has its key label one pixel lower).
-  EXPECT_EQ(form[form.borderShape(2)].bounds, (Rect{72, 16, 65, 65}));
-  EXPECT_EQ(form[form.faceShape(2)].bounds, (Rect{76, 20, 57, 57}));
-  EXPECT_EQ(form[form.keyName(2)].bounds, (Rect{80, 22, 50, 32}));
-  EXPECT_EQ(form[form.keyLabel(2)].bounds, (Rect{80, 36, 49, 39}));
-  EXPECT_EQ(form[form.keyLabel(27)].bounds, (Rect{108, 107, 49, 39}));
+  const PictureLayout layout;
+  const auto main = [&](const Rect& r) { return inGroup(layout, r, kMainKeyboard); };
+  const auto keypad = [&](const Rect& r) { return inGroup(layout, r, kNumericKeypad); };
+  // The rule, on "1" (the two upper letter rows have their key labels one pixel lower).
+  EXPECT_EQ(main(layout.keyBorder(2)), (Rect{72, 16, 65, 65}));
+  EXPECT_EQ(main(layout.keyFace(2)), (Rect{76, 20, 57, 57}));
+  EXPECT_EQ(main(layout.keyName(2)), (Rect{80, 22, 50, 32}));
+  EXPECT_EQ(main(layout.keyLabel(2)), (Rect{80, 36, 49, 39}));
+  EXPECT_EQ(main(layout.keyLabel(27)), (Rect{108, 107, 49, 39}));
   // The exceptions.
-  EXPECT_EQ(form[form.keyName(14)].bounds, (Rect{899, 22, 97, 32}));
-  EXPECT_EQ(form[form.keyLabel(14)].bounds, (Rect{896, 36, 101, 39}));
-  EXPECT_EQ(form[form.keyName(15)].bounds, (Rect{927, 92, 65, 32}));
-  EXPECT_EQ(form[form.keyLabel(15)].bounds, (Rect{924, 106, 68, 39}));
-  EXPECT_EQ(form[form.keyName(28)].bounds, (Rect{12, 94, 78, 32}));
-  EXPECT_EQ(form[form.keyLabel(28)].bounds, (Rect{12, 110, 77, 35}));
-  EXPECT_EQ(form[form.keyName(29)].bounds, (Rect{12, 162, 93, 32}));
-  EXPECT_EQ(form[form.keyLabel(29)].bounds, (Rect{12, 177, 93, 39}));
-  EXPECT_EQ(form[form.keyLabel(40)].bounds.top, 156 + 21);
-  EXPECT_EQ(form[form.keyLabel(41)].bounds.top, 156 + 20);
-  EXPECT_EQ(form[form.keyName(41)].bounds, (Rect{876, 162, 117, 32}));
-  EXPECT_EQ(form[form.keyName(42)].bounds, (Rect{840, 232, 153, 32}));
-  EXPECT_EQ(form[form.keyName(54)].bounds.width, 81);
-  EXPECT_EQ(form[form.keyName(61)].bounds.width, 81);
-  EXPECT_EQ(form[form.keyName(57)].bounds.width, 373);
-  EXPECT_EQ(form[form.keyName(98)].bounds.width, 115);
-  EXPECT_EQ(form[form.keyName(100)].bounds, (Rect{217, 233, 50, 32}));
-  EXPECT_EQ(form[form.keyLabel(100)].bounds, (Rect{217, 247, 49, 106}));
-  EXPECT_EQ(form[form.keyLabel(101)].bounds, (Rect{217, 106, 49, 107}));
+  EXPECT_EQ(main(layout.keyName(14)), (Rect{899, 22, 97, 32}));
+  EXPECT_EQ(main(layout.keyLabel(14)), (Rect{896, 36, 101, 39}));
+  EXPECT_EQ(main(layout.keyName(15)), (Rect{927, 92, 65, 32}));
+  EXPECT_EQ(main(layout.keyLabel(15)), (Rect{924, 106, 68, 39}));
+  EXPECT_EQ(main(layout.keyName(28)), (Rect{12, 94, 78, 32}));
+  EXPECT_EQ(main(layout.keyLabel(28)), (Rect{12, 110, 77, 35}));
+  EXPECT_EQ(main(layout.keyName(29)), (Rect{12, 162, 93, 32}));
+  EXPECT_EQ(main(layout.keyLabel(29)), (Rect{12, 177, 93, 39}));
+  EXPECT_EQ(main(layout.keyLabel(40)).top, 156 + 21);
+  EXPECT_EQ(main(layout.keyLabel(41)).top, 156 + 20);
+  EXPECT_EQ(main(layout.keyName(41)), (Rect{876, 162, 117, 32}));
+  EXPECT_EQ(main(layout.keyName(42)), (Rect{840, 232, 153, 32}));
+  EXPECT_EQ(layout.keyName(54).width, 81);
+  EXPECT_EQ(layout.keyName(61).width, 81);
+  EXPECT_EQ(layout.keyName(57).width, 373);
+  EXPECT_EQ(layout.keyName(98).width, 115);
+  EXPECT_EQ(keypad(layout.keyName(100)), (Rect{217, 233, 50, 32}));
+  EXPECT_EQ(keypad(layout.keyLabel(100)), (Rect{217, 247, 49, 106}));
+  EXPECT_EQ(keypad(layout.keyLabel(101)), (Rect{217, 106, 49, 107}));
   for (int p = 1; p <= kKeyCount; ++p) {
-    const Rect b = form[form.borderShape(p)].bounds, f = form[form.faceShape(p)].bounds;
+    const Rect b = layout.keyBorder(p), f = layout.keyFace(p);
     EXPECT_EQ(f, (Rect{b.left + 4, b.top + 4, b.width - 8, b.height - 8})) << "position " << p;
   }
 }
 
-TEST(KeyCatalogue, PrototypesAreTheEscKeyParts) {
-  const FormModel form;
-  EXPECT_EQ(form[form.nameLabel0].caption, "Esc");
-  EXPECT_EQ(form.find("Shape_Back_0"), form.borderShape(62));
-  EXPECT_EQ(form.find("Shape_0"), form.faceShape(62));
-  EXPECT_EQ(form.find("Name_Label_0"), form.keyName(62));
-  EXPECT_EQ(form.find("Label_0"), form.keyLabel(62));
-  EXPECT_EQ(form[form.label0].onClick, ClickHandler::LabelEdit);
-  EXPECT_EQ(form[form.keyLabel(1)].onClick, ClickHandler::None);
-  EXPECT_EQ(form[form.shapeBack0].fill, kBtnFace);
-  EXPECT_EQ(kBtnFace, -2147483633);
-  EXPECT_EQ(form[form.shape0].fill, kWhite);
+TEST(KeyCatalogue, TheMapBeforeTheStartUp) {
+  const KeyboardMap map;
+  EXPECT_EQ(map.font(MapFont::Title).name, "Times New Roman");
+  EXPECT_EQ(heightFromPoints(map.font(MapFont::Title).size, 96), -37);
+  EXPECT_EQ(map.font(MapFont::KeyNames).name, "MS Sans Serif");
+  const FontDescription caption = map.font(MapFont::GroupNames);
+  EXPECT_EQ(caption.name, "System");
+  EXPECT_EQ(heightFromPoints(caption.size, 96), -13);
+  EXPECT_TRUE(caption.bold);
+  EXPECT_EQ(caption.colour, kRed);
+  EXPECT_EQ(FactoryDefaultFont().name, "System");
+  EXPECT_EQ(FactoryDefaultFont().size, 10);
+  EXPECT_EQ(kFactoryDefaultColour, 16777215);
+  EXPECT_EQ(map.borderColour, -2147483633);  // the button face's system colour
+  EXPECT_EQ(map.keyColour, kWhite);
+  EXPECT_EQ(map.alignment, -1);
+  EXPECT_EQ(map.titleLayout, kLayoutCenter);
+  EXPECT_EQ(map.labelLayout, kLayoutTop);
+  const MapDocument document;
+  EXPECT_FALSE(document.changed());
+  EXPECT_TRUE(document.path().empty());
 }
 
-TEST(KeyCatalogue, InitialFontsAndHiddenState) {
-  const FormModel form;
-  EXPECT_EQ(form[form.mapTitle].font.name, "Times New Roman");
-  EXPECT_EQ(heightFromPoints(form[form.mapTitle].font.size, 96), -37);
-  EXPECT_EQ(form[form.nameLabel0].font.name, "MS Sans Serif");
-  EXPECT_TRUE(form[form.keyLabel(62)].font.bold);
-  EXPECT_EQ(form[form.keyLabel(62)].font.colour, kBlack);
-  EXPECT_FALSE(form[form.keyLabel(1)].font.bold);
-  EXPECT_EQ(form[form.keyLabel(1)].font.colour, kWindowText);
-  EXPECT_EQ(form.factoryDefaultFont().name, "System");
-  EXPECT_EQ(form.factoryDefaultFont().size, 10);
-  EXPECT_EQ(heightFromPoints(form[form.notice].font.size, 96), -15);
-  EXPECT_EQ(form.factoryDefaultColour(), 16777215);
-  EXPECT_EQ(form.alignment(), -1);
-  EXPECT_EQ(form.recordedGroup, PressGroup::None);
-  EXPECT_FALSE(form.changed());
-  EXPECT_TRUE(form.mapPath().empty());
+TEST(KeyCatalogue, APressFindsTheTopmostPiece) {
+  const PictureLayout layout;
+  using Kind = PicturePiece::Kind;
+  const auto at = [&](int x, int y) {
+    const PicturePiece* piece = layout.pieceAt(x, y);
+    return piece ? std::make_pair(piece->kind, piece->position) : std::make_pair(Kind::Notice, -2);
+  };
+  const Rect q = layout.keyLabel(27), legend = layout.keyName(27), rim = layout.keyBorder(27);
+  EXPECT_EQ(at(q.left + q.width / 2, q.top + q.height / 2), std::make_pair(Kind::KeyLabel, 27));
+  EXPECT_EQ(at(legend.left + legend.width / 2, legend.top + 2), std::make_pair(Kind::KeyName, 27));
+  EXPECT_EQ(at(rim.left + 1, rim.top + rim.height / 2), std::make_pair(Kind::KeyBorder, 27));
+  EXPECT_EQ(at(1100, 30), std::make_pair(Kind::Title, 0));
+  EXPECT_EQ(at(1014, 200), std::make_pair(Kind::Notice, -2)) << "nothing between the main keyboard and cursor groups";
+  EXPECT_EQ(at(20, 100), std::make_pair(Kind::GroupBox, -1));
 }
 
-TEST(KeyCatalogue, HitTestFindsTheTopmostComponent) {
-  const FormModel form;
-  const Rect q = form.clientRect(form.keyLabel(27));
-  EXPECT_EQ(form.hitTest(q.left + q.width / 2, q.top + q.height / 2), form.keyLabel(27));
-  const Rect legend = form.clientRect(form.keyName(27));
-  EXPECT_EQ(form.hitTest(legend.left + legend.width / 2, legend.top + 2), form.keyName(27));
-  const Rect rim = form.clientRect(form.borderShape(27));
-  EXPECT_EQ(form.hitTest(rim.left + 1, rim.top + rim.height / 2), form.borderShape(27));
-  EXPECT_EQ(form.hitTest(1100, 30), form.mapTitle);
-  EXPECT_EQ(form.hitTest(1014, 200), -1);  // between the main keyboard and cursor groups
-  EXPECT_EQ(form.hitTest(20, 100), form.groupBox(kMainKeyboard));
-}
-
-// Every layout comes from the 96-dpi tables, never from the last one: a
-// window that visits monitors of other scales comes back exactly as it was.
-TEST(KeyCatalogue, LaidOutForAnyDpiFromTheTablesWithNeighboursFlush) {
-  FormModel form;
-  const FormModel atStart;
-  form.layOutFor(144);
-  EXPECT_EQ(form.pictureWidth(), 2288 + 5);  // edges 1525 and 3 scaled, halves rounded up
-  EXPECT_EQ(form[form.groupBox(kNumericKeypad)].bounds.bottom(), 692);
-  EXPECT_EQ(heightFromPoints(form[form.mapTitle].font.size, form.dpi()), -56);
-  for (const int dpi : {120, 168, 96}) form.layOutFor(dpi);
-  for (size_t i = 0; i < form.components().size(); ++i) {
-    EXPECT_EQ(form.components()[i].bounds, atStart.components()[i].bounds) << form.components()[i].name << " " << i;
-    EXPECT_EQ(form.components()[i].font, atStart.components()[i].font) << form.components()[i].name << " " << i;
-  }
+// Edges are scaled, not sizes.
+TEST(KeyCatalogue, LaidOutForAnyDpiFromTheTables) {
+  const PictureLayout layout(144);
+  EXPECT_EQ(layout.pictureWidth(), 2288 + 5);  // edges 1525 and 3 scaled, halves rounded up
+  EXPECT_EQ(layout.groupBox(kNumericKeypad).bottom(), 692);
+  EXPECT_EQ(heightFromPoints(KeyboardMap().font(MapFont::Title).size, layout.dpi()), -56);
 }
 
 TEST(KeyScanCodes, EveryKeyOfThePictureHasItsOwnCode) {
@@ -187,7 +160,6 @@ TEST(KeyScanCodes, EveryKeyOfThePictureHasItsOwnCode) {
 // Keys that share a scan code are told apart by the extended flag; keys that
 // are not on the picture pick nothing.
 TEST(KeyScanCodes, TheExtendedFlagTellsApartKeysThatShareACode) {
-  const FormModel form;
   const struct {
     unsigned scan;
     bool extended;
@@ -208,7 +180,7 @@ TEST(KeyScanCodes, TheExtendedFlagTellsApartKeysThatShareACode) {
       continue;
     }
     ASSERT_GE(position, 1) << std::hex << code.scan << " " << code.extended;
-    EXPECT_EQ(form[form.keyName(position)].caption, code.legend) << std::hex << code.scan << " " << code.extended;
+    EXPECT_STREQ(keyAt(position).legend, code.legend) << std::hex << code.scan << " " << code.extended;
   }
   // Left and right of a pair are different keys.
   EXPECT_EQ(keyAtScanCode(0x1D, false), 54);

@@ -23,32 +23,33 @@ TEST(KeyNavigation, TabGoesThroughTheTitleAndThe101KeysInLabelOrderAndWraps) {
 }
 
 TEST(KeyNavigation, StopsAreTheTitleAndTheKeyCapsWithTheLabelsAClickWouldEdit) {
-  const FormModel model;
-  EXPECT_EQ(stopRect(model, 0), (Rect{1020, 6, 505, 67}));
-  EXPECT_EQ(stopRect(model, 27), (Rect{3 + 100, 95 + 86, 65, 65}));  // Q, in the main keyboard group
-  EXPECT_EQ(stopRect(model, 100), (Rect{1232 + 209, 94 + 226, 65, 135}));  // keypad Enter
-  EXPECT_EQ(stopLabel(model, 0), model.mapTitle);
-  EXPECT_EQ(stopLabel(model, 27), model.keyLabel(27));
+  const PictureLayout layout;
+  EXPECT_EQ(stopRect(layout, 0), (Rect{1020, 6, 505, 67}));
+  EXPECT_EQ(stopRect(layout, 27), (Rect{3 + 100, 95 + 86, 65, 65}));  // Q, in the main keyboard group
+  EXPECT_EQ(stopRect(layout, 100), (Rect{1232 + 209, 94 + 226, 65, 135}));  // keypad Enter
+  EXPECT_EQ(layout.labelPiece(0).kind, PicturePiece::Kind::Title);
+  EXPECT_EQ(layout.labelPiece(27).bounds, layout.keyLabel(27));
 
-  EXPECT_EQ(stopOf(model, model.mapTitle), 0);
-  for (int part : {model.borderShape(27), model.faceShape(27), model.keyName(27), model.keyLabel(27)})
-    EXPECT_EQ(stopOf(model, part), 27);
-  EXPECT_EQ(stopOf(model, model.label0), 62);
-  for (int other : {-1, model.groupBox(kMainKeyboard), model.notice, model.factoryDefault})
-    EXPECT_EQ(stopOf(model, other), kNoStop) << other;
+  EXPECT_EQ(stopOf(&layout.labelPiece(0)), 0);
+  for (const Rect& part : {layout.keyBorder(27), layout.keyFace(27), layout.keyName(27), layout.keyLabel(27)})
+    EXPECT_EQ(stopOf(layout.pieceAt(part.left + 1, part.bottom() - 2)), 27);
+  const Rect& keyboard = layout.groupBox(kMainKeyboard);
+  for (const PicturePiece* other : {static_cast<const PicturePiece*>(nullptr), layout.pieceAt(keyboard.left + 1, keyboard.top + 1),
+                                    layout.pieceAt(1020, 80)})
+    EXPECT_EQ(stopOf(other), kNoStop);
 }
 
 // Whatever the start, a move lands on a stop that lies that way (its centre
 // beyond the start's, overlapping it across the move), or stays.
 TEST(KeyNavigation, ArrowMovesGoTheWayAskedOrStay) {
-  const FormModel model;
+  const PictureLayout layout;
   for (int from = 0; from < kStopCount; ++from)
     for (Direction direction : kDirections) {
-      const int to = nearestStop(model, from, direction);
+      const int to = nearestStop(layout, from, direction);
       ASSERT_GE(to, 0);
       ASSERT_LT(to, kStopCount);
       if (to == from) continue;
-      const Rect a = stopRect(model, from), b = stopRect(model, to);
+      const Rect a = stopRect(layout, from), b = stopRect(layout, to);
       const int along[] = {a.left + a.right() - b.left - b.right(), b.left + b.right() - a.left - a.right(),
                            a.top + a.bottom() - b.top - b.bottom(), b.top + b.bottom() - a.top - a.bottom()};
       const bool horizontal = direction == Direction::Left || direction == Direction::Right;
@@ -56,12 +57,12 @@ TEST(KeyNavigation, ArrowMovesGoTheWayAskedOrStay) {
       EXPECT_GT(along[static_cast<int>(direction)], 0) << from << " -> " << to;
       EXPECT_TRUE(overlaps) << from << " -> " << to;
     }
-  for (Direction direction : kDirections) EXPECT_EQ(nearestStop(model, kNoStop, direction), 0);
+  for (Direction direction : kDirections) EXPECT_EQ(nearestStop(layout, kNoStop, direction), 0);
 }
 
 // No key is out of the arrows' reach: from the title, every stop can be reached.
 TEST(KeyNavigation, EveryStopIsReachableWithTheArrows) {
-  const FormModel model;
+  const PictureLayout layout;
   std::array<bool, kStopCount> reached{};
   std::vector<int> next{0};
   reached[0] = true;
@@ -69,7 +70,7 @@ TEST(KeyNavigation, EveryStopIsReachableWithTheArrows) {
     const int from = next.back();
     next.pop_back();
     for (Direction direction : kDirections) {
-      const int to = nearestStop(model, from, direction);
+      const int to = nearestStop(layout, from, direction);
       if (!reached[to]) {
         reached[to] = true;
         next.push_back(to);

@@ -77,7 +77,7 @@ TEST(LabelListText, JoinEndsEveryLineWithCrLfAndSplitsBackUnchanged) {
   EXPECT_EQ(text.size(), 5 + 0 + 5 + 4096 + 2 + 5 * 2);
   EXPECT_EQ(text.substr(text.size() - 4), "\x80\xFF\r\n");
   EXPECT_EQ(split(text), lines);
-  EXPECT_EQ(JoinLabelListText({}), "");
+  EXPECT_EQ(JoinLabelListText(std::vector<std::string>()), "");
 }
 
 }  // namespace

@@ -17,28 +17,27 @@ class MapCommandsOnTheCore : public ::testing::Test {
   MapCommandsOnTheCore() { maps.folders.insert("C:\\maps\\"); }
   void TearDown() override { EXPECT_TRUE(dialogs.scriptUsedUp()); }
 
-  const std::string& label(int position) { return form[form.keyLabel(position)].caption; }
-  void setLabel(int position, const std::string& text) { form.setCaption(form.keyLabel(position), text); }
+  void setLabel(int position, const std::string& text) { document.setLabel(position, text); }
   void saveAs(const std::string& name) {
     dialogs.answerFile(true, name);
     commands.saveMapAs();
   }
 
-  FormModel form;
+  MapDocument document;
   ScriptedDialogs dialogs;
   CaptionOnlyWindow window;
   MemoryMaps maps;
   FileDialogRequest saveDialog, openDialog;
-  MapCommands commands{form, dialogs, window, maps, saveDialog, openDialog};
+  MapCommands commands{document, dialogs, window, maps, saveDialog, openDialog};
 };
 
 TEST_F(MapCommandsOnTheCore, SaveAsNamesTheMapAndSavesItThenSaveWritesWithoutAsking) {
   setLabel(1, "first");
-  form.setChanged(true);
+  document.setChanged(true);
   saveAs("C:\\maps\\office");
-  EXPECT_EQ(form.mapPath(), "C:\\maps\\office.zv");
+  EXPECT_EQ(document.path(), "C:\\maps\\office.zv");
   EXPECT_EQ(window.text, kPrefix + "C:\\maps\\office.zv");
-  EXPECT_FALSE(form.changed());
+  EXPECT_FALSE(document.changed());
   EXPECT_EQ(maps.files.at("C:\\maps\\office.zvl").substr(0, 27), "Keyboard Map Title\r\nfirst\r\n");
   EXPECT_EQ(dialogs.calls.at(0).request.initialDir, "C:\\program\\");
 
@@ -55,7 +54,7 @@ TEST_F(MapCommandsOnTheCore, SaveAsNamesTheMapAndSavesItThenSaveWritesWithoutAsk
   dialogs.answerFile(true, "C:\\nowhere\\other");
   dialogs.answerFile(false);
   commands.saveMapAs();
-  EXPECT_EQ(form.mapPath(), "C:\\nowhere\\other.zv") << "Save finds no folder and asks again";
+  EXPECT_EQ(document.path(), "C:\\nowhere\\other.zv") << "Save finds no folder and asks again";
   EXPECT_EQ(dialogs.callsOf(Dialog::SaveFile).size(), 4u);
 }
 
@@ -65,18 +64,18 @@ TEST_F(MapCommandsOnTheCore, AFailedLoadOrStartUpLeavesNoMapToOverwrite) {
   maps.unreadable.insert("C:\\maps\\other.zvl");
   dialogs.answerFile(true, "C:\\maps\\other.zv");
   EXPECT_THROW(commands.loadMap(), PlatformError);
-  EXPECT_EQ(form.mapPath(), "C:\\maps\\office.zv");
-  EXPECT_EQ(form[form.mapTitle].caption, "Keyboard Map Title");
+  EXPECT_EQ(document.path(), "C:\\maps\\office.zv");
+  EXPECT_EQ(document.map().title(), "Keyboard Map Title");
 
-  form.setMapPath("C:\\maps\\other.zv");
+  document.setPath("C:\\maps\\other.zv");
   EXPECT_THROW(commands.loadAtStartUp(), PlatformError);
-  EXPECT_EQ(form.mapPath(), "");
+  EXPECT_EQ(document.path(), "");
   EXPECT_EQ(window.text, kPrefix);
-  EXPECT_FALSE(form.changed());
+  EXPECT_FALSE(document.changed());
 }
 
 TEST_F(MapCommandsOnTheCore, LoadingAskedAboutUnsavedChangesAndANameInAMissingFolderAsksAgain) {
-  form.setChanged(true);
+  document.setChanged(true);
   dialogs.answerMessage(Answer::No);
   commands.loadMap();
   EXPECT_TRUE(dialogs.callsOf(Dialog::OpenFile).empty());
@@ -86,26 +85,26 @@ TEST_F(MapCommandsOnTheCore, LoadingAskedAboutUnsavedChangesAndANameInAMissingFo
   dialogs.answerMessage(Answer::Yes);
   dialogs.answerFile(true, "C:\\maps\\new.zv");
   commands.loadMap();
-  EXPECT_EQ(form.mapPath(), "C:\\maps\\new.zv");
+  EXPECT_EQ(document.path(), "C:\\maps\\new.zv");
   EXPECT_EQ(window.text, kPrefix + "new");
-  EXPECT_FALSE(form.changed());
-  EXPECT_EQ(form.alignment(), 1) << "a map without files reads as the factory look";
+  EXPECT_FALSE(document.changed());
+  EXPECT_EQ(document.map().alignment, 1) << "a map without files reads as the factory look";
 }
 
 TEST_F(MapCommandsOnTheCore, ASaveOverFilesAnotherProgramChangedAsksFirst) {
   saveAs("C:\\maps\\office");
   maps.writeElsewhere("C:\\maps\\office.zv", "[tastrix]\r\nShape_0=255\r\n");
   setLabel(1, "mine");
-  form.setChanged(true);
+  document.setChanged(true);
   dialogs.answerMessage(Answer::No);
   commands.saveMap();
   EXPECT_EQ(maps.files.at("C:\\maps\\office.zv"), "[tastrix]\r\nShape_0=255\r\n");
-  EXPECT_TRUE(form.changed());
+  EXPECT_TRUE(document.changed());
 
   dialogs.answerMessage(Answer::Yes);
   commands.saveMap();
   EXPECT_NE(maps.files.at("C:\\maps\\office.zvl").find("\r\nmine\r\n"), std::string::npos);
-  EXPECT_FALSE(form.changed());
+  EXPECT_FALSE(document.changed());
   commands.saveMap();
 }
 
@@ -116,13 +115,13 @@ TEST_F(MapCommandsOnTheCore, PartialLoadsMarkTheMapChangedAndKeepItsName) {
   const std::string caption = window.text;
   dialogs.answerFile(true, "C:\\maps\\source.zv");
   commands.loadColoursFromAnotherMap();
-  EXPECT_EQ(form[form.faceShape(3)].fill, 255);
-  EXPECT_EQ(form.alignment(), 0);
+  EXPECT_EQ(document.map().keyColour, 255);
+  EXPECT_EQ(document.map().alignment, 0);
   dialogs.answerFile(true, "C:\\maps\\source.zv");
   commands.loadLabelsFromAnotherMap();
-  EXPECT_EQ(form[form.mapTitle].caption, "Source");
-  EXPECT_TRUE(form.changed());
-  EXPECT_EQ(form.mapPath(), "C:\\maps\\office.zv");
+  EXPECT_EQ(document.map().title(), "Source");
+  EXPECT_TRUE(document.changed());
+  EXPECT_EQ(document.path(), "C:\\maps\\office.zv");
   EXPECT_EQ(window.text, caption);
   EXPECT_EQ(dialogs.callsOf(Dialog::OpenFile).at(0).caption, "Load Colour Settings from Keyboard Map ... ");
 }

@@ -2,8 +2,7 @@
 
 #include <string>
 
-#include "model/form_model.h"
-#include "model/tag_walks.h"
+#include "model/map_document.h"
 
 namespace tastrix {
 namespace {
@@ -16,9 +15,9 @@ std::string labelText(int command, int position, size_t length) {
 
 // A command that gives every key label a text of its own, the costliest
 // command to keep (a partial load of labels): nothing is shared.
-void labelEveryKey(FormModel& form, int command, size_t length) {
-  const FormModel::CommandScope step(form);
-  for (int p = 1; p <= kKeyCount; ++p) form.setCaption(form.keyLabel(p), labelText(command, p, length));
+void labelEveryKey(MapDocument& document, int command, size_t length) {
+  const MapDocument::CommandScope step(document);
+  for (int p = 1; p <= kKeyCount; ++p) document.setLabel(p, labelText(command, p, length));
 }
 
 // At least 100 commands over every label of a key's size, in at most 1 MB;
@@ -30,7 +29,7 @@ TEST(UndoHistory, KeepsAHundredCommandsOfEveryLabelInAMegabyteAndDropsTheOldestF
     bool allKept;
   } rows[] = {{24, true}, {2000, false}};
   for (const auto& row : rows) {
-    FormModel form;
+    MapDocument form;
     const int commands = 120;
     for (int c = 1; c <= commands; ++c) {
       labelEveryKey(form, c, row.length);
@@ -46,11 +45,11 @@ TEST(UndoHistory, KeepsAHundredCommandsOfEveryLabelInAMegabyteAndDropsTheOldestF
     EXPECT_GE(undone, row.allKept ? 100 : 1) << row.length;
     const int reached = commands - undone;  // the command whose labels are back
     for (int p = 1; p <= kKeyCount; ++p)
-      ASSERT_EQ(form[form.keyLabel(p)].caption, reached == 0 ? "Button Label" : labelText(reached, p, row.length))
+      ASSERT_EQ(form.map().labels[p], reached == 0 ? "Button Label" : labelText(reached, p, row.length))
           << row.length;
     while (form.history().canRedo()) form.redo();
     for (int p = 1; p <= kKeyCount; ++p)
-      ASSERT_EQ(form[form.keyLabel(p)].caption, labelText(commands, p, row.length)) << row.length;
+      ASSERT_EQ(form.map().labels[p], labelText(commands, p, row.length)) << row.length;
   }
 }
 

@@ -32,6 +32,13 @@ WPARAM buttonFlag(char button) { return button == 'R' ? MK_RBUTTON : button == '
 
 }  // namespace
 
+int key(const char* legend, int nth) {
+  for (const KeyRow& row : keyTable())
+    if (std::string(row.legend) == legend && --nth == 0) return row.position;
+  ADD_FAILURE() << "no key " << legend;
+  return 1;
+}
+
 ScratchFolder::ScratchFolder() : path_(uniqueScratchPath()) {}
 
 ScratchFolder::~ScratchFolder() { removeTree(path_); }
@@ -123,8 +130,7 @@ void FormTest::click(int x, int y) {
   release(x, y);
 }
 
-POINT FormTest::centreOf(int component) {
-  const Rect r = model().clientRect(component);
+POINT FormTest::centreOf(const Rect& r) {
   return POINT{r.left + r.width / 2 - mainWindow().scrollPosition(), r.top + r.height / 2};
 }
 

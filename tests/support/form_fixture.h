@@ -32,6 +32,10 @@ bool fileExists(const std::string& path);
 void removeTree(const std::string& path);
 void setReadOnly(const std::string& path, bool readOnly);
 
+// The label position (1..101) of the key with this legend; nth tells apart
+// keys that share one ("Shift", 2 is the left Shift), in label order.
+int key(const char* legend, int nth = 1);
+
 // Drives the real main window with scripted dialogs. The executable path
 // points into a fresh scratch folder for every test.
 class FormTest : public ::testing::Test {
@@ -46,7 +50,12 @@ class FormTest : public ::testing::Test {
 
   Application& app() { return *app_; }
   MainWindow& mainWindow() { return app_->window(); }
-  FormModel& model() { return app_->document(); }
+  MapDocument& document() { return app_->document(); }
+  const KeyboardMap& map() { return app_->document().map(); }
+  const PictureLayout& layout() { return app_->window().layout(); }
+  // Position 0 is the map title, 1 to 101 the key labels in label order.
+  const std::string& label(int position) { return map().labels[static_cast<size_t>(position)]; }
+  void setLabel(int position, const std::string& text) { document().setLabel(position, text); }
   HWND hwnd() { return app_->window().handle(); }
 
   // A menu or context-menu command as the window receives it.
@@ -55,8 +64,8 @@ class FormTest : public ::testing::Test {
   void press(int x, int y, char button = 'L');
   void release(int x, int y, char button = 'L');
   void click(int x, int y);
-  // The centre of a component in client coordinates (scroll applied).
-  POINT centreOf(int component);
+  // The centre of a piece of the picture in client coordinates (scroll applied).
+  POINT centreOf(const Rect& piece);
   // Repaints and reads the window's own pixel at a client point.
   COLORREF pixel(int x, int y);
   void pump();

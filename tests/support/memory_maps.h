@@ -1,16 +1,14 @@
 #pragma once
 #include <map>
+#include <memory>
 #include <set>
 #include <string>
 
 #include "mapfile/core/map_format.h"
 #include "mapfile/core/map_storage.h"
-#include "model/key_catalogue.h"
-#include "model/tag_walks.h"
 #include "platform/core/app_window.h"
 #include "platform/core/errors.h"
 #include "product/map_folder.h"
-#include "text/label_list_text.h"
 
 namespace tastrix::testing {
 
@@ -38,30 +36,16 @@ class MemoryMaps : public MapStorage {
     return MapStamps{stampOf(mapPath), stampOf(LabelListPath(mapPath))};
   }
   void finishInterruptedSave(const std::string&) override {}
-  bool write(FormModel& form, IDialogs&, const std::string& mapPath) override {
-    GatherLabelTexts(form, form.labelList, kLabelOrder);
-    writeElsewhere(LabelListPath(mapPath), JoinLabelListText(form.labelList));
-    writeElsewhere(mapPath, MapFileText(form, files[mapPath]));
-    return true;
+  std::unique_ptr<ProfileFile> readMapFile(const std::string& mapPath) const override {
+    return std::make_unique<IniTextEntries>(bytesOf(mapPath));
   }
-  void requireReadable(const std::string& mapPath) const override { check(mapPath); }
-  void applyLabels(FormModel& form, const std::string& mapPath) override {
-    const std::string path = LabelListPath(mapPath);
-    check(path);
-    LabelListSplitter splitter(kLabelPositions);
-    if (fileExists(path)) splitter.feed(files.at(path).data(), files.at(path).size());
-    form.labelList = splitter.finish();
-    ApplyLabelTexts(form, form.labelList, kLabelOrder);
+  std::vector<std::string> readLabelList(const std::string& mapPath) const override {
+    return LabelListLines(bytesOf(LabelListPath(mapPath)));
   }
-  void applyColours(FormModel& form, const std::string& mapPath) override {
-    check(mapPath);
-    IniText text(fileExists(mapPath) ? files.at(mapPath) : std::string());
-    ApplyMapColours(form, IniTextEntries(text));
-  }
-  void applyFonts(FormModel& form, const std::string& mapPath) override {
-    check(mapPath);
-    IniText text(fileExists(mapPath) ? files.at(mapPath) : std::string());
-    ApplyMapFonts(form, IniTextEntries(text));
+  void replaceMapFiles(const std::string& mapPath, const ProfileFile& mapFile,
+                       const std::string& labelListText) override {
+    writeElsewhere(LabelListPath(mapPath), labelListText);
+    writeElsewhere(mapPath, mapFile.bytes());
   }
 
  private:
@@ -77,8 +61,9 @@ class MemoryMaps : public MapStorage {
     stamp.fileIndex = generation == generation_.end() ? 0 : generation->second;
     return stamp;
   }
-  void check(const std::string& path) const {
+  std::string bytesOf(const std::string& path) const {
     if (unreadable.count(path)) throwCannotOpenFile(path);
+    return fileExists(path) ? files.at(path) : std::string();
   }
 
   std::map<std::string, unsigned> generation_;
@@ -98,9 +83,11 @@ class CaptionOnlyWindow : public IAppWindow {
   void setScrollPosition(int) override {}
   void processMessages() override {}
   CaptureState& captureState() override { return capture_; }
+  const PictureLayout& layout() const override { return layout_; }
 
  private:
   CaptureState capture_;
+  PictureLayout layout_;
 };
 
 }  // namespace tastrix::testing

@@ -1,7 +1,7 @@
 #pragma once
 #include <ostream>
 
-#include "model/tag_ranges.h"
+#include "model/key_catalogue.h"
 
 namespace tastrix {
 

@@ -140,10 +140,8 @@ class ScreenReader : public FormTest {
               S_OK);
     ASSERT_NE(client.get(), nullptr);
   }
-  const std::string& label(int stop) { return model()[stopLabel(model(), stop)].caption; }
-  void setLabel(int stop, const std::string& text) { model().setCaption(stopLabel(model(), stop), text); }
   RECT onScreen(int stop) {
-    const Rect r = stopRect(model(), stop);
+    const Rect r = stopRect(layout(), stop);
     POINT corners[2] = {{r.left - mainWindow().scrollPosition(), r.top}, {r.right() - mainWindow().scrollPosition(), r.bottom()}};
     MapWindowPoints(hwnd(), nullptr, corners, 2);
     return RECT{corners[0].x, corners[0].y, corners[1].x, corners[1].y};
@@ -178,15 +176,15 @@ TEST_F(ScreenReader, TheClientHoldsTheTitleAndThe101KeysAsButtons) {
       EXPECT_EQ(nameOf(client.get(), id), "Keyboard map title");
       EXPECT_EQ(descriptionOf(client.get(), id), "<none>");
     } else {
-      EXPECT_EQ(nameOf(client.get(), id), model()[model().keyName(stop)].caption) << key;
-      EXPECT_EQ(descriptionOf(client.get(), id), groups[model()[model().keyLabel(stop)].tag - 1]) << key;
+      EXPECT_EQ(nameOf(client.get(), id), keyAt(stop).legend) << key;
+      EXPECT_EQ(descriptionOf(client.get(), id), groups[keyAt(stop).group - 1]) << key;
     }
     if (stop != 27) {
       EXPECT_EQ(valueOf(client.get(), id), "label " + std::to_string(stop)) << key;
     }
     const RECT at = locationOf(client.get(), id), expected = onScreen(stop);
     EXPECT_TRUE(EqualRect(&at, &expected)) << key;
-    const bool outside = stopRect(model(), stop).left >= mainWindow().clientWidth();
+    const bool outside = stopRect(layout(), stop).left >= mainWindow().clientWidth();
     EXPECT_EQ(stateOf(client.get(), id), STATE_SYSTEM_FOCUSABLE | (outside ? STATE_SYSTEM_OFFSCREEN : 0)) << key;
   }
   EXPECT_EQ(nameOf(client.get(), kQPart), "Q");
@@ -195,7 +193,7 @@ TEST_F(ScreenReader, TheClientHoldsTheTitleAndThe101KeysAsButtons) {
   EXPECT_EQ(descriptionOf(client.get(), kQPart), "Main Keyboard Area :");
 
   // Scrolled to the right end, the first keys are out of view and the keypad in it.
-  mainWindow().setScrollPosition(model().scrollRange());
+  mainWindow().setScrollPosition(layout().scrollRange());
   const RECT q = locationOf(client.get(), kQPart), expected = onScreen(27);
   EXPECT_TRUE(EqualRect(&q, &expected));
   EXPECT_EQ(stateOf(client.get(), 2), STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_OFFSCREEN);
@@ -252,7 +250,7 @@ TEST_F(ScreenReader, TheDefaultActionOpensTheLabelBoxOnceTheCallHasReturned) {
   ASSERT_EQ(dialogs.calls.size(), 1u);
   EXPECT_EQ(dialogs.calls[0].initial, "Key Label");
   EXPECT_EQ(label(27), "Quit");
-  EXPECT_EQ(model().recordedGroup, PressGroup::MainKeyboard);
+  EXPECT_EQ(app().recordedGroup(), PressGroup::MainKeyboard);
   EXPECT_EQ(mainWindow().keys().focusedStop(), 27);
   EXPECT_EQ(valueOf(client.get(), kQPart), "Quit");
   EXPECT_EQ(client->accDoDefaultAction(part(CHILDID_SELF)), DISP_E_MEMBERNOTFOUND);
@@ -272,7 +270,7 @@ TEST_F(ScreenReader, WhileALabelBoxIsOpenNoRequestOpensAnother) {
     stateWhileOpen = stateOf(client.get(), kQPart);
     actionWhileOpen = client->accDoDefaultAction(part(kQPart));
     const LPARAM f2 = 1 | (0x3C << 16);
-    const POINT q = centreOf(model().keyLabel(27));
+    const POINT q = centreOf(layout().keyLabel(27));
     for (int i = 0; i < 1000; ++i) {
       PostMessageA(hwnd(), WM_KEYDOWN, VK_F2, f2);
       PostMessageA(hwnd(), WM_KEYUP, VK_F2, f2 | static_cast<LPARAM>(0xC0000000u));

@@ -111,7 +111,7 @@ TEST_F(BitmapFileCommand, WritesThePictureAsABmpFileAndConfirms) {
   EXPECT_EQ(done.what, Dialog::Message);
   expectMessage(done, MessageKind::Confirmation, Buttons::Ok, savedMessage(path));
   EXPECT_EQ(viewOf(mainWindow()), before);
-  EXPECT_FALSE(model().changed());
+  EXPECT_FALSE(document().changed());
 
   const std::string bytes = readFile(path);
   const BmpFile bmp = parseBmp(bytes);
@@ -131,7 +131,7 @@ TEST_F(BitmapFileCommand, WritesThePictureAsABmpFileAndConfirms) {
   for (size_t reserved = 54 + 3; reserved < bytes.size(); reserved += 4)
     ASSERT_EQ(bytes[reserved], 0) << "reserved byte at " << reserved;
   ASSERT_EQ(bmp.pixels.width, 1528);
-  const int scrollRange = model().scrollRange();
+  const int scrollRange = layout().scrollRange();
   for (int y = 0; y < 461; y += 23)
     for (int x = 0; x < 1528; x += 7)
       ASSERT_EQ(bmp.pixels.at(x, y), expectedPatternPicture(scrollRange, x, y)) << x << "," << y;
@@ -141,7 +141,7 @@ TEST_F(BitmapFileCommand, WritesThePictureAsABmpFileAndConfirms) {
 
 TEST_F(BitmapFileCommand, HoldsTheWindowsRenderingOfTheKeyboard) {
   startForm();
-  const Pixels rendered = renderedPicture(mainWindow(), model());
+  const Pixels rendered = renderedPicture(mainWindow());
   saveAs(inScratch("keyboard"));
   const BmpFile bmp = parseBmp(readFile(inScratch("keyboard.bmp")));
   EXPECT_EQ(firstDifference(bmp.pixels, rendered), "");
@@ -218,7 +218,7 @@ TEST_F(BitmapFileCommand, OpensInTheMapFolderWhileItExistsElseBesideTheProgram) 
 
   dialogs.answerFile(false);
   command(ID_Save_Bitmap_to_File);
-  model().setMapPath(maps + "\\office.zv");
+  document().setPath(maps + "\\office.zv");
   dialogs.answerFile(false);
   command(ID_Save_Bitmap_to_File);
   RemoveDirectoryA(maps.c_str());

@@ -17,17 +17,17 @@ class CaptureOfThePicture : public FormTest {
   // window is left as it was.
   Pixels capture() {
     const ViewState before = viewOf(mainWindow());
-    const bool changed = model().changed();
-    const Bitmap picture = CaptureKeyboardPicture(mainWindow(), model());
+    const bool changed = document().changed();
+    const Bitmap picture = CaptureKeyboardPicture(mainWindow());
     EXPECT_EQ(viewOf(mainWindow()), before);
-    EXPECT_EQ(model().changed(), changed);
+    EXPECT_EQ(document().changed(), changed);
     return pixelsOf(picture.get());
   }
 
   void expectPatternPicture(const Pixels& p) {
     ASSERT_EQ(p.width, 1528);
     ASSERT_EQ(p.height, 461);
-    const int scrollRange = model().scrollRange();
+    const int scrollRange = layout().scrollRange();
     ASSERT_EQ(p.width - scrollRange, 3);
     int wrong = 0;
     for (int y = 0; y < p.height; ++y)
@@ -74,7 +74,7 @@ TEST_F(CaptureOfThePicture, FromAnAlwaysOnTopWindowScrolledToTheEnd) {
   startForm();
   command(ID_Always_On_Top);
   ASSERT_TRUE(GetWindowLongPtrA(hwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST);
-  mainWindow().setScrollPosition(model().scrollRange());
+  mainWindow().setScrollPosition(layout().scrollRange());
   mainWindow().processMessages();
   ASSERT_GT(mainWindow().scrollPosition(), 0);
   PatternWindow pattern(mainWindow());
@@ -93,10 +93,10 @@ TEST_F(CaptureOfThePicture, FromAWindowPartlyOffTheScreen) {
 
 TEST_F(CaptureOfThePicture, EqualsTheWindowsOwnRenderingOfTheKeyboard) {
   startForm();
-  const Pixels rendered = renderedPicture(mainWindow(), model());
+  const Pixels rendered = renderedPicture(mainWindow());
   const auto expectRendered = [&](const Pixels& captured) {
-    ASSERT_EQ(captured.width, model().pictureWidth());
-    ASSERT_EQ(captured.height, model().pictureHeight());
+    ASSERT_EQ(captured.width, layout().pictureWidth());
+    ASSERT_EQ(captured.height, layout().pictureHeight());
     EXPECT_EQ(firstDifference(captured, rendered), "");
     for (int x = captured.width - 3; x < captured.width; ++x)
       for (int y = 0; y < captured.height; ++y) ASSERT_EQ(captured.at(x, y), kWhitePixel) << x << "," << y;
@@ -155,8 +155,8 @@ TEST_F(CaptureOfThePicture, ScrollingQueuedDuringTheCaptureIsIgnored) {
 // it neither edits a label nor records a group nor opens the context menu.
 TEST_F(CaptureOfThePicture, ClicksQueuedDuringTheCaptureDoNothing) {
   startForm();
-  const POINT key = centreOf(model().keyLabel(27));
-  const PressGroup recorded = model().recordedGroup;
+  const POINT key = centreOf(layout().keyLabel(27));
+  const PressGroup recorded = app().recordedGroup();
   PostMessageA(hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(key.x, key.y));
   PostMessageA(hwnd(), WM_LBUTTONUP, 0, MAKELPARAM(key.x, key.y));
   POINT screen = key;
@@ -175,8 +175,8 @@ TEST_F(CaptureOfThePicture, ClicksQueuedDuringTheCaptureDoNothing) {
   EXPECT_FALSE(menuOpened);
   ASSERT_EQ(dialogs.calls.size(), 1u);
   EXPECT_EQ(dialogs.calls[0].what, Dialog::SaveFile);
-  EXPECT_EQ(model().recordedGroup, recorded);
-  EXPECT_FALSE(model().changed());
+  EXPECT_EQ(app().recordedGroup(), recorded);
+  EXPECT_FALSE(document().changed());
   EXPECT_EQ(GetCapture(), nullptr);
 
   // Afterwards the same click edits the key under it as usual.
@@ -184,7 +184,7 @@ TEST_F(CaptureOfThePicture, ClicksQueuedDuringTheCaptureDoNothing) {
   click(key.x, key.y);
   ASSERT_EQ(dialogs.calls.size(), 2u);
   EXPECT_EQ(dialogs.calls[1].what, Dialog::InputBox);
-  EXPECT_EQ(model()[model().keyLabel(27)].caption, "Quit");
+  EXPECT_EQ(map().labels[27], "Quit");
 }
 
 }  // namespace

@@ -146,7 +146,7 @@ TEST_F(ClipboardCommand, PutsABitmapEqualToTheFileOnTheClipboard) {
 
 TEST_F(ClipboardCommand, TheEditMenuItemCopiesTheKeyboardsRendering) {
   startForm();
-  const Pixels rendered = renderedPicture(mainWindow(), model());
+  const Pixels rendered = renderedPicture(mainWindow());
   putTextOnClipboard(hwnd(), "earlier text");
   command(ID_Edit_Copy_Bitmap_to_Clipboard);
   ASSERT_EQ(dialogs.messageTexts(), std::vector<std::string>{kCopiedMessage});

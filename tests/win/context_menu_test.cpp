@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "modal_probe.h"
-#include "model/tag_walks.h"
 #include "support/form_fixture.h"
 #include "support/printers.h"
 
@@ -115,8 +114,8 @@ class ContextMenu : public FormTest {
   }
   Items popupAfterPress(POINT p) { return popupAfterPress(p.x, p.y); }
   POINT backgroundPoint() {
-    const Rect functionKeys = model().clientRect(model().groupBox(kFunctionKeys));
-    const Rect mainKeys = model().clientRect(model().groupBox(kMainKeyboard));
+    const Rect functionKeys = layout().groupBox(kFunctionKeys);
+    const Rect mainKeys = layout().groupBox(kMainKeyboard);
     return POINT{100, (functionKeys.bottom() + mainKeys.top) / 2};
   }
 };
@@ -126,20 +125,20 @@ TEST_F(ContextMenu, BeforeAnyRunEveryItemShows) {
   EXPECT_EQ(itemsOf(mainWindow().contextMenu()), kEveryItem);
   // A press on the background as the first press leaves them all.
   EXPECT_EQ(popupAfterPress(backgroundPoint()), kEveryItem);
-  EXPECT_EQ(model().recordedGroup, PressGroup::None);
+  EXPECT_EQ(app().recordedGroup(), PressGroup::None);
 }
 
 TEST_F(ContextMenu, EachKeyGroupShowsItsOwnItems) {
   startForm();
-  EXPECT_EQ(popupAfterPress(centreOf(model().keyLabel(62))), keyGroupItems(0)) << "Esc label";
-  const Rect legend = model().clientRect(model().keyName(27));
+  EXPECT_EQ(popupAfterPress(centreOf(layout().keyLabel(62))), keyGroupItems(0)) << "Esc label";
+  const Rect legend = layout().keyName(27);
   EXPECT_EQ(popupAfterPress(legend.left + legend.width / 2, legend.top + 2), keyGroupItems(1)) << "Q legend";
-  const Rect rim = model().clientRect(model().borderShape(27));
+  const Rect rim = layout().keyBorder(27);
   EXPECT_EQ(popupAfterPress(rim.left + 1, rim.top + rim.height / 2), keyGroupItems(1)) << "Q rim";
 
-  mainWindow().setScrollPosition(model().scrollRange());
-  EXPECT_EQ(popupAfterPress(centreOf(model().faceShape(75))), keyGroupItems(2)) << "Ins face";
-  const Rect plusRim = model().clientRect(model().borderShape(101));
+  mainWindow().setScrollPosition(layout().scrollRange());
+  EXPECT_EQ(popupAfterPress(centreOf(layout().keyFace(75))), keyGroupItems(2)) << "Ins face";
+  const Rect plusRim = layout().keyBorder(101);
   EXPECT_EQ(popupAfterPress(plusRim.left + 1 - mainWindow().scrollPosition(), plusRim.top + 40), keyGroupItems(3))
       << "keypad + rim";
 }
@@ -147,19 +146,19 @@ TEST_F(ContextMenu, EachKeyGroupShowsItsOwnItems) {
 TEST_F(ContextMenu, TheTitleShowsItsShortListAndTheBackgroundKeepsIt) {
   startForm();
   const POINT background = backgroundPoint();
-  mainWindow().setScrollPosition(model().scrollRange());
-  EXPECT_EQ(popupAfterPress(centreOf(model().mapTitle)), kTitleItems);
+  mainWindow().setScrollPosition(layout().scrollRange());
+  EXPECT_EQ(popupAfterPress(centreOf(layout().title())), kTitleItems);
   mainWindow().setScrollPosition(0);
   EXPECT_EQ(popupAfterPress(background), kTitleItems);
-  EXPECT_EQ(model().recordedGroup, PressGroup::None);
+  EXPECT_EQ(app().recordedGroup(), PressGroup::None);
   // A key group afterwards shows its own list again.
-  EXPECT_EQ(popupAfterPress(centreOf(model().keyLabel(27))), keyGroupItems(1));
+  EXPECT_EQ(popupAfterPress(centreOf(layout().keyLabel(27))), keyGroupItems(1));
 }
 
 TEST_F(ContextMenu, ARightClickOpensTheMenuWithTheGroupsItems) {
   startForm();
-  mainWindow().setScrollPosition(model().scrollRange());
-  const POINT ins = centreOf(model().keyLabel(75));
+  mainWindow().setScrollPosition(layout().scrollRange());
+  const POINT ins = centreOf(layout().keyLabel(75));
   Items shown;
   RECT menuWindow{};
   ModalProbe probe([&] {
@@ -279,48 +278,48 @@ TEST_F(ContextMenuCommands, EraseAndSetItemsAskTheirCommandsQuestions) {
   dialogs.answerMessage(Answer::Yes);
   command(idOf("Erase All Labels"));
   EXPECT_EQ(dialogs.calls.back().text, "Erase ALL Keyboard Key Labels ?");
-  EXPECT_EQ(model()[model().keyLabel(1)].caption, "");
-  EXPECT_EQ(model()[model().keyLabel(101)].caption, "");
+  EXPECT_EQ(map().labels[1], "");
+  EXPECT_EQ(map().labels[101], "");
 
   dialogs.answerInput(true, "F");
   dialogs.answerMessage(Answer::Yes);
   command(idOf("Set All Labels To A Default Value"));
   EXPECT_EQ(dialogs.calls.back().text, "Set ALL Keyboard Key Labels to \"F\" ?");
-  EXPECT_EQ(model()[model().keyLabel(50)].caption, "F");
+  EXPECT_EQ(map().labels[50], "F");
   EXPECT_TRUE(dialogs.scriptUsedUp());
 }
 
-TEST_F(ContextMenuCommands, StyleItemsSeedTheirDialogsFromTheirOwnPrototypes) {
+TEST_F(ContextMenuCommands, StyleItemsSeedTheirDialogsFromTheirOwnFonts) {
   startForm();
   // Distinct fonts and colours, so each dialog's seed tells its command.
   const struct {
     const char* item;
-    int component;
-  } fontItems[] = {{"Keyboard Map Title Font", model().mapTitle},
-                   {"Group Names Font", model().groupBox(kFunctionKeys)},
-                   {"Key Names Font", model().nameLabel0},
-                   {"Key Labels Font", model().label0}};
+    MapFont font;
+  } fontItems[] = {{"Keyboard Map Title Font", MapFont::Title},
+                   {"Group Names Font", MapFont::GroupNames},
+                   {"Key Names Font", MapFont::KeyNames},
+                   {"Key Labels Font", MapFont::KeyLabels}};
   int size = 22;
   for (const auto& f : fontItems) {
-    FontDescription sized = model()[f.component].font;
+    FontDescription sized = map().font(f.font);
     sized.size = size++;
-    model().setFont(f.component, sized);
+    document().setFont(f.font, sized);
   }
   for (const auto& f : fontItems) {
     dialogs.answerFont(false);
     command(idOf(f.item));
     ASSERT_EQ(dialogs.calls.back().what, Dialog::ChooseFont) << f.item;
-    EXPECT_EQ(dialogs.calls.back().font, model()[f.component].font) << f.item;
+    EXPECT_EQ(dialogs.calls.back().font, map().font(f.font)) << f.item;
   }
-  SetShapeColours(model(), 0x00010203, kFaceShapes);
-  SetShapeColours(model(), 0x00040506, kBorderShapes);
+  document().setColour(MapColour::KeyFaces, 0x00010203);
+  document().setColour(MapColour::KeyBorders, 0x00040506);
   dialogs.answerColour(false);
   command(idOf("Select Key Colour"));
   EXPECT_EQ(dialogs.calls.back().colour, 0x00010203);
   dialogs.answerColour(false);
   command(idOf("Select Key Border Colour"));
   EXPECT_EQ(dialogs.calls.back().colour, 0x00040506);
-  EXPECT_FALSE(model().changed());
+  EXPECT_FALSE(document().changed());
 }
 
 TEST_F(ContextMenuCommands, AlignmentAndAboutItemsRunTheirCommands) {
@@ -333,9 +332,9 @@ TEST_F(ContextMenuCommands, AlignmentAndAboutItemsRunTheirCommands) {
                     {"Set Key Label Vertical Alignment : Center", kLayoutCenter}};
   for (const auto& a : alignments) {
     command(idOf(a.item));
-    EXPECT_EQ(model().alignment(), a.value) << a.item;
-    EXPECT_EQ(model()[model().keyLabel(80)].layout, a.value) << a.item;
-    EXPECT_EQ(model()[model().mapTitle].layout, a.value) << a.item;
+    EXPECT_EQ(map().alignment, a.value) << a.item;
+    EXPECT_EQ(map().labelLayout, a.value) << a.item;
+    EXPECT_EQ(map().titleLayout, a.value) << a.item;
   }
   EXPECT_TRUE(dialogs.calls.empty());
   command(idOf(kAbout));

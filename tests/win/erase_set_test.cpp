@@ -3,7 +3,6 @@
 #include <string>
 #include <vector>
 
-#include "model/tag_walks.h"
 #include "support/form_fixture.h"
 
 namespace tastrix::testing {
@@ -34,26 +33,24 @@ class EraseSet : public FormTest {
  protected:
   // Every key label numbered by its position, so any stray change shows.
   void numberEveryLabel() {
-    for (int p = 1; p <= kKeyCount; ++p) model().setCaption(model().keyLabel(p), "k" + std::to_string(p));
-    model().setCaption(model().mapTitle, "My map");
-    model().setChanged(false);
+    for (int p = 1; p <= kKeyCount; ++p) document().setLabel(p, "k" + std::to_string(p));
+    document().setLabel(0, "My map");
+    document().setChanged(false);
   }
-  // Checks that the labels with a tag in lo..hi read `inside` and all the
+  // Checks that the labels of the groups lo..hi read `inside` and all the
   // others still carry their numbers.
   void expectLabels(int lo, int hi, const std::string& inside, const std::string& context) {
     int covered = 0;
     for (int p = 1; p <= kKeyCount; ++p) {
-      const Component& label = model()[model().keyLabel(p)];
-      const bool in = label.tag >= lo && label.tag <= hi;
+      const bool in = keyAt(p).group >= lo && keyAt(p).group <= hi;
       covered += in;
-      EXPECT_EQ(label.caption, in ? inside : "k" + std::to_string(p)) << context << ", key " << p;
+      EXPECT_EQ(map().labels[p], in ? inside : "k" + std::to_string(p)) << context << ", key " << p;
     }
     static const int kCounts[] = {0, 13, 61, 10, 17};
     int expectedCount = 0;
     for (int g = lo; g <= hi; ++g) expectedCount += kCounts[g];
     EXPECT_EQ(covered, expectedCount) << context;
-    EXPECT_EQ(model()[model().mapTitle].caption, "My map") << context;
-    for (int p = 1; p <= kKeyCount; ++p) ASSERT_NE(model()[model().keyName(p)].caption, inside) << context;
+    EXPECT_EQ(map().title(), "My map") << context;
   }
   void expectConfirmation(const DialogCall& call, const std::string& text) {
     EXPECT_EQ(call.what, Dialog::Message);
@@ -74,7 +71,7 @@ TEST_F(EraseSet, EveryEraseCommandAsksAndErasesOnlyItsGroupOnYes) {
     ASSERT_EQ(dialogs.calls.size(), 1u) << c.eraseQuestion;
     expectConfirmation(dialogs.calls[0], c.eraseQuestion);
     expectLabels(0, -1, "", std::string("No to ") + c.eraseQuestion);
-    EXPECT_FALSE(model().changed()) << c.eraseQuestion;
+    EXPECT_FALSE(document().changed()) << c.eraseQuestion;
 
     dialogs.calls.clear();
     dialogs.answerMessage(Answer::Yes);
@@ -82,17 +79,17 @@ TEST_F(EraseSet, EveryEraseCommandAsksAndErasesOnlyItsGroupOnYes) {
     ASSERT_EQ(dialogs.calls.size(), 1u) << c.eraseQuestion;
     expectConfirmation(dialogs.calls[0], c.eraseQuestion);
     expectLabels(c.lo, c.hi, "", std::string("Yes to ") + c.eraseQuestion);
-    EXPECT_TRUE(model().changed()) << c.eraseQuestion;
+    EXPECT_TRUE(document().changed()) << c.eraseQuestion;
   }
 }
 
 TEST_F(EraseSet, ErasingAnAlreadyEmptyGroupStillMarksTheMapChanged) {
   startForm();
-  SetLabelTexts(model(), "", TagRange{3, 3});
-  model().setChanged(false);
+  document().setKeyLabels(LabelGroup::CursorControl, "");
+  document().setChanged(false);
   dialogs.answerMessage(Answer::Yes);
   command(ID_Erase_Cursor_Control);
-  EXPECT_TRUE(model().changed());
+  EXPECT_TRUE(document().changed());
 }
 
 TEST_F(EraseSet, EverySetCommandAsksForTheTextThenConfirmsIt) {
@@ -108,7 +105,7 @@ TEST_F(EraseSet, EverySetCommandAsksForTheTextThenConfirmsIt) {
     EXPECT_EQ(dialogs.calls[0].text, "Enter:");
     EXPECT_EQ(dialogs.calls[0].initial, "Key Label");
     expectLabels(0, -1, "", std::string("Cancel in ") + c.setCaption);
-    EXPECT_FALSE(model().changed());
+    EXPECT_FALSE(document().changed());
 
     dialogs.calls.clear();
     dialogs.answerInput(true, " Macro ");
@@ -117,7 +114,7 @@ TEST_F(EraseSet, EverySetCommandAsksForTheTextThenConfirmsIt) {
     ASSERT_EQ(dialogs.calls.size(), 2u) << c.setCaption;
     expectConfirmation(dialogs.calls[1], std::string(c.setQuestionStart) + " Macro \" ?");
     expectLabels(0, -1, "", std::string("No after ") + c.setCaption);
-    EXPECT_FALSE(model().changed());
+    EXPECT_FALSE(document().changed());
 
     dialogs.calls.clear();
     dialogs.answerInput(true, " Macro ");
@@ -127,7 +124,7 @@ TEST_F(EraseSet, EverySetCommandAsksForTheTextThenConfirmsIt) {
     EXPECT_EQ(dialogs.calls[0].initial, "Key Label") << "starts again from the default text";
     expectConfirmation(dialogs.calls[1], std::string(c.setQuestionStart) + " Macro \" ?");
     expectLabels(c.lo, c.hi, " Macro ", std::string("Yes after ") + c.setCaption);
-    EXPECT_TRUE(model().changed());
+    EXPECT_TRUE(document().changed());
   }
 }
 
@@ -147,7 +144,7 @@ TEST_F(EraseSet, TheSetTextIsStoredAsOneLineAndMayBeEmpty) {
   startForm();
   for (const auto& c : cases) {
     numberEveryLabel();
-    model().setChanged(false);
+    document().setChanged(false);
     dialogs.calls.clear();
     dialogs.answerInput(true, c.typed);
     dialogs.answerMessage(Answer::Yes);
@@ -155,7 +152,7 @@ TEST_F(EraseSet, TheSetTextIsStoredAsOneLineAndMayBeEmpty) {
     ASSERT_EQ(dialogs.calls.size(), 2u);
     EXPECT_EQ(dialogs.calls[1].text, c.question);
     expectLabels(c.group, c.group, c.stored, c.question);
-    EXPECT_TRUE(model().changed());
+    EXPECT_TRUE(document().changed());
   }
 }
 

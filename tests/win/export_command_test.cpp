@@ -101,7 +101,7 @@ TEST_F(ExportCommand, AtScaleOneWritesWhatTheWindowsSaveBitmapWrites) {
     writeMap(m.name, m.map, m.labels);
     writeFile(settingsFile(), "[tastrix]\r\nCurrent_Keyboard_Layout_File_Name_Edit=" + inScratch(m.name) + "\r\n");
     startForm();
-    ASSERT_EQ(model().mapPath(), inScratch(m.name));
+    ASSERT_EQ(document().path(), inScratch(m.name));
     dialogs.answerFile(true, inScratch("window.bmp"));
     command(ID_Save_Bitmap_to_File);
     dropForm();
@@ -148,11 +148,10 @@ TEST_F(ExportCommand, AtScaleTwoLaysOutTwiceAsLargeAndDrawsTheTextSharp) {
   EXPECT_EQ(two.info.biXPelsPerMeter, kPixelsPerMetreAt192);
   EXPECT_EQ(two.info.biYPelsPerMeter, kPixelsPerMetreAt192);
 
-  FormModel layout;
-  FormModel doubled;
-  doubled.layOutFor(192);
+  const PictureLayout layout;
+  const PictureLayout doubled(192);
   // The "Q" key's outline sits at twice its place and is twice as thick.
-  const Rect q = layout.clientRect(layout.borderShape(27));
+  const Rect q = layout.keyBorder(27);
   const int midY = q.top + q.height / 2;
   EXPECT_EQ(one.pixels.at(q.left, midY), 0u);
   EXPECT_NE(one.pixels.at(q.left + 1, midY), 0u);
@@ -160,10 +159,17 @@ TEST_F(ExportCommand, AtScaleTwoLaysOutTwiceAsLargeAndDrawsTheTextSharp) {
   EXPECT_EQ(two.pixels.at(2 * q.left + 1, 2 * midY), 0u);
   EXPECT_NE(two.pixels.at(2 * q.left + 2, 2 * midY), 0u);
 
-  for (const int component : {layout.mapTitle, layout.keyLabel(1), layout.keyName(27), layout.keyLabel(62)}) {
-    SCOPED_TRACE(layout[component].name + " " + layout[component].caption);
-    const RECT ink1 = inkBox(one.pixels, rectOf(layout.clientRect(component)));
-    const RECT ink2 = inkBox(two.pixels, rectOf(doubled.clientRect(component)));
+  const struct {
+    const char* what;
+    Rect one, two;
+  } texts[] = {{"title", layout.title(), doubled.title()},
+               {"label of ` ~", layout.keyLabel(1), doubled.keyLabel(1)},
+               {"legend Q", layout.keyName(27), doubled.keyName(27)},
+               {"label of Esc", layout.keyLabel(62), doubled.keyLabel(62)}};
+  for (const auto& text : texts) {
+    SCOPED_TRACE(text.what);
+    const RECT ink1 = inkBox(one.pixels, rectOf(text.one));
+    const RECT ink2 = inkBox(two.pixels, rectOf(text.two));
     ASSERT_LT(ink1.left, ink1.right) << "no text at scale 1";
     ASSERT_LT(ink2.left, ink2.right) << "no text at scale 2";
     const Pixels text2 = cut(two.pixels, ink2, 1);

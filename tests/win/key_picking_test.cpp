@@ -153,8 +153,6 @@ class KeyPicking : public FormTest {
     typeKeys({kRight});
     return loopUntil([&] { return mainWindow().scrollPosition() != scroll; });
   }
-  const std::string& label(int stop) { return model()[stopLabel(model(), stop)].caption; }
-  void setLabel(int stop, const std::string& text) { model().setCaption(stopLabel(model(), stop), text); }
 
   LockKeysKept locks;
 };
@@ -167,7 +165,7 @@ TEST_F(KeyPicking, EveryKeyPicksItsOwnKeyOnThePicture) {
   const int scroll = mainWindow().scrollPosition();
   for (int p = 1; p <= kKeyCount; ++p) {
     const KeyOfThePicture& row = kKeys[p - 1];
-    ASSERT_EQ(model()[model().keyName(p)].caption, row.legend) << "the test's table is out of line at " << p;
+    ASSERT_STREQ(keyAt(p).legend, row.legend) << "the test's table is out of line at " << p;
     // The system's keyboard layout agrees with the table where it knows the key.
     const UINT layoutScan = MapVirtualKeyA(row.key.vk, MAPVK_VK_TO_VSC);
     if (layoutScan != 0) {
@@ -175,14 +173,14 @@ TEST_F(KeyPicking, EveryKeyPicksItsOwnKeyOnThePicture) {
     }
 
     ASSERT_TRUE(startPicking()) << "before " << p << " " << row.legend;
-    model().recordedGroup = PressGroup::None;
+    app().editing().recordPress(nullptr);
     dialogs.answerInput(false);
     ASSERT_TRUE(typeForADialog({row.key})) << p << " " << row.legend << " picked nothing";
     const DialogCall& call = dialogs.calls.back();
     EXPECT_EQ(call.what, Dialog::InputBox) << row.legend;
     EXPECT_EQ(call.initial, "label " + std::to_string(p)) << row.legend;
     EXPECT_EQ(mainWindow().keys().focusedStop(), p) << row.legend;
-    EXPECT_EQ(model().recordedGroup, pressGroupOf(model()[model().keyLabel(p)].tag)) << row.legend;
+    EXPECT_EQ(app().recordedGroup(), pressGroupOf(keyAt(p).group)) << row.legend;
     EXPECT_FALSE(mainWindow().keys().picking());
   }
   EXPECT_EQ(dialogs.callsOf(Dialog::InputBox).size(), static_cast<size_t>(kKeyCount));
@@ -309,7 +307,7 @@ TEST_F(KeyPicking, TheTipByTheMouseAsksForTheKeyUntilAClickOrLostFocusEndsPickin
   EXPECT_LT(at.top, mouse.y + 32);
 
   // A press on the picture ends picking; the key typed next is a key again.
-  const Rect legend = model().clientRect(model().keyName(1));
+  const Rect legend = layout().keyName(1);
   click(legend.left + legend.width / 2, legend.top + 2);
   EXPECT_FALSE(mainWindow().keys().picking());
   EXPECT_EQ(shownTip(hwnd()), nullptr);

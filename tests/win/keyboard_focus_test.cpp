@@ -18,18 +18,16 @@ constexpr int kTitle = 0, kQ = 27, kTabKey = 28, kEsc = 62, kIns = 75, kKeypadEn
 class KeyboardFocus : public FormTest {
  protected:
   int focused() { return mainWindow().keys().focusedStop(); }
-  const std::string& label(int stop) { return model()[stopLabel(model(), stop)].caption; }
-  void setLabel(int stop, const std::string& text) { model().setCaption(stopLabel(model(), stop), text); }
   // The stop's place in the window as it is scrolled now.
   Rect shown(int stop) {
-    Rect r = stopRect(model(), stop);
+    Rect r = stopRect(layout(), stop);
     r.left -= mainWindow().scrollPosition();
     return r;
   }
   bool inView(int stop) { return shown(stop).left >= 0 && shown(stop).right() <= mainWindow().clientWidth(); }
   // A click on the key's legend, which records its group and opens nothing.
   void clickLegend(int stop) {
-    const Rect legend = model().clientRect(model().keyName(stop));
+    const Rect legend = layout().keyName(stop);
     click(legend.left + legend.width / 2 - mainWindow().scrollPosition(), legend.top + 2);
   }
   void clickBackground() { click(100, 92); }  // between the function keys and the main keyboard
@@ -38,7 +36,7 @@ class KeyboardFocus : public FormTest {
 TEST_F(KeyboardFocus, TabVisitsTheTitleAndEveryKeyInLabelOrderScrollingEachIntoView) {
   startForm();
   ASSERT_EQ(focused(), kNoStop);
-  ASSERT_LT(mainWindow().clientWidth(), model().pictureWidth());
+  ASSERT_LT(mainWindow().clientWidth(), layout().pictureWidth());
   std::vector<int> visited;
   for (int i = 0; i < kStopCount; ++i) {
     sendKey(hwnd(), kTab);
@@ -105,7 +103,7 @@ TEST_F(KeyboardFocus, AClickMovesTheFocusWithoutScrolling) {
   mainWindow().setScrollPosition(200);
   clickLegend(kQ);
   EXPECT_EQ(focused(), kQ);
-  EXPECT_EQ(model().recordedGroup, PressGroup::MainKeyboard);
+  EXPECT_EQ(app().recordedGroup(), PressGroup::MainKeyboard);
   // The function keys' Esc is half out of view at the left: a click there does not move the picture.
   clickLegend(kIns);
   EXPECT_EQ(focused(), kIns);
@@ -133,7 +131,7 @@ TEST_F(KeyboardFocus, EnterAndSpaceOpenTheFocusedLabelAfterRecordingItsGroup) {
   for (const auto& row : rows) {
     mainWindow().keys().focusStop(row.stop, true);
     clickBackground();
-    ASSERT_EQ(model().recordedGroup, PressGroup::None);
+    ASSERT_EQ(app().recordedGroup(), PressGroup::None);
     setLabel(row.stop, "before " + std::to_string(row.stop));
     dialogs.answerInput(true, "after " + std::to_string(row.stop));
     sendKey(hwnd(), row.key);
@@ -141,8 +139,8 @@ TEST_F(KeyboardFocus, EnterAndSpaceOpenTheFocusedLabelAfterRecordingItsGroup) {
     EXPECT_EQ(dialogs.calls[0].caption, "Enter new label for this key");
     EXPECT_EQ(dialogs.calls[0].initial, "before " + std::to_string(row.stop));
     EXPECT_EQ(label(row.stop), "after " + std::to_string(row.stop));
-    EXPECT_EQ(model().recordedGroup, row.group);
-    EXPECT_TRUE(model().changed());
+    EXPECT_EQ(app().recordedGroup(), row.group);
+    EXPECT_TRUE(document().changed());
     // A held key repeats: that opens no second box.
     sendKey(hwnd(), row.key, {}, true);
     EXPECT_EQ(dialogs.calls.size(), 1u);
@@ -159,7 +157,7 @@ class FocusRing : public KeyboardFocus {
   void expectRingOn(int stop) {
     const std::vector<POINT> drawn = drawnOverThePicture(mainWindow());
     ASSERT_FALSE(drawn.empty()) << "no focus shows on stop " << stop;
-    Rect face = model().clientRect(model().faceShape(stop));
+    Rect face = layout().keyFace(stop);
     const RECT ring{face.left - mainWindow().scrollPosition() + 2, face.top + 2, face.right() - mainWindow().scrollPosition() - 2,
                     face.bottom() - 2};
     const auto onRing = [&](const POINT& p) {
@@ -250,7 +248,7 @@ TEST_F(FocusRing, IsNeverPartOfACapturedPicture) {
   };
   const Pixels clean = savedPicture("clean.bmp");
   ASSERT_TRUE(takeFocus(hwnd()));
-  mainWindow().setClientSize(500, model().pictureHeight());
+  mainWindow().setClientSize(500, layout().pictureHeight());
   sendKey(hwnd(), kTab);
   sendKey(hwnd(), kTab);  // to "` ~", at the left
   ASSERT_EQ(focused(), 1);
@@ -258,9 +256,9 @@ TEST_F(FocusRing, IsNeverPartOfACapturedPicture) {
   expectRingOn(1);
 
   const Pixels captured = savedPicture("focused.bmp");
-  ASSERT_EQ(captured.width, model().pictureWidth());
+  ASSERT_EQ(captured.width, layout().pictureWidth());
   EXPECT_EQ(firstDifference(captured, clean), "");
-  EXPECT_EQ(firstDifference(captured, renderedPicture(mainWindow(), model())), "");
+  EXPECT_EQ(firstDifference(captured, renderedPicture(mainWindow())), "");
   expectRingOn(1);  // and back on the screen afterwards
 }
 

@@ -22,11 +22,11 @@ class LabelEditing : public FormTest {
  protected:
   // A left click at the middle of a key's label box, as the user sees it.
   void clickKeyLabel(int position) {
-    const POINT p = centreOf(model().keyLabel(position));
+    const POINT p = centreOf(layout().keyLabel(position));
     click(p.x, p.y);
   }
-  std::string label(int position) { return model()[model().keyLabel(position)].caption; }
-  void setLabel(int position, const std::string& text) { model().setCaption(model().keyLabel(position), text); }
+  std::string label(int position) { return map().labels[position]; }
+  void setLabel(int position, const std::string& text) { document().setLabel(position, text); }
 };
 
 TEST_F(LabelEditing, ClickOnAKeyOpensTheBoxAndOkWritesTheLabel) {
@@ -41,8 +41,8 @@ TEST_F(LabelEditing, ClickOnAKeyOpensTheBoxAndOkWritesTheLabel) {
   EXPECT_EQ(dialogs.calls[0].initial, "Key Label");
   EXPECT_EQ(label(kQ), "Quit");
   EXPECT_EQ(label(kW), "Key Label");
-  EXPECT_TRUE(model().changed());
-  EXPECT_EQ(model().recordedGroup, PressGroup::MainKeyboard);
+  EXPECT_TRUE(document().changed());
+  EXPECT_EQ(app().recordedGroup(), PressGroup::MainKeyboard);
 }
 
 TEST_F(LabelEditing, CancelAndUnchangedOkLeaveLabelAndFlag) {
@@ -50,12 +50,12 @@ TEST_F(LabelEditing, CancelAndUnchangedOkLeaveLabelAndFlag) {
   dialogs.answerInput(false, "ignored");
   clickKeyLabel(kQ);
   EXPECT_EQ(label(kQ), "Key Label");
-  EXPECT_FALSE(model().changed());
+  EXPECT_FALSE(document().changed());
 
   dialogs.answerInput(true, "Key Label");
   clickKeyLabel(kQ);
   EXPECT_EQ(label(kQ), "Key Label");
-  EXPECT_FALSE(model().changed());
+  EXPECT_FALSE(document().changed());
   EXPECT_EQ(dialogs.callsOf(Dialog::InputBox).size(), 2u);
 }
 
@@ -64,14 +64,14 @@ TEST_F(LabelEditing, EmptyFieldBlanksTheKeyAndCountsAsAChange) {
   dialogs.answerInput(true, "");
   clickKeyLabel(kQ);
   EXPECT_EQ(label(kQ), "");
-  EXPECT_TRUE(model().changed());
+  EXPECT_TRUE(document().changed());
 
   // Opening it again shows the empty text; OK on it changes nothing more.
-  model().setChanged(false);
+  document().setChanged(false);
   dialogs.answerInput(true, "");
   clickKeyLabel(kQ);
   EXPECT_EQ(dialogs.calls.back().initial, "");
-  EXPECT_FALSE(model().changed());
+  EXPECT_FALSE(document().changed());
 }
 
 // What is typed is the label, but for line breaks, which become blanks; a
@@ -86,20 +86,20 @@ TEST_F(LabelEditing, TypedTextIsTheLabelOnOneLine) {
   startForm();
   for (const auto& c : cases) {
     setLabel(kQ, "Key Label");
-    model().setChanged(false);
+    document().setChanged(false);
     dialogs.answerInput(true, c.typed);
     clickKeyLabel(kQ);
     EXPECT_EQ(label(kQ), c.stored);
-    EXPECT_TRUE(model().changed()) << c.stored;
+    EXPECT_TRUE(document().changed()) << c.stored;
   }
 }
 
 TEST_F(LabelEditing, TheTitleIsEditedWithTheSameBoxWhenScrolledIntoView) {
   startForm();
   // The title lies right of the function keys, beyond the first screenful.
-  mainWindow().setScrollPosition(model().scrollRange());
+  mainWindow().setScrollPosition(layout().scrollRange());
   ASSERT_GT(mainWindow().scrollPosition(), 0);
-  const POINT p = centreOf(model().mapTitle);
+  const POINT p = centreOf(layout().title());
   ASSERT_GE(p.x, 0);
   ASSERT_LT(p.x, mainWindow().clientWidth());
 
@@ -109,9 +109,9 @@ TEST_F(LabelEditing, TheTitleIsEditedWithTheSameBoxWhenScrolledIntoView) {
   EXPECT_EQ(dialogs.calls[0].caption, "Enter new label for this key");
   EXPECT_EQ(dialogs.calls[0].text, "Enter:");
   EXPECT_EQ(dialogs.calls[0].initial, "Untitled keyboard Map");
-  EXPECT_EQ(model()[model().mapTitle].caption, "Editor keys");
-  EXPECT_TRUE(model().changed());
-  EXPECT_EQ(model().recordedGroup, PressGroup::MapTitle);
+  EXPECT_EQ(map().title(), "Editor keys");
+  EXPECT_TRUE(document().changed());
+  EXPECT_EQ(app().recordedGroup(), PressGroup::MapTitle);
 }
 
 TEST_F(LabelEditing, ScrolledClicksReachTheKeyUnderTheMouse) {
@@ -119,22 +119,22 @@ TEST_F(LabelEditing, ScrolledClicksReachTheKeyUnderTheMouse) {
   mainWindow().setScrollPosition(400);
   ASSERT_EQ(mainWindow().scrollPosition(), 400);
   // "Ins" of the cursor control group, at its place in the scrolled window.
-  const Rect ins = model().clientRect(model().keyLabel(kIns));
+  const Rect ins = layout().keyLabel(kIns);
   const int x = ins.left + ins.width / 2 - 400, y = ins.top + ins.height / 2;
   dialogs.answerInput(true, "Insert");
   click(x, y);
   EXPECT_EQ(label(kIns), "Insert");
-  EXPECT_EQ(model().recordedGroup, PressGroup::CursorControl);
+  EXPECT_EQ(app().recordedGroup(), PressGroup::CursorControl);
 }
 
 TEST_F(LabelEditing, PressAndReleaseOnDifferentKeysIsNoClick) {
   startForm();
-  const POINT q = centreOf(model().keyLabel(kQ));
-  const POINT w = centreOf(model().keyLabel(kW));
+  const POINT q = centreOf(layout().keyLabel(kQ));
+  const POINT w = centreOf(layout().keyLabel(kW));
   press(q.x, q.y);
   release(w.x, w.y);
   EXPECT_TRUE(dialogs.calls.empty());
-  EXPECT_EQ(model().recordedGroup, PressGroup::MainKeyboard);
+  EXPECT_EQ(app().recordedGroup(), PressGroup::MainKeyboard);
 }
 
 class GroupRecording : public FormTest {
@@ -142,8 +142,8 @@ class GroupRecording : public FormTest {
   // A press on the strip of window background between the function keys
   // and the main keyboard.
   void pressBackground() {
-    const Rect functionKeys = model().clientRect(model().groupBox(kFunctionKeys));
-    const Rect mainKeys = model().clientRect(model().groupBox(kMainKeyboard));
+    const Rect functionKeys = layout().groupBox(kFunctionKeys);
+    const Rect mainKeys = layout().groupBox(kMainKeyboard);
     ASSERT_GT(mainKeys.top, functionKeys.bottom());
     click(100, functionKeys.bottom() + (mainKeys.top - functionKeys.bottom()) / 2);
   }
@@ -151,68 +151,68 @@ class GroupRecording : public FormTest {
 
 TEST_F(GroupRecording, LegendAndRimOfAKeyRecordItsGroupAndOpenNothing) {
   startForm();
-  const Rect legend = model().clientRect(model().keyName(kQ));
+  const Rect legend = layout().keyName(kQ);
   click(legend.left + legend.width / 2, legend.top + 2);
-  EXPECT_EQ(model().recordedGroup, PressGroup::MainKeyboard);
+  EXPECT_EQ(app().recordedGroup(), PressGroup::MainKeyboard);
 
   pressBackground();
-  ASSERT_EQ(model().recordedGroup, PressGroup::None);
-  const Rect rim = model().clientRect(model().borderShape(kQ));
+  ASSERT_EQ(app().recordedGroup(), PressGroup::None);
+  const Rect rim = layout().keyBorder(kQ);
   click(rim.left + 1, rim.top + rim.height / 2);
-  EXPECT_EQ(model().recordedGroup, PressGroup::MainKeyboard);
+  EXPECT_EQ(app().recordedGroup(), PressGroup::MainKeyboard);
 
   pressBackground();
-  ASSERT_EQ(model().recordedGroup, PressGroup::None);
-  const Rect face = model().clientRect(model().faceShape(kQ));
+  ASSERT_EQ(app().recordedGroup(), PressGroup::None);
+  const Rect face = layout().keyFace(kQ);
   click(face.left + 2, face.bottom() - 2);
-  EXPECT_EQ(model().recordedGroup, PressGroup::MainKeyboard);
+  EXPECT_EQ(app().recordedGroup(), PressGroup::MainKeyboard);
   EXPECT_TRUE(dialogs.calls.empty());
-  EXPECT_FALSE(model().changed());
+  EXPECT_FALSE(document().changed());
 }
 
 TEST_F(GroupRecording, EveryButtonRecordsTheGroupOfEachArea) {
   startForm();
-  const POINT esc = centreOf(model().keyLabel(kEsc));
+  const POINT esc = centreOf(layout().keyLabel(kEsc));
   press(esc.x, esc.y, 'R');
-  EXPECT_EQ(model().recordedGroup, PressGroup::FunctionKeys);
+  EXPECT_EQ(app().recordedGroup(), PressGroup::FunctionKeys);
 
-  const Rect box = model().clientRect(model().groupBox(kMainKeyboard));
+  const Rect box = layout().groupBox(kMainKeyboard);
   press(box.left + 2, box.bottom() - 2, 'M');  // the group's own frame, below its keys
-  EXPECT_EQ(model().recordedGroup, PressGroup::MainKeyboard);
+  EXPECT_EQ(app().recordedGroup(), PressGroup::MainKeyboard);
 
-  mainWindow().setScrollPosition(model().scrollRange());
-  const POINT ins = centreOf(model().keyName(kIns));
+  mainWindow().setScrollPosition(layout().scrollRange());
+  const POINT ins = centreOf(layout().keyName(kIns));
   press(ins.x, ins.y, 'M');
-  EXPECT_EQ(model().recordedGroup, PressGroup::CursorControl);
-  const POINT num = centreOf(model().faceShape(kNum));
+  EXPECT_EQ(app().recordedGroup(), PressGroup::CursorControl);
+  const POINT num = centreOf(layout().keyFace(kNum));
   press(num.x, num.y, 'R');
-  EXPECT_EQ(model().recordedGroup, PressGroup::NumericKeypad);
-  const POINT title = centreOf(model().mapTitle);
+  EXPECT_EQ(app().recordedGroup(), PressGroup::NumericKeypad);
+  const POINT title = centreOf(layout().title());
   press(title.x, title.y, 'R');
-  EXPECT_EQ(model().recordedGroup, PressGroup::MapTitle);
+  EXPECT_EQ(app().recordedGroup(), PressGroup::MapTitle);
   EXPECT_TRUE(dialogs.calls.empty());
 }
 
 TEST_F(GroupRecording, ExtraMouseButtonsRecordToo) {
   startForm();
-  const POINT esc = centreOf(model().keyLabel(kEsc));
+  const POINT esc = centreOf(layout().keyLabel(kEsc));
   SendMessageA(hwnd(), WM_XBUTTONDOWN, MAKEWPARAM(MK_XBUTTON1, XBUTTON1), MAKELPARAM(esc.x, esc.y));
-  EXPECT_EQ(model().recordedGroup, PressGroup::FunctionKeys);
-  const POINT q = centreOf(model().keyName(kQ));
+  EXPECT_EQ(app().recordedGroup(), PressGroup::FunctionKeys);
+  const POINT q = centreOf(layout().keyName(kQ));
   SendMessageA(hwnd(), WM_XBUTTONDOWN, MAKEWPARAM(MK_XBUTTON2, XBUTTON2), MAKELPARAM(q.x, q.y));
   SendMessageA(hwnd(), WM_XBUTTONUP, MAKEWPARAM(0, XBUTTON2), MAKELPARAM(q.x, q.y));
   pump();
-  EXPECT_EQ(model().recordedGroup, PressGroup::MainKeyboard);
+  EXPECT_EQ(app().recordedGroup(), PressGroup::MainKeyboard);
   EXPECT_TRUE(dialogs.calls.empty());
 }
 
 TEST_F(GroupRecording, TheBackgroundBetweenGroupsRecordsNothing) {
   startForm();
-  const POINT q = centreOf(model().keyLabel(kQ));
+  const POINT q = centreOf(layout().keyLabel(kQ));
   press(q.x, q.y, 'M');
-  ASSERT_EQ(model().recordedGroup, PressGroup::MainKeyboard);
+  ASSERT_EQ(app().recordedGroup(), PressGroup::MainKeyboard);
   pressBackground();
-  EXPECT_EQ(model().recordedGroup, PressGroup::None);
+  EXPECT_EQ(app().recordedGroup(), PressGroup::None);
   EXPECT_TRUE(dialogs.calls.empty());
 }
 

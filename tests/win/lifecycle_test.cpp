@@ -43,12 +43,11 @@ TEST_F(Startup, FirstStartWithoutSettingsFileUsesTheDefaults) {
   EXPECT_FALSE(topmost());
   EXPECT_FALSE(mainWindow().isMenuChecked(ID_Always_On_Top));
   EXPECT_EQ(mainWindow().caption(), "Tastrix - v1.0f  - ");
-  EXPECT_EQ(model()[model().mapTitle].caption, "Untitled keyboard Map");
-  for (int p = 1; p <= kKeyCount; ++p) EXPECT_EQ(model()[model().keyLabel(p)].caption, "Key Label");
-  EXPECT_TRUE(model().mapPath().empty());
-  EXPECT_FALSE(model().changed());
+  EXPECT_EQ(map().title(), "Untitled keyboard Map");
+  for (int p = 1; p <= kKeyCount; ++p) EXPECT_EQ(map().labels[p], "Key Label");
+  EXPECT_TRUE(document().path().empty());
+  EXPECT_FALSE(document().changed());
   EXPECT_EQ(mainWindow().scrollPosition(), 0);
-  EXPECT_EQ(model()[model().notice].caption.rfind("Tastrix - v1.0f      ", 0), 0u);
   EXPECT_TRUE(dialogs.calls.empty());
 }
 
@@ -79,7 +78,7 @@ TEST_F(Startup, AutoRunMarkFromTheFileIsReplacedByTheRegistryCheck) {
 TEST_F(Startup, RemembersTheCurrentMapPath) {
   settings("Current_Keyboard_Layout_File_Name_Edit=" + inScratch("gone\\office.zv") + "\r\n");
   startForm();
-  EXPECT_EQ(model().mapPath(), inScratch("gone\\office.zv"));
+  EXPECT_EQ(document().path(), inScratch("gone\\office.zv"));
   EXPECT_EQ(mainWindow().caption(), "Tastrix - v1.0f  - office");
   EXPECT_TRUE(dialogs.calls.empty());
 }
@@ -135,7 +134,7 @@ TEST_F(Startup, JunkSettingsFilesGiveTheDefaults) {
   startForm();
   EXPECT_EQ(windowRect().top, 20);
   EXPECT_EQ(windowRect().left, 20);
-  EXPECT_LE(model().mapPath().size(), kLongestProfileValue);
+  EXPECT_LE(document().path().size(), kLongestProfileValue);
 }
 
 class Closing : public Startup {
@@ -259,7 +258,7 @@ TEST_F(Closing, LoggingOffWritesTheSettingsAndAsksAboutUnsavedChanges) {
   std::vector<ShutdownReasonsRecorded::Call> whileAsked;
   startForm();
   SetWindowPos(hwnd(), nullptr, 130, 140, 900, 500, SWP_NOZORDER);
-  model().setChanged(true);
+  document().setChanged(true);
   dialogs.answerMessage(Answer::No, [&] { whileAsked = reasons.calls(); });
   EXPECT_EQ(SendMessageA(hwnd(), WM_QUERYENDSESSION, 0, 0), FALSE);
   EXPECT_TRUE(IsWindow(hwnd()));
@@ -279,7 +278,7 @@ TEST_F(Closing, LoggingOffWritesTheSettingsAndAsksAboutUnsavedChanges) {
   EXPECT_EQ(reasons.calls().size(), 4u);
 
   // Nothing unsaved: nothing to ask and no reason to give.
-  model().setChanged(false);
+  document().setChanged(false);
   SetWindowPos(hwnd(), nullptr, 150, 160, 900, 500, SWP_NOZORDER);
   EXPECT_EQ(SendMessageA(hwnd(), WM_QUERYENDSESSION, 0, 0), TRUE);
   EXPECT_EQ(dialogs.calls.size(), 2u);
@@ -287,7 +286,7 @@ TEST_F(Closing, LoggingOffWritesTheSettingsAndAsksAboutUnsavedChanges) {
   EXPECT_EQ(value("window_top_posn"), "160");
 
   // Closing the window alone keeps no session waiting.
-  model().setChanged(true);
+  document().setChanged(true);
   dialogs.answerMessage(Answer::No);
   SendMessageA(hwnd(), WM_CLOSE, 0, 0);
   EXPECT_EQ(dialogs.calls.size(), 3u);
@@ -296,7 +295,7 @@ TEST_F(Closing, LoggingOffWritesTheSettingsAndAsksAboutUnsavedChanges) {
 
 TEST_F(Closing, UnsavedChangesAnsweredNoKeepTheWindowWithSettingsWritten) {
   startForm();
-  model().setChanged(true);
+  document().setChanged(true);
   dialogs.answerMessage(Answer::No);
   SendMessageA(hwnd(), WM_CLOSE, 0, 0);
   EXPECT_TRUE(IsWindow(hwnd()));
@@ -308,7 +307,7 @@ TEST_F(Closing, UnsavedChangesAnsweredNoKeepTheWindowWithSettingsWritten) {
 
 TEST_F(Closing, UnsavedChangesAnsweredYesClose) {
   startForm();
-  model().setChanged(true);
+  document().setChanged(true);
   dialogs.answerMessage(Answer::Yes);
   command(ID_Exit);
   EXPECT_FALSE(IsWindow(hwnd()));

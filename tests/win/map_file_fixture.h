@@ -91,7 +91,7 @@ class MapFileTest : public FormTest {
   }
   // The Load command on a map without unsaved changes.
   void load(const std::string& path) {
-    model().setChanged(false);
+    document().setChanged(false);
     dialogs.answerFile(true, path);
     command(ID_Load_Keyboard_Layout);
   }
@@ -100,18 +100,14 @@ class MapFileTest : public FormTest {
     command(id);
   }
 
-  // Position 0 is the map title, 1 to 101 the key labels in label order.
-  int labelAt(int position) { return position == 0 ? model().mapTitle : model().keyLabel(position); }
-  const std::string& label(int position) { return model()[labelAt(position)].caption; }
-  void setLabel(int position, const std::string& text) { model().setCaption(labelAt(position), text); }
-  // Unsaved edits a failed save must leave in the window: a label, the Esc
-  // key's font and the changed flag, under a caption the save must not touch.
+  // Unsaved edits a failed save must leave in the window: a label, the
+  // key-labels font and the changed flag, under a caption the save must not touch.
   void makeUnsavedEdits(const std::string& labelText) {
     setLabel(1, labelText);
-    FontDescription arial = model()[model().label0].font;
+    FontDescription arial = map().font(MapFont::KeyLabels);
     arial.name = "Arial";
-    model().setFont(model().label0, arial);
-    model().setChanged(true);
+    document().setFont(MapFont::KeyLabels, arial);
+    document().setChanged(true);
     mainWindow().setCaption("caption before");
   }
 

@@ -5,8 +5,6 @@
 
 #include "mapfile/map_files.h"
 #include "mapfile/core/map_format.h"
-#include "model/alignment.h"
-#include "model/tag_walks.h"
 #include "platform/ini_file.h"
 #include "text/ini_text.h"
 #include "text/text_encoding.h"
@@ -58,19 +56,15 @@ void expectFactoryFont(const FontDescription& font, const char* what) {
 class MapFileFormat : public MapFileTest {
  protected:
   void expectFactoryLook() {
-    for (int p = 1; p <= 101; ++p) {
-      ASSERT_EQ(model()[model().faceShape(p)].fill, kWhite) << p;
-      ASSERT_EQ(model()[model().borderShape(p)].fill, kWhite) << p;
-      ASSERT_EQ(model()[model().keyLabel(p)].layout, kLayoutCenter) << p;
-      ASSERT_EQ(model()[model().keyLabel(p)].font, model()[model().label0].font) << p;
-      ASSERT_EQ(model()[model().keyName(p)].font, model()[model().nameLabel0].font) << p;
-    }
-    EXPECT_EQ(model().alignment(), 1);
-    EXPECT_EQ(model()[model().mapTitle].layout, kLayoutCenter);
-    expectFactoryFont(model()[model().mapTitle].font, "title");
-    for (int g = 1; g <= 4; ++g) expectFactoryFont(model()[model().groupBox(g)].font, "group box");
-    expectFactoryFont(model()[model().nameLabel0].font, "key names");
-    expectFactoryFont(model()[model().label0].font, "key labels");
+    EXPECT_EQ(map().keyColour, kWhite);
+    EXPECT_EQ(map().borderColour, kWhite);
+    EXPECT_EQ(map().labelLayout, kLayoutCenter);
+    EXPECT_EQ(map().alignment, 1);
+    EXPECT_EQ(map().titleLayout, kLayoutCenter);
+    expectFactoryFont(map().font(MapFont::Title), "title");
+    expectFactoryFont(map().font(MapFont::GroupNames), "group box");
+    expectFactoryFont(map().font(MapFont::KeyNames), "key names");
+    expectFactoryFont(map().font(MapFont::KeyLabels), "key labels");
   }
 
   // Every colour, font and the alignment away from the factory look.
@@ -80,11 +74,11 @@ class MapFileFormat : public MapFileTest {
     odd.size = 30;
     odd.colour = 0x00AA00;
     odd.italic = true;
-    model().setFont(model().mapTitle, odd);
-    SetGroupBoxFonts(model(), odd, kGroupBoxes);
-    SetLabelFonts(model(), odd, TagRange{0, 50});
-    SetShapeColours(model(), 0x0000AA, TagRange{0, 1});
-    applyAlignment(model(), kLayoutTop);
+    for (const MapFont font : {MapFont::Title, MapFont::GroupNames, MapFont::KeyNames, MapFont::KeyLabels})
+      document().setFont(font, odd);
+    document().setColour(MapColour::KeyFaces, 0x0000AA);
+    document().setColour(MapColour::KeyBorders, 0x0000AA);
+    document().align(kLayoutTop);
   }
 };
 
@@ -107,16 +101,16 @@ TEST_F(MapFileFormat, StyledMapIsWrittenExactlyAndReadBackWithoutStrikeOut) {
   title.colour = kRed;
   title.italic = title.underline = title.strikeOut = true;
   title.charset = 0;
-  model().setFont(model().mapTitle, title);
+  document().setFont(MapFont::Title, title);
   FontDescription groups{"Courier New", 12, kBtnFace, true, false, false, false, kDefaultCharset};
-  SetGroupBoxFonts(model(), groups, kGroupBoxes);
+  document().setFont(MapFont::GroupNames, groups);
   FontDescription names{"MS Sans Serif", 8, 0x00FF00, false, false, true, false, kDefaultCharset};
-  model().setFont(model().nameLabel0, names);
+  document().setFont(MapFont::KeyNames, names);
   FontDescription labels{"Times New Roman", 14, kWindowText, true, true, false, false, kDefaultCharset};
-  model().setFont(model().label0, labels);
-  model().setFill(model().shape0, 0x123456);
-  model().setFill(model().shapeBack0, kBtnFace);
-  applyAlignment(model(), kLayoutBottom);
+  document().setFont(MapFont::KeyLabels, labels);
+  document().setColour(MapColour::KeyFaces, 0x123456);
+  document().setColour(MapColour::KeyBorders, kBtnFace);
+  document().align(kLayoutBottom);
 
   saveAs(inScratch("styled.zv"));
   EXPECT_EQ(readFile(inScratch("styled.zv")),
@@ -127,11 +121,11 @@ TEST_F(MapFileFormat, StyledMapIsWrittenExactlyAndReadBackWithoutStrikeOut) {
                 colourSection("1193046", "-2147483633", "2"));
 
   scramble();
-  FontDescription centralEuropean = model()[model().mapTitle].font;
+  FontDescription centralEuropean = map().font(MapFont::Title);
   centralEuropean.charset = 238;
-  model().setFont(model().mapTitle, centralEuropean);
+  document().setFont(MapFont::Title, centralEuropean);
   load(inScratch("styled.zv"));
-  const FontDescription& back = model()[model().mapTitle].font;
+  const FontDescription& back = map().font(MapFont::Title);
   EXPECT_EQ(back.name, "Arial");
   EXPECT_EQ(back.size, 20);
   EXPECT_EQ(back.colour, kRed);
@@ -139,17 +133,14 @@ TEST_F(MapFileFormat, StyledMapIsWrittenExactlyAndReadBackWithoutStrikeOut) {
   EXPECT_FALSE(back.bold);
   EXPECT_FALSE(back.strikeOut);
   EXPECT_EQ(back.charset, 238);
-  for (int g = 1; g <= 4; ++g) EXPECT_EQ(model()[model().groupBox(g)].font, groups) << g;
-  for (int p = 1; p <= 101; ++p) {
-    ASSERT_EQ(model()[model().keyName(p)].font, names) << p;
-    ASSERT_EQ(model()[model().keyLabel(p)].font, labels) << p;
-    ASSERT_EQ(model()[model().faceShape(p)].fill, 0x123456) << p;
-    ASSERT_EQ(model()[model().borderShape(p)].fill, kBtnFace) << p;
-    ASSERT_EQ(model()[model().keyLabel(p)].layout, kLayoutBottom) << p;
-  }
-  EXPECT_EQ(model()[model().mapTitle].layout, kLayoutBottom);
-  EXPECT_EQ(model().alignment(), 2);
-  EXPECT_EQ(model()[model().notice].font, model().windowFont);
+  EXPECT_EQ(map().font(MapFont::GroupNames), groups);
+  EXPECT_EQ(map().font(MapFont::KeyNames), names);
+  EXPECT_EQ(map().font(MapFont::KeyLabels), labels);
+  EXPECT_EQ(map().keyColour, 0x123456);
+  EXPECT_EQ(map().borderColour, kBtnFace);
+  EXPECT_EQ(map().labelLayout, kLayoutBottom);
+  EXPECT_EQ(map().titleLayout, kLayoutBottom);
+  EXPECT_EQ(map().alignment, 2);
 }
 
 TEST_F(MapFileFormat, EveryLabelSurvivesSaveAndLoad) {
@@ -169,7 +160,7 @@ TEST_F(MapFileFormat, EveryLabelSurvivesSaveAndLoad) {
   for (const std::string& text : texts) expected += text + "\r\n";
   EXPECT_EQ(readFile(inScratch("labels.zvl")), expected);
 
-  SetLabelTexts(model(), "overwritten", kLabelOrder);
+  for (int p = 0; p <= 101; ++p) setLabel(p, "overwritten");
   load(inScratch("labels.zv"));
   for (int p = 0; p <= 101; ++p) ASSERT_EQ(label(p), texts[static_cast<size_t>(p)]) << p;
 }
@@ -209,7 +200,7 @@ TEST_F(MapFileFormat, LineEndsOfEveryKindAndANulReadAlike) {
       {"zero", std::string("T\r\nA\r\nB\0C\r\nD\r\n", 14), {"T", "A", "B"}},
   };
   for (const auto& file : files) {
-    SetLabelTexts(model(), "before", kLabelOrder);
+    for (int p = 0; p <= 101; ++p) setLabel(p, "before");
     writeFile(inScratch(std::string(file.name) + ".zvl"), file.bytes);
     partialLoad(ID_Load_Key_Labels, inScratch(std::string(file.name) + ".zv"));
     for (size_t p = 0; p < file.lines.size(); ++p) EXPECT_EQ(label(static_cast<int>(p)), file.lines[p]) << file.name;
@@ -234,7 +225,7 @@ TEST_F(MapFileFormat, MapFilesWithoutEntriesOrOfJunkGiveTheFactoryLook) {
     SCOPED_TRACE(name);
     expectFactoryLook();
     EXPECT_EQ(label(1), "Key Label");
-    EXPECT_FALSE(model().changed());
+    EXPECT_FALSE(document().changed());
   }
 }
 
@@ -246,21 +237,21 @@ TEST_F(MapFileFormat, StyleEntriesAndTheirDefaults) {
             "[Name_Label_0]\r\nFont.fsBold=7\r\nFont.Color=0x80000008\r\n"
             "[Label_0]\r\nFont.fsBold=yes\r\nFont.Size=big\r\n");
   partialLoad(ID_Load_Key_Fonts, inScratch("styles.zv"));
-  const FontDescription& title = model()[model().mapTitle].font;
+  const FontDescription& title = map().font(MapFont::Title);
   EXPECT_EQ(title.name, "Arial");
   EXPECT_TRUE(title.bold && title.italic && title.underline);
-  const FontDescription& groups = model()[model().groupBox(3)].font;
+  const FontDescription& groups = map().font(MapFont::GroupNames);
   EXPECT_FALSE(groups.bold);
   EXPECT_EQ(groups.size, 12);
   EXPECT_FALSE(groups.italic || groups.underline);
-  const FontDescription& names = model()[model().keyName(40)].font;
+  const FontDescription& names = map().font(MapFont::KeyNames);
   EXPECT_TRUE(names.bold);
   EXPECT_EQ(names.colour, kWindowText);
-  const FontDescription& labels = model()[model().keyLabel(40)].font;
+  const FontDescription& labels = map().font(MapFont::KeyLabels);
   EXPECT_TRUE(labels.bold);
   EXPECT_EQ(labels.size, 10);
   EXPECT_FALSE(labels.italic || labels.underline);
-  EXPECT_TRUE(model().changed());
+  EXPECT_TRUE(document().changed());
 }
 
 TEST_F(MapFileFormat, FontSizesBeyondReasonAreCappedBothWays) {
@@ -271,10 +262,10 @@ TEST_F(MapFileFormat, FontSizesBeyondReasonAreCappedBothWays) {
             "[Name_Label_0]\r\nFont.Size=72\r\n"
             "[Label_0]\r\nFont.Size=2147483647\r\n");
   partialLoad(ID_Load_Key_Fonts, inScratch("sizes.zv"));
-  EXPECT_EQ(model()[model().mapTitle].font.size, -1638);
-  EXPECT_EQ(model()[model().groupBox(2)].font.size, 1638);
-  EXPECT_EQ(model()[model().keyName(9)].font.size, 72);
-  EXPECT_EQ(model()[model().keyLabel(9)].font.size, 1638);
+  EXPECT_EQ(map().font(MapFont::Title).size, -1638);
+  EXPECT_EQ(map().font(MapFont::GroupNames).size, 1638);
+  EXPECT_EQ(map().font(MapFont::KeyNames).size, 72);
+  EXPECT_EQ(map().font(MapFont::KeyLabels).size, 1638);
 }
 
 TEST_F(MapFileFormat, ColourValuesAndAlignmentClamp) {
@@ -286,22 +277,21 @@ TEST_F(MapFileFormat, ColourValuesAndAlignmentClamp) {
   for (const auto& c : colours) {
     writeFile(inScratch("c.zv"), std::string("[tastrix]\r\nShape_0=") + c.value + "\r\nShape_Back_0=" + c.value + "\r\n");
     partialLoad(ID_Load_Key_Colours, inScratch("c.zv"));
-    EXPECT_EQ(model()[model().faceShape(70)].fill, c.expected) << c.value;
-    EXPECT_EQ(model()[model().borderShape(70)].fill, c.expected) << c.value;
-    EXPECT_EQ(model()[model().shape0].fill, c.expected) << c.value;
+    EXPECT_EQ(map().keyColour, c.expected) << c.value;
+    EXPECT_EQ(map().borderColour, c.expected) << c.value;
   }
 
   writeFile(inScratch("seven.zv"), "[tastrix]\r\nKey_Label_Vertical_Alignment=7\r\n");
   partialLoad(ID_Load_Key_Colours, inScratch("seven.zv"));
-  EXPECT_EQ(model().alignment(), 2);
-  EXPECT_EQ(model()[model().keyLabel(12)].layout, kLayoutBottom);
-  EXPECT_EQ(model()[model().mapTitle].layout, kLayoutBottom);
+  EXPECT_EQ(map().alignment, 2);
+  EXPECT_EQ(map().labelLayout, kLayoutBottom);
+  EXPECT_EQ(map().titleLayout, kLayoutBottom);
 
   writeFile(inScratch("minus.zv"), "[tastrix]\r\nKey_Label_Vertical_Alignment=-5\r\n");
-  model().setChanged(false);
+  document().setChanged(false);
   load(inScratch("minus.zv"));
-  EXPECT_EQ(model().alignment(), -1);
-  EXPECT_EQ(model()[model().keyLabel(12)].layout, kLayoutBottom);
+  EXPECT_EQ(map().alignment, -1);
+  EXPECT_EQ(map().labelLayout, kLayoutBottom);
   command(ID_Save_Keyboard_Layout);
   EXPECT_NE(readFile(inScratch("minus.zv")).find("Key_Label_Vertical_Alignment=-1\r\n"), std::string::npos);
 }
@@ -434,25 +424,18 @@ TEST(MapFileReading, ReadOnceGivesWhatTheProfileFunctionsGive) {
   const std::string path = scratch.file("odd.zv");
   for (const std::string& text : texts) {
     writeFile(path, text);
-    FormModel inMemory, throughProfile;
-    ApplyMapColours(inMemory, path);
-    ApplyMapFonts(inMemory, path);
-    const ProfileFunctions profile(path);
-    ApplyMapColours(throughProfile, profile);
-    ApplyMapFonts(throughProfile, profile);
-    for (const int prototype : {inMemory.mapTitle, inMemory.groupBox(1), inMemory.nameLabel0, inMemory.label0}) {
-      EXPECT_EQ(inMemory[prototype].font, throughProfile[prototype].font) << inMemory[prototype].name << " in " << text;
-    }
-    EXPECT_EQ(inMemory[inMemory.shape0].fill, throughProfile[inMemory.shape0].fill) << text;
-    EXPECT_EQ(inMemory[inMemory.shapeBack0].fill, throughProfile[inMemory.shapeBack0].fill) << text;
-    EXPECT_EQ(inMemory.alignment(), throughProfile.alignment()) << text;
+    const KeyboardMap map;
+    const MapStyle inMemory = ReadMapStyle(*DiskMapStorage().readMapFile(path), map);
+    const MapStyle throughProfile = ReadMapStyle(ProfileFunctions(path), map);
+    for (size_t i = 0; i < kMapFontCount; ++i) EXPECT_EQ(inMemory.fonts[i], throughProfile.fonts[i]) << i << " in " << text;
+    EXPECT_EQ(inMemory.keyColour, throughProfile.keyColour) << text;
+    EXPECT_EQ(inMemory.borderColour, throughProfile.borderColour) << text;
+    EXPECT_EQ(inMemory.alignment, throughProfile.alignment) << text;
   }
-  FormModel fromUtf16;
   writeFile(path, unicode);
-  ApplyMapColours(fromUtf16, path);
-  ApplyMapFonts(fromUtf16, path);
-  EXPECT_EQ(fromUtf16[fromUtf16.shape0].fill, 255);
-  EXPECT_EQ(fromUtf16[fromUtf16.label0].font.name, "Arial");
+  const MapStyle fromUtf16 = ReadMapStyle(*DiskMapStorage().readMapFile(path), KeyboardMap());
+  EXPECT_EQ(fromUtf16.keyColour, 255);
+  EXPECT_EQ(fromUtf16.fonts[static_cast<size_t>(MapFont::KeyLabels)].name, "Arial");
 }
 
 }  // namespace

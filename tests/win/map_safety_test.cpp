@@ -6,7 +6,6 @@
 #include <string>
 #include <vector>
 
-#include "model/tag_walks.h"
 #include "win/map_file_fixture.h"
 #include "win/real_program.h"
 #include "win/small_disk.h"
@@ -26,11 +25,11 @@ class MapSafety : public MapFileTest {
   void officeSavedAndEdited() {
     startForm();
     setLabel(1, "saved");
-    SetShapeColours(model(), 0x0000AA, kFaceShapes);
-    model().setFill(model().shape0, 0x0000AA);
+    document().setColour(MapColour::KeyFaces, 0x0000AA);
+    document().setColour(MapColour::KeyFaces, 0x0000AA);
     saveAs(inScratch("office"));
     setLabel(1, "edited");
-    model().setChanged(true);
+    document().setChanged(true);
   }
 };
 
@@ -48,10 +47,10 @@ TEST_F(MapSafety, AFailedLoadKeepsThePreviousMapForTheNextSave) {
     command(ID_Load_Keyboard_Layout);
   }
   EXPECT_EQ(dialogs.callsOf(Dialog::GeneralError).at(0).text, "Cannot open file " + inScratch("other.zvl") + ".");
-  EXPECT_EQ(model().mapPath(), inScratch("office.zv"));
+  EXPECT_EQ(document().path(), inScratch("office.zv"));
   EXPECT_EQ(mainWindow().caption(), caption);
   EXPECT_EQ(label(1), "edited");
-  EXPECT_TRUE(model().changed());
+  EXPECT_TRUE(document().changed());
 
   command(ID_Save_Keyboard_Layout);
   EXPECT_EQ(readFile(inScratch("other.zv")), otherMap);
@@ -64,7 +63,7 @@ TEST_F(MapSafety, AFailedLoadKeepsThePreviousMapForTheNextSave) {
 // functions: without a check the factory look would come in silently.
 TEST_F(MapSafety, AMapFileThatCannotBeReadFailsEveryLoadBeforeAnythingChanges) {
   officeSavedAndEdited();
-  model().setChanged(false);
+  document().setChanged(false);
   const std::string error = "Cannot open file " + inScratch("office.zv") + ".";
   {
     HeldFile held(inScratch("office.zv"));
@@ -75,8 +74,8 @@ TEST_F(MapSafety, AMapFileThatCannotBeReadFailsEveryLoadBeforeAnythingChanges) {
   }
   EXPECT_EQ(dialogs.messageTexts(), (std::vector<std::string>{error, error, error}));
   EXPECT_EQ(label(1), "edited");
-  EXPECT_EQ(model()[model().faceShape(40)].fill, 0x0000AA);
-  EXPECT_FALSE(model().changed());
+  EXPECT_EQ(map().keyColour, 0x0000AA);
+  EXPECT_FALSE(document().changed());
 }
 
 TEST_F(MapSafety, AFailedStartUpLoadLeavesNoMapOpenSoSaveAsksForAName) {
@@ -91,11 +90,11 @@ TEST_F(MapSafety, AFailedStartUpLoadLeavesNoMapOpenSoSaveAsksForAName) {
       startForm();
     }
     EXPECT_EQ(dialogs.messageTexts(), std::vector<std::string>{"Cannot open file " + inScratch(held) + "."});
-    EXPECT_EQ(model().mapPath(), "");
+    EXPECT_EQ(document().path(), "");
     EXPECT_EQ(mainWindow().caption(), kPrefix);
     EXPECT_EQ(label(0), "Untitled keyboard Map");
-    EXPECT_EQ(model()[model().faceShape(1)].fill, kWhite);
-    EXPECT_FALSE(model().changed());
+    EXPECT_EQ(map().keyColour, kWhite);
+    EXPECT_FALSE(document().changed());
 
     dialogs.answerFile(false);
     command(ID_Save_Keyboard_Layout);
@@ -114,12 +113,12 @@ TEST_F(MapSafety, SavingOverAMapChangedByAnotherProgramAsksFirst) {
   expectMessage(dialogs.callsOf(Dialog::Message).at(0), MessageKind::Confirmation, Buttons::YesNo,
                 changedOnDiskQuestion(inScratch("office.zv")));
   EXPECT_EQ(readFile(inScratch("office.zvl")), "Written elsewhere\r\n");
-  EXPECT_TRUE(model().changed());
+  EXPECT_TRUE(document().changed());
 
   dialogs.answerMessage(Answer::Yes);
   command(ID_Save_Keyboard_Layout);
   EXPECT_NE(readFile(inScratch("office.zvl")).find("\r\nedited\r\n"), std::string::npos);
-  EXPECT_FALSE(model().changed());
+  EXPECT_FALSE(document().changed());
   command(ID_Save_Keyboard_Layout);
   EXPECT_EQ(dialogs.callsOf(Dialog::Message).size(), 2u) << "its own save is no change by another program";
 
@@ -128,9 +127,9 @@ TEST_F(MapSafety, SavingOverAMapChangedByAnotherProgramAsksFirst) {
   Application other(otherDialogs);
   other.create(GetModuleHandleA(nullptr));
   other.start();
-  other.document().setMapPath(inScratch("office.zv"));
+  other.document().setPath(inScratch("office.zv"));
   other.maps().loadCurrentMap(false);
-  other.document().setCaption(other.document().keyLabel(1), "from the other window");
+  other.document().setLabel(1, "from the other window");
   other.maps().saveMap();
   EXPECT_TRUE(otherDialogs.calls.empty());
   setLabel(1, "from this window");
@@ -158,34 +157,34 @@ TEST_F(MapSafety, ASaveCutShortIsFinishedOrDroppedByTheNextOpenAndReadWholeMeanw
       {"both moved in", true, true, true, true},
   };
   enum class Open { StartUp, Load, Save, LabelsOnly, ColoursOnly, Export };
-  const std::string map = inScratch("office.zv"), list = map + "l";
+  const std::string mapPath = inScratch("office.zv"), list = mapPath + "l";
   ASSERT_TRUE(CopyFileA(builtProgram().c_str(), inScratch("tastrix.exe").c_str(), FALSE));
   for (const auto& stage : stages)
     for (const Open open : {Open::StartUp, Open::Load, Open::Save, Open::LabelsOnly, Open::ColoursOnly, Open::Export}) {
       SCOPED_TRACE(std::string(stage.stage) + ", opened by " + std::to_string(static_cast<int>(open)));
-      writeFile(map, stage.mapMoved ? newMap : oldMap);
+      writeFile(mapPath, stage.mapMoved ? newMap : oldMap);
       writeFile(list, stage.listMoved ? newList : oldList);
-      if (!stage.mapMoved) writeFile(map + ".new", stage.marked ? newMap : newMap.substr(0, 12));
+      if (!stage.mapMoved) writeFile(mapPath + ".new", stage.marked ? newMap : newMap.substr(0, 12));
       if (!stage.listMoved) writeFile(list + ".new", newList);
-      if (stage.marked) writeFile(map + ".ready", "");
-      const std::vector<std::string> left = {map + ".new", list + ".new", map + ".ready"};
+      if (stage.marked) writeFile(mapPath + ".ready", "");
+      const std::vector<std::string> left = {mapPath + ".new", list + ".new", mapPath + ".ready"};
       std::vector<bool> leftBefore;
       for (const std::string& file : left) leftBefore.push_back(fileExists(file));
-      const std::string mapBefore = readFile(map), listBefore = readFile(list);
+      const std::string mapBefore = readFile(mapPath), listBefore = readFile(list);
       const bool writes = open == Open::StartUp || open == Open::Load || open == Open::Save;
 
-      if (open == Open::StartUp) writeFile(settingsFile(), "[tastrix]\r\nCurrent_Keyboard_Layout_File_Name_Edit=" + map + "\r\n");
+      if (open == Open::StartUp) writeFile(settingsFile(), "[tastrix]\r\nCurrent_Keyboard_Layout_File_Name_Edit=" + mapPath + "\r\n");
       if (open != Open::Export) startForm();
       switch (open) {
         case Open::StartUp: break;
-        case Open::Load: load(map); break;
+        case Open::Load: load(mapPath); break;
         case Open::Save:
-          dialogs.answerFile(true, map);
+          dialogs.answerFile(true, mapPath);
           dialogs.answerMessage(Answer::Yes);
           command(ID_Save_Keyboard_Layout_As);
           break;
-        case Open::LabelsOnly: partialLoad(ID_Load_Key_Labels, map); break;
-        case Open::ColoursOnly: partialLoad(ID_Load_Key_Colours, map); break;
+        case Open::LabelsOnly: partialLoad(ID_Load_Key_Labels, mapPath); break;
+        case Open::ColoursOnly: partialLoad(ID_Load_Key_Colours, mapPath); break;
         case Open::Export: {
           const ProgramRun run = runProgram(inScratch("tastrix.exe"), "/export office.zv picture.bmp", scratchDir());
           EXPECT_EQ(run.exitCode, 0u) << run.errors;
@@ -198,16 +197,16 @@ TEST_F(MapSafety, ASaveCutShortIsFinishedOrDroppedByTheNextOpenAndReadWholeMeanw
           EXPECT_EQ(label(0), complete ? "New title" : "Old title");
         }
         if (open != Open::LabelsOnly) {
-          EXPECT_EQ(model()[model().faceShape(1)].fill, complete ? 65280 : 255);
+          EXPECT_EQ(map().keyColour, complete ? 65280 : 255);
         }
       }
       for (size_t i = 0; i < left.size(); ++i)
         EXPECT_EQ(fileExists(left[i]), writes ? false : static_cast<bool>(leftBefore[i])) << left[i];
       if (writes && open != Open::Save) {
-        EXPECT_EQ(readFile(map), stage.finished ? newMap : oldMap);
+        EXPECT_EQ(readFile(mapPath), stage.finished ? newMap : oldMap);
         EXPECT_EQ(readFile(list), stage.finished ? newList : oldList);
       } else if (!writes) {
-        EXPECT_EQ(readFile(map), mapBefore);
+        EXPECT_EQ(readFile(mapPath), mapBefore);
         EXPECT_EQ(readFile(list), listBefore);
       }
       EXPECT_TRUE(dialogs.messageTexts().size() == (open == Open::Save ? 1u : 0u));
@@ -229,7 +228,7 @@ TEST_F(MapSafety, AFileAnotherProgramHoldsForAMomentIsWaitedFor) {
   for (const char* held : {"office.zv", "office.zvl"}) {
     SCOPED_TRACE(held);
     setLabel(1, std::string("saved past ") + held);
-    model().setChanged(true);
+    document().setChanged(true);
     {
       BrieflyHeldFile holder(inScratch(held), GENERIC_READ, readers, inScratch("office.zv.new"), 200);
       ASSERT_TRUE(holder.held());
@@ -237,7 +236,7 @@ TEST_F(MapSafety, AFileAnotherProgramHoldsForAMomentIsWaitedFor) {
     }
     EXPECT_NE(readFile(inScratch("office.zvl")).find("\r\nsaved past " + std::string(held) + "\r\n"),
               std::string::npos);
-    EXPECT_FALSE(model().changed());
+    EXPECT_FALSE(document().changed());
   }
   setLabel(1, "before the load");
   {
@@ -278,7 +277,7 @@ TEST_F(MapSafety, OnAFullDiskTheSavedPairStaysWholeAndNothingIsLeftBehind) {
                                                               notSavedText(disk.file("office.zvl"))}));
   EXPECT_EQ(readFile(disk.file("office.zv")), map);
   EXPECT_EQ(readFile(disk.file("office.zvl")), list);
-  EXPECT_TRUE(model().changed());
+  EXPECT_TRUE(document().changed());
   EXPECT_EQ(mainWindow().caption(), "caption before");
   EXPECT_EQ(temporaryFilesIn(disk.file("")), 0);
 }

@@ -95,8 +95,8 @@ TEST(YesNoQuestion, EscapeOnARealQuestionLeavesTheMapAsItWas) {
   });
   SendMessageA(application.window().handle(), WM_COMMAND, MAKEWPARAM(ID_Erase_All, 0), 0);
   EXPECT_TRUE(probe.finished());
-  const FormModel& document = application.document();
-  EXPECT_EQ(document[document.keyLabel(30)].caption, "Key Label");
+  const MapDocument& document = application.document();
+  EXPECT_EQ(document.map().labels[30], "Key Label");
   EXPECT_FALSE(document.changed());
   overrideExecutablePath("");
 }

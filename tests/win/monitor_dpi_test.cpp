@@ -8,6 +8,7 @@
 #include <string>
 
 #include "app/startup_model.h"
+#include "mapfile/core/map_commands.h"
 #include "mapfile/map_files.h"
 #include "model/key_navigation.h"
 #include "output/picture_render.h"
@@ -46,11 +47,10 @@ class MonitorDpi : public MapFileTest {
   }
   // The map as a window that had always been at this dpi shows it.
   static Pixels pictureAt(int dpi, const std::string& map) {
-    FormModel fresh;
-    fresh.layOutFor(dpi);
-    PrepareStartupModel(fresh);
-    DiskMapStorage().applyMap(fresh, map);
-    const Bitmap picture = RenderKeyboardPicture(fresh, FontFaces::AsChosen);
+    MapDocument fresh;
+    PrepareStartupMap(fresh);
+    LoadWholeMap(fresh, DiskMapStorage(), map);
+    const Bitmap picture = RenderKeyboardPicture(fresh.map(), PictureLayout(dpi), FontFaces::AsChosen);
     return pixelsOf(picture.get());
   }
   std::string savedMap(const std::string& name) {
@@ -76,7 +76,7 @@ TEST_F(MonitorDpi, TheWindowLaysThePictureOutForEachMonitorAndSavesTheSameMap) {
 
   const RECT suggested = scaledFrom(placeAt96, 144, 96);
   sendDpiChange(hwnd(), 144, suggested);
-  EXPECT_EQ(model().dpi(), 144);
+  EXPECT_EQ(layout().dpi(), 144);
   const RECT placeAt144 = windowRect(hwnd());
   EXPECT_TRUE(EqualRect(&placeAt144, &suggested)) << "the window takes the size Windows suggests";
   SCROLLINFO bar{};
@@ -92,7 +92,7 @@ TEST_F(MonitorDpi, TheWindowLaysThePictureOutForEachMonitorAndSavesTheSameMap) {
   EXPECT_EQ(firstDifference(pictureAt144.pixels, pictureAt(144, map)), "");
 
   sendDpiChange(hwnd(), 96, placeAt96);
-  EXPECT_EQ(model().dpi(), 96);
+  EXPECT_EQ(layout().dpi(), 96);
   EXPECT_EQ(savedMap("back"), mapAt96);
   EXPECT_EQ(firstDifference(savedPicture("back.bmp").pixels, pictureAt96.pixels), "");
 }
@@ -105,11 +105,10 @@ TEST_F(MonitorDpi, ScreenReadersFindTheKeysWhereTheyAreShown) {
   const ComScope com;
   ComRef<IAccessible> client;
   ASSERT_EQ(clientObject(hwnd(), client), S_OK);
-  FormModel at144;
-  at144.layOutFor(144);
+  const PictureLayout at144(144);
   for (const int stop : {1, 27, 62}) {
     SCOPED_TRACE(stop);
-    const Rect r = stopRect(model(), stop);
+    const Rect r = stopRect(layout(), stop);
     ASSERT_EQ(r, stopRect(at144, stop));
     POINT corners[2] = {{r.left - mainWindow().scrollPosition(), r.top}, {r.right() - mainWindow().scrollPosition(), r.bottom()}};
     MapWindowPoints(hwnd(), nullptr, corners, 2);
@@ -175,7 +174,7 @@ TEST_F(MonitorDpi, TheStartUpsOwnDpiChangeKeepsTheStoredSize) {
     startForm();
     EXPECT_TRUE(monitor.sent());
   }
-  EXPECT_EQ(model().dpi(), 144);
+  EXPECT_EQ(layout().dpi(), 144);
   const RECT placed = windowRect(hwnd());
   EXPECT_EQ(placed.left, 300);
   EXPECT_EQ(placed.top, 200);

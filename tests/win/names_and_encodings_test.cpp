@@ -112,7 +112,7 @@ TEST_F(NamesAndEncodings, EveryMapIsLoadedSavedRememberedAndReadAlikeByEveryRead
     ASSERT_EQ(dialogs.callsOf(Dialog::OpenFile).size(), 1u) << "the Load command asks once";
     if (!c.error.empty()) {
       EXPECT_EQ(dialogs.messageTexts(), std::vector<std::string>{c.error + file + "."});
-      EXPECT_EQ(model().mapPath(), "");
+      EXPECT_EQ(document().path(), "");
       // Never opened, so never asked about: a device is no file to write over.
       saveAs(chosen);
       EXPECT_EQ(dialogs.messageTexts().back(), "Unable to write to " + file + ".");
@@ -123,16 +123,16 @@ TEST_F(NamesAndEncodings, EveryMapIsLoadedSavedRememberedAndReadAlikeByEveryRead
       writeFile(settingsFile(), "[tastrix]\r\nCurrent_Keyboard_Layout_File_Name_Edit=" + chosen + "\r\n");
       startForm();
       EXPECT_EQ(dialogs.messageTexts(), std::vector<std::string>{c.error + file + "."});
-      EXPECT_EQ(model().mapPath(), "");
+      EXPECT_EQ(document().path(), "");
       dropForm();
       dialogs.calls.clear();
       continue;
     }
-    EXPECT_EQ(model().mapPath(), file);
+    EXPECT_EQ(document().path(), file);
     EXPECT_EQ(mainWindow().caption(), kPrefix + FileTitle(file));
     EXPECT_EQ(label(0), inCodePage(sample));
     EXPECT_EQ(label(1), "key");
-    EXPECT_EQ(model()[model().label0].font.name, inCodePage(sample));
+    EXPECT_EQ(map().font(MapFont::KeyLabels).name, inCodePage(sample));
 
     // Saved in the encodings it came in, read alike by the profile functions,
     // with no second section where a reader would miss the first.
@@ -152,7 +152,7 @@ TEST_F(NamesAndEncodings, EveryMapIsLoadedSavedRememberedAndReadAlikeByEveryRead
     EXPECT_EQ(sectionsNamed(settingsFile(), L"tastrix"), 1);
     EXPECT_EQ(profileString(settingsFile(), L"tastrix", L"window_Width"), "900");
     startForm();
-    EXPECT_EQ(model().mapPath(), file);
+    EXPECT_EQ(document().path(), file);
     EXPECT_EQ(label(2), "saved");
     EXPECT_TRUE(dialogs.messageTexts().empty());
     dropForm();

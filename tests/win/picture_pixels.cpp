@@ -68,8 +68,8 @@ Pixels pixelsOf(HBITMAP bitmap) {
   return p;
 }
 
-Pixels renderedPicture(MainWindow& form, const FormModel& document) {
-  const int width = document.pictureWidth(), height = document.pictureHeight();
+Pixels renderedPicture(MainWindow& form) {
+  const int width = form.layout().pictureWidth(), height = form.layout().pictureHeight();
   const int savedWidth = form.clientWidth(), savedScroll = form.scrollPosition();
   form.setClientSize(width + 20, form.clientHeight());
   form.setScrollPosition(0);

@@ -22,7 +22,7 @@ Pixels pixelsOf(HBITMAP bitmap);
 
 // The window's own rendering of the picture area at scroll 0, through
 // WM_PRINTCLIENT while the window is wide enough to show it whole.
-Pixels renderedPicture(MainWindow& form, const FormModel& document);
+Pixels renderedPicture(MainWindow& form);
 
 // The client-area points where the window, repainted, shows something other
 // than its rendering of the picture at the same view: what it draws over it.

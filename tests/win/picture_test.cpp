@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "model/tag_walks.h"
 #include "platform/gdi_values.h"
 #include "support/form_fixture.h"
 
@@ -93,14 +92,13 @@ class Picture : public FormTest {
   // The start-up load gives both key colours and every font the factory
   // defaults; the look the window is created with shows them apart.
   void showCreatedLook() {
-    const FormModel created;
-    SetShapeColours(model(), kBtnFace, kBorderShapes);
-    SetGroupBoxFonts(model(), created[created.groupBox(kFunctionKeys)].font, kGroupBoxes);
+    document().setColour(MapColour::KeyBorders, kBtnFace);
+    document().setFont(MapFont::GroupNames, KeyboardMap().font(MapFont::GroupNames));
   }
   // Window wide and tall enough for the whole picture and a margin around it.
   void startWide() {
     startForm();
-    mainWindow().setClientSize(model().pictureWidth() + 120, model().pictureHeight() + 60);
+    mainWindow().setClientSize(layout().pictureWidth() + 120, layout().pictureHeight() + 60);
     pump();
   }
   void redraw() {
@@ -116,16 +114,15 @@ class Picture : public FormTest {
     GetClientRect(hwnd(), &r);
     return Snapshot(hwnd(), r);
   }
-  RECT onScreen(int component) {
-    const Rect r = model().clientRect(component);
+  RECT onScreen(const Rect& r) {
     const int s = mainWindow().scrollPosition();
     return RECT{r.left - s, r.top, r.right() - s, r.bottom()};
   }
-  const Component& keyLabel(int position) { return model()[model().keyLabel(position)]; }
-  // The key label alone: its legend removed so that only the label's text can be dark.
-  void isolateLabel(int position, const std::string& text) {
-    model().setCaption(model().keyName(position), "");
-    model().setCaption(model().keyLabel(position), text);
+  // The key labels alone: the legends drawn in white, so that only a label's text can be dark.
+  void hideLegends() {
+    FontDescription white = map().font(MapFont::KeyNames);
+    white.colour = kWhite;
+    document().setFont(MapFont::KeyNames, white);
   }
 };
 
@@ -133,8 +130,8 @@ TEST_F(Picture, KeyCapsAreRoundedBordersAroundWhiteFaces) {
   startForm();
   showCreatedLook();
   const Snapshot s = client();
-  const RECT border = onScreen(model().borderShape(kQ));
-  const RECT face = onScreen(model().faceShape(kQ));
+  const RECT border = onScreen(layout().keyBorder(kQ));
+  const RECT face = onScreen(layout().keyFace(kQ));
   const int midY = (border.top + border.bottom) / 2;
   ASSERT_EQ(face.left, border.left + 4);
 
@@ -154,11 +151,9 @@ TEST_F(Picture, KeyCapsAreRoundedBordersAroundWhiteFaces) {
   EXPECT_EQ(s.at(border.left + 1, border.top + 4), kBlackPixel);
   EXPECT_EQ(s.at(border.left + 2, border.top + 4), GetSysColor(COLOR_BTNFACE));
 
-  // The fills follow the model's colours, system colours included.
-  for (int position = 1; position <= 101; ++position) {
-    model().setFill(model().faceShape(position), RGB(0, 0, 200));
-    model().setFill(model().borderShape(position), systemColour(COLOR_HIGHLIGHT));
-  }
+  // The fills follow the map's colours, system colours included.
+  document().setColour(MapColour::KeyFaces, RGB(0, 0, 200));
+  document().setColour(MapColour::KeyBorders, systemColour(COLOR_HIGHLIGHT));
   const Snapshot coloured = client();
   EXPECT_EQ(coloured.at(face.left + 3, midY), RGB(0, 0, 200));
   EXPECT_EQ(coloured.at(border.left + 2, midY), GetSysColor(COLOR_HIGHLIGHT));
@@ -171,7 +166,7 @@ TEST_F(Picture, GroupBoxesShowEtchedFramesAndRedCaptions) {
   const Snapshot s = client();
   for (int group = 1; group <= 4; ++group) {
     SCOPED_TRACE(group);
-    const RECT box = onScreen(model().groupBox(group));
+    const RECT box = onScreen(layout().groupBox(group));
     int red = 0;
     for (int y = box.top; y < box.top + 16; ++y)
       for (int x = box.left + 8; x < box.left + 120; ++x) red += s.at(x, y) == RGB(255, 0, 0);
@@ -183,7 +178,7 @@ TEST_F(Picture, GroupBoxesShowEtchedFramesAndRedCaptions) {
     EXPECT_EQ(s.at(box.left + 4, box.bottom - 2), GetSysColor(COLOR_BTNSHADOW)) << "bottom line";
   }
   // The caption's background interrupts the frame's top line.
-  const RECT main = onScreen(model().groupBox(2));
+  const RECT main = onScreen(layout().groupBox(kMainKeyboard));
   const int frameTop = [&] {
     for (int y = main.top; y < main.top + 16; ++y)
       if (s.at(main.left, y) == GetSysColor(COLOR_BTNSHADOW)) return y;
@@ -199,8 +194,8 @@ TEST_F(Picture, GroupBoxesShowEtchedFramesAndRedCaptions) {
 
 TEST_F(Picture, TitleAndNoticeAreDrawnInTheirBoxes) {
   startWide();
-  const RECT title = onScreen(model().mapTitle);
-  const RECT notice = onScreen(model().notice);
+  const RECT title = onScreen(layout().title());
+  const RECT notice = onScreen(layout().notice());
   const Snapshot before = client();
   EXPECT_GT(before.countDark(title), 200);
   EXPECT_GT(before.countDark(notice), 50);
@@ -216,25 +211,26 @@ TEST_F(Picture, TitleAndNoticeAreDrawnInTheirBoxes) {
   EXPECT_NEAR((top + bottom) / 2, (title.top + title.bottom) / 2, 6);
   EXPECT_NEAR((left + right) / 2, (title.left + title.right) / 2, 6);
 
-  model().setCaption(model().mapTitle, "");
+  document().setLabel(0, "");
   EXPECT_EQ(client().countDark(title), 0);
 }
 
 TEST_F(Picture, KeyLabelTextFollowsCaptionFontAndLayout) {
   startForm();
   // The face's rounded corners reach into the label's box; keep clear of them.
-  RECT box = onScreen(model().keyLabel(kQ));
+  RECT box = onScreen(layout().keyLabel(kQ));
   InflateRect(&box, -4, 0);
-  isolateLabel(kQ, "");
+  hideLegends();
+  document().setLabel(kQ, "");
   EXPECT_EQ(client().countDark(box), 0);
 
-  model().setCaption(model().keyLabel(kQ), "WWW");
+  document().setLabel(kQ, "WWW");
   EXPECT_GT(client().countDark(box), 40);
 
   // Vertical layout moves the ink: top, centre and bottom of the box.
-  model().setCaption(model().keyLabel(kQ), "W");
+  document().setLabel(kQ, "W");
   auto inkRows = [&](VerticalLayout layout) {
-    model().setLayout(model().keyLabel(kQ), layout);
+    document().align(layout);
     const Snapshot s = client();
     int first = box.bottom, last = box.top - 1;
     for (int y = box.top; y < box.bottom; ++y)
@@ -250,69 +246,30 @@ TEST_F(Picture, KeyLabelTextFollowsCaptionFontAndLayout) {
   EXPECT_NEAR(centre.first - box.top, box.bottom - 1 - centre.second, 3);
 
   // Word-wrapped lines are centred as a block.
-  model().setCaption(model().keyLabel(kQ), "W W W W");
+  document().setLabel(kQ, "W W W W");
   const auto wrapped = inkRows(kLayoutCenter);
   EXPECT_GT(wrapped.second - wrapped.first, 2 * (centre.second - centre.first));
   EXPECT_NEAR(wrapped.first - box.top, box.bottom - 1 - wrapped.second, 3);
 
   // A face the machine lacks is mapped to another one, never dropped.
-  model().setLayout(model().keyLabel(kQ), kLayoutTop);
-  FontDescription unknownFace = keyLabel(kQ).font;
+  document().align(kLayoutTop);
+  FontDescription unknownFace = map().font(MapFont::KeyLabels);
   unknownFace.name = "No Such Face On Any Machine At All, Longer Than Thirty-Two";
-  model().setFont(model().keyLabel(kQ), unknownFace);
+  document().setFont(MapFont::KeyLabels, unknownFace);
   EXPECT_GT(client().countDark(box), 20);
-}
-
-TEST_F(Picture, OpaqueLabelFillsItsBox) {
-  startForm();
-  const RECT box = onScreen(model().keyLabel(kQ));
-  isolateLabel(kQ, "");
-  model().setTransparent(model().keyLabel(kQ), false);
-  model().setFill(model().keyLabel(kQ), RGB(0, 160, 0));
-  const Snapshot s = client();
-  EXPECT_EQ(s.at(box.left, box.top), RGB(0, 160, 0));
-  EXPECT_EQ(s.at(box.right - 1, box.bottom - 1), RGB(0, 160, 0));
-  EXPECT_EQ(s.at(box.left - 1, box.top), kWhitePixel);
-}
-
-TEST_F(Picture, ComponentsShowOnlyInsideTheirGroupBoxAndWhenVisible) {
-  startWide();
-  // A face pushed half out of its group box is cut at the box's edge.
-  const int face = model().faceShape(1);
-  const int box = model().groupBox(2);
-  Rect halfOut = model()[face].bounds;
-  halfOut.left = -30;
-  model().setBounds(face, halfOut);
-  model().setFill(face, RGB(0, 0, 200));
-  const RECT boxArea = onScreen(box);
-  const RECT faceArea = onScreen(face);
-  const int midY = (faceArea.top + faceArea.bottom) / 2;
-  const Snapshot cut = client();
-  EXPECT_EQ(cut.at(boxArea.left + 3, midY), RGB(0, 0, 200));
-  for (int x = 0; x < boxArea.left; ++x) EXPECT_EQ(cut.at(x, midY), kWhitePixel) << x;
-
-  // A hidden group box takes its keys with it; a hidden shape leaves the background.
-  model().setVisible(model().borderShape(kQ), false);
-  model().setVisible(model().faceShape(kQ), false);
-  const RECT q = onScreen(model().borderShape(kQ));
-  const Snapshot noQ = client();
-  EXPECT_EQ(noQ.at(q.left, (q.top + q.bottom) / 2), kWhitePixel);
-  EXPECT_EQ(noQ.at(q.left + 4, (q.top + q.bottom) / 2), kWhitePixel);
-  model().setVisible(box, false);
-  EXPECT_EQ(client().countDark(boxArea), 0);
 }
 
 class Ampersands : public Picture {
  protected:
   Snapshot labelWith(const std::string& text) {
-    model().setCaption(model().keyLabel(kEsc), text);
+    document().setLabel(kEsc, text);
     redraw();
-    return Snapshot(hwnd(), onScreen(model().keyLabel(kEsc)));
+    return Snapshot(hwnd(), onScreen(layout().keyLabel(kEsc)));
   }
   // The text as it looks drawn literally in the label's font.
   Snapshot literal(const std::string& text) {
-    const LOGFONTA lf = logFontOf(keyLabel(kEsc).font, model().dpi());
-    return Snapshot::drawn(onScreen(model().keyLabel(kEsc)), [&](HDC dc, RECT all) {
+    const LOGFONTA lf = logFontOf(map().font(MapFont::KeyLabels), layout().dpi());
+    return Snapshot::drawn(onScreen(layout().keyLabel(kEsc)), [&](HDC dc, RECT all) {
       Font font(CreateFontIndirectA(&lf));
       Selection select(dc, font.get());
       SetBkMode(dc, TRANSPARENT);
@@ -328,9 +285,9 @@ class Ampersands : public Picture {
   void SetUp() override {
     Picture::SetUp();
     startForm();
-    model().setCaption(model().keyName(kEsc), "");
-    model().setLayout(model().keyLabel(kEsc), kLayoutTop);  // where the reference text is drawn
-    ASSERT_EQ(keyLabel(kEsc).font.colour, kBlack);
+    hideLegends();
+    document().align(kLayoutTop);  // where the reference text is drawn
+    ASSERT_EQ(map().font(MapFont::KeyLabels).colour, kBlack);
   }
 };
 
@@ -362,13 +319,12 @@ TEST_F(Picture, NothingIsDrawnOutsideThePicture) {
   RECT client;
   GetClientRect(hwnd(), &client);
   const Snapshot s = this->client();
-  const int right = model().scrollRange();
+  const int right = layout().scrollRange();
   ASSERT_GT(client.right, right + 100);
   for (int y = 0; y < client.bottom; ++y)
     for (int x = right; x < client.right; ++x) ASSERT_EQ(s.at(x, y), kWhitePixel) << x << "," << y;
   int bottom = 0;
-  for (int i = 0; i < static_cast<int>(model().components().size()); ++i)
-    if (model()[i].visible) bottom = std::max(bottom, model().clientRect(i).bottom());
+  for (const PicturePiece& piece : layout().pieces()) bottom = std::max(bottom, piece.bounds.bottom());
   ASSERT_GT(client.bottom, bottom + 20);
   for (int y = bottom; y < client.bottom; ++y)
     for (int x = 0; x < client.right; ++x) ASSERT_EQ(s.at(x, y), kWhitePixel) << x << "," << y;
@@ -378,9 +334,9 @@ TEST_F(Picture, ResizeRepaintsTheNewlyExposedArea) {
   startForm();
   showCreatedLook();
   const int narrow = mainWindow().clientWidth();
-  const RECT farFace = onScreen(model().faceShape(85));  // "Num", beyond the narrow window
+  const RECT farFace = onScreen(layout().keyFace(85));  // "Num", beyond the narrow window
   ASSERT_GT(farFace.left, narrow);
-  mainWindow().setClientSize(model().pictureWidth() + 40, mainWindow().clientHeight());
+  mainWindow().setClientSize(layout().pictureWidth() + 40, mainWindow().clientHeight());
   UpdateWindow(hwnd());
   pump();
   // No forced redraw: what the resize itself painted must be complete.
@@ -401,7 +357,7 @@ TEST_F(Picture, ScrollingShiftsThePicture) {
   for (int y = 0; y < scrolled.height(); ++y)
     for (int x = 0; x + 300 < scrolled.width(); ++x)
       ASSERT_EQ(scrolled.at(x, y), unscrolled.at(x + 300, y)) << x << "," << y;
-  const RECT face = onScreen(model().faceShape(75));  // "Ins"
+  const RECT face = onScreen(layout().keyFace(75));  // "Ins"
   ASSERT_GT(face.left + 300, unscrolled.width()) << "a key that only scrolling brings into view";
   EXPECT_EQ(scrolled.at(face.left, (face.top + face.bottom) / 2), kBlackPixel);
   EXPECT_EQ(scrolled.at(face.left + 3, (face.top + face.bottom) / 2), kWhitePixel);
@@ -411,11 +367,11 @@ TEST_F(Picture, PartialRepaintMatchesAFullOne) {
   startWide();
   mainWindow().setScrollPosition(0);
   client();
-  for (int position = 1; position <= 101; ++position) {
-    model().setFill(model().faceShape(position), RGB(200, 0, 0));
-    model().setCaption(model().keyLabel(position), "W&X Y");
-  }
-  model().setCaption(model().groupBox(2), " Changed Caption : ");
+  document().setColour(MapColour::KeyFaces, RGB(200, 0, 0));
+  for (int position = 1; position <= 101; ++position) document().setLabel(position, "W&X Y");
+  FontDescription groups = map().font(MapFont::GroupNames);
+  groups.colour = RGB(0, 128, 0);
+  document().setFont(MapFont::GroupNames, groups);
   // Invalidate strips that cut through keys, labels, a group caption and the title.
   const RECT strips[] = {{0, 90, 400, 130}, {130, 0, 170, 470}, {1100, 30, 1300, 110}};
   for (const RECT& r : strips) InvalidateRect(hwnd(), &r, FALSE);
@@ -427,7 +383,7 @@ TEST_F(Picture, PartialRepaintMatchesAFullOne) {
     for (int y = r.top; y < r.bottom; ++y)
       for (int x = r.left; x < r.right; ++x) ASSERT_EQ(partial.at(x, y), full.at(x, y)) << x << "," << y;
   // Outside the strips the old picture stays: the paint kept to its area.
-  const RECT untouched = onScreen(model().faceShape(62));
+  const RECT untouched = onScreen(layout().keyFace(62));
   EXPECT_EQ(partial.at(untouched.left + 3, (untouched.top + untouched.bottom) / 2), kWhitePixel);
   EXPECT_EQ(full.at(untouched.left + 3, (untouched.top + untouched.bottom) / 2), RGB(200, 0, 0));
 }

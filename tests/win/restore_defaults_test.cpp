@@ -40,11 +40,11 @@ class RestoreDefaults : public FormTest {
     EXPECT_FALSE(IsZoomed(hwnd()));
     EXPECT_FALSE(GetWindowLongPtrA(hwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST);
     EXPECT_FALSE(mainWindow().isMenuChecked(ID_Always_On_Top));
-    EXPECT_EQ(model().mapPath(), "");
+    EXPECT_EQ(document().path(), "");
     EXPECT_EQ(mainWindow().caption(), "Tastrix - v1.0f  - ");
-    EXPECT_EQ(model()[model().mapTitle].caption, "Untitled keyboard Map");
-    EXPECT_EQ(model()[model().keyLabel(27)].caption, "Key Label");
-    EXPECT_FALSE(model().changed());
+    EXPECT_EQ(map().title(), "Untitled keyboard Map");
+    EXPECT_EQ(map().labels[27], "Key Label");
+    EXPECT_FALSE(document().changed());
   }
 
   const DialogCall& onlyQuestion() {
@@ -62,7 +62,7 @@ const char* const kUnsavedWarning = "You have not saved the changes to the curre
 TEST_F(RestoreDefaults, AnsweredNoChangesNothing) {
   writeFile(settingsFile(), kSettings);
   startForm();
-  model().setCaption(model().keyLabel(27), "Quit");
+  document().setLabel(27, "Quit");
   dialogs.answerMessage(Answer::No);
 
   command(ID_Restore_Factory_Defaults);
@@ -77,17 +77,17 @@ TEST_F(RestoreDefaults, AnsweredNoChangesNothing) {
   EXPECT_EQ(window.left, 100);
   EXPECT_EQ(window.top, 50);
   EXPECT_TRUE(GetWindowLongPtrA(hwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST);
-  EXPECT_EQ(model().mapPath(), "C:\\Maps\\office.zv");
-  EXPECT_EQ(model()[model().keyLabel(27)].caption, "Quit");
+  EXPECT_EQ(document().path(), "C:\\Maps\\office.zv");
+  EXPECT_EQ(map().labels[27], "Quit");
 }
 
 TEST_F(RestoreDefaults, YesDeletesTheSettingsAndReturnsToTheFirstStart) {
   writeFile(settingsFile(), kSettings);
   startForm();
   ShowWindow(hwnd(), SW_MAXIMIZE);
-  model().setCaption(model().keyLabel(27), "Quit");
-  model().setCaption(model().mapTitle, "Office");
-  model().setChanged(true);
+  document().setLabel(27, "Quit");
+  document().setLabel(0, "Office");
+  document().setChanged(true);
   dialogs.answerMessage(Answer::Yes);
 
   command(ID_Restore_Factory_Defaults);

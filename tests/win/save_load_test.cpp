@@ -2,8 +2,6 @@
 
 #include <string>
 
-#include "model/alignment.h"
-#include "model/tag_walks.h"
 #include "win/map_file_fixture.h"
 
 namespace tastrix::testing {
@@ -26,15 +24,15 @@ TEST_F(SaveCommands, SaveAsAddsTheMapExtensionOnlyWhenMissing) {
   } names[] = {{"office", "office.zv"},         {"upper.ZV", "upper.ZV"}, {"mixed.zV", "mixed.zV"},
                {"notes.txt", "notes.txt.zv"}, {"t1.zv. ", "t1.zv"},     {"t2.", "t2.zv"}};
   for (const auto& name : names) {
-    model().setChanged(true);
+    document().setChanged(true);
     saveAs(inScratch(name.chosen));
     const std::string stored = inScratch(name.stored);
-    EXPECT_EQ(model().mapPath(), stored);
+    EXPECT_EQ(document().path(), stored);
     EXPECT_EQ(app().saveRequest().fileName, stored);
     EXPECT_EQ(readFile(stored + "l").substr(0, 23), "Untitled keyboard Map\r\n") << stored;
     EXPECT_NE(readFile(stored).find("[tastrix]"), std::string::npos) << stored;
     EXPECT_EQ(mainWindow().caption(), kPrefix + stored);
-    EXPECT_FALSE(model().changed());
+    EXPECT_FALSE(document().changed());
   }
   EXPECT_FALSE(fileExists(inScratch("upper.ZV.zv")));
   EXPECT_FALSE(fileExists(inScratch("notes.txt")));
@@ -65,7 +63,7 @@ TEST_F(SaveCommands, DialogsOpenInTheMapFolderWhileItExists) {
   ASSERT_EQ(saves.size(), 3u);
   EXPECT_EQ(saves.back().request.initialDir, scratchDir());
   EXPECT_EQ(saves.back().caption, "Save Keyboard Map as ... ");
-  EXPECT_EQ(model().mapPath(), inScratch("maps\\office.zv"));
+  EXPECT_EQ(document().path(), inScratch("maps\\office.zv"));
 }
 
 TEST_F(SaveCommands, SaveWithoutAUsableFolderAsksForANameAgain) {
@@ -73,14 +71,14 @@ TEST_F(SaveCommands, SaveWithoutAUsableFolderAsksForANameAgain) {
   dialogs.answerFile(false);
   command(ID_Save_Keyboard_Layout);
   EXPECT_EQ(dialogs.callsOf(Dialog::SaveFile).size(), 1u);
-  EXPECT_EQ(model().mapPath(), "");
+  EXPECT_EQ(document().path(), "");
   EXPECT_EQ(mainWindow().caption(), kPrefix);
 
   dialogs.answerFile(true, inScratch("gone\\office"));
   dialogs.answerFile(false);
   command(ID_Save_Keyboard_Layout_As);
   EXPECT_EQ(dialogs.callsOf(Dialog::SaveFile).size(), 3u);
-  EXPECT_EQ(model().mapPath(), inScratch("gone\\office.zv"));
+  EXPECT_EQ(document().path(), inScratch("gone\\office.zv"));
   EXPECT_FALSE(fileExists(inScratch("gone\\office.zvl")));
 
   dialogs.answerFile(true, inScratch("here"));
@@ -96,9 +94,9 @@ TEST_F(SaveCommands, MapsOnPathsBeginningWithTwoBackslashesSaveAndLoad) {
   const std::string folder = "\\\\?\\" + scratchDir();
   setLabel(1, "far away");
   saveAs(folder + "office");
-  EXPECT_EQ(model().mapPath(), folder + "office.zv");
+  EXPECT_EQ(document().path(), folder + "office.zv");
   EXPECT_EQ(mainWindow().caption(), kPrefix + folder + "office.zv");
-  EXPECT_FALSE(model().changed());
+  EXPECT_FALSE(document().changed());
   EXPECT_EQ(readFile(inScratch("office.zvl")).substr(0, 33), "Untitled keyboard Map\r\nfar away\r\n");
   EXPECT_NE(readFile(inScratch("office.zv")).find("[tastrix]"), std::string::npos);
 
@@ -116,7 +114,7 @@ TEST_F(SaveCommands, OverwriteQuestionGuardsTheMapFileAndALabelListWithoutIt) {
   startForm();
   writeFile(inScratch("office.zv"), "[Old]\r\na=1\r\n");
   writeFile(inScratch("office.zvl"), "old\r\n");
-  model().setChanged(true);
+  document().setChanged(true);
   dialogs.answerFile(true, inScratch("office"));
   dialogs.answerMessage(Answer::No);
   command(ID_Save_Keyboard_Layout_As);
@@ -124,8 +122,8 @@ TEST_F(SaveCommands, OverwriteQuestionGuardsTheMapFileAndALabelListWithoutIt) {
   expectMessage(question, MessageKind::Confirmation, Buttons::YesNo, "Overwrite Existing Keyboard Map : \r\n\r\n" + inScratch("office.zv") + "\r\n\r\nAre you sure ?");
   EXPECT_EQ(readFile(inScratch("office.zv")), "[Old]\r\na=1\r\n");
   EXPECT_EQ(readFile(inScratch("office.zvl")), "old\r\n");
-  EXPECT_EQ(model().mapPath(), "");
-  EXPECT_TRUE(model().changed());
+  EXPECT_EQ(document().path(), "");
+  EXPECT_TRUE(document().changed());
   EXPECT_EQ(mainWindow().caption(), kPrefix);
 
   dialogs.answerFile(true, inScratch("office.zv"));
@@ -133,7 +131,7 @@ TEST_F(SaveCommands, OverwriteQuestionGuardsTheMapFileAndALabelListWithoutIt) {
   command(ID_Save_Keyboard_Layout_As);
   EXPECT_EQ(readFile(inScratch("office.zv")).substr(0, 12), "[Old]\r\na=1\r\n");
   EXPECT_EQ(readFile(inScratch("office.zvl")).substr(0, 23), "Untitled keyboard Map\r\n");
-  EXPECT_FALSE(model().changed());
+  EXPECT_FALSE(document().changed());
 
   // A label list whose map file is gone is asked about too, by the map's name.
   writeFile(inScratch("lonely.zvl"), "old\r\n");
@@ -151,17 +149,17 @@ TEST_F(SaveCommands, OverwriteQuestionGuardsTheMapFileAndALabelListWithoutIt) {
     expectMessage(asked[i], MessageKind::Confirmation, Buttons::YesNo,
                   "Overwrite Existing Keyboard Map : \r\n\r\n" + inScratch("lonely.zv") + "\r\n\r\nAre you sure ?");
   EXPECT_EQ(readFile(inScratch("lonely.zvl")).substr(0, 23), "Untitled keyboard Map\r\n");
-  EXPECT_EQ(model().mapPath(), inScratch("lonely.zv"));
+  EXPECT_EQ(document().path(), inScratch("lonely.zv"));
 }
 
 TEST_F(SaveCommands, SaveAfterSaveAsOrLoadWritesWithoutAsking) {
   startForm();
   saveAs(inScratch("office"));
   setLabel(3, "third");
-  model().setChanged(true);
+  document().setChanged(true);
   command(ID_Save_Keyboard_Layout);
   EXPECT_NE(readFile(inScratch("office.zvl")).find("\r\nthird\r\n"), std::string::npos);
-  EXPECT_FALSE(model().changed());
+  EXPECT_FALSE(document().changed());
 
   load(inScratch("office.zv"));
   EXPECT_EQ(mainWindow().caption(), kPrefix + "office");
@@ -197,7 +195,7 @@ TEST_F(SaveCommands, MapFileThatCannotBeWrittenEndsTheSave) {
     EXPECT_EQ(dialogs.messageTexts(), std::vector<std::string>{"Unable to write to " + inScratch("office.zv") + "."});
     EXPECT_EQ(readFile(inScratch("office.zv")), before);
     EXPECT_EQ(readFile(inScratch("office.zvl")), listBefore) << "the pair is replaced whole or not at all";
-    EXPECT_TRUE(model().changed());
+    EXPECT_TRUE(document().changed());
     EXPECT_EQ(mainWindow().caption(), "caption before");
     EXPECT_EQ(temporaryFilesIn(scratchDir()), 0);
   }
@@ -210,9 +208,9 @@ TEST_F(SaveCommands, LabelListThatCannotBeWrittenKeepsTheOldFilesAndTheChangedFl
   saveAs(inScratch("office"));
   const std::string map = readFile(inScratch("office.zv"));
   const std::string list = readFile(inScratch("office.zvl"));
-  model().setFill(model().shape0, kRed);
+  document().setColour(MapColour::KeyFaces, kRed);
   setLabel(2, "lost?");
-  model().setChanged(true);
+  document().setChanged(true);
   mainWindow().setCaption("caption before");
 
   {
@@ -231,7 +229,7 @@ TEST_F(SaveCommands, LabelListThatCannotBeWrittenKeepsTheOldFilesAndTheChangedFl
   }
   EXPECT_EQ(readFile(inScratch("office.zv")), map);
   EXPECT_EQ(readFile(inScratch("office.zvl")), list);
-  EXPECT_TRUE(model().changed());
+  EXPECT_TRUE(document().changed());
   EXPECT_EQ(mainWindow().caption(), "caption before");
   EXPECT_EQ(temporaryFilesIn(scratchDir()), 0);
 }
@@ -243,13 +241,13 @@ TEST_F(SaveCommands, UnwritableFolderEndsInTheInformationBox) {
   if (!readOnlyIsEnforced()) GTEST_SKIP() << "this user may write anywhere";
   const std::string map = "Z:\\etc\\tastrix-unwritable.zv";
   setLabel(1, "lost?");
-  model().setChanged(true);
+  document().setChanged(true);
   saveAs(map);
   EXPECT_EQ(dialogs.messageTexts(), std::vector<std::string>{notSavedText(map + "l")});
   EXPECT_FALSE(fileExists(map));
   EXPECT_FALSE(fileExists(map + "l"));
-  EXPECT_EQ(model().mapPath(), map);
-  EXPECT_TRUE(model().changed());
+  EXPECT_EQ(document().path(), map);
+  EXPECT_TRUE(document().changed());
   EXPECT_EQ(mainWindow().caption(), kPrefix);
 }
 
@@ -259,7 +257,7 @@ TEST_F(LoadCommands, UnsavedChangesQuestion) {
   startForm();
   saveAs(inScratch("office"));
   setLabel(4, "unsaved");
-  model().setChanged(true);
+  document().setChanged(true);
   dialogs.answerMessage(Answer::No);
   command(ID_Load_Keyboard_Layout);
   ASSERT_EQ(dialogs.calls.size(), 2u);
@@ -271,14 +269,14 @@ TEST_F(LoadCommands, UnsavedChangesQuestion) {
   command(ID_Load_Keyboard_Layout);
   EXPECT_EQ(dialogs.callsOf(Dialog::OpenFile).size(), 1u);
   EXPECT_EQ(label(4), "unsaved");
-  EXPECT_TRUE(model().changed());
-  EXPECT_EQ(model().mapPath(), inScratch("office.zv"));
+  EXPECT_TRUE(document().changed());
+  EXPECT_EQ(document().path(), inScratch("office.zv"));
 
   dialogs.answerMessage(Answer::Yes);
   dialogs.answerFile(true, inScratch("office.zv"));
   command(ID_Load_Keyboard_Layout);
   EXPECT_EQ(label(4), "Key Label");
-  EXPECT_FALSE(model().changed());
+  EXPECT_FALSE(document().changed());
 }
 
 TEST_F(LoadCommands, LoadTakesTheNameAsChosenAndShowsItsTitle) {
@@ -294,13 +292,13 @@ TEST_F(LoadCommands, LoadTakesTheNameAsChosenAndShowsItsTitle) {
   EXPECT_EQ(open.request.filter, kMapFilter);
   EXPECT_EQ(open.request.initialDir, scratchDir());
 
-  applyAlignment(model(), kLayoutTop);
+  document().align(kLayoutTop);
   load(inScratch("plain"));
-  EXPECT_EQ(model().mapPath(), inScratch("plain"));
+  EXPECT_EQ(document().path(), inScratch("plain"));
   EXPECT_EQ(mainWindow().caption(), kPrefix + "plain");
   EXPECT_EQ(label(9), "Key Label");
-  EXPECT_EQ(model().alignment(), 1);
-  EXPECT_FALSE(model().changed());
+  EXPECT_EQ(map().alignment, 1);
+  EXPECT_FALSE(document().changed());
   EXPECT_EQ(app().openRequest().fileName, inScratch("plain"));
 }
 
@@ -313,7 +311,7 @@ TEST_F(LoadCommands, NameInAMissingFolderOpensTheDialogAgain) {
   ASSERT_EQ(opens.size(), 2u);
   EXPECT_EQ(opens[1].request.initialDir, scratchDir());
   EXPECT_EQ(opens[1].request.fileName, inScratch("nowhere\\office.zv"));
-  EXPECT_EQ(model().mapPath(), inScratch("nowhere\\office.zv"));
+  EXPECT_EQ(document().path(), inScratch("nowhere\\office.zv"));
   EXPECT_EQ(mainWindow().caption(), kPrefix);
 }
 
@@ -321,9 +319,11 @@ TEST_F(LoadCommands, LabelListThatCannotBeOpenedChangesNothing) {
   startForm();
   saveAs(inScratch("office"));
   setLabel(6, "kept");
-  model().setCaption(model().mapTitle, "kept title");
-  SetShapeColours(model(), kRed, TagRange{0, 1});
-  applyAlignment(model(), kLayoutTop);
+  document().setLabel(0, "kept title");
+  document().setColour(MapColour::KeyFaces, kRed);
+  document().setColour(MapColour::KeyBorders, kRed);
+  document().align(kLayoutTop);
+  document().setChanged(true);
   mainWindow().setCaption("caption before");
   {
     HeldFile held(inScratch("office.zvl"));
@@ -331,18 +331,17 @@ TEST_F(LoadCommands, LabelListThatCannotBeOpenedChangesNothing) {
     dialogs.answerMessage(Answer::Yes);
     dialogs.answerFile(true, inScratch("office.zv"));
     command(ID_Load_Keyboard_Layout);
-    model().setChanged(false);
+    document().setChanged(false);
     partialLoad(ID_Load_Key_Labels, inScratch("office.zv"));
   }
   const std::string error = "Cannot open file " + inScratch("office.zvl") + ".";
   EXPECT_EQ(dialogs.messageTexts(), (std::vector<std::string>{kLoseChangesText, error, error}));
   EXPECT_EQ(label(6), "kept");
   EXPECT_EQ(label(0), "kept title");
-  EXPECT_EQ(model()[model().faceShape(30)].fill, kRed);
-  EXPECT_EQ(model()[model().keyLabel(30)].layout, kLayoutTop);
+  EXPECT_EQ(map().keyColour, kRed);
+  EXPECT_EQ(map().labelLayout, kLayoutTop);
   EXPECT_EQ(mainWindow().caption(), "caption before");
-  EXPECT_FALSE(model().changed());
-  EXPECT_TRUE(model().labelList.empty());
+  EXPECT_FALSE(document().changed());
 }
 
 TEST_F(LoadCommands, OtherReadersDoNotStopTheLoad) {
@@ -373,27 +372,27 @@ TEST_F(PartialLoads, EachTakesOneKindOfContentAndMarksTheMapChanged) {
   EXPECT_EQ(label(0), "Source title");
   EXPECT_EQ(label(1), "source 1");
   EXPECT_EQ(label(2), "Key Label");
-  EXPECT_EQ(model()[model().faceShape(2)].fill, kWhite);
-  EXPECT_EQ(model()[model().label0].font.name, "System");
-  EXPECT_TRUE(model().changed());
+  EXPECT_EQ(map().keyColour, kWhite);
+  EXPECT_EQ(map().font(MapFont::KeyLabels).name, "System");
+  EXPECT_TRUE(document().changed());
 
-  model().setChanged(false);
+  document().setChanged(false);
   partialLoad(ID_Load_Key_Colours, inScratch("source.zv"));
-  EXPECT_EQ(model()[model().faceShape(2)].fill, 255);
-  EXPECT_EQ(model()[model().borderShape(2)].fill, 65280);
-  EXPECT_EQ(model()[model().keyLabel(2)].layout, kLayoutTop);
-  EXPECT_EQ(model()[model().label0].font.name, "System");
-  EXPECT_TRUE(model().changed());
+  EXPECT_EQ(map().keyColour, 255);
+  EXPECT_EQ(map().borderColour, 65280);
+  EXPECT_EQ(map().labelLayout, kLayoutTop);
+  EXPECT_EQ(map().font(MapFont::KeyLabels).name, "System");
+  EXPECT_TRUE(document().changed());
 
-  model().setChanged(false);
+  document().setChanged(false);
   partialLoad(ID_Load_Key_Fonts, inScratch("source.zv"));
-  EXPECT_EQ(model()[model().keyLabel(2)].font.name, "Arial");
-  EXPECT_EQ(model()[model().keyLabel(2)].font.size, 12);
-  EXPECT_EQ(model()[model().mapTitle].font.name, "System");
-  EXPECT_EQ(model()[model().faceShape(2)].fill, 255);
-  EXPECT_TRUE(model().changed());
+  EXPECT_EQ(map().font(MapFont::KeyLabels).name, "Arial");
+  EXPECT_EQ(map().font(MapFont::KeyLabels).size, 12);
+  EXPECT_EQ(map().font(MapFont::Title).name, "System");
+  EXPECT_EQ(map().keyColour, 255);
+  EXPECT_TRUE(document().changed());
 
-  EXPECT_EQ(model().mapPath(), inScratch("current.zv"));
+  EXPECT_EQ(document().path(), inScratch("current.zv"));
   EXPECT_EQ(mainWindow().caption(), caption);
   for (const auto& open : dialogs.callsOf(Dialog::OpenFile)) {
     EXPECT_EQ(open.caption, "Load Colour Settings from Keyboard Map ... ");
@@ -403,22 +402,23 @@ TEST_F(PartialLoads, EachTakesOneKindOfContentAndMarksTheMapChanged) {
 
 TEST_F(PartialLoads, EmptySourcesStillMarkTheMapChangedAndCancelChangesNothing) {
   startForm();
-  SetShapeColours(model(), kRed, TagRange{0, 1});
-  FontDescription arial = model()[model().label0].font;
+  document().setColour(MapColour::KeyFaces, kRed);
+  document().setColour(MapColour::KeyBorders, kRed);
+  FontDescription arial = map().font(MapFont::KeyLabels);
   arial.name = "Arial";
-  model().setFont(model().label0, arial);
+  document().setFont(MapFont::KeyLabels, arial);
   for (int id : {ID_Load_Key_Labels, ID_Load_Key_Colours, ID_Load_Key_Fonts}) {
-    model().setChanged(false);
+    document().setChanged(false);
     dialogs.answerFile(false);
     command(id);
-    EXPECT_FALSE(model().changed()) << id;
+    EXPECT_FALSE(document().changed()) << id;
     partialLoad(id, inScratch("missing.zv"));
-    EXPECT_TRUE(model().changed()) << id;
+    EXPECT_TRUE(document().changed()) << id;
   }
   EXPECT_EQ(label(0), "Untitled keyboard Map");
-  EXPECT_EQ(model()[model().faceShape(5)].fill, kWhite);
-  EXPECT_EQ(model()[model().label0].font.name, "System");
-  EXPECT_EQ(model().mapPath(), "");
+  EXPECT_EQ(map().keyColour, kWhite);
+  EXPECT_EQ(map().font(MapFont::KeyLabels).name, "System");
+  EXPECT_EQ(document().path(), "");
   EXPECT_EQ(mainWindow().caption(), kPrefix);
 }
 
@@ -434,11 +434,11 @@ TEST_F(StartupLoad, FirstStartShowsTheFactoryMap) {
   EXPECT_EQ(mainWindow().caption(), kPrefix);
   EXPECT_EQ(label(0), "Untitled keyboard Map");
   EXPECT_EQ(label(101), "Key Label");
-  EXPECT_EQ(model()[model().faceShape(1)].fill, kWhite);
-  EXPECT_EQ(model()[model().borderShape(1)].fill, kWhite);
-  EXPECT_EQ(model().alignment(), 1);
-  EXPECT_EQ(model()[model().keyLabel(50)].font, (FontDescription{"System", 10, kBlack, true, false, false, false, 1}));
-  EXPECT_FALSE(model().changed());
+  EXPECT_EQ(map().keyColour, kWhite);
+  EXPECT_EQ(map().borderColour, kWhite);
+  EXPECT_EQ(map().alignment, 1);
+  EXPECT_EQ(map().font(MapFont::KeyLabels), (FontDescription{"System", 10, kBlack, true, false, false, false, 1}));
+  EXPECT_FALSE(document().changed());
   EXPECT_TRUE(dialogs.calls.empty());
 }
 
@@ -446,8 +446,7 @@ TEST_F(StartupLoad, RemembersTheLastMap) {
   startForm();
   setLabel(0, "My map");
   setLabel(61, "Ctrl");
-  SetShapeColours(model(), kBtnFace, kFaceShapes);
-  model().setFill(model().shape0, kBtnFace);
+  document().setColour(MapColour::KeyFaces, kBtnFace);
   saveAs(inScratch("office"));
   dropForm();
 
@@ -456,9 +455,9 @@ TEST_F(StartupLoad, RemembersTheLastMap) {
   EXPECT_EQ(label(0), "My map");
   EXPECT_EQ(label(61), "Ctrl");
   EXPECT_EQ(label(60), "Key Label");
-  EXPECT_EQ(model()[model().faceShape(61)].fill, kBtnFace);
+  EXPECT_EQ(map().keyColour, kBtnFace);
   EXPECT_EQ(mainWindow().caption(), kPrefix + "office");
-  EXPECT_FALSE(model().changed());
+  EXPECT_FALSE(document().changed());
   EXPECT_EQ(dialogs.callsOf(Dialog::SaveFile).size(), 1u);
   EXPECT_EQ(dialogs.calls.size(), 1u);
 }
@@ -469,7 +468,7 @@ TEST_F(StartupLoad, RememberedMapInARemovedFolderAsksNothingUntilSave) {
   EXPECT_TRUE(dialogs.calls.empty());
   EXPECT_EQ(mainWindow().caption(), kPrefix + "office");
   EXPECT_EQ(label(0), "Untitled keyboard Map");
-  EXPECT_FALSE(model().changed());
+  EXPECT_FALSE(document().changed());
   dialogs.answerFile(false);
   command(ID_Save_Keyboard_Layout);
   ASSERT_EQ(dialogs.callsOf(Dialog::SaveFile).size(), 1u);

@@ -76,9 +76,9 @@ TEST_F(RealProgram, StartsShowsItsWindowAndWritesSettingsOnClose) {
   EXPECT_EQ(outer.left, 20);
   EXPECT_EQ(outer.top, 20);
   EXPECT_EQ(outer.right - outer.left, 762);
-  // The picture is painted: the "Q" key's outline and white face, as laid out by the model.
-  FormModel layout;
-  const Rect face = layout.clientRect(layout.faceShape(27));
+  // The picture is painted: the "Q" key's outline and white face, where the layout has them.
+  const PictureLayout layout;
+  const Rect face = layout.keyFace(27);
   const int midY = face.top + face.height / 2;
   {
     WindowDC dc(window);
@@ -192,10 +192,9 @@ TEST_F(RealProgram, ScalesThePictureToTheScreensDpi) {
     window = start();
   }
   ASSERT_NE(window, nullptr);
-  FormModel layout;
-  layout.layOutFor(144);
-  const Rect face = layout.clientRect(layout.faceShape(27));
-  const Rect border = layout.clientRect(layout.borderShape(27));
+  const PictureLayout layout(144);
+  const Rect face = layout.keyFace(27);
+  const Rect border = layout.keyBorder(27);
   const int midY = face.top + face.height / 2;
   {
     WindowDC dc(window);
@@ -205,7 +204,7 @@ TEST_F(RealProgram, ScalesThePictureToTheScreensDpi) {
                             {face.left + 4, midY, RGB(255, 255, 255)}});
     // The group caption's indent scales as well: the frame's top line runs on
     // to 12 pixels from the corner (8 at 96 dpi) before the caption breaks it.
-    const Rect box = layout.clientRect(layout.groupBox(kFunctionKeys));
+    const Rect box = layout.groupBox(kFunctionKeys);
     int frameRow = -1;
     for (int y = box.top; y < box.top + 30 && frameRow < 0; ++y)
       if (GetPixel(dc.get(), box.left + 4, y) == GetSysColor(COLOR_BTNSHADOW)) frameRow = y;

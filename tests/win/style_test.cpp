@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -8,7 +7,6 @@
 #include <dlgs.h>
 
 #include "modal_probe.h"
-#include "model/tag_walks.h"
 #include "platform/gdi_values.h"
 #include "platform/win32_dialogs.h"
 #include "support/form_fixture.h"
@@ -32,73 +30,50 @@ FontDescription chosenFont() {
 struct FontCommandCase {
   const char* name;
   int id;
-  int (*seed)(const FormModel&);
-  std::function<bool(const FormModel&, int)> isTarget;
-  int targetCount;
+  MapFont font;
   bool marksChanged;
 };
 
-const std::vector<FontCommandCase>& fontCommands() {
-  static const std::vector<FontCommandCase> cases = {
-      {"map title", ID_Font_Map_Title, [](const FormModel& m) { return m.mapTitle; },
-       [](const FormModel& m, int i) { return i == m.mapTitle; }, 1, true},
-      {"group names", ID_Font_Group_Names, [](const FormModel& m) { return m.groupBox(kFunctionKeys); },
-       [](const FormModel& m, int i) { return m[i].kind == Kind::GroupBox; }, 4, true},
-      {"key names", ID_Font_Key_Names, [](const FormModel& m) { return m.nameLabel0; },
-       [](const FormModel& m, int i) { return m[i].role == Role::KeyName; }, 101, false},
-      {"key labels", ID_Font_Key_Labels, [](const FormModel& m) { return m.label0; },
-       [](const FormModel& m, int i) { return m[i].role == Role::KeyLabel; }, 101, false},
-  };
-  return cases;
-}
-
-class FontCommands : public FormTest {
- protected:
-  std::vector<FontDescription> fonts() {
-    std::vector<FontDescription> out;
-    for (const Component& c : model().components()) out.push_back(c.font);
-    return out;
-  }
+const FontCommandCase kFontCommands[] = {
+    {"map title", ID_Font_Map_Title, MapFont::Title, true},
+    {"group names", ID_Font_Group_Names, MapFont::GroupNames, true},
+    {"key names", ID_Font_Key_Names, MapFont::KeyNames, false},
+    {"key labels", ID_Font_Key_Labels, MapFont::KeyLabels, false},
 };
 
-TEST_F(FontCommands, EachChangesExactlyItsTargetsAndTheFlagAsItShould) {
+using FontCommands = FormTest;
+
+TEST_F(FontCommands, EachChangesExactlyItsFontAndTheFlagAsItShould) {
   startForm();
-  for (const FontCommandCase& c : fontCommands()) {
+  for (const FontCommandCase& c : kFontCommands) {
     for (const bool changedBefore : {false, true}) {
-      const std::vector<FontDescription> before = fonts();
-      model().setChanged(changedBefore);
+      const KeyboardMap before = map();
+      document().setChanged(changedBefore);
       dialogs.calls.clear();
       dialogs.answerFont(true, chosenFont());
       command(c.id);
 
       ASSERT_EQ(dialogs.calls.size(), 1u) << c.name;
       EXPECT_EQ(dialogs.calls[0].what, Dialog::ChooseFont) << c.name;
-      EXPECT_EQ(dialogs.calls[0].font, before[static_cast<size_t>(c.seed(model()))]) << c.name << ": seed";
-      int targets = 0;
-      for (int i = 0; i < static_cast<int>(model().components().size()); ++i) {
-        if (c.isTarget(model(), i)) {
-          ++targets;
-          EXPECT_EQ(model()[i].font, chosenFont()) << c.name << ": " << model()[i].name << " " << i;
-        } else {
-          EXPECT_EQ(model()[i].font, before[static_cast<size_t>(i)]) << c.name << ": " << model()[i].name << " " << i;
-        }
-      }
-      EXPECT_EQ(model().changed(), changedBefore || c.marksChanged) << c.name;
-      // Put the old fonts back for the next round.
-      for (size_t i = 0; i < before.size(); ++i) model().setFont(static_cast<int>(i), before[i]);
-      EXPECT_EQ(targets, c.targetCount) << c.name;
+      EXPECT_EQ(dialogs.calls[0].font, before.font(c.font)) << c.name << ": seed";
+      KeyboardMap expected = before;
+      expected.fonts[static_cast<size_t>(c.font)] = chosenFont();
+      EXPECT_TRUE(map() == expected) << c.name;
+      EXPECT_EQ(document().changed(), changedBefore || c.marksChanged) << c.name;
+      // Put the old font back for the next round.
+      document().setFont(c.font, before.font(c.font));
     }
   }
 }
 
 TEST_F(FontCommands, CancelChangesNothing) {
   startForm();
-  const std::vector<FontDescription> before = fonts();
-  for (const FontCommandCase& c : fontCommands()) {
+  const KeyboardMap before = map();
+  for (const FontCommandCase& c : kFontCommands) {
     dialogs.answerFont(false, chosenFont());
     command(c.id);
-    EXPECT_TRUE(fonts() == before) << c.name;
-    EXPECT_FALSE(model().changed()) << c.name;
+    EXPECT_TRUE(map() == before) << c.name;
+    EXPECT_FALSE(document().changed()) << c.name;
   }
   EXPECT_EQ(dialogs.callsOf(Dialog::ChooseFont).size(), 4u);
 }
@@ -107,63 +82,55 @@ TEST_F(FontCommands, CancelChangesNothing) {
 // the map file, its strike-out only shows until the map is loaded again.
 TEST_F(FontCommands, UnderlineIsSavedAndStrikeOutIsNot) {
   startForm();
-  FontDescription styled = model()[model().label0].font;
+  FontDescription styled = map().font(MapFont::KeyLabels);
   styled.underline = true;
   styled.strikeOut = true;
   dialogs.answerFont(true, styled);
   command(ID_Font_Key_Labels);
-  EXPECT_TRUE(model()[model().keyLabel(27)].font.strikeOut) << "strike-out shows";
+  EXPECT_TRUE(map().font(MapFont::KeyLabels).strikeOut) << "strike-out shows";
 
-  const std::string map = inScratch("styled.zv");
-  dialogs.answerFile(true, map);
+  const std::string path = inScratch("styled.zv");
+  dialogs.answerFile(true, path);
   command(ID_Save_Keyboard_Layout_As);
-  const std::string file = readFile(map);
+  const std::string file = readFile(path);
   const size_t section = file.find("[Label_0]");
   ASSERT_NE(section, std::string::npos) << file;
   const std::string record = file.substr(section, file.find('[', section + 1) - section);
   EXPECT_NE(record.find("Font.fsUnderline=1"), std::string::npos) << record;
   EXPECT_EQ(record.find("Strike"), std::string::npos) << record;
 
-  dialogs.answerFile(true, map);
+  dialogs.answerFile(true, path);
   command(ID_Load_Keyboard_Layout);
-  const FontDescription loaded = model()[model().keyLabel(27)].font;
+  const FontDescription loaded = map().font(MapFont::KeyLabels);
   EXPECT_TRUE(loaded.underline);
   EXPECT_FALSE(loaded.strikeOut);
   EXPECT_TRUE(dialogs.scriptUsedUp());
 }
 
-class ColourCommands : public FormTest {
- protected:
-  std::vector<Colour> fills(Role role) {
-    std::vector<Colour> out;
-    for (const Component& c : model().components())
-      if (c.role == role) out.push_back(c.fill);
-    return out;
-  }
-};
+using ColourCommands = FormTest;
 
-// Each colour command is seeded from its prototype, does nothing on Cancel
-// and paints its own kind of shape only; the rim's seed is a system colour.
-TEST_F(ColourCommands, EachPaintsItsOwnShapesFromItsOwnSeed) {
+// Each colour command is seeded from the map's colour, does nothing on
+// Cancel and changes its own colour only; the rim's seed is a system colour.
+TEST_F(ColourCommands, EachChangesItsOwnColourFromItsOwnSeed) {
   const struct {
     int command;
-    Role painted, kept;
+    MapColour painted, kept;
     Colour seed, chosen, other;
   } cases[] = {
-      {ID_Key_Colour, Role::FaceShape, Role::BorderShape, 0x00E0E0E0, 0x00336699, kBtnFace},
-      {ID_Key_Border_Colour, Role::BorderShape, Role::FaceShape, kBtnFace, 0x0000FF00, kWhite},
+      {ID_Key_Colour, MapColour::KeyFaces, MapColour::KeyBorders, 0x00E0E0E0, 0x00336699, kBtnFace},
+      {ID_Key_Border_Colour, MapColour::KeyBorders, MapColour::KeyFaces, kBtnFace, 0x0000FF00, kWhite},
   };
   startForm();
   for (const auto& c : cases) {
-    SetShapeColours(model(), c.painted == Role::FaceShape ? c.seed : c.other, kFaceShapes);
-    SetShapeColours(model(), c.painted == Role::BorderShape ? c.seed : c.other, kBorderShapes);
-    model().setChanged(false);
+    document().setColour(c.painted, c.seed);
+    document().setColour(c.kept, c.other);
+    document().setChanged(false);
     dialogs.calls.clear();
 
     dialogs.answerColour(false, c.chosen);
     command(c.command);
-    EXPECT_EQ(fills(c.painted), std::vector<Colour>(101, c.seed));
-    EXPECT_FALSE(model().changed());
+    EXPECT_EQ(map().colour(c.painted), c.seed);
+    EXPECT_FALSE(document().changed());
 
     dialogs.answerColour(true, c.chosen);
     command(c.command);
@@ -171,38 +138,26 @@ TEST_F(ColourCommands, EachPaintsItsOwnShapesFromItsOwnSeed) {
     ASSERT_EQ(colourCalls.size(), 2u);
     EXPECT_EQ(colourCalls[0].colour, c.seed);
     EXPECT_EQ(colourCalls[1].colour, c.seed);
-    EXPECT_EQ(fills(c.painted), std::vector<Colour>(101, c.chosen));
-    EXPECT_EQ(fills(c.kept), std::vector<Colour>(101, c.other));
-    EXPECT_TRUE(model().changed());
+    EXPECT_EQ(map().colour(c.painted), c.chosen);
+    EXPECT_EQ(map().colour(c.kept), c.other);
+    EXPECT_TRUE(document().changed());
   }
 }
 
-class Alignment : public FormTest {
- protected:
-  std::vector<int> layouts(Role role) {
-    std::vector<int> out;
-    for (const Component& c : model().components())
-      if (c.role == role) out.push_back(c.layout);
-    return out;
-  }
-};
+using Alignment = FormTest;
 
 TEST_F(Alignment, EachCommandPlacesEveryKeyLabelAndTheTitle) {
   startForm();
-  const std::vector<int> keyNames = layouts(Role::KeyName);
-  const std::vector<int> notice = layouts(Role::Notice);
   const struct {
     int id, value;
   } commands[] = {{ID_Align_Bottom, kLayoutBottom}, {ID_Align_Top, kLayoutTop}, {ID_Align_Center, kLayoutCenter}};
   for (const auto& c : commands) {
-    model().setChanged(false);
+    document().setChanged(false);
     command(c.id);
-    EXPECT_EQ(layouts(Role::KeyLabel), std::vector<int>(101, c.value)) << c.value;
-    EXPECT_EQ(model()[model().mapTitle].layout, c.value);
-    EXPECT_EQ(model().alignment(), c.value);
-    EXPECT_TRUE(model().changed());
-    EXPECT_EQ(layouts(Role::KeyName), keyNames);
-    EXPECT_EQ(layouts(Role::Notice), notice);
+    EXPECT_EQ(map().labelLayout, c.value);
+    EXPECT_EQ(map().titleLayout, c.value);
+    EXPECT_EQ(map().alignment, c.value);
+    EXPECT_TRUE(document().changed());
   }
   EXPECT_TRUE(dialogs.calls.empty());
 }
@@ -210,10 +165,10 @@ TEST_F(Alignment, EachCommandPlacesEveryKeyLabelAndTheTitle) {
 TEST_F(Alignment, TopAgainOnASavedMapStillMarksItChanged) {
   startForm();
   command(ID_Align_Top);
-  model().setChanged(false);  // as a save leaves it
+  document().setChanged(false);  // as a save leaves it
   command(ID_Align_Top);
-  EXPECT_EQ(model().alignment(), kLayoutTop);
-  EXPECT_TRUE(model().changed());
+  EXPECT_EQ(map().alignment, kLayoutTop);
+  EXPECT_TRUE(document().changed());
 }
 
 // Rows of a client rectangle in which two captures of the window differ.
@@ -238,11 +193,10 @@ class AlignmentPixels : public FormTest {
   // The rows of the key label box that its text covers, under an alignment.
   std::vector<int> textRows(int alignmentId) {
     command(alignmentId);
-    const int q = model().keyLabel(27);
-    const Rect box = model().clientRect(q);
-    model().setCaption(q, "");
+    const Rect box = layout().keyLabel(27);
+    setLabel(27, "");
     const std::vector<COLORREF> blank = capture(box);
-    model().setCaption(q, "WWW");
+    setLabel(27, "WWW");
     InvalidateRect(hwnd(), nullptr, FALSE);
     return differingRows(blank, capture(box), box.width);
   }
@@ -259,7 +213,7 @@ TEST_F(AlignmentPixels, AlignmentMovesTheKeyLabelText) {
   ASSERT_FALSE(centre.empty());
   EXPECT_LT(top.front(), centre.front());
   EXPECT_LT(centre.front(), bottom.front());
-  const int boxHeight = model().clientRect(model().keyLabel(27)).height;
+  const int boxHeight = layout().keyLabel(27).height;
   EXPECT_LT(top.back(), boxHeight / 2) << "top text stays in the upper half";
   EXPECT_GE(bottom.front(), boxHeight / 2 - 2) << "bottom text lies in the lower half";
 }

@@ -8,8 +8,6 @@
 #include <vector>
 
 #include "map_file_fixture.h"
-#include "model/alignment.h"
-#include "model/tag_walks.h"
 #include "win/key_input.h"
 
 namespace tastrix::testing {
@@ -18,28 +16,6 @@ namespace {
 constexpr int kQ = 27;  // label position of the "Q" key
 constexpr Keystroke kCtrl{VK_LCONTROL, 0x1D, false}, kShift{VK_LSHIFT, 0x2A, false};
 constexpr Keystroke kZ{'Z', 0x2C, false}, kY{'Y', 0x15, false};
-
-// Everything of the map a command may change.
-struct Look {
-  std::vector<std::string> captions;
-  std::vector<FontDescription> fonts;
-  std::vector<Colour> fills;
-  std::vector<VerticalLayout> layouts;
-  VerticalLayout alignment;
-
-  explicit Look(const FormModel& model) : alignment(model.alignment()) {
-    for (const Component& c : model.components()) {
-      captions.push_back(c.caption);
-      fonts.push_back(c.font);
-      fills.push_back(c.fill);
-      layouts.push_back(c.layout);
-    }
-  }
-  bool operator==(const Look& o) const {
-    return captions == o.captions && fonts == o.fonts && fills == o.fills && layouts == o.layouts &&
-           alignment == o.alignment;
-  }
-};
 
 FontDescription otherFont(const char* name, int size) {
   FontDescription f;
@@ -60,13 +36,13 @@ class UndoRedo : public MapFileTest {
     for (int p = 0; p <= kKeyCount; ++p) setLabel(p, "base " + std::to_string(p));
     saveAs(base());
     for (int p = 0; p <= kKeyCount; ++p) setLabel(p, "other " + std::to_string(p));
-    model().setFont(model().mapTitle, otherFont("Liberation Serif", 30));
-    SetGroupBoxFonts(model(), otherFont("Liberation Sans", 9), kGroupBoxes);
-    SetLabelFonts(model(), otherFont("Liberation Mono", 8), kKeyNames);
-    SetLabelFonts(model(), otherFont("Liberation Sans", 11), kKeyLabels);
-    SetShapeColours(model(), 0x00AA00, kFaceShapes);
-    SetShapeColours(model(), 0x0000AA, kBorderShapes);
-    applyAlignment(model(), kLayoutBottom);
+    document().setFont(MapFont::Title, otherFont("Liberation Serif", 30));
+    document().setFont(MapFont::GroupNames, otherFont("Liberation Sans", 9));
+    document().setFont(MapFont::KeyNames, otherFont("Liberation Mono", 8));
+    document().setFont(MapFont::KeyLabels, otherFont("Liberation Sans", 11));
+    document().setColour(MapColour::KeyFaces, 0x00AA00);
+    document().setColour(MapColour::KeyBorders, 0x0000AA);
+    document().align(kLayoutBottom);
     saveAs(other());
   }
 
@@ -74,9 +50,9 @@ class UndoRedo : public MapFileTest {
   // until the picture is to change.
   void type(const std::vector<Keystroke>& keys) {
     ASSERT_TRUE(takeFocus(hwnd()));
-    const unsigned long long revision = model().revision();
+    const unsigned long long revision = document().revision();
     typeKeys(keys);
-    ASSERT_TRUE(runProgramLoopUntil(mainWindow(), [&] { return model().revision() != revision; }));
+    ASSERT_TRUE(runProgramLoopUntil(mainWindow(), [&] { return document().revision() != revision; }));
   }
 
   // Saved as a new map: the bytes of both its files.
@@ -86,8 +62,8 @@ class UndoRedo : public MapFileTest {
     return readFile(path) + "|" + readFile(path + "l");
   }
 
-  void clickOn(int component) {
-    const POINT p = centreOf(component);
+  void clickOn(const Rect& piece) {
+    const POINT p = centreOf(piece);
     click(p.x, p.y);
   }
 
@@ -127,7 +103,7 @@ class UndoRedo : public MapFileTest {
     auto edit = [this](int position) {
       return [this, position] {
         dialogs.answerInput(true, "typed over");
-        clickOn(position == 0 ? model().mapTitle : model().keyLabel(position));
+        clickOn(layout().labelPiece(position).bounds);
       };
     };
     return {
@@ -169,35 +145,35 @@ TEST_F(UndoRedo, EachCommandIsUndoneAndRedoneExactly) {
     const std::string name = std::to_string(++n);
     load(base());
     const std::string before = savedAs(name + " before");
-    const Look lookBefore(model());
+    const KeyboardMap lookBefore = map();
     const std::string caption = mainWindow().caption();
 
     row.run();
-    const Look lookAfter(model());
+    const KeyboardMap lookAfter = map();
     ASSERT_FALSE(lookAfter == lookBefore) << row.what;
-    EXPECT_EQ(model().changed(), row.setsChangedFlag) << row.what;
+    EXPECT_EQ(document().changed(), row.setsChangedFlag) << row.what;
 
     type({kCtrl, kZ});
-    EXPECT_TRUE(Look(model()) == lookBefore) << row.what;
-    EXPECT_FALSE(model().changed()) << row.what << ": back where it was saved";
+    EXPECT_TRUE(map() == lookBefore) << row.what;
+    EXPECT_FALSE(document().changed()) << row.what << ": back where it was saved";
     EXPECT_EQ(mainWindow().caption(), caption) << row.what;
     EXPECT_EQ(savedAs(name + " undone"), before) << row.what;
 
     type({kCtrl, kY});
-    EXPECT_TRUE(Look(model()) == lookAfter) << row.what;
-    EXPECT_EQ(model().changed(), row.setsChangedFlag) << row.what;
+    EXPECT_TRUE(map() == lookAfter) << row.what;
+    EXPECT_EQ(document().changed(), row.setsChangedFlag) << row.what;
     const std::string after = savedAs(name + " redone");
 
     // Saving keeps the history; leaving the saved state sets the flag
     // unless the command leaves it alone.
     type({kCtrl, kZ});
-    EXPECT_TRUE(Look(model()) == lookBefore) << row.what;
-    EXPECT_EQ(model().changed(), row.setsChangedFlag) << row.what;
+    EXPECT_TRUE(map() == lookBefore) << row.what;
+    EXPECT_EQ(document().changed(), row.setsChangedFlag) << row.what;
     EXPECT_EQ(savedAs(name + " undone again"), before) << row.what;
 
     type({kCtrl, kShift, kZ});
-    EXPECT_TRUE(Look(model()) == lookAfter) << row.what;
-    EXPECT_EQ(model().changed(), row.setsChangedFlag) << row.what;
+    EXPECT_TRUE(map() == lookAfter) << row.what;
+    EXPECT_EQ(document().changed(), row.setsChangedFlag) << row.what;
     EXPECT_EQ(savedAs(name + " redone again"), after) << row.what;
   }
 }
@@ -214,7 +190,7 @@ TEST_F(UndoRedo, WhatStartsAHistoryAndWhatAddsNoStep) {
       {"a full load",
        [&] {
          setLabel(kQ, "unsaved");
-         model().setChanged(true);
+         document().setChanged(true);
          dialogs.answerMessage(Answer::Yes);
          dialogs.answerFile(true, other());
          command(ID_Load_Keyboard_Layout);
@@ -234,7 +210,7 @@ TEST_F(UndoRedo, WhatStartsAHistoryAndWhatAddsNoStep) {
        [&] {
          dialogs.answerMessage(Answer::Yes);
          command(ID_Erase_Main_Keyboard);
-         model().setChanged(false);
+         document().setChanged(false);
          dialogs.answerMessage(Answer::Yes);
          command(ID_Erase_Main_Keyboard);
          dialogs.answerFont(false);
@@ -246,10 +222,10 @@ TEST_F(UndoRedo, WhatStartsAHistoryAndWhatAddsNoStep) {
       {"a change after an undo",
        [&] {
          dialogs.answerInput(true, "first");
-         clickOn(model().keyLabel(kQ));
+         clickOn(layout().keyLabel(kQ));
          command(ID_Undo);
          dialogs.answerInput(true, "second");
-         clickOn(model().keyLabel(kQ));
+         clickOn(layout().keyLabel(kQ));
          command(ID_Redo);
        },
        "second", true},
@@ -258,7 +234,7 @@ TEST_F(UndoRedo, WhatStartsAHistoryAndWhatAddsNoStep) {
     load(base());
     row.run();
     EXPECT_EQ(label(kQ), row.labelOfQ) << row.what;
-    EXPECT_EQ(model().changed(), row.changed) << row.what;
+    EXPECT_EQ(document().changed(), row.changed) << row.what;
   }
 }
 
@@ -266,17 +242,17 @@ TEST_F(UndoRedo, WhatStartsAHistoryAndWhatAddsNoStep) {
 // is the one chosen before, at any dpi.
 TEST_F(UndoRedo, AnUndoAfterADpiChangeRestoresTheFontInPoints) {
   load(base());
-  const FontDescription before = model()[model().mapTitle].font;
+  const FontDescription before = map().font(MapFont::Title);
   dialogs.answerFont(true, otherFont("Liberation Serif", 20));
   command(ID_Font_Map_Title);
   RECT window;
   GetWindowRect(hwnd(), &window);
   SendMessageA(hwnd(), WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&window));
-  ASSERT_EQ(model().dpi(), 144);
+  ASSERT_EQ(layout().dpi(), 144);
   type({kCtrl, kZ});
-  EXPECT_EQ(model()[model().mapTitle].font, before);
+  EXPECT_EQ(map().font(MapFont::Title), before);
   type({kCtrl, kY});
-  EXPECT_EQ(model()[model().mapTitle].font.size, 20);
+  EXPECT_EQ(map().font(MapFont::Title).size, 20);
 }
 
 }  // namespace

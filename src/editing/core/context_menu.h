@@ -2,7 +2,7 @@
 #include <cstddef>
 #include <vector>
 
-#include "model/tag_ranges.h"
+#include "model/key_catalogue.h"
 
 namespace tastrix {
 

@@ -1,5 +1,6 @@
 #pragma once
-#include "model/form_model.h"
+#include "model/map_document.h"
+#include "model/picture_layout.h"
 #include "platform/core/dialogs.h"
 
 namespace tastrix {
@@ -7,37 +8,32 @@ namespace tastrix {
 // The editing commands over the document and the dialogs: the label edit of
 // a click, the presses that record the selected group, erasing and setting
 // the labels of a group, and the fonts, colours and label alignment.
-// The key labels an erase or set command reaches.
-enum class LabelGroup { FunctionKeys, MainKeyboard, CursorControl, NumericKeypad, AllKeys };
-// What a font command styles: the map title, the group boxes' captions, the
-// keys' names or their labels.
-enum class FontTarget { MapTitle, GroupNames, KeyNames, KeyLabels };
-// What a colour command fills: the keys' faces or their borders.
-enum class ColourTarget { KeyFaces, KeyBorders };
-
 class EditCommands {
  public:
-  EditCommands(FormModel& form, IDialogs& dialogs) : form_(form), dialogs_(dialogs) {}
+  EditCommands(MapDocument& document, IDialogs& dialogs) : document_(document), dialogs_(dialogs) {}
 
   // ---- Label editing and the recorded group ----
-  // Records the group a press fell on, for components that record one
-  // (-1 is the window itself, which records none).
-  void recordPress(int component);
-  // Opens the label box of a clicked component that edits its label.
-  void editLabel(int component);
+  // Records the group a press fell on: a key's group, or the map title; a
+  // press on the window itself (nullptr) records none, and one on the notice
+  // line leaves the last one.
+  void recordPress(const PicturePiece* piece);
+  PressGroup recordedGroup() const { return recordedGroup_; }
+  // Opens the label box of the title (position 0) or of a key.
+  void editLabel(int position);
 
   // ---- Erase and set, after the user's confirmation ----
   void eraseLabels(LabelGroup group);
   void setLabels(LabelGroup group);
 
   // ---- Fonts, colours, alignment ----
-  void chooseFont(FontTarget target);
-  void chooseColour(ColourTarget target);
+  void chooseFont(MapFont which);
+  void chooseColour(MapColour which);
   void alignLabels(VerticalLayout layout);
 
  private:
-  FormModel& form_;
+  MapDocument& document_;
   IDialogs& dialogs_;
+  PressGroup recordedGroup_ = PressGroup::None;
 };
 
 }  // namespace tastrix

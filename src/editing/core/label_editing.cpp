@@ -9,20 +9,22 @@ const char* const kEditPrompt = "Enter:";
 
 }  // namespace
 
-void EditCommands::editLabel(int component) {
-  if (form_[component].onClick != ClickHandler::LabelEdit) return;
-  const std::string oldText = form_[component].caption;
+void EditCommands::editLabel(int position) {
+  const std::string oldText = document_.map().labels[static_cast<size_t>(position)];
   std::string text = oldText;
-  if (dialogs_.inputBox(kEditCaption, kEditPrompt, text)) form_.setCaption(component, SingleLineLabel(text));
-  if (form_[component].caption != oldText) form_.setChanged(true);
+  if (!dialogs_.inputBox(kEditCaption, kEditPrompt, text)) return;
+  document_.setLabel(position, SingleLineLabel(text));
+  if (document_.map().labels[static_cast<size_t>(position)] != oldText) document_.setChanged(true);
 }
 
-// A press records the group it fell on; a press on the window itself records none.
-void EditCommands::recordPress(int component) {
-  if (component < 0)
-    form_.recordedGroup = PressGroup::None;
-  else if (const std::optional<PressGroup> group = form_[component].pressGroup)
-    form_.recordedGroup = *group;
+void EditCommands::recordPress(const PicturePiece* piece) {
+  using Kind = PicturePiece::Kind;
+  if (!piece)
+    recordedGroup_ = PressGroup::None;
+  else if (piece->kind == Kind::Title)
+    recordedGroup_ = PressGroup::MapTitle;
+  else if (piece->kind != Kind::Notice)
+    recordedGroup_ = pressGroupOf(piece->group);
 }
 
 }  // namespace tastrix

@@ -1,65 +1,28 @@
-// Fonts, colours and label alignment: each command seeds its dialog from a
-// prototype component and hands the choice to the prototype's whole class.
+// Fonts, colours and label alignment: each command seeds its dialog from the
+// map's current choice and gives the choice to everything of its kind.
 #include "editing/core/edit_commands.h"
-#include "model/alignment.h"
-#include "model/key_catalogue.h"
-#include "model/tag_walks.h"
 
 namespace tastrix {
-namespace {
 
-struct FontCommand {
-  int (*seed)(const FormModel&);
-  void (*apply)(FormModel&, const FontDescription&);
-  bool marksChanged;
-};
-
-const FontCommand kMapTitleFont{[](const FormModel& m) { return m.mapTitle; },
-                                [](FormModel& m, const FontDescription& f) { m.setFont(m.mapTitle, f); }, true};
-const FontCommand kGroupNamesFont{[](const FormModel& m) { return m.groupBox(kFunctionKeys); },
-                                  [](FormModel& m, const FontDescription& f) { SetGroupBoxFonts(m, f, kGroupBoxes); }, true};
-const FontCommand kKeyNamesFont{[](const FormModel& m) { return m.nameLabel0; },
-                                [](FormModel& m, const FontDescription& f) { SetLabelFonts(m, f, kKeyNames); }, false};
-const FontCommand kKeyLabelsFont{[](const FormModel& m) { return m.label0; },
-                                 [](FormModel& m, const FontDescription& f) { SetLabelFonts(m, f, kKeyLabels); }, false};
-
-struct ColourCommand {
-  int (*seed)(const FormModel&);
-  TagRange shapes;
-};
-
-const ColourCommand kKeyColour{[](const FormModel& m) { return m.shape0; }, kFaceShapes};
-const ColourCommand kBorderColour{[](const FormModel& m) { return m.shapeBack0; }, kBorderShapes};
-
-void chooseFontFor(FormModel& model, IDialogs& dialogs, const FontCommand& command) {
-  FontDescription font = model[command.seed(model)].font;
-  if (!dialogs.chooseFont(font)) return;
-  command.apply(model, font);
-  if (command.marksChanged) model.setChanged(true);
+// The keys' names and labels are style alone: their fonts leave the changed
+// flag as it is; the title's and the groups' fonts set it.
+void EditCommands::chooseFont(MapFont which) {
+  FontDescription font = document_.map().font(which);
+  if (!dialogs_.chooseFont(font)) return;
+  document_.setFont(which, font);
+  if (which == MapFont::Title || which == MapFont::GroupNames) document_.setChanged(true);
 }
 
-void chooseColourFor(FormModel& model, IDialogs& dialogs, const ColourCommand& command) {
-  Colour colour = model[command.seed(model)].fill;
-  if (!dialogs.chooseColour(colour)) return;
-  SetShapeColours(model, colour, command.shapes);
-  model.setChanged(true);
+void EditCommands::chooseColour(MapColour which) {
+  Colour colour = document_.map().colour(which);
+  if (!dialogs_.chooseColour(colour)) return;
+  document_.setColour(which, colour);
+  document_.setChanged(true);
 }
 
-}  // namespace
-
-void EditCommands::chooseFont(FontTarget target) {
-  switch (target) {
-    case FontTarget::MapTitle: return chooseFontFor(form_, dialogs_, kMapTitleFont);
-    case FontTarget::GroupNames: return chooseFontFor(form_, dialogs_, kGroupNamesFont);
-    case FontTarget::KeyNames: return chooseFontFor(form_, dialogs_, kKeyNamesFont);
-    case FontTarget::KeyLabels: return chooseFontFor(form_, dialogs_, kKeyLabelsFont);
-  }
+void EditCommands::alignLabels(VerticalLayout layout) {
+  document_.align(layout);
+  document_.setChanged(true);
 }
-
-void EditCommands::chooseColour(ColourTarget target) {
-  chooseColourFor(form_, dialogs_, target == ColourTarget::KeyFaces ? kKeyColour : kBorderColour);
-}
-
-void EditCommands::alignLabels(VerticalLayout layout) { applyAlignment(form_, layout); }
 
 }  // namespace tastrix

@@ -19,6 +19,28 @@ std::string changedOnDiskQuestion(const std::string& fileName) {
          "Do you want to overwrite it with the current Keyboard Map ?";
 }
 
+std::string labelListNotSavedText(const std::string& path) {
+  return "The " + path + " could not be saved !\r\n"
+         "\r\n"
+         "Possible reasons for this include :\r\n"
+         "- there may not be enough disk space, \r\n"
+         "- there may be errors on the disk, \r\n"
+         "- you may be saving to a read only disk (such as a CD-ROM), \r\n"
+         "- the file may already exist and be read-only or write locked, \r\n"
+         "\r\n"
+         "or there may be some other reason for the failure.";
+}
+
+void applyColours(MapDocument& document, const MapStyle& style) {
+  document.setColour(MapColour::KeyFaces, style.keyColour);
+  document.setColour(MapColour::KeyBorders, style.borderColour);
+  document.align(style.alignment);
+}
+
+void applyFonts(MapDocument& document, const MapStyle& style) {
+  for (size_t i = 0; i < kMapFontCount; ++i) document.setFont(static_cast<MapFont>(i), style.fonts[i]);
+}
+
 const char* const kLoseChangesQuestion =
     "Warning: You are about to load a Keyboard Map, but you have not saved the changes to the current "
     "Keyboard Map.\r\n"
@@ -27,28 +49,48 @@ const char* const kLoseChangesQuestion =
 
 }  // namespace
 
+void LoadWholeMap(MapDocument& document, const MapStorage& storage, const std::string& mapPath) {
+  const std::unique_ptr<ProfileFile> mapFile = storage.readMapFile(mapPath);
+  const std::vector<std::string> labels = storage.readLabelList(mapPath);
+  const MapStyle style = ReadMapStyle(*mapFile, document.map());
+  document.setLabelLines(labels);
+  applyColours(document, style);
+  applyFonts(document, style);
+}
+
+void SaveWholeMap(const KeyboardMap& map, MapStorage& storage, const std::string& mapPath) {
+  std::unique_ptr<ProfileFile> mapFile;
+  try {
+    mapFile = storage.readMapFile(mapPath);
+  } catch (const PlatformError&) {
+    throwUnableToWrite(mapPath);
+  }
+  WriteMapEntries(map, *mapFile);
+  storage.replaceMapFiles(mapPath, *mapFile, LabelListText(map));
+}
+
 void MapCommands::prepare(FileDialogRequest& dialog, const char* title) const {
   dialog.title = title;
-  dialog.initialDir = storage_.dialogStartFolder(form_.mapPath());
+  dialog.initialDir = storage_.dialogStartFolder(document_.path());
   dialog.filter = kMapFilter;
 }
 
 // Remembers the current map's files as they are now, so that a save notices
 // when another program writes them later.
-void MapCommands::rememberDiskState() { form_.onDisk = storage_.stamps(form_.mapPath()); }
+void MapCommands::rememberDiskState() { document_.setOnDisk(storage_.stamps(document_.path())); }
 
 void MapCommands::saveMap() {
-  if (form_.mapPath().empty() || !storage_.folderUsable(form_.mapPath())) {
+  if (document_.path().empty() || !storage_.folderUsable(document_.path())) {
     saveMapAs();
     return;
   }
-  if (storage_.stamps(form_.mapPath()) != form_.onDisk &&
-      !dialogs_.confirmed(changedOnDiskQuestion(form_.mapPath())))
+  if (storage_.stamps(document_.path()) != document_.onDisk() &&
+      !dialogs_.confirmed(changedOnDiskQuestion(document_.path())))
     return;
-  if (!storage_.write(form_, dialogs_, form_.mapPath())) return;
+  if (!writeMap(document_.path())) return;
   rememberDiskState();
-  window_.setCaption(captionPrefix() + form_.mapPath());
-  form_.setChanged(false);
+  window_.setCaption(captionPrefix() + document_.path());
+  document_.setChanged(false);
 }
 
 void MapCommands::saveMapAs() {
@@ -60,66 +102,84 @@ void MapCommands::saveMapAs() {
   // A label list without its map file is someone's work too.
   const bool exists = storage_.fileExists(fileName) || storage_.fileExists(LabelListPath(fileName));
   if (exists && !dialogs_.confirmed(OverwriteQuestion("Map", fileName))) return;
-  form_.setMapPath(fileName);
+  document_.setPath(fileName);
   // The user has just chosen to overwrite whatever is there.
   rememberDiskState();
   saveMap();
 }
 
 void MapCommands::loadMap() {
-  if (form_.changed() && !dialogs_.confirmed(kLoseChangesQuestion)) return;
+  if (document_.changed() && !dialogs_.confirmed(kLoseChangesQuestion)) return;
   prepare(openDialog_, "Open Keyboard Map ... ");
   if (!dialogs_.openFile(openDialog_)) return;
   // A map that fails to load must not become the one the next Save writes over.
-  const std::string previousPath = form_.mapPath();
-  const MapStamps previousStamps = form_.onDisk;
-  form_.setMapPath(openDialog_.fileName);
+  const std::string previousPath = document_.path();
+  const MapStamps previousStamps = document_.onDisk();
+  document_.setPath(openDialog_.fileName);
   try {
     loadCurrentMap(true);
   } catch (...) {
-    form_.setMapPath(previousPath);
-    form_.onDisk = previousStamps;
+    document_.setPath(previousPath);
+    document_.setOnDisk(previousStamps);
     throw;
   }
 }
 
 void MapCommands::loadCurrentMap(bool askWhereMissing) {
-  if (askWhereMissing && (form_.mapPath().empty() || !storage_.folderUsable(form_.mapPath()))) {
+  if (askWhereMissing && (document_.path().empty() || !storage_.folderUsable(document_.path()))) {
     loadMap();
     return;
   }
   // "t1.zv." names the file t1.zv, whose label list is t1.zvl.
-  form_.setMapPath(WithoutTrailingDotsAndBlanks(form_.mapPath()));
-  if (!form_.mapPath().empty()) storage_.finishInterruptedSave(form_.mapPath());
+  document_.setPath(WithoutTrailingDotsAndBlanks(document_.path()));
+  if (!document_.path().empty()) storage_.finishInterruptedSave(document_.path());
   // Taken before reading: a write that slips in between is noticed later.
-  const MapStamps stamps = storage_.stamps(form_.mapPath());
-  storage_.applyMap(form_, form_.mapPath());
-  window_.setCaption(captionPrefix() + FileTitle(form_.mapPath()));
-  form_.startNewHistory();
-  form_.setChanged(false);
-  form_.onDisk = stamps;
+  const MapStamps stamps = storage_.stamps(document_.path());
+  LoadWholeMap(document_, storage_, document_.path());
+  window_.setCaption(captionPrefix() + FileTitle(document_.path()));
+  document_.startNewHistory();
+  document_.setChanged(false);
+  document_.setOnDisk(stamps);
 }
 
 void MapCommands::loadAtStartUp() {
   try {
     loadCurrentMap(false);
   } catch (...) {
-    form_.setMapPath("");
+    document_.setPath("");
     loadCurrentMap(false);
     throw;
   }
 }
 
 // The three partial loads share one dialog title.
-void MapCommands::partialLoad(Apply apply) {
+void MapCommands::partialLoad(Content content) {
   prepare(openDialog_, "Load Colour Settings from Keyboard Map ... ");
   if (!dialogs_.openFile(openDialog_)) return;
-  (storage_.*apply)(form_, WithoutTrailingDotsAndBlanks(openDialog_.fileName));
-  form_.setChanged(true);
+  const std::string mapPath = WithoutTrailingDotsAndBlanks(openDialog_.fileName);
+  if (content == Content::Labels)
+    document_.setLabelLines(storage_.readLabelList(mapPath));
+  else {
+    const MapStyle style = ReadMapStyle(*storage_.readMapFile(mapPath), document_.map());
+    content == Content::Fonts ? applyFonts(document_, style) : applyColours(document_, style);
+  }
+  document_.setChanged(true);
 }
 
-void MapCommands::loadFontsFromAnotherMap() { partialLoad(&MapStorage::applyFonts); }
-void MapCommands::loadLabelsFromAnotherMap() { partialLoad(&MapStorage::applyLabels); }
-void MapCommands::loadColoursFromAnotherMap() { partialLoad(&MapStorage::applyColours); }
+void MapCommands::loadFontsFromAnotherMap() { partialLoad(Content::Fonts); }
+void MapCommands::loadLabelsFromAnotherMap() { partialLoad(Content::Labels); }
+void MapCommands::loadColoursFromAnotherMap() { partialLoad(Content::Colours); }
+
+// A label list that cannot be written is the user's to hear of in a box of
+// its own, and the save goes no further.
+bool MapCommands::writeMap(const std::string& mapPath) {
+  try {
+    SaveWholeMap(document_.map(), storage_, mapPath);
+  } catch (const LabelListNotSaved& failure) {
+    dialogs_.message(MessageKind::Information, labelListNotSavedText(failure.path()), Buttons::Ok);
+    return false;
+  }
+  return true;
+}
 
 }  // namespace tastrix

@@ -2,19 +2,28 @@
 #include <string>
 
 #include "mapfile/core/map_storage.h"
-#include "model/form_model.h"
+#include "model/map_document.h"
 #include "platform/core/app_window.h"
 #include "platform/core/dialogs.h"
 
 namespace tastrix {
 
+// Gives the document the whole content of a map's files, as a full load
+// reads them: the labels, the colours with the alignment, the fonts. Both
+// files are read first, so one that cannot be read changes nothing.
+void LoadWholeMap(MapDocument& document, const MapStorage& storage, const std::string& mapPath);
+// Writes both of a map's files as one change, the map file over its old
+// entries, which stay. Raises LabelListNotSaved, or "Unable to write to" the
+// map file (also for an old map file that cannot be read, and so not kept whole).
+void SaveWholeMap(const KeyboardMap& map, MapStorage& storage, const std::string& mapPath);
+
 // The save and load commands of the File menu and the full load of the
 // current map, over the map's files, the dialogs and the window's caption.
 class MapCommands {
  public:
-  MapCommands(FormModel& form, IDialogs& dialogs, IAppWindow& window, MapStorage& storage,
+  MapCommands(MapDocument& document, IDialogs& dialogs, IAppWindow& window, MapStorage& storage,
               FileDialogRequest& saveDialog, FileDialogRequest& openDialog)
-      : form_(form), dialogs_(dialogs), window_(window), storage_(storage), saveDialog_(saveDialog),
+      : document_(document), dialogs_(dialogs), window_(window), storage_(storage), saveDialog_(saveDialog),
         openDialog_(openDialog) {}
 
   // Saves the current map, or asks for a name (as Save As) when it has none
@@ -37,12 +46,13 @@ class MapCommands {
   void loadAtStartUp();
 
  private:
-  using Apply = void (MapStorage::*)(FormModel&, const std::string&);
-  void partialLoad(Apply apply);
+  enum class Content { Fonts, Labels, Colours };
+  void partialLoad(Content content);
   void prepare(FileDialogRequest& dialog, const char* title) const;
   void rememberDiskState();
+  bool writeMap(const std::string& mapPath);
 
-  FormModel& form_;
+  MapDocument& document_;
   IDialogs& dialogs_;
   IAppWindow& window_;
   MapStorage& storage_;

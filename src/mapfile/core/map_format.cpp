@@ -2,17 +2,15 @@
 
 #include <algorithm>
 
-#include "model/alignment.h"
-#include "model/tag_walks.h"
+#include "text/label_list_text.h"
 #include "text/profile_value.h"
 
 namespace tastrix {
 namespace {
 
-const char* const kTitleSection = "Keyboard_Map_Title_Label";
-const char* const kGroupBoxSection = "GroupBox_Font";
-const char* const kKeyNameSection = "Name_Label_0";
-const char* const kKeyLabelSection = "Label_0";
+// Each font's record in its section, by MapFont.
+constexpr std::array<const char*, kMapFontCount> kFontSections = {"Keyboard_Map_Title_Label", "GroupBox_Font",
+                                                                 "Name_Label_0", "Label_0"};
 const char* const kColourSection = "tastrix";
 const char* const kKeyColourKey = "Shape_0";
 const char* const kBorderColourKey = "Shape_Back_0";
@@ -22,77 +20,63 @@ const char* const kAlignmentKey = "Key_Label_Vertical_Alignment";
 // the picture take seconds, and overflow the conversion to pixels.
 constexpr int kLargestFontSize = 1638;
 
-// Reads a record into the font of its prototype component. Each record's
-// defaults are taken afresh from the factory default font.
-const FontDescription& readFactoryDefaultRecord(FormModel& form, int prototype, const ProfileSource& map,
-                                                const std::string& section) {
-  FontDescription font = form[prototype].font;
-  const FontDescription& factory = form.factoryDefaultFont();
-  ReadFontRecord(font, map, section, factory.colour, factory.name, factory.size);
-  form.setFont(prototype, font);
-  return form[prototype].font;
+// A font record stores the size in points, as the map holds it.
+void writeFontRecord(ProfileTarget& file, const FontDescription& font, const std::string& section) {
+  file.write(section, "Font.Color", FormatProfileInt(font.colour));
+  file.write(section, "Font.Name", font.name);
+  file.write(section, "Font.Size", FormatProfileInt(font.size));
+  file.write(section, "Font.fsBold", FormatProfileBool(font.bold));
+  file.write(section, "Font.fsUnderline", FormatProfileBool(font.underline));
+  file.write(section, "Font.fsItalic", FormatProfileBool(font.italic));
+}
+
+// A record is read over the current font, with the factory default font for
+// each entry the record lacks. Strike-out is not stored: it never comes back.
+FontDescription readFontRecord(const ProfileSource& file, const std::string& section, FontDescription font) {
+  const FontDescription factory = FactoryDefaultFont();
+  font.colour = file.readInt(section, "Font.Color", factory.colour);
+  font.name = file.readString(section, "Font.Name", factory.name);
+  font.size = std::clamp(file.readInt(section, "Font.Size", factory.size), -kLargestFontSize, kLargestFontSize);
+  font.strikeOut = false;
+  font.bold = file.readBool(section, "Font.fsBold", true);
+  font.underline = file.readBool(section, "Font.fsUnderline", false);
+  font.italic = file.readBool(section, "Font.fsItalic", false);
+  return font;
 }
 
 }  // namespace
 
 std::string LabelListPath(const std::string& mapPath) { return mapPath + "l"; }
 
-void WriteMapEntries(const FormModel& form, ProfileTarget& map) {
-  WriteFontRecord(map, form[form.mapTitle].font, kTitleSection);
-  WriteFontRecord(map, form[form.groupBox(kFunctionKeys)].font, kGroupBoxSection);
-  WriteFontRecord(map, form[form.nameLabel0].font, kKeyNameSection);
-  WriteFontRecord(map, form[form.label0].font, kKeyLabelSection);
-  map.write(kColourSection, kKeyColourKey, FormatProfileInt(form[form.shape0].fill));
-  map.write(kColourSection, kBorderColourKey, FormatProfileInt(form[form.shapeBack0].fill));
-  map.write(kColourSection, kAlignmentKey, FormatProfileInt(form.alignment()));
+void WriteMapEntries(const KeyboardMap& map, ProfileTarget& file) {
+  for (size_t i = 0; i < kMapFontCount; ++i) writeFontRecord(file, map.fonts[i], kFontSections[i]);
+  file.write(kColourSection, kKeyColourKey, FormatProfileInt(map.keyColour));
+  file.write(kColourSection, kBorderColourKey, FormatProfileInt(map.borderColour));
+  file.write(kColourSection, kAlignmentKey, FormatProfileInt(map.alignment));
 }
 
-std::string MapFileText(const FormModel& form, const std::string& oldText) {
-  IniText text(oldText);
-  IniTextEntries entries(text);
-  WriteMapEntries(form, entries);
-  return text.text();
+std::string MapFileText(const KeyboardMap& map, const std::string& oldText) {
+  IniTextEntries file(oldText);
+  WriteMapEntries(map, file);
+  return file.bytes();
 }
 
-void WriteFontRecord(ProfileTarget& map, const FontDescription& font, const std::string& section) {
-  map.write(section, "Font.Color", FormatProfileInt(font.colour));
-  map.write(section, "Font.Name", font.name);
-  map.write(section, "Font.Size", FormatProfileInt(font.size));
-  map.write(section, "Font.fsBold", FormatProfileBool(font.bold));
-  map.write(section, "Font.fsUnderline", FormatProfileBool(font.underline));
-  map.write(section, "Font.fsItalic", FormatProfileBool(font.italic));
+MapStyle ReadMapStyle(const ProfileSource& file, const KeyboardMap& current) {
+  MapStyle style;
+  for (size_t i = 0; i < kMapFontCount; ++i) style.fonts[i] = readFontRecord(file, kFontSections[i], current.fonts[i]);
+  style.keyColour = file.readInt(kColourSection, kKeyColourKey, kFactoryDefaultColour);
+  style.borderColour = file.readInt(kColourSection, kBorderColourKey, kFactoryDefaultColour);
+  style.alignment = static_cast<VerticalLayout>(
+      std::clamp<int>(file.readInt(kColourSection, kAlignmentKey, kLayoutCenter), kNoAlignment, kLayoutBottom));
+  return style;
 }
 
-void ReadFontRecord(FontDescription& font, const ProfileSource& map, const std::string& section, Colour defaultColour,
-                    const std::string& defaultName, int defaultSize) {
-  font.colour = map.readInt(section, "Font.Color", defaultColour);
-  font.name = map.readString(section, "Font.Name", defaultName);
-  font.size = std::clamp(map.readInt(section, "Font.Size", defaultSize), -kLargestFontSize, kLargestFontSize);
-  font.strikeOut = false;
-  font.bold = map.readBool(section, "Font.fsBold", true);
-  font.underline = map.readBool(section, "Font.fsUnderline", false);
-  font.italic = map.readBool(section, "Font.fsItalic", false);
-}
+std::string LabelListText(const KeyboardMap& map) { return JoinLabelListText(map.labels); }
 
-void ApplyMapColours(FormModel& form, const ProfileSource& map) {
-  const Colour keyColour = map.readInt(kColourSection, kKeyColourKey, form.factoryDefaultColour());
-  form.setFill(form.shape0, keyColour);
-  const Colour borderColour = map.readInt(kColourSection, kBorderColourKey, form.factoryDefaultColour());
-  form.setFill(form.shapeBack0, borderColour);
-  SetShapeColours(form, keyColour, kFaceShapes);
-  SetShapeColours(form, borderColour, kBorderShapes);
-  const auto alignment = static_cast<VerticalLayout>(
-      std::clamp<int>(map.readInt(kColourSection, kAlignmentKey, kLayoutCenter), kNoAlignment, kLayoutBottom));
-  form.setAlignment(alignment);
-  if (alignment != kNoAlignment) applyAlignment(form, alignment);
-}
-
-void ApplyMapFonts(FormModel& form, const ProfileSource& map) {
-  readFactoryDefaultRecord(form, form.mapTitle, map, kTitleSection);
-  SetGroupBoxFonts(form, readFactoryDefaultRecord(form, form.groupBox(kFunctionKeys), map, kGroupBoxSection),
-                   kGroupBoxes);
-  SetLabelFonts(form, readFactoryDefaultRecord(form, form.nameLabel0, map, kKeyNameSection), kKeyNames);
-  SetLabelFonts(form, readFactoryDefaultRecord(form, form.label0, map, kKeyLabelSection), kKeyLabels);
+std::vector<std::string> LabelListLines(const std::string& text) {
+  LabelListSplitter splitter(kLabelPositions);
+  splitter.feed(text.data(), text.size());
+  return splitter.finish();
 }
 
 }  // namespace tastrix

@@ -1,29 +1,41 @@
 #pragma once
+#include <array>
 #include <string>
+#include <vector>
 
-#include "model/form_model.h"
-#include "text/ini_text.h"
+#include "model/keyboard_map.h"
 #include "text/profile_source.h"
 
 namespace tastrix {
 
-// The label list file travels beside the keyboard map file.
+// A keyboard map is two files: the map file NAME.zv (INI entries: the four
+// fonts, the two colours, the alignment) and its label list NAME.zvl, the
+// map path with "l" appended (the title and the key labels, a line each).
 std::string LabelListPath(const std::string& mapPath);
 
-// The map file's entries written: the four font records and the colour
-// section, into the old file's entries, whose other lines stay.
-void WriteMapEntries(const FormModel& form, ProfileTarget& map);
+// ---- The map file ----
+// The four font records and the colour section written into the file's
+// entries; every other entry of the file stays.
+void WriteMapEntries(const KeyboardMap& map, ProfileTarget& file);
 // The same for a map file in the system code page: its new text.
-std::string MapFileText(const FormModel& form, const std::string& oldText);
+std::string MapFileText(const KeyboardMap& map, const std::string& oldText);
 
-// A font record stores the size in points, as the model holds it.
-void WriteFontRecord(ProfileTarget& map, const FontDescription& font, const std::string& section);
-void ReadFontRecord(FontDescription& font, const ProfileSource& map, const std::string& section, Colour defaultColour,
-                    const std::string& defaultName, int defaultSize);
+// What a map file gives a map beside its labels; a missing entry gives the
+// factory default.
+struct MapStyle {
+  std::array<FontDescription, kMapFontCount> fonts;
+  Colour keyColour = kFactoryDefaultColour;
+  Colour borderColour = kFactoryDefaultColour;
+  VerticalLayout alignment = kLayoutCenter;
+};
+// A font keeps from `current` what the file does not say of it (its
+// character set).
+MapStyle ReadMapStyle(const ProfileSource& file, const KeyboardMap& current);
 
-// The colours with the alignment, and the four fonts, of a map file read into
-// the window's components; missing entries give the factory defaults.
-void ApplyMapColours(FormModel& form, const ProfileSource& map);
-void ApplyMapFonts(FormModel& form, const ProfileSource& map);
+// ---- The label list ----
+// Every label followed by CR LF, in the system code page.
+std::string LabelListText(const KeyboardMap& map);
+// The lines of a label list's text, as many as the map has labels.
+std::vector<std::string> LabelListLines(const std::string& text);
 
 }  // namespace tastrix

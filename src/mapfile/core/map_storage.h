@@ -1,39 +1,47 @@
 #pragma once
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "model/disk_stamp.h"
-#include "model/form_model.h"
-#include "platform/core/dialogs.h"
+#include "platform/core/errors.h"
 #include "platform/core/storage.h"
+#include "text/profile_source.h"
 
 namespace tastrix {
 
-// The files of keyboard maps as the map commands see them.
+// A label list that could not be written: the save tells the user so in a
+// box of its own and goes no further.
+class LabelListNotSaved : public PlatformError {
+ public:
+  explicit LabelListNotSaved(const std::string& path) : PlatformError("Cannot save " + path), path_(path) {}
+  const std::string& path() const { return path_; }
+
+ private:
+  std::string path_;
+};
+
+// The files of keyboard maps as the map commands see them: what they hold,
+// and both of a map's files replaced together. What the files mean is the
+// map formats'.
 class MapStorage : public Storage {
  public:
   virtual MapStamps stamps(const std::string& mapPath) const = 0;
   // Finishes or undoes a save of the map that was cut short, as far as it can.
   virtual void finishInterruptedSave(const std::string& mapPath) = 0;
 
-  // Writes both files as one change. False when the label list could not be
-  // written (the user was told); raises for a map file that cannot be.
-  virtual bool write(FormModel& form, IDialogs& dialogs, const std::string& mapPath) = 0;
-  // Raises "Cannot open file" for a map file that exists but cannot be read.
-  virtual void requireReadable(const std::string& mapPath) const = 0;
-  // Each reads one kind of content into the window's components and raises
-  // before anything changes when its file exists but cannot be read.
-  virtual void applyLabels(FormModel& form, const std::string& mapPath) = 0;
-  virtual void applyColours(FormModel& form, const std::string& mapPath) = 0;
-  virtual void applyFonts(FormModel& form, const std::string& mapPath) = 0;
+  // A map's files as they stand (while a save that was cut short waits to be
+  // finished, as that save left them complete); a missing file reads as an
+  // empty one. A file that exists but cannot be read raises "Cannot open file".
+  virtual std::unique_ptr<ProfileFile> readMapFile(const std::string& mapPath) const = 0;
+  // The label list's first lines, as many as a map has labels.
+  virtual std::vector<std::string> readLabelList(const std::string& mapPath) const = 0;
 
-  // The whole map, as a full load reads it: the labels, the colours with the
-  // alignment, then the fonts, once the map file is known to be readable.
-  virtual void applyMap(FormModel& form, const std::string& mapPath) {
-    requireReadable(mapPath);
-    applyLabels(form, mapPath);
-    applyColours(form, mapPath);
-    applyFonts(form, mapPath);
-  }
+  // Replaces both files as one change: the map file by the bytes of its
+  // entries, the label list by the text, in the encoding its old file had.
+  // Raises LabelListNotSaved, or "Unable to write to" the map file.
+  virtual void replaceMapFiles(const std::string& mapPath, const ProfileFile& mapFile,
+                               const std::string& labelListText) = 0;
 };
 
 }  // namespace tastrix

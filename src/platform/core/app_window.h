@@ -1,6 +1,8 @@
 #pragma once
 #include <string>
 
+#include "model/picture_layout.h"
+
 struct HWND__;  // the platform's window handle, declared without its header
 
 namespace tastrix {
@@ -27,6 +29,8 @@ class IAppWindow {
   virtual void setScrollPosition(int position) = 0;  // clamped to 0 .. range - client width
   virtual void processMessages() = 0;
   virtual CaptureState& captureState() = 0;
+  // The picture's geometry as the window lays it out for its monitor's dpi.
+  virtual const PictureLayout& layout() const = 0;
 };
 
 }  // namespace tastrix

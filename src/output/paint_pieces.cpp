@@ -1,0 +1,71 @@
+#include "output/paint_pieces.h"
+
+#include <algorithm>
+#include <initializer_list>
+
+#include "platform/gdi_values.h"
+#include "text/mul_div.h"
+
+namespace tastrix {
+namespace {
+
+constexpr int kGroupCaptionIndent = 8;  // at 96 dpi
+
+int lineWidth(int dpi) { return std::max(1, dpi / 96); }
+
+int width(const RECT& r) { return r.right - r.left; }
+int height(const RECT& r) { return r.bottom - r.top; }
+
+// Prefix processing stays on: "&Q" underlines the Q and "&&" draws one "&".
+UINT textFormat(const TextStyle& style) { return DT_EXPANDTABS | DT_CENTER | (style.wordWrap ? DT_WORDBREAK : 0u); }
+
+}  // namespace
+
+void paintShape(HDC dc, PaintCache& cache, Colour fill, const RECT& area, int dpi) {
+  Selection pen(dc, cache.outlinePen(lineWidth(dpi)));
+  Selection brush(dc, cache.brush(fill));
+  const int corner = std::min(width(area), height(area)) / 4;
+  RoundRect(dc, area.left, area.top, area.right, area.bottom, corner, corner);
+}
+
+// Labels are transparent: the key's face shows around the text.
+void paintText(HDC dc, PaintCache& cache, const std::string& text, const TextStyle& style, const RECT& area) {
+  if (text.empty()) return;
+  Selection font(dc, cache.font(style.font));
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, rgbOf(style.font.colour));
+  const UINT format = textFormat(style);
+  RECT placed = area;
+  if (style.layout != kLayoutTop) {
+    // Vertical placement of (possibly wrapped) text: measure, then shift.
+    RECT measured = area;
+    DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &measured, format | DT_CALCRECT);
+    const int spare = height(area) - height(measured);
+    placed.top += style.layout == kLayoutBottom ? spare : spare / 2;
+    placed.bottom = placed.top + height(measured);
+  }
+  DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &placed, format);
+}
+
+void paintGroupBox(HDC dc, PaintCache& cache, const std::string& caption, const FontDescription& font,
+                   const RECT& area, Colour background, int dpi) {
+  FillRect(dc, &area, cache.brush(background));
+  Selection selected(dc, cache.font(font));
+  TEXTMETRICA metrics{};
+  GetTextMetricsA(dc, &metrics);
+  RECT frame = area;
+  frame.top += metrics.tmHeight / 2;
+  // An etched edge: its dark outer line, then its light inner line, each as wide as a line.
+  for (const UINT line : {BDR_SUNKENOUTER, BDR_RAISEDINNER})
+    for (int i = 0; i < lineWidth(dpi); ++i) DrawEdge(dc, &frame, line, BF_RECT | BF_ADJUST);
+
+  RECT place{area.left + mulDiv(kGroupCaptionIndent, dpi, 96), area.top, area.right, area.top + metrics.tmHeight};
+  DrawTextA(dc, caption.c_str(), static_cast<int>(caption.size()), &place, DT_SINGLELINE | DT_CALCRECT);
+  // The caption interrupts the frame: its background hides the line behind it.
+  FillRect(dc, &place, cache.brush(background));
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, rgbOf(font.colour));
+  DrawTextA(dc, caption.c_str(), static_cast<int>(caption.size()), &place, DT_SINGLELINE);
+}
+
+}  // namespace tastrix
