@@ -38,9 +38,7 @@ void Application::runModalLoop(const std::function<void()>& loop) {
 }
 
 void Application::menuCommand(int id) {
-  const MenuEntry* entry = findMenuEntry(mainMenuTable(), id);
-  if (!entry) entry = findMenuEntry(popupMenuTable(), id);
-  if (entry) runCommand([this, entry] { entry->handler(*this); });
+  if (const CommandHandler handler = findCommand(id)) runCommand([this, handler] { handler(*this); });
 }
 
 void Application::pressOn(const PicturePiece* piece) { editing_.recordPress(piece); }

@@ -66,7 +66,7 @@ void MainWindow::create(HINSTANCE instance, bool endsMessageLoop) {
   if (!hwnd_) throw PlatformError("Cannot create the main window");
   // The monitor's scale may differ from the one the session began with.
   if (WindowDpi(hwnd_) != layout_.dpi()) layout_ = PictureLayout(WindowDpi(hwnd_));
-  std::vector<ACCEL> shortcuts = tastrix::accelerators(mainMenuTable());
+  std::vector<ACCEL> shortcuts = tastrix::accelerators();
   accelerators_.reset(CreateAcceleratorTableA(shortcuts.data(), static_cast<int>(shortcuts.size())));
   updateScrollBar();
 }

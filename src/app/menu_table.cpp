@@ -1,7 +1,5 @@
 #include "app/menu_table.h"
 
-#include <cstdlib>
-#include <cstring>
 
 #include "app/application.h"
 
@@ -11,105 +9,110 @@ namespace {
 using A = Application;
 constexpr ShownFor kAll = ShownFor::Always;
 
-MenuEntry separator(int depth) { return MenuEntry{depth, "-", nullptr, 0, nullptr, kSeparator, kAll}; }
-MenuEntry submenu(int depth, const char* caption) { return MenuEntry{depth, caption, nullptr, 0, nullptr, kSubmenu, kAll}; }
+MenuEntry separator(int depth) { return MenuEntry{depth, "-", {}, 0, nullptr, kSeparator, kAll}; }
+MenuEntry submenu(int depth, const char* caption) { return MenuEntry{depth, caption, {}, 0, nullptr, kSubmenu, kAll}; }
 
 }  // namespace
 
 const std::vector<MenuEntry>& mainMenuTable() {
   static const std::vector<MenuEntry> table = {
       submenu(0, "&File"),
-      {1, "Save Keyboard Layout", nullptr, ID_Save_Keyboard_Layout,
+      {1, "Save Keyboard Layout", {}, ID_Save_Keyboard_Layout,
        [](A& a) { a.maps().saveMap(); }, kItem, kAll},
-      {1, "Save Keyboard Layout As ...", nullptr, ID_Save_Keyboard_Layout_As,
+      {1, "Save Keyboard Layout As ...", {}, ID_Save_Keyboard_Layout_As,
        [](A& a) { a.maps().saveMapAs(); }, kItem, kAll},
       separator(1),
-      {1, "Load Keyboard Layout", nullptr, ID_Load_Keyboard_Layout,
+      {1, "Load Keyboard Layout", {}, ID_Load_Keyboard_Layout,
        [](A& a) { a.maps().loadMap(); }, kItem, kAll},
-      {1, "Load the Key Font Settings from Another Keyboard Layout File", nullptr, ID_Load_Key_Fonts,
+      {1, "Load the Key Font Settings from Another Keyboard Layout File", {}, ID_Load_Key_Fonts,
        [](A& a) { a.maps().loadFontsFromAnotherMap(); }, kItem, kAll},
-      {1, "Load the Key Labels from Another Keyboard Layout File", nullptr, ID_Load_Key_Labels,
+      {1, "Load the Key Labels from Another Keyboard Layout File", {}, ID_Load_Key_Labels,
        [](A& a) { a.maps().loadLabelsFromAnotherMap(); }, kItem, kAll},
-      {1, "Load the Key Colour Settings from Another Keyboard Layout File", nullptr, ID_Load_Key_Colours,
+      {1, "Load the Key Colour Settings from Another Keyboard Layout File", {}, ID_Load_Key_Colours,
        [](A& a) { a.maps().loadColoursFromAnotherMap(); }, kItem, kAll},
       separator(1),
-      {1, "Save Keyboard Layout Bitmap to File", "Ctrl+S", ID_Save_Bitmap_to_File,
+      {1, "Save Keyboard Layout Bitmap to File", ctrl('S'), ID_Save_Bitmap_to_File,
        [](A& a) { a.output().saveBitmap(); }, kItem, kAll},
-      {1, "Copy Keyboard Layout Bitmap to Window's Clipboard", "Ctrl+C", ID_Copy_Bitmap_to_Clipboard,
+      {1, "Copy Keyboard Layout Bitmap to Window's Clipboard", ctrl('C'), ID_Copy_Bitmap_to_Clipboard,
        [](A& a) { a.output().copyBitmap(); }, kItem, kAll},
-      {1, "Print Keyboard Layout", nullptr, ID_Print_Keyboard_Layout,
+      {1, "Print Keyboard Layout", {}, ID_Print_Keyboard_Layout,
        [](A& a) { a.output().showPrinterSetup(); }, kDisabled, kAll},
       separator(1),
-      {1, "Always &On Top", nullptr, ID_Always_On_Top, [](A& a) { a.windowOptions().toggleAlwaysOnTop(); }, kItem,
+      {1, "Always &On Top", {}, ID_Always_On_Top, [](A& a) { a.windowOptions().toggleAlwaysOnTop(); }, kItem,
        kAll},
-      {1, "&Auto-Run at Windows Startup", nullptr, ID_Auto_Run, [](A& a) { a.toggleAutoRun(); }, kItem, kAll},
-      {1, "&Restore Factory Defaults", nullptr, ID_Restore_Factory_Defaults,
+      {1, "&Auto-Run at Windows Startup", {}, ID_Auto_Run, [](A& a) { a.toggleAutoRun(); }, kItem, kAll},
+      {1, "&Restore Factory Defaults", {}, ID_Restore_Factory_Defaults,
        [](A& a) { a.startAndClose().restoreFactoryDefaults(); }, kItem, kAll},
       separator(1),
-      {1, "E&xit", nullptr, ID_Exit, [](A& a) { a.exit(); }, kItem, kAll},
+      {1, "E&xit", {}, ID_Exit, [](A& a) { a.exit(); }, kItem, kAll},
 
       submenu(0, "Edit"),
-      {1, "Copy Keyboard Layout Bitmap to Window's Clipboard", "Ctrl+C", ID_Edit_Copy_Bitmap_to_Clipboard,
+      {1, "Copy Keyboard Layout Bitmap to Window's Clipboard", ctrl('C'), ID_Edit_Copy_Bitmap_to_Clipboard,
        [](A& a) { a.output().copyBitmap(); }, kItem, kAll},
 
       submenu(0, "Erase"),
-      {1, "Erase Function Key labels", nullptr, ID_Erase_Function_Keys,
+      {1, "Erase Function Key labels", {}, ID_Erase_Function_Keys,
        [](A& a) { a.editing().eraseLabels(LabelGroup::FunctionKeys); }, kItem, kAll},
-      {1, "Erase Main Keyboard Labels", nullptr, ID_Erase_Main_Keyboard,
+      {1, "Erase Main Keyboard Labels", {}, ID_Erase_Main_Keyboard,
        [](A& a) { a.editing().eraseLabels(LabelGroup::MainKeyboard); }, kItem, kAll},
-      {1, "Erase Cursor Control Labels", nullptr, ID_Erase_Cursor_Control,
+      {1, "Erase Cursor Control Labels", {}, ID_Erase_Cursor_Control,
        [](A& a) { a.editing().eraseLabels(LabelGroup::CursorControl); }, kItem, kAll},
-      {1, "Erase Numeric Keypad Labels", nullptr, ID_Erase_Numeric_Keypad,
+      {1, "Erase Numeric Keypad Labels", {}, ID_Erase_Numeric_Keypad,
        [](A& a) { a.editing().eraseLabels(LabelGroup::NumericKeypad); }, kItem, kAll},
       separator(1),
-      {1, "Erase All Labels", nullptr, ID_Erase_All, [](A& a) { a.editing().eraseLabels(LabelGroup::AllKeys); }, kItem,
+      {1, "Erase All Labels", {}, ID_Erase_All, [](A& a) { a.editing().eraseLabels(LabelGroup::AllKeys); }, kItem,
        kAll},
 
       submenu(0, "Set"),
-      {1, "Set Function Key labels", nullptr, ID_Set_Function_Keys,
+      {1, "Set Function Key labels", {}, ID_Set_Function_Keys,
        [](A& a) { a.editing().setLabels(LabelGroup::FunctionKeys); }, kItem, kAll},
-      {1, "Set Main Keyboard Labels", nullptr, ID_Set_Main_Keyboard,
+      {1, "Set Main Keyboard Labels", {}, ID_Set_Main_Keyboard,
        [](A& a) { a.editing().setLabels(LabelGroup::MainKeyboard); }, kItem, kAll},
-      {1, "Set Cursor Control Labels", nullptr, ID_Set_Cursor_Control,
+      {1, "Set Cursor Control Labels", {}, ID_Set_Cursor_Control,
        [](A& a) { a.editing().setLabels(LabelGroup::CursorControl); }, kItem, kAll},
-      {1, "Set Numeric Keypad Labels", nullptr, ID_Set_Numeric_Keypad,
+      {1, "Set Numeric Keypad Labels", {}, ID_Set_Numeric_Keypad,
        [](A& a) { a.editing().setLabels(LabelGroup::NumericKeypad); }, kItem, kAll},
       separator(1),
-      {1, "Set All Labels To A Default Value", nullptr, ID_Set_All,
+      {1, "Set All Labels To A Default Value", {}, ID_Set_All,
        [](A& a) { a.editing().setLabels(LabelGroup::AllKeys); }, kItem, kAll},
 
       submenu(0, "Fonts / Colours"),
-      {1, "Keyboard Map Title Font", nullptr, ID_Font_Map_Title,
+      {1, "Keyboard Map Title Font", {}, ID_Font_Map_Title,
        [](A& a) { a.editing().chooseFont(MapFont::Title); }, kItem, kAll},
-      {1, "Group Names Font", nullptr, ID_Font_Group_Names, [](A& a) { a.editing().chooseFont(MapFont::GroupNames); },
+      {1, "Group Names Font", {}, ID_Font_Group_Names, [](A& a) { a.editing().chooseFont(MapFont::GroupNames); },
        kItem, kAll},
-      {1, "Key Names Font", nullptr, ID_Font_Key_Names, [](A& a) { a.editing().chooseFont(MapFont::KeyNames); }, kItem,
+      {1, "Key Names Font", {}, ID_Font_Key_Names, [](A& a) { a.editing().chooseFont(MapFont::KeyNames); }, kItem,
        kAll},
-      {1, "Key Labels Font", nullptr, ID_Font_Key_Labels, [](A& a) { a.editing().chooseFont(MapFont::KeyLabels); },
+      {1, "Key Labels Font", {}, ID_Font_Key_Labels, [](A& a) { a.editing().chooseFont(MapFont::KeyLabels); },
        kItem, kAll},
       separator(1),
-      {1, "Select Key Colour", nullptr, ID_Key_Colour, [](A& a) { a.editing().chooseColour(MapColour::KeyFaces); },
+      {1, "Select Key Colour", {}, ID_Key_Colour, [](A& a) { a.editing().chooseColour(MapColour::KeyFaces); },
        kItem, kAll},
-      {1, "Select Key Border Colour", nullptr, ID_Key_Border_Colour,
+      {1, "Select Key Border Colour", {}, ID_Key_Border_Colour,
        [](A& a) { a.editing().chooseColour(MapColour::KeyBorders); }, kItem, kAll},
       separator(1),
       submenu(1, "Set Key Label Vertical Alignment"),
-      {2, "Top", nullptr, ID_Align_Top, [](A& a) { a.editing().alignLabels(kLayoutTop); },
+      {2, "Top", {}, ID_Align_Top, [](A& a) { a.editing().alignLabels(kLayoutTop); },
        kItem, kAll},
-      {2, "Center", nullptr, ID_Align_Center,
+      {2, "Center", {}, ID_Align_Center,
        [](A& a) { a.editing().alignLabels(kLayoutCenter); }, kItem, kAll},
-      {2, "Bottom", nullptr, ID_Align_Bottom,
+      {2, "Bottom", {}, ID_Align_Bottom,
        [](A& a) { a.editing().alignLabels(kLayoutBottom); }, kItem, kAll},
 
       submenu(0, "&Help"),
-      {1, "&View Readme file", "F1", ID_View_Readme, [](A& a) { a.viewReadme(); }, kItem,
+      {1, "&View Readme file", Shortcut{Shortcut::kNone, VK_F1}, ID_View_Readme, [](A& a) { a.viewReadme(); }, kItem,
        kAll},
       separator(1),
-      {1, "&About", "Ctrl+A", ID_About, [](A& a) { a.showAbout(); }, kItem, kAll},
+      {1, "&About", ctrl('A'), ID_About, [](A& a) { a.showAbout(); }, kItem, kAll},
+  };
+  return table;
+}
 
-      {1, "Undo", "Ctrl+Z", ID_Undo, [](A& a) { a.document().undo(); }, kKeysOnly, kAll},
-      {1, "Redo", "Ctrl+Y", ID_Redo, [](A& a) { a.document().redo(); }, kKeysOnly, kAll},
-      {1, "Redo", "Ctrl+Shift+Z", ID_Redo, [](A& a) { a.document().redo(); }, kKeysOnly, kAll},
+const std::vector<KeyCommand>& keyCommandTable() {
+  static const std::vector<KeyCommand> table = {
+      {ctrl('Z'), ID_Undo, [](A& a) { a.document().undo(); }},
+      {ctrl('Y'), ID_Redo, [](A& a) { a.document().redo(); }},
+      {Shortcut{Shortcut::kCtrl | Shortcut::kShift, 'Z'}, ID_Redo, [](A& a) { a.document().redo(); }},
   };
   return table;
 }
@@ -163,9 +166,18 @@ const std::vector<MenuEntry>& popupMenuTable() {
   return table;
 }
 
+std::string Shortcut::text() const {
+  std::string text;
+  if (modifiers & kCtrl) text += "Ctrl+";
+  if (modifiers & kShift) text += "Shift+";
+  if (modifiers & kAlt) text += "Alt+";
+  if (key >= VK_F1 && key <= VK_F24) return text + "F" + std::to_string(key - VK_F1 + 1);
+  return text + static_cast<char>(key);  // letters and digits are their own virtual keys
+}
+
 std::string menuText(const MenuEntry& entry) {
   std::string text = entry.caption;
-  if (entry.shortcut) text += std::string("\t") + entry.shortcut;
+  if (entry.shortcut) text += "\t" + entry.shortcut.text();
   return text;
 }
 
@@ -175,7 +187,7 @@ HMENU buildMenuBar(const std::vector<MenuEntry>& entries) {
   std::vector<HMENU> stack{bar};
   for (const MenuEntry& e : entries) {
     const size_t level = static_cast<size_t>(e.depth);
-    if (level >= stack.size() || (e.flags & kKeysOnly)) continue;
+    if (level >= stack.size()) continue;
     stack.resize(level + 1);
     HMENU parent = stack[level];
     if (e.flags & kSeparator) {
@@ -192,31 +204,29 @@ HMENU buildMenuBar(const std::vector<MenuEntry>& entries) {
   return bar;
 }
 
-std::vector<ACCEL> accelerators(const std::vector<MenuEntry>& entries) {
+std::vector<ACCEL> accelerators() {
   std::vector<ACCEL> out;
-  for (const MenuEntry& e : entries) {
-    if (!e.shortcut || (e.flags & kDisabled)) continue;
-    ACCEL a{};
-    a.fVirt = FVIRTKEY;
-    a.cmd = static_cast<WORD>(e.id);
-    const char* key = e.shortcut;
-    if (std::strncmp(key, "Ctrl+", 5) == 0) {
-      a.fVirt |= FCONTROL;
-      key += 5;
-    }
-    if (std::strncmp(key, "Shift+", 6) == 0) {
-      a.fVirt |= FSHIFT;
-      key += 6;
-    }
-    if (key[0] == 'F' && key[1] >= '1' && key[1] <= '9')
-      a.key = static_cast<WORD>(VK_F1 + std::atoi(key + 1) - 1);
-    else
-      a.key = static_cast<WORD>(key[0]);
-    bool duplicate = false;
-    for (const ACCEL& existing : out) duplicate |= existing.fVirt == a.fVirt && existing.key == a.key;
-    if (!duplicate) out.push_back(a);
-  }
+  const auto add = [&](const Shortcut& shortcut, int id) {
+    BYTE virt = FVIRTKEY;
+    if (shortcut.modifiers & Shortcut::kCtrl) virt |= FCONTROL;
+    if (shortcut.modifiers & Shortcut::kShift) virt |= FSHIFT;
+    if (shortcut.modifiers & Shortcut::kAlt) virt |= FALT;
+    for (const ACCEL& existing : out)
+      if (existing.fVirt == virt && existing.key == shortcut.key) return;  // the first item with a key has it
+    out.push_back(ACCEL{virt, shortcut.key, static_cast<WORD>(id)});
+  };
+  for (const MenuEntry& e : mainMenuTable())
+    if (e.shortcut && !(e.flags & kDisabled)) add(e.shortcut, e.id);
+  for (const KeyCommand& k : keyCommandTable()) add(k.shortcut, k.id);
   return out;
+}
+
+CommandHandler findCommand(int id) {
+  if (const MenuEntry* entry = findMenuEntry(mainMenuTable(), id)) return entry->handler;
+  if (const MenuEntry* entry = findMenuEntry(popupMenuTable(), id)) return entry->handler;
+  for (const KeyCommand& k : keyCommandTable())
+    if (k.id == id) return k.handler;
+  return nullptr;
 }
 
 const MenuEntry* findMenuEntry(const std::vector<MenuEntry>& entries, int id) {
