@@ -33,7 +33,7 @@ void Application::runCommand(const std::function<void()>& command) {
 }
 
 void Application::runModalLoop(const std::function<void()>& loop) {
-  const OpenBoxes::Scope open(dialogs_);
+  const IDialogs::OpenScope open(dialogs_);
   loop();
 }
 

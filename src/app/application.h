@@ -2,7 +2,6 @@
 #include <windows.h>
 
 #include "app/main_window.h"
-#include "app/open_boxes.h"
 #include "app/picture_commands.h"
 #include "app/start_and_close.h"
 #include "app/stored_settings.h"
@@ -56,7 +55,7 @@ class Application final : public IPictureCommands, public ICommandRunner {
   void clickOn(const PicturePiece& piece) override;
   bool mayClose(Closing closing) override;
 
-  OpenBoxes dialogs_;
+  IDialogs& dialogs_;
   MapDocument document_;
   DiskMapStorage storage_;
   FileDialogRequest saveDialog_;  // shared by the map's Save As and the bitmap export

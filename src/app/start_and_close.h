@@ -1,5 +1,5 @@
 #pragma once
-#include "app/open_boxes.h"
+#include "platform/core/dialogs.h"
 #include "app/picture_commands.h"
 #include "app/picture_window.h"
 #include "app/stored_settings.h"
@@ -13,7 +13,7 @@ namespace tastrix {
 // over as a first start would.
 class StartAndClose {
  public:
-  StartAndClose(IPictureWindow& window, MapDocument& document, OpenBoxes& dialogs, ICommandRunner& commands,
+  StartAndClose(IPictureWindow& window, MapDocument& document, IDialogs& dialogs, ICommandRunner& commands,
                 WindowOptions& options, StoredSettings& settings, MapCommands& maps)
       : window_(window), document_(document), dialogs_(dialogs), commands_(commands), options_(options),
         settings_(settings), maps_(maps) {}
@@ -28,7 +28,7 @@ class StartAndClose {
  private:
   IPictureWindow& window_;
   MapDocument& document_;
-  OpenBoxes& dialogs_;
+  IDialogs& dialogs_;
   ICommandRunner& commands_;
   WindowOptions& options_;
   StoredSettings& settings_;

@@ -29,7 +29,7 @@ INT_PTR CALLBACK aboutProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM) {
 
 }  // namespace
 
-void Win32Dialogs::about() {
+void Win32Dialogs::showAbout() {
   // Dialog units; the box is laid out for its 8-point dialog font.
   DialogTemplate box(DS_MODALFRAME | DS_CENTER | DS_SETFONT | WS_POPUP | WS_CAPTION | WS_SYSMENU, 220, 88,
                      L"MS Shell Dlg", 8);

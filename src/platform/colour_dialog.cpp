@@ -7,7 +7,7 @@
 
 namespace tastrix {
 
-bool Win32Dialogs::chooseColour(Colour& colour) {
+bool Win32Dialogs::showColourDialog(Colour& colour) {
   CHOOSECOLORA cc{};
   cc.lStructSize = sizeof cc;
   cc.hwndOwner = owner_;

@@ -8,7 +8,7 @@
 
 namespace tastrix {
 
-bool Win32Dialogs::chooseFont(FontDescription& font) {
+bool Win32Dialogs::showFontDialog(FontDescription& font) {
   // The dialog reads and gives heights at the screen's dpi, whatever the
   // monitor: the size in points is what it shows and returns.
   const int screenDpi = ScreenDpi();

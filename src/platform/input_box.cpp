@@ -64,7 +64,7 @@ INT_PTR CALLBACK inputBoxProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lPara
 
 }  // namespace
 
-bool Win32Dialogs::inputBox(const std::string& caption, const std::string& prompt, std::string& text) {
+bool Win32Dialogs::showInputBox(const std::string& caption, const std::string& prompt, std::string& text) {
   DialogTemplate box(DS_MODALFRAME | DS_SETFONT | WS_POPUP | WS_CAPTION | WS_SYSMENU, 200, 62, L"MS Shell Dlg", 8);
   box.addItem(SS_LEFT | SS_NOPREFIX, 7, 7, 186, 9, kPromptId, kStaticClass);
   box.addItem(ES_LEFT | ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, 7, 18, 186, 12, kFieldId, kEditClass);

@@ -59,22 +59,22 @@ bool runFileDialog(HWND owner, FileDialogRequest& request, bool save) {
 
 }  // namespace
 
-Answer Win32Dialogs::message(MessageKind kind, const std::string& text, Buttons buttons) {
+Answer Win32Dialogs::showMessage(MessageKind kind, const std::string& text, Buttons buttons) {
   const UINT type = iconOf(kind) | (buttons == Buttons::YesNo ? MB_YESNO : MB_OK);
   const int result = ShowMessageBox(owner_, text, captionOf(kind), type);
   if (buttons == Buttons::Ok) return Answer::Ok;
   return result == IDYES ? Answer::Yes : Answer::No;
 }
 
-void Win32Dialogs::generalError(const std::string& text) {
+void Win32Dialogs::showGeneralError(const std::string& text) {
   ShowMessageBox(owner_, text, kAppTitle, MB_OK | MB_ICONERROR);
 }
 
-bool Win32Dialogs::openFile(FileDialogRequest& request) { return runFileDialog(owner_, request, false); }
+bool Win32Dialogs::showOpenFile(FileDialogRequest& request) { return runFileDialog(owner_, request, false); }
 
-bool Win32Dialogs::saveFile(FileDialogRequest& request) { return runFileDialog(owner_, request, true); }
+bool Win32Dialogs::showSaveFile(FileDialogRequest& request) { return runFileDialog(owner_, request, true); }
 
-void Win32Dialogs::printerSetup() {
+void Win32Dialogs::showPrinterSetup() {
   PRINTDLGA pd{};
   pd.lStructSize = sizeof pd;
   pd.hwndOwner = owner_;

@@ -11,17 +11,17 @@ class Win32Dialogs : public IDialogs {
  public:
   void setOwner(HWND owner) { owner_ = owner; }
 
-  Answer message(MessageKind kind, const std::string& text, Buttons buttons) override;
-  void generalError(const std::string& text) override;
-  bool inputBox(const std::string& caption, const std::string& prompt, std::string& text) override;
-  bool openFile(FileDialogRequest& request) override;
-  bool saveFile(FileDialogRequest& request) override;
-  bool chooseFont(FontDescription& font) override;
-  bool chooseColour(Colour& colour) override;
-  void printerSetup() override;
-  void about() override;
-
  private:
+  Answer showMessage(MessageKind kind, const std::string& text, Buttons buttons) override;
+  void showGeneralError(const std::string& text) override;
+  bool showInputBox(const std::string& caption, const std::string& prompt, std::string& text) override;
+  bool showOpenFile(FileDialogRequest& request) override;
+  bool showSaveFile(FileDialogRequest& request) override;
+  bool showFontDialog(FontDescription& font) override;
+  bool showColourDialog(Colour& colour) override;
+  void showPrinterSetup() override;
+  void showAbout() override;
+
   HWND owner_ = nullptr;
   COLORREF customColours_[16] = {};
 };

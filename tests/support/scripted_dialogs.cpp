@@ -71,7 +71,7 @@ bool ScriptedDialogs::next(Entry::Kind what, Entry& out) {
   return true;
 }
 
-Answer ScriptedDialogs::message(MessageKind kind, const std::string& text, Buttons buttons) {
+Answer ScriptedDialogs::showMessage(MessageKind kind, const std::string& text, Buttons buttons) {
   DialogCall call;
   call.what = Dialog::Message;
   call.kind = kind;
@@ -86,7 +86,7 @@ Answer ScriptedDialogs::message(MessageKind kind, const std::string& text, Butto
   return e.answer;
 }
 
-void ScriptedDialogs::generalError(const std::string& text) {
+void ScriptedDialogs::showGeneralError(const std::string& text) {
   DialogCall call;
   call.what = Dialog::GeneralError;
   call.kind = MessageKind::Error;
@@ -95,7 +95,7 @@ void ScriptedDialogs::generalError(const std::string& text) {
   calls.push_back(call);
 }
 
-bool ScriptedDialogs::inputBox(const std::string& caption, const std::string& prompt, std::string& text) {
+bool ScriptedDialogs::showInputBox(const std::string& caption, const std::string& prompt, std::string& text) {
   DialogCall call;
   call.what = Dialog::InputBox;
   call.caption = caption;
@@ -124,11 +124,11 @@ bool ScriptedDialogs::fileDialog(Dialog what, FileDialogRequest& request) {
   return true;
 }
 
-bool ScriptedDialogs::openFile(FileDialogRequest& request) { return fileDialog(Dialog::OpenFile, request); }
+bool ScriptedDialogs::showOpenFile(FileDialogRequest& request) { return fileDialog(Dialog::OpenFile, request); }
 
-bool ScriptedDialogs::saveFile(FileDialogRequest& request) { return fileDialog(Dialog::SaveFile, request); }
+bool ScriptedDialogs::showSaveFile(FileDialogRequest& request) { return fileDialog(Dialog::SaveFile, request); }
 
-bool ScriptedDialogs::chooseFont(FontDescription& font) {
+bool ScriptedDialogs::showFontDialog(FontDescription& font) {
   DialogCall call;
   call.what = Dialog::ChooseFont;
   call.font = font;
@@ -139,7 +139,7 @@ bool ScriptedDialogs::chooseFont(FontDescription& font) {
   return true;
 }
 
-bool ScriptedDialogs::chooseColour(Colour& colour) {
+bool ScriptedDialogs::showColourDialog(Colour& colour) {
   DialogCall call;
   call.what = Dialog::ChooseColour;
   call.colour = colour;
@@ -150,13 +150,13 @@ bool ScriptedDialogs::chooseColour(Colour& colour) {
   return true;
 }
 
-void ScriptedDialogs::printerSetup() {
+void ScriptedDialogs::showPrinterSetup() {
   DialogCall call;
   call.what = Dialog::PrinterSetup;
   calls.push_back(call);
 }
 
-void ScriptedDialogs::about() {
+void ScriptedDialogs::showAbout() {
   DialogCall call;
   call.what = Dialog::About;
   calls.push_back(call);

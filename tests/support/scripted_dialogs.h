@@ -49,17 +49,17 @@ class ScriptedDialogs : public IDialogs {
   // Texts of all message boxes and general errors, in order.
   std::vector<std::string> messageTexts() const;
 
-  Answer message(MessageKind kind, const std::string& text, Buttons buttons) override;
-  void generalError(const std::string& text) override;
-  bool inputBox(const std::string& caption, const std::string& prompt, std::string& text) override;
-  bool openFile(FileDialogRequest& request) override;
-  bool saveFile(FileDialogRequest& request) override;
-  bool chooseFont(FontDescription& font) override;
-  bool chooseColour(Colour& colour) override;
-  void printerSetup() override;
-  void about() override;
-
  private:
+  Answer showMessage(MessageKind kind, const std::string& text, Buttons buttons) override;
+  void showGeneralError(const std::string& text) override;
+  bool showInputBox(const std::string& caption, const std::string& prompt, std::string& text) override;
+  bool showOpenFile(FileDialogRequest& request) override;
+  bool showSaveFile(FileDialogRequest& request) override;
+  bool showFontDialog(FontDescription& font) override;
+  bool showColourDialog(Colour& colour) override;
+  void showPrinterSetup() override;
+  void showAbout() override;
+
   struct Entry {
     Entry() = default;
     // A file entry answers the open and the save dialog alike.

@@ -22,30 +22,87 @@ struct FileDialogRequest {
   std::string fileName;
 };
 
-// Every message box and dialog of the program goes through this interface.
-// The real one shows Win32 dialogs; the tests' one answers from a script.
-// What they show (texts, captions, titles, file names) is UTF-8, so any name
-// shows exactly; a label text stays in the system code page, as labels are.
+// Every message box and dialog of the program goes through here. The real
+// dialogs are Win32's; the tests' answer from a script. What they show
+// (texts, captions, titles, file names) is UTF-8, so any name shows exactly;
+// a label text stays in the system code page, as labels are.
+//
+// A modal box runs a message loop of its own, which hands the window every
+// message meanwhile: boxes are counted while they are open, so that the
+// window acts on no request that could open another box inside it.
 class IDialogs {
  public:
   virtual ~IDialogs() = default;
 
-  virtual Answer message(MessageKind kind, const std::string& text, Buttons buttons) = 0;
+  Answer message(MessageKind kind, const std::string& text, Buttons buttons) {
+    const OpenScope open(*this);
+    return showMessage(kind, text, buttons);
+  }
   // A question in a confirmation box; only the answer Yes lets it go ahead.
   bool confirmed(const std::string& question) {
     return message(MessageKind::Confirmation, question, Buttons::YesNo) == Answer::Yes;
   }
   // The general error box: the application's title, an error icon, OK.
-  virtual void generalError(const std::string& text) = 0;
+  void generalError(const std::string& text) {
+    const OpenScope open(*this);
+    showGeneralError(text);
+  }
   // The label input box: true and the text (a label text) on OK, false on Cancel.
-  virtual bool inputBox(const std::string& caption, const std::string& prompt, std::string& text) = 0;
-  virtual bool openFile(FileDialogRequest& request) = 0;
-  virtual bool saveFile(FileDialogRequest& request) = 0;
+  bool inputBox(const std::string& caption, const std::string& prompt, std::string& text) {
+    const OpenScope open(*this);
+    return showInputBox(caption, prompt, text);
+  }
+  bool openFile(FileDialogRequest& request) {
+    const OpenScope open(*this);
+    return showOpenFile(request);
+  }
+  bool saveFile(FileDialogRequest& request) {
+    const OpenScope open(*this);
+    return showSaveFile(request);
+  }
   // The font dialog for screen fonts with effects.
-  virtual bool chooseFont(FontDescription& font) = 0;
-  virtual bool chooseColour(Colour& colour) = 0;
-  virtual void printerSetup() = 0;
-  virtual void about() = 0;
+  bool chooseFont(FontDescription& font) {
+    const OpenScope open(*this);
+    return showFontDialog(font);
+  }
+  bool chooseColour(Colour& colour) {
+    const OpenScope open(*this);
+    return showColourDialog(colour);
+  }
+  void printerSetup() {
+    const OpenScope open(*this);
+    showPrinterSetup();
+  }
+  void about() {
+    const OpenScope open(*this);
+    showAbout();
+  }
+
+  bool anyOpen() const { return open_ > 0; }
+  // Counts a box while it is open; also a modal loop that is no dialog (the context menu).
+  class OpenScope {
+   public:
+    explicit OpenScope(IDialogs& dialogs) : dialogs_(dialogs) { ++dialogs_.open_; }
+    ~OpenScope() { --dialogs_.open_; }
+    OpenScope(const OpenScope&) = delete;
+    OpenScope& operator=(const OpenScope&) = delete;
+
+   private:
+    IDialogs& dialogs_;
+  };
+
+ private:
+  virtual Answer showMessage(MessageKind kind, const std::string& text, Buttons buttons) = 0;
+  virtual void showGeneralError(const std::string& text) = 0;
+  virtual bool showInputBox(const std::string& caption, const std::string& prompt, std::string& text) = 0;
+  virtual bool showOpenFile(FileDialogRequest& request) = 0;
+  virtual bool showSaveFile(FileDialogRequest& request) = 0;
+  virtual bool showFontDialog(FontDescription& font) = 0;
+  virtual bool showColourDialog(Colour& colour) = 0;
+  virtual void showPrinterSetup() = 0;
+  virtual void showAbout() = 0;
+
+  int open_ = 0;
 };
 
 }  // namespace tastrix
