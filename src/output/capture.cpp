@@ -85,6 +85,9 @@ void copyClientArea(HWND hwnd, HBITMAP picture, int column, int width, int heigh
 }  // namespace
 
 Bitmap CaptureKeyboardPicture(IAppWindow& window, const FormModel& form) {
+  // Made before the window is disturbed: without the GDI resources for it,
+  // the window is left alone.
+  Bitmap picture = whiteScreenBitmap(form.pictureWidth(), form.pictureHeight());
   ViewRestorer restorer(window);
   // The window leaves what it draws over the picture (the keyboard focus) out
   // of its paints while a capture runs; what is on the screen already goes too.
@@ -93,7 +96,6 @@ Bitmap CaptureKeyboardPicture(IAppWindow& window, const FormModel& form) {
   window.setScrollPosition(0);
   window.processMessages();
 
-  Bitmap picture = whiteScreenBitmap(form.pictureWidth(), form.pictureHeight());
   window.setScrollPosition(0);
   for (int last = -1; window.scrollPosition() != last;) {
     window.processMessages();
