@@ -2,13 +2,17 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <initializer_list>
 #include <thread>
 
 #include "gdi_exhaustion.h"
 #include "picture_pixels.h"
 #include "support/form_fixture.h"
+#include "win/native_shell.h"
+#include "win/real_program.h"
 
 namespace tastrix::testing {
 namespace {
@@ -39,17 +43,18 @@ bool holdClipboardWhenAsked() {
 
 [[maybe_unused]] const bool heldForAnotherProcess = holdClipboardWhenAsked();
 
-// Waits for the first handle, answering this thread's window messages in the
-// meantime: the system may ask the clipboard's owner for its data.
-bool waitWhilePumping(HANDLE awaited, HANDLE failed) {
-  const HANDLE handles[] = {awaited, failed};
+// Waits for the first handle (false when another comes first), answering
+// this thread's window messages in the meantime: the system may ask the
+// clipboard's owner for its data.
+bool waitWhilePumping(std::initializer_list<HANDLE> handles) {
+  const DWORD count = static_cast<DWORD>(handles.size());
   const DWORD deadline = GetTickCount() + 20000;
   for (;;) {
     const DWORD now = GetTickCount();
     if (static_cast<LONG>(deadline - now) <= 0) return false;
-    const DWORD result = MsgWaitForMultipleObjects(2, handles, FALSE, deadline - now, QS_ALLINPUT);
+    const DWORD result = MsgWaitForMultipleObjects(count, handles.begin(), FALSE, deadline - now, QS_ALLINPUT);
     if (result == WAIT_OBJECT_0) return true;
-    if (result != WAIT_OBJECT_0 + 2) return false;
+    if (result != WAIT_OBJECT_0 + count) return false;
     MSG msg;
     while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
   }
@@ -74,7 +79,7 @@ class ClipboardHolder {
     if (!started) return;
     process_.reset(process.hProcess);
     UniqueHandle thread(process.hThread);
-    holding_ = waitWhilePumping(held_.get(), process_.get());
+    holding_ = waitWhilePumping({held_.get(), process_.get()});
   }
   ~ClipboardHolder() {
     letGo();
@@ -240,6 +245,62 @@ TEST_F(ClipboardCommand, AGdiFailureReportsNoSuccessAndKeepsTheClipboard) {
   EXPECT_TRUE(kept.hasText);
   EXPECT_FALSE(kept.hasBitmap);
 }
+
+// Other programs paste the copied picture: Windows programs of either bitness
+// (the paste readers built beside the tests) and, through Wine's bridge to the
+// X clipboard, every X client. Each gets the bitmap file's very picture.
+enum class Paster { Windows32, Windows64, XClient };
+
+std::string pastedBy(Paster paster, const std::string& scratch) {
+  if (paster == Paster::XClient)
+    // The bridge takes the X clipboard over once Wine's clipboard has changed.
+    return nativeShellOutput(
+        "{ for i in $(seq 400); do xclip -selection clipboard -t TARGETS -o 2>/dev/null | grep -qx image/bmp && "
+        "break; sleep 0.05; done; xclip -selection clipboard -t image/bmp -o 2>/dev/null; }",
+        scratch + "pasted.bmp");
+  const std::string reader = paster == Paster::Windows32 ? "paste_reader32.exe" : "paste_reader64.exe";
+  const std::string tests = builtProgram().substr(0, builtProgram().size() - std::string("tastrix.exe").size());
+  // This thread owns the clipboard and answers what the system asks of its
+  // owner while the reader pastes, as the program's message loop would.
+  ProgramRun run;
+  const UniqueHandle read(CreateEventA(nullptr, TRUE, FALSE, nullptr));
+  std::thread reading([&] {
+    run = runProgram(tests + reader, "pasted.dib", scratch);
+    SetEvent(read.get());
+  });
+  waitWhilePumping({read.get()});
+  reading.join();
+  EXPECT_TRUE(run.finished && run.exitCode == 0) << reader << " ended with " << run.exitCode << run.errors;
+  return readFile(scratch + "pasted.dib");
+}
+
+class PasteElsewhere : public FormTest, public ::testing::WithParamInterface<Paster> {};
+
+TEST_P(PasteElsewhere, GetsThePictureTheBitmapFileHolds) {
+  if (GetParam() == Paster::Windows32 && std::getenv("TASTRIX_NO_32_BIT_PROGRAMS"))
+    GTEST_SKIP() << "this system runs no 32-bit programs";
+  startForm();
+  putTextOnClipboard(hwnd(), "earlier text");
+  command(ID_Copy_Bitmap_to_Clipboard);
+  dialogs.answerFile(true, inScratch("same.bmp"));
+  command(ID_Save_Bitmap_to_File);
+  const std::string file = readFile(inScratch("same.bmp"));
+  ASSERT_GT(file.size(), sizeof(BITMAPFILEHEADER));
+  // A Windows program gets the DIB, an X client a whole BMP file.
+  const std::string expected = GetParam() == Paster::XClient ? file : file.substr(sizeof(BITMAPFILEHEADER));
+  const std::string pasted = pastedBy(GetParam(), scratchDir());
+  EXPECT_EQ(pasted.size(), expected.size());
+  const auto alike = std::mismatch(pasted.begin(), pasted.end(), expected.begin(), expected.end()).first;
+  EXPECT_TRUE(pasted == expected) << "alike for the first " << (alike - pasted.begin()) << " bytes";
+}
+
+std::string pasterName(const ::testing::TestParamInfo<Paster>& info) {
+  const char* const names[] = {"ThirtyTwoBitProgram", "SixtyFourBitProgram", "XClient"};
+  return names[static_cast<int>(info.param)];
+}
+
+INSTANTIATE_TEST_SUITE_P(Readers, PasteElsewhere,
+                         ::testing::Values(Paster::Windows32, Paster::Windows64, Paster::XClient), pasterName);
 
 class PrintCommand : public FormTest {};
 
