@@ -12,8 +12,20 @@ namespace tastrix::testing {
 
 const wchar_t* const kRunPath = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 
-// A Run key as the test sees it, independent of the program's code. Each call
-// opens the key afresh, so a key taken away and put back meanwhile still works.
+// Where Windows keeps the values a program of this build writes to a Run key,
+// as its 64-bit registry shows them (Windows runs both at log-on): a 32-bit
+// program's machine-wide key is the one under Wow6432Node, the user's key is
+// shared by both.
+inline const wchar_t* storedRunPath(HKEY root) {
+  BOOL wow64 = FALSE;
+  IsWow64Process(GetCurrentProcess(), &wow64);
+  return root == HKEY_LOCAL_MACHINE && wow64 ? L"Software\\Wow6432Node\\Microsoft\\Windows\\CurrentVersion\\Run"
+                                             : kRunPath;
+}
+
+// A Run key as the test sees it, independent of the program's code, where
+// the values are stored. Each call opens the key afresh, so a key taken away
+// and put back meanwhile still works.
 class RunKey {
  public:
   explicit RunKey(HKEY root) : root_(root) {}
@@ -64,9 +76,10 @@ class RunKey {
  private:
   struct Opened {
     Opened(HKEY root, bool create) {
+      const REGSAM access = KEY_ALL_ACCESS | KEY_WOW64_64KEY;
       if (create)
-        RegCreateKeyExW(root, kRunPath, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr);
-      else if (RegOpenKeyExW(root, kRunPath, 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS)
+        RegCreateKeyExW(root, storedRunPath(root), 0, nullptr, 0, access, nullptr, &key, nullptr);
+      else if (RegOpenKeyExW(root, storedRunPath(root), 0, access, &key) != ERROR_SUCCESS)
         key = nullptr;
     }
     ~Opened() {
