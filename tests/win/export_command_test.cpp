@@ -252,6 +252,28 @@ TEST_F(ExportCommand, ExitCodesAndMessagesNameTheFile) {
   EXPECT_EQ(usage.errors, "");
 }
 
+// The memory bound of an export lies between two sizes of the label font at
+// /scale 8: the shipped 32-bit program, large-address-aware, writes the
+// picture just under it whole and refuses the one just over it.
+TEST_F(ExportCommand, APictureJustUnderTheMemoryBoundIsWrittenAndOneJustOverIsRefused) {
+  const auto labelFont = [](int points) {
+    return "[Label_0]\r\nFont.Name=Arial\r\nFont.Size=" + std::to_string(points) + "\r\n";
+  };
+  writeMap("over.zv", labelFont(443), "Title\r\nW\r\n");
+  const ProgramRun over = run("/export over.zv over.bmp /scale 8");
+  EXPECT_EQ(over.exitCode, 4u);
+  EXPECT_NE(over.errors.find("it would take 1025 MB of memory, more than the 1024 MB"), std::string::npos)
+      << over.errors;
+  EXPECT_FALSE(fileExists(inScratch("over.bmp")));
+
+  writeMap("under.zv", labelFont(442), "Title\r\nW\r\n");
+  const ProgramRun under = run("/export under.zv under.bmp /scale 8");
+  EXPECT_EQ(under.exitCode, 0u) << under.errors;
+  WIN32_FILE_ATTRIBUTE_DATA written{};
+  ASSERT_TRUE(GetFileAttributesExA(inScratch("under.bmp").c_str(), GetFileExInfoStandard, &written));
+  EXPECT_EQ(written.nFileSizeLow, 54u + 12224u * 3688u * 4u);
+}
+
 // The command line is read as 16-bit text: a name the code page cannot spell
 // is written exactly as given, not as a look-alike the code page has ("Ω"
 // as "O"), and a full-width quote inside an argument is part of the name.
