@@ -4,34 +4,18 @@
 // paste into a program of either bitness. Exit code 1: no picture.
 #include <windows.h>
 
-namespace {
-
-// The DIB's own size: the memory block holding it may be larger.
-SIZE_T dibSize(const BITMAPINFOHEADER& header, SIZE_T blockSize) {
-  if (blockSize < sizeof header || header.biSize < sizeof header) return 0;
-  const DWORD colours = header.biClrUsed ? header.biClrUsed : header.biBitCount <= 8 ? 1u << header.biBitCount : 0;
-  const DWORD stride = ((static_cast<DWORD>(header.biWidth) * header.biBitCount + 31) / 32) * 4;
-  const DWORD rows = static_cast<DWORD>(header.biHeight < 0 ? -header.biHeight : header.biHeight);
-  const SIZE_T size = header.biSize + colours * sizeof(RGBQUAD) + static_cast<SIZE_T>(stride) * rows;
-  return size <= blockSize ? size : 0;
-}
-
-}  // namespace
-
 int main(int argc, char** argv) {
   if (argc != 2 || !OpenClipboard(nullptr)) return 2;
   int exitCode = 1;
-  if (HANDLE data = GetClipboardData(CF_DIB)) {
-    if (const auto* header = static_cast<const BITMAPINFOHEADER*>(GlobalLock(data))) {
-      const SIZE_T size = dibSize(*header, GlobalSize(data));
-      const HANDLE file = CreateFileA(argv[1], GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-      DWORD written = 0;
-      if (size > 0 && file != INVALID_HANDLE_VALUE &&
-          WriteFile(file, header, static_cast<DWORD>(size), &written, nullptr) && written == size)
-        exitCode = 0;
-      if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
-      GlobalUnlock(data);
-    }
+  HANDLE data = GetClipboardData(CF_DIB);
+  if (const auto* header = data ? static_cast<const BITMAPINFOHEADER*>(GlobalLock(data)) : nullptr) {
+    // The DIB's own size, as its header gives it: the memory block may be larger.
+    const DWORD size = header->biSize + header->biClrUsed * sizeof(RGBQUAD) + header->biSizeImage;
+    const HANDLE file = CreateFileA(argv[1], GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    DWORD written = 0;
+    if (size <= GlobalSize(data) && WriteFile(file, header, size, &written, nullptr) && written == size) exitCode = 0;
+    if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
+    GlobalUnlock(data);
   }
   CloseClipboard();
   return exitCode;

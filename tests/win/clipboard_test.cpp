@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
-#include <initializer_list>
 #include <thread>
 
 #include "gdi_exhaustion.h"
@@ -43,18 +42,17 @@ bool holdClipboardWhenAsked() {
 
 [[maybe_unused]] const bool heldForAnotherProcess = holdClipboardWhenAsked();
 
-// Waits for the first handle (false when another comes first), answering
-// this thread's window messages in the meantime: the system may ask the
-// clipboard's owner for its data.
-bool waitWhilePumping(std::initializer_list<HANDLE> handles) {
-  const DWORD count = static_cast<DWORD>(handles.size());
+// Waits for the first handle, answering this thread's window messages in the
+// meantime: the system may ask the clipboard's owner for its data.
+bool waitWhilePumping(HANDLE awaited, HANDLE failed) {
+  const HANDLE handles[] = {awaited, failed};
   const DWORD deadline = GetTickCount() + 20000;
   for (;;) {
     const DWORD now = GetTickCount();
     if (static_cast<LONG>(deadline - now) <= 0) return false;
-    const DWORD result = MsgWaitForMultipleObjects(count, handles.begin(), FALSE, deadline - now, QS_ALLINPUT);
+    const DWORD result = MsgWaitForMultipleObjects(2, handles, FALSE, deadline - now, QS_ALLINPUT);
     if (result == WAIT_OBJECT_0) return true;
-    if (result != WAIT_OBJECT_0 + count) return false;
+    if (result != WAIT_OBJECT_0 + 2) return false;
     MSG msg;
     while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
   }
@@ -79,7 +77,7 @@ class ClipboardHolder {
     if (!started) return;
     process_.reset(process.hProcess);
     UniqueHandle thread(process.hThread);
-    holding_ = waitWhilePumping({held_.get(), process_.get()});
+    holding_ = waitWhilePumping(held_.get(), process_.get());
   }
   ~ClipboardHolder() {
     letGo();
@@ -123,6 +121,31 @@ ClipboardContent clipboardContent() {
   return content;
 }
 
+// A program of either bitness (the paste readers built beside the tests)
+// pastes the picture's DIB.
+std::string pastedByProgram(const std::string& reader, const std::string& scratch) {
+  const std::string tests = builtProgram().substr(0, builtProgram().size() - std::string("tastrix.exe").size());
+  const ProgramRun run = runProgram(tests + reader, "pasted.dib", scratch);
+  EXPECT_TRUE(run.finished && run.exitCode == 0) << reader << " ended with " << run.exitCode << run.errors;
+  return readFile(scratch + "pasted.dib");
+}
+
+// An X client pastes a BMP file through Wine's bridge to the X clipboard, once
+// the bridge has taken the X clipboard over.
+std::string pastedByXClient(const std::string& scratch) {
+  return nativeShellOutput(
+      "{ for i in $(seq 400); do xclip -selection clipboard -t TARGETS -o 2>/dev/null | grep -qx image/bmp && "
+      "break; sleep 0.05; done; xclip -selection clipboard -t image/bmp -o 2>/dev/null; }",
+      scratch + "pasted.bmp");
+}
+
+::testing::AssertionResult sameBytes(const std::string& pasted, const std::string& expected) {
+  if (pasted == expected) return ::testing::AssertionSuccess();
+  const auto alike = std::mismatch(pasted.begin(), pasted.end(), expected.begin(), expected.end()).first;
+  return ::testing::AssertionFailure() << pasted.size() << " bytes, not " << expected.size() << "; alike for the first "
+                                       << (alike - pasted.begin());
+}
+
 class ClipboardCommand : public FormTest {};
 
 TEST_F(ClipboardCommand, PutsABitmapEqualToTheFileOnTheClipboard) {
@@ -147,6 +170,27 @@ TEST_F(ClipboardCommand, PutsABitmapEqualToTheFileOnTheClipboard) {
   ASSERT_EQ(file.pixels.width, 1528);
   EXPECT_EQ(firstDifference(copied.bitmap, file.pixels), "");
   EXPECT_EQ(copied.bitmap.at(700, 200), patternAt(700, 200));
+}
+
+// The picture stays on the clipboard when the window is gone, as on Windows,
+// and other programs paste the bitmap file's very bytes: a Windows program of
+// either bitness its DIB, an X client through Wine's bridge a BMP file. The
+// 32-bit program pastes last: under Wine its paste leaves a DIB behind that
+// the others would then get, whatever the program handed over.
+TEST_F(ClipboardCommand, OtherProgramsPasteTheFilesPictureOnceTheWindowIsGone) {
+  startForm();
+  command(ID_Copy_Bitmap_to_Clipboard);
+  dialogs.answerFile(true, inScratch("same.bmp"));
+  command(ID_Save_Bitmap_to_File);
+  const std::string file = readFile(inScratch("same.bmp"));
+  ASSERT_GT(file.size(), sizeof(BITMAPFILEHEADER));
+  dropForm();
+  const std::string dib = file.substr(sizeof(BITMAPFILEHEADER));
+  EXPECT_TRUE(sameBytes(pastedByXClient(scratchDir()), file)) << "X client";
+  EXPECT_TRUE(sameBytes(pastedByProgram("paste_reader64.exe", scratchDir()), dib)) << "64-bit program";
+  if (!std::getenv("TASTRIX_NO_32_BIT_PROGRAMS")) {
+    EXPECT_TRUE(sameBytes(pastedByProgram("paste_reader32.exe", scratchDir()), dib)) << "32-bit program";
+  }
 }
 
 TEST_F(ClipboardCommand, TheEditMenuItemCopiesTheKeyboardsRendering) {
@@ -245,62 +289,6 @@ TEST_F(ClipboardCommand, AGdiFailureReportsNoSuccessAndKeepsTheClipboard) {
   EXPECT_TRUE(kept.hasText);
   EXPECT_FALSE(kept.hasBitmap);
 }
-
-// Other programs paste the copied picture: Windows programs of either bitness
-// (the paste readers built beside the tests) and, through Wine's bridge to the
-// X clipboard, every X client. Each gets the bitmap file's very picture.
-enum class Paster { Windows32, Windows64, XClient };
-
-std::string pastedBy(Paster paster, const std::string& scratch) {
-  if (paster == Paster::XClient)
-    // The bridge takes the X clipboard over once Wine's clipboard has changed.
-    return nativeShellOutput(
-        "{ for i in $(seq 400); do xclip -selection clipboard -t TARGETS -o 2>/dev/null | grep -qx image/bmp && "
-        "break; sleep 0.05; done; xclip -selection clipboard -t image/bmp -o 2>/dev/null; }",
-        scratch + "pasted.bmp");
-  const std::string reader = paster == Paster::Windows32 ? "paste_reader32.exe" : "paste_reader64.exe";
-  const std::string tests = builtProgram().substr(0, builtProgram().size() - std::string("tastrix.exe").size());
-  // This thread owns the clipboard and answers what the system asks of its
-  // owner while the reader pastes, as the program's message loop would.
-  ProgramRun run;
-  const UniqueHandle read(CreateEventA(nullptr, TRUE, FALSE, nullptr));
-  std::thread reading([&] {
-    run = runProgram(tests + reader, "pasted.dib", scratch);
-    SetEvent(read.get());
-  });
-  waitWhilePumping({read.get()});
-  reading.join();
-  EXPECT_TRUE(run.finished && run.exitCode == 0) << reader << " ended with " << run.exitCode << run.errors;
-  return readFile(scratch + "pasted.dib");
-}
-
-class PasteElsewhere : public FormTest, public ::testing::WithParamInterface<Paster> {};
-
-TEST_P(PasteElsewhere, GetsThePictureTheBitmapFileHolds) {
-  if (GetParam() == Paster::Windows32 && std::getenv("TASTRIX_NO_32_BIT_PROGRAMS"))
-    GTEST_SKIP() << "this system runs no 32-bit programs";
-  startForm();
-  putTextOnClipboard(hwnd(), "earlier text");
-  command(ID_Copy_Bitmap_to_Clipboard);
-  dialogs.answerFile(true, inScratch("same.bmp"));
-  command(ID_Save_Bitmap_to_File);
-  const std::string file = readFile(inScratch("same.bmp"));
-  ASSERT_GT(file.size(), sizeof(BITMAPFILEHEADER));
-  // A Windows program gets the DIB, an X client a whole BMP file.
-  const std::string expected = GetParam() == Paster::XClient ? file : file.substr(sizeof(BITMAPFILEHEADER));
-  const std::string pasted = pastedBy(GetParam(), scratchDir());
-  EXPECT_EQ(pasted.size(), expected.size());
-  const auto alike = std::mismatch(pasted.begin(), pasted.end(), expected.begin(), expected.end()).first;
-  EXPECT_TRUE(pasted == expected) << "alike for the first " << (alike - pasted.begin()) << " bytes";
-}
-
-std::string pasterName(const ::testing::TestParamInfo<Paster>& info) {
-  const char* const names[] = {"ThirtyTwoBitProgram", "SixtyFourBitProgram", "XClient"};
-  return names[static_cast<int>(info.param)];
-}
-
-INSTANTIATE_TEST_SUITE_P(Readers, PasteElsewhere,
-                         ::testing::Values(Paster::Windows32, Paster::Windows64, Paster::XClient), pasterName);
 
 class PrintCommand : public FormTest {};
 
