@@ -677,6 +677,6 @@ tx_test_summary() {
   echo
   printf '%s\n' "${TX_SUMMARY[@]}"
   tx_with_skipped "$TX_TOTAL_PASSED" "$TX_TOTAL_FAILED" "$TX_TOTAL_SKIPPED"
-  ((${#TX_NOT_RUN[@]} == 0)) || echo "not run, so not passed: ${TX_NOT_RUN[*]}"
+  ((${#TX_NOT_RUN[@]} == 0)) || echo "not run, so not passed: $(IFS=,; sed 's/,/, /g' <<<"${TX_NOT_RUN[*]}")"
   ((TX_TESTS_OK))
 }
