@@ -21,8 +21,9 @@ Settings ReadSettingsFile(const Settings& defaults);
 // Writes every setting into the file's old text, whose other lines and
 // encoding stay, and replaces the file whole in one step, or raises "Unable
 // to write to <path>" and leaves it as it was. The map path goes in the code
-// page where the code page can spell it; where it cannot, a second key holds
-// it in UTF-8 beside what the code page gives.
+// page where the code page spells it exactly; where it cannot (a character
+// it lacks, or has only a look-alike of), a second key holds it in UTF-8
+// beside what the code page gives.
 void WriteSettingsFile(const Settings& settings);
 
 }  // namespace tastrix

@@ -87,6 +87,11 @@ TEST_F(NamesAndEncodings, EveryMapIsLoadedSavedRememberedAndReadAlikeByEveryRead
   const std::vector<Case> cases = {
       {"a folder and name the code page spells", name, name, none, none, none, "]", none},
       {"a folder and name it cannot spell", beyond, beyond, none, none, none, "]", none},
+      // Names it spells only by a look-alike, which may name another map.
+      {"Omega", "\xCE\xA9mega.zv", "\xCE\xA9mega.zv", none, none, none, "]", none},
+      {"Lodz", "\xC5\x81\xC3\xB3\x64\xC5\xBA.zv", "\xC5\x81\xC3\xB3\x64\xC5\xBA.zv", none, none, none, "]", none},
+      {"a combining accent", "Cafe\xCC\x81.zv", "Cafe\xCC\x81.zv", none, none, none, "]", none},
+      {"cafe", "caf\xC3\xA9.zv", "caf\xC3\xA9.zv", none, none, none, "]", none},
       {"a name ending in a dot and a blank", "t1.zv. ", "t1.zv", none, none, none, "]", none},
       {"a device's name", "com1.zv", "com1.zv", none, none, none, "]", "Cannot open file "},
       {"map, labels and settings in UTF-8 with a mark", "utf8.zv", "utf8.zv", kUtf8Mark, kUtf8Mark, kUtf8Mark, "]",
