@@ -81,7 +81,7 @@ void applyMapEntries(const std::string& mapPath, Apply apply) {
 
 void LoadLabelList(std::vector<std::string>& list, const std::string& path) {
   list.clear();
-  if (NamesADevice(path)) throwCannotOpenFile(path);
+  if (OpensADevice(path)) throwCannotOpenFile(path);
   if (!FileExists(path)) return;
   const UniqueHandle file = OpenForReading(path, FILE_SHARE_READ);
   if (!file.valid()) throwCannotOpenFile(path);
@@ -113,7 +113,7 @@ bool FinishInterruptedSave(const std::string& mapPath) {
 
 bool WriteKeyboardMap(FormModel& form, IDialogs& dialogs, const std::string& mapPath) {
   // A device of that name would take the bytes, or never answer.
-  if (NamesADevice(mapPath) || !FinishInterruptedSave(mapPath)) throwUnableToWrite(mapPath);
+  if (OpensADevice(mapPath) || !FinishInterruptedSave(mapPath)) throwUnableToWrite(mapPath);
   GatherLabelTexts(form, form.labelList, kLabelOrder);
   const std::string listPath = LabelListPath(mapPath);
   StagedFile list(listPath);

@@ -10,7 +10,12 @@ namespace tastrix {
 
 // Paths are UTF-8 and go to the platform's 16-bit file functions, so any name
 // the file system holds can be used. A name that Windows takes for a device
-// (NamesADevice: "com1.zv") is no file: it never exists, and reading it fails.
+// (OpensADevice: "com1.zv") is no file: it never exists, and reading it fails.
+
+// Whether the system would open a device for the path: its final name is a
+// device's (NamesADevice), or the full path the system makes of it is in the
+// device namespace ("\\.\COM1"), however the name is spelt.
+bool OpensADevice(const std::string& path);
 
 // True when a file (not a folder) exists at the path.
 bool FileExists(const std::string& path);

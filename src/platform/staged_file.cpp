@@ -19,7 +19,7 @@ DWORD attributesOf(const std::string& path) { return GetFileAttributesW(WideFrom
 // A read-only file is never replaced, whatever rights the user has, and a
 // folder or a device of the target's name is never touched.
 bool replaceable(const std::string& path) {
-  if (NamesADevice(path)) return false;
+  if (OpensADevice(path)) return false;
   const DWORD attributes = attributesOf(path);
   return attributes == INVALID_FILE_ATTRIBUTES || !(attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY));
 }
@@ -118,7 +118,7 @@ void StagedFile::discard() {
 StagedFile::Result StagedFile::write(const std::string& bytes) {
   discard();
   const std::string staged = StagedName(target_);
-  if (!replaceable(target_) || NamesADevice(staged)) return Result::CannotCreate;
+  if (!replaceable(target_) || OpensADevice(staged)) return Result::CannotCreate;
   // One left by an interrupted write is of no use to anyone, and may carry
   // marks that would refuse the new one.
   SetFileAttributesW(WideFromUtf8(staged).c_str(), FILE_ATTRIBUTE_NORMAL);

@@ -165,5 +165,20 @@ TEST_F(NamesAndEncodings, EveryMapIsLoadedSavedRememberedAndReadAlikeByEveryRead
   }
 }
 
+// A map remembered under a name the system opens as a device, however it is
+// spelt (a hand-edited or copied settings file), is reported at once by the
+// start-up, which shows no map.
+TEST_F(NamesAndEncodings, ARememberedDeviceNameIsReportedNotOpened) {
+  for (const char* name : {"COM1:.zv", "COM1:x.zv", "lpt1 :.zv", "AUX:y.zv", "CONIN$:.zv"}) {
+    SCOPED_TRACE(name);
+    writeFile(settingsFile(), "[tastrix]\r\nCurrent_Keyboard_Layout_File_Name_Edit=" + inScratch(name) + "\r\n");
+    startForm();
+    EXPECT_EQ(dialogs.messageTexts(), std::vector<std::string>{"Cannot open file " + inScratch(name) + "."});
+    EXPECT_EQ(model().mapPath(), "");
+    dropForm();
+    dialogs.calls.clear();
+  }
+}
+
 }  // namespace
 }  // namespace tastrix::testing
