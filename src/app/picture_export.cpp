@@ -42,8 +42,10 @@ std::uint64_t memoryNeeded(const FormModel& model) {
   return pixels * 8 + fontHeight * fontHeight * 32;
 }
 
+// The map's label list is named after the map as given; a map given by its
+// short name ("LONGMA~1.ZV") has its real list beside its long name too.
 void refuseClash(const std::string& picturePath, const std::string& mapPath) {
-  for (const std::string& mapFile : {mapPath, LabelListPath(mapPath)})
+  for (const std::string& mapFile : {mapPath, LabelListPath(mapPath), LabelListPath(LongPath(mapPath))})
     if (SameFile(picturePath, mapFile))
       throw ExportFailure(ExportFailure::Kind::Clash, "the picture \"" + picturePath +
                                                           "\" would be written over the keyboard map's own file \"" +

@@ -38,6 +38,13 @@ std::string FullPath(const std::string& path) {
   return full ? Utf8FromWide(*full) : path;
 }
 
+std::string LongPath(const std::string& path) {
+  const std::wstring wide = WideFromUtf8(path);
+  const std::optional<std::wstring> full =
+      FilledBuffer([&](wchar_t* buffer, DWORD size) { return GetLongPathNameW(wide.c_str(), buffer, size); });
+  return full ? Utf8FromWide(*full) : path;
+}
+
 bool OpensADevice(const std::string& path) { return NamesADevice(path) || NamesADevice(FullPath(path)); }
 
 UniqueHandle OpenForReading(const std::string& path, DWORD sharing) {

@@ -27,6 +27,11 @@ bool DirectoryExists(const std::string& path);
 // the dots and blanks that end its name dropped, as Windows opens it.
 std::string FullPath(const std::string& path);
 
+// The path with each of its names in full, as the folder lists it: the long
+// name of a name given in its short 8.3 form ("LONGMA~1.ZV"). The path as
+// given when it names nothing there.
+std::string LongPath(const std::string& path);
+
 // The file's size, last write time and identity; a missing file has a stamp too.
 DiskStamp StampOf(const std::string& path);
 
