@@ -52,12 +52,13 @@ std::string SettingsFilePath() { return executableDirectory() + kSettingsFileNam
 
 Settings ReadSettingsFile(const Settings& defaults) {
   IniFile file;
+  Settings s;
   try {
     file = IniFile::Read(SettingsFilePath());
   } catch (const PlatformError&) {
     // Held by another program: as the profile functions read it, no file.
+    s.unreadable = true;
   }
-  Settings s;
   s.top = file.readInt(kSection, "window_top_posn", defaults.top);
   s.left = file.readInt(kSection, "window_left_posn", defaults.left);
   s.width = readSize(file, "window_Width", defaults.width);

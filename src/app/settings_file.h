@@ -8,6 +8,7 @@ struct Settings {
   int top = 0, left = 0, width = 0, height = 0;  // outer width, client height
   bool alwaysOnTop = false, autoRun = false, maximized = false;
   std::string mapPath;  // the current map, UTF-8
+  bool unreadable = false;  // the file is there, but another program held it
 };
 
 // The settings file beside the executable.
@@ -15,7 +16,8 @@ std::string SettingsFilePath();
 
 // The settings as the file gives them, each missing or unusable one as in
 // the defaults: a value that is no whole number, and a width or height of 0
-// or less or above 32767. A file that another program holds reads as none.
+// or less or above 32767. A file that another program holds reads as none,
+// and says so.
 Settings ReadSettingsFile(const Settings& defaults);
 
 // Writes every setting into the file's old text, whose other lines and
