@@ -59,14 +59,10 @@ IniFile oldMapFile(const std::string& mapPath) {
 }
 
 // The label list keeps the encoding of its file: one that an editor saved
-// as UTF-8 or UTF-16 stays so.
+// as UTF-8 or UTF-16 stays so. Its byte order mark alone tells.
 std::string labelListBytes(const std::vector<std::string>& lines, const std::string& listPath) {
   FileText file;
-  try {
-    file.encoding = EncodingOf(ReadWholeFile(listPath));
-  } catch (const PlatformError&) {
-    file.encoding = TextEncoding::CodePage;
-  }
+  file.encoding = EncodingOf(FileStart(listPath, kLongestByteOrderMark));
   file.text = file.fromCodePage(JoinLabelListText(lines));
   return file.bytes();
 }

@@ -107,6 +107,15 @@ void RequireReadable(const std::string& path) {
     throwCannotOpenFile(path);
 }
 
+std::string FileStart(const std::string& path, size_t count) {
+  std::string bytes(count, '\0');
+  const UniqueHandle file = OpenForReading(path, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE);
+  DWORD got = 0;
+  if (!file.valid() || !ReadFile(file.get(), bytes.data(), static_cast<DWORD>(count), &got, nullptr)) got = 0;
+  bytes.resize(got);
+  return bytes;
+}
+
 std::string ReadWholeFile(const std::string& path, DWORD sharing) {
   if (OpensADevice(path)) throwCannotOpenFile(path);
   if (!FileExists(path)) return std::string();

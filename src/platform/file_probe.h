@@ -48,6 +48,10 @@ void RequireReadable(const std::string& path);
 // is waited for. Not valid when it cannot be opened, or names a device.
 UniqueHandle OpenForReading(const std::string& path, DWORD sharing);
 
+// The first bytes of a file, at most count; empty when there is none or it
+// cannot be read.
+std::string FileStart(const std::string& path, size_t count);
+
 // The whole file; empty when there is none. Raises "Cannot open file <path>"
 // when it exists but cannot be read. Others may go on using the file as the
 // sharing allows; one that another program holds against it for a moment
