@@ -70,9 +70,10 @@ ExportedPicture ExportPicture(const ExportRequest& request) {
   PrepareStartupModel(model);
   // A window loads a missing map as an empty one; a script that names one has
   // a wrong name.
-  if (!FileExists(mapPath)) mapUnreadable(mapPath, "there is no such file");
+  DiskMapStorage storage;
+  if (!storage.fileExists(mapPath)) mapUnreadable(mapPath, "there is no such file");
   try {
-    DiskMapStorage().applyMap(model, mapPath);
+    storage.applyMap(model, mapPath);
   } catch (const PlatformError& e) {
     mapUnreadable(mapPath, e.what());
   }

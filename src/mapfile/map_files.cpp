@@ -39,7 +39,11 @@ bool labelListNotSaved(IDialogs& dialogs, const std::string& path) {
 }
 
 // The marker of a save whose two new files are complete.
-std::string saveMarker(const std::string& mapPath) { return mapPath + ".ready"; }
+std::string saveMarker(const std::string& mapPath) { return mapPath + ".~ready"; }
+
+std::optional<std::string> finishSave(const std::string& mapPath) {
+  return FinishInterruptedChange({LabelListPath(mapPath), mapPath}, saveMarker(mapPath));
+}
 
 // What holds each file's content: the new file of an interrupted save that
 // got as far as its marker, until the next open of the map finishes it.
@@ -65,6 +69,22 @@ std::string labelListBytes(const std::vector<std::string>& lines, const std::str
   file.encoding = EncodingOf(FileStart(listPath, kLongestByteOrderMark));
   file.text = file.fromCodePage(JoinLabelListText(lines));
   return file.bytes();
+}
+
+// Both new files staged, then put in place together; false when the label
+// list could not be.
+bool replaceMapFiles(FormModel& form, const std::string& mapPath) {
+  if (const std::optional<std::string> left = finishSave(mapPath)) throwUnableToWrite(*left);
+  const std::string listPath = LabelListPath(mapPath);
+  StagedFile list(listPath);
+  if (list.write(labelListBytes(form.labelList, listPath)) != StagedFile::Result::Written) return false;
+  IniFile mapFile = oldMapFile(mapPath);
+  WriteMapEntries(form, mapFile);
+  StagedFile map(mapPath);
+  if (map.write(mapFile.bytes()) != StagedFile::Result::Written) throwUnableToWrite(mapPath);
+  const int failed = ReplaceTogether({&list, &map}, saveMarker(mapPath));
+  if (failed == 1) throwUnableToWrite(mapPath);
+  return failed != 0;
 }
 
 template <typename Apply>
@@ -103,27 +123,13 @@ void LoadLabelList(std::vector<std::string>& list, const std::string& path) {
   list = splitter.finish();
 }
 
-bool FinishInterruptedSave(const std::string& mapPath) {
-  return FinishInterruptedChange({LabelListPath(mapPath), mapPath}, saveMarker(mapPath));
-}
+bool FinishInterruptedSave(const std::string& mapPath) { return !finishSave(mapPath); }
 
 bool WriteKeyboardMap(FormModel& form, IDialogs& dialogs, const std::string& mapPath) {
   // A device of that name would take the bytes, or never answer.
-  if (OpensADevice(mapPath) || !FinishInterruptedSave(mapPath)) throwUnableToWrite(mapPath);
+  if (OpensADevice(mapPath)) throwUnableToWrite(mapPath);
   GatherLabelTexts(form, form.labelList, kLabelOrder);
-  const std::string listPath = LabelListPath(mapPath);
-  StagedFile list(listPath);
-  if (list.write(labelListBytes(form.labelList, listPath)) != StagedFile::Result::Written)
-    return labelListNotSaved(dialogs, listPath);
-  IniFile mapFile = oldMapFile(mapPath);
-  WriteMapEntries(form, mapFile);
-  StagedFile map(mapPath);
-  if (map.write(mapFile.bytes()) != StagedFile::Result::Written) throwUnableToWrite(mapPath);
-  switch (ReplaceTogether({&list, &map}, saveMarker(mapPath))) {
-    case 0: return labelListNotSaved(dialogs, listPath);
-    case 1: throwUnableToWrite(mapPath);
-    default: return true;
-  }
+  return replaceMapFiles(form, mapPath) || labelListNotSaved(dialogs, LabelListPath(mapPath));
 }
 
 void ApplyMapLabels(FormModel& form, const std::string& mapPath) {
@@ -139,7 +145,11 @@ void ApplyMapFonts(FormModel& form, const std::string& mapPath) {
   applyMapEntries(mapPath, [&](const ProfileSource& map) { ApplyMapFonts(form, map); });
 }
 
-bool DiskMapStorage::fileExists(const std::string& path) const { return FileExists(path); }
+// While a save cut short waits to be finished, a map's file may be away from
+// its name, beside it.
+bool DiskMapStorage::fileExists(const std::string& path) const {
+  return FileExists(CurrentVersionOf(path, saveMarker(path)));
+}
 
 bool DiskMapStorage::folderUsable(const std::string& mapPath) const { return FolderUsable(mapPath, DirectoryExists); }
 
