@@ -38,10 +38,17 @@ bool labelListNotSaved(IDialogs& dialogs, const std::string& path) {
   return false;
 }
 
-// The marker of a save whose two new files are complete.
+// The marker of a save whose two new files are complete, and the lock that
+// one save of the map at a time holds.
 std::string saveMarker(const std::string& mapPath) { return mapPath + ".~ready"; }
+std::string saveLock(const std::string& mapPath) { return mapPath + ".~lock"; }
 
-std::optional<std::string> finishSave(const std::string& mapPath) {
+// How long a save waits for another window's save of the same map to end.
+constexpr DWORD kOtherSaveWaitMs = 2000;
+
+std::optional<std::string> finishUnderLock(const ChangeLock& lock, const std::string& mapPath) {
+  if (lock.busy()) return mapPath;
+  if (lock.blocked()) return saveLock(mapPath);
   return FinishInterruptedChange({LabelListPath(mapPath), mapPath}, saveMarker(mapPath));
 }
 
@@ -72,9 +79,11 @@ std::string labelListBytes(const std::vector<std::string>& lines, const std::str
 }
 
 // Both new files staged, then put in place together; false when the label
-// list could not be.
+// list could not be. The user is told only once the map is free for another
+// window's save again.
 bool replaceMapFiles(FormModel& form, const std::string& mapPath) {
-  if (const std::optional<std::string> left = finishSave(mapPath)) throwUnableToWrite(*left);
+  const ChangeLock lock(saveLock(mapPath), kOtherSaveWaitMs);
+  if (const std::optional<std::string> left = finishUnderLock(lock, mapPath)) throwUnableToWrite(*left);
   const std::string listPath = LabelListPath(mapPath);
   StagedFile list(listPath);
   if (list.write(labelListBytes(form.labelList, listPath)) != StagedFile::Result::Written) return false;
@@ -123,7 +132,15 @@ void LoadLabelList(std::vector<std::string>& list, const std::string& path) {
   list = splitter.finish();
 }
 
-bool FinishInterruptedSave(const std::string& mapPath) { return !finishSave(mapPath); }
+bool FinishInterruptedSave(const std::string& mapPath) {
+  // An open changes nothing where no save left anything (a folder of its
+  // names too), and a save under way in another window is no interrupted one.
+  const std::string list = LabelListPath(mapPath);
+  for (const std::string& name : {StagedName(list), SetAsideName(list), StagedName(mapPath), SetAsideName(mapPath),
+                                  saveMarker(mapPath), saveLock(mapPath)})
+    if (FileExists(name) || DirectoryExists(name)) return !finishUnderLock(ChangeLock(saveLock(mapPath), 0), mapPath);
+  return true;
+}
 
 bool WriteKeyboardMap(FormModel& form, IDialogs& dialogs, const std::string& mapPath) {
   // A device of that name would take the bytes, or never answer.

@@ -156,6 +156,25 @@ StagedFile::Result StagedFile::write(const std::string& bytes) {
   return Result::CannotWrite;
 }
 
+ChangeLock::ChangeLock(const std::string& path, DWORD waitMs) {
+  // A device would be opened in its place, and might never answer.
+  blocked_ = OpensADevice(path);
+  if (blocked_) return;
+  const std::wstring name = WideFromUtf8(path);
+  const auto take = [&] {
+    file_.reset(CreateFileW(name.c_str(), DELETE, 0, nullptr, OPEN_ALWAYS, FILE_FLAG_DELETE_ON_CLOSE, nullptr));
+    return file_.valid();
+  };
+  if (RetryWhileBusy(waitMs, {ERROR_SHARING_VIOLATION}, take)) return;
+  busy_ = GetLastError() == ERROR_SHARING_VIOLATION;
+  const DWORD attributes = attributesOf(path);
+  blocked_ = attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+  // One that a power cut left, and someone marked read-only since.
+  if (!busy_ && !blocked_ && attributes != INVALID_FILE_ATTRIBUTES && (attributes & kMarks) &&
+      SetFileAttributesW(name.c_str(), FILE_ATTRIBUTE_NORMAL))
+    take();
+}
+
 int ReplaceTogether(const std::vector<StagedFile*>& files, const std::string& marker) {
   for (size_t i = 0; i < files.size(); ++i)
     if (!setAside(files[i]->target_)) {

@@ -19,8 +19,8 @@ namespace tastrix {
 // about half a second.
 //
 // The names the program gives its files on the way end in ".~" and a word
-// ("~new", "~old", and the change's marker): no one else gives a file such
-// a name, so only files the program wrote are ever cleared away.
+// ("~new", "~old", and the change's marker and lock): no one else gives a
+// file such a name, so only files the program wrote are ever cleared away.
 std::string StagedName(const std::string& target);
 // Where a change keeps a target's old file while the new one takes its place.
 std::string SetAsideName(const std::string& target);
@@ -50,6 +50,24 @@ class StagedFile {
 
   std::string target_;
   bool staged_ = false;
+};
+
+// One program at a time changes a set of files: the one that holds their
+// lock, a file of that name open to no one else, which goes when it is
+// closed (also when the program is killed).
+class ChangeLock {
+ public:
+  // Waits up to waitMs for another program to let it go.
+  ChangeLock(const std::string& path, DWORD waitMs);
+  // Another program still holds it.
+  bool busy() const { return busy_; }
+  // A folder stands at its name, or it names a device. Where no file can be
+  // made at all, the change goes ahead unlocked and fails on its own files.
+  bool blocked() const { return blocked_; }
+
+ private:
+  UniqueHandle file_;
+  bool busy_ = false, blocked_ = false;
 };
 
 // Puts every written file in its target's place as one change that survives

@@ -94,9 +94,9 @@ class InterruptedSave : public ::testing::Test {
 
   std::string program() const { return scratch.file("tastrix.exe"); }
 
-  // The program, whose start-up load opens the map.
-  std::unique_ptr<StartedProgram> open() {
-    auto program = std::make_unique<StartedProgram>(this->program(), scratch.path());
+  // The program (or a copy of it beside it), whose start-up load opens the map.
+  std::unique_ptr<StartedProgram> open(const std::string& copy = "") {
+    auto program = std::make_unique<StartedProgram>(copy.empty() ? this->program() : copy, scratch.path());
     EXPECT_NE(program->window(), nullptr);
     return program;
   }
@@ -220,6 +220,30 @@ TEST_F(InterruptedSave, AFileHeldFromAnyMomentOfTheSaveLeavesWhatTheSaveSays) {
         const std::string told = program->told(saved());
         EXPECT_TRUE(onDisk() == (told.empty() ? after : before)) << "told \"" << told << "\", " << onDisk().others.size();
       }
+}
+
+// Two windows save the map at once: the first is stopped as its save
+// begins; the second waits for it, then fails before it writes; the first
+// then saves. Each was told what the disk holds: the first window's map.
+TEST_F(InterruptedSave, TwoWindowsSavingOneMapAtOnceSaveOneAfterTheOther) {
+  savedMap(false);
+  const std::string second = scratch.file("second.exe");
+  ASSERT_TRUE(CopyFileA(builtProgram().c_str(), second.c_str(), FALSE));
+  auto first = open(), other = open(second);
+  edit(*first);
+  command(*other, ID_Align_Bottom);
+  const FileEventKiller stopper(folder(), "create office.zv.~lock", this->program(), scratch, true);
+  ASSERT_TRUE(stopper.watching()) << stopper.result();
+  command(*first, ID_Save_Keyboard_Layout);
+  ASSERT_NE(stopper.result().find("stopped"), std::string::npos) << stopper.result();
+  command(*other, ID_Save_Keyboard_Layout);
+  EXPECT_EQ(other->told(saved()), "Unable to write to " + map() + ".");
+  stopper.resume();
+  EXPECT_EQ(first->told(saved()), "");
+  const MapOnDisk now = onDisk();
+  EXPECT_TRUE(now.others.empty());
+  EXPECT_NE(now.map.find("Key_Label_Vertical_Alignment=0"), std::string::npos);
+  EXPECT_EQ(now.labels.find("Key Label"), std::string::npos);
 }
 
 }  // namespace

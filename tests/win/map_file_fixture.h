@@ -23,8 +23,8 @@ inline std::string notSavedText(const std::string& path) {
 }
 
 // The files a save writes on its way and leaves in a folder (none, when it
-// tidies up): new files (NAME.~new), old ones set aside (NAME.~old) and the
-// marker of a map's save (NAME.zv.~ready).
+// tidies up): new files (NAME.~new), old ones set aside (NAME.~old), the
+// marker and the lock of a map's save (NAME.zv.~ready, NAME.zv.~lock).
 inline int temporaryFilesIn(const std::string& folder) {
   int n = 0;
   WIN32_FIND_DATAA found;
