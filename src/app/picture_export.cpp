@@ -42,8 +42,10 @@ std::uint64_t memoryNeeded(const FormModel& model) {
   return pixels * 8 + fontHeight * fontHeight * 32;
 }
 
+// The map's label list is named after the map as given; a map given by its
+// short name ("LONGMA~1.ZV") has its real list beside its long name too.
 void refuseClash(const std::string& picturePath, const std::string& mapPath) {
-  for (const std::string& mapFile : {mapPath, LabelListPath(mapPath)})
+  for (const std::string& mapFile : {mapPath, LabelListPath(mapPath), LabelListPath(LongPath(mapPath))})
     if (SameFile(picturePath, mapFile))
       throw ExportFailure(ExportFailure::Kind::Clash, "the picture \"" + picturePath +
                                                           "\" would be written over the keyboard map's own file \"" +
@@ -68,9 +70,10 @@ ExportedPicture ExportPicture(const ExportRequest& request) {
   PrepareStartupModel(model);
   // A window loads a missing map as an empty one; a script that names one has
   // a wrong name.
-  if (!FileExists(mapPath)) mapUnreadable(mapPath, "there is no such file");
+  DiskMapStorage storage;
+  if (!storage.fileExists(mapPath)) mapUnreadable(mapPath, "there is no such file");
   try {
-    DiskMapStorage().applyMap(model, mapPath);
+    storage.applyMap(model, mapPath);
   } catch (const PlatformError& e) {
     mapUnreadable(mapPath, e.what());
   }

@@ -38,8 +38,19 @@ bool labelListNotSaved(IDialogs& dialogs, const std::string& path) {
   return false;
 }
 
-// The marker of a save whose two new files are complete.
-std::string saveMarker(const std::string& mapPath) { return mapPath + ".ready"; }
+// The marker of a save whose two new files are complete, and the lock that
+// one save of the map at a time holds.
+std::string saveMarker(const std::string& mapPath) { return mapPath + ".~ready"; }
+std::string saveLock(const std::string& mapPath) { return mapPath + ".~lock"; }
+
+// How long a save waits for another window's save of the same map to end.
+constexpr DWORD kOtherSaveWaitMs = 2000;
+
+std::optional<std::string> finishUnderLock(const ChangeLock& lock, const std::string& mapPath) {
+  if (lock.busy()) return mapPath;
+  if (lock.blocked()) return saveLock(mapPath);
+  return FinishInterruptedChange({LabelListPath(mapPath), mapPath}, saveMarker(mapPath));
+}
 
 // What holds each file's content: the new file of an interrupted save that
 // got as far as its marker, until the next open of the map finishes it.
@@ -59,16 +70,30 @@ IniFile oldMapFile(const std::string& mapPath) {
 }
 
 // The label list keeps the encoding of its file: one that an editor saved
-// as UTF-8 or UTF-16 stays so.
+// as UTF-8 or UTF-16 stays so. Its byte order mark alone tells.
 std::string labelListBytes(const std::vector<std::string>& lines, const std::string& listPath) {
   FileText file;
-  try {
-    file.encoding = EncodingOf(ReadWholeFile(listPath));
-  } catch (const PlatformError&) {
-    file.encoding = TextEncoding::CodePage;
-  }
+  file.encoding = EncodingOf(FileStart(listPath, kLongestByteOrderMark));
   file.text = file.fromCodePage(JoinLabelListText(lines));
   return file.bytes();
+}
+
+// Both new files staged, then put in place together; false when the label
+// list could not be. The user is told only once the map is free for another
+// window's save again.
+bool replaceMapFiles(FormModel& form, const std::string& mapPath) {
+  const ChangeLock lock(saveLock(mapPath), kOtherSaveWaitMs);
+  if (const std::optional<std::string> left = finishUnderLock(lock, mapPath)) throwUnableToWrite(*left);
+  const std::string listPath = LabelListPath(mapPath);
+  StagedFile list(listPath);
+  if (list.write(labelListBytes(form.labelList, listPath)) != StagedFile::Result::Written) return false;
+  IniFile mapFile = oldMapFile(mapPath);
+  WriteMapEntries(form, mapFile);
+  StagedFile map(mapPath);
+  if (map.write(mapFile.bytes()) != StagedFile::Result::Written) throwUnableToWrite(mapPath);
+  const int failed = ReplaceTogether({&list, &map}, saveMarker(mapPath));
+  if (failed == 1) throwUnableToWrite(mapPath);
+  return failed != 0;
 }
 
 template <typename Apply>
@@ -81,7 +106,7 @@ void applyMapEntries(const std::string& mapPath, Apply apply) {
 
 void LoadLabelList(std::vector<std::string>& list, const std::string& path) {
   list.clear();
-  if (NamesADevice(path)) throwCannotOpenFile(path);
+  if (OpensADevice(path)) throwCannotOpenFile(path);
   if (!FileExists(path)) return;
   const UniqueHandle file = OpenForReading(path, FILE_SHARE_READ);
   if (!file.valid()) throwCannotOpenFile(path);
@@ -108,26 +133,20 @@ void LoadLabelList(std::vector<std::string>& list, const std::string& path) {
 }
 
 bool FinishInterruptedSave(const std::string& mapPath) {
-  return FinishInterruptedChange({LabelListPath(mapPath), mapPath}, saveMarker(mapPath));
+  // An open changes nothing where no save left anything (a folder of its
+  // names too), and a save under way in another window is no interrupted one.
+  const std::string list = LabelListPath(mapPath);
+  for (const std::string& name : {StagedName(list), SetAsideName(list), StagedName(mapPath), SetAsideName(mapPath),
+                                  saveMarker(mapPath), saveLock(mapPath)})
+    if (FileExists(name) || DirectoryExists(name)) return !finishUnderLock(ChangeLock(saveLock(mapPath), 0), mapPath);
+  return true;
 }
 
 bool WriteKeyboardMap(FormModel& form, IDialogs& dialogs, const std::string& mapPath) {
   // A device of that name would take the bytes, or never answer.
-  if (NamesADevice(mapPath) || !FinishInterruptedSave(mapPath)) throwUnableToWrite(mapPath);
+  if (OpensADevice(mapPath)) throwUnableToWrite(mapPath);
   GatherLabelTexts(form, form.labelList, kLabelOrder);
-  const std::string listPath = LabelListPath(mapPath);
-  StagedFile list(listPath);
-  if (list.write(labelListBytes(form.labelList, listPath)) != StagedFile::Result::Written)
-    return labelListNotSaved(dialogs, listPath);
-  IniFile mapFile = oldMapFile(mapPath);
-  WriteMapEntries(form, mapFile);
-  StagedFile map(mapPath);
-  if (map.write(mapFile.bytes()) != StagedFile::Result::Written) throwUnableToWrite(mapPath);
-  switch (ReplaceTogether({&list, &map}, saveMarker(mapPath))) {
-    case 0: return labelListNotSaved(dialogs, listPath);
-    case 1: throwUnableToWrite(mapPath);
-    default: return true;
-  }
+  return replaceMapFiles(form, mapPath) || labelListNotSaved(dialogs, LabelListPath(mapPath));
 }
 
 void ApplyMapLabels(FormModel& form, const std::string& mapPath) {
@@ -143,7 +162,11 @@ void ApplyMapFonts(FormModel& form, const std::string& mapPath) {
   applyMapEntries(mapPath, [&](const ProfileSource& map) { ApplyMapFonts(form, map); });
 }
 
-bool DiskMapStorage::fileExists(const std::string& path) const { return FileExists(path); }
+// While a save cut short waits to be finished, a map's file may be away from
+// its name, beside it.
+bool DiskMapStorage::fileExists(const std::string& path) const {
+  return FileExists(CurrentVersionOf(path, saveMarker(path)));
+}
 
 bool DiskMapStorage::folderUsable(const std::string& mapPath) const { return FolderUsable(mapPath, DirectoryExists); }
 

@@ -17,15 +17,20 @@ void LoadLabelList(std::vector<std::string>& list, const std::string& path);
 // font records and the colour section written in, in its old encoding) as
 // one change: both files are replaced, or neither is, and a save cut short at
 // any instant is finished or undone by the next open of the map. While it
-// runs, NAME.zv.new and NAME.zvl.new hold the new files and NAME.zv.ready
-// says that both are complete. False when the label list could not be
-// written: the user was told. A map file that cannot be written raises
-// "Unable to write to <path>".
+// runs, NAME.zv.~lock says that a save of the map is under way (another one
+// waits up to two seconds for it to end, then fails before it writes),
+// NAME.zv.~new and NAME.zvl.~new hold the new files, NAME.zv.~old and
+// NAME.zvl.~old the old ones, and NAME.zv.~ready says that both new files are
+// complete. False when the label list could not be written: the user was
+// told. A map file that cannot be written, a save under way in another
+// window, or a file left by an earlier save that cannot be cleared away
+// raises "Unable to write to <path>" naming the file.
 bool WriteKeyboardMap(FormModel& form, IDialogs& dialogs, const std::string& mapPath);
 
 // Finishes a save of the map that was cut short once it had written its
-// marker, or removes what it left before that. False when something of it
-// could not be done (a file held by another program) and is still there.
+// marker, or undoes what it did before that; a save under way in another
+// window is left to finish. False when something of it could not be done (a
+// file held by another program, a save under way) and is still there.
 bool FinishInterruptedSave(const std::string& mapPath);
 
 // Each reads one kind of map content into the window's components; missing

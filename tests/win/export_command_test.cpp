@@ -9,6 +9,7 @@
 
 #include "picture_pixels.h"
 #include "support/form_fixture.h"
+#include "text/path_text.h"
 #include "win/map_file_fixture.h"
 #include "win/real_program.h"
 #include "win/run_key.h"
@@ -181,6 +182,9 @@ TEST_F(ExportCommand, ExitCodesAndMessagesNameTheFile) {
   writeMap("map.zv", kCraftedMap, kCraftedLabels);
   writeFile(inScratch("nolist.zv"), kCraftedMap);
   writeFile(inScratch("held.zv"), kCraftedMap);
+  writeMap("longmapname.zv", kCraftedMap, kCraftedLabels);
+  wchar_t shortName[MAX_PATH] = L"";
+  GetShortPathNameW(WideFromUtf8(inScratch("longmapname.zv")).c_str(), shortName, MAX_PATH);
   HeldFile held(inScratch("held.zv"));
   ASSERT_TRUE(held.held());
   const std::string usageHint = " (tastrix /? shows the usage)\r\n";
@@ -189,7 +193,7 @@ TEST_F(ExportCommand, ExitCodesAndMessagesNameTheFile) {
            inScratch(mapFile) + "\"\r\n";
   };
   const struct {
-    const char* arguments;
+    std::string arguments;
     DWORD exitCode;
     std::string output, errors;
   } cases[] = {
@@ -212,6 +216,9 @@ TEST_F(ExportCommand, ExitCodesAndMessagesNameTheFile) {
       {"/export map.zv MAP.ZV", 2, "", clash("MAP.ZV", "map.zv")},
       {"/export elsewhere\\..\\map.zv Map.Zvl.", 2, "", clash("Map.Zvl", "map.zvl")},
       {"/export nolist.zv nolist.zvl", 2, "", clash("nolist.zvl", "nolist.zvl")},
+      // Given by its short name, the map's label list is still the one of its long name.
+      {"/export " + FileNamePart(Utf8FromWide(shortName)) + " longmapname.zvl", 2, "",
+       clash("longmapname.zvl", "longmapname.zvl")},
       // A device is never opened, whatever follows its name.
       {"/export com1.zv out.bmp", 3, "",
        "tastrix: cannot read the keyboard map \"\\\\.\\com1\": that is the name of a device, not of a file\r\n"},
@@ -231,6 +238,7 @@ TEST_F(ExportCommand, ExitCodesAndMessagesNameTheFile) {
   EXPECT_FALSE(fileExists(inScratch("no folder\\out.bmp")));
   EXPECT_EQ(readFile(inScratch("map.zv")), kCraftedMap);
   EXPECT_EQ(readFile(inScratch("map.zvl")), kCraftedLabels);
+  EXPECT_EQ(readFile(inScratch("longmapname.zvl")), kCraftedLabels);
   EXPECT_FALSE(fileExists(inScratch("nolist.zvl")));
 
   // Fonts at their largest at /scale 4 would take gigabytes to draw.

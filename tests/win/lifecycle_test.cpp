@@ -194,6 +194,21 @@ TEST_F(Closing, TheFileIsReplacedWholeKeepingEveryOtherLineOrNotAtAll) {
   EXPECT_EQ(temporaryFilesIn(disk.file("")), 0);
 }
 
+// A settings file that another program held all through the start-up still
+// holds the user's place and map, which the window never read: the close
+// leaves it as it is.
+TEST_F(Closing, ASettingsFileHeldAtStartUpKeepsWhatItHolds) {
+  const std::string old = "[tastrix]\r\nwindow_Width=900\r\nCurrent_Keyboard_Layout_File_Name_Edit=C:\\office.zv\r\n";
+  writeFile(settingsFile(), old);
+  {
+    HeldFile held(settingsFile());
+    ASSERT_TRUE(held.held());
+    startForm();
+  }
+  SendMessageA(hwnd(), WM_CLOSE, 0, 0);
+  EXPECT_EQ(readFile(settingsFile()), old);
+}
+
 TEST_F(Closing, AMaximizedWindowStoresItsNormalPlacement) {
   settings("window_top_posn=50\r\nwindow_left_posn=100\r\nwindow_Width=800\r\nwindow_Height=400\r\n"
            "WindowState_wsMaximized=1\r\n");
