@@ -255,6 +255,29 @@ TEST_F(KeyPicking, OfKeysPressedTogetherTheLastToGoDownIsPicked) {
   EXPECT_EQ(dialogs.calls.size(), 10u);
 }
 
+// Only an F2 pressed while the window has the keyboard focus picks: one that
+// another program posts while it has the focus would take the Windows keys
+// pressed there. Picking ends when another window takes the focus.
+TEST_F(KeyPicking, OnlyTheWindowWithTheKeyboardFocusPicks) {
+  const HWND other = CreateWindowExA(0, "STATIC", "another program", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 300, 300,
+                                     200, 100, nullptr, nullptr, nullptr, nullptr);
+  const struct {
+    const char* focus;
+    HWND to;
+    bool picks;
+  } rows[] = {{"another window", other, false}, {"no window", nullptr, false}, {"this window", hwnd(), true}};
+  for (const auto& row : rows) {
+    ASSERT_TRUE(row.to ? takeFocus(row.to) : (SetFocus(nullptr), true)) << row.focus;
+    PostMessageA(hwnd(), WM_KEYDOWN, VK_F2, 1 | (kF2.scan << 16));
+    pump();
+    EXPECT_EQ(mainWindow().keys().picking(), row.picks) << row.focus;
+    EXPECT_EQ(shownTip(hwnd()) != nullptr, row.picks) << row.focus;
+    ASSERT_TRUE(takeFocus(other)) << row.focus;
+    EXPECT_FALSE(mainWindow().keys().picking()) << row.focus;
+  }
+  DestroyWindow(other);
+}
+
 // Keys that are not on the picture end picking: the next key is a key again.
 TEST_F(KeyPicking, AKeyThatIsNotOnThePictureEndsPicking) {
   const Keystroke offThePicture[] = {{VK_PAUSE, 0x45, false},
