@@ -9,7 +9,6 @@
 #include "platform/app_paths.h"
 #include "platform/core/errors.h"
 #include "support/form_fixture.h"
-#include "platform/registry_key.h"
 #include "win/run_key.h"
 
 namespace tastrix::testing {
@@ -184,11 +183,11 @@ TEST_F(AutoRun, WithoutTheMachineWideKeyTheUsersOwnKeyHoldsTheValue) {
   for (const bool missing : {false, true}) {
     SCOPED_TRACE(missing ? "machine-wide key missing" : "machine-wide key refused");
     std::optional<RunKeyRemoved> noMachineKey;
-    std::optional<RegistryWriteRefusal> standardUser;
+    std::optional<RunKeyClosed> standardUser;
     if (missing)
       noMachineKey.emplace(HKEY_LOCAL_MACHINE);
     else
-      standardUser.emplace(HKEY_LOCAL_MACHINE, kRunKey);
+      standardUser.emplace(HKEY_LOCAL_MACHINE);
     const RunKeyRemoved noUserKey(HKEY_CURRENT_USER);
     dialogs.calls.clear();
     startForm();
@@ -250,9 +249,9 @@ TEST_F(AutoRun, AValueInEitherKeyCountsAndTheMachineWideOneIsChecked) {
 // counts at start-up, its old path is not offered for an update the user
 // could not make, and switching it off says that an administrator must.
 TEST_F(AutoRun, AStandardUserSeesTheMachineWideValueButCannotChangeIt) {
-  const RegistryWriteRefusal standardUser(HKEY_LOCAL_MACHINE, kRunKey);
   machine.setString("tastrix.exe", "C:\\Old Place\\tastrix.exe");
   user.setString("tastrix.exe", inScratch("tastrix.exe"));
+  std::optional<RunKeyClosed> standardUser(HKEY_LOCAL_MACHINE);
   startForm();
   EXPECT_TRUE(mainWindow().isMenuChecked(ID_Auto_Run));
   EXPECT_TRUE(dialogs.calls.empty());
@@ -265,9 +264,11 @@ TEST_F(AutoRun, AStandardUserSeesTheMachineWideValueButCannotChangeIt) {
   EXPECT_EQ(user.text("tastrix.exe"), inScratch("tastrix.exe"));
 
   // Where the user's own key is closed too (by policy), switching on fails as well.
+  standardUser.reset();
   machine.remove("tastrix.exe");
   user.remove("tastrix.exe");
-  const RegistryWriteRefusal policy(HKEY_CURRENT_USER, kRunKey);
+  standardUser.emplace(HKEY_LOCAL_MACHINE);
+  const RunKeyClosed policy(HKEY_CURRENT_USER);
   restartForm();
   EXPECT_FALSE(mainWindow().isMenuChecked(ID_Auto_Run));
   command(ID_Auto_Run);

@@ -1,5 +1,6 @@
 #pragma once
 #include <windows.h>
+#include <sddl.h>
 
 #include <gtest/gtest.h>
 
@@ -66,7 +67,8 @@ class RunKey {
     Opened(HKEY root, bool create) {
       if (create)
         RegCreateKeyExW(root, kRunPath, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr);
-      else if (RegOpenKeyExW(root, kRunPath, 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS)
+      else if (RegOpenKeyExW(root, kRunPath, 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS &&
+               RegOpenKeyExW(root, kRunPath, 0, KEY_READ, &key) != ERROR_SUCCESS)  // a closed key still reads
         key = nullptr;
     }
     ~Opened() {
@@ -99,6 +101,32 @@ class RunValueGuard {
   bool existed_ = false;
   DWORD type_ = 0;
   std::vector<BYTE> data_;
+};
+
+// Lets everyone read a Run key and nobody change it, as Windows closes the
+// machine-wide one to a standard user (Wine enforces it); the key's own
+// permissions come back afterwards.
+class RunKeyClosed {
+ public:
+  explicit RunKeyClosed(HKEY root) {
+    RegOpenKeyExW(root, kRunPath, 0, READ_CONTROL | WRITE_DAC, &key_);
+    DWORD size = sizeof open_;
+    EXPECT_EQ(RegGetKeySecurity(key_, DACL_SECURITY_INFORMATION, open_, &size), ERROR_SUCCESS);
+    PSECURITY_DESCRIPTOR closed = nullptr;
+    ConvertStringSecurityDescriptorToSecurityDescriptorW(L"D:P(A;;KR;;;WD)", SDDL_REVISION_1, &closed, nullptr);
+    EXPECT_EQ(RegSetKeySecurity(key_, DACL_SECURITY_INFORMATION, closed), ERROR_SUCCESS);
+    LocalFree(closed);
+  }
+  ~RunKeyClosed() {
+    RegSetKeySecurity(key_, DACL_SECURITY_INFORMATION, open_);
+    RegCloseKey(key_);
+  }
+  RunKeyClosed(const RunKeyClosed&) = delete;
+  RunKeyClosed& operator=(const RunKeyClosed&) = delete;
+
+ private:
+  HKEY key_ = nullptr;
+  alignas(8) BYTE open_[4096];
 };
 
 // Takes a Run key away, values and all, and puts it back afterwards.
