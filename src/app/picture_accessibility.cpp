@@ -2,6 +2,8 @@
 
 #include "app/picture_keys.h"
 #include "model/key_navigation.h"
+#include "output/picture_painter.h"
+#include "platform/win32_handles.h"
 #include "text/label_text.h"
 
 namespace tastrix {
@@ -55,8 +57,12 @@ std::string PictureAccessibility::partName(int part) const {
   return commands_.document()[commands_.document().keyName(stop)].caption;
 }
 
+// What the key shows, the label list may hold megabytes more.
 std::string PictureAccessibility::partValue(int part) const {
-  return ShownLabelText(commands_.document()[stopLabel(commands_.document(), stopOfPart(part))].caption);
+  const FormModel& model = commands_.document();
+  const int label = stopLabel(model, stopOfPart(part));
+  const WindowDC dc(window_.handle());
+  return ShownLabelText(model[label].caption.substr(0, shownCaptionLength(dc.get(), model, label)));
 }
 
 std::string PictureAccessibility::partDescription(int part) const {

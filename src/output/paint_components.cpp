@@ -1,7 +1,9 @@
 #include "output/paint_components.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <initializer_list>
+#include <string>
 
 #include "platform/gdi_values.h"
 #include "text/mul_div.h"
@@ -21,7 +23,31 @@ UINT labelFormat(const Component& label) {
   return DT_EXPANDTABS | DT_CENTER | (label.wordWrap ? DT_WORDBREAK : 0u);
 }
 
+// The label box takes 255 characters, two bytes each at most in a double-byte
+// code page: no label it makes is cut.
+constexpr std::size_t kNeverCut = 2 * 255;
+
 }  // namespace
+
+// Laying text out costs the square of its line, and a label list may hold
+// megabytes: what cannot show on the key is left out. The part kept fills
+// every row the key shows and two rows more (a row's break depends on the
+// text after it) with the narrowest character of the font; two bytes a
+// character allow for a double-byte character and for "&&", which draws one "&".
+std::size_t laidOutLength(HDC dc, const std::string& text, const RECT& area) {
+  if (text.size() <= kNeverCut) return text.size();
+  TEXTMETRICA metrics{};
+  GetTextMetricsA(dc, &metrics);
+  INT widths[256] = {};
+  GetCharWidth32A(dc, 0, 255, widths);
+  const int narrowest = std::max(1, *std::min_element(widths + ' ', widths + 256));
+  const int rows = std::max(0, height(area)) / std::max(1, static_cast<int>(metrics.tmHeight)) + 3;
+  const int perRow = std::max(0, width(area)) / narrowest + 2;
+  const std::size_t budget = std::max(kNeverCut, 2 * static_cast<std::size_t>(rows) * static_cast<std::size_t>(perRow));
+  std::size_t end = 0;
+  while (end < budget && end < text.size()) end += IsDBCSLeadByte(static_cast<BYTE>(text[end])) ? 2 : 1;
+  return std::min(end, text.size());
+}
 
 void paintShape(HDC dc, PaintCache& cache, const Component& shape, const RECT& area, int dpi) {
   Selection pen(dc, cache.outlinePen(lineWidth(dpi)));
@@ -37,16 +63,17 @@ void paintLabel(HDC dc, PaintCache& cache, const Component& label, const RECT& a
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, rgbOf(label.font.colour));
   const UINT format = labelFormat(label);
+  const int length = static_cast<int>(laidOutLength(dc, label.caption, area));
   RECT text = area;
   if (label.layout != kLayoutTop) {
     // Vertical placement of (possibly wrapped) text: measure, then shift.
     RECT measured = area;
-    DrawTextA(dc, label.caption.c_str(), static_cast<int>(label.caption.size()), &measured, format | DT_CALCRECT);
+    DrawTextA(dc, label.caption.c_str(), length, &measured, format | DT_CALCRECT);
     const int spare = height(area) - height(measured);
     text.top += label.layout == kLayoutBottom ? spare : spare / 2;
     text.bottom = text.top + height(measured);
   }
-  DrawTextA(dc, label.caption.c_str(), static_cast<int>(label.caption.size()), &text, format);
+  DrawTextA(dc, label.caption.c_str(), length, &text, format);
 }
 
 void paintGroupBox(HDC dc, PaintCache& cache, const Component& box, const RECT& area, Colour background,

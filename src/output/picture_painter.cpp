@@ -58,6 +58,12 @@ void paintComponent(HDC dc, PaintCache& cache, const FormModel& model, const Com
 
 }  // namespace
 
+std::size_t shownCaptionLength(HDC dc, const FormModel& model, int label) {
+  PaintCache cache(model.dpi());
+  const Selection font(dc, cache.font(model[label].font));
+  return laidOutLength(dc, model[label].caption, unscrolled(model, label));
+}
+
 void paintPicture(HDC dc, const FormModel& model, int scrollX, const RECT& clip, FontFaces faces) {
   PaintCache cache(model.dpi(), faces);
   DcState picture(dc);

@@ -1,6 +1,8 @@
 #pragma once
 #include <windows.h>
 
+#include <cstddef>
+
 #include "model/form_model.h"
 #include "output/paint_cache.h"
 
@@ -11,5 +13,9 @@ namespace tastrix {
 // Only the area inside `clip` (client coordinates) needs to be painted.
 void paintPicture(HDC dc, const FormModel& model, int scrollX, const RECT& clip,
                   FontFaces faces = FontFaces::AsChosen);
+
+// How much of a label's caption, from its start, the picture lays out on its
+// key at the model's dpi, measured in dc: the rest cannot show there.
+std::size_t shownCaptionLength(HDC dc, const FormModel& model, int label);
 
 }  // namespace tastrix
