@@ -384,9 +384,10 @@ tx_fuzz() {
 #   tx_step_package             the release package, twice alike, checked
 #   tx_step_native              the native suite
 #   tx_step_fuzz                each fuzz target for TASTRIX_FUZZ_SECONDS (20)
-#   tx_step_wine                the win64 suite under Wine, as the test user
-#   tx_step_double_byte         its tests of names and encodings under Shift-JIS
+#   tx_step_wine BUILD          a Windows build's suite under Wine, as the test user
+#   tx_step_double_byte BUILD   its tests of names and encodings under Shift-JIS
 #   tx_test_summary             the counts of every step; non-zero on any failure
+#                               or any suite not run
 
 TX_SELECT=()
 TX_SUMMARY=()
@@ -396,7 +397,6 @@ TX_TOTAL_SKIPPED=0
 TX_TESTS_OK=1
 TX_TEST_USER=tastrixtest
 TX_TEST_HOME=/var/lib/tastrixtest
-TX_WIN64_DIR=$TX_REPO/build/win64
 # Ceiling for any test that sets no TIMEOUT of its own, so a hung window cannot stall the run.
 TX_CTEST_TIMEOUT=${TASTRIX_TEST_TIMEOUT:-300}
 TX_RUN_ENV=()
@@ -511,19 +511,21 @@ tx_step_fuzz() {
   fi
 }
 
-# ctest of the win64 build under Wine, as the test user, in the environment
-# tx_step_wine sets up.
-tx_ctest_win64() {
-  tx_as env -i "${TX_RUN_ENV[@]}" "$(command -v ctest)" --test-dir "$TX_WIN64_DIR" --output-on-failure -j1 \
-    --timeout "$TX_CTEST_TIMEOUT" "$@" </dev/null
+# ctest of a Windows build (win32, win64) under Wine, as the test user, in the
+# environment tx_wine_suite sets up.
+tx_ctest_wine() {
+  local build=$1
+  shift
+  tx_as env -i "${TX_RUN_ENV[@]}" "${TX_SUITE_ENV[@]}" "$(command -v ctest)" --test-dir "$TX_REPO/build/$build" \
+    --output-on-failure -j1 --timeout "$TX_CTEST_TIMEOUT" "$@" </dev/null
 }
 
-# tx_ctest_win64 with the process record on; when a test fails, prints what
+# tx_ctest_wine with the process record on; when a test fails, prints what
 # the record holds of failed starts and early deaths.
-tx_ctest_win64_recorded() {
+tx_ctest_wine_recorded() {
   local rc=0
   tx_process_trace_start
-  tx_ctest_win64 "$@" || rc=$?
+  tx_ctest_wine "$@" || rc=$?
   ((rc == 0)) || tx_process_trace_report
   return "$rc"
 }
@@ -545,22 +547,38 @@ tx_small_disk_mount() {
   fi
 }
 
-# As root the tests run as the unprivileged user "tastrixtest", since Wine run
-# by root ignores read-only files; in a private Xvfb and Wine prefix.
-tx_step_wine() {
-  local junit rc=0
-  echo "== win64 tests under Wine"
+# Whether this kernel runs 32-bit programs, and so Wine the shipped 32-bit one.
+TX_RUNS_32_BIT=""
+tx_runs_32_bit() {
+  if [[ -z $TX_RUNS_32_BIT ]]; then
+    TX_RUNS_32_BIT=no
+    bash "$TX_REPO/scripts/setup" --probe-32 && TX_RUNS_32_BIT=yes
+  fi
+  [[ $TX_RUNS_32_BIT == yes ]]
+}
+
+# A suite that could not run: it counts as no pass, and the run fails.
+TX_NOT_RUN=()
+tx_step_not_run() {
+  TX_SUMMARY+=("$1: NOT RUN: $2")
+  TX_NOT_RUN+=("$1")
+  TX_TESTS_OK=0
+}
+
+# What every Wine suite shares, made once: the test user (as root the tests
+# run as the unprivileged user "tastrixtest", since Wine run by root ignores
+# read-only files), the small disk, one locale, a private Xvfb, and the
+# environment the tests get (TX_RUN_ENV, without WINEPREFIX).
+TX_WINE_SESSION=""
+tx_wine_session() {
+  [[ -z $TX_WINE_SESSION ]] || return 0
+  TX_WINE_SESSION=1
   tx_tmpdir
   if [[ $(id -u) -eq 0 ]]; then
     tx_ensure_user "$TX_TEST_USER" "$TX_TEST_HOME"
     TX_USER=$TX_TEST_USER
-    # The tests and ctest write into the build folder. The bench prefix stays with
-    # whoever made it: Wine refuses a prefix owned by another user.
-    find "$TX_WIN64_DIR" -path "$TX_WIN64_DIR/wineprefix-bench" -prune -o \
-      ! -user "$TX_TEST_USER" -exec chown -h "$TX_TEST_USER:" {} +
     chown "$TX_TEST_USER:" "$TX_TMP"
     tx_grant_access "$TX_REPO"
-    tx_grant_access "$TX_WIN64_DIR"
   fi
   tx_small_disk_mount
 
@@ -571,8 +589,6 @@ tx_step_wine() {
   tx_xvfb_start
   TX_NO_WM=1
   echo "Xvfb on $DISPLAY"
-  tx_prefix_prepare "$TX_WIN64_DIR/wineprefix"
-  tx_wine_warm
 
   if tx_switching; then
     TX_RUN_ENV=(HOME="$TX_TEST_HOME" USER="$TX_TEST_USER" LOGNAME="$TX_TEST_USER")
@@ -583,40 +599,77 @@ tx_step_wine() {
     PATH=/usr/local/bin:/usr/bin:/bin:/usr/local/sbin:/usr/sbin:/sbin
     LANG=C.UTF-8
     DISPLAY="$DISPLAY"
-    WINEPREFIX="$WINEPREFIX"
     WINEDEBUG=-all
     WINEDLLOVERRIDES="mscoree,mshtml="
   )
   [[ -n ${CI:-} ]] && TX_RUN_ENV+=(CI="$CI")
   [[ -n $TX_SMALL_DISK ]] && TX_RUN_ENV+=(TASTRIX_SMALL_DISK="$TX_SMALL_DISK")
-  junit=$TX_TMP/win64.xml
-  tx_ctest_win64_recorded --output-junit "$junit" "${TX_SELECT[@]}" || rc=$?
-  tx_record win64 "$junit" "$rc"
+  tx_runs_32_bit || TX_RUN_ENV+=(TASTRIX_NO_32_BIT_PROGRAMS=1)
 }
 
-# The tests of names, encodings and the map file's reading again under
-# Shift-JIS (code page 932), where the second byte of a character may be "\"
-# or "]". Wine takes the code page from the locale; a prefix keeps the one it
-# was made with, so it has a prefix of its own. Runs after tx_step_wine.
+# tx_wine_suite BUILD PREFIX: makes the build's folder the test user's, and
+# starts Wine warm in its prefix build/BUILD/PREFIX (one prefix per build and
+# code page: a prefix keeps the code page it was made with), which
+# TX_SUITE_ENV gives the tests.
+TX_SUITE_ENV=()
+tx_wine_suite() {
+  local dir=$TX_REPO/build/$1
+  tx_wine_session
+  if tx_switching; then
+    # The tests and ctest write into the build folder. The bench prefix stays with
+    # whoever made it: Wine refuses a prefix owned by another user.
+    find "$dir" -path "$dir/wineprefix-bench" -prune -o ! -user "$TX_TEST_USER" -exec chown -h "$TX_TEST_USER:" {} +
+    tx_grant_access "$dir"
+  fi
+  tx_wine_stop
+  tx_prefix_prepare "$dir/$2"
+  tx_wine_warm
+  TX_SUITE_ENV=(WINEPREFIX="$WINEPREFIX")
+}
+
+# tx_step_wine BUILD: the Windows suite of that build under Wine. The shipped
+# build is win32; where the kernel runs no 32-bit code, its suite is not run.
+tx_step_wine() {
+  local build=$1 junit rc=0
+  echo "== $build tests under Wine"
+  if [[ $build == win32 ]] && ! tx_runs_32_bit; then
+    tx_msg "this kernel does not run 32-bit programs: the shipped 32-bit program is not tested"
+    tx_step_not_run "$build" "this kernel does not run 32-bit programs"
+    return
+  fi
+  tx_wine_suite "$build" wineprefix
+  junit=$TX_TMP/$build.xml
+  tx_ctest_wine_recorded "$build" --output-junit "$junit" "${TX_SELECT[@]}" || rc=$?
+  tx_record "$build" "$junit" "$rc"
+}
+
+# tx_step_double_byte BUILD: the tests of names, encodings and the map file's
+# reading again under Shift-JIS (code page 932), where the second byte of a
+# character may be "\" or "]". Wine takes the code page from the locale.
 TX_DOUBLE_BYTE_TESTS='^(NamesAndEncodings|MapFileText|MapFileReading)\.|^ExportCommand\.NamesBeyondTheCodePage'
 tx_step_double_byte() {
-  local tests rc=0
-  echo "== win64 tests under a double-byte code page (ja_JP.UTF-8)"
-  mapfile -t tests < <(tx_ctest_win64 -N "${TX_SELECT[@]}" | sed -n 's/^ *Test *#[0-9]*: //p' |
+  local build=$1 tests rc=0
+  echo "== $build tests under a double-byte code page (ja_JP.UTF-8)"
+  if [[ $build == win32 ]] && ! tx_runs_32_bit; then
+    tx_step_not_run "$build Shift-JIS" "this kernel does not run 32-bit programs"
+    return
+  fi
+  tx_wine_session
+  mapfile -t tests < <(tx_ctest_wine "$build" -N "${TX_SELECT[@]}" | sed -n 's/^ *Test *#[0-9]*: //p' |
     grep -E "$TX_DOUBLE_BYTE_TESTS" || true)
   if ((${#tests[@]} == 0)); then
     echo "(none selected)"
   elif ! tx_locale_ensure ja_JP.UTF-8; then
     tx_msg "cannot make the locale ja_JP.UTF-8 (needs root): the double-byte tests did not run"
-    tx_step_failed "win64 Shift-JIS: not run, no ja_JP.UTF-8 locale"
+    tx_step_not_run "$build Shift-JIS" "no ja_JP.UTF-8 locale"
   else
-    tx_wine_stop
     export LC_ALL=ja_JP.UTF-8
-    tx_prefix_prepare "$TX_WIN64_DIR/wineprefix-ja"
-    tx_wine_warm
-    TX_RUN_ENV=("${TX_RUN_ENV[@]/#WINEPREFIX=*/WINEPREFIX=$WINEPREFIX}" LC_ALL=ja_JP.UTF-8 TASTRIX_EXPECTED_CODE_PAGE=932)
-    tx_ctest_win64_recorded --output-junit "$TX_TMP/win64-ja.xml" -R "^($(IFS='|'; echo "${tests[*]}"))\$" || rc=$?
-    tx_record "win64 Shift-JIS" "$TX_TMP/win64-ja.xml" "$rc"
+    tx_wine_suite "$build" wineprefix-ja
+    TX_SUITE_ENV+=(LC_ALL=ja_JP.UTF-8 TASTRIX_EXPECTED_CODE_PAGE=932)
+    tx_ctest_wine_recorded "$build" --output-junit "$TX_TMP/$build-ja.xml" \
+      -R "^($(IFS='|'; echo "${tests[*]}"))\$" || rc=$?
+    unset LC_ALL
+    tx_record "$build Shift-JIS" "$TX_TMP/$build-ja.xml" "$rc"
   fi
 }
 
@@ -624,5 +677,6 @@ tx_test_summary() {
   echo
   printf '%s\n' "${TX_SUMMARY[@]}"
   tx_with_skipped "$TX_TOTAL_PASSED" "$TX_TOTAL_FAILED" "$TX_TOTAL_SKIPPED"
+  ((${#TX_NOT_RUN[@]} == 0)) || echo "not run, so not passed: $(IFS=,; sed 's/,/, /g' <<<"${TX_NOT_RUN[*]}")"
   ((TX_TESTS_OK))
 }

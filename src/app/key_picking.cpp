@@ -33,6 +33,10 @@ void PictureKeys::endPicking() {
 // Shift+A as Shift and A. The pick is taken when its key comes up, so the
 // label box that opens then does not receive the key's release.
 void PictureKeys::onPickingKey(UINT msg, WPARAM virtualKey, LPARAM flags) {
+  // The characters a typing key makes follow its press (and each repeat of
+  // it) and carry its scan code: they are swallowed, never taken for its release.
+  const bool down = msg == WM_KEYDOWN || msg == WM_SYSKEYDOWN;
+  if (!down && msg != WM_KEYUP && msg != WM_SYSKEYUP) return;
   const int key = keyAtScanCode((flags >> 16) & 0xFF, ((flags >> 24) & 1) != 0);
   if (key == kNoStop) {
     // Pause, Print Screen, Scroll Lock, the extra key of European keyboards:
@@ -40,7 +44,6 @@ void PictureKeys::onPickingKey(UINT msg, WPARAM virtualKey, LPARAM flags) {
     endPicking();
     return;
   }
-  const bool down = msg == WM_KEYDOWN || msg == WM_SYSKEYDOWN;
   if (down) {
     // Before a pick, a repeated press is F2's own, still held. After it, the
     // flag may only say that the key's twin is down: right Shift pressed

@@ -2,6 +2,8 @@
 
 #include "app/picture_keys.h"
 #include "model/key_navigation.h"
+#include "output/picture_painter.h"
+#include "platform/win32_handles.h"
 #include "text/label_text.h"
 
 namespace tastrix {
@@ -54,8 +56,13 @@ std::string PictureAccessibility::partName(int part) const {
   return keyAt(stop).legend;
 }
 
+// What the key shows, the label list may hold megabytes more.
 std::string PictureAccessibility::partValue(int part) const {
-  return ShownLabelText(commands_.document().map().labels[static_cast<size_t>(stopOfPart(part))]);
+  const KeyboardMap& map = commands_.document().map();
+  const int position = stopOfPart(part);
+  const WindowDC dc(window_.handle());
+  const std::size_t shown = shownLabelLength(dc.get(), map, window_.layout(), position);
+  return ShownLabelText(map.labels[static_cast<size_t>(position)].substr(0, shown));
 }
 
 std::string PictureAccessibility::partDescription(int part) const {

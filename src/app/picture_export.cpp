@@ -43,8 +43,10 @@ std::uint64_t memoryNeeded(const KeyboardMap& map, const PictureLayout& layout) 
   return pixels * 8 + fontHeight * fontHeight * 32;
 }
 
+// The map's label list is named after the map as given; a map given by its
+// short name ("LONGMA~1.ZV") has its real list beside its long name too.
 void refuseClash(const std::string& picturePath, const std::string& mapPath) {
-  for (const std::string& mapFile : {mapPath, LabelListPath(mapPath)})
+  for (const std::string& mapFile : {mapPath, LabelListPath(mapPath), LabelListPath(LongPath(mapPath))})
     if (SameFile(picturePath, mapFile))
       throw ExportFailure(ExportFailure::Kind::Clash, "the picture \"" + picturePath +
                                                           "\" would be written over the keyboard map's own file \"" +
@@ -69,9 +71,10 @@ ExportedPicture ExportPicture(const ExportRequest& request) {
   PrepareStartupMap(document);
   // A window loads a missing map as an empty one; a script that names one has
   // a wrong name.
-  if (!FileExists(mapPath)) mapUnreadable(mapPath, "there is no such file");
+  DiskMapStorage storage;
+  if (!storage.fileExists(mapPath)) mapUnreadable(mapPath, "there is no such file");
   try {
-    LoadWholeMap(document, DiskMapStorage(), mapPath);
+    LoadWholeMap(document, storage, mapPath);
   } catch (const PlatformError& e) {
     mapUnreadable(mapPath, e.what());
   }

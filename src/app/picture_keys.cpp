@@ -139,7 +139,9 @@ bool PictureKeys::onKeyDown(WPARAM key, LPARAM flags) {
       }
       return true;
     case VK_F2:
-      startPicking();
+      // Only the user's own F2: one posted while another program has the
+      // focus would take the Windows keys pressed there.
+      if (GetFocus() == window_.handle()) startPicking();
       return true;
     default:
       return scrollByKey(key);

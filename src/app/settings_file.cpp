@@ -32,13 +32,13 @@ std::string readMapPath(const IniFile& file) {
   const std::string stored = file.readAsStored(kSection, kMapPathKey).value_or("");
   if (file.unicode()) return stored;
   const std::optional<std::string> utf8 = file.readAsStored(kSection, kMapPathUtf8Key);
-  if (utf8 && isUtf8(*utf8) && AnsiFromUtf8(*utf8) == stored) return *utf8;
+  if (utf8 && isUtf8(*utf8) && AnsiNameFromUtf8(*utf8) == stored) return *utf8;
   return Utf8FromAnsi(file.readString(kSection, kMapPathKey, ""));
 }
 
 void writeMapPath(IniFile& file, const std::string& path) {
   bool spelt = true;
-  const std::string inCodePage = file.unicode() ? path : AnsiFromUtf8(path, &spelt);
+  const std::string inCodePage = file.unicode() ? path : AnsiNameFromUtf8(path, &spelt);
   file.writeAsStored(kSection, kMapPathKey, inCodePage);
   if (spelt)
     file.remove(kSection, kMapPathUtf8Key);
@@ -52,12 +52,13 @@ std::string SettingsFilePath() { return executableDirectory() + kSettingsFileNam
 
 Settings ReadSettingsFile(const Settings& defaults) {
   IniFile file;
+  Settings s;
   try {
     file = IniFile::Read(SettingsFilePath());
   } catch (const PlatformError&) {
     // Held by another program: as the profile functions read it, no file.
+    s.unreadable = true;
   }
-  Settings s;
   s.top = file.readInt(kSection, "window_top_posn", defaults.top);
   s.left = file.readInt(kSection, "window_left_posn", defaults.left);
   s.width = readSize(file, "window_Width", defaults.width);

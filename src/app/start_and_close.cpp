@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <exception>
 #include <optional>
 
 #include "app/menu_ids.h"
@@ -59,9 +60,18 @@ void StartAndClose::start() {
 bool StartAndClose::mayClose(Closing closing) {
   // A settings file that cannot be written is reported, but never keeps the
   // user in the program.
-  commands_.runCommand([this] { settings_.write(); });
+  if (!dialogs_.anyOpen()) {
+    commands_.runCommand([this] { settings_.write(); });
+  } else {
+    // Windows ends the session while a box is open: the settings are written
+    // all the same, and a failure can show no second box.
+    try {
+      settings_.write();
+    } catch (const std::exception&) {
+    }
+  }
   if (!document_.changed()) return true;
-  // Windows ends the session while a box is open: that box is answered first.
+  // The box is answered first.
   if (dialogs_.anyOpen()) return false;
   std::optional<ShutdownBlockReason> reason;
   if (closing == Closing::Session) reason.emplace(window_.handle(), kUnsavedMapReason);

@@ -5,16 +5,19 @@
 
 namespace tastrix {
 
-Settings StoredSettings::read() const {
+Settings StoredSettings::read() {
   const Rect& keypad = window_.layout().groupBox(kNumericKeypad);
   Settings defaults;
   defaults.top = defaults.left = 20;
   defaults.width = (keypad.left + keypad.width) / 2;
   defaults.height = keypad.top + keypad.height;
-  return ReadSettingsFile(defaults);
+  const Settings settings = ReadSettingsFile(defaults);
+  unread_ = settings.unreadable;
+  return settings;
 }
 
 void StoredSettings::write() {
+  if (unread_) return;
   Settings settings;
   options_.readPlacement(settings);
   settings.alwaysOnTop = options_.alwaysOnTop();

@@ -9,19 +9,21 @@ namespace tastrix {
 // The settings file as the program keeps it: read at start-up, where a value
 // is missing with the first start's place (beside the screen's corner, half
 // the picture wide, as high as the picture); written from the window's place
-// and options and the current map.
+// and options and the current map, unless it could not be read at start-up:
+// it still holds the user's place and map, which the defaults would replace.
 class StoredSettings {
  public:
   StoredSettings(IPictureWindow& window, WindowOptions& options, const MapDocument& document)
       : window_(window), options_(options), document_(document) {}
 
-  Settings read() const;
+  Settings read();
   void write();
 
  private:
   IPictureWindow& window_;
   WindowOptions& options_;
   const MapDocument& document_;
+  bool unread_ = false;
 };
 
 }  // namespace tastrix

@@ -5,7 +5,8 @@
 #include "desktop/registry.h"
 #include "platform/app_paths.h"
 #include "platform/core/errors.h"
-#include "text/path_text.h"
+#include "platform/file_probe.h"
+#include "platform/wide_text.h"
 
 namespace tastrix {
 namespace {
@@ -31,6 +32,18 @@ std::string storedPath(HKEY root) {
   }
 }
 
+// Windows reads a Run value as a command line, whose program path stands
+// between quotes where it has any, and opens the path made full: forward
+// slashes, doubled separators, "." and ".." and letter case make no other
+// program, nor does another name of the same file.
+bool namesThisProgram(const std::string& runValue) {
+  const bool quoted = !runValue.empty() && runValue.front() == '"';
+  const std::string program = quoted ? runValue.substr(1, runValue.find('"', 1) - 1) : runValue;
+  const std::wstring stored = WideFromUtf8(FullPath(program)), running = WideFromUtf8(FullPath(executablePath()));
+  return CompareStringOrdinal(stored.c_str(), -1, running.c_str(), -1, TRUE) == CSTR_EQUAL ||
+         SameFile(program, executablePath());
+}
+
 // The per-user key may not exist yet on a fresh account: it is made then.
 bool enableIn(IDialogs& dialogs, HKEY root) {
   const MissingKey missing = root == HKEY_CURRENT_USER ? MissingKey::Create : MissingKey::Report;
@@ -50,12 +63,17 @@ bool EnableAutoRun(IDialogs& dialogs) {
 }
 
 bool DisableAutoRun(IDialogs& dialogs) {
-  // Only keys that hold a value are opened for the change: a standard user
-  // may not open the machine-wide key so.
-  for (const HKEY root : kRunRoots)
-    if (RegistryValueExists(root, kRunKey, executableFileName()) &&
-        !DeleteRegistryValue(dialogs, root, kRunKey, executableFileName()))
-      return false;
+  // Every value is removed that can be, whatever another key refuses. Only
+  // keys that hold a value are opened for the change: a standard user may not
+  // open the machine-wide key so. A value start-up ignores (no path) is tidied
+  // away where the user may, and is never worth the administrator's box.
+  bool removed = true;
+  for (const HKEY root : kRunRoots) {
+    if (!RegistryValueExists(root, kRunKey, executableFileName())) continue;
+    if (storedPath(root).empty() && !RegistryKeyWritable(root, kRunKey)) continue;
+    if (!DeleteRegistryValue(dialogs, root, kRunKey, executableFileName())) removed = false;
+  }
+  if (!removed) return false;
   dialogs.message(MessageKind::Information,
                   "This program (" + executableFileName() +
                       ") will now no-longer run automatically at Windows Start-Up.",
@@ -67,7 +85,7 @@ bool CheckAutoRunPath(IDialogs& dialogs) {
   for (const HKEY root : kRunRoots) {
     const std::string stored = storedPath(root);
     if (stored.empty()) continue;
-    if (UpperAscii(stored) == UpperAscii(executablePath())) return true;
+    if (namesThisProgram(stored)) return true;
     // Yes could not keep its promise where this user may not rewrite the value.
     if (!RegistryKeyWritable(root, kRunKey)) return true;
     if (dialogs.message(MessageKind::Warning, updateQuestion(stored), Buttons::YesNo) == Answer::Yes) {

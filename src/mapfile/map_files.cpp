@@ -20,8 +20,21 @@
 namespace tastrix {
 namespace {
 
-// The marker of a save whose two new files are complete.
-std::string saveMarker(const std::string& mapPath) { return mapPath + ".ready"; }
+// The marker of a save whose two new files are complete, and the lock that
+// one save of the map at a time holds.
+std::string saveMarker(const std::string& mapPath) { return mapPath + ".~ready"; }
+std::string saveLock(const std::string& mapPath) { return mapPath + ".~lock"; }
+
+// How long a save waits for another window's save of the same map to end.
+constexpr DWORD kOtherSaveWaitMs = 2000;
+
+// What stands in the way of the change under the lock; nothing when the
+// files are as a finished save leaves them.
+std::optional<std::string> finishUnderLock(const ChangeLock& lock, const std::string& mapPath) {
+  if (lock.busy()) return mapPath;
+  if (lock.blocked()) return saveLock(mapPath);
+  return FinishInterruptedChange({LabelListPath(mapPath), mapPath}, saveMarker(mapPath));
+}
 
 // What holds each file's content: the new file of an interrupted save that
 // got as far as its marker, until the next open of the map finishes it.
@@ -31,27 +44,25 @@ std::string currentLabelList(const std::string& mapPath) {
 }
 
 // The label list keeps the encoding of its file: one that an editor saved
-// as UTF-8 or UTF-16 stays so.
+// as UTF-8 or UTF-16 stays so. Its byte order mark alone tells.
 std::string labelListBytes(const std::string& text, const std::string& listPath) {
   FileText file;
-  try {
-    file.encoding = EncodingOf(ReadWholeFile(listPath));
-  } catch (const PlatformError&) {
-    file.encoding = TextEncoding::CodePage;
-  }
+  file.encoding = EncodingOf(FileStart(listPath, kLongestByteOrderMark));
   file.text = file.fromCodePage(text);
   return file.bytes();
 }
 
-bool finishSave(const std::string& mapPath) {
-  return FinishInterruptedChange({LabelListPath(mapPath), mapPath}, saveMarker(mapPath));
-}
+class DiskSave : public MapSave {
+ public:
+  explicit DiskSave(const std::string& mapPath) : lock(saveLock(mapPath), kOtherSaveWaitMs) {}
+  const ChangeLock lock;
+};
 
 }  // namespace
 
 std::vector<std::string> DiskMapStorage::readLabelList(const std::string& mapPath) const {
   const std::string path = currentLabelList(mapPath);
-  if (NamesADevice(path)) throwCannotOpenFile(path);
+  if (OpensADevice(path)) throwCannotOpenFile(path);
   if (!FileExists(path)) return {};
   const UniqueHandle file = OpenForReading(path, FILE_SHARE_READ);
   if (!file.valid()) throwCannotOpenFile(path);
@@ -80,28 +91,44 @@ std::vector<std::string> DiskMapStorage::readLabelList(const std::string& mapPat
 std::unique_ptr<ProfileFile> DiskMapStorage::readMapFile(const std::string& mapPath) const {
   const std::string path = currentMapFile(mapPath);
   // A device of that name would never answer, or take the reading as its input.
-  if (NamesADevice(path)) throwCannotOpenFile(path);
+  if (OpensADevice(path)) throwCannotOpenFile(path);
   return std::make_unique<IniFile>(IniFile::Read(path));
+}
+
+void DiskMapStorage::finishInterruptedSave(const std::string& mapPath) {
+  const std::string list = LabelListPath(mapPath);
+  for (const std::string& name : {StagedName(list), SetAsideName(list), StagedName(mapPath), SetAsideName(mapPath),
+                                  saveMarker(mapPath), saveLock(mapPath)})
+    if (FileExists(name) || DirectoryExists(name)) {
+      finishUnderLock(ChangeLock(saveLock(mapPath), 0), mapPath);
+      return;
+    }
+}
+
+std::unique_ptr<MapSave> DiskMapStorage::beginSave(const std::string& mapPath) {
+  // A device of that name would take the bytes, or never answer.
+  if (OpensADevice(mapPath)) throwUnableToWrite(mapPath);
+  auto save = std::make_unique<DiskSave>(mapPath);
+  if (const std::optional<std::string> left = finishUnderLock(save->lock, mapPath)) throwUnableToWrite(*left);
+  return save;
 }
 
 void DiskMapStorage::replaceMapFiles(const std::string& mapPath, const ProfileFile& mapFile,
                                      const std::string& labelListText) {
-  // A device of that name would take the bytes, or never answer.
-  if (NamesADevice(mapPath) || !finishSave(mapPath)) throwUnableToWrite(mapPath);
   const std::string listPath = LabelListPath(mapPath);
   StagedFile list(listPath);
   if (list.write(labelListBytes(labelListText, listPath)) != StagedFile::Result::Written)
     throw LabelListNotSaved(listPath);
   StagedFile map(mapPath);
   if (map.write(mapFile.bytes()) != StagedFile::Result::Written) throwUnableToWrite(mapPath);
-  switch (ReplaceTogether({&list, &map}, saveMarker(mapPath))) {
-    case 0: throw LabelListNotSaved(listPath);
-    case 1: throwUnableToWrite(mapPath);
-    default: return;
-  }
+  const StagedFile* failed = ReplaceTogether({&list, &map}, saveMarker(mapPath));
+  if (failed == &list) throw LabelListNotSaved(listPath);
+  if (failed == &map) throwUnableToWrite(mapPath);
 }
 
-bool DiskMapStorage::fileExists(const std::string& path) const { return FileExists(path); }
+bool DiskMapStorage::fileExists(const std::string& path) const {
+  return FileExists(CurrentVersionOf(path, saveMarker(path)));
+}
 
 bool DiskMapStorage::folderUsable(const std::string& mapPath) const { return FolderUsable(mapPath, DirectoryExists); }
 
@@ -112,7 +139,5 @@ std::string DiskMapStorage::dialogStartFolder(const std::string& mapPath) const 
 MapStamps DiskMapStorage::stamps(const std::string& mapPath) const {
   return MapStamps{StampOf(mapPath), StampOf(LabelListPath(mapPath))};
 }
-
-void DiskMapStorage::finishInterruptedSave(const std::string& mapPath) { finishSave(mapPath); }
 
 }  // namespace tastrix

@@ -69,16 +69,19 @@ void ChangeHistory::commit() {
   step.numbers.shrink_to_fit();
   bytes_ += step.bytes();
   undo_.push_back(std::move(step));
-  trim();
+  trim(Side::Undo);
 }
 
-void ChangeHistory::trim() {
-  while (bytes_ > kByteLimit && !undo_.empty()) {
+// The step just made, undone or redone is the last of its side: it stays
+// whatever its size, so the command just given can always be taken back.
+void ChangeHistory::trim(Side newest) {
+  const std::size_t keptUndo = newest == Side::Undo ? 1 : 0, keptRedo = newest == Side::Redo ? 1 : 0;
+  while (bytes_ > kByteLimit && undo_.size() > keptUndo) {
     base_ = undo_.front().id;
     bytes_ -= undo_.front().bytes();
     undo_.pop_front();
   }
-  while (bytes_ > kByteLimit && !redo_.empty()) {
+  while (bytes_ > kByteLimit && redo_.size() > keptRedo) {
     bytes_ -= redo_.front().bytes();
     redo_.erase(redo_.begin());
   }
@@ -101,12 +104,19 @@ bool ChangeHistory::replayLast(From& from, To& to, const Apply& apply) {
   bytes_ += step.bytes();
   const bool setsFlag = step.setsChangedFlag;
   to.push_back(std::move(step));
-  trim();
   return setsFlag;
 }
 
-bool ChangeHistory::undo(const Apply& apply) { return replayLast(undo_, redo_, apply); }
+bool ChangeHistory::undo(const Apply& apply) {
+  const bool setsFlag = replayLast(undo_, redo_, apply);
+  trim(Side::Redo);
+  return setsFlag;
+}
 
-bool ChangeHistory::redo(const Apply& apply) { return replayLast(redo_, undo_, apply); }
+bool ChangeHistory::redo(const Apply& apply) {
+  const bool setsFlag = replayLast(redo_, undo_, apply);
+  trim(Side::Undo);
+  return setsFlag;
+}
 
 }  // namespace tastrix

@@ -50,7 +50,8 @@ struct ChangeStep {
 // so a state that was undone and overwritten by a new change is never met again.
 class ChangeHistory {
  public:
-  static constexpr std::size_t kByteLimit = 1u << 20;  // the oldest steps go first beyond it
+  // The oldest steps go first beyond it; the newest step stays whatever its size.
+  static constexpr std::size_t kByteLimit = 1u << 20;
 
   // Changes between begin and end are one step; nested commands join the outer one.
   void begin();
@@ -78,8 +79,11 @@ class ChangeHistory {
 
  private:
   std::uint64_t state() const { return undo_.empty() ? base_ : undo_.back().id; }
+  enum class Side { Undo, Redo };
   void commit();
-  void trim();  // drops the steps furthest away until the history fits its bytes
+  // Drops the steps furthest away until the history fits its bytes, but never
+  // the last step of the side `newest` names.
+  void trim(Side newest);
   template <typename From, typename To>
   bool replayLast(From& from, To& to, const Apply& apply);
 

@@ -86,6 +86,9 @@ void copyClientArea(HWND hwnd, HBITMAP picture, int column, int width, int heigh
 
 Bitmap CaptureKeyboardPicture(IAppWindow& window) {
   const PictureLayout& layout = window.layout();
+  // Made before the window is disturbed: without the GDI resources for it,
+  // the window is left alone.
+  Bitmap picture = whiteScreenBitmap(layout.pictureWidth(), layout.pictureHeight());
   ViewRestorer restorer(window);
   // The window leaves what it draws over the picture (the keyboard focus) out
   // of its paints while a capture runs; what is on the screen already goes too.
@@ -94,7 +97,6 @@ Bitmap CaptureKeyboardPicture(IAppWindow& window) {
   window.setScrollPosition(0);
   window.processMessages();
 
-  Bitmap picture = whiteScreenBitmap(layout.pictureWidth(), layout.pictureHeight());
   window.setScrollPosition(0);
   for (int last = -1; window.scrollPosition() != last;) {
     window.processMessages();

@@ -1,3 +1,4 @@
+#include "output/bitmap_file.h"
 #include "output/capture.h"
 #include "output/output_commands.h"
 #include "platform/busy_retry.h"
@@ -34,9 +35,33 @@ Palette screenPalette() {
   return Palette(CreatePalette(&palette.header));
 }
 
-// The clipboard owns what it accepted; what it refused stays ours to delete.
-void hand(UINT format, HGDIOBJ object) {
-  if (!SetClipboardData(format, object)) throw PlatformError("Cannot copy the picture to the clipboard");
+[[noreturn]] void cannotCopy() { throw PlatformError("Cannot copy the picture to the clipboard"); }
+
+// The clipboard owns what it accepted; what it refused stays ours to free.
+void hand(UINT format, HANDLE data) {
+  if (!SetClipboardData(format, data)) cannotCopy();
+}
+
+struct GlobalMemoryTraits : NullIsEmpty {
+  static void release(HGLOBAL memory) { GlobalFree(memory); }
+};
+using GlobalMemory = UniqueResource<HGLOBAL, GlobalMemoryTraits>;
+
+// The picture's pixels as CF_DIB, beside the bitmap. A bitmap belongs to the
+// process that made it: Windows makes a DIB from it for a reader of the other
+// bitness, but Wine cannot, and its bridge to the X clipboard is such a
+// reader. Memory is handed over whole, so every reader gets these pixels.
+GlobalMemory dibOf(HBITMAP picture, int dpi) {
+  const PackedDib dib(picture, dpi);
+  GlobalMemory memory(GlobalAlloc(GMEM_MOVEABLE, dib.size()));
+  void* into = memory.valid() ? GlobalLock(memory.get()) : nullptr;
+  if (!into) cannotCopy();
+  struct Unlock {  // also when the pixels cannot be read
+    HGLOBAL memory;
+    ~Unlock() { GlobalUnlock(memory); }
+  } unlock{memory.get()};
+  dib.writeTo(static_cast<char*>(into));
+  return memory;
 }
 
 const char* const kCopiedMessage =
@@ -51,11 +76,14 @@ void OutputCommands::copyBitmap() {
   // the clipboard as it was. The clipboard takes the picture itself, so no
   // second picture-sized bitmap is made.
   Bitmap picture = CaptureKeyboardPicture(window_);
+  GlobalMemory dib = dibOf(picture.get(), window_.layout().dpi());
   {
     OpenClipboardScope clipboard(window_.handle());
     EmptyClipboard();
     hand(CF_BITMAP, picture.get());
     picture.release();
+    hand(CF_DIB, dib.get());
+    dib.release();
     Palette palette = screenPalette();
     if (palette.valid()) {
       hand(CF_PALETTE, palette.get());

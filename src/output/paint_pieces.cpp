@@ -1,6 +1,7 @@
 #include "output/paint_pieces.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <initializer_list>
 
 #include "platform/gdi_values.h"
@@ -19,7 +20,31 @@ int height(const RECT& r) { return r.bottom - r.top; }
 // Prefix processing stays on: "&Q" underlines the Q and "&&" draws one "&".
 UINT textFormat(const TextStyle& style) { return DT_EXPANDTABS | DT_CENTER | (style.wordWrap ? DT_WORDBREAK : 0u); }
 
+// The label box takes 255 characters, two bytes each at most in a double-byte
+// code page: no label it makes is cut.
+constexpr std::size_t kNeverCut = 2 * 255;
+
 }  // namespace
+
+// Laying text out costs the square of its line, and a label list may hold
+// megabytes: what cannot show on the key is left out. The part kept fills
+// every row the key shows and two rows more (a row's break depends on the
+// text after it) with the narrowest character of the font; two bytes a
+// character allow for a double-byte character and for "&&", which draws one "&".
+std::size_t laidOutLength(HDC dc, const std::string& text, const RECT& area) {
+  if (text.size() <= kNeverCut) return text.size();
+  TEXTMETRICA metrics{};
+  GetTextMetricsA(dc, &metrics);
+  INT widths[256] = {};
+  GetCharWidth32A(dc, 0, 255, widths);
+  const int narrowest = std::max(1, *std::min_element(widths + ' ', widths + 256));
+  const int rows = std::max(0, height(area)) / std::max(1, static_cast<int>(metrics.tmHeight)) + 3;
+  const int perRow = std::max(0, width(area)) / narrowest + 2;
+  const std::size_t budget = std::max(kNeverCut, 2 * static_cast<std::size_t>(rows) * static_cast<std::size_t>(perRow));
+  std::size_t end = 0;
+  while (end < budget && end < text.size()) end += IsDBCSLeadByte(static_cast<BYTE>(text[end])) ? 2 : 1;
+  return std::min(end, text.size());
+}
 
 void paintShape(HDC dc, PaintCache& cache, Colour fill, const RECT& area, int dpi) {
   Selection pen(dc, cache.outlinePen(lineWidth(dpi)));
@@ -35,16 +60,17 @@ void paintText(HDC dc, PaintCache& cache, const std::string& text, const TextSty
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, rgbOf(style.font.colour));
   const UINT format = textFormat(style);
+  const int length = static_cast<int>(laidOutLength(dc, text, area));
   RECT placed = area;
   if (style.layout != kLayoutTop) {
     // Vertical placement of (possibly wrapped) text: measure, then shift.
     RECT measured = area;
-    DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &measured, format | DT_CALCRECT);
+    DrawTextA(dc, text.c_str(), length, &measured, format | DT_CALCRECT);
     const int spare = height(area) - height(measured);
     placed.top += style.layout == kLayoutBottom ? spare : spare / 2;
     placed.bottom = placed.top + height(measured);
   }
-  DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &placed, format);
+  DrawTextA(dc, text.c_str(), length, &placed, format);
 }
 
 void paintGroupBox(HDC dc, PaintCache& cache, const std::string& caption, const FontDescription& font,

@@ -80,6 +80,12 @@ void paintPiece(HDC dc, PaintCache& cache, const KeyboardMap& map, const Picture
 
 }  // namespace
 
+std::size_t shownLabelLength(HDC dc, const KeyboardMap& map, const PictureLayout& layout, int position) {
+  PaintCache cache(layout.dpi());
+  const Selection font(dc, cache.font(map.font(position == 0 ? MapFont::Title : MapFont::KeyLabels)));
+  return laidOutLength(dc, map.labels[static_cast<size_t>(position)], toRECT(layout.labelPiece(position).bounds));
+}
+
 void paintPicture(HDC dc, const KeyboardMap& map, const PictureLayout& layout, int scrollX, const RECT& clip,
                   FontFaces faces) {
   PaintCache cache(layout.dpi(), faces);

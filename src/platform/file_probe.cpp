@@ -12,7 +12,7 @@ namespace tastrix {
 namespace {
 
 DWORD attributesOf(const std::string& path) {
-  return NamesADevice(path) ? INVALID_FILE_ATTRIBUTES : GetFileAttributesW(WideFromUtf8(path).c_str());
+  return OpensADevice(path) ? INVALID_FILE_ATTRIBUTES : GetFileAttributesW(WideFromUtf8(path).c_str());
 }
 
 // Where a file or folder lies: its volume and its number there. Opened for
@@ -38,9 +38,18 @@ std::string FullPath(const std::string& path) {
   return full ? Utf8FromWide(*full) : path;
 }
 
+std::string LongPath(const std::string& path) {
+  const std::wstring wide = WideFromUtf8(path);
+  const std::optional<std::wstring> full =
+      FilledBuffer([&](wchar_t* buffer, DWORD size) { return GetLongPathNameW(wide.c_str(), buffer, size); });
+  return full ? Utf8FromWide(*full) : path;
+}
+
+bool OpensADevice(const std::string& path) { return NamesADevice(path) || NamesADevice(FullPath(path)); }
+
 UniqueHandle OpenForReading(const std::string& path, DWORD sharing) {
   UniqueHandle file;
-  if (NamesADevice(path)) return file;
+  if (OpensADevice(path)) return file;
   const std::wstring name = WideFromUtf8(path);
   RetryWhileBusy(kBusyFileWaitMs, kFileBeingWritten, [&] {
     file.reset(CreateFileW(name.c_str(), GENERIC_READ, sharing, nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN,
@@ -93,13 +102,22 @@ bool SameFile(const std::string& first, const std::string& second) {
 }
 
 void RequireReadable(const std::string& path) {
-  if (NamesADevice(path)) throwCannotOpenFile(path);
+  if (OpensADevice(path)) throwCannotOpenFile(path);
   if (FileExists(path) && !OpenForReading(path, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE).valid())
     throwCannotOpenFile(path);
 }
 
+std::string FileStart(const std::string& path, size_t count) {
+  std::string bytes(count, '\0');
+  const UniqueHandle file = OpenForReading(path, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE);
+  DWORD got = 0;
+  if (!file.valid() || !ReadFile(file.get(), bytes.data(), static_cast<DWORD>(count), &got, nullptr)) got = 0;
+  bytes.resize(got);
+  return bytes;
+}
+
 std::string ReadWholeFile(const std::string& path, DWORD sharing) {
-  if (NamesADevice(path)) throwCannotOpenFile(path);
+  if (OpensADevice(path)) throwCannotOpenFile(path);
   if (!FileExists(path)) return std::string();
   const UniqueHandle file = OpenForReading(path, sharing);
   LARGE_INTEGER size{};

@@ -35,15 +35,4 @@ class RegistryKey {
   LONG status_ = ERROR_SUCCESS;
 };
 
-// Windows refuses a standard user write access to machine-wide keys; Wine
-// refuses nothing. While a refusal lives, opening that key for writing (or
-// creating it) answers ERROR_ACCESS_DENIED, as Windows would; reading still works.
-class RegistryWriteRefusal {
- public:
-  RegistryWriteRefusal(HKEY root, const std::string& path);
-  ~RegistryWriteRefusal();
-  RegistryWriteRefusal(const RegistryWriteRefusal&) = delete;
-  RegistryWriteRefusal& operator=(const RegistryWriteRefusal&) = delete;
-};
-
 }  // namespace tastrix

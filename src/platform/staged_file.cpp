@@ -8,18 +8,19 @@
 #include "platform/core/errors.h"
 #include "platform/file_probe.h"
 #include "platform/wide_text.h"
-#include "platform/win32_handles.h"
 #include "text/path_text.h"
 
 namespace tastrix {
 namespace {
+
+constexpr DWORD kMarks = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
 
 DWORD attributesOf(const std::string& path) { return GetFileAttributesW(WideFromUtf8(path).c_str()); }
 
 // A read-only file is never replaced, whatever rights the user has, and a
 // folder or a device of the target's name is never touched.
 bool replaceable(const std::string& path) {
-  if (NamesADevice(path)) return false;
+  if (OpensADevice(path)) return false;
   const DWORD attributes = attributesOf(path);
   return attributes == INVALID_FILE_ATTRIBUTES || !(attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY));
 }
@@ -72,30 +73,51 @@ bool removeFile(const std::string& path) {
   });
 }
 
-// The staged file takes the target's place in one step. It takes on the old
-// file's hidden and system marks first, so the name never shows it without them.
-bool moveOnto(const std::string& staged, const std::string& target) {
-  const DWORD old = attributesOf(target);
-  const DWORD kept = old == INVALID_FILE_ATTRIBUTES ? 0 : old & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM);
-  if (kept) SetFileAttributesW(WideFromUtf8(staged).c_str(), kept);
-  const std::wstring from = WideFromUtf8(staged), to = WideFromUtf8(target);
+// A file of the program's own names goes whatever marks it was given since;
+// a folder of such a name is someone else's and stays.
+bool removeOwnFile(const std::string& path) {
+  const DWORD attributes = attributesOf(path);
+  if (attributes == INVALID_FILE_ATTRIBUTES) return true;
+  if (attributes & FILE_ATTRIBUTE_DIRECTORY) return false;
+  if (attributes & kMarks) SetFileAttributesW(WideFromUtf8(path).c_str(), FILE_ATTRIBUTE_NORMAL);
+  return removeFile(path);
+}
+
+bool renameFile(const std::string& from, const std::string& to) {
+  const std::wstring source = WideFromUtf8(from), destination = WideFromUtf8(to);
   return RetryWhileBusy(kBusyFileWaitMs, kFileHeld, [&] {
-    return MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
+    return MoveFileExW(source.c_str(), destination.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
   });
 }
 
-// No other program holds the target against its being replaced: it can be
-// opened for deletion while others share it every way. Checked for every
-// file before the first one changes, so that a held file ends the change
-// before it begins.
-bool canReplace(const std::string& target) {
-  if (!FileExists(target)) return true;
-  const std::wstring name = WideFromUtf8(target);
-  return RetryWhileBusy(kBusyFileWaitMs, kFileHeld, [&] {
-    const UniqueHandle file(CreateFileW(name.c_str(), DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                        nullptr, OPEN_EXISTING, 0, nullptr));
-    return file.valid();
-  });
+// The hidden and system marks of the target's old file, wherever it is now.
+DWORD keptMarks(const std::string& target) {
+  DWORD old = attributesOf(target);
+  if (old == INVALID_FILE_ATTRIBUTES) old = attributesOf(SetAsideName(target));
+  return old == INVALID_FILE_ATTRIBUTES ? 0 : old & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM);
+}
+
+// The staged file takes the target's place in one step, with the old file's
+// marks and never read-only, so the name never shows it otherwise.
+bool moveIn(const std::string& staged, const std::string& target) {
+  const DWORD kept = keptMarks(target), now = attributesOf(staged);
+  if (now != INVALID_FILE_ATTRIBUTES && (now & kMarks) != kept)
+    SetFileAttributesW(WideFromUtf8(staged).c_str(), kept ? kept : FILE_ATTRIBUTE_NORMAL);
+  return renameFile(staged, target);
+}
+
+// A program that holds the old file open without letting it be deleted
+// refuses this; one that lets it be keeps reading it under the new name.
+bool setAside(const std::string& target) {
+  return !FileExists(target) || renameFile(target, SetAsideName(target));
+}
+
+// The old files set aside so far go back to their names.
+void bringBack(const std::vector<StagedFile*>& files, size_t count) {
+  for (size_t i = 0; i < count; ++i) {
+    const std::string aside = SetAsideName(files[i]->target());
+    if (FileExists(aside)) renameFile(aside, files[i]->target());
+  }
 }
 
 // The marker is a file of its own, on the disk before any target changes.
@@ -106,7 +128,8 @@ bool writeMarker(const std::string& marker) {
 
 }  // namespace
 
-std::string StagedName(const std::string& target) { return target + ".new"; }
+std::string StagedName(const std::string& target) { return target + ".~new"; }
+std::string SetAsideName(const std::string& target) { return target + ".~old"; }
 
 StagedFile::~StagedFile() { discard(); }
 
@@ -118,11 +141,9 @@ void StagedFile::discard() {
 StagedFile::Result StagedFile::write(const std::string& bytes) {
   discard();
   const std::string staged = StagedName(target_);
-  if (!replaceable(target_) || NamesADevice(staged)) return Result::CannotCreate;
-  // One left by an interrupted write is of no use to anyone, and may carry
-  // marks that would refuse the new one.
-  SetFileAttributesW(WideFromUtf8(staged).c_str(), FILE_ATTRIBUTE_NORMAL);
-  removeFile(staged);
+  if (!replaceable(target_) || OpensADevice(staged)) return Result::CannotCreate;
+  // One left by an interrupted write is of no use to anyone.
+  removeOwnFile(staged);
   bool written;
   {
     const UniqueHandle file = createForWriting(staged);
@@ -135,47 +156,96 @@ StagedFile::Result StagedFile::write(const std::string& bytes) {
   return Result::CannotWrite;
 }
 
-int ReplaceTogether(const std::vector<StagedFile*>& files, const std::string& marker) {
-  for (size_t i = 0; i < files.size(); ++i)
-    if (!canReplace(files[i]->target_)) return static_cast<int>(i);
-  if (!writeMarker(marker)) {
-    removeFile(marker);
-    return 0;
-  }
-  for (size_t i = 0; i < files.size(); ++i) {
-    if (moveOnto(StagedName(files[i]->target_), files[i]->target_)) {
-      // The change has begun: what is left of it is finished by the next open.
-      for (StagedFile* file : files) file->staged_ = false;
-      continue;
-    }
-    // Before the first file moved nothing has changed, and nothing will.
-    if (i == 0) removeFile(marker);
-    return static_cast<int>(i);
-  }
-  removeFile(marker);
-  return -1;
+ChangeLock::ChangeLock(const std::string& path, DWORD waitMs) {
+  // A device would be opened in its place, and might never answer.
+  blocked_ = OpensADevice(path);
+  if (blocked_) return;
+  const std::wstring name = WideFromUtf8(path);
+  const auto take = [&] {
+    file_.reset(CreateFileW(name.c_str(), DELETE, 0, nullptr, OPEN_ALWAYS, FILE_FLAG_DELETE_ON_CLOSE, nullptr));
+    return file_.valid();
+  };
+  if (RetryWhileBusy(waitMs, {ERROR_SHARING_VIOLATION}, take)) return;
+  busy_ = GetLastError() == ERROR_SHARING_VIOLATION;
+  const DWORD attributes = attributesOf(path);
+  blocked_ = attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+  // One that a power cut left, and someone marked read-only since.
+  if (!busy_ && !blocked_ && attributes != INVALID_FILE_ATTRIBUTES && (attributes & kMarks) &&
+      SetFileAttributesW(name.c_str(), FILE_ATTRIBUTE_NORMAL))
+    take();
 }
 
-bool FinishInterruptedChange(const std::vector<std::string>& targets, const std::string& marker) {
+const StagedFile* ReplaceTogether(const std::vector<StagedFile*>& files, const std::string& marker) {
+  for (size_t i = 0; i < files.size(); ++i)
+    if (!setAside(files[i]->target_)) {
+      bringBack(files, i);
+      return files[i];
+    }
+  if (!writeMarker(marker)) {
+    removeFile(marker);
+    bringBack(files, files.size());
+    return files.front();
+  }
+  for (size_t i = 0; i < files.size(); ++i) {
+    if (moveIn(StagedName(files[i]->target_), files[i]->target_)) continue;
+    // Taken back in the order that keeps every instant whole: the new files
+    // to their staged names while the marker still says "finish me", then
+    // the marker, then the old files to their names.
+    bool takenBack = true;
+    for (size_t j = 0; j < i && takenBack; ++j) takenBack = renameFile(files[j]->target_, StagedName(files[j]->target_));
+    if (takenBack && removeFile(marker)) {
+      bringBack(files, files.size());
+      return files[i];
+    }
+    // It stands as made: what is left is finished by the next open.
+    for (StagedFile* file : files) file->staged_ = false;
+    return nullptr;
+  }
+  for (StagedFile* file : files) file->staged_ = false;
+  if (removeFile(marker))
+    for (StagedFile* file : files) removeFile(SetAsideName(file->target_));
+  return nullptr;
+}
+
+std::optional<std::string> FinishInterruptedChange(const std::vector<std::string>& targets, const std::string& marker) {
   const bool marked = FileExists(marker);
-  bool done = true;
+  std::optional<std::string> left;
+  const auto done = [&](bool succeeded, const std::string& path) {
+    if (!succeeded && !left) left = path;
+  };
   for (const std::string& target : targets) {
     const std::string staged = StagedName(target);
-    if (FileExists(staged)) done = (marked ? moveOnto(staged, target) : removeFile(staged)) && done;
+    if (!FileExists(staged))
+      done(!DirectoryExists(staged), staged);
+    else
+      done(marked ? moveIn(staged, target) : removeOwnFile(staged), staged);
   }
-  return done && (!marked || removeFile(marker));
+  for (const std::string& target : targets) {
+    const std::string aside = SetAsideName(target);
+    if (!marked && FileExists(aside) && !FileExists(target))
+      done(renameFile(aside, target), aside);
+    else
+      done(removeOwnFile(aside), aside);
+  }
+  if (marked && !left) done(removeOwnFile(marker), marker);
+  if (!marked) done(!DirectoryExists(marker), marker);
+  return left;
 }
 
 std::string CurrentVersionOf(const std::string& target, const std::string& marker) {
-  const std::string staged = StagedName(target);
-  return FileExists(marker) && FileExists(staged) ? staged : target;
+  if (FileExists(marker)) {
+    const std::string staged = StagedName(target);
+    return FileExists(staged) ? staged : target;
+  }
+  const std::string aside = SetAsideName(target);
+  return !FileExists(target) && FileExists(aside) ? aside : target;
 }
 
 StagedFile::Result ReplaceWhole(const std::string& path, const std::string& bytes) {
   StagedFile file(path);
   const StagedFile::Result result = file.write(bytes);
   if (result != StagedFile::Result::Written) return result;
-  if (!moveOnto(StagedName(path), path)) return StagedFile::Result::CannotCreate;
+  if (!moveIn(StagedName(path), path)) return StagedFile::Result::CannotCreate;
   file.staged_ = false;
   return result;
 }

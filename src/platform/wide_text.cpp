@@ -14,27 +14,30 @@ std::wstring widen(UINT codePage, const std::string& text) {
   return wide;
 }
 
-std::string narrow(UINT codePage, const std::wstring& wide, bool* exact) {
-  if (exact) *exact = true;
+std::string narrow(UINT codePage, DWORD flags, const std::wstring& wide) {
   if (wide.empty()) return std::string();
   const int size = static_cast<int>(wide.size());
-  // UTF-8 spells every character; the other code pages say what they lost.
-  BOOL lost = FALSE;
-  BOOL* const lostFlag = codePage == CP_UTF8 ? nullptr : &lost;
-  const int length = WideCharToMultiByte(codePage, 0, wide.data(), size, nullptr, 0, nullptr, lostFlag);
+  const int length = WideCharToMultiByte(codePage, flags, wide.data(), size, nullptr, 0, nullptr, nullptr);
   std::string text(static_cast<size_t>(length), '\0');
-  WideCharToMultiByte(codePage, 0, wide.data(), size, text.data(), length, nullptr, lostFlag);
-  if (exact) *exact = !lost;
+  WideCharToMultiByte(codePage, flags, wide.data(), size, text.data(), length, nullptr, nullptr);
   return text;
 }
 
 }  // namespace
 
 std::wstring WideFromUtf8(const std::string& utf8) { return widen(CP_UTF8, utf8); }
-std::string Utf8FromWide(const std::wstring& wide) { return narrow(CP_UTF8, wide, nullptr); }
+std::string Utf8FromWide(const std::wstring& wide) { return narrow(CP_UTF8, 0, wide); }
 std::wstring WideFromAnsi(const std::string& ansi) { return widen(CP_ACP, ansi); }
-std::string AnsiFromWide(const std::wstring& wide, bool* exact) { return narrow(CP_ACP, wide, exact); }
 std::string Utf8FromAnsi(const std::string& ansi) { return Utf8FromWide(WideFromAnsi(ansi)); }
-std::string AnsiFromUtf8(const std::string& utf8, bool* exact) { return AnsiFromWide(WideFromUtf8(utf8), exact); }
+std::string AnsiFromUtf8(const std::string& utf8) { return narrow(CP_ACP, 0, WideFromUtf8(utf8)); }
+
+std::string AnsiNameFromUtf8(const std::string& utf8, bool* exact) {
+  const std::wstring wide = WideFromUtf8(utf8);
+  const std::string name = narrow(CP_ACP, WC_NO_BEST_FIT_CHARS, wide);
+  // Only the way back shows every loss: a combining accent, a character
+  // spelt by a look-alike, one the code page lacks.
+  if (exact) *exact = WideFromAnsi(name) == wide;
+  return name;
+}
 
 }  // namespace tastrix

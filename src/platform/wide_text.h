@@ -9,12 +9,16 @@ namespace tastrix {
 std::wstring WideFromUtf8(const std::string& utf8);
 std::string Utf8FromWide(const std::wstring& wide);
 
-// The system code page. `exact` tells whether every character had a byte
-// sequence of its own (a character the code page lacks becomes "?").
+// Text in the system code page: a character it lacks becomes a look-alike
+// it has ("Ω" as "O") or "?", as the platform's own text functions do.
 std::wstring WideFromAnsi(const std::string& ansi);
-std::string AnsiFromWide(const std::wstring& wide, bool* exact = nullptr);
-
 std::string Utf8FromAnsi(const std::string& ansi);
-std::string AnsiFromUtf8(const std::string& utf8, bool* exact = nullptr);
+std::string AnsiFromUtf8(const std::string& utf8);
+
+// A file name, or text that names files, in the system code page: a
+// character it lacks becomes "?", which no file name holds, never a
+// look-alike that names another file ("Omega.zv" for "Ωmega.zv"). `exact`
+// tells whether it converts back to the very same text.
+std::string AnsiNameFromUtf8(const std::string& utf8, bool* exact = nullptr);
 
 }  // namespace tastrix

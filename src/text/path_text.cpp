@@ -86,9 +86,12 @@ std::string WithoutTrailingDotsAndBlanks(const std::string& path) {
 
 bool NamesADevice(const std::string& path) {
   if (path.compare(0, 4, "\\\\.\\") == 0 || path.compare(0, 4, "//./") == 0) return true;
-  const std::string trimmed = WithoutTrailingDotsAndBlanks(path);
-  const std::string name = trimmed.substr(finalNameStart(trimmed));
-  std::string base = name.substr(0, name.find('.'));
+  // The final name follows the last separator, or a drive ("C:com1.zv");
+  // a ":" inside it names a stream of the file before it ("COM1:x.zv").
+  const size_t separator = path.find_last_of("\\/");
+  size_t nameStart = separator == std::string::npos ? 0 : separator + 1;
+  if (nameStart == 0 && path.size() >= 2 && path[1] == ':') nameStart = 2;
+  std::string base = path.substr(nameStart, path.find_first_of(".:", nameStart) - nameStart);
   while (!base.empty() && base.back() == ' ') base.pop_back();
   base = UpperAscii(base);
   for (const char* device : {"CON", "PRN", "AUX", "NUL", "CONIN$", "CONOUT$"})

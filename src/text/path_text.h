@@ -40,8 +40,8 @@ std::string WithoutTrailingDotsAndBlanks(const std::string& path);
 // Whether the final name of a (UTF-8) path is that of a device, which Windows
 // opens in place of any file: CON, PRN, AUX, NUL, COM0 to COM9, LPT0 to LPT9
 // (also with a superscript 1, 2 or 3), CONIN$ and CONOUT$, in any letter case
-// and with any extension ("com1.zv"), or a path in the device namespace
-// ("\\.\COM1").
+// and with anything after a dot or a colon ("com1.zv", "COM1:x.zv"), or a
+// path in the device namespace ("\\.\COM1").
 bool NamesADevice(const std::string& path);
 
 // ASCII-only upper case, as the platform-neutral comparisons need.

@@ -1,4 +1,5 @@
 #pragma once
+#include <cstddef>
 #include <string>
 
 namespace tastrix {
@@ -11,5 +12,8 @@ TextEncoding EncodingOf(const std::string& bytes);
 
 // The byte order mark a text of that encoding begins with (none for the code page).
 std::string ByteOrderMark(TextEncoding encoding);
+
+// The most bytes a byte order mark takes: all EncodingOf needs to see.
+constexpr size_t kLongestByteOrderMark = 3;
 
 }  // namespace tastrix

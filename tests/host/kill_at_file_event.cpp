@@ -1,8 +1,9 @@
 // Kills a process the instant a folder sees its Nth change, as a power cut
-// or a killed task would stop it there. A program of the host (Linux), which
-// a test under Wine starts: Wine runs it as a process of its own.
+// or a killed task would stop it there, or stops it there for a while. A
+// program of the host (Linux), which a test under Wine starts: Wine runs it
+// as a process of its own.
 //
-//   kill_at_file_event FOLDER N TAG READY RESULT
+//   kill_at_file_event FOLDER N TAG READY RESULT [RESUME]
 //
 // The process to kill is the one whose command line holds TAG, which Wine
 // shows as the Windows command line of the program: its path, say.
@@ -10,9 +11,12 @@
 // that alter the folder: a file made, closed after writing, renamed away or
 // into it, deleted, or its attributes set. The writes between a file's
 // making and its closing are not counted: the system merges writes that
-// follow each other unread, so their number would vary from run to run. RESULT receives one line
+// follow each other unread, so their number would vary from run to run. N is
+// a number, or the text the change's line begins with after its number
+// ("close office.zvl."): the first such change. RESULT receives one line
 // per change seen, then "killed", or "ended" when the process ended before
-// the Nth change, or "no process" / "timed out".
+// the Nth change, or "no process" / "timed out". With RESUME, the process is
+// stopped instead and RESULT ends in "stopped"; it goes on once RESUME exists.
 #include <dirent.h>
 #include <poll.h>
 #include <signal.h>
@@ -66,9 +70,10 @@ std::string describe(uint32_t mask) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 6) return 2;
-  const std::string folder = argv[1], tag = argv[3], ready = argv[4], resultPath = argv[5];
-  const long wanted = std::atol(argv[2]);
+  if (argc != 6 && argc != 7) return 2;
+  const std::string folder = argv[1], wanted = argv[2], tag = argv[3], ready = argv[4], resultPath = argv[5];
+  const std::string resume = argc == 7 ? argv[6] : "";
+  const bool counted = wanted.find_first_not_of("0123456789") == std::string::npos;
   std::ostringstream result;
   // RESULT appears whole: the test reads it as soon as it is there.
   const auto finish = [&](const char* how) {
@@ -104,11 +109,19 @@ int main(int argc, char** argv) {
       const auto* event = reinterpret_cast<const inotify_event*>(buffer + at);
       at += static_cast<ssize_t>(sizeof(inotify_event) + event->len);
       if (!(event->mask & kChanges)) continue;
-      result << ++seen << " " << describe(event->mask) << " " << (event->len ? event->name : "") << "\n";
-      if (seen == wanted) {
+      const std::string change = describe(event->mask) + " " + (event->len ? event->name : "");
+      result << ++seen << " " << change << "\n";
+      if (counted ? seen != std::atol(wanted.c_str()) : change.compare(0, wanted.size(), wanted) != 0) continue;
+      if (resume.empty()) {
         kill(victim, SIGKILL);
         return finish("killed");
       }
+      kill(victim, SIGSTOP);
+      finish("stopped");
+      while (access(resume.c_str(), F_OK) != 0 && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+      kill(victim, SIGCONT);
+      return 0;
     }
   }
   return finish("timed out");

@@ -47,7 +47,7 @@ TEST(FileTitle, DropsFolderAndEveryCopyOfTheExtension) {
 }
 
 // Windows drops the dots and blanks that end a name, and opens a device in
-// place of any file whose name, before its first dot, is a device's.
+// place of any file whose name, before its first dot or colon, is a device's.
 TEST(PathParts, NamesAsWindowsTakesThem) {
   EXPECT_EQ(WithoutTrailingDotsAndBlanks("C:\\maps\\t1.zv."), "C:\\maps\\t1.zv");
   EXPECT_EQ(WithoutTrailingDotsAndBlanks("C:\\maps\\t1 . ."), "C:\\maps\\t1");
@@ -57,10 +57,10 @@ TEST(PathParts, NamesAsWindowsTakesThem) {
 
   for (const char* device : {"com1", "C:\\maps\\COM1.zv", "c:/x/lpt9.tar.zv", "AUX", "con.", "nul .zv",
                              "Prn.zvl", "com0", "LPT\xC2\xB9.zv", "conin$", "CONOUT$.txt", "\\\\.\\COM1",
-                             "C:\\maps\\com1.zv. "})
+                             "C:\\maps\\com1.zv. ", "C:\\maps\\COM1:.zv", "COM1:x.zv", "C:com1.zv", "nul:"})
     EXPECT_TRUE(NamesADevice(device)) << device;
   for (const char* file : {"com10.zv", "C:\\com1\\a.zv", "console.zv", "xcom1", "lpt", "COM\xC2\xB4", "nul_.zv",
-                           "\\\\?\\C:\\a.zv", "aux1", ""})
+                           "\\\\?\\C:\\a.zv", "aux1", "", "C:\\maps\\a:com1"})
     EXPECT_FALSE(NamesADevice(file)) << file;
 }
 

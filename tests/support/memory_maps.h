@@ -42,6 +42,7 @@ class MemoryMaps : public MapStorage {
   std::vector<std::string> readLabelList(const std::string& mapPath) const override {
     return LabelListLines(bytesOf(LabelListPath(mapPath)));
   }
+  std::unique_ptr<MapSave> beginSave(const std::string&) override { return std::make_unique<MapSave>(); }
   void replaceMapFiles(const std::string& mapPath, const ProfileFile& mapFile,
                        const std::string& labelListText) override {
     writeElsewhere(LabelListPath(mapPath), labelListText);

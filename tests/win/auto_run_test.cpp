@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -9,7 +10,7 @@
 #include "platform/app_paths.h"
 #include "platform/core/errors.h"
 #include "support/form_fixture.h"
-#include "platform/registry_key.h"
+#include "text/path_text.h"
 #include "win/run_key.h"
 
 namespace tastrix::testing {
@@ -99,17 +100,6 @@ TEST_F(AutoRun, PathWithBlanksIsStoredWithoutQuotes) {
   EXPECT_TRUE(mainWindow().isMenuChecked(ID_Auto_Run));
 }
 
-TEST_F(AutoRun, StartUpAcceptsAStoredPathThatDiffersOnlyInCase) {
-  std::string stored = inScratch("tastrix.exe");
-  for (char& c : stored) c = static_cast<char>(c >= 'a' && c <= 'z' ? c - 32 : c >= 'A' && c <= 'Z' ? c + 32 : c);
-  machine.setString("tastrix.exe", stored);
-
-  startForm();
-  EXPECT_TRUE(mainWindow().isMenuChecked(ID_Auto_Run));
-  EXPECT_TRUE(dialogs.calls.empty());
-  EXPECT_EQ(machine.text("tastrix.exe"), stored);
-}
-
 TEST_F(AutoRun, StartUpIgnoresTheSettingsFileAndValuesOfOtherNames) {
   writeFile(settingsFile(), "[tastrix]\r\nAuto_Run_at_Windows_Startup_Option=1\r\n");
   machine.setString("tastrix.exe", "C:\\Old Place\\tastrix.exe");
@@ -184,11 +174,11 @@ TEST_F(AutoRun, WithoutTheMachineWideKeyTheUsersOwnKeyHoldsTheValue) {
   for (const bool missing : {false, true}) {
     SCOPED_TRACE(missing ? "machine-wide key missing" : "machine-wide key refused");
     std::optional<RunKeyRemoved> noMachineKey;
-    std::optional<RegistryWriteRefusal> standardUser;
+    std::optional<RunKeyClosed> standardUser;
     if (missing)
       noMachineKey.emplace(HKEY_LOCAL_MACHINE);
     else
-      standardUser.emplace(HKEY_LOCAL_MACHINE, kRunKey);
+      standardUser.emplace(HKEY_LOCAL_MACHINE);
     const RunKeyRemoved noUserKey(HKEY_CURRENT_USER);
     dialogs.calls.clear();
     startForm();
@@ -247,34 +237,55 @@ TEST_F(AutoRun, AValueInEitherKeyCountsAndTheMachineWideOneIsChecked) {
 }
 
 // A value written from an elevated session stays for a standard user: it
-// counts at start-up, its old path is not offered for an update the user
-// could not make, and switching it off says that an administrator must.
-TEST_F(AutoRun, AStandardUserSeesTheMachineWideValueButCannotChangeIt) {
-  const RegistryWriteRefusal standardUser(HKEY_LOCAL_MACHINE, kRunKey);
-  machine.setString("tastrix.exe", "C:\\Old Place\\tastrix.exe");
-  user.setString("tastrix.exe", inScratch("tastrix.exe"));
-  startForm();
-  EXPECT_TRUE(mainWindow().isMenuChecked(ID_Auto_Run));
-  EXPECT_TRUE(dialogs.calls.empty());
+// counts at start-up, and its old path is not offered for an update the user
+// could not make. Switching off removes every value the user may change and
+// reports only what start-up counts (a path) that an administrator must
+// remove. A path counts as the running program's however it is spelt, as
+// Windows reads it: quoted, with forward slashes, dots or another letter case.
+TEST_F(AutoRun, AStandardUserChangesWhatTheUserMayAndAPathCountsHoweverSpelt) {
+  const std::string here = inScratch("tastrix.exe");
+  std::string slashes = here, otherCase = here;
+  std::replace(slashes.begin(), slashes.end(), '\\', '/');
+  const std::string dotted =
+      scratchDir() + ".\\..\\" + FileNamePart(scratchDir().substr(0, scratchDir().size() - 1)) + "\\\\tastrix.exe";
+  for (char& c : otherCase) c = static_cast<char>(c >= 'a' && c <= 'z' ? c - 32 : c >= 'A' && c <= 'Z' ? c + 32 : c);
+  const struct {
+    const char* what;
+    std::string machineValue;  // a path, a number ("DWORD") or none ("")
+    bool machineClosed, userValue, userClosed, onAtStart, refused;
+  } rows[] = {
+      {"another copy in the closed machine-wide key", "C:\\Old Place\\tastrix.exe", true, true, false, true, true},
+      {"a number in the closed machine-wide key", "DWORD", true, true, false, true, false},
+      {"a number in the machine-wide key", "DWORD", false, true, false, true, false},
+      {"the path in quotes", "\"" + here + "\"", false, false, false, true, false},
+      {"forward slashes", slashes, false, false, false, true, false},
+      {"dots", dotted, false, false, false, true, false},
+      {"another letter case", otherCase, false, false, false, true, false},
+      {"both keys closed", "", true, false, true, false, true},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.what);
+    if (row.machineValue == "DWORD")
+      machine.setRaw("tastrix.exe", REG_DWORD, {1, 0, 0, 0});
+    else if (!row.machineValue.empty())
+      machine.setString("tastrix.exe", row.machineValue);
+    if (row.userValue) user.setString("tastrix.exe", here);
+    std::optional<RunKeyClosed> machineClosed, userClosed;
+    if (row.machineClosed) machineClosed.emplace(HKEY_LOCAL_MACHINE);
+    if (row.userClosed) userClosed.emplace(HKEY_CURRENT_USER);
+    restartForm();
+    EXPECT_EQ(mainWindow().isMenuChecked(ID_Auto_Run), row.onAtStart);
+    EXPECT_TRUE(dialogs.calls.empty()) << "a question at start-up";
 
-  command(ID_Auto_Run);
-  ASSERT_EQ(dialogs.calls.size(), 1u);
-  expectMessage(dialogs.calls[0], MessageKind::Error, Buttons::Ok, adminText("tastrix.exe"));
-  EXPECT_TRUE(mainWindow().isMenuChecked(ID_Auto_Run));
-  EXPECT_EQ(machine.text("tastrix.exe"), "C:\\Old Place\\tastrix.exe");
-  EXPECT_EQ(user.text("tastrix.exe"), inScratch("tastrix.exe"));
-
-  // Where the user's own key is closed too (by policy), switching on fails as well.
-  machine.remove("tastrix.exe");
-  user.remove("tastrix.exe");
-  const RegistryWriteRefusal policy(HKEY_CURRENT_USER, kRunKey);
-  restartForm();
-  EXPECT_FALSE(mainWindow().isMenuChecked(ID_Auto_Run));
-  command(ID_Auto_Run);
-  ASSERT_EQ(dialogs.calls.size(), 1u);
-  expectMessage(dialogs.calls[0], MessageKind::Error, Buttons::Ok, adminText("tastrix.exe"));
-  EXPECT_FALSE(mainWindow().isMenuChecked(ID_Auto_Run));
-  EXPECT_FALSE(user.has("tastrix.exe"));
+    command(ID_Auto_Run);
+    EXPECT_EQ(dialogs.messageTexts(),
+              std::vector<std::string>{row.refused ? adminText("tastrix.exe") : disabledText("tastrix.exe")});
+    EXPECT_EQ(mainWindow().isMenuChecked(ID_Auto_Run), row.onAtStart == row.refused);
+    EXPECT_FALSE(user.has("tastrix.exe"));
+    EXPECT_EQ(machine.has("tastrix.exe"), row.machineClosed && !row.machineValue.empty());
+    machineClosed.reset();
+    machine.remove("tastrix.exe");
+  }
 }
 
 // Paths and names the code page cannot spell are stored exactly.

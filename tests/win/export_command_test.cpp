@@ -9,6 +9,7 @@
 
 #include "picture_pixels.h"
 #include "support/form_fixture.h"
+#include "text/path_text.h"
 #include "win/map_file_fixture.h"
 #include "win/real_program.h"
 #include "win/run_key.h"
@@ -187,6 +188,9 @@ TEST_F(ExportCommand, ExitCodesAndMessagesNameTheFile) {
   writeMap("map.zv", kCraftedMap, kCraftedLabels);
   writeFile(inScratch("nolist.zv"), kCraftedMap);
   writeFile(inScratch("held.zv"), kCraftedMap);
+  writeMap("longmapname.zv", kCraftedMap, kCraftedLabels);
+  wchar_t shortName[MAX_PATH] = L"";
+  GetShortPathNameW(WideFromUtf8(inScratch("longmapname.zv")).c_str(), shortName, MAX_PATH);
   HeldFile held(inScratch("held.zv"));
   ASSERT_TRUE(held.held());
   const std::string usageHint = " (tastrix /? shows the usage)\r\n";
@@ -195,7 +199,7 @@ TEST_F(ExportCommand, ExitCodesAndMessagesNameTheFile) {
            inScratch(mapFile) + "\"\r\n";
   };
   const struct {
-    const char* arguments;
+    std::string arguments;
     DWORD exitCode;
     std::string output, errors;
   } cases[] = {
@@ -218,6 +222,9 @@ TEST_F(ExportCommand, ExitCodesAndMessagesNameTheFile) {
       {"/export map.zv MAP.ZV", 2, "", clash("MAP.ZV", "map.zv")},
       {"/export elsewhere\\..\\map.zv Map.Zvl.", 2, "", clash("Map.Zvl", "map.zvl")},
       {"/export nolist.zv nolist.zvl", 2, "", clash("nolist.zvl", "nolist.zvl")},
+      // Given by its short name, the map's label list is still the one of its long name.
+      {"/export " + FileNamePart(Utf8FromWide(shortName)) + " longmapname.zvl", 2, "",
+       clash("longmapname.zvl", "longmapname.zvl")},
       // A device is never opened, whatever follows its name.
       {"/export com1.zv out.bmp", 3, "",
        "tastrix: cannot read the keyboard map \"\\\\.\\com1\": that is the name of a device, not of a file\r\n"},
@@ -237,6 +244,7 @@ TEST_F(ExportCommand, ExitCodesAndMessagesNameTheFile) {
   EXPECT_FALSE(fileExists(inScratch("no folder\\out.bmp")));
   EXPECT_EQ(readFile(inScratch("map.zv")), kCraftedMap);
   EXPECT_EQ(readFile(inScratch("map.zvl")), kCraftedLabels);
+  EXPECT_EQ(readFile(inScratch("longmapname.zvl")), kCraftedLabels);
   EXPECT_FALSE(fileExists(inScratch("nolist.zvl")));
 
   // Fonts at their largest at /scale 4 would take gigabytes to draw.
@@ -256,6 +264,28 @@ TEST_F(ExportCommand, ExitCodesAndMessagesNameTheFile) {
   EXPECT_EQ(usage.output.substr(0, usage.output.find("\r\n")), kUsageFirstLine);
   EXPECT_EQ(std::count(usage.output.begin(), usage.output.end(), '\n'), 6);
   EXPECT_EQ(usage.errors, "");
+}
+
+// The memory bound of an export lies between two sizes of the label font at
+// /scale 8: the shipped 32-bit program, large-address-aware, writes the
+// picture just under it whole and refuses the one just over it.
+TEST_F(ExportCommand, APictureJustUnderTheMemoryBoundIsWrittenAndOneJustOverIsRefused) {
+  const auto labelFont = [](int points) {
+    return "[Label_0]\r\nFont.Name=Arial\r\nFont.Size=" + std::to_string(points) + "\r\n";
+  };
+  writeMap("over.zv", labelFont(443), "Title\r\nW\r\n");
+  const ProgramRun over = run("/export over.zv over.bmp /scale 8");
+  EXPECT_EQ(over.exitCode, 4u);
+  EXPECT_NE(over.errors.find("it would take 1025 MB of memory, more than the 1024 MB"), std::string::npos)
+      << over.errors;
+  EXPECT_FALSE(fileExists(inScratch("over.bmp")));
+
+  writeMap("under.zv", labelFont(442), "Title\r\nW\r\n");
+  const ProgramRun under = run("/export under.zv under.bmp /scale 8");
+  EXPECT_EQ(under.exitCode, 0u) << under.errors;
+  WIN32_FILE_ATTRIBUTE_DATA written{};
+  ASSERT_TRUE(GetFileAttributesExA(inScratch("under.bmp").c_str(), GetFileExInfoStandard, &written));
+  EXPECT_EQ(written.nFileSizeLow, 54u + 12224u * 3688u * 4u);
 }
 
 // The command line is read as 16-bit text: a name the code page cannot spell

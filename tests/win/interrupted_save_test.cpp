@@ -35,20 +35,24 @@ bool waitForFile(const std::string& path, DWORD waitMs) {
 }
 
 // The host program tests/host/kill_at_file_event, built beside the tests: it
-// watches a folder and kills the process running the program at
-// the folder's Nth change. Wine gives no handle to a host program, so it
+// watches a folder and kills the process running the program at the
+// folder's change (its number, or the text its line begins with), or stops
+// it there until resume(). Wine gives no handle to a host program, so it
 // says through files when it watches and what it saw. The program is known
 // by its path in its command line: only one runs from a scratch folder.
 class FileEventKiller {
  public:
-  FileEventKiller(const std::string& folder, long changes, const std::string& program, const ScratchFolder& scratch)
-      : ready_(scratch.file("killer ready")), result_(scratch.file("killer result")) {
-    DeleteFileW(WideFromUtf8(ready_).c_str());
-    DeleteFileW(WideFromUtf8(result_).c_str());
+  FileEventKiller(const std::string& folder, const std::string& change, const std::string& program,
+                  const ScratchFolder& scratch, bool stopOnly = false)
+      : ready_(scratch.file("killer ready")), result_(scratch.file("killer result")),
+        resume_(stopOnly ? scratch.file("killer resume") : "") {
+    for (const std::string& file : {ready_, result_, scratch.file("killer resume")})
+      DeleteFileW(WideFromUtf8(file).c_str());
     const std::string killer = builtProgram().substr(0, builtProgram().size() - std::string("tastrix.exe").size()) +
                                "kill_at_file_event";
-    std::wstring command = WideFromUtf8("\"" + killer + "\" \"" + unixPath(folder) + "\" " + std::to_string(changes) +
-                                        " \"" + program + "\" \"" + unixPath(ready_) + "\" \"" + unixPath(result_) + "\"");
+    std::wstring command = WideFromUtf8("\"" + killer + "\" \"" + unixPath(folder) + "\" \"" + change + "\" \"" + program +
+                                        "\" \"" + unixPath(ready_) + "\" \"" + unixPath(result_) + "\"" +
+                                        (stopOnly ? " \"" + unixPath(resume_) + "\"" : ""));
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info{};
@@ -59,14 +63,15 @@ class FileEventKiller {
   }
 
   bool watching() const { return watching_; }
-  // One line per change seen, then how it ended: "killed", "ended"...
+  // One line per change seen, then how it ended: "killed", "stopped", "ended"...
   std::string result() const {
     waitForFile(result_, 10000);
     return readFile(result_);
   }
+  void resume() const { writeFile(resume_, ""); }
 
  private:
-  std::string ready_, result_;
+  std::string ready_, result_, resume_;
   bool watching_ = false;
 };
 
@@ -89,11 +94,21 @@ class InterruptedSave : public ::testing::Test {
 
   std::string program() const { return scratch.file("tastrix.exe"); }
 
-  // The program, whose start-up load opens the map.
-  std::unique_ptr<StartedProgram> open() {
-    auto program = std::make_unique<StartedProgram>(this->program(), scratch.path());
+  // The program (or a copy of it beside it), whose start-up load opens the map.
+  std::unique_ptr<StartedProgram> open(const std::string& copy = "") {
+    auto program = std::make_unique<StartedProgram>(copy.empty() ? this->program() : copy, scratch.path());
     EXPECT_NE(program->window(), nullptr);
     return program;
+  }
+  // The caption of a window that has saved the map.
+  std::string saved() const { return "Tastrix - v1.0f  - " + map(); }
+  // The map as a save writes it: the factory map, or the edited one.
+  MapOnDisk savedMap(bool edited) {
+    auto program = open();
+    if (edited) edit(*program);
+    command(*program, ID_Save_Keyboard_Layout);
+    EXPECT_EQ(program->closeAndWait(), 0u);
+    return onDisk();
   }
 
   static void command(StartedProgram& program, int id) { PostMessageA(program.window(), WM_COMMAND, id, 0); }
@@ -128,13 +143,7 @@ class InterruptedSave : public ::testing::Test {
 };
 
 TEST_F(InterruptedSave, KilledAtEveryChangeOfTheMapsFolderTheMapOpensWholeAndNothingIsLeft) {
-  // The old map: the factory map as the program saves it.
-  {
-    auto program = open();
-    command(*program, ID_Save_Keyboard_Layout);
-    ASSERT_EQ(program->closeAndWait(), 0u);
-  }
-  const MapOnDisk before = onDisk();
+  const MapOnDisk before = savedMap(false);
   ASSERT_TRUE(before.others.empty());
 
   // One save to the end, counting the changes it makes.
@@ -142,7 +151,7 @@ TEST_F(InterruptedSave, KilledAtEveryChangeOfTheMapsFolderTheMapOpensWholeAndNot
   {
     auto program = open();
     edit(*program);
-    const FileEventKiller counter(folder(), 1000000, this->program(), scratch);
+    const FileEventKiller counter(folder(), "1000000", this->program(), scratch);
     ASSERT_TRUE(counter.watching()) << counter.result();
     command(*program, ID_Save_Keyboard_Layout);
     ASSERT_EQ(program->closeAndWait(), 0u);
@@ -163,7 +172,7 @@ TEST_F(InterruptedSave, KilledAtEveryChangeOfTheMapsFolderTheMapOpensWholeAndNot
     {
       auto program = open();
       edit(*program);
-      const FileEventKiller killer(folder(), change, this->program(), scratch);
+      const FileEventKiller killer(folder(), std::to_string(change), this->program(), scratch);
       ASSERT_TRUE(killer.watching()) << killer.result();
       command(*program, ID_Save_Keyboard_Layout);
       ASSERT_TRUE(program->ended(10000));
@@ -181,6 +190,60 @@ TEST_F(InterruptedSave, KilledAtEveryChangeOfTheMapsFolderTheMapOpensWholeAndNot
     EXPECT_EQ(program->closeAndWait(), 0u);
     EXPECT_TRUE(onDisk() == opened);
   }
+}
+
+// Another program opens a map file at a moment of the save (the program
+// stopped there), and holds it for a second: without sharing it (an editor),
+// sharing reading, or sharing everything (a viewer, a sync client). What
+// the save then says is what the disk holds, whole, with nothing left to be
+// finished by the next open.
+TEST_F(InterruptedSave, AFileHeldFromAnyMomentOfTheSaveLeavesWhatTheSaveSays) {
+  const MapOnDisk before = savedMap(false), after = savedMap(true);
+  ASSERT_NE(after.labels, before.labels);
+  for (const char* moment : {"create office.zvl.", "close office.zv.", "moved-from office.zvl"})
+    for (const char* file : {"office.zv", "office.zvl"})
+      for (const DWORD sharing : {0ul, 1ul * FILE_SHARE_READ, 1ul * (FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE)}) {
+        SCOPED_TRACE(std::string(file) + " held from " + moment + " sharing " + std::to_string(sharing));
+        restore(before);
+        auto program = open();
+        edit(*program);
+        const FileEventKiller stopper(folder(), moment, this->program(), scratch, true);
+        ASSERT_TRUE(stopper.watching()) << stopper.result();
+        command(*program, ID_Save_Keyboard_Layout);
+        ASSERT_NE(stopper.result().find("stopped"), std::string::npos) << stopper.result();
+        // Not there at every moment: then nothing is held.
+        UniqueHandle held(CreateFileW(WideFromUtf8(folder() + file).c_str(), GENERIC_READ, sharing, nullptr,
+                                      OPEN_EXISTING, 0, nullptr));
+        stopper.resume();
+        Sleep(1000);
+        held.reset();
+        const std::string told = program->told(saved());
+        EXPECT_TRUE(onDisk() == (told.empty() ? after : before)) << "told \"" << told << "\", " << onDisk().others.size();
+      }
+}
+
+// Two windows save the map at once: the first is stopped as its save
+// begins; the second waits for it, then fails before it writes; the first
+// then saves. Each was told what the disk holds: the first window's map.
+TEST_F(InterruptedSave, TwoWindowsSavingOneMapAtOnceSaveOneAfterTheOther) {
+  savedMap(false);
+  const std::string second = scratch.file("second.exe");
+  ASSERT_TRUE(CopyFileA(builtProgram().c_str(), second.c_str(), FALSE));
+  auto first = open(), other = open(second);
+  edit(*first);
+  command(*other, ID_Align_Bottom);
+  const FileEventKiller stopper(folder(), "create office.zv.~lock", this->program(), scratch, true);
+  ASSERT_TRUE(stopper.watching()) << stopper.result();
+  command(*first, ID_Save_Keyboard_Layout);
+  ASSERT_NE(stopper.result().find("stopped"), std::string::npos) << stopper.result();
+  command(*other, ID_Save_Keyboard_Layout);
+  EXPECT_EQ(other->told(saved()), "Unable to write to " + map() + ".");
+  stopper.resume();
+  EXPECT_EQ(first->told(saved()), "");
+  const MapOnDisk now = onDisk();
+  EXPECT_TRUE(now.others.empty());
+  EXPECT_NE(now.map.find("Key_Label_Vertical_Alignment=0"), std::string::npos);
+  EXPECT_EQ(now.labels.find("Key Label"), std::string::npos);
 }
 
 }  // namespace

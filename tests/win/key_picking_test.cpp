@@ -223,7 +223,9 @@ TEST_F(KeyPicking, KeysActNormallyAgainOncePickingEnds) {
 
 // Keys that go down before any comes up are one gesture and the last of them
 // is meant. AltGr on German, French or Polish layouts arrives as a left Ctrl
-// press with the same message time just before the right Alt press.
+// press with the same message time just before the right Alt press. A key
+// that types a character is followed by it at once: the pick still waits for
+// the key to come up, and the box opens with the label as it was.
 TEST_F(KeyPicking, OfKeysPressedTogetherTheLastToGoDownIsPicked) {
   const struct {
     const char* what;
@@ -232,15 +234,46 @@ TEST_F(KeyPicking, OfKeysPressedTogetherTheLastToGoDownIsPicked) {
   } rows[] = {{"AltGr", {kKeys[53].key, kKeys[57].key}, 58},
               {"left then right Shift", {kKeys[52].key, kKeys[41].key}, 42},
               {"Ctrl+S", {kCtrl, kS}, 31},
-              {"Ctrl+Z", {kCtrl, kZ}, 52}};
+              {"Ctrl+Z", {kCtrl, kZ}, 52},
+              {"A", {kKeys[29].key}, 30},
+              {"Space", {kSpace}, 57},
+              {"Backspace", {kKeys[13].key}, 14},
+              {"Enter", {kEnter}, 41},
+              {"A then left Shift", {kKeys[29].key, kKeys[52].key}, 53},
+              {"A then S", {kKeys[29].key, kS}, 31}};
   for (const auto& row : rows) {
     ASSERT_TRUE(startPicking()) << row.what;
-    dialogs.answerInput(false);
+    bool keyDown = true;
+    dialogs.answerInput(false, "", [&] { keyDown = GetKeyState(row.keys.back().vk) < 0; });
     ASSERT_TRUE(typeForADialog(row.keys, GetTickCount())) << row.what;
+    EXPECT_FALSE(keyDown) << row.what << ": the box opened before the key came up";
     EXPECT_EQ(mainWindow().keys().focusedStop(), row.picked) << row.what;
     EXPECT_EQ(dialogs.calls.back().initial, "Key Label") << row.what;
   }
-  EXPECT_EQ(dialogs.calls.size(), 4u);
+  EXPECT_EQ(dialogs.calls.size(), 10u);
+}
+
+// Only an F2 pressed while the window has the keyboard focus picks: one that
+// another program posts while it has the focus would take the Windows keys
+// pressed there. Picking ends when another window takes the focus.
+TEST_F(KeyPicking, OnlyTheWindowWithTheKeyboardFocusPicks) {
+  const HWND other = CreateWindowExA(0, "STATIC", "another program", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 300, 300,
+                                     200, 100, nullptr, nullptr, nullptr, nullptr);
+  const struct {
+    const char* focus;
+    HWND to;
+    bool picks;
+  } rows[] = {{"another window", other, false}, {"no window", nullptr, false}, {"this window", hwnd(), true}};
+  for (const auto& row : rows) {
+    ASSERT_TRUE(row.to ? takeFocus(row.to) : (SetFocus(nullptr), true)) << row.focus;
+    PostMessageA(hwnd(), WM_KEYDOWN, VK_F2, 1 | (kF2.scan << 16));
+    pump();
+    EXPECT_EQ(mainWindow().keys().picking(), row.picks) << row.focus;
+    EXPECT_EQ(shownTip(hwnd()) != nullptr, row.picks) << row.focus;
+    ASSERT_TRUE(takeFocus(other)) << row.focus;
+    EXPECT_FALSE(mainWindow().keys().picking()) << row.focus;
+  }
+  DestroyWindow(other);
 }
 
 // Keys that are not on the picture end picking: the next key is a key again.

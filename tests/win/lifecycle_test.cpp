@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -193,6 +194,21 @@ TEST_F(Closing, TheFileIsReplacedWholeKeepingEveryOtherLineOrNotAtAll) {
   EXPECT_EQ(temporaryFilesIn(disk.file("")), 0);
 }
 
+// A settings file that another program held all through the start-up still
+// holds the user's place and map, which the window never read: the close
+// leaves it as it is.
+TEST_F(Closing, ASettingsFileHeldAtStartUpKeepsWhatItHolds) {
+  const std::string old = "[tastrix]\r\nwindow_Width=900\r\nCurrent_Keyboard_Layout_File_Name_Edit=C:\\office.zv\r\n";
+  writeFile(settingsFile(), old);
+  {
+    HeldFile held(settingsFile());
+    ASSERT_TRUE(held.held());
+    startForm();
+  }
+  SendMessageA(hwnd(), WM_CLOSE, 0, 0);
+  EXPECT_EQ(readFile(settingsFile()), old);
+}
+
 TEST_F(Closing, AMaximizedWindowStoresItsNormalPlacement) {
   settings("window_top_posn=50\r\nwindow_left_posn=100\r\nwindow_Width=800\r\nwindow_Height=400\r\n"
            "WindowState_wsMaximized=1\r\n");
@@ -291,6 +307,34 @@ TEST_F(Closing, LoggingOffWritesTheSettingsAndAsksAboutUnsavedChanges) {
   SendMessageA(hwnd(), WM_CLOSE, 0, 0);
   EXPECT_EQ(dialogs.calls.size(), 3u);
   EXPECT_EQ(reasons.calls().size(), 4u);
+}
+
+// Windows may end the session while any box is open: the settings are still
+// written (the map loaded since the start, the window's place); unsaved
+// changes keep the session waiting for the box.
+TEST_F(Closing, TheSessionEndsWithTheSettingsWrittenWhateverBoxIsOpen) {
+  startForm();
+  dialogs.answerFile(true, inScratch("office.zv"));
+  command(ID_Save_Keyboard_Layout_As);
+  const std::function<void(std::function<void()>)> boxes[] = {
+      [&](auto whileOpen) { dialogs.answerMessage(Answer::No, whileOpen); command(ID_Restore_Factory_Defaults); },
+      [&](auto whileOpen) { dialogs.answerFile(false, "", whileOpen); command(ID_Load_Key_Labels); },
+      [&](auto whileOpen) {
+        dialogs.answerInput(false, "", whileOpen);
+        click(centreOf(model().keyLabel(27)).x, centreOf(model().keyLabel(27)).y);
+      }};
+  int left = 100;
+  for (const auto& openBox : boxes)
+    for (const bool changed : {false, true}) {
+      SetWindowPos(hwnd(), nullptr, ++left, 140, 900, 500, SWP_NOZORDER);
+      model().setChanged(changed);
+      LRESULT answer = -1;
+      openBox([&] { answer = SendMessageA(hwnd(), WM_QUERYENDSESSION, 0, 0); });
+      EXPECT_EQ(answer, changed ? FALSE : TRUE) << left;
+      EXPECT_EQ(value("window_left_posn"), std::to_string(left));
+      EXPECT_EQ(value("Current_Keyboard_Layout_File_Name_Edit"), inScratch("office.zv")) << left;
+    }
+  EXPECT_EQ(dialogs.calls.size(), 7u) << "no box inside a box";
 }
 
 TEST_F(Closing, UnsavedChangesAnsweredNoKeepTheWindowWithSettingsWritten) {

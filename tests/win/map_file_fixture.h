@@ -23,17 +23,16 @@ inline std::string notSavedText(const std::string& path) {
 }
 
 // The files a save writes on its way and leaves in a folder (none, when it
-// tidies up): new files (NAME.new) and the marker of a save (NAME.zv.ready).
+// tidies up): new files (NAME.~new), old ones set aside (NAME.~old), the
+// marker and the lock of a map's save (NAME.zv.~ready, NAME.zv.~lock).
 inline int temporaryFilesIn(const std::string& folder) {
   int n = 0;
-  for (const char* pattern : {"*.new", "*.ready"}) {
-    WIN32_FIND_DATAA found;
-    const HANDLE search = FindFirstFileA((folder + pattern).c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) continue;
-    do ++n;
-    while (FindNextFileA(search, &found));
-    FindClose(search);
-  }
+  WIN32_FIND_DATAA found;
+  const HANDLE search = FindFirstFileA((folder + "*.~*").c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return n;
+  do ++n;
+  while (FindNextFileA(search, &found));
+  FindClose(search);
   return n;
 }
 

@@ -140,21 +140,22 @@ TEST_F(MapSafety, SavingOverAMapChangedByAnotherProgramAsksFirst) {
 }
 
 // What a save cut short leaves, at each stage: its new files before its
-// marker, then the marker with none, one or both of them moved in. The next
-// start-up load, Load or Save of the map finishes the save (marked) or
-// drops it (unmarked); a partial load or an export reads the map as the save
-// left it complete, and writes nothing.
+// marker, the old files set aside, then the marker with none, one or both of
+// the new files moved in. The next start-up load, Load or Save of the map
+// finishes the save (marked) or drops it (unmarked); a partial load or an
+// export reads the map as the save left it complete, and writes nothing.
 TEST_F(MapSafety, ASaveCutShortIsFinishedOrDroppedByTheNextOpenAndReadWholeMeanwhile) {
   const std::string oldMap = "[tastrix]\r\nShape_0=255\r\n", oldList = "Old title\r\nold\r\n";
   const std::string newMap = "[tastrix]\r\nShape_0=65280\r\n", newList = "New title\r\nnew\r\n";
   const struct {
     const char* stage;
-    bool marked, listMoved, mapMoved, finished;
+    bool setAside, marked, listMoved, mapMoved, finished;
   } stages[] = {
-      {"new files written", false, false, false, false},
-      {"marker written", true, false, false, true},
-      {"label list moved in", true, true, false, true},
-      {"both moved in", true, true, true, true},
+      {"new files written", false, false, false, false, false},
+      {"old files set aside", true, false, false, false, false},
+      {"marker written", true, true, false, false, true},
+      {"label list moved in", true, true, true, false, true},
+      {"both moved in", true, true, true, true, true},
   };
   enum class Open { StartUp, Load, Save, LabelsOnly, ColoursOnly, Export };
   const std::string mapPath = inScratch("office.zv"), list = mapPath + "l";
@@ -162,12 +163,14 @@ TEST_F(MapSafety, ASaveCutShortIsFinishedOrDroppedByTheNextOpenAndReadWholeMeanw
   for (const auto& stage : stages)
     for (const Open open : {Open::StartUp, Open::Load, Open::Save, Open::LabelsOnly, Open::ColoursOnly, Open::Export}) {
       SCOPED_TRACE(std::string(stage.stage) + ", opened by " + std::to_string(static_cast<int>(open)));
-      writeFile(mapPath, stage.mapMoved ? newMap : oldMap);
-      writeFile(list, stage.listMoved ? newList : oldList);
-      if (!stage.mapMoved) writeFile(mapPath + ".new", stage.marked ? newMap : newMap.substr(0, 12));
-      if (!stage.listMoved) writeFile(list + ".new", newList);
-      if (stage.marked) writeFile(mapPath + ".ready", "");
-      const std::vector<std::string> left = {mapPath + ".new", list + ".new", mapPath + ".ready"};
+      for (const std::string& target : {mapPath, list}) DeleteFileA(target.c_str());
+      writeFile(stage.mapMoved ? mapPath : mapPath + ".~new", stage.marked ? newMap : newMap.substr(0, 12));
+      writeFile(stage.listMoved ? list : list + ".~new", newList);
+      writeFile(stage.setAside ? mapPath + ".~old" : mapPath, oldMap);
+      writeFile(stage.setAside ? list + ".~old" : list, oldList);
+      if (stage.marked) writeFile(mapPath + ".~ready", "");
+      const std::vector<std::string> left = {mapPath + ".~new", list + ".~new", mapPath + ".~old", list + ".~old",
+                                             mapPath + ".~ready"};
       std::vector<bool> leftBefore;
       for (const std::string& file : left) leftBefore.push_back(fileExists(file));
       const std::string mapBefore = readFile(mapPath), listBefore = readFile(list);
@@ -217,6 +220,50 @@ TEST_F(MapSafety, ASaveCutShortIsFinishedOrDroppedByTheNextOpenAndReadWholeMeanw
     }
 }
 
+// Files beside a map that the program did not write stay, whatever they are
+// called: a map of the user's named keys.zv.new, a keys.zvl.new. What a save
+// left (its names end in ".~" and a word) is cleared by the next start and
+// save, read-only or not; a folder of such a name is no one's leftover, and
+// the save it stops names it.
+TEST_F(MapSafety, OnlyWhatASaveLeftIsClearedAndWhatCannotBeIsNamed) {
+  const std::string list = inScratch("keys.zvl");
+  const struct {
+    std::vector<std::string> files;  // beside the map, read-only, each holding its name
+    std::string folder;
+  } cases[] = {
+      {{"keys.zv.new", "keys.zv.newl", "keys.zvl.new", "keys.zv.ready"}, ""},
+      {{"keys.zvl.~new"}, ""},
+      {{"keys.zv.~ready", "keys.zv.~new", "keys.zvl.~new"}, ""},
+      {{"keys.zvl.~old"}, ""},
+      {{}, "keys.zv.~new"},
+      {{}, "keys.zv.~ready"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.files.empty() ? c.folder : c.files[0]);
+    writeFile(list, "Title\r\n");
+    for (const std::string& file : c.files) writeFile(inScratch(file), file);
+    for (const std::string& file : c.files) setReadOnly(inScratch(file), true);
+    if (!c.folder.empty()) CreateDirectoryA(inScratch(c.folder).c_str(), nullptr);
+    writeFile(settingsFile(), "[tastrix]\r\nCurrent_Keyboard_Layout_File_Name_Edit=" + inScratch("keys.zv") + "\r\n");
+    startForm();
+    setLabel(1, "saved");
+    command(ID_Save_Keyboard_Layout);
+    const std::vector<std::string> told = {"Unable to write to " + inScratch(c.folder) + "."};
+    EXPECT_EQ(dialogs.messageTexts(), c.folder.empty() ? std::vector<std::string>() : told);
+    EXPECT_EQ(readFile(list).find("\r\nsaved\r\n") != std::string::npos, c.folder.empty());
+    EXPECT_EQ(GetFileAttributesA(list.c_str()) & FILE_ATTRIBUTE_READONLY, 0u);
+    for (const std::string& file : c.files) {
+      EXPECT_EQ(readFile(inScratch(file)), file.find(".~") == std::string::npos ? file : "") << file;
+      setReadOnly(inScratch(file), false);
+      DeleteFileA(inScratch(file).c_str());
+    }
+    if (!c.folder.empty()) RemoveDirectoryA(inScratch(c.folder).c_str());
+    EXPECT_EQ(temporaryFilesIn(scratchDir()), 0);
+    dropForm();
+    dialogs.calls.clear();
+  }
+}
+
 // Virus scanners, the search indexer and sync clients open a file for a
 // moment just after it is written: what they hold is waited for, for about
 // half a second. A rename over a file held without delete sharing, the label
@@ -230,7 +277,7 @@ TEST_F(MapSafety, AFileAnotherProgramHoldsForAMomentIsWaitedFor) {
     setLabel(1, std::string("saved past ") + held);
     document().setChanged(true);
     {
-      BrieflyHeldFile holder(inScratch(held), GENERIC_READ, readers, inScratch("office.zv.new"), 200);
+      BrieflyHeldFile holder(inScratch(held), GENERIC_READ, readers, inScratch("office.zv.~new"), 200);
       ASSERT_TRUE(holder.held());
       command(ID_Save_Keyboard_Layout);
     }
@@ -247,7 +294,7 @@ TEST_F(MapSafety, AFileAnotherProgramHoldsForAMomentIsWaitedFor) {
   EXPECT_EQ(label(1), "saved past office.zvl");
   writeFile(settingsFile(), "[tastrix]\r\n");
   {
-    BrieflyHeldFile holder(settingsFile(), GENERIC_READ, readers, settingsFile() + ".new", 200);
+    BrieflyHeldFile holder(settingsFile(), GENERIC_READ, readers, settingsFile() + ".~new", 200);
     ASSERT_TRUE(holder.held());
     SendMessageA(hwnd(), WM_CLOSE, 0, 0);
   }

@@ -87,6 +87,11 @@ TEST_F(NamesAndEncodings, EveryMapIsLoadedSavedRememberedAndReadAlikeByEveryRead
   const std::vector<Case> cases = {
       {"a folder and name the code page spells", name, name, none, none, none, "]", none},
       {"a folder and name it cannot spell", beyond, beyond, none, none, none, "]", none},
+      // Names it spells only by a look-alike, which may name another map.
+      {"Omega", "\xCE\xA9mega.zv", "\xCE\xA9mega.zv", none, none, none, "]", none},
+      {"Lodz", "\xC5\x81\xC3\xB3\x64\xC5\xBA.zv", "\xC5\x81\xC3\xB3\x64\xC5\xBA.zv", none, none, none, "]", none},
+      {"a combining accent", "Cafe\xCC\x81.zv", "Cafe\xCC\x81.zv", none, none, none, "]", none},
+      {"cafe", "caf\xC3\xA9.zv", "caf\xC3\xA9.zv", none, none, none, "]", none},
       {"a name ending in a dot and a blank", "t1.zv. ", "t1.zv", none, none, none, "]", none},
       {"a device's name", "com1.zv", "com1.zv", none, none, none, "]", "Cannot open file "},
       {"map, labels and settings in UTF-8 with a mark", "utf8.zv", "utf8.zv", kUtf8Mark, kUtf8Mark, kUtf8Mark, "]",
@@ -155,6 +160,21 @@ TEST_F(NamesAndEncodings, EveryMapIsLoadedSavedRememberedAndReadAlikeByEveryRead
     EXPECT_EQ(document().path(), file);
     EXPECT_EQ(label(2), "saved");
     EXPECT_TRUE(dialogs.messageTexts().empty());
+    dropForm();
+    dialogs.calls.clear();
+  }
+}
+
+// A map remembered under a name the system opens as a device, however it is
+// spelt (a hand-edited or copied settings file), is reported at once by the
+// start-up, which shows no map.
+TEST_F(NamesAndEncodings, ARememberedDeviceNameIsReportedNotOpened) {
+  for (const char* name : {"COM1:.zv", "COM1:x.zv", "lpt1 :.zv", "AUX:y.zv", "CONIN$:.zv"}) {
+    SCOPED_TRACE(name);
+    writeFile(settingsFile(), "[tastrix]\r\nCurrent_Keyboard_Layout_File_Name_Edit=" + inScratch(name) + "\r\n");
+    startForm();
+    EXPECT_EQ(dialogs.messageTexts(), std::vector<std::string>{"Cannot open file " + inScratch(name) + "."});
+    EXPECT_EQ(model().mapPath(), "");
     dropForm();
     dialogs.calls.clear();
   }

@@ -136,4 +136,17 @@ bool StartedProgram::answerMessageBox(int button) {
   return !IsWindow(search.found);
 }
 
+std::string StartedProgram::told(const std::string& done) {
+  for (int waited = 0; waited < 10000; waited += 50, Sleep(50)) {
+    WindowSearch box{id_, "#32770", nullptr};
+    EnumWindows(matchProcessWindow, reinterpret_cast<LPARAM>(&box));
+    wchar_t text[1024] = L"";
+    SendMessageTimeoutW(box.found ? GetDlgItem(box.found, 0xFFFF) : window_, WM_GETTEXT, 1024,
+                        reinterpret_cast<LPARAM>(text), SMTO_BLOCK, 5000, nullptr);
+    if (box.found && answerMessageBox(IDOK)) return Utf8FromWide(text);
+    if (!box.found && Utf8FromWide(text) == done) return "";
+  }
+  return "no answer";
+}
+
 }  // namespace tastrix::testing

@@ -43,6 +43,10 @@ class StartedProgram {
   DWORD closeAndWait();
   // Answers the program's own message box with a button, once it shows.
   bool answerMessageBox(int button);
+  // What the program told of a command: the text of its message box once one
+  // shows (answered with OK), or "" once its window's caption reads `done`;
+  // "no answer" when neither came within 10 s.
+  std::string told(const std::string& done);
 
  private:
   UniqueHandle process_;

@@ -1,5 +1,6 @@
 #pragma once
 #include <windows.h>
+#include <sddl.h>
 
 #include <gtest/gtest.h>
 
@@ -12,8 +13,20 @@ namespace tastrix::testing {
 
 const wchar_t* const kRunPath = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 
-// A Run key as the test sees it, independent of the program's code. Each call
-// opens the key afresh, so a key taken away and put back meanwhile still works.
+// Where Windows keeps the values a program of this build writes to a Run key,
+// as its 64-bit registry shows them (Windows runs both at log-on): a 32-bit
+// program's machine-wide key is the one under Wow6432Node, the user's key is
+// shared by both.
+inline const wchar_t* storedRunPath(HKEY root) {
+  BOOL wow64 = FALSE;
+  IsWow64Process(GetCurrentProcess(), &wow64);
+  return root == HKEY_LOCAL_MACHINE && wow64 ? L"Software\\Wow6432Node\\Microsoft\\Windows\\CurrentVersion\\Run"
+                                             : kRunPath;
+}
+
+// A Run key as the test sees it, independent of the program's code, where
+// the values are stored. Each call opens the key afresh, so a key taken away
+// and put back meanwhile still works.
 class RunKey {
  public:
   explicit RunKey(HKEY root) : root_(root) {}
@@ -64,9 +77,12 @@ class RunKey {
  private:
   struct Opened {
     Opened(HKEY root, bool create) {
+      const REGSAM access = KEY_ALL_ACCESS | KEY_WOW64_64KEY;
       if (create)
-        RegCreateKeyExW(root, kRunPath, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr);
-      else if (RegOpenKeyExW(root, kRunPath, 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS)
+        RegCreateKeyExW(root, storedRunPath(root), 0, nullptr, 0, access, nullptr, &key, nullptr);
+      else if (RegOpenKeyExW(root, storedRunPath(root), 0, access, &key) != ERROR_SUCCESS &&
+               RegOpenKeyExW(root, storedRunPath(root), 0, KEY_READ | KEY_WOW64_64KEY, &key) !=
+                   ERROR_SUCCESS)  // a closed key still reads
         key = nullptr;
     }
     ~Opened() {
@@ -99,6 +115,32 @@ class RunValueGuard {
   bool existed_ = false;
   DWORD type_ = 0;
   std::vector<BYTE> data_;
+};
+
+// Lets everyone read a Run key and nobody change it, as Windows closes the
+// machine-wide one to a standard user (Wine enforces it); the key's own
+// permissions come back afterwards.
+class RunKeyClosed {
+ public:
+  explicit RunKeyClosed(HKEY root) {
+    RegOpenKeyExW(root, kRunPath, 0, READ_CONTROL | WRITE_DAC, &key_);
+    DWORD size = sizeof open_;
+    EXPECT_EQ(RegGetKeySecurity(key_, DACL_SECURITY_INFORMATION, open_, &size), ERROR_SUCCESS);
+    PSECURITY_DESCRIPTOR closed = nullptr;
+    ConvertStringSecurityDescriptorToSecurityDescriptorW(L"D:P(A;;KR;;;WD)", SDDL_REVISION_1, &closed, nullptr);
+    EXPECT_EQ(RegSetKeySecurity(key_, DACL_SECURITY_INFORMATION, closed), ERROR_SUCCESS);
+    LocalFree(closed);
+  }
+  ~RunKeyClosed() {
+    RegSetKeySecurity(key_, DACL_SECURITY_INFORMATION, open_);
+    RegCloseKey(key_);
+  }
+  RunKeyClosed(const RunKeyClosed&) = delete;
+  RunKeyClosed& operator=(const RunKeyClosed&) = delete;
+
+ private:
+  HKEY key_ = nullptr;
+  alignas(8) BYTE open_[4096];
 };
 
 // Takes a Run key away, values and all, and puts it back afterwards.

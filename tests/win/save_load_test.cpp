@@ -3,6 +3,7 @@
 #include <string>
 
 #include "win/map_file_fixture.h"
+#include "win/picture_pixels.h"
 
 namespace tastrix::testing {
 namespace {
@@ -473,6 +474,42 @@ TEST_F(StartupLoad, RememberedMapInARemovedFolderAsksNothingUntilSave) {
   command(ID_Save_Keyboard_Layout);
   ASSERT_EQ(dialogs.callsOf(Dialog::SaveFile).size(), 1u);
   EXPECT_EQ(dialogs.callsOf(Dialog::SaveFile)[0].request.initialDir, scratchDir());
+}
+
+// A label list from another program may hold labels far longer than a key
+// shows (typing stops at 255 characters). The remembered map opens at once,
+// a save writes every byte back, a screen reader is told the beginning, and
+// the picture is that of labels cut short: at the top to 200 characters,
+// more than a key shows, otherwise to a length never laid out whole either.
+TEST_F(StartupLoad, LabelsFarLongerThanTheirKeysOpenPaintAndSaveWhole) {
+  const struct {
+    const char* word;
+    VerticalLayout alignment;
+    size_t cutTo;
+  } rows[] = {{"word ", kLayoutTop, 200},
+              {"word ", kLayoutCenter, 4096},
+              {"word ", kLayoutBottom, 4096},
+              {"x", kLayoutCenter, 4096}};
+  for (const auto& row : rows) {
+    for (const size_t length : {row.cutTo, size_t{64 * 1024}}) {
+      std::string labels = "Long labels\r\n", text = "label ";
+      while (text.size() < length) text += row.word;
+      for (int p = 1; p <= kKeyCount; ++p) labels += text.substr(0, length) + "\r\n";
+      writeFile(inScratch(std::to_string(length) + ".zv"),
+                "[tastrix]\r\nKey_Label_Vertical_Alignment=" + std::to_string(row.alignment) + "\r\n");
+      writeFile(inScratch(std::to_string(length) + ".zvl"), labels);
+    }
+    remember(inScratch("65536.zv"));
+    startForm();
+    const std::string told = mainWindow().keys().accessibility().partValue(2);
+    EXPECT_TRUE(told.size() >= 255 && told.size() < 4096 && label(1).compare(0, told.size(), told) == 0);
+    const Pixels picture = renderedPicture(mainWindow(), model());
+    saveAs(inScratch(std::to_string(row.cutTo) + row.word + std::to_string(row.alignment) + ".zv"));
+    EXPECT_TRUE(readFile(inScratch("65536.zvl")) == readFile(model().mapPath() + "l")) << row.alignment;
+    load(inScratch(std::to_string(row.cutTo) + ".zv"));
+    EXPECT_EQ(firstDifference(picture, renderedPicture(mainWindow(), model())), "") << row.word << row.alignment;
+    dropForm();
+  }
 }
 
 TEST_F(StartupLoad, LockedLabelListIsReportedAndTheWindowStillOpens) {

@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "map_file_fixture.h"
@@ -138,12 +139,22 @@ class UndoRedo : public MapFileTest {
 
 // Ctrl+Z takes the command back, Ctrl+Y and Ctrl+Shift+Z make it again;
 // the files saved after an undo are those saved before the command, and
-// the flag is clear exactly where the map is as last saved.
+// the flag is clear exactly where the map is as last saved. So too over
+// labels of 12,000 characters (1.2 MB from another program), where a command
+// over many of them is more than the history's bound: the newest step stays.
 TEST_F(UndoRedo, EachCommandIsUndoneAndRedoneExactly) {
+  std::string labels = "long title\r\n";
+  for (int p = 1; p <= kKeyCount; ++p) labels += std::string(12000, static_cast<char>('a' + p % 26)) + "\r\n";
+  writeFile(inScratch("long.zv"), readFile(base()));
+  writeFile(inScratch("long.zvl"), labels);
+  std::vector<std::pair<std::string, CommandRow>> cases;
+  for (const std::string& path : {base(), inScratch("long.zv")})
+    for (const CommandRow& row : commandRows()) cases.emplace_back(path, row);
   int n = 0;
-  for (const CommandRow& row : commandRows()) {
+  for (const auto& [path, row] : cases) {
     const std::string name = std::to_string(++n);
-    load(base());
+    SCOPED_TRACE(path);
+    load(path);
     const std::string before = savedAs(name + " before");
     const KeyboardMap lookBefore = map();
     const std::string caption = mainWindow().caption();
@@ -157,7 +168,7 @@ TEST_F(UndoRedo, EachCommandIsUndoneAndRedoneExactly) {
     EXPECT_TRUE(map() == lookBefore) << row.what;
     EXPECT_FALSE(document().changed()) << row.what << ": back where it was saved";
     EXPECT_EQ(mainWindow().caption(), caption) << row.what;
-    EXPECT_EQ(savedAs(name + " undone"), before) << row.what;
+    EXPECT_TRUE(savedAs(name + " undone") == before) << row.what;
 
     type({kCtrl, kY});
     EXPECT_TRUE(map() == lookAfter) << row.what;
@@ -169,12 +180,12 @@ TEST_F(UndoRedo, EachCommandIsUndoneAndRedoneExactly) {
     type({kCtrl, kZ});
     EXPECT_TRUE(map() == lookBefore) << row.what;
     EXPECT_EQ(document().changed(), row.setsChangedFlag) << row.what;
-    EXPECT_EQ(savedAs(name + " undone again"), before) << row.what;
+    EXPECT_TRUE(savedAs(name + " undone again") == before) << row.what;
 
     type({kCtrl, kShift, kZ});
     EXPECT_TRUE(map() == lookAfter) << row.what;
     EXPECT_EQ(document().changed(), row.setsChangedFlag) << row.what;
-    EXPECT_EQ(savedAs(name + " redone again"), after) << row.what;
+    EXPECT_TRUE(savedAs(name + " redone again") == after) << row.what;
   }
 }
 

@@ -59,6 +59,7 @@ void LoadWholeMap(MapDocument& document, const MapStorage& storage, const std::s
 }
 
 void SaveWholeMap(const KeyboardMap& map, MapStorage& storage, const std::string& mapPath) {
+  const std::unique_ptr<MapSave> save = storage.beginSave(mapPath);
   std::unique_ptr<ProfileFile> mapFile;
   try {
     mapFile = storage.readMapFile(mapPath);

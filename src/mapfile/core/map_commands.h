@@ -13,8 +13,10 @@ namespace tastrix {
 // files are read first, so one that cannot be read changes nothing.
 void LoadWholeMap(MapDocument& document, const MapStorage& storage, const std::string& mapPath);
 // Writes both of a map's files as one change, the map file over its old
-// entries, which stay. Raises LabelListNotSaved, or "Unable to write to" the
-// map file (also for an old map file that cannot be read, and so not kept whole).
+// entries, which stay, with the map taken for the save meanwhile. Raises
+// LabelListNotSaved once the map is free again, or "Unable to write to" the
+// map file (also for an old map file that cannot be read, and so not kept
+// whole) or what else stands in the way.
 void SaveWholeMap(const KeyboardMap& map, MapStorage& storage, const std::string& mapPath);
 
 // The save and load commands of the File menu and the full load of the

@@ -21,6 +21,13 @@ class LabelListNotSaved : public PlatformError {
   std::string path_;
 };
 
+// Held while a save of a map reads and replaces its files: one save of a map
+// at a time.
+class MapSave {
+ public:
+  virtual ~MapSave() = default;
+};
+
 // The files of keyboard maps as the map commands see them: what they hold,
 // and both of a map's files replaced together. What the files mean is the
 // map formats'.
@@ -37,6 +44,10 @@ class MapStorage : public Storage {
   // The label list's first lines, as many as a map has labels.
   virtual std::vector<std::string> readLabelList(const std::string& mapPath) const = 0;
 
+  // Takes the map for a save, once any save of it cut short is finished.
+  // Raises "Unable to write to" what stands in the way: another window's save
+  // of the map, a file an earlier save left that cannot be cleared.
+  virtual std::unique_ptr<MapSave> beginSave(const std::string& mapPath) = 0;
   // Replaces both files as one change: the map file by the bytes of its
   // entries, the label list by the text, in the encoding its old file had.
   // Raises LabelListNotSaved, or "Unable to write to" the map file.
