@@ -52,7 +52,7 @@ void Application::clickOn(const PicturePiece& piece) {
 bool Application::mayClose(Closing closing) { return startAndClose_.mayClose(closing); }
 
 void Application::toggleAutoRun() {
-  window_.setMenuChecked(ID_Auto_Run, ToggleAutoRun(dialogs_, window_.isMenuChecked(ID_Auto_Run)));
+  options_.setAutoRun(ToggleAutoRun(dialogs_, options_.autoRun()));
 }
 
 void Application::viewReadme() { ViewReadme(dialogs_); }

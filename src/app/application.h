@@ -5,7 +5,7 @@
 #include "app/picture_commands.h"
 #include "app/start_and_close.h"
 #include "app/stored_settings.h"
-#include "app/window_options.h"
+#include "app/program_options.h"
 #include "editing/core/edit_commands.h"
 #include "mapfile/core/map_commands.h"
 #include "mapfile/map_files.h"
@@ -30,6 +30,7 @@ class Application final : public IPictureCommands, public ICommandRunner {
   MainWindow& window() { return window_; }
   MapDocument& document() override { return document_; }
   PressGroup recordedGroup() const override { return editing_.recordedGroup(); }
+  bool checked(int commandId) const override { return options_.checked(commandId); }
   // The file dialogs' requests, which keep the names last chosen.
   const FileDialogRequest& saveRequest() const { return saveDialog_; }
   const FileDialogRequest& openRequest() const { return openDialog_; }
@@ -38,7 +39,7 @@ class Application final : public IPictureCommands, public ICommandRunner {
   EditCommands& editing() { return editing_; }
   MapCommands& maps() { return maps_; }
   OutputCommands& output() { return output_; }
-  WindowOptions& windowOptions() { return options_; }
+  ProgramOptions& options() { return options_; }
   StartAndClose& startAndClose() { return startAndClose_; }
   void toggleAutoRun();
   void viewReadme();
@@ -64,7 +65,7 @@ class Application final : public IPictureCommands, public ICommandRunner {
   EditCommands editing_{document_, dialogs_};
   MapCommands maps_{document_, dialogs_, window_, storage_, saveDialog_, openDialog_};
   OutputCommands output_{document_, dialogs_, window_, storage_, saveDialog_};
-  WindowOptions options_{window_};
+  ProgramOptions options_{window_};
   StoredSettings settings_{window_, options_, document_};
   StartAndClose startAndClose_{window_, document_, dialogs_, *this, options_, settings_, maps_};
 };

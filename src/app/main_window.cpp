@@ -89,8 +89,6 @@ LRESULT CALLBACK MainWindow::windowProc(HWND hwnd, UINT msg, WPARAM wParam, LPAR
 }
 
 LRESULT MainWindow::handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
-  LRESULT answered = 0;
-  if (keys_.handle(msg, wParam, lParam, answered)) return answered;
   switch (msg) {
     case WM_PAINT:
       onPaint();
@@ -103,8 +101,10 @@ LRESULT MainWindow::handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     }
     case WM_ERASEBKGND:
       return 1;  // the paint covers every pixel
-    case WM_SYSCOLORCHANGE:
     case WM_SETTINGCHANGE:
+      keys_.onSettingChange(wParam);
+      [[fallthrough]];
+    case WM_SYSCOLORCHANGE:
     case WM_THEMECHANGED:
       // System colours stand in the picture (the key borders' button face).
       picture_.invalidate();
@@ -127,20 +127,60 @@ LRESULT MainWindow::handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_MOUSEHWHEEL:
       if (!capture_.running) onMouseWheel(-GET_WHEEL_DELTA_WPARAM(wParam));
       return 0;
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+    case WM_SYSKEYUP:
+    case WM_CHAR:
+    case WM_SYSCHAR:
+    case WM_DEADCHAR:
+    case WM_SYSDEADCHAR:
+    case WM_UNICHAR:
+      return keys_.onKey(msg, wParam, lParam) ? 0 : DefWindowProcW(hwnd_, msg, wParam, lParam);
     case WM_KEYUP:
+      if (keys_.onKey(msg, wParam, lParam)) return 0;
       // Releasing the menu key opens the context menu; not every system's
       // default handling does it.
       if (wParam != VK_APPS) return DefWindowProcW(hwnd_, msg, wParam, lParam);
       onContextMenu(-1, -1);
       return 0;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+      keys_.onFocus(msg == WM_SETFOCUS);
+      return DefWindowProcW(hwnd_, msg, wParam, lParam);
+    case WM_UPDATEUISTATE: {
+      const LRESULT result = DefWindowProcW(hwnd_, msg, wParam, lParam);
+      keys_.onUiState(wParam);
+      return result;
+    }
+    case WM_GETOBJECT: {
+      LRESULT result = 0;
+      if (keys_.accessibility().answer(wParam, lParam, result)) return result;
+      return DefWindowProcW(hwnd_, msg, wParam, lParam);
+    }
+    case PictureKeys::kEditStopMessage:
+      keys_.onEditStopPosted(wParam);
+      return 0;
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN:
+      keys_.onMouseDown(lParam);
       onMouseDown(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), msg == WM_LBUTTONDOWN);
       return 0;
     case WM_XBUTTONDOWN:
+      keys_.onMouseDown(lParam);
       onMouseDown(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), false);
       return TRUE;
+    case WM_MOUSEMOVE:
+      keys_.onMouseMove(lParam);
+      return DefWindowProcW(hwnd_, msg, wParam, lParam);
+    // A press outside the client area, or a modal loop taking the mouse, ends a pick.
+    case WM_NCLBUTTONDOWN:
+    case WM_NCRBUTTONDOWN:
+    case WM_NCMBUTTONDOWN:
+    case WM_NCXBUTTONDOWN:
+    case WM_CANCELMODE:
+      keys_.endPicking();
+      return DefWindowProcW(hwnd_, msg, wParam, lParam);
     case WM_LBUTTONUP:
       onMouseUp(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
       return 0;
@@ -148,11 +188,15 @@ LRESULT MainWindow::handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
       pressed_.reset();
       return 0;
     case WM_CONTEXTMENU:
+      if (keys_.swallowsMenuKeyRequest(lParam)) return 0;
       // The caption, frame and scroll bar keep the system's own menus.
       if (!(GET_X_LPARAM(lParam) == -1 && GET_Y_LPARAM(lParam) == -1) &&
           DefWindowProcW(hwnd_, WM_NCHITTEST, 0, lParam) != HTCLIENT)
         return DefWindowProcW(hwnd_, msg, wParam, lParam);
       onContextMenu(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+      return 0;
+    case WM_INITMENUPOPUP:
+      if (!HIWORD(lParam)) showCheckMarks(reinterpret_cast<HMENU>(wParam));
       return 0;
     case WM_COMMAND:
       if (lParam == 0) onCommand(LOWORD(wParam));
@@ -168,6 +212,7 @@ LRESULT MainWindow::handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
       if (endsMessageLoop_) PostQuitMessage(0);
       return 0;
     case WM_NCDESTROY:
+      keys_.onWindowGone();
       SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
       hwnd_ = nullptr;
       return 0;
@@ -385,12 +430,13 @@ void MainWindow::processMessages() {
   }
 }
 
-bool MainWindow::isMenuChecked(int id) const {
-  return (GetMenuState(menuBar_, static_cast<UINT>(id), MF_BYCOMMAND) & MF_CHECKED) != 0;
-}
-
-void MainWindow::setMenuChecked(int id, bool checked) {
-  CheckMenuItem(menuBar_, static_cast<UINT>(id), MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
+// The marks show the program's state as it is when the menu opens.
+void MainWindow::showCheckMarks(HMENU menu) {
+  for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+    const UINT id = GetMenuItemID(menu, i);
+    if (id != static_cast<UINT>(-1))
+      CheckMenuItem(menu, id, MF_BYCOMMAND | (commands_.checked(static_cast<int>(id)) ? MF_CHECKED : MF_UNCHECKED));
+  }
 }
 
 }  // namespace tastrix

@@ -45,8 +45,6 @@ class MainWindow final : public IPictureWindow {
   void processMessages() override;
   CaptureState& captureState() override { return capture_; }
   const PictureLayout& layout() const override { return layout_; }
-  bool isMenuChecked(int id) const override;
-  void setMenuChecked(int id, bool checked) override;
   std::vector<std::string> labelTexts() const override;
   void showChanges(const std::vector<std::string>& labelsBefore) override;
   int normalClientHeight() const override { return normalClientHeight_; }
@@ -65,6 +63,7 @@ class MainWindow final : public IPictureWindow {
   void onContextMenu(int screenX, int screenY);
   void showContextMenu(int screenX, int screenY);
   void onCommand(int id);
+  void showCheckMarks(HMENU menu);
   void onClose();
   void repaintPicture();
   void updateScrollBar();

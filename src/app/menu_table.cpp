@@ -38,7 +38,7 @@ const std::vector<MenuEntry>& mainMenuTable() {
       {1, "Print Keyboard Layout", {}, ID_Print_Keyboard_Layout,
        [](A& a) { a.output().showPrinterSetup(); }, kDisabled, kAll},
       separator(1),
-      {1, "Always &On Top", {}, ID_Always_On_Top, [](A& a) { a.windowOptions().toggleAlwaysOnTop(); }, kItem,
+      {1, "Always &On Top", {}, ID_Always_On_Top, [](A& a) { a.options().toggleAlwaysOnTop(); }, kItem,
        kAll},
       {1, "&Auto-Run at Windows Startup", {}, ID_Auto_Run, [](A& a) { a.toggleAutoRun(); }, kItem, kAll},
       {1, "&Restore Factory Defaults", {}, ID_Restore_Factory_Defaults,

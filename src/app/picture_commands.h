@@ -28,6 +28,8 @@ class IPictureCommands {
   virtual MapDocument& document() = 0;
   // The group the last press recorded, which chooses the context menu's items.
   virtual PressGroup recordedGroup() const = 0;
+  // Whether the menu item of a command shows a check mark.
+  virtual bool checked(int commandId) const = 0;
   // A modal box or the context menu is open: nothing that could open another is acted on.
   virtual bool boxOpen() const = 0;
   // Counts a modal loop that is no dialog (the context menu) as an open box while it runs.

@@ -35,73 +35,7 @@ PictureKeys::PictureKeys(IAppWindow& window, IPictureCommands& commands)
   followKeyboardCuesSetting();
 }
 
-bool PictureKeys::handle(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
-  result = 0;
-  if (msg >= WM_KEYFIRST && msg <= WM_KEYLAST) return onKeyMessage(msg, wParam, lParam);
-  switch (msg) {
-    // The system answers the release of the Menu key with a context-menu
-    // request of its own (Wine posts it as the key comes up): after a pick it
-    // asks for nothing.
-    case WM_CONTEXTMENU:
-      if (!menuKeyPicked_ || GET_X_LPARAM(lParam) != -1 || GET_Y_LPARAM(lParam) != -1) return false;
-      menuKeyPicked_ = false;
-      return true;
-    case WM_LBUTTONDOWN:
-    case WM_RBUTTONDOWN:
-    case WM_MBUTTONDOWN:
-    case WM_XBUTTONDOWN:
-      menuKeyPicked_ = false;
-      endPicking();
-      onPress(lParam);
-      return false;
-    case WM_NCLBUTTONDOWN:
-    case WM_NCRBUTTONDOWN:
-    case WM_NCMBUTTONDOWN:
-    case WM_NCXBUTTONDOWN:
-    case WM_CANCELMODE:
-      endPicking();
-      return false;
-    case WM_MOUSEMOVE:
-      if (pickingTip_) {
-        POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-        ClientToScreen(window_.handle(), &at);
-        pickingTip_->moveTo(at);
-      }
-      return false;
-    case WM_SETFOCUS:
-      invalidateFocus();
-      // The system announces the window; the key inside it is ours to announce.
-      if (focused_ != kNoStop) accessibility_.focusMoved(focused_);
-      return false;
-    case WM_KILLFOCUS:
-      endPicking();
-      invalidateFocus();
-      return false;
-    case WM_SETTINGCHANGE:
-      if (wParam == SPI_SETKEYBOARDCUES) followKeyboardCuesSetting();
-      return false;
-    case WM_UPDATEUISTATE:
-      result = DefWindowProcA(window_.handle(), msg, wParam, lParam);
-      onUiState(wParam);
-      return true;
-    case WM_GETOBJECT:
-      return accessibility_.answer(wParam, lParam, result);
-    case kEditStopMessage:
-      if (wParam < static_cast<WPARAM>(kStopCount)) {
-        focusStop(static_cast<int>(wParam), true);
-        editStop(static_cast<int>(wParam));
-      }
-      return true;
-    case WM_NCDESTROY:
-      endPicking();
-      accessibility_.disconnect();
-      return false;
-    default:
-      return false;
-  }
-}
-
-bool PictureKeys::onKeyMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+bool PictureKeys::onKey(UINT msg, WPARAM wParam, LPARAM lParam) {
   if (msg == WM_KEYDOWN || msg == WM_SYSKEYDOWN) menuKeyPicked_ = false;
   // Keys queued while a capture moves the window were meant for the view the
   // user saw; keys posted to the window while a box is open are not the user's.
@@ -114,6 +48,53 @@ bool PictureKeys::onKeyMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     return true;
   }
   return msg == WM_KEYDOWN && onKeyDown(wParam, lParam);
+}
+
+// The system answers the release of the Menu key with a context-menu request
+// of its own (Wine posts it as the key comes up).
+bool PictureKeys::swallowsMenuKeyRequest(LPARAM point) {
+  if (!menuKeyPicked_ || GET_X_LPARAM(point) != -1 || GET_Y_LPARAM(point) != -1) return false;
+  menuKeyPicked_ = false;
+  return true;
+}
+
+void PictureKeys::onMouseDown(LPARAM point) {
+  menuKeyPicked_ = false;
+  endPicking();
+  if (window_.captureState().running) return;
+  const int stop =
+      stopOf(window_.layout().pieceAt(GET_X_LPARAM(point) + window_.scrollPosition(), GET_Y_LPARAM(point)));
+  // No scrolling under the mouse: the release must land on what was pressed.
+  if (stop != kNoStop) focusStop(stop, false);
+}
+
+void PictureKeys::onMouseMove(LPARAM point) {
+  if (!pickingTip_) return;
+  POINT at{GET_X_LPARAM(point), GET_Y_LPARAM(point)};
+  ClientToScreen(window_.handle(), &at);
+  pickingTip_->moveTo(at);
+}
+
+void PictureKeys::onFocus(bool gained) {
+  if (!gained) endPicking();
+  invalidateFocus();
+  // The system announces the window; the key inside it is ours to announce.
+  if (gained && focused_ != kNoStop) accessibility_.focusMoved(focused_);
+}
+
+void PictureKeys::onSettingChange(WPARAM setting) {
+  if (setting == SPI_SETKEYBOARDCUES) followKeyboardCuesSetting();
+}
+
+void PictureKeys::onEditStopPosted(WPARAM stop) {
+  if (stop >= static_cast<WPARAM>(kStopCount)) return;
+  focusStop(static_cast<int>(stop), true);
+  editStop(static_cast<int>(stop));
+}
+
+void PictureKeys::onWindowGone() {
+  endPicking();
+  accessibility_.disconnect();
 }
 
 bool PictureKeys::onKeyDown(WPARAM key, LPARAM flags) {
@@ -155,14 +136,6 @@ bool PictureKeys::scrollByKey(WPARAM key) {
       return true;
     }
   return false;  // the menu key and the rest go to the default handling
-}
-
-void PictureKeys::onPress(LPARAM point) {
-  if (window_.captureState().running) return;
-  const int stop =
-      stopOf(window_.layout().pieceAt(GET_X_LPARAM(point) + window_.scrollPosition(), GET_Y_LPARAM(point)));
-  // No scrolling under the mouse: the release must land on what was pressed.
-  if (stop != kNoStop) focusStop(stop, false);
 }
 
 void PictureKeys::moveByKeyboard(int stop) {

@@ -22,8 +22,21 @@ class PictureKeys {
 
   PictureKeys(IAppWindow& window, IPictureCommands& commands);
 
-  // A message of the window that the keys answer first; false leaves it to the window.
-  bool handle(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
+  // ---- What the window hands on of its messages ----
+  // A key message (down, up, character); false leaves it to the window's default handling.
+  bool onKey(UINT msg, WPARAM wParam, LPARAM lParam);
+  // A press in the client area ends a pick and moves the focus to the key pressed.
+  void onMouseDown(LPARAM point);
+  void onMouseMove(LPARAM point);  // the picking hint follows the mouse
+  void onFocus(bool gained);       // a pick ends with the focus
+  void onSettingChange(WPARAM setting);
+  void onUiState(WPARAM change);  // after the default handling has kept it
+  // The system's context-menu request for the release of a Menu key that was
+  // just picked asks for nothing: true when this one is it.
+  bool swallowsMenuKeyRequest(LPARAM point);
+  void onEditStopPosted(WPARAM stop);  // kEditStopMessage
+  void onWindowGone();
+  void endPicking();
   // Draws the focus over what the window painted of the picture; never while a capture runs.
   void paintFocus(HDC dc) const;
 
@@ -37,15 +50,11 @@ class PictureKeys {
 
  private:
   static bool isRepeat(LPARAM flags);  // a held key's repeated press
-  bool onKeyMessage(UINT msg, WPARAM wParam, LPARAM lParam);
   bool onKeyDown(WPARAM key, LPARAM flags);
   bool scrollByKey(WPARAM key);
   void onPickingKey(UINT msg, WPARAM virtualKey, LPARAM flags);
-  void onPress(LPARAM point);
-  void onUiState(WPARAM change);
   void followKeyboardCuesSetting();
   void startPicking();
-  void endPicking();
   void moveByKeyboard(int stop);
   void showFocusCues();
   void invalidateFocus() const;

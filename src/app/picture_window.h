@@ -7,12 +7,10 @@
 namespace tastrix {
 
 // What the main window offers the application beyond what the features may
-// do with it: the check marks of its menu bar, the picture drawn anew after a
-// command, and its own keeping of its size while the start-up places it.
+// do with it: the picture drawn anew after a command, and its own keeping of
+// its size while the start-up places it.
 class IPictureWindow : public IAppWindow {
  public:
-  virtual bool isMenuChecked(int id) const = 0;
-  virtual void setMenuChecked(int id, bool checked) = 0;
   // The label texts in label order, as screen readers are told them.
   virtual std::vector<std::string> labelTexts() const = 0;
   // After a command: the picture is drawn anew and screen readers hear of

@@ -5,7 +5,6 @@
 #include <exception>
 #include <optional>
 
-#include "app/menu_ids.h"
 #include "app/startup_model.h"
 #include "desktop/auto_run.h"
 #include "platform/file_status.h"
@@ -41,16 +40,15 @@ void StartAndClose::start() {
   window_.setScrollPosition(0);
   // Placement and options from the settings file, applied as read.
   const Settings settings = settings_.read();
-  window_.setMenuChecked(ID_Always_On_Top, settings.alwaysOnTop);
-  window_.setMenuChecked(ID_Auto_Run, settings.autoRun);
   document_.setPath(settings.mapPath);
   options_.place(settings);
 
   window_.setCaption(kAppTitle);
   options_.applyStartupShowState();
   if (settings.maximized) options_.maximize();
-  options_.setAlwaysOnTop(options_.alwaysOnTop());
-  window_.setMenuChecked(ID_Auto_Run, CheckAutoRunPath(dialogs_));
+  options_.setAlwaysOnTop(settings.alwaysOnTop);
+  // What the registry holds counts, not what the settings file remembers.
+  options_.setAutoRun(CheckAutoRunPath(dialogs_));
 
   PrepareStartupMap(document_);
   // Run as a command: a map that cannot be read is reported and the window still opens.

@@ -3,7 +3,7 @@
 #include "app/picture_commands.h"
 #include "app/picture_window.h"
 #include "app/stored_settings.h"
-#include "app/window_options.h"
+#include "app/program_options.h"
 #include "mapfile/core/map_commands.h"
 
 namespace tastrix {
@@ -14,7 +14,7 @@ namespace tastrix {
 class StartAndClose {
  public:
   StartAndClose(IPictureWindow& window, MapDocument& document, IDialogs& dialogs, ICommandRunner& commands,
-                WindowOptions& options, StoredSettings& settings, MapCommands& maps)
+                ProgramOptions& options, StoredSettings& settings, MapCommands& maps)
       : window_(window), document_(document), dialogs_(dialogs), commands_(commands), options_(options),
         settings_(settings), maps_(maps) {}
 
@@ -30,7 +30,7 @@ class StartAndClose {
   MapDocument& document_;
   IDialogs& dialogs_;
   ICommandRunner& commands_;
-  WindowOptions& options_;
+  ProgramOptions& options_;
   StoredSettings& settings_;
   MapCommands& maps_;
 };

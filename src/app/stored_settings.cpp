@@ -1,6 +1,5 @@
 #include "app/stored_settings.h"
 
-#include "app/menu_ids.h"
 #include "model/key_catalogue.h"
 
 namespace tastrix {
@@ -21,7 +20,7 @@ void StoredSettings::write() {
   Settings settings;
   options_.readPlacement(settings);
   settings.alwaysOnTop = options_.alwaysOnTop();
-  settings.autoRun = window_.isMenuChecked(ID_Auto_Run);
+  settings.autoRun = options_.autoRun();
   settings.mapPath = document_.path();
   WriteSettingsFile(settings);
 }

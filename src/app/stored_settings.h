@@ -1,7 +1,7 @@
 #pragma once
 #include "app/picture_window.h"
 #include "app/settings_file.h"
-#include "app/window_options.h"
+#include "app/program_options.h"
 #include "model/map_document.h"
 
 namespace tastrix {
@@ -13,7 +13,7 @@ namespace tastrix {
 // it still holds the user's place and map, which the defaults would replace.
 class StoredSettings {
  public:
-  StoredSettings(IPictureWindow& window, WindowOptions& options, const MapDocument& document)
+  StoredSettings(IPictureWindow& window, ProgramOptions& options, const MapDocument& document)
       : window_(window), options_(options), document_(document) {}
 
   Settings read();
@@ -21,7 +21,7 @@ class StoredSettings {
 
  private:
   IPictureWindow& window_;
-  WindowOptions& options_;
+  ProgramOptions& options_;
   const MapDocument& document_;
   bool unread_ = false;
 };

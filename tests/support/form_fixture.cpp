@@ -116,6 +116,12 @@ void FormTest::command(int id) {
   pump();
 }
 
+bool FormTest::menuChecked(int id) {
+  const HMENU file = GetSubMenu(GetMenu(hwnd()), 0);
+  SendMessageA(hwnd(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(file), 0);
+  return (GetMenuState(file, static_cast<UINT>(id), MF_BYCOMMAND) & MF_CHECKED) != 0;
+}
+
 void FormTest::press(int x, int y, char button) {
   SendMessageA(hwnd(), downMessage(button), buttonFlag(button), MAKELPARAM(x, y));
 }

@@ -60,6 +60,8 @@ class FormTest : public ::testing::Test {
 
   // A menu or context-menu command as the window receives it.
   void command(int id);
+  // Whether the File menu, opened now, shows a check mark at the command.
+  bool menuChecked(int id);
   // Mouse presses at client coordinates: 'L', 'R' or 'M'; click = press + release.
   void press(int x, int y, char button = 'L');
   void release(int x, int y, char button = 'L');

@@ -58,17 +58,17 @@ class AutoRun : public FormTest {
 
 TEST_F(AutoRun, MenuCommandSwitchesTheRunValueOnAndOff) {
   startForm();
-  EXPECT_FALSE(mainWindow().isMenuChecked(ID_Auto_Run));
+  EXPECT_FALSE(menuChecked(ID_Auto_Run));
 
   command(ID_Auto_Run);
   EXPECT_EQ(machine.text("tastrix.exe"), inScratch("tastrix.exe"));
-  EXPECT_TRUE(mainWindow().isMenuChecked(ID_Auto_Run));
+  EXPECT_TRUE(menuChecked(ID_Auto_Run));
   ASSERT_EQ(dialogs.calls.size(), 1u);
   expectMessage(dialogs.calls[0], MessageKind::Information, Buttons::Ok, enabledText("tastrix.exe"));
 
   command(ID_Auto_Run);
   EXPECT_FALSE(machine.has("tastrix.exe"));
-  EXPECT_FALSE(mainWindow().isMenuChecked(ID_Auto_Run));
+  EXPECT_FALSE(menuChecked(ID_Auto_Run));
   ASSERT_EQ(dialogs.calls.size(), 2u);
   EXPECT_EQ(dialogs.calls[1].kind, MessageKind::Information);
   EXPECT_EQ(dialogs.calls[1].text, disabledText("tastrix.exe"));
@@ -80,11 +80,11 @@ TEST_F(AutoRun, MenuCommandSwitchesTheRunValueOnAndOff) {
 TEST_F(AutoRun, DisablingAValueThatIsAlreadyGoneStillSucceeds) {
   machine.setString("tastrix.exe", inScratch("tastrix.exe"));
   startForm();
-  EXPECT_TRUE(mainWindow().isMenuChecked(ID_Auto_Run));
+  EXPECT_TRUE(menuChecked(ID_Auto_Run));
   machine.remove("tastrix.exe");
 
   command(ID_Auto_Run);
-  EXPECT_FALSE(mainWindow().isMenuChecked(ID_Auto_Run));
+  EXPECT_FALSE(menuChecked(ID_Auto_Run));
   EXPECT_EQ(dialogs.messageTexts(), std::vector<std::string>{disabledText("tastrix.exe")});
   EXPECT_FALSE(machine.has("tastrix.exe"));
 }
@@ -97,7 +97,7 @@ TEST_F(AutoRun, PathWithBlanksIsStoredWithoutQuotes) {
 
   command(ID_Auto_Run);
   EXPECT_EQ(machine.text("tastrix.exe"), folder + "\\tastrix.exe");
-  EXPECT_TRUE(mainWindow().isMenuChecked(ID_Auto_Run));
+  EXPECT_TRUE(menuChecked(ID_Auto_Run));
 }
 
 TEST_F(AutoRun, StartUpIgnoresTheSettingsFileAndValuesOfOtherNames) {
@@ -106,7 +106,7 @@ TEST_F(AutoRun, StartUpIgnoresTheSettingsFileAndValuesOfOtherNames) {
   overrideExecutablePath(inScratch("renamed.exe"));
 
   startForm();
-  EXPECT_FALSE(mainWindow().isMenuChecked(ID_Auto_Run));
+  EXPECT_FALSE(menuChecked(ID_Auto_Run));
   EXPECT_TRUE(dialogs.calls.empty());
   EXPECT_EQ(machine.text("tastrix.exe"), "C:\\Old Place\\tastrix.exe");
   EXPECT_FALSE(machine.has("renamed.exe"));
@@ -115,13 +115,13 @@ TEST_F(AutoRun, StartUpIgnoresTheSettingsFileAndValuesOfOtherNames) {
 TEST_F(AutoRun, StartUpTreatsANonStringValueAsOffWithoutAMessage) {
   machine.setRaw("tastrix.exe", REG_DWORD, {1, 0, 0, 0});
   startForm();
-  EXPECT_FALSE(mainWindow().isMenuChecked(ID_Auto_Run));
+  EXPECT_FALSE(menuChecked(ID_Auto_Run));
   EXPECT_TRUE(dialogs.calls.empty());
 
   // Switching it on replaces the odd value with the path.
   command(ID_Auto_Run);
   EXPECT_EQ(machine.text("tastrix.exe"), inScratch("tastrix.exe"));
-  EXPECT_TRUE(mainWindow().isMenuChecked(ID_Auto_Run));
+  EXPECT_TRUE(menuChecked(ID_Auto_Run));
 }
 
 class AutoRunMoved : public AutoRun {
@@ -146,7 +146,7 @@ TEST_F(AutoRunMoved, YesRewritesThePathAndAnnouncesIt) {
   EXPECT_EQ(dialogs.calls[1].kind, MessageKind::Information);
   EXPECT_EQ(dialogs.calls[1].text, enabledText("tastrix.exe"));
   EXPECT_EQ(machine.text("tastrix.exe"), inScratch("tastrix.exe"));
-  EXPECT_TRUE(mainWindow().isMenuChecked(ID_Auto_Run));
+  EXPECT_TRUE(menuChecked(ID_Auto_Run));
 }
 
 TEST_F(AutoRunMoved, NoKeepsTheOldPathAndTheMark) {
@@ -157,7 +157,7 @@ TEST_F(AutoRunMoved, NoKeepsTheOldPathAndTheMark) {
   ASSERT_EQ(dialogs.calls.size(), 1u);
   EXPECT_EQ(dialogs.calls[0].text, question());
   EXPECT_EQ(machine.text("tastrix.exe"), oldPath);
-  EXPECT_TRUE(mainWindow().isMenuChecked(ID_Auto_Run));
+  EXPECT_TRUE(menuChecked(ID_Auto_Run));
 }
 
 std::string adminText(const std::string& name) {
@@ -182,22 +182,22 @@ TEST_F(AutoRun, WithoutTheMachineWideKeyTheUsersOwnKeyHoldsTheValue) {
     const RunKeyRemoved noUserKey(HKEY_CURRENT_USER);
     dialogs.calls.clear();
     startForm();
-    EXPECT_FALSE(mainWindow().isMenuChecked(ID_Auto_Run));
+    EXPECT_FALSE(menuChecked(ID_Auto_Run));
 
     command(ID_Auto_Run);
     EXPECT_EQ(dialogs.messageTexts(), std::vector<std::string>{enabledText("tastrix.exe")});
-    EXPECT_TRUE(mainWindow().isMenuChecked(ID_Auto_Run));
+    EXPECT_TRUE(menuChecked(ID_Auto_Run));
     EXPECT_EQ(user.text("tastrix.exe"), inScratch("tastrix.exe"));
     EXPECT_FALSE(machine.has("tastrix.exe"));
     EXPECT_EQ(machine.exists(), !missing);
 
     restartForm();
-    EXPECT_TRUE(mainWindow().isMenuChecked(ID_Auto_Run));
+    EXPECT_TRUE(menuChecked(ID_Auto_Run));
     EXPECT_TRUE(dialogs.calls.empty());
 
     command(ID_Auto_Run);
     EXPECT_EQ(dialogs.messageTexts(), std::vector<std::string>{disabledText("tastrix.exe")});
-    EXPECT_FALSE(mainWindow().isMenuChecked(ID_Auto_Run));
+    EXPECT_FALSE(menuChecked(ID_Auto_Run));
     EXPECT_FALSE(user.has("tastrix.exe"));
     dropForm();
   }
@@ -219,7 +219,7 @@ TEST_F(AutoRun, AValueInEitherKeyCountsAndTheMachineWideOneIsChecked) {
     if (row.asked) dialogs.answerMessage(Answer::No);
     dialogs.calls.clear();
     startForm();
-    EXPECT_TRUE(mainWindow().isMenuChecked(ID_Auto_Run));
+    EXPECT_TRUE(menuChecked(ID_Auto_Run));
     if (row.asked) {
       ASSERT_EQ(dialogs.calls.size(), 1u);
       EXPECT_NE(dialogs.calls[0].text.find(" Old      = " + old + "\r\n Current = " + here), std::string::npos);
@@ -274,13 +274,13 @@ TEST_F(AutoRun, AStandardUserChangesWhatTheUserMayAndAPathCountsHoweverSpelt) {
     if (row.machineClosed) machineClosed.emplace(HKEY_LOCAL_MACHINE);
     if (row.userClosed) userClosed.emplace(HKEY_CURRENT_USER);
     restartForm();
-    EXPECT_EQ(mainWindow().isMenuChecked(ID_Auto_Run), row.onAtStart);
+    EXPECT_EQ(menuChecked(ID_Auto_Run), row.onAtStart);
     EXPECT_TRUE(dialogs.calls.empty()) << "a question at start-up";
 
     command(ID_Auto_Run);
     EXPECT_EQ(dialogs.messageTexts(),
               std::vector<std::string>{row.refused ? adminText("tastrix.exe") : disabledText("tastrix.exe")});
-    EXPECT_EQ(mainWindow().isMenuChecked(ID_Auto_Run), row.onAtStart == row.refused);
+    EXPECT_EQ(menuChecked(ID_Auto_Run), row.onAtStart == row.refused);
     EXPECT_FALSE(user.has("tastrix.exe"));
     EXPECT_EQ(machine.has("tastrix.exe"), row.machineClosed && !row.machineValue.empty());
     machineClosed.reset();
@@ -301,7 +301,7 @@ TEST_F(AutoRun, TheValueKeepsAPathTheCodePageCannotSpell) {
   EXPECT_EQ(machine.text(name), folder + "\\" + name);
 
   restartForm();
-  EXPECT_TRUE(mainWindow().isMenuChecked(ID_Auto_Run));
+  EXPECT_TRUE(menuChecked(ID_Auto_Run));
   EXPECT_TRUE(dialogs.calls.empty()) << "the stored path reads back as the running one";
 }
 

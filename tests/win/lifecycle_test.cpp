@@ -42,7 +42,7 @@ TEST_F(Startup, FirstStartWithoutSettingsFileUsesTheDefaults) {
   EXPECT_EQ(mainWindow().clientHeight(), 461);
   EXPECT_FALSE(IsZoomed(hwnd()));
   EXPECT_FALSE(topmost());
-  EXPECT_FALSE(mainWindow().isMenuChecked(ID_Always_On_Top));
+  EXPECT_FALSE(menuChecked(ID_Always_On_Top));
   EXPECT_EQ(mainWindow().caption(), "Tastrix - v1.0f  - ");
   EXPECT_EQ(map().title(), "Untitled keyboard Map");
   for (int p = 1; p <= kKeyCount; ++p) EXPECT_EQ(map().labels[p], "Key Label");
@@ -67,13 +67,13 @@ TEST_F(Startup, MaximizedAndTopmostFromTheFile) {
   startForm();
   EXPECT_TRUE(IsZoomed(hwnd()));
   EXPECT_TRUE(topmost());
-  EXPECT_TRUE(mainWindow().isMenuChecked(ID_Always_On_Top));
+  EXPECT_TRUE(menuChecked(ID_Always_On_Top));
 }
 
 TEST_F(Startup, AutoRunMarkFromTheFileIsReplacedByTheRegistryCheck) {
   settings("Auto_Run_at_Windows_Startup_Option=1\r\n");
   startForm();
-  EXPECT_FALSE(mainWindow().isMenuChecked(ID_Auto_Run));
+  EXPECT_FALSE(menuChecked(ID_Auto_Run));
 }
 
 TEST_F(Startup, RemembersTheCurrentMapPath) {
@@ -321,13 +321,13 @@ TEST_F(Closing, TheSessionEndsWithTheSettingsWrittenWhateverBoxIsOpen) {
       [&](auto whileOpen) { dialogs.answerFile(false, "", whileOpen); command(ID_Load_Key_Labels); },
       [&](auto whileOpen) {
         dialogs.answerInput(false, "", whileOpen);
-        click(centreOf(model().keyLabel(27)).x, centreOf(model().keyLabel(27)).y);
+        click(centreOf(layout().keyLabel(27)).x, centreOf(layout().keyLabel(27)).y);
       }};
   int left = 100;
   for (const auto& openBox : boxes)
     for (const bool changed : {false, true}) {
       SetWindowPos(hwnd(), nullptr, ++left, 140, 900, 500, SWP_NOZORDER);
-      model().setChanged(changed);
+      document().setChanged(changed);
       LRESULT answer = -1;
       openBox([&] { answer = SendMessageA(hwnd(), WM_QUERYENDSESSION, 0, 0); });
       EXPECT_EQ(answer, changed ? FALSE : TRUE) << left;
@@ -396,10 +396,10 @@ class AlwaysOnTop : public Startup {};
 TEST_F(AlwaysOnTop, TogglesTheMarkAndTheBand) {
   startForm();
   command(ID_Always_On_Top);
-  EXPECT_TRUE(mainWindow().isMenuChecked(ID_Always_On_Top));
+  EXPECT_TRUE(menuChecked(ID_Always_On_Top));
   EXPECT_TRUE(topmost());
   command(ID_Always_On_Top);
-  EXPECT_FALSE(mainWindow().isMenuChecked(ID_Always_On_Top));
+  EXPECT_FALSE(menuChecked(ID_Always_On_Top));
   EXPECT_FALSE(topmost());
 }
 

@@ -174,7 +174,7 @@ TEST_F(NamesAndEncodings, ARememberedDeviceNameIsReportedNotOpened) {
     writeFile(settingsFile(), "[tastrix]\r\nCurrent_Keyboard_Layout_File_Name_Edit=" + inScratch(name) + "\r\n");
     startForm();
     EXPECT_EQ(dialogs.messageTexts(), std::vector<std::string>{"Cannot open file " + inScratch(name) + "."});
-    EXPECT_EQ(model().mapPath(), "");
+    EXPECT_EQ(document().path(), "");
     dropForm();
     dialogs.calls.clear();
   }

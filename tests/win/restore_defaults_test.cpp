@@ -39,7 +39,7 @@ class RestoreDefaults : public FormTest {
     EXPECT_EQ(mainWindow().clientHeight(), 461);
     EXPECT_FALSE(IsZoomed(hwnd()));
     EXPECT_FALSE(GetWindowLongPtrA(hwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST);
-    EXPECT_FALSE(mainWindow().isMenuChecked(ID_Always_On_Top));
+    EXPECT_FALSE(menuChecked(ID_Always_On_Top));
     EXPECT_EQ(document().path(), "");
     EXPECT_EQ(mainWindow().caption(), "Tastrix - v1.0f  - ");
     EXPECT_EQ(map().title(), "Untitled keyboard Map");

@@ -503,11 +503,11 @@ TEST_F(StartupLoad, LabelsFarLongerThanTheirKeysOpenPaintAndSaveWhole) {
     startForm();
     const std::string told = mainWindow().keys().accessibility().partValue(2);
     EXPECT_TRUE(told.size() >= 255 && told.size() < 4096 && label(1).compare(0, told.size(), told) == 0);
-    const Pixels picture = renderedPicture(mainWindow(), model());
+    const Pixels picture = renderedPicture(mainWindow());
     saveAs(inScratch(std::to_string(row.cutTo) + row.word + std::to_string(row.alignment) + ".zv"));
-    EXPECT_TRUE(readFile(inScratch("65536.zvl")) == readFile(model().mapPath() + "l")) << row.alignment;
+    EXPECT_TRUE(readFile(inScratch("65536.zvl")) == readFile(document().path() + "l")) << row.alignment;
     load(inScratch(std::to_string(row.cutTo) + ".zv"));
-    EXPECT_EQ(firstDifference(picture, renderedPicture(mainWindow(), model())), "") << row.word << row.alignment;
+    EXPECT_EQ(firstDifference(picture, renderedPicture(mainWindow())), "") << row.word << row.alignment;
     dropForm();
   }
 }

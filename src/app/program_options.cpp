@@ -1,4 +1,4 @@
-#include "app/window_options.h"
+#include "app/program_options.h"
 
 #include <windows.h>
 
@@ -22,22 +22,23 @@ class Placing {
 
 }  // namespace
 
-bool WindowOptions::alwaysOnTop() const { return window_.isMenuChecked(ID_Always_On_Top); }
+bool ProgramOptions::checked(int commandId) const {
+  return (commandId == ID_Always_On_Top && alwaysOnTop_) || (commandId == ID_Auto_Run && autoRun_);
+}
 
-void WindowOptions::setAlwaysOnTop(bool onTop) {
-  window_.setMenuChecked(ID_Always_On_Top, onTop);
+void ProgramOptions::setAlwaysOnTop(bool onTop) {
+  alwaysOnTop_ = onTop;
   SetWindowPos(window_.handle(), onTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOSIZE);
 }
 
-void WindowOptions::toggleAlwaysOnTop() { setAlwaysOnTop(!alwaysOnTop()); }
 
 // One move to the final place and size: the frame around the client area
 // stays as it is unless the scroll bar comes or goes, which setClientSize
 // then corrects. Every move is a round trip to the display. The sizes are
 // the window's own pixels as they were stored: a monitor of another scale
 // lays the picture out anew but scales none of them.
-void WindowOptions::place(const Settings& settings) {
+void ProgramOptions::place(const Settings& settings) {
   const HWND hwnd = window_.handle();
   const Placing placing(window_);
   RECT window;
@@ -52,7 +53,7 @@ void WindowOptions::place(const Settings& settings) {
                  SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void WindowOptions::applyStartupShowState() {
+void ProgramOptions::applyStartupShowState() {
   // The launcher's wish is for the first show only: a start-up sequence run
   // again by the factory-defaults restore must not minimize the window anew.
   if (startupShowStateApplied_) return;
@@ -63,7 +64,7 @@ void WindowOptions::applyStartupShowState() {
   if (info.dwFlags & STARTF_USESHOWWINDOW) ShowWindow(window_.handle(), info.wShowWindow);
 }
 
-void WindowOptions::maximize() {
+void ProgramOptions::maximize() {
   const HWND hwnd = window_.handle();
   if (!IsIconic(hwnd)) {
     ShowWindow(hwnd, SW_MAXIMIZE);
@@ -78,7 +79,7 @@ void WindowOptions::maximize() {
   SetWindowPlacement(hwnd, &placement);
 }
 
-void WindowOptions::readPlacement(Settings& settings) {
+void ProgramOptions::readPlacement(Settings& settings) {
   const HWND hwnd = window_.handle();
   WINDOWPLACEMENT placement{};
   placement.length = sizeof placement;
