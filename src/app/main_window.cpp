@@ -63,7 +63,7 @@ void MainWindow::create(HINSTANCE instance, bool endsMessageLoop) {
   const int dpi = layout_.dpi();
   hwnd_ = CreateWindowExW(0, L"TMainForm1", WideFromUtf8(kAppTitle).c_str(), kStyle, mulDiv(615, dpi, 96), mulDiv(33, dpi, 96),
                           mulDiv(1036, dpi, 96), mulDiv(619, dpi, 96), nullptr, menuBar_, instance, this);
-  if (!hwnd_) throw PlatformError("Cannot create the main window");
+  if (!hwnd_) throw PlatformError("Cannot create the main window", GetLastError());
   // The monitor's scale may differ from the one the session began with.
   if (WindowDpi(hwnd_) != layout_.dpi()) layout_ = PictureLayout(WindowDpi(hwnd_));
   std::vector<ACCEL> shortcuts = tastrix::accelerators();

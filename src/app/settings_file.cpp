@@ -75,8 +75,8 @@ void WriteSettingsFile(const Settings& s) {
   IniFile file;
   try {
     file = IniFile::Read(path);
-  } catch (const PlatformError&) {
-    throwUnableToWrite(path);
+  } catch (const PlatformError& e) {
+    throwUnableToWrite(path, e.code());
   }
   file.write(kSection, "WindowState_wsMaximized", FormatProfileBool(s.maximized));
   file.write(kSection, "window_top_posn", FormatProfileInt(s.top));
@@ -86,7 +86,7 @@ void WriteSettingsFile(const Settings& s) {
   file.write(kSection, "Always_on_Top_Option", FormatProfileBool(s.alwaysOnTop));
   file.write(kSection, "Auto_Run_at_Windows_Startup_Option", FormatProfileBool(s.autoRun));
   writeMapPath(file, s.mapPath);
-  if (ReplaceWhole(path, file.bytes()) != StagedFile::Result::Written) throwUnableToWrite(path);
+  if (ReplaceWhole(path, file.bytes()) != StagedFile::Result::Written) throwUnableToWrite(path, GetLastError());
 }
 
 }  // namespace tastrix

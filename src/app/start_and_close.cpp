@@ -48,7 +48,9 @@ void StartAndClose::start() {
   if (settings.maximized) options_.maximize();
   options_.setAlwaysOnTop(settings.alwaysOnTop);
   // What the registry holds counts, not what the settings file remembers.
-  options_.setAutoRun(CheckAutoRunPath(dialogs_));
+  const AutoRunFound autoRun = FindAutoRun();
+  options_.setAutoRun(autoRun.on);
+  if (autoRun.outdated) commands_.runCommand([&] { OfferAutoRunUpdate(dialogs_, *autoRun.outdated); });
 
   PrepareStartupMap(document_);
   // Run as a command: a map that cannot be read is reported and the window still opens.

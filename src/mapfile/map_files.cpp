@@ -65,7 +65,7 @@ std::vector<std::string> DiskMapStorage::readLabelList(const std::string& mapPat
   if (OpensADevice(path)) throwCannotOpenFile(path);
   if (!FileExists(path)) return {};
   const UniqueHandle file = OpenForReading(path, FILE_SHARE_READ);
-  if (!file.valid()) throwCannotOpenFile(path);
+  if (!file.valid()) throwCannotOpenFile(path, GetLastError());
   // Text in the code page goes to the lines as it is read, so reading stops
   // once the labels have theirs; text after a byte order mark is converted whole.
   LabelListSplitter splitter(kLabelPositions);
@@ -120,10 +120,10 @@ void DiskMapStorage::replaceMapFiles(const std::string& mapPath, const ProfileFi
   if (list.write(labelListBytes(labelListText, listPath)) != StagedFile::Result::Written)
     throw LabelListNotSaved(listPath);
   StagedFile map(mapPath);
-  if (map.write(mapFile.bytes()) != StagedFile::Result::Written) throwUnableToWrite(mapPath);
+  if (map.write(mapFile.bytes()) != StagedFile::Result::Written) throwUnableToWrite(mapPath, GetLastError());
   const StagedFile* failed = ReplaceTogether({&list, &map}, saveMarker(mapPath));
   if (failed == &list) throw LabelListNotSaved(listPath);
-  if (failed == &map) throwUnableToWrite(mapPath);
+  if (failed == &map) throwUnableToWrite(mapPath, GetLastError());
 }
 
 bool DiskMapStorage::fileExists(const std::string& path) const {

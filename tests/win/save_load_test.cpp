@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "mapfile/map_files.h"
 #include "win/map_file_fixture.h"
 #include "win/picture_pixels.h"
 
@@ -334,6 +335,14 @@ TEST_F(LoadCommands, LabelListThatCannotBeOpenedChangesNothing) {
     command(ID_Load_Keyboard_Layout);
     document().setChanged(false);
     partialLoad(ID_Load_Key_Labels, inScratch("office.zv"));
+    // Beside the text the box shows, the error keeps the system's code and where it arose.
+    try {
+      DiskMapStorage().readLabelList(inScratch("office.zv"));
+      ADD_FAILURE() << "a held label list was read";
+    } catch (const PlatformError& e) {
+      EXPECT_EQ(e.code(), static_cast<unsigned long>(ERROR_SHARING_VIOLATION));
+      EXPECT_STREQ(e.where(), "readLabelList");
+    }
   }
   const std::string error = "Cannot open file " + inScratch("office.zvl") + ".";
   EXPECT_EQ(dialogs.messageTexts(), (std::vector<std::string>{kLoseChangesText, error, error}));

@@ -63,8 +63,8 @@ void SaveWholeMap(const KeyboardMap& map, MapStorage& storage, const std::string
   std::unique_ptr<ProfileFile> mapFile;
   try {
     mapFile = storage.readMapFile(mapPath);
-  } catch (const PlatformError&) {
-    throwUnableToWrite(mapPath);
+  } catch (const PlatformError& e) {
+    throwUnableToWrite(mapPath, e.code());
   }
   WriteMapEntries(map, *mapFile);
   storage.replaceMapFiles(mapPath, *mapFile, LabelListText(map));
