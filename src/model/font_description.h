@@ -7,7 +7,7 @@ namespace tastrix {
 
 constexpr int kDefaultCharset = 1;  // the platform's "default character set"
 
-// A complete font description. Every component owns its own copy.
+// A complete font description, as the font dialog and the map file give it.
 struct FontDescription {
   std::string name;
   // In points, as a map file stores it: the picture is laid out from it at
