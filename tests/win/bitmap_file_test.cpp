@@ -194,27 +194,6 @@ TEST_F(BitmapFileCommand, CancelWritesNothingAndSaysNothing) {
   if (search != INVALID_HANDLE_VALUE) FindClose(search);
 }
 
-TEST_F(BitmapFileCommand, OpensInTheMapFolderWhileItExistsElseBesideTheProgram) {
-  startForm();
-  const std::string maps = inScratch("maps");
-  ASSERT_TRUE(CreateDirectoryA(maps.c_str(), nullptr));
-
-  dialogs.answerFile(false);
-  command(ID_Save_Bitmap_to_File);
-  document().setPath(maps + "\\office.zv");
-  dialogs.answerFile(false);
-  command(ID_Save_Bitmap_to_File);
-  RemoveDirectoryA(maps.c_str());
-  dialogs.answerFile(false);
-  command(ID_Save_Bitmap_to_File);
-
-  const auto opened = dialogs.callsOf(Dialog::SaveFile);
-  ASSERT_EQ(opened.size(), 3u);
-  EXPECT_EQ(opened[0].request.initialDir, scratchDir());
-  EXPECT_EQ(opened[1].request.initialDir, maps + "\\");
-  EXPECT_EQ(opened[2].request.initialDir, scratchDir());
-}
-
 TEST_F(BitmapFileCommand, ADirectoryOfThatNameCannotBeCreatedAsAFile) {
   startForm();
   const std::string path = inScratch("taken.bmp");

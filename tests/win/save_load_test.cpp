@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "win/map_file_fixture.h"
 #include "win/picture_pixels.h"
@@ -46,24 +47,29 @@ TEST_F(SaveCommands, SaveAsAddsTheMapExtensionOnlyWhenMissing) {
   EXPECT_EQ(saves[1].request.fileName, inScratch("office.zv"));
 }
 
+// The file dialogs open in the map's folder while it exists, else beside the
+// program; Save without a usable folder asks for a name.
 TEST_F(SaveCommands, DialogsOpenInTheMapFolderWhileItExists) {
   startForm();
+  const auto opened = [this](int save, const std::string& folder) {
+    std::vector<std::string> seen, expected;
+    const int commands[] = {save, ID_Load_Key_Colours, ID_Save_Bitmap_to_File};
+    for (const int id : commands) {
+      dialogs.answerFile(false);
+      command(id);
+      seen.push_back(dialogs.calls.back().caption + "in " + dialogs.calls.back().request.initialDir);
+    }
+    for (const char* caption : {"Save Keyboard Map as ... ", "Load Colour Settings from Keyboard Map ... ",
+                                "Save Keyboard Bitmap as ... "})
+      expected.push_back(caption + ("in " + folder));
+    EXPECT_EQ(seen, expected);
+  };
+  opened(ID_Save_Keyboard_Layout_As, scratchDir());
   CreateDirectoryA(inScratch("maps").c_str(), nullptr);
   saveAs(inScratch("maps\\office"));
-  dialogs.answerFile(false);
-  command(ID_Save_Keyboard_Layout_As);
-  dialogs.answerFile(false);
-  command(ID_Load_Key_Colours);
-  EXPECT_EQ(dialogs.callsOf(Dialog::SaveFile).back().request.initialDir, inScratch("maps\\"));
-  EXPECT_EQ(dialogs.callsOf(Dialog::OpenFile).back().request.initialDir, inScratch("maps\\"));
-
+  opened(ID_Save_Keyboard_Layout_As, inScratch("maps\\"));
   removeTree(inScratch("maps"));
-  dialogs.answerFile(false);
-  command(ID_Save_Keyboard_Layout);
-  const auto saves = dialogs.callsOf(Dialog::SaveFile);
-  ASSERT_EQ(saves.size(), 3u);
-  EXPECT_EQ(saves.back().request.initialDir, scratchDir());
-  EXPECT_EQ(saves.back().caption, "Save Keyboard Map as ... ");
+  opened(ID_Save_Keyboard_Layout, scratchDir());
   EXPECT_EQ(document().path(), inScratch("maps\\office.zv"));
 }
 
