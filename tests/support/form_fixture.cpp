@@ -141,6 +141,10 @@ void FormTest::expectFirstStartState() {
   EXPECT_EQ(document().path(), "");
   EXPECT_EQ(map().title(), "Untitled keyboard Map");
   for (int p = 1; p <= kKeyCount; ++p) EXPECT_EQ(map().labels[p], "Key Label") << p;
+  EXPECT_EQ(map().keyColour, kWhite);
+  EXPECT_EQ(map().borderColour, kWhite);
+  EXPECT_EQ(map().alignment, 1);
+  EXPECT_EQ(map().font(MapFont::KeyLabels), (FontDescription{"System", 10, kBlack, true, false, false, false, 1}));
   EXPECT_FALSE(document().changed());
 }
 
