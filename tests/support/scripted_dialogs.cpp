@@ -39,6 +39,12 @@ void ScriptedDialogs::answerColour(bool ok, Colour colour) {
   script_.push_back(Entry{Entry::Colour, ok, Answer::No, "", FontDescription(), colour});
 }
 
+DialogCall& ScriptedDialogs::record(Dialog what) {
+  calls.emplace_back();
+  calls.back().what = what;
+  return calls.back();
+}
+
 std::vector<DialogCall> ScriptedDialogs::callsOf(Dialog what) const {
   std::vector<DialogCall> out;
   for (const DialogCall& c : calls)
@@ -72,13 +78,11 @@ bool ScriptedDialogs::next(Entry::Kind what, Entry& out) {
 }
 
 Answer ScriptedDialogs::showMessage(MessageKind kind, const std::string& text, Buttons buttons) {
-  DialogCall call;
-  call.what = Dialog::Message;
+  DialogCall& call = record(Dialog::Message);
   call.kind = kind;
   call.buttons = buttons;
   call.caption = captionOf(kind);
   call.text = text;
-  calls.push_back(call);
   if (buttons == Buttons::Ok) return Answer::Ok;
   Entry e;
   if (!next(Entry::Message, e)) return Answer::No;
@@ -87,21 +91,17 @@ Answer ScriptedDialogs::showMessage(MessageKind kind, const std::string& text, B
 }
 
 void ScriptedDialogs::showGeneralError(const std::string& text) {
-  DialogCall call;
-  call.what = Dialog::GeneralError;
+  DialogCall& call = record(Dialog::GeneralError);
   call.kind = MessageKind::Error;
   call.caption = "Tastrix - v1.0f";
   call.text = text;
-  calls.push_back(call);
 }
 
 bool ScriptedDialogs::showInputBox(const std::string& caption, const std::string& prompt, std::string& text) {
-  DialogCall call;
-  call.what = Dialog::InputBox;
+  DialogCall& call = record(Dialog::InputBox);
   call.caption = caption;
   call.text = prompt;
   call.initial = text;
-  calls.push_back(call);
   Entry e;
   if (!next(Entry::Input, e)) return false;
   if (e.whileOpen) e.whileOpen();
@@ -111,11 +111,9 @@ bool ScriptedDialogs::showInputBox(const std::string& caption, const std::string
 }
 
 bool ScriptedDialogs::fileDialog(Dialog what, FileDialogRequest& request) {
-  DialogCall call;
-  call.what = what;
+  DialogCall& call = record(what);
   call.caption = request.title;
   call.request = request;
-  calls.push_back(call);
   Entry e;
   if (!next(Entry::File, e)) return false;
   if (e.whileOpen) e.whileOpen();
@@ -129,10 +127,8 @@ bool ScriptedDialogs::showOpenFile(FileDialogRequest& request) { return fileDial
 bool ScriptedDialogs::showSaveFile(FileDialogRequest& request) { return fileDialog(Dialog::SaveFile, request); }
 
 bool ScriptedDialogs::showFontDialog(FontDescription& font) {
-  DialogCall call;
-  call.what = Dialog::ChooseFont;
+  DialogCall& call = record(Dialog::ChooseFont);
   call.font = font;
-  calls.push_back(call);
   Entry e;
   if (!next(Entry::Font, e) || !e.ok) return false;
   font = e.font;
@@ -140,26 +136,16 @@ bool ScriptedDialogs::showFontDialog(FontDescription& font) {
 }
 
 bool ScriptedDialogs::showColourDialog(Colour& colour) {
-  DialogCall call;
-  call.what = Dialog::ChooseColour;
+  DialogCall& call = record(Dialog::ChooseColour);
   call.colour = colour;
-  calls.push_back(call);
   Entry e;
   if (!next(Entry::Colour, e) || !e.ok) return false;
   colour = e.colour;
   return true;
 }
 
-void ScriptedDialogs::showPrinterSetup() {
-  DialogCall call;
-  call.what = Dialog::PrinterSetup;
-  calls.push_back(call);
-}
+void ScriptedDialogs::showPrinterSetup() { record(Dialog::PrinterSetup); }
 
-void ScriptedDialogs::showAbout() {
-  DialogCall call;
-  call.what = Dialog::About;
-  calls.push_back(call);
-}
+void ScriptedDialogs::showAbout() { record(Dialog::About); }
 
 }  // namespace tastrix::testing

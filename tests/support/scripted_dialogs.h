@@ -75,6 +75,7 @@ class ScriptedDialogs : public IDialogs {
     tastrix::Colour colour = 0;
     std::function<void()> whileOpen;
   };
+  DialogCall& record(Dialog what);  // a new entry of calls
   bool next(Entry::Kind what, Entry& out);
   bool fileDialog(Dialog what, FileDialogRequest& request);
   std::deque<Entry> script_;

@@ -2,6 +2,7 @@
 #include <windows.h>
 #include <oleacc.h>
 
+#include "model/rect.h"
 #include "platform/com_ref.h"
 
 namespace tastrix::testing {
@@ -20,6 +21,20 @@ inline VARIANT part(long id) {
 inline HRESULT clientObject(HWND window, ComRef<IAccessible>& client) {
   return AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
                                     reinterpret_cast<void**>(client.put()));
+}
+
+// Where a screen reader is told a part is, in screen pixels.
+inline RECT locationOf(IAccessible* object, long id) {
+  long x = 0, y = 0, w = 0, h = 0;
+  object->accLocation(&x, &y, &w, &h, part(id));
+  return RECT{x, y, x + w, y + h};
+}
+
+// A piece of the picture where the window, scrolled so far, shows it on the screen.
+inline RECT onScreen(HWND window, const Rect& r, int scroll) {
+  POINT corners[2] = {{r.left - scroll, r.top}, {r.right() - scroll, r.bottom()}};
+  MapWindowPoints(window, nullptr, corners, 2);
+  return RECT{corners[0].x, corners[0].y, corners[1].x, corners[1].y};
 }
 
 }  // namespace tastrix::testing

@@ -25,72 +25,42 @@ class LabelEditing : public FormTest {
     const POINT p = centreOf(layout().keyLabel(position));
     click(p.x, p.y);
   }
-  std::string label(int position) { return map().labels[position]; }
-  void setLabel(int position, const std::string& text) { document().setLabel(position, text); }
 };
 
+// The box shows the label, and what is typed becomes it, but for line
+// breaks, which become blanks. Cancel, or OK on the text as it was, changes
+// nothing; a change of case alone is a change, and an empty text blanks the key.
 TEST_F(LabelEditing, ClickOnAKeyOpensTheBoxAndOkWritesTheLabel) {
-  startForm();
-  dialogs.answerInput(true, "Quit");
-  clickKeyLabel(kQ);
-
-  ASSERT_EQ(dialogs.calls.size(), 1u);
-  EXPECT_EQ(dialogs.calls[0].what, Dialog::InputBox);
-  EXPECT_EQ(dialogs.calls[0].caption, "Enter new label for this key");
-  EXPECT_EQ(dialogs.calls[0].text, "Enter:");
-  EXPECT_EQ(dialogs.calls[0].initial, "Key Label");
-  EXPECT_EQ(label(kQ), "Quit");
-  EXPECT_EQ(label(kW), "Key Label");
-  EXPECT_TRUE(document().changed());
-  EXPECT_EQ(app().recordedGroup(), PressGroup::MainKeyboard);
-}
-
-TEST_F(LabelEditing, CancelAndUnchangedOkLeaveLabelAndFlag) {
-  startForm();
-  dialogs.answerInput(false, "ignored");
-  clickKeyLabel(kQ);
-  EXPECT_EQ(label(kQ), "Key Label");
-  EXPECT_FALSE(document().changed());
-
-  dialogs.answerInput(true, "Key Label");
-  clickKeyLabel(kQ);
-  EXPECT_EQ(label(kQ), "Key Label");
-  EXPECT_FALSE(document().changed());
-  EXPECT_EQ(dialogs.callsOf(Dialog::InputBox).size(), 2u);
-}
-
-TEST_F(LabelEditing, EmptyFieldBlanksTheKeyAndCountsAsAChange) {
-  startForm();
-  dialogs.answerInput(true, "");
-  clickKeyLabel(kQ);
-  EXPECT_EQ(label(kQ), "");
-  EXPECT_TRUE(document().changed());
-
-  // Opening it again shows the empty text; OK on it changes nothing more.
-  document().setChanged(false);
-  dialogs.answerInput(true, "");
-  clickKeyLabel(kQ);
-  EXPECT_EQ(dialogs.calls.back().initial, "");
-  EXPECT_FALSE(document().changed());
-}
-
-// What is typed is the label, but for line breaks, which become blanks; a
-// change of case alone is a change.
-TEST_F(LabelEditing, TypedTextIsTheLabelOnOneLine) {
   const struct {
+    const char* before;
+    bool ok;
     const char* typed;
     const char* stored;
-  } cases[] = {{"Key label", "Key label"},
-               {" &Quit && go ", " &Quit && go "},
-               {"Open\r\nfile\nnow\rplease", "Open file now please"}};
+  } cases[] = {{"Key Label", true, "Quit", "Quit"},
+               {"Key Label", false, "ignored", "Key Label"},
+               {"Key Label", true, "Key Label", "Key Label"},
+               {"Key Label", true, "Key label", "Key label"},
+               {"Key Label", true, "", ""},
+               {"", true, "", ""},
+               {"Key Label", true, " &Quit && go ", " &Quit && go "},
+               {"Key Label", true, "Open\r\nfile\nnow\rplease", "Open file now please"}};
   startForm();
   for (const auto& c : cases) {
-    setLabel(kQ, "Key Label");
+    SCOPED_TRACE(c.typed);
+    setLabel(kQ, c.before);
     document().setChanged(false);
-    dialogs.answerInput(true, c.typed);
+    dialogs.calls.clear();
+    dialogs.answerInput(c.ok, c.typed);
     clickKeyLabel(kQ);
+    ASSERT_EQ(dialogs.calls.size(), 1u);
+    EXPECT_EQ(dialogs.calls[0].what, Dialog::InputBox);
+    EXPECT_EQ(dialogs.calls[0].caption, "Enter new label for this key");
+    EXPECT_EQ(dialogs.calls[0].text, "Enter:");
+    EXPECT_EQ(dialogs.calls[0].initial, c.before);
     EXPECT_EQ(label(kQ), c.stored);
-    EXPECT_TRUE(document().changed()) << c.stored;
+    EXPECT_EQ(document().changed(), c.stored != std::string(c.before));
+    EXPECT_EQ(label(kW), "Key Label");
+    EXPECT_EQ(app().recordedGroup(), PressGroup::MainKeyboard);
   }
 }
 
@@ -137,83 +107,54 @@ TEST_F(LabelEditing, PressAndReleaseOnDifferentKeysIsNoClick) {
   EXPECT_EQ(app().recordedGroup(), PressGroup::MainKeyboard);
 }
 
-class GroupRecording : public FormTest {
- protected:
-  // A press on the strip of window background between the function keys
-  // and the main keyboard.
-  void pressBackground() {
-    const Rect functionKeys = layout().groupBox(kFunctionKeys);
-    const Rect mainKeys = layout().groupBox(kMainKeyboard);
-    ASSERT_GT(mainKeys.top, functionKeys.bottom());
-    click(100, functionKeys.bottom() + (mainKeys.top - functionKeys.bottom()) / 2);
-  }
-};
-
-TEST_F(GroupRecording, LegendAndRimOfAKeyRecordItsGroupAndOpenNothing) {
+// A press of any button on any part of a key, or on a group's own frame,
+// records the key's group and opens nothing; a press on the background
+// between the groups records none.
+TEST_F(LabelEditing, EveryButtonRecordsTheGroupOfWhatItPresses) {
   startForm();
-  const Rect legend = layout().keyName(kQ);
-  click(legend.left + legend.width / 2, legend.top + 2);
-  EXPECT_EQ(app().recordedGroup(), PressGroup::MainKeyboard);
-
-  pressBackground();
-  ASSERT_EQ(app().recordedGroup(), PressGroup::None);
-  const Rect rim = layout().keyBorder(kQ);
-  click(rim.left + 1, rim.top + rim.height / 2);
-  EXPECT_EQ(app().recordedGroup(), PressGroup::MainKeyboard);
-
-  pressBackground();
-  ASSERT_EQ(app().recordedGroup(), PressGroup::None);
-  const Rect face = layout().keyFace(kQ);
-  click(face.left + 2, face.bottom() - 2);
-  EXPECT_EQ(app().recordedGroup(), PressGroup::MainKeyboard);
+  const auto centre = [](const Rect& r) { return POINT{r.left + r.width / 2, r.top + r.height / 2}; };
+  const Rect legend = layout().keyName(kQ), rim = layout().keyBorder(kQ), face = layout().keyFace(kQ);
+  const Rect frame = layout().groupBox(kMainKeyboard), functionKeys = layout().groupBox(kFunctionKeys);
+  const struct {
+    const char* what;
+    POINT at;     // in the picture
+    char button;  // 'L' clicks; 'R', 'M', '1' and '2' (the extra buttons) press
+    PressGroup group;
+  } rows[] = {
+      {"Q legend", {legend.left + legend.width / 2, legend.top + 2}, 'L', PressGroup::MainKeyboard},
+      {"Q rim", {rim.left + 1, rim.top + rim.height / 2}, 'L', PressGroup::MainKeyboard},
+      {"Q face's corner", {face.left + 2, face.bottom() - 2}, 'L', PressGroup::MainKeyboard},
+      {"Q label", centre(layout().keyLabel(kQ)), 'M', PressGroup::MainKeyboard},
+      {"Q legend", centre(legend), '2', PressGroup::MainKeyboard},
+      {"Esc label", centre(layout().keyLabel(kEsc)), 'R', PressGroup::FunctionKeys},
+      {"Esc label", centre(layout().keyLabel(kEsc)), '1', PressGroup::FunctionKeys},
+      {"the main keyboard's frame", {frame.left + 2, frame.bottom() - 2}, 'M', PressGroup::MainKeyboard},
+      {"Ins legend", centre(layout().keyName(kIns)), 'M', PressGroup::CursorControl},
+      {"Num face", centre(layout().keyFace(kNum)), 'R', PressGroup::NumericKeypad},
+      {"title", centre(layout().title()), 'R', PressGroup::MapTitle},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(std::string(row.what) + ", button " + row.button);
+    mainWindow().setScrollPosition(0);
+    click(100, (functionKeys.bottom() + frame.top) / 2);  // the background between two groups
+    ASSERT_EQ(app().recordedGroup(), PressGroup::None);
+    mainWindow().setScrollPosition(row.at.x - 100);
+    const int x = row.at.x - mainWindow().scrollPosition(), y = row.at.y;
+    if (row.button == 'L') {
+      click(x, y);
+    } else if (row.button == 'R' || row.button == 'M') {
+      press(x, y, row.button);
+    } else {
+      const WORD which = row.button == '1' ? XBUTTON1 : XBUTTON2;
+      SendMessageA(hwnd(), WM_XBUTTONDOWN, MAKEWPARAM(which == XBUTTON1 ? MK_XBUTTON1 : MK_XBUTTON2, which),
+                   MAKELPARAM(x, y));
+      SendMessageA(hwnd(), WM_XBUTTONUP, MAKEWPARAM(0, which), MAKELPARAM(x, y));
+      pump();
+    }
+    EXPECT_EQ(app().recordedGroup(), row.group);
+  }
   EXPECT_TRUE(dialogs.calls.empty());
   EXPECT_FALSE(document().changed());
-}
-
-TEST_F(GroupRecording, EveryButtonRecordsTheGroupOfEachArea) {
-  startForm();
-  const POINT esc = centreOf(layout().keyLabel(kEsc));
-  press(esc.x, esc.y, 'R');
-  EXPECT_EQ(app().recordedGroup(), PressGroup::FunctionKeys);
-
-  const Rect box = layout().groupBox(kMainKeyboard);
-  press(box.left + 2, box.bottom() - 2, 'M');  // the group's own frame, below its keys
-  EXPECT_EQ(app().recordedGroup(), PressGroup::MainKeyboard);
-
-  mainWindow().setScrollPosition(layout().scrollRange());
-  const POINT ins = centreOf(layout().keyName(kIns));
-  press(ins.x, ins.y, 'M');
-  EXPECT_EQ(app().recordedGroup(), PressGroup::CursorControl);
-  const POINT num = centreOf(layout().keyFace(kNum));
-  press(num.x, num.y, 'R');
-  EXPECT_EQ(app().recordedGroup(), PressGroup::NumericKeypad);
-  const POINT title = centreOf(layout().title());
-  press(title.x, title.y, 'R');
-  EXPECT_EQ(app().recordedGroup(), PressGroup::MapTitle);
-  EXPECT_TRUE(dialogs.calls.empty());
-}
-
-TEST_F(GroupRecording, ExtraMouseButtonsRecordToo) {
-  startForm();
-  const POINT esc = centreOf(layout().keyLabel(kEsc));
-  SendMessageA(hwnd(), WM_XBUTTONDOWN, MAKEWPARAM(MK_XBUTTON1, XBUTTON1), MAKELPARAM(esc.x, esc.y));
-  EXPECT_EQ(app().recordedGroup(), PressGroup::FunctionKeys);
-  const POINT q = centreOf(layout().keyName(kQ));
-  SendMessageA(hwnd(), WM_XBUTTONDOWN, MAKEWPARAM(MK_XBUTTON2, XBUTTON2), MAKELPARAM(q.x, q.y));
-  SendMessageA(hwnd(), WM_XBUTTONUP, MAKEWPARAM(0, XBUTTON2), MAKELPARAM(q.x, q.y));
-  pump();
-  EXPECT_EQ(app().recordedGroup(), PressGroup::MainKeyboard);
-  EXPECT_TRUE(dialogs.calls.empty());
-}
-
-TEST_F(GroupRecording, TheBackgroundBetweenGroupsRecordsNothing) {
-  startForm();
-  const POINT q = centreOf(layout().keyLabel(kQ));
-  press(q.x, q.y, 'M');
-  ASSERT_EQ(app().recordedGroup(), PressGroup::MainKeyboard);
-  pressBackground();
-  EXPECT_EQ(app().recordedGroup(), PressGroup::None);
-  EXPECT_TRUE(dialogs.calls.empty());
 }
 
 constexpr const char* kBoxCaption = "Enter new label for this key";

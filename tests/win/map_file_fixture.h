@@ -36,11 +36,11 @@ inline int temporaryFilesIn(const std::string& folder) {
   return n;
 }
 
-// A file held open by another handle that shares nothing.
+// A file another program holds open for reading, by default sharing nothing.
 class HeldFile {
  public:
-  explicit HeldFile(const std::string& path)
-      : handle_(CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr)) {}
+  explicit HeldFile(const std::string& path, DWORD sharing = 0)
+      : handle_(CreateFileA(path.c_str(), GENERIC_READ, sharing, nullptr, OPEN_EXISTING, 0, nullptr)) {}
   ~HeldFile() {
     if (held()) CloseHandle(handle_);
   }
@@ -75,6 +75,19 @@ class BrieflyHeldFile {
   std::thread letGo_;
 };
 
+// Read-only files refuse writes only to an unprivileged user (Wine lets root write them).
+inline bool readOnlyIsEnforced(const std::string& folder) {
+  const std::string probe = folder + "probe.txt";
+  writeFile(probe, "x");
+  setReadOnly(probe, true);
+  const HANDLE h = CreateFileA(probe.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  const bool enforced = h == INVALID_HANDLE_VALUE;
+  if (!enforced) CloseHandle(h);
+  setReadOnly(probe, false);
+  DeleteFileA(probe.c_str());
+  return enforced;
+}
+
 // The window driven through the map file commands; every scripted answer
 // must have been asked for.
 class MapFileTest : public FormTest {
@@ -108,19 +121,6 @@ class MapFileTest : public FormTest {
     document().setFont(MapFont::KeyLabels, arial);
     document().setChanged(true);
     mainWindow().setCaption("caption before");
-  }
-
-  // Read-only files only refuse writes to an unprivileged user.
-  bool readOnlyIsEnforced() {
-    const std::string probe = inScratch("probe.txt");
-    writeFile(probe, "x");
-    setReadOnly(probe, true);
-    const HANDLE h = CreateFileA(probe.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-    const bool enforced = h == INVALID_HANDLE_VALUE;
-    if (!enforced) CloseHandle(h);
-    setReadOnly(probe, false);
-    DeleteFileA(probe.c_str());
-    return enforced;
   }
 };
 

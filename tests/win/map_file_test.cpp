@@ -69,11 +69,7 @@ class MapFileFormat : public MapFileTest {
 
   // Every colour, font and the alignment away from the factory look.
   void scramble() {
-    FontDescription odd;
-    odd.name = "Courier New";
-    odd.size = 30;
-    odd.colour = 0x00AA00;
-    odd.italic = true;
+    const FontDescription odd{"Courier New", 30, 0x00AA00, false, true, false, false, kDefaultCharset};
     for (const MapFont font : {MapFont::Title, MapFont::GroupNames, MapFont::KeyNames, MapFont::KeyLabels})
       document().setFont(font, odd);
     document().setColour(MapColour::KeyFaces, 0x0000AA);
@@ -95,13 +91,7 @@ TEST_F(MapFileFormat, FreshStartWritesEveryKeyAndTheFactoryRecords) {
 
 TEST_F(MapFileFormat, StyledMapIsWrittenExactlyAndReadBackWithoutStrikeOut) {
   startForm();
-  FontDescription title;
-  title.name = "Arial";
-  title.size = 20;
-  title.colour = kRed;
-  title.italic = title.underline = title.strikeOut = true;
-  title.charset = 0;
-  document().setFont(MapFont::Title, title);
+  document().setFont(MapFont::Title, FontDescription{"Arial", 20, kRed, false, true, true, true, 0});
   FontDescription groups{"Courier New", 12, kBtnFace, true, false, false, false, kDefaultCharset};
   document().setFont(MapFont::GroupNames, groups);
   FontDescription names{"MS Sans Serif", 8, 0x00FF00, false, false, true, false, kDefaultCharset};
@@ -125,14 +115,7 @@ TEST_F(MapFileFormat, StyledMapIsWrittenExactlyAndReadBackWithoutStrikeOut) {
   centralEuropean.charset = 238;
   document().setFont(MapFont::Title, centralEuropean);
   load(inScratch("styled.zv"));
-  const FontDescription& back = map().font(MapFont::Title);
-  EXPECT_EQ(back.name, "Arial");
-  EXPECT_EQ(back.size, 20);
-  EXPECT_EQ(back.colour, kRed);
-  EXPECT_TRUE(back.italic && back.underline);
-  EXPECT_FALSE(back.bold);
-  EXPECT_FALSE(back.strikeOut);
-  EXPECT_EQ(back.charset, 238);
+  EXPECT_EQ(map().font(MapFont::Title), (FontDescription{"Arial", 20, kRed, false, true, true, false, 238}));
   EXPECT_EQ(map().font(MapFont::GroupNames), groups);
   EXPECT_EQ(map().font(MapFont::KeyNames), names);
   EXPECT_EQ(map().font(MapFont::KeyLabels), labels);

@@ -123,13 +123,6 @@ TEST_F(NamesAndEncodings, EveryMapIsLoadedSavedRememberedAndReadAlikeByEveryRead
       EXPECT_EQ(dialogs.messageTexts().back(), "Unable to write to " + file + ".");
       EXPECT_EQ(dialogs.callsOf(Dialog::Message).size(), 0u);
       dropForm();
-      // Remembered from an earlier start, it is reported and the window opens.
-      dialogs.calls.clear();
-      writeFile(settingsFile(), "[tastrix]\r\nCurrent_Keyboard_Layout_File_Name_Edit=" + chosen + "\r\n");
-      startForm();
-      EXPECT_EQ(dialogs.messageTexts(), std::vector<std::string>{c.error + file + "."});
-      EXPECT_EQ(document().path(), "");
-      dropForm();
       dialogs.calls.clear();
       continue;
     }
@@ -169,7 +162,7 @@ TEST_F(NamesAndEncodings, EveryMapIsLoadedSavedRememberedAndReadAlikeByEveryRead
 // spelt (a hand-edited or copied settings file), is reported at once by the
 // start-up, which shows no map.
 TEST_F(NamesAndEncodings, ARememberedDeviceNameIsReportedNotOpened) {
-  for (const char* name : {"COM1:.zv", "COM1:x.zv", "lpt1 :.zv", "AUX:y.zv", "CONIN$:.zv"}) {
+  for (const char* name : {"com1.zv", "COM1:.zv", "COM1:x.zv", "lpt1 :.zv", "AUX:y.zv", "CONIN$:.zv"}) {
     SCOPED_TRACE(name);
     writeFile(settingsFile(), "[tastrix]\r\nCurrent_Keyboard_Layout_File_Name_Edit=" + inScratch(name) + "\r\n");
     startForm();

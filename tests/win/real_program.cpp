@@ -35,12 +35,12 @@ void drain(HANDLE pipe, std::string& into) {
 
 }  // namespace
 
-std::string builtProgram() {
+std::string builtProgram(const std::string& name) {
   char path[MAX_PATH] = "";
   GetModuleFileNameA(nullptr, path, MAX_PATH);
   std::string dir = path;
   dir.erase(dir.find_last_of('\\') + 1);
-  return dir + "tastrix.exe";
+  return dir + name;
 }
 
 ProgramRun runProgram(const std::string& program, const std::string& arguments, const std::string& folder,

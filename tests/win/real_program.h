@@ -7,8 +7,8 @@
 
 namespace tastrix::testing {
 
-// The program built beside the test executable.
-std::string builtProgram();
+// A program built beside the test executable.
+std::string builtProgram(const std::string& name = "tastrix.exe");
 
 // How a run of a program ended, with everything it wrote.
 struct ProgramRun {
