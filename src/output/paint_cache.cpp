@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "output/font_fallback.h"
 #include "platform/gdi_values.h"
 
 namespace tastrix {
@@ -17,13 +18,10 @@ bool sameGdiFont(const FontDescription& a, const FontDescription& b) {
          a.strikeOut == b.strikeOut && a.charset == b.charset && a.name == b.name;
 }
 
-// The font mapper's choice tells, not the name: a face may be mapped to another.
 bool bitmapOnly(HFONT font) {
   const MemoryDC probe(nullptr);
   const Selection select(probe.get(), font);
-  TEXTMETRICW metrics{};
-  return select.selected() && GetTextMetricsW(probe.get(), &metrics) &&
-         (metrics.tmPitchAndFamily & (TMPF_VECTOR | TMPF_TRUETYPE)) == 0;
+  return select.selected() && BitmapFontSelected(probe.get());
 }
 
 Font createFont(const FontDescription& font, int dpi, FontFaces faces) {

@@ -4,6 +4,8 @@
 #include <cstddef>
 #include <initializer_list>
 
+#include "output/font_fallback.h"
+#include "output/mixed_font_text.h"
 #include "platform/gdi_values.h"
 #include "platform/wide_text.h"
 #include "text/mul_div.h"
@@ -63,13 +65,19 @@ void paintShape(HDC dc, PaintCache& cache, Colour fill, const RECT& area, int dp
   RoundRect(dc, area.left, area.top, area.right, area.bottom, corner, corner);
 }
 
-// Labels are transparent: the key's face shows around the text.
+// Labels are transparent: the key's face shows around the text. A text the
+// font has every character of is drawn by DrawText; one it lacks some of is
+// laid out alike, those characters drawn in fonts that have them.
 void paintText(HDC dc, PaintCache& cache, const std::string& text, const TextStyle& style, const RECT& area) {
   if (text.empty()) return;
   Selection font(dc, cache.font(style.font));
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, rgbOf(style.font.colour));
   const std::wstring shown = WideFromUtf8(text.substr(0, laidOutLength(dc, text, area)));
+  if (!HasEveryGlyph(dc, shown)) {
+    const MixedFontText mixed(dc, cache, style.font, shown, width(area), style.wordWrap);
+    return mixed.draw(dc, placedIn(area, mixed.height(), style.layout), cache.brush(style.font.colour));
+  }
   const UINT format = textFormat(style);
   const int length = static_cast<int>(shown.size());
   RECT measured = area;

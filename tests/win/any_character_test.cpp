@@ -1,8 +1,8 @@
 // Labels in any script, and the symbols shortcut sheets use, under any code
 // page: typed into the real label box, kept exactly by every command that
-// shows, edits, loads or saves them, and saved in the code page where it
-// spells them and in UTF-8 where it cannot. Run under Shift-JIS too
-// (scripts/test runs it again).
+// shows, edits, loads or saves them, saved in the code page where it spells
+// them and in UTF-8 where it cannot, and drawn in a font that has each
+// character. Run under Shift-JIS too (scripts/test runs it again).
 #include <windows.h>
 #include <oleacc.h>
 
@@ -17,6 +17,8 @@
 #include "win/accessible_client.h"
 #include "win/key_input.h"
 #include "win/map_file_fixture.h"
+#include "win/picture_pixels.h"
+#include "win/real_program.h"
 
 namespace tastrix::testing {
 namespace {
@@ -38,13 +40,72 @@ std::string typedInTheLabelBox(HWND owner, const std::string& text) {
   return typed;
 }
 
+// The dark pixels of a picture's area, cut to the smallest rectangle round them.
+std::vector<std::string> inkOf(const Pixels& pixels, const RECT& area) {
+  std::vector<std::string> rows;
+  for (int y = area.top; y < area.bottom; ++y) {
+    std::string row;
+    for (int x = area.left; x < area.right; ++x) row += (pixels.at(x, y) & 0x808080) == 0x808080 ? '.' : '#';
+    rows.push_back(row);
+  }
+  while (!rows.empty() && rows.back().find('#') == std::string::npos) rows.pop_back();
+  rows.erase(rows.begin(), std::find_if(rows.begin(), rows.end(), [](auto& r) { return r.find('#') != r.npos; }));
+  size_t left = std::string::npos, right = 0;
+  for (const std::string& row : rows)
+    if (row.find('#') != std::string::npos) {
+      left = std::min(left, row.find('#'));
+      right = std::max(right, row.rfind('#') + 1);
+    }
+  for (std::string& row : rows) row = row.substr(left, right - left);
+  return rows;
+}
+
+std::string drawing(const std::vector<std::string>& rows) {
+  std::string all = "\n";
+  for (const std::string& row : rows) all += row + "\n";
+  return all;
+}
+
+int CALLBACK collectFace(const LOGFONTW* font, const TEXTMETRICW*, DWORD type, LPARAM faces) {
+  if (!(type & RASTER_FONTTYPE)) reinterpret_cast<std::vector<std::wstring>*>(faces)->push_back(font->lfFaceName);
+  return 1;
+}
+
+// The character as each installed font that has it draws it, at that height.
+std::vector<std::vector<std::string>> drawnByFontsThatHaveIt(const std::string& character, int height) {
+  const std::wstring wide = WideFromUtf8(character);
+  const MemoryDC dc(nullptr);
+  std::vector<std::wstring> faces;
+  LOGFONTW lf{};
+  lf.lfCharSet = DEFAULT_CHARSET;
+  EnumFontFamiliesExW(dc.get(), &lf, collectFace, reinterpret_cast<LPARAM>(&faces), 0);
+  std::vector<std::vector<std::string>> drawn;
+  for (const std::wstring& face : faces) {
+    lf.lfHeight = height;
+    lf.lfFaceName[face.copy(lf.lfFaceName, LF_FACESIZE - 1)] = L'\0';
+    const Font font(CreateFontIndirectW(&lf));
+    const Bitmap canvas(CreateBitmap(200, 200, 1, 32, nullptr));
+    {
+      const Selection paper(dc.get(), canvas.get()), letters(dc.get(), font.get());
+      WORD glyph = 0xFFFF;
+      GetGlyphIndicesW(dc.get(), wide.c_str(), 1, &glyph, GGI_MARK_NONEXISTING_GLYPHS);
+      if (glyph == 0xFFFF) continue;
+      const RECT whole{0, 0, 200, 200};
+      FillRect(dc.get(), &whole, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+      TextOutW(dc.get(), 20, 20, wide.c_str(), static_cast<int>(wide.size()));
+    }
+    drawn.push_back(inkOf(pixelsOf(canvas.get()), RECT{0, 0, 200, 200}));
+  }
+  return drawn;
+}
+
 class AnyCharacter : public MapFileTest {};
 
-TEST_F(AnyCharacter, ALabelInAnyScriptIsKeptByEveryCommandAndSavedAsTheCodePageAllows) {
+TEST_F(AnyCharacter, ALabelInAnyScriptIsKeptByEveryCommandSavedAsTheCodePageAllowsAndDrawn) {
   const bool shiftJis = GetACP() == 932;
   const struct Case {
     const char* what;
-    std::string label, glyph;  // the label, and a character of it on another key
+    std::string label, glyph;  // the label, and a character of it drawn alone
     bool spelt;                // in the code page the test runs under
   } cases[] = {
       {"arrows and modifier symbols", "\xE2\x87\xA7+\xE2\x8C\x98+S \xE2\x86\x92 Save", "\xE2\x8C\x98", false},
@@ -58,6 +119,7 @@ TEST_F(AnyCharacter, ALabelInAnyScriptIsKeptByEveryCommandAndSavedAsTheCodePageA
     const std::string mapPath = inScratch(std::string(c.what) + ".zv");
     startForm();
     const std::string before = label(kQ);
+    const Rect w = layout().keyLabel(kW);
     FontDescription arial = map().font(MapFont::KeyLabels);
     arial.name = "Arial";
     arial.size = 24;
@@ -117,6 +179,15 @@ TEST_F(AnyCharacter, ALabelInAnyScriptIsKeptByEveryCommandAndSavedAsTheCodePageA
     EXPECT_EQ(label(kQ), c.label);
     dropForm();
 
+    // The picture shows the character as a font that has it draws it (inside
+    // the rounded corners of the key).
+    const ProgramRun exported = runProgram(builtProgram(), "/export \"" + mapPath + "\" out.bmp", scratchDir());
+    ASSERT_EQ(exported.exitCode, 0u) << exported.errors;
+    const std::vector<std::string> shown =
+        inkOf(parseBmp(readFile(inScratch("out.bmp"))).pixels, RECT{w.left + 2, w.top, w.right() - 2, w.bottom() - 2});
+    const auto fonts = drawnByFontsThatHaveIt(c.glyph, heightFromPoints(arial.size, 96));
+    EXPECT_FALSE(fonts.empty()) << "no installed font has the character";
+    EXPECT_NE(std::find(fonts.begin(), fonts.end(), shown), fonts.end()) << drawing(shown) << drawing(fonts.at(0));
     dialogs.calls.clear();
   }
 }
