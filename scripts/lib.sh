@@ -646,7 +646,7 @@ tx_step_wine() {
 # tx_step_double_byte BUILD: the tests of names, encodings and the map file's
 # reading again under Shift-JIS (code page 932), where the second byte of a
 # character may be "\" or "]". Wine takes the code page from the locale.
-TX_DOUBLE_BYTE_TESTS='^(NamesAndEncodings|MapFileText|MapFileReading)\.|^ExportCommand\.NamesBeyondTheCodePage'
+TX_DOUBLE_BYTE_TESTS='^(NamesAndEncodings|AnyCharacter|MapFileText|MapFileReading)\.|^ExportCommand\.NamesBeyondTheCodePage'
 tx_step_double_byte() {
   local build=$1 tests rc=0
   echo "== $build tests under a double-byte code page (ja_JP.UTF-8)"

@@ -17,18 +17,6 @@ namespace {
 
 constexpr long kTitlePart = 1, kQPart = 28;  // parts are label positions + 1
 
-// A text property as a screen reader reads it; "<none>" when there is none.
-using TextProperty = HRESULT (STDMETHODCALLTYPE IAccessible::*)(VARIANT, BSTR*);
-std::string textOf(IAccessible* object, TextProperty property, long id) {
-  BSTR text = nullptr;
-  if ((object->*property)(part(id), &text) != S_OK || !text) return "<none>";
-  const int wide = static_cast<int>(SysStringLen(text));
-  std::string narrow(static_cast<size_t>(wide) * 2 + 1, '\0');
-  narrow.resize(static_cast<size_t>(
-      WideCharToMultiByte(CP_ACP, 0, text, wide, narrow.data(), static_cast<int>(narrow.size()), nullptr, nullptr)));
-  SysFreeString(text);
-  return narrow;
-}
 std::string nameOf(IAccessible* object, long id) { return textOf(object, &IAccessible::get_accName, id); }
 std::string valueOf(IAccessible* object, long id) { return textOf(object, &IAccessible::get_accValue, id); }
 std::string descriptionOf(IAccessible* object, long id) { return textOf(object, &IAccessible::get_accDescription, id); }

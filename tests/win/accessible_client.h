@@ -2,8 +2,11 @@
 #include <windows.h>
 #include <oleacc.h>
 
+#include <string>
+
 #include "model/rect.h"
 #include "platform/com_ref.h"
+#include "platform/wide_text.h"
 
 namespace tastrix::testing {
 
@@ -14,6 +17,16 @@ inline VARIANT part(long id) {
   V_VT(&v) = VT_I4;
   V_I4(&v) = id;
   return v;
+}
+
+// A text property as a screen reader reads it; "<none>" when there is none.
+using TextProperty = HRESULT (STDMETHODCALLTYPE IAccessible::*)(VARIANT, BSTR*);
+inline std::string textOf(IAccessible* object, TextProperty property, long id) {
+  BSTR text = nullptr;
+  if ((object->*property)(part(id), &text) != S_OK || !text) return "<none>";
+  const std::string utf8 = Utf8FromWide(std::wstring(text, SysStringLen(text)));
+  SysFreeString(text);
+  return utf8;
 }
 
 // The client area's object of a window, of this process or another, as a

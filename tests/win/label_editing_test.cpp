@@ -5,6 +5,7 @@
 #include <string>
 
 #include "modal_probe.h"
+#include "platform/wide_text.h"
 #include "platform/win32_dialogs.h"
 #include "support/form_fixture.h"
 #include "support/printers.h"
@@ -192,7 +193,7 @@ TEST_F(RealInputBox, ShowsPromptAndSelectedTextCentredWithFocusInTheField) {
     std::string prompt, field, ok, cancel;
     DWORD selStart = 99, selEnd = 99;
     bool focusInField = false;
-    LRESULT limit = 0, defaultId = 0;
+    LRESULT defaultId = 0;
     HWND owner = nullptr;
     RECT box{}, screen{};
   } seen;
@@ -202,7 +203,6 @@ TEST_F(RealInputBox, ShowsPromptAndSelectedTextCentredWithFocusInTheField) {
     seen.field = textOf(field);
     SendMessageA(field, EM_GETSEL, reinterpret_cast<WPARAM>(&seen.selStart), reinterpret_cast<LPARAM>(&seen.selEnd));
     seen.focusInField = GetFocus() == field;
-    seen.limit = SendMessageA(field, EM_GETLIMITTEXT, 0, 0);
     seen.ok = textOf(GetDlgItem(box, IDOK));
     seen.cancel = textOf(GetDlgItem(box, IDCANCEL));
     seen.defaultId = LOWORD(SendMessageA(box, DM_GETDEFID, 0, 0));
@@ -221,7 +221,6 @@ TEST_F(RealInputBox, ShowsPromptAndSelectedTextCentredWithFocusInTheField) {
   EXPECT_EQ(seen.selStart, 0u);
   EXPECT_EQ(seen.selEnd, 9u);
   EXPECT_TRUE(seen.focusInField);
-  EXPECT_EQ(seen.limit, 255);
   EXPECT_EQ(seen.ok, "OK");
   EXPECT_EQ(seen.cancel, "Cancel");
   EXPECT_EQ(seen.defaultId, IDOK);
@@ -257,19 +256,44 @@ TEST_F(RealInputBox, EscapeCancelButtonAndCloseBoxAllCancel) {
   EXPECT_EQ(text, "Key Label");
 }
 
+// Typed one by one or pasted at once, characters of one 16-bit unit or of
+// two: the field keeps the first 255 characters, never half of one.
 TEST_F(RealInputBox, TheFieldTakesAtMost255Characters) {
-  std::string text = "Key Label";
-  EXPECT_TRUE(open(text, [](HWND, HWND field) {
-    type(field, std::string(300, 'x'));
-    key(field, VK_RETURN);
-  }));
-  EXPECT_EQ(text, std::string(255, 'x'));
+  const struct {
+    const char* what;
+    std::wstring first, each;
+    bool pasted;
+  } cases[] = {{"typed letters", L"", L"x", false},
+               {"pasted letters", L"", L"x", true},
+               {"pasted Japanese", L"", L"\x8A9E", true},
+               {"typed characters of two units", L"", L"\xD83D\xDE00", false},
+               {"pasted characters of two units after a letter", L"a", L"\xD83D\xDE00", true}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    std::wstring many = c.first, kept = c.first;
+    for (int i = 0; i < 300; ++i) many += c.each;
+    for (size_t i = c.first.size(); i < 255; ++i) kept += c.each;
+    std::string text = "Key Label";
+    EXPECT_TRUE(open(text, [&](HWND, HWND field) {
+      if (c.pasted)
+        SendMessageW(field, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(many.c_str()));
+      else
+        for (const wchar_t unit : many) PostMessageW(field, WM_CHAR, unit, 0);
+      key(field, VK_RETURN);
+    }));
+    EXPECT_EQ(text, Utf8FromWide(kept));
+  }
 }
 
+// It may be shortened, but takes nothing more.
 TEST_F(RealInputBox, ALongerLabelFromAFileComesBackWhole) {
   const std::string longLabel(400, 'k');
   std::string text = longLabel;
-  EXPECT_TRUE(open(text, [](HWND box, HWND) { PostMessageA(GetDlgItem(box, IDOK), BM_CLICK, 0, 0); }));
+  EXPECT_TRUE(open(text, [](HWND box, HWND field) {
+    key(field, VK_END);
+    type(field, "more");
+    PostMessageA(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
+  }));
   EXPECT_EQ(text, longLabel);
 }
 

@@ -12,6 +12,34 @@ namespace tastrix::testing {
 
 inline const std::string kPrefix = "Tastrix - v1.0f  - ";
 
+inline const std::string kUtf8Mark = "\xEF\xBB\xBF", kUtf16Mark("\xFF\xFE", 2);
+
+// Text the system code page spells (it differs between code pages: in
+// Shift-JIS the second byte of 表 is "\").
+inline std::string spelt() { return GetACP() == 932 ? "\xE8\xA1\xA8\xE7\xA4\xBA" : "Caf\xC3\xA9"; }
+
+// UTF-8 text in the code page, as the platform converts it.
+inline std::string inCodePage(const std::string& utf8) {
+  const std::wstring wide = WideFromUtf8(utf8);
+  std::string bytes(wide.size() * 2, '\0');
+  bytes.resize(static_cast<size_t>(WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()),
+                                                      bytes.data(), static_cast<int>(bytes.size()), nullptr, nullptr)));
+  return bytes;
+}
+
+// UTF-8 text as a file of that encoding holds it: the code page without a
+// mark, else the mark and the text in UTF-8 or UTF-16.
+inline std::string encoded(const std::string& mark, const std::string& utf8) {
+  if (mark.empty()) return inCodePage(utf8);
+  if (mark == kUtf8Mark) return mark + utf8;
+  std::string bytes = mark;
+  for (const wchar_t c : WideFromUtf8(utf8)) {
+    bytes += static_cast<char>(c & 0xFF);
+    bytes += static_cast<char>(c >> 8);
+  }
+  return bytes;
+}
+
 // The information box of a label list that could not be saved.
 inline std::string notSavedText(const std::string& path) {
   return "The " + path +

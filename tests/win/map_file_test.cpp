@@ -134,14 +134,14 @@ TEST_F(MapFileFormat, EveryLabelSurvivesSaveAndLoad) {
     if (p % 10 == 3) text.clear();
     if (p % 10 == 5) text = "&Save && &Quit";
     if (p == 50 || p == 101) text = std::string(4095, static_cast<char>('A' + p % 26));
-    if (p == 7) text = "\xC4\xD6\xDC \xE9\xE8";
+    if (p == 7) text = "\xC3\x84\xC3\x96\xC3\x9C \xC3\xA9\xC3\xA8";  // in the code page
     setLabel(p, text);
     texts.push_back(text);
   }
   saveAs(inScratch("labels.zv"));
   std::string expected;
   for (const std::string& text : texts) expected += text + "\r\n";
-  EXPECT_EQ(readFile(inScratch("labels.zvl")), expected);
+  EXPECT_EQ(readFile(inScratch("labels.zvl")), inCodePage(expected));
 
   for (int p = 0; p <= 101; ++p) setLabel(p, "overwritten");
   load(inScratch("labels.zv"));
@@ -330,10 +330,10 @@ class ProfileFunctions : public ProfileSource {
  public:
   explicit ProfileFunctions(std::string path) : path_(std::move(path)) {}
   std::string readString(const std::string& section, const std::string& key, const std::string& def) const override {
-    char buffer[2048];
-    const DWORD n = GetPrivateProfileStringA(section.c_str(), key.c_str(), def.c_str(), buffer, sizeof buffer,
-                                             path_.c_str());
-    return std::string(buffer, n);
+    wchar_t buffer[2048];
+    const DWORD n = GetPrivateProfileStringW(WideFromUtf8(section).c_str(), WideFromUtf8(key).c_str(),
+                                             WideFromUtf8(def).c_str(), buffer, 2048, WideFromUtf8(path_).c_str());
+    return Utf8FromWide(std::wstring(buffer, n));
   }
 
  private:
@@ -399,7 +399,7 @@ TEST(MapFileReading, ReadOnceGivesWhatTheProfileFunctionsGive) {
       "[Name_Label_0]]\r\nFont.Size=99\r\n[Name_Label_0]\r\nfont.size=8\r\n",
       "[Label_0]\r\nFont.Name=" + std::string(3000, 'n') + "\r\n[tastrix]\r\nKey_Label_Vertical_Alignment=0\r\n",
       unicode,
-      // Notepad's "UTF-8 with BOM": the name reads in the code page.
+      // Notepad's "UTF-8 with BOM": the name reads as written, in any code page.
       "\xEF\xBB\xBF[Label_0]\r\nFont.Name=Caf\xC3\xA9\r\n",
       std::string("[Label_0\0]\r\nFont.Size=20\0 30\r\n[tastrix]\r\nShape_0=\"7\0\"\r\n", 55),
   };

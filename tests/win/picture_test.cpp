@@ -262,9 +262,9 @@ class Ampersands : public Picture {
   }
   // The text as it looks drawn literally in the label's font.
   Snapshot literal(const std::string& text) {
-    const LOGFONTA lf = logFontOf(map().font(MapFont::KeyLabels), layout().dpi());
+    const LOGFONTW lf = logFontOf(map().font(MapFont::KeyLabels), layout().dpi());
     return Snapshot::drawn(onScreen(layout().keyLabel(kEsc)), [&](HDC dc, RECT all) {
-      Font font(CreateFontIndirectA(&lf));
+      Font font(CreateFontIndirectW(&lf));
       Selection select(dc, font.get());
       SetBkMode(dc, TRANSPARENT);
       DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &all, DT_CENTER | DT_WORDBREAK | DT_NOPREFIX);

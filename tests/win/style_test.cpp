@@ -166,12 +166,12 @@ TEST(GdiValues, SystemColoursResolveToTheirCurrentRgb) {
 
 TEST(GdiValues, FontsRoundTripThroughALogFontAtAnyDpi) {
   FontDescription font = chosenFont();
-  const LOGFONTA lf = logFontOf(font, 96);
+  const LOGFONTW lf = logFontOf(font, 96);
   EXPECT_EQ(lf.lfHeight, -21);
   EXPECT_EQ(lf.lfWeight, FW_BOLD);
   EXPECT_TRUE(lf.lfItalic && lf.lfUnderline && lf.lfStrikeOut);
   EXPECT_EQ(lf.lfCharSet, 0);
-  EXPECT_STREQ(lf.lfFaceName, "Liberation Serif");
+  EXPECT_STREQ(lf.lfFaceName, L"Liberation Serif");
   EXPECT_EQ(fontDescriptionOf(lf, 0x00123456, 96), font);
 
   // On a monitor of 144 dpi the same 16 points are 32 pixels high.
@@ -180,10 +180,10 @@ TEST(GdiValues, FontsRoundTripThroughALogFontAtAnyDpi) {
 
   font.bold = false;
   font.name = std::string(40, 'n');  // longer than a LOGFONT face holds
-  const LOGFONTA plain = logFontOf(font, 96);
+  const LOGFONTW plain = logFontOf(font, 96);
   EXPECT_EQ(plain.lfWeight, FW_NORMAL);
-  EXPECT_EQ(std::string(plain.lfFaceName), std::string(LF_FACESIZE - 1, 'n'));
-  LOGFONTA semibold = plain;
+  EXPECT_EQ(std::wstring(plain.lfFaceName), std::wstring(LF_FACESIZE - 1, L'n'));
+  LOGFONTW semibold = plain;
   semibold.lfWeight = FW_SEMIBOLD;
   EXPECT_FALSE(fontDescriptionOf(semibold, 0, 96).bold);
   semibold.lfWeight = FW_HEAVY;
