@@ -2,7 +2,6 @@
 
 #include "app/picture_export.h"
 #include "platform/console_line.h"
-#include "text/export_options.h"
 
 namespace tastrix {
 namespace {
@@ -38,8 +37,7 @@ int exportPicture(const ExportRequest& request) {
 
 }  // namespace
 
-std::optional<int> RunCommandLine(const std::vector<std::string>& arguments) {
-  const CommandLineRequest request = ReadCommandLine(arguments);
+std::optional<int> RunCommandLine(const CommandLineRequest& request) {
   switch (request.action) {
     case CommandLineRequest::Action::OpenWindow:
       return std::nullopt;

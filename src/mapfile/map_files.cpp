@@ -11,6 +11,7 @@
 #include "platform/file_probe.h"
 #include "platform/file_text.h"
 #include "platform/ini_file.h"
+#include "platform/shell_files.h"
 #include "platform/staged_file.h"
 #include "platform/wide_text.h"
 #include "platform/win32_handles.h"
@@ -132,6 +133,10 @@ void DiskMapStorage::replaceMapFiles(const std::string& mapPath, const ProfileFi
 bool DiskMapStorage::fileExists(const std::string& path) const {
   return FileExists(CurrentVersionOf(path, saveMarker(path)));
 }
+
+bool DiskMapStorage::folderExists(const std::string& path) const { return DirectoryExists(path); }
+
+void DiskMapStorage::addToRecentDocuments(const std::string& mapPath) { AddToRecentDocuments(mapPath); }
 
 bool DiskMapStorage::folderUsable(const std::string& mapPath) const { return FolderUsable(mapPath, DirectoryExists); }
 

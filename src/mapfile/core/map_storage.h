@@ -34,6 +34,11 @@ class MapSave {
 class MapStorage : public Storage {
  public:
   virtual MapStamps stamps(const std::string& mapPath) const = 0;
+  // Whether a folder, not a file, is at the path.
+  virtual bool folderExists(const std::string& path) const = 0;
+  // Tells Windows the user opened or saved the map, for its lists of recent
+  // documents (the taskbar's jump list among them).
+  virtual void addToRecentDocuments(const std::string& mapPath) = 0;
   // Finishes or undoes a save of the map that was cut short, as far as it can.
   virtual void finishInterruptedSave(const std::string& mapPath) = 0;
 
