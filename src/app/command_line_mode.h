@@ -10,9 +10,10 @@ constexpr int kExitWritten = 0;
 constexpr int kExitBadArguments = 2;
 constexpr int kExitMapUnreadable = 3;
 constexpr int kExitPictureUnwritable = 4;
+constexpr int kExitPrinterFailed = 4;
 
 // Runs what the arguments after the program's name ask for without a window
-// (the usage, or an export), telling the caller's console in one line, and
+// (the usage, an export or a print), telling the caller's console in one line, and
 // gives the exit code; nothing when they ask for the window.
 std::optional<int> RunCommandLine(const std::vector<std::string>& arguments);
 
