@@ -1,5 +1,6 @@
 # The release package: the program, its readme and the example maps in one
-# zip, made by CPack from the install rules. `scripts/package` builds it.
+# zip, made by CPack from the install rules, and the installer made from the
+# same files (cmake/installer.cmake). `scripts/package` builds both.
 set(TASTRIX_RELEASE "1.0f")  # the version users see, as in the version resource
 
 install(TARGETS tastrix RUNTIME DESTINATION .)
@@ -27,5 +28,7 @@ set(CPACK_PACKAGE_FILE_NAME "tastrix-${TASTRIX_RELEASE}-${TASTRIX_PACKAGE_SYSTEM
 set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
 # File times in the zip when SOURCE_DATE_EPOCH is not set: 2024-01-01 00:00 UTC.
 set(CPACK_TASTRIX_DEFAULT_EPOCH 1704067200)
-set(CPACK_POST_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/reproducible_zip.cmake)
+set(CPACK_TASTRIX_INSTALLER_SCRIPT ${CMAKE_CURRENT_LIST_DIR}/installer.nsi)
+set(CPACK_TASTRIX_ICON ${CMAKE_SOURCE_DIR}/res/tastrix.ico)
+set(CPACK_POST_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/reproducible_zip.cmake ${CMAKE_CURRENT_LIST_DIR}/installer.cmake)
 include(CPack)

@@ -423,7 +423,7 @@ tx_fuzz() {
 #   tx_test_select [-R REGEX]   only the tests (and fuzz targets) whose names match
 #   tx_step_setup               install what is missing
 #   tx_step_build PRESET...     configure and build each preset
-#   tx_step_package             the release package, twice alike, checked
+#   tx_step_package             the release zip and installer, twice alike, checked
 #   tx_step_native              the native suite
 #   tx_step_fuzz                each fuzz target for TASTRIX_FUZZ_SECONDS (20)
 #   tx_step_wine BUILD          a Windows build's suite under Wine, as the test user
@@ -505,18 +505,19 @@ tx_record() {
   fi
 }
 
-# Packed twice: the zips must be alike byte for byte, and hold what they should.
+# Packed twice: the zips and the installers must be alike byte for byte, and
+# hold what they should.
 tx_step_package() {
   local ok=1 first second
   echo "== release package"
-  first=$(bash "$TX_REPO/scripts/package" | tail -n 2) || ok=0
-  second=$(bash "$TX_REPO/scripts/package" | tail -n 2) || ok=0
+  first=$(bash "$TX_REPO/scripts/package" | tail -n 4) || ok=0
+  second=$(bash "$TX_REPO/scripts/package" | tail -n 4) || ok=0
   if [[ $first != "$second" ]]; then
     tx_msg "two packagings of the same sources differ: $(tr '\n' ' ' <<<"$first")/ $(tr '\n' ' ' <<<"$second")"
     ok=0
   fi
-  if ((ok)) && bash "$TX_REPO/scripts/check-package" "$(head -n 1 <<<"$first")"; then
-    TX_SUMMARY+=("package: $(head -n 1 <<<"$first" | xargs basename) reproducible, checks passed")
+  if ((ok)) && bash "$TX_REPO/scripts/check-package" "$(sed -n 1p <<<"$first")" "$(sed -n 3p <<<"$first")"; then
+    TX_SUMMARY+=("package: $(sed -n '1p;3p' <<<"$first" | xargs -n1 basename | tr '\n' ' ')reproducible, checks passed")
   else
     tx_step_failed "package: FAILED"
   fi
@@ -667,6 +668,10 @@ tx_wine_suite() {
   fi
   tx_wine_stop
   tx_prefix_prepare "$dir/$2"
+  # Wine keeps every shortcut that the tests' maps add to the recent documents
+  # (one more "NAME (N).lnk" each time, where Windows replaces one): a run
+  # starts without them.
+  rm -f "$dir/$2"/drive_c/users/*/AppData/Roaming/Microsoft/Windows/Recent/*.lnk
   tx_wine_warm
   TX_SUITE_ENV=(WINEPREFIX="$WINEPREFIX")
 }
@@ -690,7 +695,7 @@ tx_step_wine() {
 # tx_step_double_byte BUILD: the tests of names, encodings and the map file's
 # reading again under Shift-JIS (code page 932), where the second byte of a
 # character may be "\" or "]". Wine takes the code page from the locale.
-TX_DOUBLE_BYTE_TESTS='^(NamesAndEncodings|MapFileText|MapFileReading)\.|^ExportCommand\.NamesBeyondTheCodePage'
+TX_DOUBLE_BYTE_TESTS='^(NamesAndEncodings|AnyCharacter|MapFileText|MapFileReading)\.|^ExportCommand\.NamesBeyondTheCodePage'
 tx_step_double_byte() {
   local build=$1 tests rc=0
   echo "== $build tests under a double-byte code page (ja_JP.UTF-8)"

@@ -12,8 +12,8 @@ Application::Application(IDialogs& dialogs) : dialogs_(dialogs) {}
 
 void Application::create(HINSTANCE instance, bool endsMessageLoop) { window_.create(instance, endsMessageLoop); }
 
-void Application::start() {
-  startAndClose_.start();
+void Application::start(const std::vector<std::string>& namedMaps) {
+  startAndClose_.start(namedMaps);
   window_.showFirstTime();
 }
 
@@ -47,6 +47,10 @@ void Application::pressOn(const PicturePiece* piece) { editing_.recordPress(piec
 void Application::clickOn(const PicturePiece& piece) {
   if (piece.kind != PicturePiece::Kind::Title && piece.kind != PicturePiece::Kind::KeyLabel) return;
   runCommand([this, position = piece.position] { editing_.editLabel(position); });
+}
+
+void Application::dropFiles(const std::vector<std::string>& paths) {
+  runCommand([this, &paths] { maps_.loadDroppedFiles(paths); });
 }
 
 bool Application::mayClose(Closing closing) { return startAndClose_.mayClose(closing); }

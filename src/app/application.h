@@ -25,7 +25,9 @@ class Application final : public IPictureCommands, public ICommandRunner {
   // Creates the window, hidden; the program's own window ends the message
   // loop when it is destroyed.
   void create(HINSTANCE instance, bool endsMessageLoop = false);
-  void start();  // the start-up sequence, then the window shows
+  // The start-up sequence, with the map the command line names in place of
+  // the remembered one, then the window shows.
+  void start(const std::vector<std::string>& namedMaps = {});
 
   MainWindow& window() { return window_; }
   MapDocument& document() override { return document_; }
@@ -54,6 +56,7 @@ class Application final : public IPictureCommands, public ICommandRunner {
   void menuCommand(int id) override;
   void pressOn(const PicturePiece* piece) override;
   void clickOn(const PicturePiece& piece) override;
+  void dropFiles(const std::vector<std::string>& paths) override;
   bool mayClose(Closing closing) override;
 
   IDialogs& dialogs_;

@@ -2,7 +2,6 @@
 
 #include "app/picture_export.h"
 #include "platform/console_line.h"
-#include "text/export_options.h"
 
 namespace tastrix {
 namespace {
@@ -57,8 +56,7 @@ int printMap(const PrintRequest& request) {
 
 }  // namespace
 
-std::optional<int> RunCommandLine(const std::vector<std::string>& arguments) {
-  const CommandLineRequest request = ReadCommandLine(arguments);
+std::optional<int> RunCommandLine(const CommandLineRequest& request) {
   switch (request.action) {
     case CommandLineRequest::Action::OpenWindow:
       return std::nullopt;

@@ -1,7 +1,7 @@
 #pragma once
 #include <optional>
-#include <string>
-#include <vector>
+
+#include "text/export_options.h"
 
 namespace tastrix {
 
@@ -12,9 +12,9 @@ constexpr int kExitMapUnreadable = 3;
 constexpr int kExitPictureUnwritable = 4;
 constexpr int kExitPrinterFailed = 4;
 
-// Runs what the arguments after the program's name ask for without a window
-// (the usage, an export or a print), telling the caller's console in one line, and
-// gives the exit code; nothing when they ask for the window.
-std::optional<int> RunCommandLine(const std::vector<std::string>& arguments);
+// Runs what the command line asks for without a window (the usage, an
+// export or a print), telling the caller's console in one line, and gives the
+// exit code; nothing when it asks for the window.
+std::optional<int> RunCommandLine(const CommandLineRequest& request);
 
 }  // namespace tastrix

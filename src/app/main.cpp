@@ -15,14 +15,15 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   // "Omega", a full-width quote into a quote).
   std::vector<std::string> arguments = tastrix::SplitCommandLine(tastrix::Utf8FromWide(GetCommandLineW()));
   arguments.erase(arguments.begin());
-  if (const std::optional<int> exitCode = tastrix::RunCommandLine(arguments)) return *exitCode;
+  const tastrix::CommandLineRequest request = tastrix::ReadCommandLine(arguments);
+  if (const std::optional<int> exitCode = tastrix::RunCommandLine(request)) return *exitCode;
 
   tastrix::Win32Dialogs dialogs;
   tastrix::Application application(dialogs);
   application.create(instance, true);
   tastrix::MainWindow& window = application.window();
   dialogs.setOwner(window.handle());
-  application.start();
+  application.start(request.maps);
 
   MSG msg;
   while (GetMessageW(&msg, nullptr, 0, 0) > 0) {

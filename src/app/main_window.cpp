@@ -7,6 +7,7 @@
 #include "app/menu_table.h"
 #include "output/picture_painter.h"
 #include "platform/core/errors.h"
+#include "platform/shell_files.h"
 #include "platform/wide_text.h"
 #include "platform/window_text.h"
 #include "product/product.h"
@@ -63,7 +64,9 @@ void MainWindow::create(HINSTANCE instance, bool endsMessageLoop) {
   const int dpi = layout_.dpi();
   hwnd_ = CreateWindowExW(0, L"TMainForm1", WideFromUtf8(kAppTitle).c_str(), kStyle, mulDiv(615, dpi, 96), mulDiv(33, dpi, 96),
                           mulDiv(1036, dpi, 96), mulDiv(619, dpi, 96), nullptr, menuBar_, instance, this);
-  if (!hwnd_) throw PlatformError("Cannot create the main window");
+  if (!hwnd_) throw PlatformError("Cannot create the main window", GetLastError());
+  // Maps dragged from Explorer open as the Load command opens them.
+  DragAcceptFiles(hwnd_, TRUE);
   // The monitor's scale may differ from the one the session began with.
   if (WindowDpi(hwnd_) != layout_.dpi()) layout_ = PictureLayout(WindowDpi(hwnd_));
   std::vector<ACCEL> shortcuts = tastrix::accelerators();
@@ -200,6 +203,9 @@ LRESULT MainWindow::handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_COMMAND:
       if (lParam == 0) onCommand(LOWORD(wParam));
+      return 0;
+    case WM_DROPFILES:
+      onDropFiles(reinterpret_cast<HDROP>(wParam));
       return 0;
     case WM_CLOSE:
       onClose();
@@ -370,6 +376,14 @@ void MainWindow::onCommand(int id) {
   const UINT state = GetMenuState(menuBar_, static_cast<UINT>(id), MF_BYCOMMAND);
   if (id < ID_Popup_First && state != static_cast<UINT>(-1) && (state & MF_GRAYED)) return;
   commands_.menuCommand(id);
+}
+
+// The drop is let go at once, whatever becomes of it; one that reaches the
+// window while a capture moves it was aimed at the view the user saw.
+void MainWindow::onDropFiles(HDROP drop) {
+  const std::vector<std::string> names = TakeDroppedFiles(drop);
+  if (capture_.running || names.empty()) return;
+  commands_.dropFiles(names);
 }
 
 HACCEL MainWindow::accelerators() const { return keys_.picking() ? nullptr : accelerators_.get(); }

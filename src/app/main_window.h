@@ -1,5 +1,6 @@
 #pragma once
 #include <windows.h>
+#include <shellapi.h>
 
 #include <optional>
 #include <vector>
@@ -63,6 +64,7 @@ class MainWindow final : public IPictureWindow {
   void onContextMenu(int screenX, int screenY);
   void showContextMenu(int screenX, int screenY);
   void onCommand(int id);
+  void onDropFiles(HDROP drop);
   void showCheckMarks(HMENU menu);
   void onClose();
   void repaintPicture();

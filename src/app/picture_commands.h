@@ -1,5 +1,7 @@
 #pragma once
 #include <functional>
+#include <string>
+#include <vector>
 
 #include "model/map_document.h"
 #include "model/picture_layout.h"
@@ -37,6 +39,7 @@ class IPictureCommands {
   virtual void menuCommand(int id) = 0;
   virtual void pressOn(const PicturePiece* piece) = 0;  // nullptr: the window itself
   virtual void clickOn(const PicturePiece& piece) = 0;  // a press and a release on the same piece
+  virtual void dropFiles(const std::vector<std::string>& paths) = 0;  // dropped on the window from Explorer
   // Whether the window may close: the settings are written and unsaved
   // changes are asked about. When Windows ends the session, it is told why
   // the question waits.

@@ -29,21 +29,19 @@ bool isUtf8(const std::string& text) { return Utf8FromWide(WideFromUtf8(text)) =
 // The UTF-8 key counts while it agrees with the key every reader knows: a
 // path written there since by anyone else wins.
 std::string readMapPath(const IniFile& file) {
-  const std::string stored = file.readAsStored(kSection, kMapPathKey).value_or("");
-  if (file.unicode()) return stored;
-  const std::optional<std::string> utf8 = file.readAsStored(kSection, kMapPathUtf8Key);
-  if (utf8 && isUtf8(*utf8) && AnsiNameFromUtf8(*utf8) == stored) return *utf8;
-  return Utf8FromAnsi(file.readString(kSection, kMapPathKey, ""));
+  const std::string path = file.readString(kSection, kMapPathKey, "");
+  if (file.unicode()) return path;
+  const std::optional<std::string> utf8 = file.readUtf8Entry(kSection, kMapPathUtf8Key);
+  if (utf8 && isUtf8(*utf8) && Utf8FromCodePage(CodePageNameOf(*utf8)) == path) return *utf8;
+  return path;
 }
 
 void writeMapPath(IniFile& file, const std::string& path) {
-  bool spelt = true;
-  const std::string inCodePage = file.unicode() ? path : AnsiNameFromUtf8(path, &spelt);
-  file.writeAsStored(kSection, kMapPathKey, inCodePage);
-  if (spelt)
+  file.write(kSection, kMapPathKey, path);
+  if (file.unicode() || ExactCodePageText(path))
     file.remove(kSection, kMapPathUtf8Key);
   else
-    file.writeAsStored(kSection, kMapPathUtf8Key, path);
+    file.writeUtf8Entry(kSection, kMapPathUtf8Key, path);
 }
 
 }  // namespace
@@ -75,8 +73,8 @@ void WriteSettingsFile(const Settings& s) {
   IniFile file;
   try {
     file = IniFile::Read(path);
-  } catch (const PlatformError&) {
-    throwUnableToWrite(path);
+  } catch (const PlatformError& e) {
+    throwUnableToWrite(path, e.code());
   }
   file.write(kSection, "WindowState_wsMaximized", FormatProfileBool(s.maximized));
   file.write(kSection, "window_top_posn", FormatProfileInt(s.top));
@@ -86,7 +84,7 @@ void WriteSettingsFile(const Settings& s) {
   file.write(kSection, "Always_on_Top_Option", FormatProfileBool(s.alwaysOnTop));
   file.write(kSection, "Auto_Run_at_Windows_Startup_Option", FormatProfileBool(s.autoRun));
   writeMapPath(file, s.mapPath);
-  if (ReplaceWhole(path, file.bytes()) != StagedFile::Result::Written) throwUnableToWrite(path);
+  if (ReplaceWhole(path, file.bytes()) != StagedFile::Result::Written) throwUnableToWrite(path, GetLastError());
 }
 
 }  // namespace tastrix

@@ -7,6 +7,7 @@
 
 #include "app/startup_model.h"
 #include "desktop/auto_run.h"
+#include "platform/file_probe.h"
 #include "platform/file_status.h"
 #include "platform/shutdown_reason.h"
 #include "product/product.h"
@@ -36,7 +37,7 @@ const char* const kRestoreConfirm = "Are you sure that you want to restore the f
 
 }  // namespace
 
-void StartAndClose::start() {
+void StartAndClose::start(const std::vector<std::string>& namedMaps) {
   window_.setScrollPosition(0);
   // Placement and options from the settings file, applied as read.
   const Settings settings = settings_.read();
@@ -48,9 +49,18 @@ void StartAndClose::start() {
   if (settings.maximized) options_.maximize();
   options_.setAlwaysOnTop(settings.alwaysOnTop);
   // What the registry holds counts, not what the settings file remembers.
-  options_.setAutoRun(CheckAutoRunPath(dialogs_));
+  const AutoRunFound autoRun = FindAutoRun();
+  options_.setAutoRun(autoRun.on);
+  if (autoRun.outdated) commands_.runCommand([&] { OfferAutoRunUpdate(dialogs_, *autoRun.outdated); });
 
   PrepareStartupMap(document_);
+  if (!namedMaps.empty()) {
+    // A device's name stays as given, for the message that it cannot be opened.
+    std::vector<std::string> full;
+    for (const std::string& name : namedMaps) full.push_back(OpensADevice(name) ? name : FullPath(name));
+    const std::string named = maps_.mapNamedOutside(full);
+    if (!named.empty()) document_.setPath(named);
+  }
   // Run as a command: a map that cannot be read is reported and the window still opens.
   commands_.runCommand([this] { maps_.loadAtStartUp(); });
 }

@@ -1,4 +1,7 @@
 #pragma once
+#include <string>
+#include <vector>
+
 #include "platform/core/dialogs.h"
 #include "app/picture_commands.h"
 #include "app/picture_window.h"
@@ -19,8 +22,9 @@ class StartAndClose {
         settings_(settings), maps_(maps) {}
 
   // Places the window and sets its options as the settings file says, then
-  // loads the current map.
-  void start();
+  // loads the current map: the one the command line names (from the current
+  // folder) in place of the remembered one.
+  void start(const std::vector<std::string>& namedMaps = {});
   // Writes the settings and asks about unsaved changes: whether the window may close.
   bool mayClose(Closing closing);
   void restoreFactoryDefaults();

@@ -81,24 +81,20 @@ bool DisableAutoRun(IDialogs& dialogs) {
   return true;
 }
 
-bool CheckAutoRunPath(IDialogs& dialogs) {
+AutoRunFound FindAutoRun() {
   for (const HKEY root : kRunRoots) {
     const std::string stored = storedPath(root);
     if (stored.empty()) continue;
-    if (namesThisProgram(stored)) return true;
-    // Yes could not keep its promise where this user may not rewrite the value.
-    if (!RegistryKeyWritable(root, kRunKey)) return true;
-    if (dialogs.message(MessageKind::Warning, updateQuestion(stored), Buttons::YesNo) == Answer::Yes) {
-      // The user asked for the update, so a refused write is worth the error box.
-      try {
-        enableIn(dialogs, root);
-      } catch (const PlatformError& e) {
-        dialogs.generalError(withFullStop(e.what()));
-      }
-    }
-    return true;
+    // An update could not keep its promise where this user may not rewrite the value.
+    if (namesThisProgram(stored) || !RegistryKeyWritable(root, kRunKey)) return AutoRunFound{true, std::nullopt};
+    return AutoRunFound{true, root};
   }
-  return false;
+  return AutoRunFound{};
+}
+
+void OfferAutoRunUpdate(IDialogs& dialogs, HKEY root) {
+  if (dialogs.message(MessageKind::Warning, updateQuestion(storedPath(root)), Buttons::YesNo) == Answer::Yes)
+    enableIn(dialogs, root);
 }
 
 bool ToggleAutoRun(IDialogs& dialogs, bool on) {

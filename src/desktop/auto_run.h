@@ -1,4 +1,8 @@
 #pragma once
+#include <windows.h>
+
+#include <optional>
+
 #include "platform/core/dialogs.h"
 
 namespace tastrix {
@@ -8,10 +12,17 @@ namespace tastrix {
 // and holds its full path.
 extern const char* const kRunKey;
 
-// True when a Run value for this executable exists in either key (the
-// machine-wide one is checked first); offers to update a value that points
+// Whether a Run value for this executable exists in either key (the
+// machine-wide one is checked first), and the key of one that points
 // elsewhere where this user may rewrite it. Registry faults count as no value.
-bool CheckAutoRunPath(IDialogs& dialogs);
+struct AutoRunFound {
+  bool on = false;
+  std::optional<HKEY> outdated;
+};
+AutoRunFound FindAutoRun();
+// Asks whether the value in that key is to point at this program, and makes
+// it so on Yes; a registry that refuses the write raises its error.
+void OfferAutoRunUpdate(IDialogs& dialogs, HKEY root);
 // Writes the machine-wide value where this user may, otherwise the user's own.
 bool EnableAutoRun(IDialogs& dialogs);
 // Removes the value from every key that holds it.

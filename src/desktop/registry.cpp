@@ -47,13 +47,13 @@ std::string readValue(HKEY key, const std::string& name) {
   DWORD size = 0;
   LONG status = RegQueryValueExW(key, wideName.c_str(), nullptr, &type, nullptr, &size);
   if (status == ERROR_FILE_NOT_FOUND) return "";
-  if (status != ERROR_SUCCESS) throw PlatformError("Failed to get data for '" + name + "'");
+  if (status != ERROR_SUCCESS) throw PlatformError("Failed to get data for '" + name + "'", static_cast<DWORD>(status));
   if (size == 0) return "";
   if (type != REG_SZ && type != REG_EXPAND_SZ) throw PlatformError("Invalid data type for '" + name + "'");
   // Room for a terminator the stored bytes may lack, and for an odd byte.
   std::vector<wchar_t> data(size / sizeof(wchar_t) + 2, L'\0');
   status = RegQueryValueExW(key, wideName.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(data.data()), &size);
-  if (status != ERROR_SUCCESS) throw PlatformError("Failed to get data for '" + name + "'");
+  if (status != ERROR_SUCCESS) throw PlatformError("Failed to get data for '" + name + "'", static_cast<DWORD>(status));
   return Utf8FromWide(std::wstring(data.data()));
 }
 
@@ -69,9 +69,9 @@ bool WriteRegistryString(IDialogs& dialogs, HKEY root, const std::string& key, c
   }
   const std::wstring data = WideFromUtf8(text);
   const DWORD size = static_cast<DWORD>((data.size() + 1) * sizeof(wchar_t));  // with the terminator
-  if (RegSetValueExW(opened.get(), WideFromUtf8(name).c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(data.c_str()),
-                     size) != ERROR_SUCCESS)
-    throw PlatformError("Failed to set data for '" + name + "'");
+  const LONG status = RegSetValueExW(opened.get(), WideFromUtf8(name).c_str(), 0, REG_SZ,
+                                     reinterpret_cast<const BYTE*>(data.c_str()), size);
+  if (status != ERROR_SUCCESS) throw PlatformError("Failed to set data for '" + name + "'", static_cast<DWORD>(status));
   if (readValue(opened.get(), name) != text) {
     dialogs.message(MessageKind::Error,
                     std::string("Error: The required settings could not be created ") + kCrLf +

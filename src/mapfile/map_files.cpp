@@ -11,7 +11,9 @@
 #include "platform/file_probe.h"
 #include "platform/file_text.h"
 #include "platform/ini_file.h"
+#include "platform/shell_files.h"
 #include "platform/staged_file.h"
+#include "platform/wide_text.h"
 #include "platform/win32_handles.h"
 #include "product/map_folder.h"
 #include "text/label_list_text.h"
@@ -43,13 +45,11 @@ std::string currentLabelList(const std::string& mapPath) {
   return CurrentVersionOf(LabelListPath(mapPath), saveMarker(mapPath));
 }
 
-// The label list keeps the encoding of its file: one that an editor saved
-// as UTF-8 or UTF-16 stays so. Its byte order mark alone tells.
+// A label list that an editor saved as UTF-8 or UTF-16 stays so (its byte
+// order mark alone tells); the others are in the code page, which other
+// programs read, unless a label has a character it cannot spell.
 std::string labelListBytes(const std::string& text, const std::string& listPath) {
-  FileText file;
-  file.encoding = EncodingOf(FileStart(listPath, kLongestByteOrderMark));
-  file.text = file.fromCodePage(text);
-  return file.bytes();
+  return TextFileBytes(text, EncodingOf(FileStart(listPath, kLongestByteOrderMark)));
 }
 
 class DiskSave : public MapSave {
@@ -65,9 +65,11 @@ std::vector<std::string> DiskMapStorage::readLabelList(const std::string& mapPat
   if (OpensADevice(path)) throwCannotOpenFile(path);
   if (!FileExists(path)) return {};
   const UniqueHandle file = OpenForReading(path, FILE_SHARE_READ);
-  if (!file.valid()) throwCannotOpenFile(path);
+  if (!file.valid()) throwCannotOpenFile(path, GetLastError());
   // Text in the code page goes to the lines as it is read, so reading stops
-  // once the labels have theirs; text after a byte order mark is converted whole.
+  // once the labels have theirs, and each line is converted then (a byte of
+  // a two-byte character is never a line end); text after a byte order mark
+  // is converted whole.
   LabelListSplitter splitter(kLabelPositions);
   std::string marked;
   std::optional<TextEncoding> encoding;
@@ -81,11 +83,13 @@ std::vector<std::string> DiskMapStorage::readLabelList(const std::string& mapPat
       marked.append(buffer, got);
   }
   if (!marked.empty()) {
-    const FileText text = DecodeFileText(marked);
-    const std::string lines = text.toCodePage(text.text);
-    splitter.feed(lines.data(), lines.size());
+    const std::string text = Utf8OfFileBytes(marked);
+    splitter.feed(text.data(), text.size());
   }
-  return splitter.finish();
+  std::vector<std::string> lines = splitter.finish();
+  if (encoding == TextEncoding::CodePage)
+    for (std::string& line : lines) line = Utf8FromCodePage(CodePageText(std::move(line)));
+  return lines;
 }
 
 std::unique_ptr<ProfileFile> DiskMapStorage::readMapFile(const std::string& mapPath) const {
@@ -120,15 +124,19 @@ void DiskMapStorage::replaceMapFiles(const std::string& mapPath, const ProfileFi
   if (list.write(labelListBytes(labelListText, listPath)) != StagedFile::Result::Written)
     throw LabelListNotSaved(listPath);
   StagedFile map(mapPath);
-  if (map.write(mapFile.bytes()) != StagedFile::Result::Written) throwUnableToWrite(mapPath);
+  if (map.write(mapFile.bytes()) != StagedFile::Result::Written) throwUnableToWrite(mapPath, GetLastError());
   const StagedFile* failed = ReplaceTogether({&list, &map}, saveMarker(mapPath));
   if (failed == &list) throw LabelListNotSaved(listPath);
-  if (failed == &map) throwUnableToWrite(mapPath);
+  if (failed == &map) throwUnableToWrite(mapPath, GetLastError());
 }
 
 bool DiskMapStorage::fileExists(const std::string& path) const {
   return FileExists(CurrentVersionOf(path, saveMarker(path)));
 }
+
+bool DiskMapStorage::folderExists(const std::string& path) const { return DirectoryExists(path); }
+
+void DiskMapStorage::addToRecentDocuments(const std::string& mapPath) { AddToRecentDocuments(mapPath); }
 
 bool DiskMapStorage::folderUsable(const std::string& mapPath) const { return FolderUsable(mapPath, DirectoryExists); }
 

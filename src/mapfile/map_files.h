@@ -21,6 +21,8 @@ class DiskMapStorage : public MapStorage {
   bool folderUsable(const std::string& mapPath) const override;
   std::string dialogStartFolder(const std::string& mapPath) const override;
   MapStamps stamps(const std::string& mapPath) const override;
+  bool folderExists(const std::string& path) const override;
+  void addToRecentDocuments(const std::string& mapPath) override;
   // Changes nothing where no save left anything, and leaves a save under way
   // in another window to finish.
   void finishInterruptedSave(const std::string& mapPath) override;

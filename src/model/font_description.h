@@ -7,9 +7,9 @@ namespace tastrix {
 
 constexpr int kDefaultCharset = 1;  // the platform's "default character set"
 
-// A complete font description. Every component owns its own copy.
+// A complete font description, as the font dialog and the map file give it.
 struct FontDescription {
-  std::string name;
+  std::string name;  // the face, in UTF-8
   // In points, as a map file stores it: the picture is laid out from it at
   // every dpi. Negative: the height of the character cell, not of the characters.
   int size = 10;

@@ -14,7 +14,7 @@ class OpenClipboardScope {
  public:
   explicit OpenClipboardScope(HWND owner) {
     if (!RetryWhileBusy(kBusyClipboardWaitMs, {}, [owner] { return OpenClipboard(owner) != FALSE; }))
-      throwCannotOpenClipboard();
+      throwCannotOpenClipboard(GetLastError());
   }
   ~OpenClipboardScope() { CloseClipboard(); }
   OpenClipboardScope(const OpenClipboardScope&) = delete;
@@ -35,7 +35,9 @@ Palette screenPalette() {
   return Palette(CreatePalette(&palette.header));
 }
 
-[[noreturn]] void cannotCopy() { throw PlatformError("Cannot copy the picture to the clipboard"); }
+[[noreturn]] void cannotCopy(const char* where = __builtin_FUNCTION()) {
+  throw PlatformError("Cannot copy the picture to the clipboard", GetLastError(), where);
+}
 
 // The clipboard owns what it accepted; what it refused stays ours to free.
 void hand(UINT format, HANDLE data) {

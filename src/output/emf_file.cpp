@@ -32,7 +32,7 @@ std::string EnhancedMetafileBytes(const KeyboardMap& map, const PictureLayout& l
   const int width = layout.pictureWidth(), height = layout.pictureHeight();
   // Inclusive, as GDI's own frames are: from the first pixel to the last.
   const RECT frame{0, 0, mulDiv(width - 1, 2540, layout.dpi()), mulDiv(height - 1, 2540, layout.dpi())};
-  const std::wstring description = WideFromUtf8(kAppTitle) + L'\0' + WideFromAnsi(map.title()) + L'\0';
+  const std::wstring description = WideFromUtf8(kAppTitle) + L'\0' + WideFromUtf8(map.title()) + L'\0';
   MetafileDC metafile(&frame, description);
   paintPicture(metafile.get(), map, layout, 0, RECT{0, 0, width, height});
   std::string bytes = metafile.finish();

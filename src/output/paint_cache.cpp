@@ -1,7 +1,8 @@
 #include "output/paint_cache.h"
 
-#include <cstring>
+#include <string>
 
+#include "output/font_fallback.h"
 #include "platform/gdi_values.h"
 
 namespace tastrix {
@@ -9,7 +10,7 @@ namespace {
 
 // Drawn in place of a bitmap-only face where only outline faces will do;
 // present on every version of Windows.
-const char* const kOutlineStandIn = "Arial";
+const std::wstring kOutlineStandIn = L"Arial";
 
 // The colour belongs to the text, not to the GDI font.
 bool sameGdiFont(const FontDescription& a, const FontDescription& b) {
@@ -17,22 +18,19 @@ bool sameGdiFont(const FontDescription& a, const FontDescription& b) {
          a.strikeOut == b.strikeOut && a.charset == b.charset && a.name == b.name;
 }
 
-// The font mapper's choice tells, not the name: a face may be mapped to another.
 bool bitmapOnly(HFONT font) {
   const MemoryDC probe(nullptr);
   const Selection select(probe.get(), font);
-  TEXTMETRICA metrics{};
-  return select.selected() && GetTextMetricsA(probe.get(), &metrics) &&
-         (metrics.tmPitchAndFamily & (TMPF_VECTOR | TMPF_TRUETYPE)) == 0;
+  return select.selected() && BitmapFontSelected(probe.get());
 }
 
 Font createFont(const FontDescription& font, int dpi, FontFaces faces) {
   // An unknown or over-long face name is left to the platform's font mapping.
-  LOGFONTA lf = logFontOf(font, dpi);
-  Font chosen(CreateFontIndirectA(&lf));
+  LOGFONTW lf = logFontOf(font, dpi);
+  Font chosen(CreateFontIndirectW(&lf));
   if (faces == FontFaces::AsChosen || !chosen.valid() || !bitmapOnly(chosen.get())) return chosen;
-  std::strncpy(lf.lfFaceName, kOutlineStandIn, LF_FACESIZE - 1);
-  return Font(CreateFontIndirectA(&lf));
+  lf.lfFaceName[kOutlineStandIn.copy(lf.lfFaceName, LF_FACESIZE - 1)] = L'\0';
+  return Font(CreateFontIndirectW(&lf));
 }
 
 }  // namespace

@@ -17,7 +17,7 @@ namespace tastrix {
 enum class FontFaces { AsChosen, OutlineOnly };
 
 // The fonts, brushes and pens of one paint, each created once however many
-// components share it; all are deleted when the paint ends.
+// pieces share it; all are deleted when the paint ends.
 class PaintCache {
  public:
   // Fonts are laid out from their sizes in points for a device of this dpi.

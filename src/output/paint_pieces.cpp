@@ -4,8 +4,12 @@
 #include <cstddef>
 #include <initializer_list>
 
+#include "output/font_fallback.h"
+#include "output/mixed_font_text.h"
 #include "platform/gdi_values.h"
+#include "platform/wide_text.h"
 #include "text/mul_div.h"
+#include "text/utf8_text.h"
 
 namespace tastrix {
 namespace {
@@ -20,30 +24,38 @@ int height(const RECT& r) { return r.bottom - r.top; }
 // Prefix processing stays on: "&Q" underlines the Q and "&&" draws one "&".
 UINT textFormat(const TextStyle& style) { return DT_EXPANDTABS | DT_CENTER | (style.wordWrap ? DT_WORDBREAK : 0u); }
 
-// The label box takes 255 characters, two bytes each at most in a double-byte
-// code page: no label it makes is cut.
+// The label box takes 255 characters, each of them possibly doubled ("&&"
+// draws one "&"): no label it makes is cut.
 constexpr std::size_t kNeverCut = 2 * 255;
+
+// Where a text of that height sits in its rectangle: the whole rectangle at
+// the top, else a strip as high as the text, in the middle or at the bottom.
+RECT placedIn(const RECT& area, int textHeight, VerticalLayout layout) {
+  RECT placed = area;
+  if (layout == kLayoutTop) return placed;
+  const int spare = height(area) - textHeight;
+  placed.top += layout == kLayoutBottom ? spare : spare / 2;
+  placed.bottom = placed.top + textHeight;
+  return placed;
+}
 
 }  // namespace
 
 // Laying text out costs the square of its line, and a label list may hold
 // megabytes: what cannot show on the key is left out. The part kept fills
 // every row the key shows and two rows more (a row's break depends on the
-// text after it) with the narrowest character of the font; two bytes a
-// character allow for a double-byte character and for "&&", which draws one "&".
+// text after it) with the narrowest character of the font, twice over for
+// "&&", which draws one "&", and for marks drawn on the character before them.
 std::size_t laidOutLength(HDC dc, const std::string& text, const RECT& area) {
   if (text.size() <= kNeverCut) return text.size();
-  TEXTMETRICA metrics{};
-  GetTextMetricsA(dc, &metrics);
+  TEXTMETRICW metrics{};
+  GetTextMetricsW(dc, &metrics);
   INT widths[256] = {};
-  GetCharWidth32A(dc, 0, 255, widths);
+  GetCharWidth32W(dc, 0, 255, widths);
   const int narrowest = std::max(1, *std::min_element(widths + ' ', widths + 256));
   const int rows = std::max(0, height(area)) / std::max(1, static_cast<int>(metrics.tmHeight)) + 3;
   const int perRow = std::max(0, width(area)) / narrowest + 2;
-  const std::size_t budget = std::max(kNeverCut, 2 * static_cast<std::size_t>(rows) * static_cast<std::size_t>(perRow));
-  std::size_t end = 0;
-  while (end < budget && end < text.size()) end += IsDBCSLeadByte(static_cast<BYTE>(text[end])) ? 2 : 1;
-  return std::min(end, text.size());
+  return Utf8Prefix(text, std::max(kNeverCut, 2 * static_cast<std::size_t>(rows) * static_cast<std::size_t>(perRow)));
 }
 
 void paintShape(HDC dc, PaintCache& cache, Colour fill, const RECT& area, int dpi) {
@@ -53,24 +65,26 @@ void paintShape(HDC dc, PaintCache& cache, Colour fill, const RECT& area, int dp
   RoundRect(dc, area.left, area.top, area.right, area.bottom, corner, corner);
 }
 
-// Labels are transparent: the key's face shows around the text.
+// Labels are transparent: the key's face shows around the text. A text the
+// font has every character of is drawn by DrawText; one it lacks some of is
+// laid out alike, those characters drawn in fonts that have them.
 void paintText(HDC dc, PaintCache& cache, const std::string& text, const TextStyle& style, const RECT& area) {
   if (text.empty()) return;
   Selection font(dc, cache.font(style.font));
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, rgbOf(style.font.colour));
-  const UINT format = textFormat(style);
-  const int length = static_cast<int>(laidOutLength(dc, text, area));
-  RECT placed = area;
-  if (style.layout != kLayoutTop) {
-    // Vertical placement of (possibly wrapped) text: measure, then shift.
-    RECT measured = area;
-    DrawTextA(dc, text.c_str(), length, &measured, format | DT_CALCRECT);
-    const int spare = height(area) - height(measured);
-    placed.top += style.layout == kLayoutBottom ? spare : spare / 2;
-    placed.bottom = placed.top + height(measured);
+  const std::wstring shown = WideFromUtf8(text.substr(0, laidOutLength(dc, text, area)));
+  if (!HasEveryGlyph(dc, shown)) {
+    const MixedFontText mixed(dc, cache, style.font, shown, width(area), style.wordWrap);
+    return mixed.draw(dc, placedIn(area, mixed.height(), style.layout), cache.brush(style.font.colour));
   }
-  DrawTextA(dc, text.c_str(), length, &placed, format);
+  const UINT format = textFormat(style);
+  const int length = static_cast<int>(shown.size());
+  RECT measured = area;
+  // Vertical placement of (possibly wrapped) text: measure, then shift.
+  if (style.layout != kLayoutTop) DrawTextW(dc, shown.c_str(), length, &measured, format | DT_CALCRECT);
+  RECT placed = placedIn(area, height(measured), style.layout);
+  DrawTextW(dc, shown.c_str(), length, &placed, format);
 }
 
 void paintGroupBox(HDC dc, PaintCache& cache, const std::string& caption, const FontDescription& font,

@@ -20,7 +20,7 @@ void check(HRESULT hr, const char* step) {
   if (SUCCEEDED(hr)) return;
   char text[96];
   std::snprintf(text, sizeof text, "PNG encoder error 0x%08lX in %s", static_cast<unsigned long>(hr), step);
-  throw PlatformError(text);
+  throw PlatformError(text, static_cast<unsigned long>(hr));
 }
 
 struct BgrPixels {

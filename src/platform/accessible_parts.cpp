@@ -4,17 +4,17 @@
 #include <new>
 #include <utility>
 
+#include "platform/wide_text.h"
+#include "platform/window_text.h"
+
 namespace tastrix {
 namespace {
 
-// Labels are 8-bit texts in the system code page, as everywhere in the program.
+// Texts are UTF-8, as everywhere in the program: a label reads as written.
 HRESULT answerText(const std::string& text, BSTR* out) {
-  const int size = static_cast<int>(text.size());
-  const int wide = MultiByteToWideChar(CP_ACP, 0, text.data(), size, nullptr, 0);
-  *out = SysAllocStringLen(nullptr, static_cast<UINT>(wide));
-  if (!*out) return E_OUTOFMEMORY;
-  MultiByteToWideChar(CP_ACP, 0, text.data(), size, *out, wide);
-  return S_OK;
+  const std::wstring wide = WideFromUtf8(text);
+  *out = SysAllocStringLen(wide.data(), static_cast<UINT>(wide.size()));
+  return *out ? S_OK : E_OUTOFMEMORY;
 }
 
 HRESULT answerPart(long part, VARIANT* out) {
@@ -95,9 +95,7 @@ class PartsAccessible final : public IAccessible {
     return text(child, name, [this](long part) {
       if (part != CHILDID_SELF) return parts()->partName(part);
       // The client of a top-level window is named like the window.
-      char title[256] = "";
-      GetWindowTextA(parts()->window(), title, sizeof title);
-      return std::string(title);
+      return WindowText(parts()->window());
     });
   }
 

@@ -12,7 +12,7 @@ namespace {
 // another program's output expect; the lines name files, so a character it
 // lacks shows as "?", never as a look-alike that names another file.
 bool writeBytes(HANDLE handle, const std::string& utf8) {
-  const std::string bytes = AnsiNameFromUtf8(utf8);
+  const std::string bytes = CodePageNameOf(utf8).bytes();
   DWORD written = 0;
   return WriteFile(handle, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
          written == bytes.size();

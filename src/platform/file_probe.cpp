@@ -104,7 +104,7 @@ bool SameFile(const std::string& first, const std::string& second) {
 void RequireReadable(const std::string& path) {
   if (OpensADevice(path)) throwCannotOpenFile(path);
   if (FileExists(path) && !OpenForReading(path, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE).valid())
-    throwCannotOpenFile(path);
+    throwCannotOpenFile(path, GetLastError());
 }
 
 std::string FileStart(const std::string& path, size_t count) {
@@ -121,12 +121,12 @@ std::string ReadWholeFile(const std::string& path, DWORD sharing) {
   if (!FileExists(path)) return std::string();
   const UniqueHandle file = OpenForReading(path, sharing);
   LARGE_INTEGER size{};
-  if (!file.valid() || !GetFileSizeEx(file.get(), &size)) throwCannotOpenFile(path);
+  if (!file.valid() || !GetFileSizeEx(file.get(), &size)) throwCannotOpenFile(path, GetLastError());
   std::string bytes;
   bytes.reserve(static_cast<size_t>(size.QuadPart));
   char buffer[64 * 1024];
   for (DWORD got = 0;;) {
-    if (!ReadFile(file.get(), buffer, sizeof buffer, &got, nullptr)) throwCannotOpenFile(path);
+    if (!ReadFile(file.get(), buffer, sizeof buffer, &got, nullptr)) throwCannotOpenFile(path, GetLastError());
     if (got == 0) return bytes;
     bytes.append(buffer, got);
   }

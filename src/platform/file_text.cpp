@@ -1,11 +1,11 @@
 #include "platform/file_text.h"
 
-#include <windows.h>
-
 #include "platform/wide_text.h"
 
 namespace tastrix {
 namespace {
+
+bool bigEndian(TextEncoding encoding) { return encoding == TextEncoding::Utf16BigEndian; }
 
 std::wstring fromUtf16(const std::string& bytes, size_t from, bool bigEndian) {
   std::wstring wide;
@@ -30,50 +30,27 @@ std::string toUtf16(const std::wstring& wide, bool bigEndian) {
 
 }  // namespace
 
-FileText DecodeFileText(const std::string& bytes) {
-  FileText file;
-  file.encoding = EncodingOf(bytes);
-  const size_t mark = ByteOrderMark(file.encoding).size();
-  switch (file.encoding) {
-    case TextEncoding::CodePage: file.text = bytes; break;
-    case TextEncoding::Utf8: file.text = bytes.substr(mark); break;
-    case TextEncoding::Utf16LittleEndian:
-    case TextEncoding::Utf16BigEndian:
-      file.text = Utf8FromWide(fromUtf16(bytes, mark, file.encoding == TextEncoding::Utf16BigEndian));
-      break;
-  }
-  return file;
-}
-
-std::string FileText::bytes() const {
+std::string Utf8OfFileBytes(const std::string& bytes) {
+  const TextEncoding encoding = EncodingOf(bytes);
+  const size_t mark = ByteOrderMark(encoding).size();
   switch (encoding) {
-    case TextEncoding::CodePage: return text;
-    case TextEncoding::Utf8: return ByteOrderMark(encoding) + text;
+    case TextEncoding::CodePage: return Utf8FromCodePage(CodePageText(bytes));
+    case TextEncoding::Utf8: return bytes.substr(mark);
     case TextEncoding::Utf16LittleEndian:
-    case TextEncoding::Utf16BigEndian:
-      return ByteOrderMark(encoding) + toUtf16(WideFromUtf8(text), encoding == TextEncoding::Utf16BigEndian);
+    case TextEncoding::Utf16BigEndian: break;
   }
-  return text;
+  return Utf8FromWide(fromUtf16(bytes, mark, bigEndian(encoding)));
 }
 
-std::string FileText::fromCodePage(const std::string& codePageText) const {
-  return unicode() ? Utf8FromAnsi(codePageText) : codePageText;
+std::string MarkedBytes(const std::string& utf8, TextEncoding encoding) {
+  if (encoding == TextEncoding::Utf8) return ByteOrderMark(encoding) + utf8;
+  return ByteOrderMark(encoding) + toUtf16(WideFromUtf8(utf8), bigEndian(encoding));
 }
 
-std::string FileText::toCodePage(const std::string& fileText) const {
-  return unicode() ? AnsiFromUtf8(fileText) : fileText;
-}
-
-const LeadBytes& CodePageLeadBytes() {
-  static const LeadBytes leadBytes = [] {
-    LeadBytes bytes;
-    CPINFO info{};
-    if (GetCPInfo(CP_ACP, &info))
-      for (int i = 0; i + 1 < MAX_LEADBYTES && info.LeadByte[i] != 0; i += 2)
-        for (int b = info.LeadByte[i]; b <= info.LeadByte[i + 1]; ++b) bytes.set(static_cast<size_t>(b));
-    return bytes;
-  }();
-  return leadBytes;
+std::string TextFileBytes(const std::string& utf8, TextEncoding kept) {
+  if (kept != TextEncoding::CodePage) return MarkedBytes(utf8, kept);
+  if (const std::optional<CodePageText> spelt = ExactCodePageText(utf8)) return spelt->bytes();
+  return MarkedBytes(utf8, TextEncoding::Utf8);
 }
 
 }  // namespace tastrix

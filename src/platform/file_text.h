@@ -1,30 +1,23 @@
 #pragma once
 #include <string>
 
-#include "text/ini_text.h"
 #include "text/text_encoding.h"
 
 namespace tastrix {
 
-// A text file's content as the program works on it, and the encoding it goes
-// back to the file in: in the system code page the bytes as they stand; for
-// a file with a byte order mark (UTF-8, UTF-16) the text in UTF-8, without
-// the mark. Notepad, other editors and the profile functions write all of them.
-struct FileText {
-  TextEncoding encoding = TextEncoding::CodePage;
-  std::string text;
+// Text files as the program reads and writes them. Its own files are in the
+// system code page; Notepad, other editors and the profile functions also
+// leave UTF-8 and UTF-16 files with a byte order mark, which read as such and
+// go back to the file so. The program's side is UTF-8 throughout.
 
-  bool unicode() const { return encoding != TextEncoding::CodePage; }
-  // Text in the system code page to the file's encoding, and back.
-  std::string fromCodePage(const std::string& codePageText) const;
-  std::string toCodePage(const std::string& fileText) const;
-  // The bytes of the file: the mark and the text in its encoding.
-  std::string bytes() const;
-};
+// A file's text in UTF-8, without its byte order mark.
+std::string Utf8OfFileBytes(const std::string& bytes);
+// A file's bytes in a Unicode encoding: its mark, then the text.
+std::string MarkedBytes(const std::string& utf8, TextEncoding encoding);
 
-FileText DecodeFileText(const std::string& bytes);
-
-// The bytes that begin a two-byte character in the system code page.
-const LeadBytes& CodePageLeadBytes();
+// The bytes of a file that replaces one of the encoding `kept`: Unicode
+// stays Unicode; otherwise the file is in the code page when that spells
+// the text exactly, and in UTF-8 with its mark when it does not.
+std::string TextFileBytes(const std::string& utf8, TextEncoding kept);
 
 }  // namespace tastrix

@@ -12,14 +12,14 @@ bool Win32Dialogs::showFontDialog(FontDescription& font) {
   // The dialog reads and gives heights at the screen's dpi, whatever the
   // monitor: the size in points is what it shows and returns.
   const int screenDpi = ScreenDpi();
-  LOGFONTA logFont = logFontOf(font, screenDpi);
-  CHOOSEFONTA cf{};
+  LOGFONTW logFont = logFontOf(font, screenDpi);
+  CHOOSEFONTW cf{};
   cf.lStructSize = sizeof cf;
   cf.hwndOwner = owner_;
   cf.lpLogFont = &logFont;
   cf.Flags = CF_SCREENFONTS | CF_EFFECTS | CF_INITTOLOGFONTSTRUCT;
   cf.rgbColors = rgbOf(font.colour);
-  if (!CommonDialogFunction<decltype(&ChooseFontA)>("ChooseFontA")(&cf)) return false;
+  if (!CommonDialogFunction<decltype(&ChooseFontW)>("ChooseFontW")(&cf)) return false;
   font = fontDescriptionOf(logFont, cf.rgbColors, screenDpi);
   return true;
 }

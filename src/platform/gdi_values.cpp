@@ -1,7 +1,8 @@
 #include "platform/gdi_values.h"
 
-#include <cstring>
+#include <string>
 
+#include "platform/wide_text.h"
 
 namespace tastrix {
 
@@ -10,8 +11,8 @@ COLORREF rgbOf(Colour colour) {
   return static_cast<COLORREF>(colour) & 0x00FFFFFF;
 }
 
-LOGFONTA logFontOf(const FontDescription& font, int dpi) {
-  LOGFONTA lf{};
+LOGFONTW logFontOf(const FontDescription& font, int dpi) {
+  LOGFONTW lf{};
   lf.lfHeight = heightFromPoints(font.size, dpi);
   lf.lfWeight = font.bold ? FW_BOLD : FW_NORMAL;
   lf.lfItalic = font.italic;
@@ -22,7 +23,7 @@ LOGFONTA logFontOf(const FontDescription& font, int dpi) {
   lf.lfClipPrecision = CLIP_DEFAULT_PRECIS;
   lf.lfQuality = DEFAULT_QUALITY;
   lf.lfPitchAndFamily = DEFAULT_PITCH;
-  std::strncpy(lf.lfFaceName, font.name.c_str(), LF_FACESIZE - 1);
+  WideFromUtf8(font.name).copy(lf.lfFaceName, LF_FACESIZE - 1);
   return lf;
 }
 
@@ -37,9 +38,9 @@ BITMAPINFO topDownBitmapInfo(int width, int height) {
   return info;
 }
 
-FontDescription fontDescriptionOf(const LOGFONTA& logFont, COLORREF colour, int dpi) {
+FontDescription fontDescriptionOf(const LOGFONTW& logFont, COLORREF colour, int dpi) {
   FontDescription font;
-  font.name = logFont.lfFaceName;
+  font.name = Utf8FromWide(logFont.lfFaceName);
   font.size = pointsFromHeight(logFont.lfHeight, dpi);
   font.colour = static_cast<Colour>(colour & 0x00FFFFFF);
   font.bold = logFont.lfWeight >= FW_BOLD;

@@ -10,12 +10,12 @@ namespace tastrix {
 COLORREF rgbOf(Colour colour);
 
 // A font description as a LOGFONT for a device of the given dpi.
-LOGFONTA logFontOf(const FontDescription& font, int dpi);
+LOGFONTW logFontOf(const FontDescription& font, int dpi);
 
 // The header of a 32-bit device-independent bitmap, top row first.
 BITMAPINFO topDownBitmapInfo(int width, int height);
 
 // The font that a LOGFONT for a device of the given dpi and a text colour describe.
-FontDescription fontDescriptionOf(const LOGFONTA& logFont, COLORREF colour, int dpi);
+FontDescription fontDescriptionOf(const LOGFONTW& logFont, COLORREF colour, int dpi);
 
 }  // namespace tastrix

@@ -2,16 +2,17 @@
 #include <optional>
 #include <string>
 
-#include "platform/file_text.h"
 #include "text/ini_text.h"
 #include "text/profile_source.h"
+#include "text/text_encoding.h"
 
 namespace tastrix {
 
 // An INI file (the settings file, a keyboard map file) read whole and
 // written back whole in the encoding it was found in. Its entries are looked
-// up and updated as the profile functions do it, with values in the system
-// code page; a file in UTF-8 or UTF-16 converts them.
+// up and updated as the profile functions do it. Values are UTF-8 on the
+// program's side; a file in the code page holds them in it, with "?" for a
+// character it lacks, and keeps every line that is not updated byte for byte.
 class IniFile : public ProfileFile {
  public:
   explicit IniFile(const std::string& bytes = std::string());
@@ -22,19 +23,19 @@ class IniFile : public ProfileFile {
   std::string readString(const std::string& section, const std::string& key, const std::string& def) const override;
   void write(const std::string& section, const std::string& key, const std::string& value) override;
 
-  // A value as the file's text holds it, and written so: in the code page in
-  // a file without a byte order mark, in UTF-8 in the others.
-  std::optional<std::string> readAsStored(const std::string& section, const std::string& key) const;
-  void writeAsStored(const std::string& section, const std::string& key, const std::string& value);
+  // An entry whose value is UTF-8 in a file of any encoding: in a file in
+  // the code page, the bytes stored there stand as they are.
+  std::optional<std::string> readUtf8Entry(const std::string& section, const std::string& key) const;
+  void writeUtf8Entry(const std::string& section, const std::string& key, const std::string& value);
   void remove(const std::string& section, const std::string& key);
 
   // Whether the file is Unicode text, which spells every name.
-  bool unicode() const { return file_.unicode(); }
+  bool unicode() const { return encoding_ != TextEncoding::CodePage; }
   std::string bytes() const override;
 
  private:
-  FileText file_;  // its encoding; the text itself lives in entries_
-  IniText entries_;
+  TextEncoding encoding_;
+  IniText entries_;  // the text in UTF-8; a file in the code page, its very bytes
 };
 
 }  // namespace tastrix

@@ -252,8 +252,8 @@ StagedFile::Result ReplaceWhole(const std::string& path, const std::string& byte
 
 void WriteFileWhole(const std::string& path, const std::string& bytes) {
   switch (ReplaceWhole(path, bytes)) {
-    case StagedFile::Result::CannotCreate: throwCannotCreateFile(path);
-    case StagedFile::Result::CannotWrite: throwStreamWriteError(path);
+    case StagedFile::Result::CannotCreate: throwCannotCreateFile(path, GetLastError());
+    case StagedFile::Result::CannotWrite: throwStreamWriteError(path, GetLastError());
     case StagedFile::Result::Written: break;
   }
 }

@@ -16,7 +16,7 @@ FARPROC SystemProcedure(const char* library, const char* name) {
     if (length > 0 && length < MAX_PATH) module = LoadLibraryA((std::string(folder) + "\\" + library).c_str());
   }
   const FARPROC procedure = module ? GetProcAddress(module, name) : nullptr;
-  if (!procedure) throw PlatformError(std::string("Cannot load ") + name + " from " + library);
+  if (!procedure) throw PlatformError(std::string("Cannot load ") + name + " from " + library, GetLastError());
   return procedure;
 }
 

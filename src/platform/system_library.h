@@ -15,4 +15,12 @@ Function CommonDialogFunction(const char* name) {
   return reinterpret_cast<Function>(reinterpret_cast<void*>(SystemProcedure("comdlg32.dll", name)));
 }
 
+// Uniscribe draws what GDI cannot (characters beyond the first 65536, which
+// take two 16-bit units), for the few labels whose font lacks a character:
+// loaded when one first does.
+template <typename Function>
+Function UniscribeFunction(const char* name) {
+  return reinterpret_cast<Function>(reinterpret_cast<void*>(SystemProcedure("usp10.dll", name)));
+}
+
 }  // namespace tastrix

@@ -27,17 +27,34 @@ std::string narrow(UINT codePage, DWORD flags, const std::wstring& wide) {
 
 std::wstring WideFromUtf8(const std::string& utf8) { return widen(CP_UTF8, utf8); }
 std::string Utf8FromWide(const std::wstring& wide) { return narrow(CP_UTF8, 0, wide); }
-std::wstring WideFromAnsi(const std::string& ansi) { return widen(CP_ACP, ansi); }
-std::string Utf8FromAnsi(const std::string& ansi) { return Utf8FromWide(WideFromAnsi(ansi)); }
-std::string AnsiFromUtf8(const std::string& utf8) { return narrow(CP_ACP, 0, WideFromUtf8(utf8)); }
 
-std::string AnsiNameFromUtf8(const std::string& utf8, bool* exact) {
-  const std::wstring wide = WideFromUtf8(utf8);
-  const std::string name = narrow(CP_ACP, WC_NO_BEST_FIT_CHARS, wide);
+std::string Utf8FromCodePage(const CodePageText& text) { return Utf8FromWide(widen(CP_ACP, text.bytes())); }
+
+CodePageText CodePageNameOf(const std::string& utf8, bool* exact) {
+  CodePageText text(narrow(CP_ACP, WC_NO_BEST_FIT_CHARS, WideFromUtf8(utf8)));
   // Only the way back shows every loss: a combining accent, a character
-  // spelt by a look-alike, one the code page lacks.
-  if (exact) *exact = WideFromAnsi(name) == wide;
-  return name;
+  // spelt by a look-alike, one the code page lacks, bytes that are no UTF-8.
+  if (exact) *exact = Utf8FromCodePage(text) == utf8;
+  return text;
+}
+
+std::optional<CodePageText> ExactCodePageText(const std::string& utf8) {
+  bool exact = false;
+  CodePageText text = CodePageNameOf(utf8, &exact);
+  if (!exact) return std::nullopt;
+  return text;
+}
+
+const LeadBytes& CodePageLeadBytes() {
+  static const LeadBytes leadBytes = [] {
+    LeadBytes bytes;
+    CPINFO info{};
+    if (GetCPInfo(CP_ACP, &info))
+      for (int i = 0; i + 1 < MAX_LEADBYTES && info.LeadByte[i] != 0; i += 2)
+        for (int b = info.LeadByte[i]; b <= info.LeadByte[i + 1]; ++b) bytes.set(static_cast<size_t>(b));
+    return bytes;
+  }();
+  return leadBytes;
 }
 
 }  // namespace tastrix

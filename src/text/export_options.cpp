@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstddef>
+#include <iterator>
 
 #include "text/path_text.h"
 
@@ -70,8 +71,11 @@ CommandLineRequest bad(std::string problem) {
 
 CommandLineRequest ReadCommandLine(const std::vector<std::string>& arguments) {
   CommandLineRequest request;
-  if (std::none_of(arguments.begin(), arguments.end(), [](const std::string& a) { return switchOf(a) != nullptr; }))
+  if (std::none_of(arguments.begin(), arguments.end(), [](const std::string& a) { return switchOf(a) != nullptr; })) {
+    std::copy_if(arguments.begin(), arguments.end(), std::back_inserter(request.maps),
+                 [](const std::string& a) { return !a.empty() && !looksLikeSwitch(a); });
     return request;
+  }
   for (const std::string& a : arguments) {
     const Switch* s = switchOf(a);
     if (s && s->which == SwitchName::Help) {

@@ -29,6 +29,7 @@ struct PrintRequest {
 struct CommandLineRequest {
   enum class Action { OpenWindow, ShowUsage, Export, Print, BadArguments };
   Action action = Action::OpenWindow;
+  std::vector<std::string> maps;  // for OpenWindow: the files named, the map to open in the window
   ExportRequest picture;  // for Export
   PrintRequest print;     // for Print
   std::string problem;    // for BadArguments: one line saying what is wrong
@@ -37,7 +38,8 @@ struct CommandLineRequest {
 // Reads the arguments after the program's name. The switches /export,
 // /scale, /print, /printer and /? (also spelt with - or --, in any case)
 // make it a command line of ours; any other arguments open the window, which
-// ignores them as it always has.
+// opens the map that those that look like no switch name (as Explorer passes
+// a file it opens) and ignores the rest as it always has.
 CommandLineRequest ReadCommandLine(const std::vector<std::string>& arguments);
 
 }  // namespace tastrix

@@ -1,6 +1,7 @@
 #include "text/profile_source.h"
 
 #include "text/profile_value.h"
+#include "text/utf8_text.h"
 
 namespace tastrix {
 
@@ -12,10 +13,7 @@ bool ProfileSource::readBool(const std::string& section, const std::string& key,
   return ParseProfileBool(readString(section, key, ""), def);
 }
 
-std::string CutToProfileValue(std::string value) {
-  if (value.size() > kLongestProfileValue) value.resize(kLongestProfileValue);
-  return value;
-}
+std::string CutToProfileValue(const std::string& value) { return Utf8CutTo(value, kLongestProfileValue); }
 
 std::string IniTextEntries::readString(const std::string& section, const std::string& key,
                                        const std::string& def) const {

@@ -6,21 +6,21 @@
 
 namespace tastrix {
 
-// The longest value, in bytes, that the profile functions read.
+// The longest value, in bytes of UTF-8, that the profile functions read.
 constexpr size_t kLongestProfileValue = 2047;
 
-// Entries of an INI file looked up one at a time, with values in the system
-// code page as the profile functions give them.
+// Entries of an INI file looked up one at a time, with values in UTF-8
+// whatever the file's encoding.
 class ProfileSource {
  public:
   virtual ~ProfileSource() = default;
-  // At most kLongestProfileValue bytes of a value are read.
+  // At most kLongestProfileValue bytes of a value are read, whole characters.
   virtual std::string readString(const std::string& section, const std::string& key, const std::string& def) const = 0;
   int readInt(const std::string& section, const std::string& key, int def) const;
   bool readBool(const std::string& section, const std::string& key, bool def) const;
 };
 
-// Entries of an INI file written one at a time, with values in the system code page.
+// Entries of an INI file written one at a time, with values in UTF-8.
 class ProfileTarget {
  public:
   virtual ~ProfileTarget() = default;
@@ -33,8 +33,8 @@ class ProfileFile : public ProfileSource, public ProfileTarget {
   virtual std::string bytes() const = 0;
 };
 
-// An INI text in the system code page, read and updated as the profile
-// functions would a file of it; its values stand in it as they are.
+// An INI text in UTF-8 without a byte order mark, read and updated as the
+// profile functions would a file of it; its values stand in it as they are.
 class IniTextEntries : public ProfileFile {
  public:
   explicit IniTextEntries(std::string text = std::string()) : text_(std::move(text)) {}
@@ -46,7 +46,7 @@ class IniTextEntries : public ProfileFile {
   IniText text_;
 };
 
-// The value cut to the longest one the profile functions read.
-std::string CutToProfileValue(std::string value);
+// The value cut to the longest one the profile functions read, between two characters.
+std::string CutToProfileValue(const std::string& value);
 
 }  // namespace tastrix

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "text/command_line.h"
@@ -39,9 +40,14 @@ TEST(SplitCommandLine, FollowsTheMicrosoftCRules) {
   for (const Case& c : cases) EXPECT_EQ(SplitCommandLine(c.line), c.expected) << c.line;
 }
 
+// The arguments that look like no switch name the map to open.
 TEST(ReadCommandLine, ArgumentsWithoutOurSwitchesOpenTheWindow) {
-  for (const Args& args : {Args{}, Args{"C:\\maps\\a.zv"}, Args{"/x", "-y"}, Args{"/exports", "a", "b"}})
+  const std::pair<Args, Args> cases[] = {
+      {{}, {}}, {{"C:\\maps\\a.zv"}, {"C:\\maps\\a.zv"}}, {{"/x", "-y"}, {}}, {{"/exports", "a", "", "b"}, {"a", "b"}}};
+  for (const auto& [args, maps] : cases) {
     EXPECT_EQ(ReadCommandLine(args).action, Action::OpenWindow) << ::testing::PrintToString(args);
+    EXPECT_EQ(ReadCommandLine(args).maps, maps) << ::testing::PrintToString(args);
+  }
 }
 
 TEST(ReadCommandLine, TheUsageWhereverItIsAskedFor) {

@@ -39,6 +39,21 @@ int key(const char* legend, int nth) {
   return 1;
 }
 
+std::vector<std::string> menuItems(HMENU menu) {
+  std::vector<std::string> items;
+  for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+    char text[256] = {};
+    MENUITEMINFOA info{};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_FTYPE | MIIM_STRING;
+    info.dwTypeData = text;
+    info.cch = sizeof text - 1;
+    GetMenuItemInfoA(menu, static_cast<UINT>(i), TRUE, &info);
+    items.push_back((info.fType & MFT_SEPARATOR) ? "-" : text);
+  }
+  return items;
+}
+
 ScratchFolder::ScratchFolder() : path_(uniqueScratchPath()) {}
 
 ScratchFolder::~ScratchFolder() { removeTree(path_); }
@@ -98,8 +113,8 @@ void FormTest::TearDown() {
   overrideExecutablePath("");
 }
 
-Application& FormTest::startForm() {
-  app_ = std::make_unique<Application>(dialogs);
+Application& FormTest::startForm(IDialogs* shown) {
+  app_ = std::make_unique<Application>(shown ? *shown : dialogs);
   app_->create(GetModuleHandleA(nullptr));
   app_->start();
   pump();
@@ -109,6 +124,28 @@ Application& FormTest::startForm() {
 void FormTest::dropForm() {
   app_.reset();
   pump();
+}
+
+void FormTest::expectFirstStartState() {
+  RECT window;
+  GetWindowRect(hwnd(), &window);
+  EXPECT_EQ(window.left, 20);
+  EXPECT_EQ(window.top, 20);
+  EXPECT_EQ(window.right - window.left, 762);
+  EXPECT_EQ(mainWindow().clientHeight(), 461);
+  EXPECT_EQ(mainWindow().scrollPosition(), 0);
+  EXPECT_FALSE(IsZoomed(hwnd()));
+  EXPECT_FALSE(GetWindowLongPtrA(hwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+  EXPECT_FALSE(menuChecked(ID_Always_On_Top));
+  EXPECT_EQ(mainWindow().caption(), "Tastrix - v1.0f  - ");
+  EXPECT_EQ(document().path(), "");
+  EXPECT_EQ(map().title(), "Untitled keyboard Map");
+  for (int p = 1; p <= kKeyCount; ++p) EXPECT_EQ(map().labels[p], "Key Label") << p;
+  EXPECT_EQ(map().keyColour, kWhite);
+  EXPECT_EQ(map().borderColour, kWhite);
+  EXPECT_EQ(map().alignment, 1);
+  EXPECT_EQ(map().font(MapFont::KeyLabels), (FontDescription{"System", 10, kBlack, true, false, false, false, 1}));
+  EXPECT_FALSE(document().changed());
 }
 
 void FormTest::command(int id) {
@@ -138,6 +175,12 @@ void FormTest::click(int x, int y) {
 
 POINT FormTest::centreOf(const Rect& r) {
   return POINT{r.left + r.width / 2 - mainWindow().scrollPosition(), r.top + r.height / 2};
+}
+
+std::string FormTest::savedBitmap(const std::string& name) {
+  dialogs.answerFile(true, inScratch(name));
+  command(ID_Save_Bitmap_to_File);
+  return readFile(inScratch(name));
 }
 
 void FormTest::pump() {

@@ -5,6 +5,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/application.h"
 #include "app/menu_ids.h"
@@ -36,6 +37,15 @@ void setReadOnly(const std::string& path, bool readOnly);
 // keys that share one ("Shift", 2 is the left Shift), in label order.
 int key(const char* legend, int nth = 1);
 
+// The settings file a first start writes when it closes.
+inline const std::string kFirstStartSettings =
+    "[tastrix]\r\nWindowState_wsMaximized=0\r\nwindow_top_posn=20\r\nwindow_left_posn=20\r\nwindow_Width=762\r\n"
+    "window_Height=461\r\nAlways_on_Top_Option=0\r\nAuto_Run_at_Windows_Startup_Option=0\r\n"
+    "Current_Keyboard_Layout_File_Name_Edit=\r\n";
+
+// A menu as drawn: its items' texts, "-" for a separator.
+std::vector<std::string> menuItems(HMENU menu);
+
 // Drives the real main window with scripted dialogs. The executable path
 // points into a fresh scratch folder for every test.
 class FormTest : public ::testing::Test {
@@ -43,10 +53,13 @@ class FormTest : public ::testing::Test {
   void SetUp() override;
   void TearDown() override;
 
-  // Creates the window and runs the start-up sequence (first show).
-  Application& startForm();
+  // Creates the window and runs the start-up sequence (first show), with the
+  // scripted dialogs unless others are given.
+  Application& startForm(IDialogs* shown = nullptr);
   // Destroys the window without the close question.
   void dropForm();
+  // The window and map as the first start without a settings file shows them.
+  void expectFirstStartState();
 
   Application& app() { return *app_; }
   MainWindow& mainWindow() { return app_->window(); }
@@ -68,6 +81,9 @@ class FormTest : public ::testing::Test {
   void click(int x, int y);
   // The centre of a piece of the picture in client coordinates (scroll applied).
   POINT centreOf(const Rect& piece);
+  // Saves the picture with Save Keyboard Layout Bitmap to File into the
+  // scratch folder: the file's bytes.
+  std::string savedBitmap(const std::string& name);
   // Repaints and reads the window's own pixel at a client point.
   COLORREF pixel(int x, int y);
   void pump();

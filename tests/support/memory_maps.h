@@ -35,6 +35,8 @@ class MemoryMaps : public MapStorage {
   MapStamps stamps(const std::string& mapPath) const override {
     return MapStamps{stampOf(mapPath), stampOf(LabelListPath(mapPath))};
   }
+  bool folderExists(const std::string& path) const override { return folders.count(path + "\\") != 0; }
+  void addToRecentDocuments(const std::string&) override {}
   void finishInterruptedSave(const std::string&) override {}
   std::unique_ptr<ProfileFile> readMapFile(const std::string& mapPath) const override {
     return std::make_unique<IniTextEntries>(bytesOf(mapPath));

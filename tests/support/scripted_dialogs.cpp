@@ -44,6 +44,12 @@ void ScriptedDialogs::answerPrinter(bool ok, const PrinterChoice& choice) {
   script_.back().printer = choice;
 }
 
+DialogCall& ScriptedDialogs::record(Dialog what) {
+  calls.emplace_back();
+  calls.back().what = what;
+  return calls.back();
+}
+
 std::vector<DialogCall> ScriptedDialogs::callsOf(Dialog what) const {
   std::vector<DialogCall> out;
   for (const DialogCall& c : calls)
@@ -77,13 +83,11 @@ bool ScriptedDialogs::next(Entry::Kind what, Entry& out) {
 }
 
 Answer ScriptedDialogs::showMessage(MessageKind kind, const std::string& text, Buttons buttons) {
-  DialogCall call;
-  call.what = Dialog::Message;
+  DialogCall& call = record(Dialog::Message);
   call.kind = kind;
   call.buttons = buttons;
   call.caption = captionOf(kind);
   call.text = text;
-  calls.push_back(call);
   if (buttons == Buttons::Ok) return Answer::Ok;
   Entry e;
   if (!next(Entry::Message, e)) return Answer::No;
@@ -92,21 +96,17 @@ Answer ScriptedDialogs::showMessage(MessageKind kind, const std::string& text, B
 }
 
 void ScriptedDialogs::showGeneralError(const std::string& text) {
-  DialogCall call;
-  call.what = Dialog::GeneralError;
+  DialogCall& call = record(Dialog::GeneralError);
   call.kind = MessageKind::Error;
   call.caption = "Tastrix - v1.0f";
   call.text = text;
-  calls.push_back(call);
 }
 
 bool ScriptedDialogs::showInputBox(const std::string& caption, const std::string& prompt, std::string& text) {
-  DialogCall call;
-  call.what = Dialog::InputBox;
+  DialogCall& call = record(Dialog::InputBox);
   call.caption = caption;
   call.text = prompt;
   call.initial = text;
-  calls.push_back(call);
   Entry e;
   if (!next(Entry::Input, e)) return false;
   if (e.whileOpen) e.whileOpen();
@@ -116,11 +116,9 @@ bool ScriptedDialogs::showInputBox(const std::string& caption, const std::string
 }
 
 bool ScriptedDialogs::fileDialog(Dialog what, FileDialogRequest& request) {
-  DialogCall call;
-  call.what = what;
+  DialogCall& call = record(what);
   call.caption = request.title;
   call.request = request;
-  calls.push_back(call);
   Entry e;
   if (!next(Entry::File, e)) return false;
   if (e.whileOpen) e.whileOpen();
@@ -134,10 +132,8 @@ bool ScriptedDialogs::showOpenFile(FileDialogRequest& request) { return fileDial
 bool ScriptedDialogs::showSaveFile(FileDialogRequest& request) { return fileDialog(Dialog::SaveFile, request); }
 
 bool ScriptedDialogs::showFontDialog(FontDescription& font) {
-  DialogCall call;
-  call.what = Dialog::ChooseFont;
+  DialogCall& call = record(Dialog::ChooseFont);
   call.font = font;
-  calls.push_back(call);
   Entry e;
   if (!next(Entry::Font, e) || !e.ok) return false;
   font = e.font;
@@ -145,10 +141,8 @@ bool ScriptedDialogs::showFontDialog(FontDescription& font) {
 }
 
 bool ScriptedDialogs::showColourDialog(Colour& colour) {
-  DialogCall call;
-  call.what = Dialog::ChooseColour;
+  DialogCall& call = record(Dialog::ChooseColour);
   call.colour = colour;
-  calls.push_back(call);
   Entry e;
   if (!next(Entry::Colour, e) || !e.ok) return false;
   colour = e.colour;
@@ -156,10 +150,7 @@ bool ScriptedDialogs::showColourDialog(Colour& colour) {
 }
 
 bool ScriptedDialogs::printerDialog(Dialog what, PrinterChoice& choice) {
-  DialogCall call;
-  call.what = what;
-  call.printer = choice;
-  calls.push_back(call);
+  record(what).printer = choice;
   Entry e;
   if (!next(Entry::Printer, e) || !e.ok) return false;
   choice = e.printer;
@@ -167,22 +158,14 @@ bool ScriptedDialogs::printerDialog(Dialog what, PrinterChoice& choice) {
 }
 
 void ScriptedDialogs::showPrinterSetup(PrinterChoice& choice) {
-  if (!script_.empty() && script_.front().what == Entry::Printer) {
+  if (!script_.empty() && script_.front().what == Entry::Printer)
     printerDialog(Dialog::PrinterSetup, choice);
-    return;
-  }
-  DialogCall call;
-  call.what = Dialog::PrinterSetup;
-  call.printer = choice;
-  calls.push_back(call);
+  else
+    record(Dialog::PrinterSetup).printer = choice;
 }
 
 bool ScriptedDialogs::showPrintDialog(PrinterChoice& choice) { return printerDialog(Dialog::Print, choice); }
 
-void ScriptedDialogs::showAbout() {
-  DialogCall call;
-  call.what = Dialog::About;
-  calls.push_back(call);
-}
+void ScriptedDialogs::showAbout() { record(Dialog::About); }
 
 }  // namespace tastrix::testing

@@ -83,6 +83,7 @@ class ScriptedDialogs : public IDialogs {
     PrinterChoice printer;
     std::function<void()> whileOpen;
   };
+  DialogCall& record(Dialog what);  // a new entry of calls
   bool next(Entry::Kind what, Entry& out);
   bool fileDialog(Dialog what, FileDialogRequest& request);
   bool printerDialog(Dialog what, PrinterChoice& choice);

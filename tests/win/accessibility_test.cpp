@@ -17,36 +17,6 @@ namespace {
 
 constexpr long kTitlePart = 1, kQPart = 28;  // parts are label positions + 1
 
-// An interface pointer released at the end of its scope.
-template <typename T>
-class Held {
- public:
-  Held() = default;
-  ~Held() {
-    if (p_) p_->Release();
-  }
-  Held(const Held&) = delete;
-  Held& operator=(const Held&) = delete;
-  T* operator->() const { return p_; }
-  T* get() const { return p_; }
-  T** put() { return &p_; }
-
- private:
-  T* p_ = nullptr;
-};
-
-// A text property as a screen reader reads it; "<none>" when there is none.
-using TextProperty = HRESULT (STDMETHODCALLTYPE IAccessible::*)(VARIANT, BSTR*);
-std::string textOf(IAccessible* object, TextProperty property, long id) {
-  BSTR text = nullptr;
-  if ((object->*property)(part(id), &text) != S_OK || !text) return "<none>";
-  const int wide = static_cast<int>(SysStringLen(text));
-  std::string narrow(static_cast<size_t>(wide) * 2 + 1, '\0');
-  narrow.resize(static_cast<size_t>(
-      WideCharToMultiByte(CP_ACP, 0, text, wide, narrow.data(), static_cast<int>(narrow.size()), nullptr, nullptr)));
-  SysFreeString(text);
-  return narrow;
-}
 std::string nameOf(IAccessible* object, long id) { return textOf(object, &IAccessible::get_accName, id); }
 std::string valueOf(IAccessible* object, long id) { return textOf(object, &IAccessible::get_accValue, id); }
 std::string descriptionOf(IAccessible* object, long id) { return textOf(object, &IAccessible::get_accDescription, id); }
@@ -63,11 +33,6 @@ long stateOf(IAccessible* object, long id) {
   VARIANT v;
   const HRESULT hr = object->get_accState(part(id), &v);
   return numberOf(hr, v);
-}
-RECT locationOf(IAccessible* object, long id) {
-  long x = 0, y = 0, w = 0, h = 0;
-  object->accLocation(&x, &y, &w, &h, part(id));
-  return RECT{x, y, x + w, y + h};
 }
 std::string roleText(long role) {
   char text[64] = "";
@@ -118,7 +83,7 @@ class EventListener {
     EventListener* self = listening();
     if (!self || window != self->window_ || object != OBJID_CLIENT) return;
     if (what != EVENT_OBJECT_FOCUS && what != EVENT_OBJECT_VALUECHANGE) return;
-    Held<IAccessible> source;
+    ComRef<IAccessible> source;
     VARIANT id;
     VariantInit(&id);
     std::string said;
@@ -133,18 +98,8 @@ class EventListener {
 
 class ScreenReader : public FormTest {
  protected:
-  // The window's client object, as a screen reader asks for it.
-  void getClient(Held<IAccessible>& client) {
-    ASSERT_EQ(AccessibleObjectFromWindow(hwnd(), static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
-                                         reinterpret_cast<void**>(client.put())),
-              S_OK);
-    ASSERT_NE(client.get(), nullptr);
-  }
   RECT onScreen(int stop) {
-    const Rect r = stopRect(layout(), stop);
-    POINT corners[2] = {{r.left - mainWindow().scrollPosition(), r.top}, {r.right() - mainWindow().scrollPosition(), r.bottom()}};
-    MapWindowPoints(hwnd(), nullptr, corners, 2);
-    return RECT{corners[0].x, corners[0].y, corners[1].x, corners[1].y};
+    return testing::onScreen(hwnd(), stopRect(layout(), stop), mainWindow().scrollPosition());
   }
 };
 
@@ -152,8 +107,8 @@ TEST_F(ScreenReader, TheClientHoldsTheTitleAndThe101KeysAsButtons) {
   startForm();
   for (int stop = 0; stop < kStopCount; ++stop) setLabel(stop, "label " + std::to_string(stop));
   setLabel(27, "&Quit");
-  Held<IAccessible> client;
-  getClient(client);
+  ComRef<IAccessible> client;
+  ASSERT_EQ(clientObject(hwnd(), client), S_OK);
 
   long count = 0;
   ASSERT_EQ(client->get_accChildCount(&count), S_OK);
@@ -205,8 +160,8 @@ TEST_F(ScreenReader, TheClientHoldsTheTitleAndThe101KeysAsButtons) {
 TEST_F(ScreenReader, HitTestsNavigationAndFocusFollowThePicture) {
   startForm();
   ASSERT_TRUE(takeFocus(hwnd()));
-  Held<IAccessible> client;
-  getClient(client);
+  ComRef<IAccessible> client;
+  ASSERT_EQ(clientObject(hwnd(), client), S_OK);
   const RECT q = onScreen(27);
   VARIANT hit;
   ASSERT_EQ(client->accHitTest((q.left + q.right) / 2, (q.top + q.bottom) / 2, &hit), S_OK);
@@ -241,8 +196,8 @@ TEST_F(ScreenReader, HitTestsNavigationAndFocusFollowThePicture) {
 // process must not wait for the box.
 TEST_F(ScreenReader, TheDefaultActionOpensTheLabelBoxOnceTheCallHasReturned) {
   startForm();
-  Held<IAccessible> client;
-  getClient(client);
+  ComRef<IAccessible> client;
+  ASSERT_EQ(clientObject(hwnd(), client), S_OK);
   dialogs.answerInput(true, "Quit");
   ASSERT_EQ(client->accDoDefaultAction(part(kQPart)), S_OK);
   EXPECT_TRUE(dialogs.calls.empty());
@@ -262,8 +217,8 @@ TEST_F(ScreenReader, TheDefaultActionOpensTheLabelBoxOnceTheCallHasReturned) {
 // thousand nested boxes overflow the stack and the unsaved map is lost.
 TEST_F(ScreenReader, WhileALabelBoxIsOpenNoRequestOpensAnother) {
   startForm();
-  Held<IAccessible> client;
-  getClient(client);
+  ComRef<IAccessible> client;
+  ASSERT_EQ(clientObject(hwnd(), client), S_OK);
   long stateWhileOpen = 0;
   HRESULT actionWhileOpen = S_OK;
   dialogs.answerInput(false, "", [&] {
@@ -370,8 +325,8 @@ TEST_F(ScreenReader, FocusAndValueChangesAreAnnounced) {
 
 TEST_F(ScreenReader, AnObjectHeldAfterTheWindowIsGoneIsCutOff) {
   startForm();
-  Held<IAccessible> client;
-  getClient(client);
+  ComRef<IAccessible> client;
+  ASSERT_EQ(clientObject(hwnd(), client), S_OK);
   ASSERT_EQ(nameOf(client.get(), kQPart), "Q");
   dropForm();
   long count = 0;

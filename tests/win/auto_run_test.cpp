@@ -136,28 +136,21 @@ class AutoRunMoved : public AutoRun {
   }
 };
 
-TEST_F(AutoRunMoved, YesRewritesThePathAndAnnouncesIt) {
-  machine.setString("tastrix.exe", oldPath);
-  dialogs.answerMessage(Answer::Yes);
-  startForm();
-
-  ASSERT_EQ(dialogs.calls.size(), 2u);
-  expectMessage(dialogs.calls[0], MessageKind::Warning, Buttons::YesNo, question());
-  EXPECT_EQ(dialogs.calls[1].kind, MessageKind::Information);
-  EXPECT_EQ(dialogs.calls[1].text, enabledText("tastrix.exe"));
-  EXPECT_EQ(machine.text("tastrix.exe"), inScratch("tastrix.exe"));
-  EXPECT_TRUE(menuChecked(ID_Auto_Run));
-}
-
-TEST_F(AutoRunMoved, NoKeepsTheOldPathAndTheMark) {
-  machine.setString("tastrix.exe", oldPath);
-  dialogs.answerMessage(Answer::No);
-  startForm();
-
-  ASSERT_EQ(dialogs.calls.size(), 1u);
-  EXPECT_EQ(dialogs.calls[0].text, question());
-  EXPECT_EQ(machine.text("tastrix.exe"), oldPath);
-  EXPECT_TRUE(menuChecked(ID_Auto_Run));
+// Yes rewrites the path and announces it; No keeps the old path and the mark.
+TEST_F(AutoRunMoved, TheStartUpAsksAndRewritesThePathOnYes) {
+  for (const Answer answer : {Answer::No, Answer::Yes}) {
+    machine.setString("tastrix.exe", oldPath);
+    dialogs.calls.clear();
+    dialogs.answerMessage(answer);
+    startForm();
+    ASSERT_EQ(dialogs.calls.size(), answer == Answer::Yes ? 2u : 1u);
+    expectMessage(dialogs.calls[0], MessageKind::Warning, Buttons::YesNo, question());
+    if (answer == Answer::Yes)
+      expectMessage(dialogs.calls[1], MessageKind::Information, Buttons::Ok, enabledText("tastrix.exe"));
+    EXPECT_EQ(machine.text("tastrix.exe"), answer == Answer::Yes ? inScratch("tastrix.exe") : oldPath);
+    EXPECT_TRUE(menuChecked(ID_Auto_Run));
+    dropForm();
+  }
 }
 
 std::string adminText(const std::string& name) {

@@ -29,20 +29,10 @@ std::string twoByTwoBmp(uint32_t pixelsPerMetre, const uint32_t topRow[2], const
     for (int i = 0; i < size; ++i) bytes += static_cast<char>((value >> (8 * i)) & 0xFF);
   };
   bytes += "BM";
-  put(54 + 16, 4);
-  put(0, 4);
-  put(54, 4);
-  put(40, 4);
-  put(2, 4);
-  put(2, 4);
+  for (const uint32_t field : {54u + 16u, 0u, 54u, 40u, 2u, 2u}) put(field, 4);
   put(1, 2);
   put(32, 2);
-  put(BI_RGB, 4);
-  put(16, 4);
-  put(pixelsPerMetre, 4);
-  put(pixelsPerMetre, 4);
-  put(0, 4);
-  put(0, 4);
+  for (const uint32_t field : {uint32_t{BI_RGB}, 16u, pixelsPerMetre, pixelsPerMetre, 0u, 0u}) put(field, 4);
   for (const uint32_t* row : {bottomRow, topRow})
     for (int x = 0; x < 2; ++x) put(row[x], 4);
   return bytes;
@@ -140,14 +130,6 @@ TEST_F(BitmapFileCommand, WritesThePictureAsABmpFileAndConfirms) {
   EXPECT_EQ(bmp.pixels.at(1524, 460), patternAt(1524, 460));
 }
 
-TEST_F(BitmapFileCommand, HoldsTheWindowsRenderingOfTheKeyboard) {
-  startForm();
-  const Pixels rendered = renderedPicture(mainWindow());
-  saveAs(inScratch("keyboard"));
-  const BmpFile bmp = parseBmp(readFile(inScratch("keyboard.bmp")));
-  EXPECT_EQ(firstDifference(bmp.pixels, rendered), "");
-}
-
 TEST_F(BitmapFileCommand, AppendsTheExtensionUnlessTheNameEndsInBmp) {
   startForm();
   const struct {
@@ -210,27 +192,6 @@ TEST_F(BitmapFileCommand, CancelWritesNothingAndSaysNothing) {
   HANDLE search = FindFirstFileA(inScratch("*.bmp").c_str(), &found);
   EXPECT_EQ(search, INVALID_HANDLE_VALUE);
   if (search != INVALID_HANDLE_VALUE) FindClose(search);
-}
-
-TEST_F(BitmapFileCommand, OpensInTheMapFolderWhileItExistsElseBesideTheProgram) {
-  startForm();
-  const std::string maps = inScratch("maps");
-  ASSERT_TRUE(CreateDirectoryA(maps.c_str(), nullptr));
-
-  dialogs.answerFile(false);
-  command(ID_Save_Bitmap_to_File);
-  document().setPath(maps + "\\office.zv");
-  dialogs.answerFile(false);
-  command(ID_Save_Bitmap_to_File);
-  RemoveDirectoryA(maps.c_str());
-  dialogs.answerFile(false);
-  command(ID_Save_Bitmap_to_File);
-
-  const auto opened = dialogs.callsOf(Dialog::SaveFile);
-  ASSERT_EQ(opened.size(), 3u);
-  EXPECT_EQ(opened[0].request.initialDir, scratchDir());
-  EXPECT_EQ(opened[1].request.initialDir, maps + "\\");
-  EXPECT_EQ(opened[2].request.initialDir, scratchDir());
 }
 
 TEST_F(BitmapFileCommand, ADirectoryOfThatNameCannotBeCreatedAsAFile) {

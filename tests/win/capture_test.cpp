@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
+
 #include "modal_probe.h"
 #include "output/capture.h"
 #include "picture_pixels.h"
@@ -40,55 +43,47 @@ class CaptureOfThePicture : public FormTest {
   }
 };
 
-// As it starts, narrow and scrolled, wider and taller than the picture: the
-// picture is the same, and the window is left as it was.
-TEST_F(CaptureOfThePicture, FromWindowsOfEverySizeAndScroll) {
+// As it starts, narrow and scrolled, wider and taller than the picture,
+// maximized, always on top and scrolled to the end, partly off the screen:
+// the picture is the same, and the window is left as it was.
+TEST_F(CaptureOfThePicture, FromWindowsOfEverySizeScrollAndPlace) {
   const struct {
-    int width, height, scroll;  // 0: as the window starts
-  } views[] = {{0, 0, 0}, {300, 200, 700}, {1600, 600, 0}};
-  startForm();
+    const char* what;
+    std::function<void()> arrange;
+    int scroll;
+  } views[] = {
+      {"as it starts", [] {}, 0},
+      {"narrow", [this] { mainWindow().setClientSize(300, 200); }, 700},
+      {"wide and tall", [this] { mainWindow().setClientSize(1600, 600); }, 0},
+      {"maximized",
+       [this] {
+         ShowWindow(hwnd(), SW_MAXIMIZE);
+         EXPECT_TRUE(IsZoomed(hwnd()));
+       },
+       40},
+      {"always on top",
+       [this] {
+         command(ID_Always_On_Top);
+         EXPECT_TRUE(GetWindowLongPtrA(hwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+       },
+       100000},
+      {"partly off the screen",
+       [this] { SetWindowPos(hwnd(), nullptr, -350, -60, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE); }, 200},
+  };
   for (const auto& v : views) {
-    if (v.width) mainWindow().setClientSize(v.width, v.height);
+    SCOPED_TRACE(v.what);
+    startForm();
+    v.arrange();
     mainWindow().setScrollPosition(v.scroll);
     mainWindow().processMessages();
-    ASSERT_EQ(mainWindow().scrollPosition(), v.scroll);
+    const int end = std::max(0, layout().scrollRange() - mainWindow().clientWidth());
+    ASSERT_EQ(mainWindow().scrollPosition(), std::min(v.scroll, end));
+    const LONG_PTR style = GetWindowLongPtrA(hwnd(), GWL_EXSTYLE);
     PatternWindow pattern(mainWindow());
-    SCOPED_TRACE(::testing::Message() << v.width << " x " << v.height << " scrolled " << v.scroll);
     expectPatternPicture(capture());
+    EXPECT_EQ(GetWindowLongPtrA(hwnd(), GWL_EXSTYLE), style);
+    dropForm();
   }
-}
-
-TEST_F(CaptureOfThePicture, FromAMaximizedScrolledWindowThatStaysMaximized) {
-  startForm();
-  ShowWindow(hwnd(), SW_MAXIMIZE);
-  mainWindow().processMessages();
-  ASSERT_TRUE(IsZoomed(hwnd()));
-  mainWindow().setScrollPosition(40);
-  mainWindow().processMessages();
-  PatternWindow pattern(mainWindow());
-  expectPatternPicture(capture());
-  EXPECT_TRUE(IsZoomed(hwnd()));
-}
-
-TEST_F(CaptureOfThePicture, FromAnAlwaysOnTopWindowScrolledToTheEnd) {
-  startForm();
-  command(ID_Always_On_Top);
-  ASSERT_TRUE(GetWindowLongPtrA(hwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST);
-  mainWindow().setScrollPosition(layout().scrollRange());
-  mainWindow().processMessages();
-  ASSERT_GT(mainWindow().scrollPosition(), 0);
-  PatternWindow pattern(mainWindow());
-  expectPatternPicture(capture());
-  EXPECT_TRUE(GetWindowLongPtrA(hwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST);
-}
-
-TEST_F(CaptureOfThePicture, FromAWindowPartlyOffTheScreen) {
-  startForm();
-  SetWindowPos(hwnd(), nullptr, -350, -60, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  mainWindow().setScrollPosition(200);
-  mainWindow().processMessages();
-  PatternWindow pattern(mainWindow());
-  expectPatternPicture(capture());
 }
 
 TEST_F(CaptureOfThePicture, EqualsTheWindowsOwnRenderingOfTheKeyboard) {
@@ -162,17 +157,11 @@ TEST_F(CaptureOfThePicture, ClicksQueuedDuringTheCaptureDoNothing) {
   POINT screen = key;
   ClientToScreen(hwnd(), &screen);
   PostMessageA(hwnd(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(hwnd()), MAKELPARAM(screen.x, screen.y));
-  bool menuOpened = false;
-  const ModalProbe closeAnyMenu([&] {
-    HWND menu = FindWindowA("#32768", nullptr);
-    if (!menu || !IsWindowVisible(menu)) return false;
-    menuOpened = true;
-    EndMenu();
-    return true;
+  const ShownMenu shown = menuShownBy([&] {
+    dialogs.answerFile(false);
+    command(ID_Save_Bitmap_to_File);
   });
-  dialogs.answerFile(false);
-  command(ID_Save_Bitmap_to_File);
-  EXPECT_FALSE(menuOpened);
+  EXPECT_EQ(shown.menu, nullptr);
   ASSERT_EQ(dialogs.calls.size(), 1u);
   EXPECT_EQ(dialogs.calls[0].what, Dialog::SaveFile);
   EXPECT_EQ(app().recordedGroup(), recorded);

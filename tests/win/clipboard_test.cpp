@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 #include <thread>
 
 #include "gdi_exhaustion.h"
@@ -124,8 +125,7 @@ ClipboardContent clipboardContent() {
 // A program of either bitness (the paste readers built beside the tests)
 // pastes the picture's DIB.
 std::string pastedByProgram(const std::string& reader, const std::string& scratch) {
-  const std::string tests = builtProgram().substr(0, builtProgram().size() - std::string("tastrix.exe").size());
-  const ProgramRun run = runProgram(tests + reader, "pasted.dib", scratch);
+  const ProgramRun run = runProgram(builtProgram(reader), "pasted.dib", scratch);
   EXPECT_TRUE(run.finished && run.exitCode == 0) << reader << " ended with " << run.exitCode << run.errors;
   return readFile(scratch + "pasted.dib");
 }
@@ -164,9 +164,7 @@ TEST_F(ClipboardCommand, PutsABitmapEqualToTheFileOnTheClipboard) {
   EXPECT_FALSE(copied.hasText);
   ASSERT_TRUE(copied.hasBitmap);
 
-  dialogs.answerFile(true, inScratch("same.bmp"));
-  command(ID_Save_Bitmap_to_File);
-  const BmpFile file = parseBmp(readFile(inScratch("same.bmp")));
+  const BmpFile file = parseBmp(savedBitmap("same.bmp"));
   ASSERT_EQ(file.pixels.width, 1528);
   EXPECT_EQ(firstDifference(copied.bitmap, file.pixels), "");
   EXPECT_EQ(copied.bitmap.at(700, 200), patternAt(700, 200));
@@ -180,9 +178,7 @@ TEST_F(ClipboardCommand, PutsABitmapEqualToTheFileOnTheClipboard) {
 TEST_F(ClipboardCommand, OtherProgramsPasteTheFilesPictureOnceTheWindowIsGone) {
   startForm();
   command(ID_Copy_Bitmap_to_Clipboard);
-  dialogs.answerFile(true, inScratch("same.bmp"));
-  command(ID_Save_Bitmap_to_File);
-  const std::string file = readFile(inScratch("same.bmp"));
+  const std::string file = savedBitmap("same.bmp");
   ASSERT_GT(file.size(), sizeof(BITMAPFILEHEADER));
   dropForm();
   const std::string dib = file.substr(sizeof(BITMAPFILEHEADER));
@@ -193,33 +189,32 @@ TEST_F(ClipboardCommand, OtherProgramsPasteTheFilesPictureOnceTheWindowIsGone) {
   }
 }
 
-TEST_F(ClipboardCommand, TheEditMenuItemCopiesTheKeyboardsRendering) {
+// The Edit menu's item and Ctrl+C, through the window's accelerators, copy too.
+TEST_F(ClipboardCommand, TheEditMenuItemAndCtrlCCopyTheKeyboardsRendering) {
   startForm();
   const Pixels rendered = renderedPicture(mainWindow());
-  putTextOnClipboard(hwnd(), "earlier text");
-  command(ID_Edit_Copy_Bitmap_to_Clipboard);
-  ASSERT_EQ(dialogs.messageTexts(), std::vector<std::string>{kCopiedMessage});
-  const ClipboardContent copied = clipboardContent();
-  EXPECT_FALSE(copied.hasText);
-  ASSERT_TRUE(copied.hasBitmap);
-  EXPECT_EQ(firstDifference(copied.bitmap, rendered), "");
-}
-
-TEST_F(ClipboardCommand, ControlCRunsTheCommand) {
-  startForm();
-  putTextOnClipboard(hwnd(), "earlier text");
-  MSG keyDown{hwnd(), WM_KEYDOWN, 'C', 1, 0, {}};
-  BYTE keys[256];
-  GetKeyboardState(keys);
-  keys[VK_CONTROL] = 0x80;
-  SetKeyboardState(keys);
-  const bool translated = TranslateAcceleratorA(hwnd(), mainWindow().accelerators(), &keyDown) != 0;
-  keys[VK_CONTROL] = 0;
-  SetKeyboardState(keys);
-  pump();
-  EXPECT_TRUE(translated);
-  EXPECT_EQ(dialogs.messageTexts(), std::vector<std::string>{kCopiedMessage});
-  EXPECT_TRUE(clipboardContent().hasBitmap);
+  const auto ctrlC = [this] {
+    MSG keyDown{hwnd(), WM_KEYDOWN, 'C', 1, 0, {}};
+    BYTE keys[256];
+    GetKeyboardState(keys);
+    keys[VK_CONTROL] = 0x80;
+    SetKeyboardState(keys);
+    EXPECT_TRUE(TranslateAcceleratorA(hwnd(), mainWindow().accelerators(), &keyDown));
+    keys[VK_CONTROL] = 0;
+    SetKeyboardState(keys);
+    pump();
+  };
+  const std::function<void()> ways[] = {[this] { command(ID_Edit_Copy_Bitmap_to_Clipboard); }, ctrlC};
+  for (const auto& copy : ways) {
+    dialogs.calls.clear();
+    putTextOnClipboard(hwnd(), "earlier text");
+    copy();
+    ASSERT_EQ(dialogs.messageTexts(), std::vector<std::string>{kCopiedMessage});
+    const ClipboardContent copied = clipboardContent();
+    EXPECT_FALSE(copied.hasText);
+    ASSERT_TRUE(copied.hasBitmap);
+    EXPECT_EQ(firstDifference(copied.bitmap, rendered), "");
+  }
 }
 
 TEST_F(ClipboardCommand, AClipboardHeldByAnotherProgramCannotBeOpened) {

@@ -52,13 +52,6 @@ class EraseSet : public FormTest {
     EXPECT_EQ(covered, expectedCount) << context;
     EXPECT_EQ(map().title(), "My map") << context;
   }
-  void expectConfirmation(const DialogCall& call, const std::string& text) {
-    EXPECT_EQ(call.what, Dialog::Message);
-    EXPECT_EQ(call.kind, MessageKind::Confirmation);
-    EXPECT_EQ(call.caption, "Confirm");
-    EXPECT_EQ(call.buttons, Buttons::YesNo);
-    EXPECT_EQ(call.text, text);
-  }
 };
 
 TEST_F(EraseSet, EveryEraseCommandAsksAndErasesOnlyItsGroupOnYes) {
@@ -69,7 +62,7 @@ TEST_F(EraseSet, EveryEraseCommandAsksAndErasesOnlyItsGroupOnYes) {
     dialogs.answerMessage(Answer::No);
     command(c.eraseId);
     ASSERT_EQ(dialogs.calls.size(), 1u) << c.eraseQuestion;
-    expectConfirmation(dialogs.calls[0], c.eraseQuestion);
+    expectMessage(dialogs.calls[0], MessageKind::Confirmation, Buttons::YesNo, c.eraseQuestion);
     expectLabels(0, -1, "", std::string("No to ") + c.eraseQuestion);
     EXPECT_FALSE(document().changed()) << c.eraseQuestion;
 
@@ -77,23 +70,21 @@ TEST_F(EraseSet, EveryEraseCommandAsksAndErasesOnlyItsGroupOnYes) {
     dialogs.answerMessage(Answer::Yes);
     command(c.eraseId);
     ASSERT_EQ(dialogs.calls.size(), 1u) << c.eraseQuestion;
-    expectConfirmation(dialogs.calls[0], c.eraseQuestion);
+    expectMessage(dialogs.calls[0], MessageKind::Confirmation, Buttons::YesNo, c.eraseQuestion);
     expectLabels(c.lo, c.hi, "", std::string("Yes to ") + c.eraseQuestion);
+    EXPECT_TRUE(document().changed()) << c.eraseQuestion;
+
+    // Erasing labels already empty still marks the map changed.
+    document().setChanged(false);
+    dialogs.answerMessage(Answer::Yes);
+    command(c.eraseId);
     EXPECT_TRUE(document().changed()) << c.eraseQuestion;
   }
 }
 
-TEST_F(EraseSet, ErasingAnAlreadyEmptyGroupStillMarksTheMapChanged) {
-  startForm();
-  document().setKeyLabels(LabelGroup::CursorControl, "");
-  document().setChanged(false);
-  dialogs.answerMessage(Answer::Yes);
-  command(ID_Erase_Cursor_Control);
-  EXPECT_TRUE(document().changed());
-}
-
 TEST_F(EraseSet, EverySetCommandAsksForTheTextThenConfirmsIt) {
   startForm();
+  const std::string questionEnd = " Macro \" ?";
   for (const GroupCommand& c : kCommands) {
     numberEveryLabel();
     dialogs.calls.clear();
@@ -112,7 +103,7 @@ TEST_F(EraseSet, EverySetCommandAsksForTheTextThenConfirmsIt) {
     dialogs.answerMessage(Answer::No);
     command(c.setId);
     ASSERT_EQ(dialogs.calls.size(), 2u) << c.setCaption;
-    expectConfirmation(dialogs.calls[1], std::string(c.setQuestionStart) + " Macro \" ?");
+    expectMessage(dialogs.calls[1], MessageKind::Confirmation, Buttons::YesNo, c.setQuestionStart + questionEnd);
     expectLabels(0, -1, "", std::string("No after ") + c.setCaption);
     EXPECT_FALSE(document().changed());
 
@@ -122,7 +113,7 @@ TEST_F(EraseSet, EverySetCommandAsksForTheTextThenConfirmsIt) {
     command(c.setId);
     ASSERT_EQ(dialogs.calls.size(), 2u) << c.setCaption;
     EXPECT_EQ(dialogs.calls[0].initial, "Key Label") << "starts again from the default text";
-    expectConfirmation(dialogs.calls[1], std::string(c.setQuestionStart) + " Macro \" ?");
+    expectMessage(dialogs.calls[1], MessageKind::Confirmation, Buttons::YesNo, c.setQuestionStart + questionEnd);
     expectLabels(c.lo, c.hi, " Macro ", std::string("Yes after ") + c.setCaption);
     EXPECT_TRUE(document().changed());
   }

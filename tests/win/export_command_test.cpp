@@ -105,13 +105,11 @@ TEST_F(ExportCommand, AtScaleOneWritesWhatTheWindowsSaveBitmapWrites) {
     writeFile(settingsFile(), "[tastrix]\r\nCurrent_Keyboard_Layout_File_Name_Edit=" + inScratch(m.name) + "\r\n");
     startForm();
     ASSERT_EQ(document().path(), inScratch(m.name));
-    dialogs.answerFile(true, inScratch("window.bmp"));
-    command(ID_Save_Bitmap_to_File);
+    const std::string window = savedBitmap("window.bmp");
     dropForm();
     DeleteFileA(settingsFile().c_str());
-
-    const std::string window = readFile(inScratch("window.bmp"));
     DeleteFileA(inScratch("window.bmp").c_str());
+
     const std::string picture = exported("/export " + std::string(m.name) + " exported.bmp", "exported.bmp");
     ASSERT_EQ(window.size(), 54u + 1528u * 461u * 4u);
     EXPECT_TRUE(picture == window) << firstDifference(parseBmp(picture).pixels, parseBmp(window).pixels);

@@ -12,22 +12,11 @@
 #include "app/menu_ids.h"
 #include "platform/wide_text.h"
 #include "support/form_fixture.h"
+#include "win/native_shell.h"
 #include "win/real_program.h"
 
 namespace tastrix::testing {
 namespace {
-
-// The host's name of a file, which a program of the host is given.
-std::string unixPath(const std::string& path) {
-  using ToUnix = char*(CDECL*)(LPCWSTR);
-  const auto toUnix = reinterpret_cast<ToUnix>(
-      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
-  char* name = toUnix ? toUnix(WideFromUtf8(path).c_str()) : nullptr;
-  if (!name) return std::string();
-  const std::string result = name;
-  HeapFree(GetProcessHeap(), 0, name);
-  return result;
-}
 
 bool waitForFile(const std::string& path, DWORD waitMs) {
   for (DWORD waited = 0; waited < waitMs && !fileExists(path); waited += 20) Sleep(20);
@@ -48,11 +37,10 @@ class FileEventKiller {
         resume_(stopOnly ? scratch.file("killer resume") : "") {
     for (const std::string& file : {ready_, result_, scratch.file("killer resume")})
       DeleteFileW(WideFromUtf8(file).c_str());
-    const std::string killer = builtProgram().substr(0, builtProgram().size() - std::string("tastrix.exe").size()) +
-                               "kill_at_file_event";
-    std::wstring command = WideFromUtf8("\"" + killer + "\" \"" + unixPath(folder) + "\" \"" + change + "\" \"" + program +
-                                        "\" \"" + unixPath(ready_) + "\" \"" + unixPath(result_) + "\"" +
-                                        (stopOnly ? " \"" + unixPath(resume_) + "\"" : ""));
+    std::wstring command = WideFromUtf8("\"" + builtProgram("kill_at_file_event") + "\" \"" + unixPathOf(folder) +
+                                        "\" \"" + change + "\" \"" + program + "\" \"" + unixPathOf(ready_) + "\" \"" +
+                                        unixPathOf(result_) + "\"" +
+                                        (stopOnly ? " \"" + unixPathOf(resume_) + "\"" : ""));
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info{};

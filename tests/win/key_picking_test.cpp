@@ -10,6 +10,7 @@
 #include "model/key_navigation.h"
 #include "support/form_fixture.h"
 #include "support/printers.h"
+#include "support/process_window.h"
 #include "win/key_input.h"
 #include "win/notepad_moved_away.h"
 
@@ -78,23 +79,10 @@ const struct KeyOfThePicture {
 constexpr Keystroke kCtrl{VK_LCONTROL, 0x1D, false}, kS{'S', 0x1F, false}, kF1{VK_F1, 0x3B, false};
 constexpr Keystroke kZ{'Z', 0x2C, false};
 
-struct TipSearch {
-  HWND owner, found;
-};
-
-BOOL CALLBACK matchTip(HWND window, LPARAM param) {
-  auto* s = reinterpret_cast<TipSearch*>(param);
-  char name[32] = "";
-  GetClassNameA(window, name, sizeof name);
-  if (std::string(name) == TOOLTIPS_CLASSA && GetWindow(window, GW_OWNER) == s->owner && IsWindowVisible(window))
-    s->found = window;
-  return s->found ? FALSE : TRUE;
-}
-
 // The tooltip the window shows by the mouse, if one shows.
-HWND shownTip(HWND owner) {
-  TipSearch search{owner, nullptr};
-  EnumThreadWindows(GetCurrentThreadId(), matchTip, reinterpret_cast<LPARAM>(&search));
+HWND shownTip() {
+  WindowSearch search{GetCurrentProcessId(), TOOLTIPS_CLASSA, nullptr};
+  EnumWindows(matchProcessWindow, reinterpret_cast<LPARAM>(&search));
   return search.found;
 }
 
@@ -269,7 +257,7 @@ TEST_F(KeyPicking, OnlyTheWindowWithTheKeyboardFocusPicks) {
     PostMessageA(hwnd(), WM_KEYDOWN, VK_F2, 1 | (kF2.scan << 16));
     pump();
     EXPECT_EQ(mainWindow().keys().picking(), row.picks) << row.focus;
-    EXPECT_EQ(shownTip(hwnd()) != nullptr, row.picks) << row.focus;
+    EXPECT_EQ(shownTip() != nullptr, row.picks) << row.focus;
     ASSERT_TRUE(takeFocus(other)) << row.focus;
     EXPECT_FALSE(mainWindow().keys().picking()) << row.focus;
   }
@@ -325,9 +313,9 @@ TEST_F(KeyPicking, TheWindowsKeysGoToThePickAndNotToTheShell) {
 }
 
 TEST_F(KeyPicking, TheTipByTheMouseAsksForTheKeyUntilAClickOrLostFocusEndsPicking) {
-  EXPECT_EQ(shownTip(hwnd()), nullptr);
+  EXPECT_EQ(shownTip(), nullptr);
   ASSERT_TRUE(startPicking());
-  const HWND tip = shownTip(hwnd());
+  const HWND tip = shownTip();
   ASSERT_NE(tip, nullptr);
   EXPECT_EQ(tipText(tip, hwnd()), "Press the key you want to label");
   POINT mouse;
@@ -343,14 +331,14 @@ TEST_F(KeyPicking, TheTipByTheMouseAsksForTheKeyUntilAClickOrLostFocusEndsPickin
   const Rect legend = layout().keyName(1);
   click(legend.left + legend.width / 2, legend.top + 2);
   EXPECT_FALSE(mainWindow().keys().picking());
-  EXPECT_EQ(shownTip(hwnd()), nullptr);
+  EXPECT_EQ(shownTip(), nullptr);
   ASSERT_TRUE(typeAndSettle(kKeys[26].key));  // Q
   EXPECT_TRUE(dialogs.calls.empty());
 
   ASSERT_TRUE(startPicking());
   SetFocus(nullptr);
   EXPECT_FALSE(mainWindow().keys().picking());
-  EXPECT_EQ(shownTip(hwnd()), nullptr);
+  EXPECT_EQ(shownTip(), nullptr);
   ASSERT_TRUE(takeFocus(hwnd()));
   ASSERT_TRUE(typeAndSettle(kKeys[26].key));
   EXPECT_TRUE(dialogs.calls.empty());

@@ -241,12 +241,7 @@ TEST_F(FocusRing, FollowsTheUsersSettingToShowFocusAlways) {
 // repaint from being resized or scrolled.
 TEST_F(FocusRing, IsNeverPartOfACapturedPicture) {
   startForm();
-  const auto savedPicture = [this](const std::string& name) {
-    dialogs.answerFile(true, inScratch(name));
-    command(ID_Save_Bitmap_to_File);
-    return parseBmp(readFile(inScratch(name))).pixels;
-  };
-  const Pixels clean = savedPicture("clean.bmp");
+  const Pixels clean = parseBmp(savedBitmap("clean.bmp")).pixels;
   ASSERT_TRUE(takeFocus(hwnd()));
   mainWindow().setClientSize(500, layout().pictureHeight());
   sendKey(hwnd(), kTab);
@@ -255,7 +250,7 @@ TEST_F(FocusRing, IsNeverPartOfACapturedPicture) {
   mainWindow().setScrollPosition(0);
   expectRingOn(1);
 
-  const Pixels captured = savedPicture("focused.bmp");
+  const Pixels captured = parseBmp(savedBitmap("focused.bmp")).pixels;
   ASSERT_EQ(captured.width, layout().pictureWidth());
   EXPECT_EQ(firstDifference(captured, clean), "");
   EXPECT_EQ(firstDifference(captured, renderedPicture(mainWindow())), "");

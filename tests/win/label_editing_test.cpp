@@ -5,6 +5,7 @@
 #include <string>
 
 #include "modal_probe.h"
+#include "platform/wide_text.h"
 #include "platform/win32_dialogs.h"
 #include "support/form_fixture.h"
 #include "support/printers.h"
@@ -25,72 +26,42 @@ class LabelEditing : public FormTest {
     const POINT p = centreOf(layout().keyLabel(position));
     click(p.x, p.y);
   }
-  std::string label(int position) { return map().labels[position]; }
-  void setLabel(int position, const std::string& text) { document().setLabel(position, text); }
 };
 
+// The box shows the label, and what is typed becomes it, but for line
+// breaks, which become blanks. Cancel, or OK on the text as it was, changes
+// nothing; a change of case alone is a change, and an empty text blanks the key.
 TEST_F(LabelEditing, ClickOnAKeyOpensTheBoxAndOkWritesTheLabel) {
-  startForm();
-  dialogs.answerInput(true, "Quit");
-  clickKeyLabel(kQ);
-
-  ASSERT_EQ(dialogs.calls.size(), 1u);
-  EXPECT_EQ(dialogs.calls[0].what, Dialog::InputBox);
-  EXPECT_EQ(dialogs.calls[0].caption, "Enter new label for this key");
-  EXPECT_EQ(dialogs.calls[0].text, "Enter:");
-  EXPECT_EQ(dialogs.calls[0].initial, "Key Label");
-  EXPECT_EQ(label(kQ), "Quit");
-  EXPECT_EQ(label(kW), "Key Label");
-  EXPECT_TRUE(document().changed());
-  EXPECT_EQ(app().recordedGroup(), PressGroup::MainKeyboard);
-}
-
-TEST_F(LabelEditing, CancelAndUnchangedOkLeaveLabelAndFlag) {
-  startForm();
-  dialogs.answerInput(false, "ignored");
-  clickKeyLabel(kQ);
-  EXPECT_EQ(label(kQ), "Key Label");
-  EXPECT_FALSE(document().changed());
-
-  dialogs.answerInput(true, "Key Label");
-  clickKeyLabel(kQ);
-  EXPECT_EQ(label(kQ), "Key Label");
-  EXPECT_FALSE(document().changed());
-  EXPECT_EQ(dialogs.callsOf(Dialog::InputBox).size(), 2u);
-}
-
-TEST_F(LabelEditing, EmptyFieldBlanksTheKeyAndCountsAsAChange) {
-  startForm();
-  dialogs.answerInput(true, "");
-  clickKeyLabel(kQ);
-  EXPECT_EQ(label(kQ), "");
-  EXPECT_TRUE(document().changed());
-
-  // Opening it again shows the empty text; OK on it changes nothing more.
-  document().setChanged(false);
-  dialogs.answerInput(true, "");
-  clickKeyLabel(kQ);
-  EXPECT_EQ(dialogs.calls.back().initial, "");
-  EXPECT_FALSE(document().changed());
-}
-
-// What is typed is the label, but for line breaks, which become blanks; a
-// change of case alone is a change.
-TEST_F(LabelEditing, TypedTextIsTheLabelOnOneLine) {
   const struct {
+    const char* before;
+    bool ok;
     const char* typed;
     const char* stored;
-  } cases[] = {{"Key label", "Key label"},
-               {" &Quit && go ", " &Quit && go "},
-               {"Open\r\nfile\nnow\rplease", "Open file now please"}};
+  } cases[] = {{"Key Label", true, "Quit", "Quit"},
+               {"Key Label", false, "ignored", "Key Label"},
+               {"Key Label", true, "Key Label", "Key Label"},
+               {"Key Label", true, "Key label", "Key label"},
+               {"Key Label", true, "", ""},
+               {"", true, "", ""},
+               {"Key Label", true, " &Quit && go ", " &Quit && go "},
+               {"Key Label", true, "Open\r\nfile\nnow\rplease", "Open file now please"}};
   startForm();
   for (const auto& c : cases) {
-    setLabel(kQ, "Key Label");
+    SCOPED_TRACE(c.typed);
+    setLabel(kQ, c.before);
     document().setChanged(false);
-    dialogs.answerInput(true, c.typed);
+    dialogs.calls.clear();
+    dialogs.answerInput(c.ok, c.typed);
     clickKeyLabel(kQ);
+    ASSERT_EQ(dialogs.calls.size(), 1u);
+    EXPECT_EQ(dialogs.calls[0].what, Dialog::InputBox);
+    EXPECT_EQ(dialogs.calls[0].caption, "Enter new label for this key");
+    EXPECT_EQ(dialogs.calls[0].text, "Enter:");
+    EXPECT_EQ(dialogs.calls[0].initial, c.before);
     EXPECT_EQ(label(kQ), c.stored);
-    EXPECT_TRUE(document().changed()) << c.stored;
+    EXPECT_EQ(document().changed(), c.stored != std::string(c.before));
+    EXPECT_EQ(label(kW), "Key Label");
+    EXPECT_EQ(app().recordedGroup(), PressGroup::MainKeyboard);
   }
 }
 
@@ -137,83 +108,54 @@ TEST_F(LabelEditing, PressAndReleaseOnDifferentKeysIsNoClick) {
   EXPECT_EQ(app().recordedGroup(), PressGroup::MainKeyboard);
 }
 
-class GroupRecording : public FormTest {
- protected:
-  // A press on the strip of window background between the function keys
-  // and the main keyboard.
-  void pressBackground() {
-    const Rect functionKeys = layout().groupBox(kFunctionKeys);
-    const Rect mainKeys = layout().groupBox(kMainKeyboard);
-    ASSERT_GT(mainKeys.top, functionKeys.bottom());
-    click(100, functionKeys.bottom() + (mainKeys.top - functionKeys.bottom()) / 2);
-  }
-};
-
-TEST_F(GroupRecording, LegendAndRimOfAKeyRecordItsGroupAndOpenNothing) {
+// A press of any button on any part of a key, or on a group's own frame,
+// records the key's group and opens nothing; a press on the background
+// between the groups records none.
+TEST_F(LabelEditing, EveryButtonRecordsTheGroupOfWhatItPresses) {
   startForm();
-  const Rect legend = layout().keyName(kQ);
-  click(legend.left + legend.width / 2, legend.top + 2);
-  EXPECT_EQ(app().recordedGroup(), PressGroup::MainKeyboard);
-
-  pressBackground();
-  ASSERT_EQ(app().recordedGroup(), PressGroup::None);
-  const Rect rim = layout().keyBorder(kQ);
-  click(rim.left + 1, rim.top + rim.height / 2);
-  EXPECT_EQ(app().recordedGroup(), PressGroup::MainKeyboard);
-
-  pressBackground();
-  ASSERT_EQ(app().recordedGroup(), PressGroup::None);
-  const Rect face = layout().keyFace(kQ);
-  click(face.left + 2, face.bottom() - 2);
-  EXPECT_EQ(app().recordedGroup(), PressGroup::MainKeyboard);
+  const auto centre = [](const Rect& r) { return POINT{r.left + r.width / 2, r.top + r.height / 2}; };
+  const Rect legend = layout().keyName(kQ), rim = layout().keyBorder(kQ), face = layout().keyFace(kQ);
+  const Rect frame = layout().groupBox(kMainKeyboard), functionKeys = layout().groupBox(kFunctionKeys);
+  const struct {
+    const char* what;
+    POINT at;     // in the picture
+    char button;  // 'L' clicks; 'R', 'M', '1' and '2' (the extra buttons) press
+    PressGroup group;
+  } rows[] = {
+      {"Q legend", {legend.left + legend.width / 2, legend.top + 2}, 'L', PressGroup::MainKeyboard},
+      {"Q rim", {rim.left + 1, rim.top + rim.height / 2}, 'L', PressGroup::MainKeyboard},
+      {"Q face's corner", {face.left + 2, face.bottom() - 2}, 'L', PressGroup::MainKeyboard},
+      {"Q label", centre(layout().keyLabel(kQ)), 'M', PressGroup::MainKeyboard},
+      {"Q legend", centre(legend), '2', PressGroup::MainKeyboard},
+      {"Esc label", centre(layout().keyLabel(kEsc)), 'R', PressGroup::FunctionKeys},
+      {"Esc label", centre(layout().keyLabel(kEsc)), '1', PressGroup::FunctionKeys},
+      {"the main keyboard's frame", {frame.left + 2, frame.bottom() - 2}, 'M', PressGroup::MainKeyboard},
+      {"Ins legend", centre(layout().keyName(kIns)), 'M', PressGroup::CursorControl},
+      {"Num face", centre(layout().keyFace(kNum)), 'R', PressGroup::NumericKeypad},
+      {"title", centre(layout().title()), 'R', PressGroup::MapTitle},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(std::string(row.what) + ", button " + row.button);
+    mainWindow().setScrollPosition(0);
+    click(100, (functionKeys.bottom() + frame.top) / 2);  // the background between two groups
+    ASSERT_EQ(app().recordedGroup(), PressGroup::None);
+    mainWindow().setScrollPosition(row.at.x - 100);
+    const int x = row.at.x - mainWindow().scrollPosition(), y = row.at.y;
+    if (row.button == 'L') {
+      click(x, y);
+    } else if (row.button == 'R' || row.button == 'M') {
+      press(x, y, row.button);
+    } else {
+      const WORD which = row.button == '1' ? XBUTTON1 : XBUTTON2;
+      SendMessageA(hwnd(), WM_XBUTTONDOWN, MAKEWPARAM(which == XBUTTON1 ? MK_XBUTTON1 : MK_XBUTTON2, which),
+                   MAKELPARAM(x, y));
+      SendMessageA(hwnd(), WM_XBUTTONUP, MAKEWPARAM(0, which), MAKELPARAM(x, y));
+      pump();
+    }
+    EXPECT_EQ(app().recordedGroup(), row.group);
+  }
   EXPECT_TRUE(dialogs.calls.empty());
   EXPECT_FALSE(document().changed());
-}
-
-TEST_F(GroupRecording, EveryButtonRecordsTheGroupOfEachArea) {
-  startForm();
-  const POINT esc = centreOf(layout().keyLabel(kEsc));
-  press(esc.x, esc.y, 'R');
-  EXPECT_EQ(app().recordedGroup(), PressGroup::FunctionKeys);
-
-  const Rect box = layout().groupBox(kMainKeyboard);
-  press(box.left + 2, box.bottom() - 2, 'M');  // the group's own frame, below its keys
-  EXPECT_EQ(app().recordedGroup(), PressGroup::MainKeyboard);
-
-  mainWindow().setScrollPosition(layout().scrollRange());
-  const POINT ins = centreOf(layout().keyName(kIns));
-  press(ins.x, ins.y, 'M');
-  EXPECT_EQ(app().recordedGroup(), PressGroup::CursorControl);
-  const POINT num = centreOf(layout().keyFace(kNum));
-  press(num.x, num.y, 'R');
-  EXPECT_EQ(app().recordedGroup(), PressGroup::NumericKeypad);
-  const POINT title = centreOf(layout().title());
-  press(title.x, title.y, 'R');
-  EXPECT_EQ(app().recordedGroup(), PressGroup::MapTitle);
-  EXPECT_TRUE(dialogs.calls.empty());
-}
-
-TEST_F(GroupRecording, ExtraMouseButtonsRecordToo) {
-  startForm();
-  const POINT esc = centreOf(layout().keyLabel(kEsc));
-  SendMessageA(hwnd(), WM_XBUTTONDOWN, MAKEWPARAM(MK_XBUTTON1, XBUTTON1), MAKELPARAM(esc.x, esc.y));
-  EXPECT_EQ(app().recordedGroup(), PressGroup::FunctionKeys);
-  const POINT q = centreOf(layout().keyName(kQ));
-  SendMessageA(hwnd(), WM_XBUTTONDOWN, MAKEWPARAM(MK_XBUTTON2, XBUTTON2), MAKELPARAM(q.x, q.y));
-  SendMessageA(hwnd(), WM_XBUTTONUP, MAKEWPARAM(0, XBUTTON2), MAKELPARAM(q.x, q.y));
-  pump();
-  EXPECT_EQ(app().recordedGroup(), PressGroup::MainKeyboard);
-  EXPECT_TRUE(dialogs.calls.empty());
-}
-
-TEST_F(GroupRecording, TheBackgroundBetweenGroupsRecordsNothing) {
-  startForm();
-  const POINT q = centreOf(layout().keyLabel(kQ));
-  press(q.x, q.y, 'M');
-  ASSERT_EQ(app().recordedGroup(), PressGroup::MainKeyboard);
-  pressBackground();
-  EXPECT_EQ(app().recordedGroup(), PressGroup::None);
-  EXPECT_TRUE(dialogs.calls.empty());
 }
 
 constexpr const char* kBoxCaption = "Enter new label for this key";
@@ -251,7 +193,7 @@ TEST_F(RealInputBox, ShowsPromptAndSelectedTextCentredWithFocusInTheField) {
     std::string prompt, field, ok, cancel;
     DWORD selStart = 99, selEnd = 99;
     bool focusInField = false;
-    LRESULT limit = 0, defaultId = 0;
+    LRESULT defaultId = 0;
     HWND owner = nullptr;
     RECT box{}, screen{};
   } seen;
@@ -261,7 +203,6 @@ TEST_F(RealInputBox, ShowsPromptAndSelectedTextCentredWithFocusInTheField) {
     seen.field = textOf(field);
     SendMessageA(field, EM_GETSEL, reinterpret_cast<WPARAM>(&seen.selStart), reinterpret_cast<LPARAM>(&seen.selEnd));
     seen.focusInField = GetFocus() == field;
-    seen.limit = SendMessageA(field, EM_GETLIMITTEXT, 0, 0);
     seen.ok = textOf(GetDlgItem(box, IDOK));
     seen.cancel = textOf(GetDlgItem(box, IDCANCEL));
     seen.defaultId = LOWORD(SendMessageA(box, DM_GETDEFID, 0, 0));
@@ -280,7 +221,6 @@ TEST_F(RealInputBox, ShowsPromptAndSelectedTextCentredWithFocusInTheField) {
   EXPECT_EQ(seen.selStart, 0u);
   EXPECT_EQ(seen.selEnd, 9u);
   EXPECT_TRUE(seen.focusInField);
-  EXPECT_EQ(seen.limit, 255);
   EXPECT_EQ(seen.ok, "OK");
   EXPECT_EQ(seen.cancel, "Cancel");
   EXPECT_EQ(seen.defaultId, IDOK);
@@ -316,19 +256,44 @@ TEST_F(RealInputBox, EscapeCancelButtonAndCloseBoxAllCancel) {
   EXPECT_EQ(text, "Key Label");
 }
 
+// Typed one by one or pasted at once, characters of one 16-bit unit or of
+// two: the field keeps the first 255 characters, never half of one.
 TEST_F(RealInputBox, TheFieldTakesAtMost255Characters) {
-  std::string text = "Key Label";
-  EXPECT_TRUE(open(text, [](HWND, HWND field) {
-    type(field, std::string(300, 'x'));
-    key(field, VK_RETURN);
-  }));
-  EXPECT_EQ(text, std::string(255, 'x'));
+  const struct {
+    const char* what;
+    std::wstring first, each;
+    bool pasted;
+  } cases[] = {{"typed letters", L"", L"x", false},
+               {"pasted letters", L"", L"x", true},
+               {"pasted Japanese", L"", L"\x8A9E", true},
+               {"typed characters of two units", L"", L"\xD83D\xDE00", false},
+               {"pasted characters of two units after a letter", L"a", L"\xD83D\xDE00", true}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    std::wstring many = c.first, kept = c.first;
+    for (int i = 0; i < 300; ++i) many += c.each;
+    for (size_t i = c.first.size(); i < 255; ++i) kept += c.each;
+    std::string text = "Key Label";
+    EXPECT_TRUE(open(text, [&](HWND, HWND field) {
+      if (c.pasted)
+        SendMessageW(field, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(many.c_str()));
+      else
+        for (const wchar_t unit : many) PostMessageW(field, WM_CHAR, unit, 0);
+      key(field, VK_RETURN);
+    }));
+    EXPECT_EQ(text, Utf8FromWide(kept));
+  }
 }
 
+// It may be shortened, but takes nothing more.
 TEST_F(RealInputBox, ALongerLabelFromAFileComesBackWhole) {
   const std::string longLabel(400, 'k');
   std::string text = longLabel;
-  EXPECT_TRUE(open(text, [](HWND box, HWND) { PostMessageA(GetDlgItem(box, IDOK), BM_CLICK, 0, 0); }));
+  EXPECT_TRUE(open(text, [](HWND box, HWND field) {
+    key(field, VK_END);
+    type(field, "more");
+    PostMessageA(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
+  }));
   EXPECT_EQ(text, longLabel);
 }
 

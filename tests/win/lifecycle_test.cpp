@@ -35,31 +35,8 @@ class Startup : public FormTest {
 
 TEST_F(Startup, FirstStartWithoutSettingsFileUsesTheDefaults) {
   startForm();
-  const RECT r = windowRect();
-  EXPECT_EQ(r.left, 20);
-  EXPECT_EQ(r.top, 20);
-  EXPECT_EQ(r.right - r.left, 762);
-  EXPECT_EQ(mainWindow().clientHeight(), 461);
-  EXPECT_FALSE(IsZoomed(hwnd()));
-  EXPECT_FALSE(topmost());
-  EXPECT_FALSE(menuChecked(ID_Always_On_Top));
-  EXPECT_EQ(mainWindow().caption(), "Tastrix - v1.0f  - ");
-  EXPECT_EQ(map().title(), "Untitled keyboard Map");
-  for (int p = 1; p <= kKeyCount; ++p) EXPECT_EQ(map().labels[p], "Key Label");
-  EXPECT_TRUE(document().path().empty());
-  EXPECT_FALSE(document().changed());
-  EXPECT_EQ(mainWindow().scrollPosition(), 0);
+  expectFirstStartState();
   EXPECT_TRUE(dialogs.calls.empty());
-}
-
-TEST_F(Startup, IntegersAreDecimalOrHexadecimalAndJunkGivesTheDefault) {
-  settings("window_top_posn=abc\r\nwindow_left_posn=0x10\r\nwindow_Width=$320\r\nwindow_Height=300\r\n");
-  startForm();
-  const RECT r = windowRect();
-  EXPECT_EQ(r.top, 20);
-  EXPECT_EQ(r.left, 16);
-  EXPECT_EQ(r.right - r.left, 800);
-  EXPECT_EQ(mainWindow().clientHeight(), 300);
 }
 
 TEST_F(Startup, MaximizedAndTopmostFromTheFile) {
@@ -96,14 +73,6 @@ TEST_F(Startup, AWindowOffEveryMonitorIsBroughtBackWithItsSize) {
   EXPECT_EQ(mainWindow().clientHeight(), 300);
 }
 
-TEST_F(Startup, AWindowTouchingAMonitorStaysExactlyAsRead) {
-  settings("window_top_posn=-50\r\nwindow_left_posn=-300\r\n");
-  startForm();
-  const RECT r = windowRect();
-  EXPECT_EQ(r.left, -300);
-  EXPECT_EQ(r.top, -50);
-}
-
 // A size no window can have would collapse the window, and then be saved
 // again at every close.
 TEST_F(Startup, SizesNoWindowCanHaveGiveTheDefaults) {
@@ -120,22 +89,37 @@ TEST_F(Startup, SizesNoWindowCanHaveGiveTheDefaults) {
   }
 }
 
-TEST_F(Startup, JunkSettingsFilesGiveTheDefaults) {
+// Integers are decimal or hexadecimal; junk, a file of junk and numbers
+// beyond any integer give the defaults; a window touching a monitor stays
+// exactly where the file puts it.
+TEST_F(Startup, ThePlaceIsReadFromTheFileOrDefaults) {
   std::string junk;
   for (int i = 0; i < 5000; ++i) junk.push_back(static_cast<char>((i * 7919) % 256));
-  writeFile(settingsFile(), junk);
-  startForm();
-  EXPECT_EQ(windowRect().left, 20);
-  EXPECT_EQ(mainWindow().clientHeight(), 461);
-  dropForm();
-
   const std::string huge(100000, '7');
-  settings("window_top_posn=" + huge + "\r\nwindow_left_posn=" + huge +
-           "\r\nCurrent_Keyboard_Layout_File_Name_Edit=" + std::string(100000, 'x') + "\r\n");
-  startForm();
-  EXPECT_EQ(windowRect().top, 20);
-  EXPECT_EQ(windowRect().left, 20);
-  EXPECT_LE(document().path().size(), kLongestProfileValue);
+  const struct {
+    std::string file;
+    int left, top, width, clientHeight;
+  } rows[] = {
+      {"[tastrix]\r\nwindow_top_posn=abc\r\nwindow_left_posn=0x10\r\nwindow_Width=$320\r\nwindow_Height=300\r\n", 16,
+       20, 800, 300},
+      {"[tastrix]\r\nwindow_top_posn=-50\r\nwindow_left_posn=-300\r\n", -300, -50, 762, 461},
+      {junk, 20, 20, 762, 461},
+      {"[tastrix]\r\nwindow_top_posn=" + huge + "\r\nwindow_left_posn=" + huge +
+           "\r\nCurrent_Keyboard_Layout_File_Name_Edit=" + std::string(100000, 'x') + "\r\n",
+       20, 20, 762, 461},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.file.substr(0, 40));
+    writeFile(settingsFile(), row.file);
+    startForm();
+    const RECT r = windowRect();
+    EXPECT_EQ(r.left, row.left);
+    EXPECT_EQ(r.top, row.top);
+    EXPECT_EQ(r.right - r.left, row.width);
+    EXPECT_EQ(mainWindow().clientHeight(), row.clientHeight);
+    EXPECT_LE(document().path().size(), kLongestProfileValue);
+    dropForm();
+  }
 }
 
 class Closing : public Startup {
@@ -158,10 +142,7 @@ TEST_F(Closing, WritesEveryKeyInOrder) {
   startForm();
   SendMessageA(hwnd(), WM_CLOSE, 0, 0);
   EXPECT_FALSE(IsWindow(hwnd()));
-  EXPECT_EQ(readFile(settingsFile()),
-            "[tastrix]\r\nWindowState_wsMaximized=0\r\nwindow_top_posn=20\r\nwindow_left_posn=20\r\n"
-            "window_Width=762\r\nwindow_Height=461\r\nAlways_on_Top_Option=0\r\n"
-            "Auto_Run_at_Windows_Startup_Option=0\r\nCurrent_Keyboard_Layout_File_Name_Edit=\r\n");
+  EXPECT_EQ(readFile(settingsFile()), kFirstStartSettings);
   EXPECT_TRUE(dialogs.calls.empty());
 }
 
@@ -209,29 +190,22 @@ TEST_F(Closing, ASettingsFileHeldAtStartUpKeepsWhatItHolds) {
   EXPECT_EQ(readFile(settingsFile()), old);
 }
 
-TEST_F(Closing, AMaximizedWindowStoresItsNormalPlacement) {
-  settings("window_top_posn=50\r\nwindow_left_posn=100\r\nwindow_Width=800\r\nwindow_Height=400\r\n"
-           "WindowState_wsMaximized=1\r\n");
-  startForm();
-  ASSERT_TRUE(IsZoomed(hwnd()));
-  SendMessageA(hwnd(), WM_CLOSE, 0, 0);
-  EXPECT_EQ(value("WindowState_wsMaximized"), "1");
-  expectStoredPlacement("50", "100", "800", "400");
-}
-
-// A minimized window stores its normal placement, and counts as maximized
-// when it was minimized from maximized.
-TEST_F(Closing, AMinimizedWindowStoresItsNormalPlacement) {
-  for (const bool maximizedFirst : {false, true}) {
-    SCOPED_TRACE(maximizedFirst ? "minimized from maximized" : "minimized from normal");
+// A maximized or minimized window stores its normal placement, and counts
+// as maximized when it was minimized from maximized.
+TEST_F(Closing, AMaximizedOrMinimizedWindowStoresItsNormalPlacement) {
+  const struct {
+    bool maximized, minimized;
+  } rows[] = {{true, false}, {false, true}, {true, true}};
+  for (const auto& row : rows) {
+    SCOPED_TRACE(std::string(row.maximized ? "maximized" : "normal") + (row.minimized ? ", then minimized" : ""));
     settings("window_top_posn=50\r\nwindow_left_posn=100\r\nwindow_Width=800\r\nwindow_Height=400\r\n" +
-             std::string(maximizedFirst ? "WindowState_wsMaximized=1\r\n" : ""));
+             std::string(row.maximized ? "WindowState_wsMaximized=1\r\n" : ""));
     startForm();
-    ASSERT_EQ(IsZoomed(hwnd()) != FALSE, maximizedFirst);
-    ShowWindow(hwnd(), SW_MINIMIZE);
-    ASSERT_TRUE(IsIconic(hwnd()));
+    ASSERT_EQ(IsZoomed(hwnd()) != FALSE, row.maximized);
+    if (row.minimized) ShowWindow(hwnd(), SW_MINIMIZE);
+    ASSERT_EQ(IsIconic(hwnd()) != FALSE, row.minimized);
     SendMessageA(hwnd(), WM_CLOSE, 0, 0);
-    EXPECT_EQ(value("WindowState_wsMaximized"), maximizedFirst ? "1" : "0");
+    EXPECT_EQ(value("WindowState_wsMaximized"), row.maximized ? "1" : "0");
     expectStoredPlacement("50", "100", "800", "400");
     dropForm();
   }
@@ -337,25 +311,25 @@ TEST_F(Closing, TheSessionEndsWithTheSettingsWrittenWhateverBoxIsOpen) {
   EXPECT_EQ(dialogs.calls.size(), 7u) << "no box inside a box";
 }
 
-TEST_F(Closing, UnsavedChangesAnsweredNoKeepTheWindowWithSettingsWritten) {
-  startForm();
-  document().setChanged(true);
-  dialogs.answerMessage(Answer::No);
-  SendMessageA(hwnd(), WM_CLOSE, 0, 0);
-  EXPECT_TRUE(IsWindow(hwnd()));
-  ASSERT_EQ(dialogs.calls.size(), 1u);
-  EXPECT_EQ(dialogs.calls[0].caption, "Confirm");
-  expectMessage(dialogs.calls[0], MessageKind::Confirmation, Buttons::YesNo, kCloseQuestion);
-  EXPECT_EQ(value("window_Width"), "762");
-}
-
-TEST_F(Closing, UnsavedChangesAnsweredYesClose) {
-  startForm();
-  document().setChanged(true);
-  dialogs.answerMessage(Answer::Yes);
-  command(ID_Exit);
-  EXPECT_FALSE(IsWindow(hwnd()));
-  EXPECT_EQ(value("window_Height"), "461");
+// The close box and Exit ask alike: No keeps the window, with the settings written.
+TEST_F(Closing, UnsavedChangesAreAskedAboutAndNoKeepsTheWindowWithSettingsWritten) {
+  for (const Answer answer : {Answer::No, Answer::Yes}) {
+    startForm();
+    document().setChanged(true);
+    dialogs.calls.clear();
+    dialogs.answerMessage(answer);
+    if (answer == Answer::No)
+      SendMessageA(hwnd(), WM_CLOSE, 0, 0);
+    else
+      command(ID_Exit);
+    EXPECT_EQ(IsWindow(hwnd()) != FALSE, answer == Answer::No);
+    ASSERT_EQ(dialogs.calls.size(), 1u);
+    EXPECT_EQ(dialogs.calls[0].caption, "Confirm");
+    expectMessage(dialogs.calls[0], MessageKind::Confirmation, Buttons::YesNo, kCloseQuestion);
+    EXPECT_EQ(value("window_Width"), "762");
+    EXPECT_EQ(value("window_Height"), "461");
+    dropForm();
+  }
 }
 
 TEST_F(Closing, AWindowTheUserMovedIsStoredAsMoved) {
@@ -364,17 +338,6 @@ TEST_F(Closing, AWindowTheUserMovedIsStoredAsMoved) {
   const int clientHeight = mainWindow().clientHeight();
   SendMessageA(hwnd(), WM_CLOSE, 0, 0);
   expectStoredPlacement("140", "130", "900", std::to_string(clientHeight));
-}
-
-// Root ignores read-only files under Wine; the suite runs as an ordinary user.
-bool readOnlyIsEnforced(const std::string& folder) {
-  const std::string probe = folder + "probe.ini";
-  writeFile(probe, "[x]\r\n");
-  setReadOnly(probe, true);
-  const bool written = WritePrivateProfileStringA("x", "y", "z", probe.c_str()) != FALSE;
-  setReadOnly(probe, false);
-  DeleteFileA(probe.c_str());
-  return !written;
 }
 
 TEST_F(Closing, AReadOnlySettingsFileIsReportedAndTheCloseGoesAhead) {

@@ -12,6 +12,34 @@ namespace tastrix::testing {
 
 inline const std::string kPrefix = "Tastrix - v1.0f  - ";
 
+inline const std::string kUtf8Mark = "\xEF\xBB\xBF", kUtf16Mark("\xFF\xFE", 2);
+
+// Text the system code page spells (it differs between code pages: in
+// Shift-JIS the second byte of 表 is "\").
+inline std::string spelt() { return GetACP() == 932 ? "\xE8\xA1\xA8\xE7\xA4\xBA" : "Caf\xC3\xA9"; }
+
+// UTF-8 text in the code page, as the platform converts it.
+inline std::string inCodePage(const std::string& utf8) {
+  const std::wstring wide = WideFromUtf8(utf8);
+  std::string bytes(wide.size() * 2, '\0');
+  bytes.resize(static_cast<size_t>(WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()),
+                                                      bytes.data(), static_cast<int>(bytes.size()), nullptr, nullptr)));
+  return bytes;
+}
+
+// UTF-8 text as a file of that encoding holds it: the code page without a
+// mark, else the mark and the text in UTF-8 or UTF-16.
+inline std::string encoded(const std::string& mark, const std::string& utf8) {
+  if (mark.empty()) return inCodePage(utf8);
+  if (mark == kUtf8Mark) return mark + utf8;
+  std::string bytes = mark;
+  for (const wchar_t c : WideFromUtf8(utf8)) {
+    bytes += static_cast<char>(c & 0xFF);
+    bytes += static_cast<char>(c >> 8);
+  }
+  return bytes;
+}
+
 // The information box of a label list that could not be saved.
 inline std::string notSavedText(const std::string& path) {
   return "The " + path +
@@ -36,11 +64,11 @@ inline int temporaryFilesIn(const std::string& folder) {
   return n;
 }
 
-// A file held open by another handle that shares nothing.
+// A file another program holds open for reading, by default sharing nothing.
 class HeldFile {
  public:
-  explicit HeldFile(const std::string& path)
-      : handle_(CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr)) {}
+  explicit HeldFile(const std::string& path, DWORD sharing = 0)
+      : handle_(CreateFileA(path.c_str(), GENERIC_READ, sharing, nullptr, OPEN_EXISTING, 0, nullptr)) {}
   ~HeldFile() {
     if (held()) CloseHandle(handle_);
   }
@@ -75,6 +103,19 @@ class BrieflyHeldFile {
   std::thread letGo_;
 };
 
+// Read-only files refuse writes only to an unprivileged user (Wine lets root write them).
+inline bool readOnlyIsEnforced(const std::string& folder) {
+  const std::string probe = folder + "probe.txt";
+  writeFile(probe, "x");
+  setReadOnly(probe, true);
+  const HANDLE h = CreateFileA(probe.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  const bool enforced = h == INVALID_HANDLE_VALUE;
+  if (!enforced) CloseHandle(h);
+  setReadOnly(probe, false);
+  DeleteFileA(probe.c_str());
+  return enforced;
+}
+
 // The window driven through the map file commands; every scripted answer
 // must have been asked for.
 class MapFileTest : public FormTest {
@@ -108,19 +149,6 @@ class MapFileTest : public FormTest {
     document().setFont(MapFont::KeyLabels, arial);
     document().setChanged(true);
     mainWindow().setCaption("caption before");
-  }
-
-  // Read-only files only refuse writes to an unprivileged user.
-  bool readOnlyIsEnforced() {
-    const std::string probe = inScratch("probe.txt");
-    writeFile(probe, "x");
-    setReadOnly(probe, true);
-    const HANDLE h = CreateFileA(probe.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-    const bool enforced = h == INVALID_HANDLE_VALUE;
-    if (!enforced) CloseHandle(h);
-    setReadOnly(probe, false);
-    DeleteFileA(probe.c_str());
-    return enforced;
   }
 };
 

@@ -69,11 +69,7 @@ class MapFileFormat : public MapFileTest {
 
   // Every colour, font and the alignment away from the factory look.
   void scramble() {
-    FontDescription odd;
-    odd.name = "Courier New";
-    odd.size = 30;
-    odd.colour = 0x00AA00;
-    odd.italic = true;
+    const FontDescription odd{"Courier New", 30, 0x00AA00, false, true, false, false, kDefaultCharset};
     for (const MapFont font : {MapFont::Title, MapFont::GroupNames, MapFont::KeyNames, MapFont::KeyLabels})
       document().setFont(font, odd);
     document().setColour(MapColour::KeyFaces, 0x0000AA);
@@ -95,13 +91,7 @@ TEST_F(MapFileFormat, FreshStartWritesEveryKeyAndTheFactoryRecords) {
 
 TEST_F(MapFileFormat, StyledMapIsWrittenExactlyAndReadBackWithoutStrikeOut) {
   startForm();
-  FontDescription title;
-  title.name = "Arial";
-  title.size = 20;
-  title.colour = kRed;
-  title.italic = title.underline = title.strikeOut = true;
-  title.charset = 0;
-  document().setFont(MapFont::Title, title);
+  document().setFont(MapFont::Title, FontDescription{"Arial", 20, kRed, false, true, true, true, 0});
   FontDescription groups{"Courier New", 12, kBtnFace, true, false, false, false, kDefaultCharset};
   document().setFont(MapFont::GroupNames, groups);
   FontDescription names{"MS Sans Serif", 8, 0x00FF00, false, false, true, false, kDefaultCharset};
@@ -125,14 +115,7 @@ TEST_F(MapFileFormat, StyledMapIsWrittenExactlyAndReadBackWithoutStrikeOut) {
   centralEuropean.charset = 238;
   document().setFont(MapFont::Title, centralEuropean);
   load(inScratch("styled.zv"));
-  const FontDescription& back = map().font(MapFont::Title);
-  EXPECT_EQ(back.name, "Arial");
-  EXPECT_EQ(back.size, 20);
-  EXPECT_EQ(back.colour, kRed);
-  EXPECT_TRUE(back.italic && back.underline);
-  EXPECT_FALSE(back.bold);
-  EXPECT_FALSE(back.strikeOut);
-  EXPECT_EQ(back.charset, 238);
+  EXPECT_EQ(map().font(MapFont::Title), (FontDescription{"Arial", 20, kRed, false, true, true, false, 238}));
   EXPECT_EQ(map().font(MapFont::GroupNames), groups);
   EXPECT_EQ(map().font(MapFont::KeyNames), names);
   EXPECT_EQ(map().font(MapFont::KeyLabels), labels);
@@ -151,14 +134,14 @@ TEST_F(MapFileFormat, EveryLabelSurvivesSaveAndLoad) {
     if (p % 10 == 3) text.clear();
     if (p % 10 == 5) text = "&Save && &Quit";
     if (p == 50 || p == 101) text = std::string(4095, static_cast<char>('A' + p % 26));
-    if (p == 7) text = "\xC4\xD6\xDC \xE9\xE8";
+    if (p == 7) text = "\xC3\x84\xC3\x96\xC3\x9C \xC3\xA9\xC3\xA8";  // in the code page
     setLabel(p, text);
     texts.push_back(text);
   }
   saveAs(inScratch("labels.zv"));
   std::string expected;
   for (const std::string& text : texts) expected += text + "\r\n";
-  EXPECT_EQ(readFile(inScratch("labels.zvl")), expected);
+  EXPECT_EQ(readFile(inScratch("labels.zvl")), inCodePage(expected));
 
   for (int p = 0; p <= 101; ++p) setLabel(p, "overwritten");
   load(inScratch("labels.zv"));
@@ -347,10 +330,10 @@ class ProfileFunctions : public ProfileSource {
  public:
   explicit ProfileFunctions(std::string path) : path_(std::move(path)) {}
   std::string readString(const std::string& section, const std::string& key, const std::string& def) const override {
-    char buffer[2048];
-    const DWORD n = GetPrivateProfileStringA(section.c_str(), key.c_str(), def.c_str(), buffer, sizeof buffer,
-                                             path_.c_str());
-    return std::string(buffer, n);
+    wchar_t buffer[2048];
+    const DWORD n = GetPrivateProfileStringW(WideFromUtf8(section).c_str(), WideFromUtf8(key).c_str(),
+                                             WideFromUtf8(def).c_str(), buffer, 2048, WideFromUtf8(path_).c_str());
+    return Utf8FromWide(std::wstring(buffer, n));
   }
 
  private:
@@ -416,7 +399,7 @@ TEST(MapFileReading, ReadOnceGivesWhatTheProfileFunctionsGive) {
       "[Name_Label_0]]\r\nFont.Size=99\r\n[Name_Label_0]\r\nfont.size=8\r\n",
       "[Label_0]\r\nFont.Name=" + std::string(3000, 'n') + "\r\n[tastrix]\r\nKey_Label_Vertical_Alignment=0\r\n",
       unicode,
-      // Notepad's "UTF-8 with BOM": the name reads in the code page.
+      // Notepad's "UTF-8 with BOM": the name reads as written, in any code page.
       "\xEF\xBB\xBF[Label_0]\r\nFont.Name=Caf\xC3\xA9\r\n",
       std::string("[Label_0\0]\r\nFont.Size=20\0 30\r\n[tastrix]\r\nShape_0=\"7\0\"\r\n", 55),
   };

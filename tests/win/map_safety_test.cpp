@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "mapfile/map_files.h"
 #include "win/map_file_fixture.h"
 #include "win/real_program.h"
 #include "win/small_disk.h"
@@ -59,23 +60,48 @@ TEST_F(MapSafety, AFailedLoadKeepsThePreviousMapForTheNextSave) {
   EXPECT_EQ(dialogs.callsOf(Dialog::Message).size(), 1u) << "the save asks nothing";
 }
 
-// A map file held by another program reads as nothing to the profile
-// functions: without a check the factory look would come in silently.
+// A map file or label list held by another program reads as nothing to the
+// profile functions: without a check the factory look would come in
+// silently. Every load that reads it fails before anything changed.
 TEST_F(MapSafety, AMapFileThatCannotBeReadFailsEveryLoadBeforeAnythingChanges) {
   officeSavedAndEdited();
+  document().setLabel(0, "kept title");
+  document().align(kLayoutTop);
   document().setChanged(false);
-  const std::string error = "Cannot open file " + inScratch("office.zv") + ".";
-  {
-    HeldFile held(inScratch("office.zv"));
-    ASSERT_TRUE(held.held());
-    load(inScratch("office.zv"));
-    partialLoad(ID_Load_Key_Colours, inScratch("office.zv"));
-    partialLoad(ID_Load_Key_Fonts, inScratch("office.zv"));
+  mainWindow().setCaption("caption before");
+  const struct {
+    const char* held;
+    std::vector<int> loads;
+    const char* reader;  // where the error says it arose
+  } rows[] = {{"office.zv", {ID_Load_Keyboard_Layout, ID_Load_Key_Colours, ID_Load_Key_Fonts}, "ReadWholeFile"},
+              {"office.zvl", {ID_Load_Keyboard_Layout, ID_Load_Key_Labels}, "readLabelList"}};
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.held);
+    dialogs.calls.clear();
+    {
+      HeldFile held(inScratch(row.held));
+      ASSERT_TRUE(held.held());
+      for (const int id : row.loads) partialLoad(id, inScratch("office.zv"));
+      // Beside the text the box shows, the error keeps the system's code and where it arose.
+      try {
+        const DiskMapStorage storage;
+        storage.readMapFile(inScratch("office.zv"));
+        storage.readLabelList(inScratch("office.zv"));
+        ADD_FAILURE() << "a held file was read";
+      } catch (const PlatformError& e) {
+        EXPECT_EQ(e.code(), static_cast<unsigned long>(ERROR_SHARING_VIOLATION));
+        EXPECT_STREQ(e.where(), row.reader);
+      }
+    }
+    EXPECT_EQ(dialogs.messageTexts(),
+              std::vector<std::string>(row.loads.size(), "Cannot open file " + inScratch(row.held) + "."));
+    EXPECT_EQ(label(1), "edited");
+    EXPECT_EQ(label(0), "kept title");
+    EXPECT_EQ(map().keyColour, 0x0000AA);
+    EXPECT_EQ(map().labelLayout, kLayoutTop);
+    EXPECT_EQ(mainWindow().caption(), "caption before");
+    EXPECT_FALSE(document().changed());
   }
-  EXPECT_EQ(dialogs.messageTexts(), (std::vector<std::string>{error, error, error}));
-  EXPECT_EQ(label(1), "edited");
-  EXPECT_EQ(map().keyColour, 0x0000AA);
-  EXPECT_FALSE(document().changed());
 }
 
 TEST_F(MapSafety, AFailedStartUpLoadLeavesNoMapOpenSoSaveAsksForAName) {
@@ -90,6 +116,7 @@ TEST_F(MapSafety, AFailedStartUpLoadLeavesNoMapOpenSoSaveAsksForAName) {
       startForm();
     }
     EXPECT_EQ(dialogs.messageTexts(), std::vector<std::string>{"Cannot open file " + inScratch(held) + "."});
+    EXPECT_TRUE(IsWindowVisible(hwnd()));
     EXPECT_EQ(document().path(), "");
     EXPECT_EQ(mainWindow().caption(), kPrefix);
     EXPECT_EQ(label(0), "Untitled keyboard Map");

@@ -9,30 +9,13 @@
 namespace tastrix::testing {
 namespace {
 
-std::string itemText(HMENU menu, int position) {
-  char text[256] = {};
-  MENUITEMINFOA info{};
-  info.cbSize = sizeof info;
-  info.fMask = MIIM_FTYPE | MIIM_STRING;
-  info.dwTypeData = text;
-  info.cch = sizeof text - 1;
-  GetMenuItemInfoA(menu, static_cast<UINT>(position), TRUE, &info);
-  return (info.fType & MFT_SEPARATOR) ? "-" : text;
-}
-
-std::vector<std::string> items(HMENU menu) {
-  std::vector<std::string> out;
-  for (int i = 0; i < GetMenuItemCount(menu); ++i) out.push_back(itemText(menu, i));
-  return out;
-}
-
 class MenuBar : public FormTest {};
 
 TEST_F(MenuBar, MenusAndItemsInOrder) {
   startForm();
   HMENU bar = GetMenu(hwnd());
-  EXPECT_EQ(items(bar), (std::vector<std::string>{"&File", "Edit", "Erase", "Set", "Fonts / Colours", "&Help"}));
-  EXPECT_EQ(items(GetSubMenu(bar, 0)),
+  EXPECT_EQ(menuItems(bar), (std::vector<std::string>{"&File", "Edit", "Erase", "Set", "Fonts / Colours", "&Help"}));
+  EXPECT_EQ(menuItems(GetSubMenu(bar, 0)),
             (std::vector<std::string>{
                 "Save Keyboard Layout", "Save Keyboard Layout As ...", "-", "Load Keyboard Layout",
                 "Load the Key Font Settings from Another Keyboard Layout File",
@@ -41,23 +24,23 @@ TEST_F(MenuBar, MenusAndItemsInOrder) {
                 "Save Keyboard Layout Bitmap to File\tCtrl+S",
                 "Copy Keyboard Layout Bitmap to Window's Clipboard\tCtrl+C", "Print Keyboard Layout", "-",
                 "Always &On Top", "&Auto-Run at Windows Startup", "&Restore Factory Defaults", "-", "E&xit"}));
-  EXPECT_EQ(items(GetSubMenu(bar, 1)),
+  EXPECT_EQ(menuItems(GetSubMenu(bar, 1)),
             (std::vector<std::string>{"Copy Keyboard Layout Bitmap to Window's Clipboard\tCtrl+C"}));
-  EXPECT_EQ(items(GetSubMenu(bar, 2)),
+  EXPECT_EQ(menuItems(GetSubMenu(bar, 2)),
             (std::vector<std::string>{"Erase Function Key labels", "Erase Main Keyboard Labels",
                                       "Erase Cursor Control Labels", "Erase Numeric Keypad Labels", "-",
                                       "Erase All Labels"}));
-  EXPECT_EQ(items(GetSubMenu(bar, 3)),
+  EXPECT_EQ(menuItems(GetSubMenu(bar, 3)),
             (std::vector<std::string>{"Set Function Key labels", "Set Main Keyboard Labels",
                                       "Set Cursor Control Labels", "Set Numeric Keypad Labels", "-",
                                       "Set All Labels To A Default Value"}));
   HMENU styles = GetSubMenu(bar, 4);
-  EXPECT_EQ(items(styles), (std::vector<std::string>{"Keyboard Map Title Font", "Group Names Font", "Key Names Font",
-                                                     "Key Labels Font", "-", "Select Key Colour",
-                                                     "Select Key Border Colour", "-",
-                                                     "Set Key Label Vertical Alignment"}));
-  EXPECT_EQ(items(GetSubMenu(styles, 8)), (std::vector<std::string>{"Top", "Center", "Bottom"}));
-  EXPECT_EQ(items(GetSubMenu(bar, 5)), (std::vector<std::string>{"&View Readme file\tF1", "-", "&About\tCtrl+A"}));
+  EXPECT_EQ(menuItems(styles), (std::vector<std::string>{"Keyboard Map Title Font", "Group Names Font",
+                                                         "Key Names Font", "Key Labels Font", "-", "Select Key Colour",
+                                                         "Select Key Border Colour", "-",
+                                                         "Set Key Label Vertical Alignment"}));
+  EXPECT_EQ(menuItems(GetSubMenu(styles, 8)), (std::vector<std::string>{"Top", "Center", "Bottom"}));
+  EXPECT_EQ(menuItems(GetSubMenu(bar, 5)), (std::vector<std::string>{"&View Readme file\tF1", "-", "&About\tCtrl+A"}));
 }
 
 TEST_F(MenuBar, PrintIsGreyedAndNothingIsCheckedAtFirst) {
@@ -89,13 +72,6 @@ TEST_F(MenuBar, ShortcutsReachTheirCommands) {
                                                               {"Ctrl+Z", ID_Undo},
                                                               {"Ctrl+Y", ID_Redo},
                                                               {"Ctrl+Shift+Z", ID_Redo}}));
-}
-
-TEST_F(MenuBar, AboutOpensTheAboutBox) {
-  startForm();
-  command(ID_About);
-  ASSERT_EQ(dialogs.calls.size(), 1u);
-  EXPECT_EQ(dialogs.calls[0].what, Dialog::About);
 }
 
 }  // namespace

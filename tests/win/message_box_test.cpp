@@ -3,7 +3,6 @@
 #include <string>
 #include <vector>
 
-#include "platform/app_paths.h"
 #include "platform/message_box.h"
 #include "platform/win32_dialogs.h"
 #include "support/form_fixture.h"
@@ -80,25 +79,22 @@ TEST(YesNoQuestion, EscapeTheCloseBoxAndAltF4AnswerNoAndTheKeysStillWork) {
 
 // The real window and the real boxes: an erase question dismissed with
 // Escape leaves every label as it was.
-TEST(YesNoQuestion, EscapeOnARealQuestionLeavesTheMapAsItWas) {
-  ScratchFolder scratch;
-  overrideExecutablePath(scratch.file("tastrix.exe"));
-  Win32Dialogs dialogs;
-  Application application(dialogs);
-  application.create(GetModuleHandleA(nullptr));
-  dialogs.setOwner(application.window().handle());
-  application.start();
+using RealQuestion = FormTest;
+
+TEST_F(RealQuestion, EscapeLeavesTheMapAsItWas) {
+  Win32Dialogs real;
+  startForm(&real);
+  real.setOwner(hwnd());
   ModalProbe probe([] {
     HWND box = findDialog("Confirm");
     if (box) PostMessageA(GetFocus(), WM_KEYDOWN, VK_ESCAPE, 0);
     return box != nullptr;
   });
-  SendMessageA(application.window().handle(), WM_COMMAND, MAKEWPARAM(ID_Erase_All, 0), 0);
+  command(ID_Erase_All);
   EXPECT_TRUE(probe.finished());
-  const MapDocument& document = application.document();
-  EXPECT_EQ(document.map().labels[30], "Key Label");
-  EXPECT_FALSE(document.changed());
-  overrideExecutablePath("");
+  EXPECT_EQ(map().labels[30], "Key Label");
+  EXPECT_FALSE(document().changed());
+  dropForm();  // while its dialogs live
 }
 
 }  // namespace

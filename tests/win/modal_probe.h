@@ -63,6 +63,28 @@ class ModalProbe {
   bool timedOut_ = false;
 };
 
+// The popup menu that `open` shows in this thread, closed as soon as it
+// shows: the menu (none: nullptr) and where its window was.
+struct ShownMenu {
+  HMENU menu = nullptr;
+  RECT place{};
+};
+inline ShownMenu menuShownBy(const std::function<void()>& open) {
+  ShownMenu shown;
+  ModalProbe probe([&] {
+    HWND menu = FindWindowA("#32768", nullptr);
+    if (!menu || !IsWindowVisible(menu)) return false;
+    shown.menu = reinterpret_cast<HMENU>(SendMessageA(menu, MN_GETHMENU, 0, 0));
+    GetWindowRect(menu, &shown.place);
+    EndMenu();
+    return true;
+  });
+  open();
+  MSG msg;
+  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+  return shown;
+}
+
 struct DialogSearch {
   std::string caption;
   HWND found = nullptr;

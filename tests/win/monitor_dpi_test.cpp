@@ -40,11 +40,6 @@ void sendDpiChange(HWND hwnd, int dpi, const RECT& suggested) {
 
 class MonitorDpi : public MapFileTest {
  protected:
-  BmpFile savedPicture(const std::string& name) {
-    dialogs.answerFile(true, inScratch(name));
-    command(ID_Save_Bitmap_to_File);
-    return parseBmp(readFile(inScratch(name)));
-  }
   // The map as a window that had always been at this dpi shows it.
   static Pixels pictureAt(int dpi, const std::string& map) {
     MapDocument fresh;
@@ -71,7 +66,7 @@ TEST_F(MonitorDpi, TheWindowLaysThePictureOutForEachMonitorAndSavesTheSameMap) {
   load(map);
   const std::string mapAt96 = savedMap("at96");
   ASSERT_NE(mapAt96.find("[Label_0]\r\nFont.Color=0\r\nFont.Name=Arial\r\nFont.Size=5\r\n"), std::string::npos);
-  const BmpFile pictureAt96 = savedPicture("at96.bmp");
+  const BmpFile pictureAt96 = parseBmp(savedBitmap("at96.bmp"));
   const RECT placeAt96 = windowRect(hwnd());
 
   const RECT suggested = scaledFrom(placeAt96, 144, 96);
@@ -86,7 +81,7 @@ TEST_F(MonitorDpi, TheWindowLaysThePictureOutForEachMonitorAndSavesTheSameMap) {
   EXPECT_EQ(bar.nMax, 2288 - 1) << "the scroll range of the picture at 144 dpi";
 
   EXPECT_EQ(savedMap("at144"), mapAt96);
-  const BmpFile pictureAt144 = savedPicture("at144.bmp");
+  const BmpFile pictureAt144 = parseBmp(savedBitmap("at144.bmp"));
   EXPECT_EQ(pictureAt144.info.biXPelsPerMeter, kPixelsPerMetreAt144);
   EXPECT_EQ(pictureAt144.pixels.width, 2293);
   EXPECT_EQ(firstDifference(pictureAt144.pixels, pictureAt(144, map)), "");
@@ -94,7 +89,7 @@ TEST_F(MonitorDpi, TheWindowLaysThePictureOutForEachMonitorAndSavesTheSameMap) {
   sendDpiChange(hwnd(), 96, placeAt96);
   EXPECT_EQ(layout().dpi(), 96);
   EXPECT_EQ(savedMap("back"), mapAt96);
-  EXPECT_EQ(firstDifference(savedPicture("back.bmp").pixels, pictureAt96.pixels), "");
+  EXPECT_EQ(firstDifference(parseBmp(savedBitmap("back.bmp")).pixels, pictureAt96.pixels), "");
 }
 
 // Screen readers are told where keys are in the screen's own pixels, at
@@ -110,16 +105,10 @@ TEST_F(MonitorDpi, ScreenReadersFindTheKeysWhereTheyAreShown) {
     SCOPED_TRACE(stop);
     const Rect r = stopRect(layout(), stop);
     ASSERT_EQ(r, stopRect(at144, stop));
-    POINT corners[2] = {{r.left - mainWindow().scrollPosition(), r.top}, {r.right() - mainWindow().scrollPosition(), r.bottom()}};
-    MapWindowPoints(hwnd(), nullptr, corners, 2);
-    long x = 0, y = 0, w = 0, h = 0;
-    ASSERT_EQ(client->accLocation(&x, &y, &w, &h, part(stop + 1)), S_OK);
-    EXPECT_EQ(x, corners[0].x);
-    EXPECT_EQ(y, corners[0].y);
-    EXPECT_EQ(w, r.width);
-    EXPECT_EQ(h, r.height);
+    const RECT told = locationOf(client.get(), stop + 1), shown = onScreen(hwnd(), r, mainWindow().scrollPosition());
+    EXPECT_TRUE(EqualRect(&told, &shown));
     VARIANT hit;
-    ASSERT_EQ(client->accHitTest(x + w / 2, y + h / 2, &hit), S_OK);
+    ASSERT_EQ(client->accHitTest((told.left + told.right) / 2, (told.top + told.bottom) / 2, &hit), S_OK);
     EXPECT_EQ(V_I4(&hit), stop + 1);
   }
 }

@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "platform/wide_text.h"
 #include "platform/win32_handles.h"
 #include "support/form_fixture.h"
 
@@ -14,8 +15,7 @@ inline std::string unixPathOf(const std::string& path) {
   const auto convert = reinterpret_cast<Converter>(
       reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
   if (!convert) return "";
-  std::wstring wide(path.begin(), path.end());
-  char* unixPath = convert(wide.c_str());
+  char* unixPath = convert(WideFromUtf8(path).c_str());
   if (!unixPath) return "";
   std::string result = unixPath;
   HeapFree(GetProcessHeap(), 0, unixPath);

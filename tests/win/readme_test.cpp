@@ -123,13 +123,14 @@ class Readme : public FormTest {
   }
 
   // Points the executable at folder\name, runs the readme command and
-  // returns the command line of the one Notepad it started.
+  // returns the command line of the one Notepad it started, once it shows.
   std::string readmeCommandLineFor(const std::string& folder, const std::string& name) {
     overrideExecutablePath(folder + name);
     command(ID_View_Readme);
     const std::vector<StartedNotepad*> fresh = newNotepads();
     if (fresh.size() != 1) return "<" + std::to_string(fresh.size()) + " Notepads started>";
     EXPECT_TRUE(fresh[0]->stillRunning());
+    EXPECT_TRUE(fresh[0]->showsAWindow());
     return fresh[0]->commandLine();
   }
 
@@ -159,38 +160,27 @@ TEST_F(Readme, F1OpensTheReadmeInNotepadWithoutWaitingForIt) {
   EXPECT_EQ(fresh[0]->commandLine(), "Notepad.exe " + inScratch("tastrix.txt"));
 }
 
+// A long path is passed whole, and a readme that is missing still starts
+// Notepad, which says so.
 TEST_F(Readme, ReadmeIsNamedAfterTheExecutableUpToItsFirstDot) {
-  startForm();
-  EXPECT_EQ(readmeCommandLineFor(scratchDir(), "tastrix.old.exe"), "Notepad.exe " + inScratch("tastrix.txt"));
-  EXPECT_EQ(readmeCommandLineFor(scratchDir(), "keymaps"), "Notepad.exe " + inScratch("keymaps.txt"));
-  EXPECT_EQ(readmeCommandLineFor(scratchDir(), "Tastrix.EXE"), "Notepad.exe " + inScratch("Tastrix.txt"));
-  EXPECT_TRUE(dialogs.calls.empty());
-}
-
-TEST_F(Readme, MissingReadmeStillStartsNotepad) {
-  startForm();
-  ASSERT_FALSE(fileExists(inScratch("tastrix.txt")));
-  command(ID_View_Readme);
-  const std::vector<StartedNotepad*> fresh = newNotepads();
-  ASSERT_EQ(fresh.size(), 1u);
-  EXPECT_EQ(fresh[0]->commandLine(), "Notepad.exe " + inScratch("tastrix.txt"));
-  EXPECT_TRUE(fresh[0]->showsAWindow());
-  EXPECT_TRUE(dialogs.calls.empty());
-}
-
-TEST_F(Readme, LongReadmePathIsPassedWhole) {
   std::string folder = scratchDir();
   for (const char* part : {"a folder with a rather long name for the readme\\",
                            "and another folder below it that makes the path longer still\\"}) {
     folder += part;
     ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr));
   }
-  const std::string readme = folder + "tastrix.txt";
-  ASSERT_GT(readme.size(), 145u);
-  writeFile(readme, "Tastrix readme\r\n");
+  ASSERT_GT((folder + "tastrix.txt").size(), 145u);
+  writeFile(folder + "tastrix.txt", "Tastrix readme\r\n");
   startForm();
-
-  EXPECT_EQ(readmeCommandLineFor(folder, "tastrix.exe"), "Notepad.exe " + readme);
+  const struct {
+    std::string folder, executable, readme;
+  } rows[] = {{scratchDir(), "tastrix.old.exe", "tastrix.txt"},
+              {scratchDir(), "keymaps", "keymaps.txt"},
+              {scratchDir(), "Tastrix.EXE", "Tastrix.txt"},
+              {folder, "tastrix.exe", "tastrix.txt"}};
+  for (const auto& row : rows)
+    EXPECT_EQ(readmeCommandLineFor(row.folder, row.executable), "Notepad.exe " + row.folder + row.readme);
+  EXPECT_TRUE(dialogs.calls.empty());
 }
 
 TEST_F(Readme, WithoutNotepadInTheWindowsDirectoryNothingStarts) {

@@ -35,12 +35,12 @@ void drain(HANDLE pipe, std::string& into) {
 
 }  // namespace
 
-std::string builtProgram() {
+std::string builtProgram(const std::string& name) {
   char path[MAX_PATH] = "";
   GetModuleFileNameA(nullptr, path, MAX_PATH);
   std::string dir = path;
   dir.erase(dir.find_last_of('\\') + 1);
-  return dir + "tastrix.exe";
+  return dir + name;
 }
 
 ProgramRun runProgram(const std::string& program, const std::string& arguments, const std::string& folder,
@@ -80,7 +80,8 @@ ProgramRun runProgram(const std::string& program, const std::string& arguments, 
   return run;
 }
 
-StartedProgram::StartedProgram(const std::string& program, const std::string& folder, WORD showWindow) {
+StartedProgram::StartedProgram(const std::string& program, const std::string& folder, WORD showWindow,
+                               const std::string& arguments) {
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   if (showWindow != SW_SHOWDEFAULT) {
@@ -88,7 +89,7 @@ StartedProgram::StartedProgram(const std::string& program, const std::string& fo
     startup.wShowWindow = showWindow;
   }
   PROCESS_INFORMATION info{};
-  std::wstring commandLine = L"\"" + WideFromUtf8(program) + L"\"";
+  std::wstring commandLine = L"\"" + WideFromUtf8(program) + L"\" " + WideFromUtf8(arguments);
   if (!CreateProcessW(WideFromUtf8(program).c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
                       WideFromUtf8(folder).c_str(), &startup, &info)) {
     ADD_FAILURE() << "cannot start " << program << ": " << GetLastError();
@@ -97,12 +98,16 @@ StartedProgram::StartedProgram(const std::string& program, const std::string& fo
   process_.reset(info.hProcess);
   id_ = info.dwProcessId;
   const UniqueHandle thread(info.hThread);
-  WindowSearch search{id_, "TMainForm1", nullptr};
-  for (int waited = 0; waited < 10000 && !search.found; waited += 50) {
+  for (int waited = 0; waited < 10000 && !window_ && !find("#32770"); waited += 50) {
     if (WaitForSingleObject(process_.get(), 50) != WAIT_TIMEOUT) break;
-    EnumWindows(matchProcessWindow, reinterpret_cast<LPARAM>(&search));
+    window_ = find("TMainForm1");
   }
-  window_ = search.found;
+}
+
+HWND StartedProgram::find(const char* windowClass) const {
+  WindowSearch search{id_, windowClass, nullptr};
+  EnumWindows(matchProcessWindow, reinterpret_cast<LPARAM>(&search));
+  return search.found;
 }
 
 StartedProgram::~StartedProgram() {
@@ -140,6 +145,7 @@ std::string StartedProgram::told(const std::string& done) {
   for (int waited = 0; waited < 10000; waited += 50, Sleep(50)) {
     WindowSearch box{id_, "#32770", nullptr};
     EnumWindows(matchProcessWindow, reinterpret_cast<LPARAM>(&box));
+    if (!window_) window_ = find("TMainForm1");
     wchar_t text[1024] = L"";
     SendMessageTimeoutW(box.found ? GetDlgItem(box.found, 0xFFFF) : window_, WM_GETTEXT, 1024,
                         reinterpret_cast<LPARAM>(text), SMTO_BLOCK, 5000, nullptr);

@@ -7,8 +7,8 @@
 
 namespace tastrix::testing {
 
-// The program built beside the test executable.
-std::string builtProgram();
+// A program built beside the test executable.
+std::string builtProgram(const std::string& name = "tastrix.exe");
 
 // How a run of a program ended, with everything it wrote.
 struct ProgramRun {
@@ -24,12 +24,13 @@ struct ProgramRun {
 ProgramRun runProgram(const std::string& program, const std::string& arguments, const std::string& folder,
                       DWORD timeLimitMs = 30000);
 
-// The real program started as a launcher starts it (with a show state when
-// one is given), its window found once it shows; ended by force if still
-// running when dropped.
+// The real program started as a launcher starts it (with a show state and
+// arguments when given), its window found once it shows, or its start-up's
+// box first; ended by force if still running when dropped.
 class StartedProgram {
  public:
-  StartedProgram(const std::string& program, const std::string& folder, WORD showWindow = SW_SHOWDEFAULT);
+  StartedProgram(const std::string& program, const std::string& folder, WORD showWindow = SW_SHOWDEFAULT,
+                 const std::string& arguments = "");
   ~StartedProgram();
   StartedProgram(const StartedProgram&) = delete;
   StartedProgram& operator=(const StartedProgram&) = delete;
@@ -49,6 +50,7 @@ class StartedProgram {
   std::string told(const std::string& done);
 
  private:
+  HWND find(const char* windowClass) const;  // the process's visible top-level window of the class
   UniqueHandle process_;
   DWORD id_ = 0;
   HWND window_ = nullptr;

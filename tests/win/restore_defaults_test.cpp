@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/file_status.h"
-#include "support/form_fixture.h"
+#include "win/map_file_fixture.h"
 
 namespace tastrix::testing {
 namespace {
@@ -17,36 +17,8 @@ const char* const kSettings =
     "WindowState_wsMaximized=0\r\n"
     "Current_Keyboard_Layout_File_Name_Edit=C:\\Maps\\office.zv\r\n";
 
-// The other program that holds a file open, here the test itself.
-class HeldOpen {
- public:
-  explicit HeldOpen(const std::string& path, DWORD share = 0)
-      : file_(CreateFileA(path.c_str(), GENERIC_READ, share, nullptr, OPEN_EXISTING, 0, nullptr)) {}
-  bool held() const { return file_.valid(); }
-
- private:
-  UniqueHandle file_;
-};
-
 class RestoreDefaults : public FormTest {
  protected:
-  void expectFirstStartState() {
-    RECT window;
-    GetWindowRect(hwnd(), &window);
-    EXPECT_EQ(window.left, 20);
-    EXPECT_EQ(window.top, 20);
-    EXPECT_EQ(window.right - window.left, 762);
-    EXPECT_EQ(mainWindow().clientHeight(), 461);
-    EXPECT_FALSE(IsZoomed(hwnd()));
-    EXPECT_FALSE(GetWindowLongPtrA(hwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST);
-    EXPECT_FALSE(menuChecked(ID_Always_On_Top));
-    EXPECT_EQ(document().path(), "");
-    EXPECT_EQ(mainWindow().caption(), "Tastrix - v1.0f  - ");
-    EXPECT_EQ(map().title(), "Untitled keyboard Map");
-    EXPECT_EQ(map().labels[27], "Key Label");
-    EXPECT_FALSE(document().changed());
-  }
-
   const DialogCall& onlyQuestion() {
     EXPECT_EQ(dialogs.calls.size(), 1u);
     static const DialogCall none;
@@ -81,62 +53,49 @@ TEST_F(RestoreDefaults, AnsweredNoChangesNothing) {
   EXPECT_EQ(map().labels[27], "Quit");
 }
 
+// A read-only settings file is deleted all the same.
 TEST_F(RestoreDefaults, YesDeletesTheSettingsAndReturnsToTheFirstStart) {
-  writeFile(settingsFile(), kSettings);
-  startForm();
-  ShowWindow(hwnd(), SW_MAXIMIZE);
-  document().setLabel(27, "Quit");
-  document().setLabel(0, "Office");
-  document().setChanged(true);
-  dialogs.answerMessage(Answer::Yes);
+  for (const bool readOnly : {false, true}) {
+    SCOPED_TRACE(readOnly ? "read-only" : "writable");
+    writeFile(settingsFile(), kSettings);
+    setReadOnly(settingsFile(), readOnly);
+    startForm();
+    ShowWindow(hwnd(), SW_MAXIMIZE);
+    document().setLabel(27, "Quit");
+    document().setLabel(0, "Office");
+    document().setChanged(true);
+    dialogs.calls.clear();
+    dialogs.answerMessage(Answer::Yes);
 
-  command(ID_Restore_Factory_Defaults);
-  EXPECT_NE(onlyQuestion().text.find(kUnsavedWarning), std::string::npos) << onlyQuestion().text;
-  EXPECT_FALSE(fileExists(settingsFile()));
-  expectFirstStartState();
+    command(ID_Restore_Factory_Defaults);
+    EXPECT_NE(onlyQuestion().text.find(kUnsavedWarning), std::string::npos) << onlyQuestion().text;
+    EXPECT_FALSE(fileExists(settingsFile()));
+    expectFirstStartState();
+    dropForm();
+  }
 }
 
-TEST_F(RestoreDefaults, ReadOnlySettingsFileIsDeletedAllTheSame) {
-  writeFile(settingsFile(), kSettings);
-  setReadOnly(settingsFile(), true);
-  startForm();
-  dialogs.answerMessage(Answer::Yes);
-
-  command(ID_Restore_Factory_Defaults);
-  EXPECT_FALSE(fileExists(settingsFile()));
-  expectFirstStartState();
-}
-
+// A settings file another program holds stays as it is, its attributes too.
 TEST_F(RestoreDefaults, SettingsFileHeldOpenByAnotherProgramSurvives) {
-  writeFile(settingsFile(), kSettings);
-  startForm();
-  dialogs.answerMessage(Answer::Yes);
-  {
-    const HeldOpen other(settingsFile());
-    ASSERT_TRUE(other.held());
-    EXPECT_EQ(FileOpenStatus(settingsFile()), "OPEN");
-    command(ID_Restore_Factory_Defaults);
-    EXPECT_TRUE(fileExists(settingsFile()));
+  for (const bool readOnly : {false, true}) {
+    SCOPED_TRACE(readOnly ? "read-only" : "writable");
+    writeFile(settingsFile(), kSettings);
+    setReadOnly(settingsFile(), readOnly);
+    startForm();
+    dialogs.calls.clear();
+    dialogs.answerMessage(Answer::Yes);
+    {
+      const HeldFile other(settingsFile(), readOnly ? FILE_SHARE_READ : 0);
+      ASSERT_TRUE(other.held());
+      command(ID_Restore_Factory_Defaults);
+    }
+    ASSERT_TRUE(fileExists(settingsFile()));
+    EXPECT_EQ(readFile(settingsFile()), kSettings);
+    EXPECT_EQ((GetFileAttributesA(settingsFile().c_str()) & FILE_ATTRIBUTE_READONLY) != 0, readOnly);
+    EXPECT_EQ(dialogs.calls.size(), 1u);
+    setReadOnly(settingsFile(), false);
+    dropForm();
   }
-  EXPECT_EQ(readFile(settingsFile()), kSettings);
-  EXPECT_EQ(dialogs.calls.size(), 1u);
-}
-
-TEST_F(RestoreDefaults, ReadOnlySettingsFileHeldOpenStaysReadOnly) {
-  writeFile(settingsFile(), kSettings);
-  setReadOnly(settingsFile(), true);
-  startForm();
-  dialogs.answerMessage(Answer::Yes);
-  {
-    const HeldOpen other(settingsFile(), FILE_SHARE_READ);
-    ASSERT_TRUE(other.held());
-    command(ID_Restore_Factory_Defaults);
-  }
-  ASSERT_TRUE(fileExists(settingsFile()));
-  EXPECT_EQ(readFile(settingsFile()), kSettings);
-  EXPECT_TRUE(GetFileAttributesA(settingsFile().c_str()) & FILE_ATTRIBUTE_READONLY)
-      << "a settings file that stays keeps its attributes";
-  setReadOnly(settingsFile(), false);
 }
 
 // A scratch file whose full path has exactly the given length.
@@ -156,13 +115,13 @@ TEST_F(FileProbe, OpenStatusTellsClosedOpenAndMissingFiles) {
   writeFile(path, "x");
   EXPECT_EQ(FileOpenStatus(path), "CLOSED");
   {
-    const HeldOpen exclusively(path);
+    const HeldFile exclusively(path);
     ASSERT_TRUE(exclusively.held());
     EXPECT_EQ(FileOpenStatus(path), "OPEN");
   }
   {
     // Any other user counts, since the probe asks for exclusive use.
-    const HeldOpen shared(path, FILE_SHARE_READ | FILE_SHARE_WRITE);
+    const HeldFile shared(path, FILE_SHARE_READ | FILE_SHARE_WRITE);
     ASSERT_TRUE(shared.held());
     EXPECT_EQ(FileOpenStatus(path), "OPEN");
   }
@@ -179,14 +138,14 @@ TEST_F(FileProbe, PathsOf128CharactersOrMoreCountAsClosedUntested) {
   const std::string longest = pathOfLength(scratch, 127);
   writeFile(longest, "x");
   {
-    const HeldOpen other(longest);
+    const HeldFile other(longest);
     ASSERT_TRUE(other.held());
     EXPECT_EQ(FileOpenStatus(longest), "OPEN") << "127 characters are still probed";
   }
   const std::string tooLong = pathOfLength(scratch, 128);
   EXPECT_EQ(FileOpenStatus(tooLong), "CLOSED") << "missing";
   writeFile(tooLong, "x");
-  const HeldOpen other(tooLong);
+  const HeldFile other(tooLong);
   ASSERT_TRUE(other.held());
   EXPECT_EQ(FileOpenStatus(tooLong), "CLOSED") << "held open";
 }
@@ -204,10 +163,7 @@ TEST_F(FileProbe, ReadOnlyFileIsAnError) {
   const std::string path = scratch.file("settings.ini");
   writeFile(path, "x");
   setReadOnly(path, true);
-  {
-    const UniqueHandle writable(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr));
-    if (writable.valid()) GTEST_SKIP() << "file permissions are not enforced for this user";
-  }
+  if (!readOnlyIsEnforced(scratch.path())) GTEST_SKIP() << "file permissions are not enforced for this user";
   EXPECT_EQ(FileOpenStatus(path), "ERROR");
 }
 
@@ -247,7 +203,7 @@ TEST_F(FileProbe, DeleteIfNotInUseSparesFilesHeldOpen) {
   EXPECT_FALSE(DeleteIfNotInUse(scratch.file("missing.ini")));
   ASSERT_TRUE(SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY));
   {
-    const HeldOpen other(path);
+    const HeldFile other(path);
     ASSERT_TRUE(other.held());
     EXPECT_FALSE(DeleteIfNotInUse(path));
     EXPECT_TRUE(fileExists(path));

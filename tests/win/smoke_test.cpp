@@ -89,52 +89,37 @@ TEST_F(RealProgram, StartsShowsItsWindowAndWritesSettingsOnClose) {
   }
 
   EXPECT_EQ(closeAndWait(), 0u);
-  EXPECT_EQ(readFile(scratch.file("tastrix.ini")),
-            "[tastrix]\r\n"
-            "WindowState_wsMaximized=0\r\n"
-            "window_top_posn=20\r\n"
-            "window_left_posn=20\r\n"
-            "window_Width=762\r\n"
-            "window_Height=461\r\n"
-            "Always_on_Top_Option=0\r\n"
-            "Auto_Run_at_Windows_Startup_Option=0\r\n"
-            "Current_Keyboard_Layout_File_Name_Edit=\r\n");
+  EXPECT_EQ(readFile(scratch.file("tastrix.ini")), kFirstStartSettings);
 }
 
+// Launched normally, or minimized when it was closed maximized: it opens
+// where the settings file put it, restores maximized, and stores it so again.
 TEST_F(RealProgram, ReopensWhereTheSettingsFilePutIt) {
-  writeFile(scratch.file("tastrix.ini"),
-            "[tastrix]\r\nwindow_top_posn=40\r\nwindow_left_posn=64\r\nwindow_Width=900\r\nwindow_Height=300\r\n");
-  HWND window = start();
-  ASSERT_NE(window, nullptr);
-  RECT outer, client;
-  GetWindowRect(window, &outer);
-  GetClientRect(window, &client);
-  EXPECT_EQ(outer.left, 64);
-  EXPECT_EQ(outer.top, 40);
-  EXPECT_EQ(outer.right - outer.left, 900);
-  EXPECT_EQ(client.bottom, 300) << "the client height, scroll bar not counted";
-  ASSERT_EQ(closeAndWait(), 0u);
-  const std::string settings = readFile(scratch.file("tastrix.ini"));
-  EXPECT_NE(settings.find("window_top_posn=40\r\n"), std::string::npos) << settings;
-  EXPECT_NE(settings.find("window_left_posn=64\r\n"), std::string::npos) << settings;
-  EXPECT_NE(settings.find("window_Width=900\r\n"), std::string::npos) << settings;
-  EXPECT_NE(settings.find("window_Height=300\r\n"), std::string::npos) << settings;
-}
-
-TEST_F(RealProgram, LaunchedMinimizedItStaysAnIconThatRestoresMaximized) {
-  writeFile(scratch.file("tastrix.ini"),
-            "[tastrix]\r\nwindow_top_posn=40\r\nwindow_left_posn=64\r\nwindow_Width=900\r\nwindow_Height=300\r\n"
-            "WindowState_wsMaximized=1\r\n");
-  HWND window = start(SW_SHOWMINNOACTIVE);
-  ASSERT_NE(window, nullptr);
-  EXPECT_TRUE(IsIconic(window));
-  ShowWindow(window, SW_RESTORE);
-  EXPECT_TRUE(IsZoomed(window));
-  EXPECT_EQ(closeAndWait(), 0u);
-  const std::string settings = readFile(scratch.file("tastrix.ini"));
-  EXPECT_NE(settings.find("WindowState_wsMaximized=1\r\n"), std::string::npos) << settings;
-  EXPECT_NE(settings.find("window_left_posn=64\r\n"), std::string::npos) << settings;
-  EXPECT_NE(settings.find("window_Height=300\r\n"), std::string::npos) << settings;
+  const std::string place = "window_top_posn=40\r\nwindow_left_posn=64\r\nwindow_Width=900\r\nwindow_Height=300\r\n";
+  for (const bool maximized : {false, true}) {
+    SCOPED_TRACE(maximized ? "maximized, launched minimized" : "normal");
+    const std::string state = maximized ? "WindowState_wsMaximized=1\r\n" : "WindowState_wsMaximized=0\r\n";
+    writeFile(scratch.file("tastrix.ini"), "[tastrix]\r\n" + place + state);
+    HWND window = start(maximized ? SW_SHOWMINNOACTIVE : SW_SHOWDEFAULT);
+    ASSERT_NE(window, nullptr);
+    if (maximized) {
+      EXPECT_TRUE(IsIconic(window));
+      ShowWindow(window, SW_RESTORE);
+      EXPECT_TRUE(IsZoomed(window));
+    } else {
+      RECT outer, client;
+      GetWindowRect(window, &outer);
+      GetClientRect(window, &client);
+      EXPECT_EQ(outer.left, 64);
+      EXPECT_EQ(outer.top, 40);
+      EXPECT_EQ(outer.right - outer.left, 900);
+      EXPECT_EQ(client.bottom, 300) << "the client height, scroll bar not counted";
+    }
+    ASSERT_EQ(closeAndWait(), 0u);
+    const std::string settings = readFile(scratch.file("tastrix.ini"));
+    EXPECT_NE(settings.find(place), std::string::npos) << settings;
+    EXPECT_NE(settings.find(state), std::string::npos) << settings;
+  }
 }
 
 TEST_F(RealProgram, RestoringTheFactoryDefaultsDoesNotMinimizeAWindowLaunchedMinimized) {
@@ -217,15 +202,8 @@ TEST_F(RealProgram, ScalesThePictureToTheScreensDpi) {
     const ComScope com;
     ComRef<IAccessible> client;
     ASSERT_EQ(clientObject(window, client), S_OK);
-    long x = 0, y = 0, w = 0, h = 0;
-    ASSERT_EQ(client->accLocation(&x, &y, &w, &h, part(28)), S_OK);
-    const Rect key = stopRect(layout, 27);
-    POINT corner{key.left, key.top};
-    ClientToScreen(window, &corner);
-    EXPECT_EQ(x, corner.x);
-    EXPECT_EQ(y, corner.y);
-    EXPECT_EQ(w, key.width);
-    EXPECT_EQ(h, key.height);
+    const RECT told = locationOf(client.get(), 28), shown = onScreen(window, stopRect(layout, 27), 0);
+    EXPECT_TRUE(EqualRect(&told, &shown));
   }
   // The picture-dependent defaults scale too: client height 461 and width 762 become 692 and 1144.
   RECT client;

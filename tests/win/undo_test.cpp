@@ -19,12 +19,7 @@ constexpr Keystroke kCtrl{VK_LCONTROL, 0x1D, false}, kShift{VK_LSHIFT, 0x2A, fal
 constexpr Keystroke kZ{'Z', 0x2C, false}, kY{'Y', 0x15, false};
 
 FontDescription otherFont(const char* name, int size) {
-  FontDescription f;
-  f.name = name;
-  f.size = size;
-  f.colour = 0x00336699;
-  f.italic = true;
-  return f;
+  return FontDescription{name, size, 0x00336699, false, true, false, false, kDefaultCharset};
 }
 
 class UndoRedo : public MapFileTest {
@@ -76,32 +71,19 @@ class UndoRedo : public MapFileTest {
 
   // Each command that changes the map, as the user gives it.
   std::vector<CommandRow> commandRows() {
-    auto plain = [this](int id) { return [this, id] { command(id); }; };
-    auto yes = [this](int id) {
-      return [this, id] {
-        dialogs.answerMessage(Answer::Yes);
+    const auto answered = [this](int id, std::function<void()> answer) {
+      return [this, id, answer] {
+        answer();
         command(id);
       };
     };
-    auto font = [this](int id, int size) {
-      return [this, id, size] {
-        dialogs.answerFont(true, otherFont("Liberation Serif", size));
-        command(id);
-      };
+    const auto yes = [this] { dialogs.answerMessage(Answer::Yes); };
+    const auto font = [this](int size) {
+      return [this, size] { dialogs.answerFont(true, otherFont("Liberation Serif", size)); };
     };
-    auto colour = [this](int id) {
-      return [this, id] {
-        dialogs.answerColour(true, 0x123456);
-        command(id);
-      };
-    };
-    auto partial = [this](int id) {
-      return [this, id] {
-        dialogs.answerFile(true, other());
-        command(id);
-      };
-    };
-    auto edit = [this](int position) {
+    const auto colour = [this] { dialogs.answerColour(true, 0x123456); };
+    const auto otherMap = [this] { dialogs.answerFile(true, other()); };
+    const auto edit = [this](int position) {
       return [this, position] {
         dialogs.answerInput(true, "typed over");
         clickOn(layout().labelPiece(position).bounds);
@@ -110,26 +92,24 @@ class UndoRedo : public MapFileTest {
     return {
         {"a key's label", edit(kQ), true},
         {"the map title", edit(0), true},
-        {"erase a group", yes(ID_Erase_Main_Keyboard), true},
-        {"erase all", yes(ID_Erase_All), true},
-        {"set a group",
-         [this] {
+        {"erase a group", answered(ID_Erase_Main_Keyboard, yes), true},
+        {"erase all", answered(ID_Erase_All, yes), true},
+        {"set a group", answered(ID_Set_Function_Keys, [this] {
            dialogs.answerInput(true, "F");
            dialogs.answerMessage(Answer::Yes);
-           command(ID_Set_Function_Keys);
-         },
+         }),
          true},
-        {"map title font", font(ID_Font_Map_Title, 20), true},
-        {"group names font", font(ID_Font_Group_Names, 12), true},
-        {"key names font", font(ID_Font_Key_Names, 7), false},
-        {"key labels font", font(ID_Font_Key_Labels, 13), false},
-        {"key colour", colour(ID_Key_Colour), true},
-        {"key border colour", colour(ID_Key_Border_Colour), true},
-        {"alignment top", plain(ID_Align_Top), true},
-        {"alignment bottom", plain(ID_Align_Bottom), true},
-        {"labels of another map", partial(ID_Load_Key_Labels), true},
-        {"fonts of another map", partial(ID_Load_Key_Fonts), true},
-        {"colours of another map", partial(ID_Load_Key_Colours), true},
+        {"map title font", answered(ID_Font_Map_Title, font(20)), true},
+        {"group names font", answered(ID_Font_Group_Names, font(12)), true},
+        {"key names font", answered(ID_Font_Key_Names, font(7)), false},
+        {"key labels font", answered(ID_Font_Key_Labels, font(13)), false},
+        {"key colour", answered(ID_Key_Colour, colour), true},
+        {"key border colour", answered(ID_Key_Border_Colour, colour), true},
+        {"alignment top", answered(ID_Align_Top, [] {}), true},
+        {"alignment bottom", answered(ID_Align_Bottom, [] {}), true},
+        {"labels of another map", answered(ID_Load_Key_Labels, otherMap), true},
+        {"fonts of another map", answered(ID_Load_Key_Fonts, otherMap), true},
+        {"colours of another map", answered(ID_Load_Key_Colours, otherMap), true},
     };
   }
 

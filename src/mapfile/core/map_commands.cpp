@@ -47,6 +47,17 @@ const char* const kLoseChangesQuestion =
     "\r\n"
     "Are you sure that you want to continue with the load and lose all changes to the current Keyboard Map ?";
 
+const char* const kWhatOpens = "Tastrix opens a Keyboard Map from its map file (.zv) or its label list (.zvl).";
+
+std::string severalFilesText(size_t count) {
+  return "Tastrix shows one Keyboard Map at a time, and " + std::to_string(count) +
+         " files were given.\r\n\r\n" + kWhatOpens;
+}
+
+std::string notAMapText(const std::string& name, const char* what) {
+  return name + "\r\n\r\n" + what + "\r\n\r\n" + kWhatOpens;
+}
+
 }  // namespace
 
 void LoadWholeMap(MapDocument& document, const MapStorage& storage, const std::string& mapPath) {
@@ -63,8 +74,8 @@ void SaveWholeMap(const KeyboardMap& map, MapStorage& storage, const std::string
   std::unique_ptr<ProfileFile> mapFile;
   try {
     mapFile = storage.readMapFile(mapPath);
-  } catch (const PlatformError&) {
-    throwUnableToWrite(mapPath);
+  } catch (const PlatformError& e) {
+    throwUnableToWrite(mapPath, e.code());
   }
   WriteMapEntries(map, *mapFile);
   storage.replaceMapFiles(mapPath, *mapFile, LabelListText(map));
@@ -89,6 +100,7 @@ void MapCommands::saveMap() {
       !dialogs_.confirmed(changedOnDiskQuestion(document_.path())))
     return;
   if (!writeMap(document_.path())) return;
+  storage_.addToRecentDocuments(document_.path());
   rememberDiskState();
   window_.setCaption(captionPrefix() + document_.path());
   document_.setChanged(false);
@@ -113,10 +125,14 @@ void MapCommands::loadMap() {
   if (document_.changed() && !dialogs_.confirmed(kLoseChangesQuestion)) return;
   prepare(openDialog_, "Open Keyboard Map ... ");
   if (!dialogs_.openFile(openDialog_)) return;
+  loadChosen(openDialog_.fileName);
+}
+
+void MapCommands::loadChosen(const std::string& mapPath) {
   // A map that fails to load must not become the one the next Save writes over.
   const std::string previousPath = document_.path();
   const MapStamps previousStamps = document_.onDisk();
-  document_.setPath(openDialog_.fileName);
+  document_.setPath(mapPath);
   try {
     loadCurrentMap(true);
   } catch (...) {
@@ -141,6 +157,32 @@ void MapCommands::loadCurrentMap(bool askWhereMissing) {
   document_.startNewHistory();
   document_.setChanged(false);
   document_.setOnDisk(stamps);
+  if (stamps.mapFile.exists) storage_.addToRecentDocuments(document_.path());
+}
+
+std::string MapCommands::mapNamedOutside(const std::vector<std::string>& names) {
+  std::string problem;
+  if (names.size() != 1) {
+    problem = severalFilesText(names.size());
+  } else if (storage_.folderExists(names[0])) {
+    problem = notAMapText(names[0], "is a folder.");
+  } else {
+    const std::string name = WithoutTrailingDotsAndBlanks(names[0]);
+    const std::string extension = UpperExtension(name);
+    if (extension == ".ZV") return name;
+    if (extension == ".ZVL") return name.substr(0, name.size() - 1);
+    problem = notAMapText(names[0], "is not a Keyboard Map.");
+  }
+  dialogs_.message(MessageKind::Information, problem, Buttons::Ok);
+  return "";
+}
+
+void MapCommands::loadDroppedFiles(const std::vector<std::string>& names) {
+  const std::string mapPath = mapNamedOutside(names);
+  if (mapPath.empty() || (document_.changed() && !dialogs_.confirmed(kLoseChangesQuestion))) return;
+  // As if the open dialog had returned the name: it offers it next time.
+  openDialog_.fileName = mapPath;
+  loadChosen(mapPath);
 }
 
 void MapCommands::loadAtStartUp() {

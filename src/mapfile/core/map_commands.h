@@ -1,5 +1,6 @@
 #pragma once
 #include <string>
+#include <vector>
 
 #include "mapfile/core/map_storage.h"
 #include "model/map_document.h"
@@ -42,6 +43,14 @@ class MapCommands {
   void loadLabelsFromAnotherMap();
   void loadColoursFromAnotherMap();
 
+  // The map that files named from outside the program (dropped on the window,
+  // given on its command line) stand for: one map file, or a label list for
+  // the map file beside it. "" once a box has told the user why they name none.
+  std::string mapNamedOutside(const std::vector<std::string>& names);
+  // Files dropped on the window: their map is loaded as Load loads the name
+  // its dialog returns, after the same question about unsaved changes.
+  void loadDroppedFiles(const std::vector<std::string>& names);
+
   // The load at the end of the start-up sequence. A map that cannot be read
   // is reported (the error is raised again) and the window shows no map, so
   // that a Save asks for a name instead of writing over the map that failed.
@@ -50,6 +59,7 @@ class MapCommands {
  private:
   enum class Content { Fonts, Labels, Colours };
   void partialLoad(Content content);
+  void loadChosen(const std::string& mapPath);
   void prepare(FileDialogRequest& dialog, const char* title) const;
   void rememberDiskState();
   bool writeMap(const std::string& mapPath);

@@ -17,7 +17,7 @@ std::string LabelListPath(const std::string& mapPath);
 // The four font records and the colour section written into the file's
 // entries; every other entry of the file stays.
 void WriteMapEntries(const KeyboardMap& map, ProfileTarget& file);
-// The same for a map file in the system code page: its new text.
+// The same for a map file's text in UTF-8 without a mark: its new text.
 std::string MapFileText(const KeyboardMap& map, const std::string& oldText);
 
 // What a map file gives a map beside its labels; a missing entry gives the
@@ -33,9 +33,9 @@ struct MapStyle {
 MapStyle ReadMapStyle(const ProfileSource& file, const KeyboardMap& current);
 
 // ---- The label list ----
-// Every label followed by CR LF, in the system code page.
+// Every label followed by CR LF, in UTF-8: the storage gives it its encoding.
 std::string LabelListText(const KeyboardMap& map);
-// The lines of a label list's text, as many as the map has labels.
+// The lines of a label list's text in UTF-8, as many as the map has labels.
 std::vector<std::string> LabelListLines(const std::string& text);
 
 }  // namespace tastrix

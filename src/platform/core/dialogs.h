@@ -31,9 +31,9 @@ struct PrinterChoice {
 };
 
 // Every message box and dialog of the program goes through here. The real
-// dialogs are Win32's; the tests' answer from a script. What they show
-// (texts, captions, titles, file names) is UTF-8, so any name shows exactly;
-// a label text stays in the system code page, as labels are.
+// dialogs are Win32's; the tests' answer from a script. What they show and
+// take (texts, captions, titles, file names, labels, font names) is UTF-8,
+// so any character shows exactly.
 //
 // A modal box runs a message loop of its own, which hands the window every
 // message meanwhile: boxes are counted while they are open, so that the

@@ -2,13 +2,23 @@
 
 namespace tastrix {
 
-void throwUnableToWrite(const std::string& path) { throw PlatformError("Unable to write to " + path); }
-void throwCannotCreateFile(const std::string& path) { throw PlatformError("Cannot create file " + path); }
-void throwCannotOpenFile(const std::string& path) { throw PlatformError("Cannot open file " + path); }
-void throwStreamWriteError(const std::string& path) { throw PlatformError("Stream write error on " + path); }
-void throwCannotOpenClipboard() { throw PlatformError("Cannot open clipboard"); }
+void throwUnableToWrite(const std::string& path, unsigned long code, const char* where) {
+  throw PlatformError("Unable to write to " + path, code, where);
+}
+void throwCannotCreateFile(const std::string& path, unsigned long code, const char* where) {
+  throw PlatformError("Cannot create file " + path, code, where);
+}
+void throwCannotOpenFile(const std::string& path, unsigned long code, const char* where) {
+  throw PlatformError("Cannot open file " + path, code, where);
+}
+void throwStreamWriteError(const std::string& path, unsigned long code, const char* where) {
+  throw PlatformError("Stream write error on " + path, code, where);
+}
+void throwCannotOpenClipboard(unsigned long code, const char* where) {
+  throw PlatformError("Cannot open clipboard", code, where);
+}
 
-void throwGdiError() { throw PlatformError("Out of system resources"); }
+void throwGdiError(const char* where) { throw PlatformError("Out of system resources", 0, where); }
 
 std::string withFullStop(const std::string& text) {
   if (!text.empty() && static_cast<unsigned char>(text.back()) > '.') return text + ".";
