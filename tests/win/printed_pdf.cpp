@@ -28,7 +28,9 @@ PrintedPdf readPrintedPdf(const std::string& jobName, unsigned colour, const std
   }
   char hex[8];
   std::snprintf(hex, sizeof hex, "#%06X", colour & 0xFFFFFF);
-  const std::string file = "'" + unixPathOf(path) + "'", page = "'" + unixPathOf(scratchFolder) + "page'";
+  // The printer makes the folder with its first job: the folder's own name, not Wine's view of it.
+  const std::string file = "'" + std::string(std::getenv("TASTRIX_PDF_FOLDER")) + "/" + jobName + ".pdf'",
+                    page = "'" + unixPathOf(scratchFolder) + "page'";
   // The job is done once the printer's queue is empty and its file is there (25 s at most).
   const std::string report = nativeShellOutput(
       "{ for i in $(seq 250); do [ -f " + file + " ] && ! lpstat -o " + kPdfPrinter +
