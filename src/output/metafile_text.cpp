@@ -4,6 +4,7 @@
 #include <cstring>
 #include <map>
 
+#include "output/run_comment.h"
 
 namespace tastrix {
 namespace {
@@ -34,8 +35,13 @@ void VisitMetafile(std::string& bytes, MetafileVisitor& visitor) {
         if (size >= offsetof(EMRGDICOMMENT, Data)) {
           DWORD length = 0;
           std::memcpy(&length, record + offsetof(EMRGDICOMMENT, cbData), sizeof length);
-          if (length <= size - offsetof(EMRGDICOMMENT, Data))
-            visitor.comment(std::string(record + offsetof(EMRGDICOMMENT, Data), length));
+          if (length > size - offsetof(EMRGDICOMMENT, Data)) break;
+          const std::string data(record + offsetof(EMRGDICOMMENT, Data), length);
+          TextRun run{std::wstring(), POINT{}, 0, font, colour};
+          if (ReadTextRunComment(data, run.origin, run.width, run.text))
+            visitor.text(run);
+          else
+            visitor.comment(data);
         }
         break;
       // The logical font opens the record's font, whichever form follows it.
@@ -75,10 +81,15 @@ void VisitMetafile(std::string& bytes, MetafileVisitor& visitor) {
         const EMRTEXT& t = out.emrtext;
         const size_t count = t.nChars;
         if (count == 0 || t.offString > size || count > (size - t.offString) / sizeof(wchar_t) || t.offDx > size ||
-            count > (size - t.offDx) / sizeof(INT) || t.offDx % alignof(INT) != 0)
+            count > (size - t.offDx) / sizeof(INT))
           break;
-        TextRun run{std::wstring(count, L'\0'), POINT{t.ptlReference.x, t.ptlReference.y},
-                    reinterpret_cast<INT*>(record + t.offDx), font, colour};
+        int width = 0;
+        for (size_t i = 0; i < count; ++i) {
+          INT advance = 0;
+          std::memcpy(&advance, record + t.offDx + i * sizeof(INT), sizeof advance);
+          width += advance;
+        }
+        TextRun run{std::wstring(count, L'\0'), POINT{t.ptlReference.x, t.ptlReference.y}, width, font, colour};
         std::memcpy(&run.text[0], record + t.offString, count * sizeof(wchar_t));
         visitor.text(run);
         break;

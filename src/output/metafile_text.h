@@ -9,8 +9,8 @@ namespace tastrix {
 // text colour selected into the DC for it.
 struct TextRun {
   std::wstring text;
-  POINT origin;     // the top left of its first character's cell
-  INT* advances;    // of each character, across, in the record itself
+  POINT origin;  // the top left of its first character's cell
+  int width;     // across
   LOGFONTW font;
   COLORREF colour;
 };
@@ -26,7 +26,8 @@ class MetafileVisitor {
 
 // Walks the records of an enhanced metafile (its bytes) in order, keeping
 // the font and text colour selected. A text of glyph numbers rather than
-// characters, which the painter never draws, is passed over.
+// characters is passed over: the painter notes its characters in a comment
+// before it (CommentTextRun), which is told as the text.
 void VisitMetafile(std::string& bytes, MetafileVisitor& visitor);
 
 }  // namespace tastrix

@@ -25,9 +25,7 @@ class Placing : public MetafileVisitor {
     }
   }
   void text(TextRun& run) override {
-    placed_.texts.push_back(PlacedText{piece_, run.text, run.origin,
-                                       std::vector<int>(run.advances, run.advances + run.text.size()), run.font,
-                                       run.colour});
+    placed_.texts.push_back(PlacedText{piece_, run.text, run.origin, run.width, run.font, run.colour});
   }
   void lineTo(POINT from, POINT to, COLORREF colour) override {
     placed_.strokes.push_back(PlacedStroke{piece_, from, to, colour});

@@ -16,15 +16,9 @@ struct PlacedText {
   std::size_t piece;  // its piece in the layout's pieces
   std::wstring text;  // as drawn: "&&" is one "&", the "&" before an access key is gone
   POINT origin;       // the top left of its first character's cell
-  std::vector<int> advances;  // of each character, across
+  int width;          // across
   LOGFONTW font;
   COLORREF colour;
-
-  int width() const {
-    int sum = 0;
-    for (const int advance : advances) sum += advance;
-    return sum;
-  }
 };
 
 // A line the painter draws with a text: the underline of an access key.

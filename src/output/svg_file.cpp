@@ -153,8 +153,21 @@ class SvgWriter {
     out_ += outline(b.left + 0.5, top + 0.5, b.width - 2, height - 2, GetSysColor(COLOR_BTNSHADOW));
     out_ += outline(b.left + 1.5, top + 1.5, b.width - 2, height - 2, GetSysColor(COLOR_BTNHIGHLIGHT));
     if (caption)
-      out_ += rect(Rect{caption->origin.x, caption->origin.y, caption->width(), captionHeight}, background) + "\n";
+      out_ += rect(Rect{caption->origin.x, caption->origin.y, caption->width, captionHeight}, background) + "\n";
     texts(index, piece.bounds);
+  }
+
+  // A run's font and colour as attributes.
+  std::string fontOf(const PlacedText& t) {
+    const FontMeasure& font = fonts_.of(t.font);
+    std::string out = " font-family=\"" + escaped(font.family) + "\" font-size=\"" + number(font.em) + "\"";
+    if (t.font.lfWeight != FW_NORMAL && t.font.lfWeight != FW_DONTCARE)
+      out += " font-weight=\"" + number(std::min(900, std::max(100, static_cast<int>(t.font.lfWeight) / 100 * 100))) + "\"";
+    if (t.font.lfItalic) out += " font-style=\"italic\"";
+    if (t.font.lfUnderline || t.font.lfStrikeOut)
+      out += std::string(" text-decoration=\"") + (t.font.lfUnderline ? "underline" : "") +
+             (t.font.lfUnderline && t.font.lfStrikeOut ? " " : "") + (t.font.lfStrikeOut ? "line-through" : "") + "\"";
+    return out + " fill=\"" + colourText(t.colour) + "\"";
   }
 
   // The piece's texts where the painter draws them, centred on their runs so
@@ -172,22 +185,29 @@ class SvgWriter {
     const auto outside = [&](int left, int top, int right, int bottom) {
       return right <= bounds.left || left >= bounds.right() || bottom <= bounds.top || top >= bounds.bottom();
     };
-    for (; next_ < placed_.texts.size() && placed_.texts[next_].piece == index; ++next_) {
-      const PlacedText& t = placed_.texts[next_];
-      const FontMeasure& font = fonts_.of(t.font);
-      const int right = t.origin.x + t.width(), bottom = t.origin.y + font.height;
-      if (outside(t.origin.x, t.origin.y, right, bottom)) continue;
-      const std::string clip = clipFor(t.origin.x, t.origin.y, right, bottom);
-      out_ += "<text x=\"" + number(t.origin.x + t.width() / 2.0) + "\" y=\"" + number(t.origin.y + font.ascent) +
-              "\" font-family=\"" + escaped(font.family) + "\" font-size=\"" + number(font.em) + "\"";
-      if (t.font.lfWeight != FW_NORMAL && t.font.lfWeight != FW_DONTCARE)
-        out_ += " font-weight=\"" + number(std::min(900, std::max(100, static_cast<int>(t.font.lfWeight) / 100 * 100))) + "\"";
-      if (t.font.lfItalic) out_ += " font-style=\"italic\"";
-      if (t.font.lfUnderline || t.font.lfStrikeOut)
-        out_ += std::string(" text-decoration=\"") + (t.font.lfUnderline ? "underline" : "") +
-                (t.font.lfUnderline && t.font.lfStrikeOut ? " " : "") + (t.font.lfStrikeOut ? "line-through" : "") + "\"";
-      out_ += " fill=\"" + colourText(t.colour) + "\" text-anchor=\"middle\"" + clip + ">" +
-              escaped(Utf8FromWide(t.text)) + "</text>\n";
+    const std::vector<PlacedText>& all = placed_.texts;
+    while (next_ < all.size() && all[next_].piece == index) {
+      // A line drawn in several fonts (the characters the label's font lacks
+      // drawn in others) is one run each, on one baseline, end to end: one <text>.
+      const size_t first = next_;
+      const int baseline = all[first].origin.y + fonts_.of(all[first].font).ascent;
+      int top = all[first].origin.y, bottom = top + fonts_.of(all[first].font).height;
+      for (++next_; next_ < all.size() && all[next_].piece == index &&
+                    all[next_].origin.y + fonts_.of(all[next_].font).ascent == baseline &&
+                    all[next_].origin.x == all[next_ - 1].origin.x + all[next_ - 1].width;
+           ++next_) {
+        top = std::min<int>(top, all[next_].origin.y);
+        bottom = std::max(bottom, static_cast<int>(all[next_].origin.y) + fonts_.of(all[next_].font).height);
+      }
+      const int left = all[first].origin.x, right = all[next_ - 1].origin.x + all[next_ - 1].width;
+      if (outside(left, top, right, bottom)) continue;
+      const std::string clip = clipFor(left, top, right, bottom);
+      out_ += "<text x=\"" + number((left + right) / 2.0) + "\" y=\"" + number(baseline) + "\"" + fontOf(all[first]) +
+              " text-anchor=\"middle\"" + clip + ">";
+      if (next_ - first == 1) out_ += escaped(Utf8FromWide(all[first].text));
+      for (size_t i = first; next_ - first > 1 && i < next_; ++i)
+        out_ += "<tspan" + fontOf(all[i]) + ">" + escaped(Utf8FromWide(all[i].text)) + "</tspan>";
+      out_ += "</text>\n";
     }
     for (; nextStroke_ < placed_.strokes.size() && placed_.strokes[nextStroke_].piece == index; ++nextStroke_) {
       const PlacedStroke& s = placed_.strokes[nextStroke_];

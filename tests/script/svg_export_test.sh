@@ -27,10 +27,11 @@ check() {  # check WHAT EXPECTED ACTUAL
 texts() { xmllint --xpath "count(//*[local-name()='text']$2)" "$1"; }
 
 # Labels that fit their keys, one that wraps on its key (F3), an access key
-# and a doubled ampersand, which the painter draws as "Save" and "A & B".
+# and a doubled ampersand, which the painter draws as "Save" and "A & B"; a
+# title in UTF-8 with characters its font lacks, drawn in others, still one line.
 printf '[Label_0]\r\nFont.Name=Arial\r\nFont.Size=10\r\nFont.fsBold=1\r\n' >map.zv
 {
-  printf 'Words\r\n'
+  printf '\xEF\xBB\xBFWords \xE2\x8C\x98 \xE2\x86\x92 Save\r\n'
   for ((p = 1; p <= 101; p++)); do
     case $p in 1) l=Alpha ;; 3) l=Bravo ;; 4) l='A && B' ;; 5) l='&Save' ;; 65) l='Find next' ;; *) l= ;; esac
     printf '%s\r\n' "$l"
@@ -43,7 +44,7 @@ check "well-formed XML" "" "$(xmllint --noout map.svg 2>&1)"
 check "SVG 1.1" "1.1" "$(xmllint --xpath "string(/*[local-name()='svg']/@version)" map.svg)"
 # The title, the notice, 4 group captions, 101 key names, and the labels' lines.
 check "one <text> per line" "$((1 + 1 + 4 + 101 + 6))" "$(texts map.svg '')"
-for line in Alpha Bravo Find next 'A & B' Save; do
+for line in Alpha Bravo Find next 'A & B' Save $'Words \u2318 \u2192 Save'; do
   check "a <text> of \"$line\"" 1 "$(texts map.svg "[.='$line']")"
 done
 find_y=$(xmllint --xpath "string(//*[local-name()='text'][.='Find']/@y)" map.svg)
