@@ -1,6 +1,8 @@
 #include <windows.h>
 
+#include <cstdio>
 #include <fstream>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -51,7 +53,7 @@ struct ExportScene {
   }
   ~ExportScene() {
     window.reset();
-    for (const char* name : {"map.zv", "map.zvl", "tastrix.ini", "picture.bmp", "picture.png"})
+    for (const char* name : {"map.zv", "map.zvl", "tastrix.ini", "picture.bmp", "picture.png", "picture.emf", "picture.svg"})
       DeleteFileA((folder + name).c_str());
     RemoveDirectoryA(folder.c_str());
     overrideExecutablePath("");
@@ -65,26 +67,60 @@ double windowCapture() {
   return timeMs([] { const Bitmap picture = CaptureKeyboardPicture(scene->window->window()); });
 }
 
-// Registers the export of the scene's map at a scale to a file, beside the
-// window's capture of the same map.
-Registration exportCase(int scale, const char* file, int runs) {
+double exportMs(int scale, const std::string& file) {
+  const ExportRequest request{scene->map(), scene->folder + file, scale};
+  return timeMs([&] { ExportPicture(request); });
+}
+
+// Registers a case on the scene's map beside a floor, with its target.
+Registration sceneCase(std::string name, std::string floorName, std::function<double()> measure,
+                       std::function<double()> floor, int runs, Target target = Target{}) {
   BenchCase c;
-  c.name = "export at scale " + std::to_string(scale) + " to " + file;
-  c.floorName = "window capture of the same map";
+  c.name = std::move(name);
+  c.floorName = std::move(floorName);
   c.setUp = [] { scene = std::make_unique<ExportScene>(); };
-  c.measure = [scale, file] {
-    const ExportRequest request{scene->map(), scene->folder + file, scale};
-    return timeMs([&] { ExportPicture(request); });
-  };
-  c.floor = windowCapture;
+  c.measure = std::move(measure);
+  c.floor = std::move(floor);
   c.tearDown = [] { scene.reset(); };
   c.runs = runs;
-  return Registration(std::move(c));
+  return Registration(std::move(c), target);
+}
+
+// The export of the scene's map at a scale to a file, beside the window's
+// capture of the same map.
+Registration exportCase(int scale, const char* file, int runs) {
+  return sceneCase("export at scale " + std::to_string(scale) + " to " + file, "window capture of the same map",
+                   [scale, file] { return exportMs(scale, file); }, windowCapture, runs);
+}
+
+// A vector picture beside the PNG export of the same map at scale 1.
+Registration vectorCase(const char* file) {
+  return sceneCase(std::string("export to ") + file, "export at scale 1 to picture.png",
+                   [file] { return exportMs(1, file); }, [] { return exportMs(1, "picture.png"); }, 21,
+                   Target::ratio(2));
+}
+
+// The map printed on the default printer (scripts/bench sets up a PDF
+// printer) until the job is spooled. A print that fails is told and misses
+// its target.
+double printMs() {
+  const PrintRequest request{scene->map(), ""};
+  try {
+    return timeMs([&] { PrintMapFile(request); });
+  } catch (const ExportFailure& failure) {
+    std::fprintf(stderr, "print job: %s\n", failure.what());
+    return 1e9;
+  }
 }
 
 const Registration scaleOne = exportCase(1, "picture.bmp", 21);
 const Registration scaleFour = exportCase(4, "picture.bmp", 7);
 const Registration scaleFourPng = exportCase(4, "picture.png", 7);
+const Registration svg = vectorCase("picture.svg");
+const Registration emf = vectorCase("picture.emf");
+const Registration printJob = sceneCase("print job on the default printer", "export at scale 1 to picture.png",
+                                        printMs, [] { return exportMs(1, "picture.png"); }, 5,
+                                        Target::milliseconds(2000));
 
 }  // namespace
 }  // namespace tastrix::bench

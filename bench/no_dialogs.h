@@ -16,7 +16,8 @@ class NoDialogs : public IDialogs {
   bool showSaveFile(FileDialogRequest&) override { std::abort(); }
   bool showFontDialog(FontDescription&) override { std::abort(); }
   bool showColourDialog(Colour&) override { std::abort(); }
-  void showPrinterSetup() override { std::abort(); }
+  void showPrinterSetup(PrinterChoice&) override { std::abort(); }
+  bool showPrintDialog(PrinterChoice&) override { std::abort(); }
   void showAbout() override { std::abort(); }
 };
 

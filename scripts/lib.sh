@@ -14,6 +14,7 @@
 #   tx_process_trace_start    record process starts, deaths and fatal signals (as root, ftrace)
 #   tx_process_trace_report   print the failed starts and early deaths recorded
 #   tx_locale_ensure NAME     make the locale NAME (ja_JP.UTF-8) available, as root; non-zero if not
+#   tx_print_server           CUPS with the PDF printers the tests print to, as root; sets TX_PDF_FOLDER
 #   tx_fuzz_targets           names of the fuzz targets (tests/fuzz/NAME.cpp)
 #   tx_fuzz NAME SECONDS      run one built fuzz target; non-zero on a finding
 
@@ -339,6 +340,47 @@ tx_locale_ensure() {
   locale -a 2>/dev/null | grep -qix "${name%%.*}.$(tr -d '-' <<<"$charset")"
 }
 
+# ---------------------------------------------------------------- printing
+
+# The tests print for real, through CUPS to a PDF printer (Debian's cups-pdf):
+# TastrixPDF writes each job as NAME.pdf, NAME its job's name, into ~/PDF of
+# the user who printed, under a configuration of its own (cups-pdf-tastrix.conf:
+# no job number added to the name, nothing cut from it); TastrixRefuses is that
+# printer refusing every job, as a printer fails once a job is sent to it.
+# TastrixPDF is $TX_USER's default printer. The scheduler is started when none
+# runs, and then stopped when the script ends. TX_PDF_FOLDER is where the PDFs
+# of $TX_USER (or of the caller) land.
+TX_PDF_FOLDER=""
+TX_CUPS_PDF_CONF=/etc/cups/cups-pdf-tastrix.conf
+tx_print_server() {
+  local i user home ppd=/usr/share/ppd/cups-pdf/CUPS-PDF_noopt.ppd printer
+  [[ $(id -u) -eq 0 ]] || return 1
+  if ! lpstat -r 2>/dev/null | grep -q 'is running'; then
+    /usr/sbin/cupsd -f </dev/null >/dev/null 2>&1 &
+    tx_cleanup_push tx_print_server_stop "$!"
+    for ((i = 0; i < 100; i++)); do
+      lpstat -r 2>/dev/null | grep -q 'is running' && break
+      sleep 0.1
+    done
+  fi
+  lpstat -r 2>/dev/null | grep -q 'is running' || return 1
+  printf '%s\n' 'Out ${HOME}/PDF' 'Label 0' 'Cut -1' 'TitlePref 1' 'Grp lpadmin' >"$TX_CUPS_PDF_CONF"
+  for printer in TastrixPDF TastrixRefuses; do
+    lpstat -v "$printer" 2>/dev/null | grep -q 'cups-pdf:/tastrix' ||
+      lpadmin -p "$printer" -v cups-pdf:/tastrix -P "$ppd" -E 2>/dev/null || return 1
+  done
+  cupsaccept TastrixPDF && cupsenable TastrixPDF && cupsreject TastrixRefuses || return 1
+  tx_as lpoptions -d TastrixPDF >/dev/null || return 1
+  user=${TX_USER:-$(id -un)}
+  home=$(getent passwd "$user" | cut -d: -f6)
+  TX_PDF_FOLDER=$home/PDF
+}
+
+tx_print_server_stop() {
+  kill "$1" 2>/dev/null
+  wait "$1" 2>/dev/null
+}
+
 # ---------------------------------------------------------------- fuzzing
 
 TX_FUZZ_DIR=$TX_REPO/build/fuzz
@@ -582,6 +624,7 @@ tx_wine_session() {
     tx_grant_access "$TX_REPO"
   fi
   tx_small_disk_mount
+  tx_print_server || tx_msg "cannot start the print server with its PDF printers (needs root): the print tests are skipped"
 
   # One locale for the prefix, the services and the tests, whatever the caller's is.
   export LANG=C.UTF-8
@@ -605,6 +648,7 @@ tx_wine_session() {
   )
   [[ -n ${CI:-} ]] && TX_RUN_ENV+=(CI="$CI")
   [[ -n $TX_SMALL_DISK ]] && TX_RUN_ENV+=(TASTRIX_SMALL_DISK="$TX_SMALL_DISK")
+  [[ -n $TX_PDF_FOLDER ]] && TX_RUN_ENV+=(TASTRIX_PDF_FOLDER="$TX_PDF_FOLDER")
   tx_runs_32_bit || TX_RUN_ENV+=(TASTRIX_NO_32_BIT_PROGRAMS=1)
 }
 

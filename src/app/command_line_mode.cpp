@@ -8,14 +8,29 @@ namespace {
 
 const char* const kUsage[] = {
     "Usage: tastrix /export MAP.zv OUT.bmp [/scale N]",
+    "       tastrix /print MAP.zv [/printer NAME]",
     "Writes the keyboard picture of the map MAP.zv (with its labels from MAP.zvl) to OUT",
-    "without opening a window: as PNG when OUT ends in .png, otherwise as a Windows bitmap.",
+    "without opening a window: as PNG when OUT ends in .png, as a vector picture when it ends",
+    "in .emf (enhanced metafile) or .svg, otherwise as a Windows bitmap.",
     "/scale N draws it N times as large (N from 1 to 8, default 1), for 96 x N dots per inch.",
-    "Switches may also begin with - or --. Exit codes: 0 written, 2 bad arguments,",
-    "3 the map cannot be read, 4 the picture cannot be written.",
+    "/print prints the map on one page of the default printer, or of the printer NAME.",
+    "Switches may also begin with - or --. Exit codes: 0 written or printed, 2 bad arguments,",
+    "3 the map cannot be read, 4 the picture cannot be written or the printer failed.",
 };
 
 void tell(const std::string& text, ConsoleStream stream) { printCallerLine("tastrix: " + text, stream); }
+
+// The failure's line, and its exit code.
+int failed(const ExportFailure& failure) {
+  tell(failure.what(), ConsoleStream::Error);
+  switch (failure.kind()) {
+    case ExportFailure::Kind::Clash: return kExitBadArguments;
+    case ExportFailure::Kind::MapUnreadable: return kExitMapUnreadable;
+    case ExportFailure::Kind::PrinterFailed: return kExitPrinterFailed;
+    case ExportFailure::Kind::PictureUnwritable: break;
+  }
+  return kExitPictureUnwritable;
+}
 
 int exportPicture(const ExportRequest& request) {
   try {
@@ -25,13 +40,17 @@ int exportPicture(const ExportRequest& request) {
          ConsoleStream::Output);
     return kExitWritten;
   } catch (const ExportFailure& failure) {
-    tell(failure.what(), ConsoleStream::Error);
-    switch (failure.kind()) {
-      case ExportFailure::Kind::Clash: return kExitBadArguments;
-      case ExportFailure::Kind::MapUnreadable: return kExitMapUnreadable;
-      case ExportFailure::Kind::PictureUnwritable: break;
-    }
-    return kExitPictureUnwritable;
+    return failed(failure);
+  }
+}
+
+int printMap(const PrintRequest& request) {
+  try {
+    const PrintedMap printed = PrintMapFile(request);
+    tell("printed \"" + printed.mapPath + "\" on \"" + printed.printer + "\"", ConsoleStream::Output);
+    return kExitWritten;
+  } catch (const ExportFailure& failure) {
+    return failed(failure);
   }
 }
 
@@ -49,6 +68,8 @@ std::optional<int> RunCommandLine(const CommandLineRequest& request) {
       return kExitBadArguments;
     case CommandLineRequest::Action::Export:
       return exportPicture(request.picture);
+    case CommandLineRequest::Action::Print:
+      return printMap(request.print);
   }
   return kExitBadArguments;
 }

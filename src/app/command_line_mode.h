@@ -10,10 +10,11 @@ constexpr int kExitWritten = 0;
 constexpr int kExitBadArguments = 2;
 constexpr int kExitMapUnreadable = 3;
 constexpr int kExitPictureUnwritable = 4;
+constexpr int kExitPrinterFailed = 4;
 
-// Runs what the command line asks for without a window (the usage, or an
-// export), telling the caller's console in one line, and gives the exit
-// code; nothing when it asks for the window.
+// Runs what the command line asks for without a window (the usage, an
+// export or a print), telling the caller's console in one line, and gives the
+// exit code; nothing when it asks for the window.
 std::optional<int> RunCommandLine(const CommandLineRequest& request);
 
 }  // namespace tastrix

@@ -49,6 +49,7 @@ enum MenuId : int {
   // Keys only
   ID_Undo,
   ID_Redo,
+  ID_Print,
   ID_Popup_First = 300,
 };
 

@@ -9,9 +9,10 @@
 #include "mapfile/map_files.h"
 #include "mapfile/core/map_format.h"
 #include "output/picture_file.h"
-#include "output/picture_render.h"
+#include "output/print_job.h"
 #include "platform/core/errors.h"
 #include "platform/file_probe.h"
+#include "platform/printer_dc.h"
 #include "text/path_text.h"
 
 namespace tastrix {
@@ -43,6 +44,23 @@ std::uint64_t memoryNeeded(const KeyboardMap& map, const PictureLayout& layout) 
   return pixels * 8 + fontHeight * fontHeight * 32;
 }
 
+// Never opened: a device may take the bytes, or never answer.
+const char* const kDevice = "that is the name of a device, not of a file";
+
+// The map read as the window's start-up reads it. A window loads a missing
+// map as an empty one; a script that names one has a wrong name.
+void readMap(MapDocument& document, const std::string& mapPath) {
+  if (NamesADevice(mapPath)) mapUnreadable(mapPath, kDevice);
+  PrepareStartupMap(document);
+  DiskMapStorage storage;
+  if (!storage.fileExists(mapPath)) mapUnreadable(mapPath, "there is no such file");
+  try {
+    LoadWholeMap(document, storage, mapPath);
+  } catch (const PlatformError& e) {
+    mapUnreadable(mapPath, e.what());
+  }
+}
+
 // The map's label list is named after the map as given; a map given by its
 // short name ("LONGMA~1.ZV") has its real list beside its long name too.
 void refuseClash(const std::string& picturePath, const std::string& mapPath) {
@@ -60,24 +78,13 @@ ExportedPicture ExportPicture(const ExportRequest& request) {
   ExportedPicture picture;
   picture.path = FullPath(request.picturePath);
   picture.dpi = 96 * request.scale;
-  // Never opened: a device may take the bytes, or never answer.
-  const char* const device = "that is the name of a device, not of a file";
-  if (NamesADevice(mapPath)) mapUnreadable(mapPath, device);
-  if (NamesADevice(picture.path)) pictureUnwritable(picture.path, device);
+  if (NamesADevice(mapPath)) mapUnreadable(mapPath, kDevice);
+  if (NamesADevice(picture.path)) pictureUnwritable(picture.path, kDevice);
   refuseClash(picture.path, mapPath);
 
   MapDocument document;
   const PictureLayout layout(picture.dpi);
-  PrepareStartupMap(document);
-  // A window loads a missing map as an empty one; a script that names one has
-  // a wrong name.
-  DiskMapStorage storage;
-  if (!storage.fileExists(mapPath)) mapUnreadable(mapPath, "there is no such file");
-  try {
-    LoadWholeMap(document, storage, mapPath);
-  } catch (const PlatformError& e) {
-    mapUnreadable(mapPath, e.what());
-  }
+  readMap(document, mapPath);
 
   const std::uint64_t needed = memoryNeeded(document.map(), layout);
   if (needed > kLargestExportMemory)
@@ -86,14 +93,30 @@ ExportedPicture ExportPicture(const ExportRequest& request) {
                                         std::to_string(kLargestExportMemory / (1024 * 1024)) + " MB an export may use");
   try {
     const FontFaces faces = request.scale > 1 ? FontFaces::OutlineOnly : FontFaces::AsChosen;
-    const Bitmap bitmap = RenderKeyboardPicture(document.map(), layout, faces);
-    writePictureFile(bitmap.get(), picture.path, picture.dpi);
+    writePictureFile(document.map(), layout, faces, picture.path);
   } catch (const PlatformError& e) {
     pictureUnwritable(picture.path, e.what());
   }
   picture.width = layout.pictureWidth();
   picture.height = layout.pictureHeight();
   return picture;
+}
+
+PrintedMap PrintMapFile(const PrintRequest& request) {
+  PrintedMap printed;
+  printed.mapPath = FullPath(request.mapPath);
+  MapDocument document;
+  readMap(document, printed.mapPath);
+  PrinterChoice choice;
+  choice.printer = request.printer;
+  try {
+    printed.printer = PrintMap(document.map(), printed.mapPath, choice);
+  } catch (const PrintFailure& e) {
+    throw ExportFailure(ExportFailure::Kind::PrinterFailed,
+                        "cannot print \"" + printed.mapPath + "\"" +
+                            (e.printer().empty() ? std::string() : " on \"" + e.printer() + "\"") + ": " + e.reason());
+  }
+  return printed;
 }
 
 }  // namespace tastrix

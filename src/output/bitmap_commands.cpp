@@ -38,10 +38,4 @@ void OutputCommands::saveBitmap() {
   dialogs_.message(MessageKind::Confirmation, savedMessage(path), Buttons::Ok);
 }
 
-// The picture is taken as for the other outputs and released unused.
-void OutputCommands::showPrinterSetup() {
-  const Bitmap picture = CaptureKeyboardPicture(window_);
-  dialogs_.printerSetup();
-}
-
 }  // namespace tastrix

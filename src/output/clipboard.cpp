@@ -44,11 +44,6 @@ void hand(UINT format, HANDLE data) {
   if (!SetClipboardData(format, data)) cannotCopy();
 }
 
-struct GlobalMemoryTraits : NullIsEmpty {
-  static void release(HGLOBAL memory) { GlobalFree(memory); }
-};
-using GlobalMemory = UniqueResource<HGLOBAL, GlobalMemoryTraits>;
-
 // The picture's pixels as CF_DIB, beside the bitmap. A bitmap belongs to the
 // process that made it: Windows makes a DIB from it for a reader of the other
 // bitness, but Wine cannot, and its bridge to the X clipboard is such a

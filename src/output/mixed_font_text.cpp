@@ -3,6 +3,7 @@
 #include <usp10.h>
 
 #include "output/font_fallback.h"
+#include "output/run_comment.h"
 #include "platform/system_library.h"
 #include "platform/wide_text.h"
 #include "platform/win32_handles.h"
@@ -56,11 +57,12 @@ class RunText {
     return widths;
   }
 
-  // Draws the text with the top of its character cells at y.
-  void draw(int x, int y) const {
+  // Draws the text, `width` wide, with the top of its character cells at y.
+  void draw(int x, int y, int width) const {
     if (bitmap_) {
       ExtTextOutW(dc_, x, y, 0, nullptr, text_.data(), static_cast<UINT>(text_.size()), nullptr);
     } else if (analysis_) {
+      CommentTextRun(dc_, POINT{x, y}, width, text_);
       static const auto out = UniscribeFunction<decltype(&ScriptStringOut)>("ScriptStringOut");
       out(analysis_, x, y, 0, nullptr, 0, 0, FALSE);
     }
@@ -168,7 +170,9 @@ void MixedFontText::draw(HDC dc, const RECT& area, HBRUSH underline) const {
       const RunText run(dc, pieces_[first].font, text);
       TEXTMETRICW metrics{};
       GetTextMetricsW(dc, &metrics);
-      run.draw(x, baseline - metrics.tmAscent);
+      int runWidth = 0;
+      for (std::size_t p = first; p < last; ++p) runWidth += pieces_[p].width;
+      run.draw(x, baseline - metrics.tmAscent, runWidth);
       for (std::size_t p = first; p < last; ++p) {
         if (pieces_[p].underlined) {
           const RECT mark{x, baseline + 1, x + pieces_[p].width - 1, baseline + 2};

@@ -6,8 +6,9 @@
 
 namespace tastrix {
 
-// The picture leaves the program: a bitmap file, the clipboard, the printer
-// set-up. Each command captures the picture from the window first.
+// The picture leaves the program: a bitmap file, the clipboard, the
+// printer. The bitmap commands capture the picture from the window first;
+// the print command draws the map afresh for the printer.
 class OutputCommands {
  public:
   OutputCommands(const MapDocument& document, IDialogs& dialogs, IAppWindow& window, Storage& storage,
@@ -16,8 +17,11 @@ class OutputCommands {
 
   void saveBitmap();  // asks for a file name, then writes the picture as a BMP file
   void copyBitmap();  // puts the picture on the clipboard
-  // Printing goes no further than the printer set-up.
+  // The printer set-up of the disabled print menu item: its choice of
+  // printer and paper is kept for the Print dialog.
   void showPrinterSetup();
+  // Prints the map on the printer chosen in the Print dialog.
+  void print();
 
  private:
   const MapDocument& document_;
@@ -25,6 +29,7 @@ class OutputCommands {
   IAppWindow& window_;
   Storage& storage_;
   FileDialogRequest& saveDialog_;  // shared with the map Save As
+  PrinterChoice printer_;          // the printer dialogs' last choice
 };
 
 }  // namespace tastrix

@@ -10,8 +10,7 @@ namespace {
 
 using Kind = PicturePiece::Kind;
 
-// The window's own look: its background and its font, the notice line's.
-constexpr Colour kBackground = kWhite;
+// The window's own font, the notice line's.
 FontDescription noticeFont() {
   FontDescription font;
   font.name = "Times New Roman";
@@ -54,6 +53,8 @@ class PieceClip {
   GdiObject<HRGN> region_;
 };
 
+}  // namespace
+
 void paintPiece(HDC dc, PaintCache& cache, const KeyboardMap& map, const PictureLayout& layout,
                 const PicturePiece& piece) {
   const RECT area = toRECT(piece.bounds);
@@ -66,7 +67,7 @@ void paintPiece(HDC dc, PaintCache& cache, const KeyboardMap& map, const Picture
                        TextStyle{noticeFont(), kLayoutCenter, false}, area);
     case Kind::GroupBox:
       return paintGroupBox(dc, cache, groupOf(piece.group).caption, map.font(MapFont::GroupNames), area,
-                           kBackground, dpi);
+                           kPictureBackground, dpi);
     case Kind::KeyBorder: return paintShape(dc, cache, map.borderColour, area, dpi);
     case Kind::KeyFace: return paintShape(dc, cache, map.keyColour, area, dpi);
     case Kind::KeyName:
@@ -77,8 +78,6 @@ void paintPiece(HDC dc, PaintCache& cache, const KeyboardMap& map, const Picture
                        TextStyle{map.font(MapFont::KeyLabels), map.labelLayout, true}, area);
   }
 }
-
-}  // namespace
 
 std::size_t shownLabelLength(HDC dc, const KeyboardMap& map, const PictureLayout& layout, int position) {
   PaintCache cache(layout.dpi());
@@ -91,7 +90,7 @@ void paintPicture(HDC dc, const KeyboardMap& map, const PictureLayout& layout, i
   PaintCache cache(layout.dpi(), faces);
   DcState picture(dc);
   clipTo(dc, clip);
-  FillRect(dc, &clip, cache.brush(kBackground));
+  FillRect(dc, &clip, cache.brush(kPictureBackground));
   // Pieces are drawn at their unscrolled places and the origin does the
   // scrolling, so text centres round the same whatever the scroll position.
   OffsetViewportOrgEx(dc, -scrollX, 0, nullptr);

@@ -19,7 +19,8 @@ class Win32Dialogs : public IDialogs {
   bool showSaveFile(FileDialogRequest& request) override;
   bool showFontDialog(FontDescription& font) override;
   bool showColourDialog(Colour& colour) override;
-  void showPrinterSetup() override;
+  void showPrinterSetup(PrinterChoice& choice) override;
+  bool showPrintDialog(PrinterChoice& choice) override;
   void showAbout() override;
 
   HWND owner_ = nullptr;

@@ -51,6 +51,12 @@ struct MenuTraits : NullIsEmpty {
 struct AcceleratorTraits : NullIsEmpty {
   static void release(HACCEL table) { DestroyAcceleratorTable(table); }
 };
+struct GlobalMemoryTraits : NullIsEmpty {
+  static void release(HGLOBAL memory) { GlobalFree(memory); }
+};
+struct EnhMetafileTraits : NullIsEmpty {
+  static void release(HENHMETAFILE metafile) { DeleteEnhMetaFile(metafile); }
+};
 struct GdiObjectTraits : NullIsEmpty {
   static void release(HGDIOBJ object) { DeleteObject(object); }
 };
@@ -60,6 +66,9 @@ using UniqueHandle = UniqueResource<HANDLE, KernelHandleTraits>;
 // A menu not attached to a window (a window destroys its own menu bar).
 using UniqueMenu = UniqueResource<HMENU, MenuTraits>;
 using UniqueAccel = UniqueResource<HACCEL, AcceleratorTraits>;
+// Memory from GlobalAlloc, as the clipboard and the printer dialogs take it.
+using GlobalMemory = UniqueResource<HGLOBAL, GlobalMemoryTraits>;
+using EnhMetafile = UniqueResource<HENHMETAFILE, EnhMetafileTraits>;
 // A GDI object (brush, font, bitmap, pen, palette, region) deleted with DeleteObject.
 template <typename T>
 using GdiObject = UniqueResource<T, GdiObjectTraits>;

@@ -1,6 +1,8 @@
 #include "text/export_options.h"
 
 #include <algorithm>
+#include <array>
+#include <cstddef>
 #include <iterator>
 
 #include "text/path_text.h"
@@ -8,7 +10,8 @@
 namespace tastrix {
 namespace {
 
-enum class SwitchName { Export, Scale, Help };
+enum class SwitchName { Export, Scale, Print, Printer, Help };
+constexpr std::size_t kSwitchNames = 5;
 
 struct Switch {
   const char* name;
@@ -19,6 +22,8 @@ struct Switch {
 const Switch kSwitches[] = {
     {"export", SwitchName::Export, 2},
     {"scale", SwitchName::Scale, 1},
+    {"print", SwitchName::Print, 1},
+    {"printer", SwitchName::Printer, 1},
     {"?", SwitchName::Help, 0},
     {"help", SwitchName::Help, 0},
 };
@@ -79,36 +84,72 @@ CommandLineRequest ReadCommandLine(const std::vector<std::string>& arguments) {
     }
   }
 
-  bool exportSeen = false, scaleSeen = false;
+  std::array<bool, kSwitchNames> seen{};
   for (size_t i = 0; i < arguments.size(); ++i) {
     const Switch* s = switchOf(arguments[i]);
     if (!s) {
       if (looksLikeSwitch(arguments[i])) return bad("unknown switch \"" + arguments[i] + "\"");
       return bad("unexpected argument \"" + arguments[i] + "\"");
     }
-    bool& seen = s->which == SwitchName::Export ? exportSeen : scaleSeen;
-    if (seen) return bad(std::string("/") + s->name + " is given twice");
-    seen = true;
+    bool& given = seen[static_cast<size_t>(s->which)];
+    if (given) return bad(std::string("/") + s->name + " is given twice");
+    given = true;
     // The values end at the next switch: "/export /scale 2" names no files.
     size_t values = 0;
     while (values < static_cast<size_t>(s->values) && i + 1 + values < arguments.size() &&
            !switchOf(arguments[i + 1 + values]))
       ++values;
-    if (s->which == SwitchName::Scale) {
-      if (values < 1) return bad(scaleProblem(nullptr));
-      request.picture.scale = scaleOf(arguments[i + 1]);
-      if (request.picture.scale == 0) return bad(scaleProblem(&arguments[i + 1]));
-    } else {
-      if (values < 2 || arguments[i + 1].empty() || arguments[i + 2].empty())
-        return bad("/export needs a map file and a picture file");
-      request.picture.mapPath = arguments[i + 1];
-      request.picture.picturePath = arguments[i + 2];
+    const bool complete = values == static_cast<size_t>(s->values) &&
+                          std::none_of(arguments.begin() + static_cast<std::ptrdiff_t>(i + 1),
+                                       arguments.begin() + static_cast<std::ptrdiff_t>(i + 1 + values),
+                                       [](const std::string& v) { return v.empty(); });
+    switch (s->which) {
+      case SwitchName::Scale:
+        if (values < 1) return bad(scaleProblem(nullptr));
+        request.picture.scale = scaleOf(arguments[i + 1]);
+        if (request.picture.scale == 0) return bad(scaleProblem(&arguments[i + 1]));
+        break;
+      case SwitchName::Export:
+        if (!complete) return bad("/export needs a map file and a picture file");
+        request.picture.mapPath = arguments[i + 1];
+        request.picture.picturePath = arguments[i + 2];
+        break;
+      case SwitchName::Print:
+        if (!complete) return bad("/print needs a map file");
+        request.print.mapPath = arguments[i + 1];
+        break;
+      case SwitchName::Printer:
+        if (!complete) return bad("/printer needs the name of a printer");
+        request.print.printer = arguments[i + 1];
+        break;
+      case SwitchName::Help: break;
     }
     i += values;
   }
-  if (!exportSeen) return bad("/scale needs /export MAP.zv OUT.bmp");
+  const auto given = [&](SwitchName name) { return seen[static_cast<size_t>(name)]; };
+  if (given(SwitchName::Print)) {
+    if (given(SwitchName::Export)) return bad("/print and /export cannot be given together");
+    if (given(SwitchName::Scale)) return bad("/scale is for /export, not for /print");
+    request.action = CommandLineRequest::Action::Print;
+    return request;
+  }
+  if (given(SwitchName::Printer)) return bad("/printer needs /print MAP.zv");
+  if (!given(SwitchName::Export)) return bad("/scale needs /export MAP.zv OUT.bmp");
+  const PictureFormat format = PictureFormatOf(request.picture.picturePath);
+  if (given(SwitchName::Scale) && (format == PictureFormat::Emf || format == PictureFormat::Svg))
+    return bad("/scale does not apply to a vector picture (.emf, .svg): it has no pixels to scale");
   request.action = CommandLineRequest::Action::Export;
   return request;
+}
+
+PictureFormat PictureFormatOf(const std::string& path) {
+  const struct {
+    const char* extension;
+    PictureFormat format;
+  } formats[] = {{".png", PictureFormat::Png}, {".emf", PictureFormat::Emf}, {".svg", PictureFormat::Svg}};
+  for (const auto& f : formats)
+    if (EqualsIgnoringAsciiCase(ExtensionOf(path), f.extension)) return f.format;
+  return PictureFormat::Bitmap;
 }
 
 }  // namespace tastrix

@@ -78,6 +78,30 @@ TEST(ReadCommandLine, AnExportWithItsFilesAndScale) {
   }
 }
 
+TEST(ReadCommandLine, APrintWithItsMapAndPrinter) {
+  const struct {
+    Args args;
+    std::string map, printer;
+  } cases[] = {
+      {{"/print", "a.zv"}, "a.zv", ""},
+      {{"--PRINTER", "Office PDF", "-print", "C:\\m\\a.zv"}, "C:\\m\\a.zv", "Office PDF"},
+  };
+  for (const auto& c : cases) {
+    const CommandLineRequest request = ReadCommandLine(c.args);
+    EXPECT_EQ(request.action, Action::Print) << request.problem;
+    EXPECT_EQ(request.print.mapPath, c.map);
+    EXPECT_EQ(request.print.printer, c.printer);
+  }
+}
+TEST(PictureFormatOf, TheExtensionInAnyCaseElseABitmap) {
+  const struct {
+    const char* path;
+    PictureFormat format;
+  } cases[] = {{"a.png", PictureFormat::Png}, {"C:\\x.y\\A.EMF", PictureFormat::Emf}, {"a.Svg", PictureFormat::Svg},
+               {"a.bmp", PictureFormat::Bitmap}, {"a.svg.txt", PictureFormat::Bitmap}, {"svg", PictureFormat::Bitmap},
+               {"a.emf\\b", PictureFormat::Bitmap}};
+  for (const auto& c : cases) EXPECT_EQ(PictureFormatOf(c.path), c.format) << c.path;
+}
 TEST(ReadCommandLine, BadArgumentsSayWhatIsWrong) {
   struct Case {
     Args args;
@@ -100,6 +124,17 @@ TEST(ReadCommandLine, BadArgumentsSayWhatIsWrong) {
       {{"/export", "a.zv", "b.bmp", "c.bmp"}, "unexpected argument \"c.bmp\""},
       {{"/export", "a.zv", "b.bmp", "/sclae", "2"}, "unknown switch \"/sclae\""},
       {{"/scale", "2"}, "/scale needs /export MAP.zv OUT.bmp"},
+      {{"/export", "a.zv", "b.EMF", "/scale", "1"},
+       "/scale does not apply to a vector picture (.emf, .svg): it has no pixels to scale"},
+      {{"/scale", "2", "/export", "a.zv", "b.svg"},
+       "/scale does not apply to a vector picture (.emf, .svg): it has no pixels to scale"},
+      {{"/print"}, "/print needs a map file"},
+      {{"/print", "a.zv", "/printer"}, "/printer needs the name of a printer"},
+      {{"/print", "a.zv", "/printer", ""}, "/printer needs the name of a printer"},
+      {{"/printer", "PDF"}, "/printer needs /print MAP.zv"},
+      {{"/print", "a.zv", "/export", "a.zv", "b.bmp"}, "/print and /export cannot be given together"},
+      {{"/print", "a.zv", "/scale", "2"}, "/scale is for /export, not for /print"},
+      {{"/print", "a.zv", "b.zv"}, "unexpected argument \"b.zv\""},
   };
   for (const Case& c : cases) {
     const CommandLineRequest request = ReadCommandLine(c.args);

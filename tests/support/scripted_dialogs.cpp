@@ -12,7 +12,7 @@ void expectMessage(const DialogCall& call, MessageKind kind, Buttons buttons, co
 
 void PrintTo(Dialog dialog, std::ostream* out) {
   const char* names[] = {"Message", "GeneralError", "InputBox", "OpenFile", "SaveFile",
-                         "ChooseFont", "ChooseColour", "PrinterSetup", "About"};
+                         "ChooseFont", "ChooseColour", "PrinterSetup", "Print", "About"};
   *out << "Dialog::" << names[static_cast<int>(dialog)];
 }
 
@@ -37,6 +37,11 @@ void ScriptedDialogs::answerFont(bool ok, const FontDescription& font) {
 
 void ScriptedDialogs::answerColour(bool ok, Colour colour) {
   script_.push_back(Entry{Entry::Colour, ok, Answer::No, "", FontDescription(), colour});
+}
+
+void ScriptedDialogs::answerPrinter(bool ok, const PrinterChoice& choice) {
+  script_.push_back(Entry{Entry::Printer, ok, Answer::No});
+  script_.back().printer = choice;
 }
 
 DialogCall& ScriptedDialogs::record(Dialog what) {
@@ -69,7 +74,7 @@ bool ScriptedDialogs::next(Entry::Kind what, Entry& out) {
   script_.pop_front();
   if (out.what != what) {
     const char* expected[] = {"a message box", "the input box", "a file dialog", "the font dialog",
-                              "the colour dialog"};
+                              "the colour dialog", "a printer dialog"};
     ADD_FAILURE() << "dialog " << ::testing::PrintToString(calls.back().what) << " came where the script expected "
                   << expected[out.what];
     return false;
@@ -144,7 +149,22 @@ bool ScriptedDialogs::showColourDialog(Colour& colour) {
   return true;
 }
 
-void ScriptedDialogs::showPrinterSetup() { record(Dialog::PrinterSetup); }
+bool ScriptedDialogs::printerDialog(Dialog what, PrinterChoice& choice) {
+  record(what).printer = choice;
+  Entry e;
+  if (!next(Entry::Printer, e) || !e.ok) return false;
+  choice = e.printer;
+  return true;
+}
+
+void ScriptedDialogs::showPrinterSetup(PrinterChoice& choice) {
+  if (!script_.empty() && script_.front().what == Entry::Printer)
+    printerDialog(Dialog::PrinterSetup, choice);
+  else
+    record(Dialog::PrinterSetup).printer = choice;
+}
+
+bool ScriptedDialogs::showPrintDialog(PrinterChoice& choice) { return printerDialog(Dialog::Print, choice); }
 
 void ScriptedDialogs::showAbout() { record(Dialog::About); }
 

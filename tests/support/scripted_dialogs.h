@@ -10,7 +10,9 @@
 namespace tastrix::testing {
 
 // The kinds of dialog the program shows.
-enum class Dialog { Message, GeneralError, InputBox, OpenFile, SaveFile, ChooseFont, ChooseColour, PrinterSetup, About };
+enum class Dialog {
+  Message, GeneralError, InputBox, OpenFile, SaveFile, ChooseFont, ChooseColour, PrinterSetup, Print, About
+};
 void PrintTo(Dialog dialog, std::ostream* out);
 
 // One dialog the program showed, as the user would have seen it.
@@ -24,6 +26,7 @@ struct DialogCall {
   FileDialogRequest request;  // file dialogs, as they were opened
   FontDescription font;              // font dialog seed
   Colour colour = 0;          // colour dialog seed
+  PrinterChoice printer;      // printer dialogs, as they were opened
 };
 
 // Checks a recorded message box's kind, buttons and text.
@@ -31,7 +34,8 @@ void expectMessage(const DialogCall& call, MessageKind kind, Buttons buttons, co
 
 // Answers every dialog from a script and records each one. Message boxes
 // with only an OK button, the general error box, the About box and the
-// printer set-up need no script entry. A dialog that finds no (or the wrong)
+// printer set-up need no script entry (the set-up takes a printer entry when
+// one is next). A dialog that finds no (or the wrong)
 // script entry fails the test and is answered No / Cancel.
 class ScriptedDialogs : public IDialogs {
  public:
@@ -41,6 +45,8 @@ class ScriptedDialogs : public IDialogs {
   void answerFile(bool ok, const std::string& fileName = "", std::function<void()> whileOpen = {});
   void answerFont(bool ok, const FontDescription& font = FontDescription());
   void answerColour(bool ok, Colour colour = 0);
+  // Answers the printer set-up or the Print dialog: on OK, with that choice.
+  void answerPrinter(bool ok, const PrinterChoice& choice = PrinterChoice());
 
   std::vector<DialogCall> calls;
   bool scriptUsedUp() const { return script_.empty(); }
@@ -57,13 +63,14 @@ class ScriptedDialogs : public IDialogs {
   bool showSaveFile(FileDialogRequest& request) override;
   bool showFontDialog(FontDescription& font) override;
   bool showColourDialog(Colour& colour) override;
-  void showPrinterSetup() override;
+  void showPrinterSetup(PrinterChoice& choice) override;
+  bool showPrintDialog(PrinterChoice& choice) override;
   void showAbout() override;
 
   struct Entry {
     Entry() = default;
     // A file entry answers the open and the save dialog alike.
-    enum Kind { Message, Input, File, Font, Colour };
+    enum Kind { Message, Input, File, Font, Colour, Printer };
     Entry(Kind what, bool ok, Answer answer, std::string text = "", FontDescription font = FontDescription(),
           tastrix::Colour colour = 0)
         : what(what), ok(ok), answer(answer), text(std::move(text)), font(std::move(font)), colour(colour) {}
@@ -73,11 +80,13 @@ class ScriptedDialogs : public IDialogs {
     std::string text;
     FontDescription font;
     tastrix::Colour colour = 0;
+    PrinterChoice printer;
     std::function<void()> whileOpen;
   };
   DialogCall& record(Dialog what);  // a new entry of calls
   bool next(Entry::Kind what, Entry& out);
   bool fileDialog(Dialog what, FileDialogRequest& request);
+  bool printerDialog(Dialog what, PrinterChoice& choice);
   std::deque<Entry> script_;
 };
 

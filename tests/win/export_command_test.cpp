@@ -8,9 +8,11 @@
 #include <vector>
 
 #include "picture_pixels.h"
+#include "platform/gdi_values.h"
 #include "support/form_fixture.h"
 #include "text/path_text.h"
 #include "win/map_file_fixture.h"
+#include "win/printed_pdf.h"
 #include "win/real_program.h"
 #include "win/run_key.h"
 #include "win/small_disk.h"
@@ -260,7 +262,7 @@ TEST_F(ExportCommand, ExitCodesAndMessagesNameTheFile) {
   const ProgramRun usage = run("/?");
   EXPECT_EQ(usage.exitCode, 0u);
   EXPECT_EQ(usage.output.substr(0, usage.output.find("\r\n")), kUsageFirstLine);
-  EXPECT_EQ(std::count(usage.output.begin(), usage.output.end(), '\n'), 6);
+  EXPECT_EQ(std::count(usage.output.begin(), usage.output.end(), '\n'), 9);
   EXPECT_EQ(usage.errors, "");
 }
 
@@ -284,6 +286,103 @@ TEST_F(ExportCommand, APictureJustUnderTheMemoryBoundIsWrittenAndOneJustOverIsRe
   WIN32_FILE_ATTRIBUTE_DATA written{};
   ASSERT_TRUE(GetFileAttributesExA(inScratch("under.bmp").c_str(), GetFileExInfoStandard, &written));
   EXPECT_EQ(written.nFileSizeLow, 54u + 12224u * 3688u * 4u);
+}
+
+// Wine's player departs from what a metafile means in two ways, which the
+// test plays as Windows does: it draws a rounded rectangle's box, which is
+// inclusive, a pixel short on the right and at the bottom; and it sets a
+// text at the advances recorded with it, whole pixels, where the painter's
+// text, drawn without them, is set at fractional ones. So the text is drawn
+// as the painter drew it, in the font, colour and clip the records chose.
+int CALLBACK playAsWindows(HDC dc, HANDLETABLE* objects, const ENHMETARECORD* record, int count, LPARAM) {
+  if (record->iType == EMR_EXTTEXTOUTW) {
+    const EMRTEXT& text = reinterpret_cast<const EMREXTTEXTOUTW*>(record)->emrtext;
+    const RECT clip{text.rcl.left, text.rcl.top, text.rcl.right, text.rcl.bottom};
+    return ExtTextOutW(dc, text.ptlReference.x, text.ptlReference.y, text.fOptions, &clip,
+                       reinterpret_cast<const wchar_t*>(reinterpret_cast<const char*>(record) + text.offString),
+                       text.nChars, nullptr);
+  }
+  std::string copy(reinterpret_cast<const char*>(record), record->nSize);
+  if (record->iType == EMR_ROUNDRECT) {
+    auto* shape = reinterpret_cast<EMRROUNDRECT*>(&copy[0]);
+    ++shape->rclBox.right;
+    ++shape->rclBox.bottom;
+  }
+  return PlayEnhMetaFileRecord(dc, objects, reinterpret_cast<const ENHMETARECORD*>(copy.data()), count);
+}
+
+// The metafile, played back at its size on a 96-dpi screen, is the picture
+// of the PNG export at scale 1 (whose pixels are the BMP export's, as
+// PngExport.ReadBackByImageMagick shows), pixel for pixel: the records are
+// the painter's own drawing, and its frame is that size in 0.01 mm.
+TEST_F(ExportCommand, AMetafilePlaysBackAsThePictureOfTheExportAtScaleOne) {
+  writeMap("crafted.zv", kCraftedMap, kCraftedLabels);
+  const BmpFile bitmap = parseBmp(exported("/export crafted.zv same.bmp", "same.bmp"));
+  const std::string bytes = exported("/export crafted.zv vector.EmF", "vector.EmF");
+  const EnhMetafile metafile(SetEnhMetaFileBits(static_cast<UINT>(bytes.size()), reinterpret_cast<const BYTE*>(bytes.data())));
+  ENHMETAHEADER header{};
+  ASSERT_TRUE(GetEnhMetaFileHeader(metafile.get(), sizeof header, &header));
+  // From the first pixel to the last, inclusive as GDI's frames: 1527 x 460 pixels at 96 dpi.
+  EXPECT_EQ(header.rclFrame.right - header.rclFrame.left, 40402);
+  EXPECT_EQ(header.rclFrame.bottom - header.rclFrame.top, 12171);
+  const MemoryDC dc(nullptr);
+  const BITMAPINFO info = topDownBitmapInfo(1528, 461);
+  void* bits = nullptr;
+  const Bitmap played(CreateDIBSection(dc.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  {
+    const Selection select(dc.get(), played.get());
+    const RECT edges{0, 0, 1527, 460};  // the picture's edges are included
+    ASSERT_TRUE(EnumEnhMetaFile(dc.get(), metafile.get(), playAsWindows, nullptr, &edges));
+  }
+  EXPECT_EQ(firstDifference(pixelsOf(played.get()), bitmap.pixels), "");
+}
+
+// Vector pictures and prints follow the export's rules, each with its exit
+// code and one line: a vector has no scale; a device or a missing folder is
+// no file to write; a printer that is not there, or fails once it has the
+// job, fails the print; the default printer prints the map.
+TEST_F(ExportCommand, VectorPicturesAndPrintsTellWhatTheyDid) {
+  const std::string map = "cli" + std::to_string(GetCurrentProcessId()) + ".zv";
+  writeMap(map, kCraftedMap, kCraftedLabels);
+  DeleteFileA(pdfOfJob(map).c_str());
+  if (pdfOfJob(map).empty()) GTEST_SKIP() << "no print server: TASTRIX_PDF_FOLDER is not set";
+  const std::string usageHint = " (tastrix /? shows the usage)\r\n", scaleRefused =
+      "tastrix: /scale does not apply to a vector picture (.emf, .svg): it has no pixels to scale" + usageHint;
+  const auto cannotPrint = [&](const std::string& printer, const char* reason) {
+    return "tastrix: cannot print \"" + inScratch(map) + "\" on \"" + printer + "\": " + reason + "\r\n";
+  };
+  const struct {
+    std::string arguments;
+    DWORD exitCode;
+    std::string output, errors;
+  } cases[] = {
+      {"/export " + map + " out.Svg", 0, "tastrix: wrote \"" + inScratch("out.Svg") + "\", 1528 x 461 pixels at 96 dpi\r\n", ""},
+      {"/export " + map + " scaled.EMF /scale 2", 2, "", scaleRefused},
+      {"/scale 1 /export " + map + " scaled.svg", 2, "", scaleRefused},
+      {"/export " + map + " lpt1.emf", 4, "",
+       "tastrix: cannot write the picture \"\\\\.\\lpt1\": that is the name of a device, not of a file\r\n"},
+      {"/export " + map + " \"no folder\\out.svg\"", 4, "",
+       "tastrix: cannot write the picture \"" + inScratch("no folder\\out.svg") + "\": Cannot create file " +
+           inScratch("no folder\\out.svg") + "\r\n"},
+      {"/print missing.zv", 3, "",
+       "tastrix: cannot read the keyboard map \"" + inScratch("missing.zv") + "\": there is no such file\r\n"},
+      {"/print " + map + " /printer \"No such printer\"", 4, "", cannotPrint("No such printer", "the printer is not available")},
+      {"/print " + map + " -printer " + kRefusingPrinter, 4, "", cannotPrint(kRefusingPrinter, "the printer did not take the job")},
+      {"/print " + map, 0, "tastrix: printed \"" + inScratch(map) + "\" on \"" + kPdfPrinter + "\"\r\n", ""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.arguments);
+    const ProgramRun done = run(c.arguments);
+    ASSERT_TRUE(done.finished);
+    EXPECT_EQ(done.exitCode, c.exitCode);
+    EXPECT_EQ(done.output, c.output);
+    EXPECT_EQ(done.errors, c.errors);
+  }
+  EXPECT_EQ(readFile(inScratch("out.Svg")).substr(0, 5), "<?xml");
+  for (const char* name : {"scaled.EMF", "scaled.svg", "no folder\\out.svg"}) EXPECT_FALSE(fileExists(inScratch(name))) << name;
+  PrintedPdf pdf = readPrintedPdf(map, 0xFFFFE0, scratchDir());
+  EXPECT_EQ(pdf.info["Pages"] + ", turned " + pdf.info["Page rot"], "1, turned 0") << pdf.problem;
+  for (const char* word : {"Back", "tick", "wraps", "Save"}) EXPECT_NE(pdf.text.find(word), std::string::npos) << word;
 }
 
 // The command line is read as 16-bit text: a name the code page cannot spell

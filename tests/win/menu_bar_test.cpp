@@ -71,7 +71,8 @@ TEST_F(MenuBar, ShortcutsReachTheirCommands) {
                                                               {"Ctrl+A", ID_About},
                                                               {"Ctrl+Z", ID_Undo},
                                                               {"Ctrl+Y", ID_Redo},
-                                                              {"Ctrl+Shift+Z", ID_Redo}}));
+                                                              {"Ctrl+Shift+Z", ID_Redo},
+                                                              {"Ctrl+P", ID_Print}}));
 }
 
 }  // namespace

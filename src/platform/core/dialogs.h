@@ -22,6 +22,14 @@ struct FileDialogRequest {
   std::string fileName;
 };
 
+// The printer and its settings (paper, orientation, copies...) that the
+// printer set-up and the Print dialog choose, kept between them as Windows
+// hands them over; empty: the default printer with its own settings.
+struct PrinterChoice {
+  std::string printer, driver, port;  // UTF-8
+  std::string deviceMode;             // the printer's DEVMODE, as bytes
+};
+
 // Every message box and dialog of the program goes through here. The real
 // dialogs are Win32's; the tests' answer from a script. What they show and
 // take (texts, captions, titles, file names, labels, font names) is UTF-8,
@@ -69,9 +77,16 @@ class IDialogs {
     const OpenScope open(*this);
     return showColourDialog(colour);
   }
-  void printerSetup() {
+  // The printer set-up: printer, paper and orientation, kept on OK.
+  void printerSetup(PrinterChoice& choice) {
     const OpenScope open(*this);
-    showPrinterSetup();
+    showPrinterSetup(choice);
+  }
+  // The Print dialog, opened on the printer last chosen: true to print, with
+  // the printer chosen (and copies, orientation... in its settings).
+  bool print(PrinterChoice& choice) {
+    const OpenScope open(*this);
+    return showPrintDialog(choice);
   }
   void about() {
     const OpenScope open(*this);
@@ -99,7 +114,8 @@ class IDialogs {
   virtual bool showSaveFile(FileDialogRequest& request) = 0;
   virtual bool showFontDialog(FontDescription& font) = 0;
   virtual bool showColourDialog(Colour& colour) = 0;
-  virtual void showPrinterSetup() = 0;
+  virtual void showPrinterSetup(PrinterChoice& choice) = 0;
+  virtual bool showPrintDialog(PrinterChoice& choice) = 0;
   virtual void showAbout() = 0;
 
   int open_ = 0;
