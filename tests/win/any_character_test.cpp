@@ -146,8 +146,9 @@ TEST_F(AnyCharacter, ALabelInAnyScriptIsKeptByEveryCommandSavedAsTheCodePageAllo
     EXPECT_EQ(label(kQ), c.label);
 
     // The picture without the character, where the key's name may reach into its label.
+    const std::string without = inScratch(std::string(c.what) + " without.zv");
     setLabel(kW, "");
-    saveAs(inScratch("without.zv"));
+    saveAs(without);
     setLabel(kW, c.glyph);
 
     // Saved in the code page where it spells every label, else in UTF-8 with its mark.
@@ -188,13 +189,13 @@ TEST_F(AnyCharacter, ALabelInAnyScriptIsKeptByEveryCommandSavedAsTheCodePageAllo
 
     // The picture shows the character as a font that has it draws it (inside
     // the rounded corners of the key).
-    for (const std::string& map : {mapPath, inScratch("without.zv")}) {
+    for (const std::string& map : {mapPath, without}) {
       const ProgramRun exported = runProgram(builtProgram(), "/export \"" + map + "\" \"" + map + ".bmp\"", scratchDir());
       ASSERT_EQ(exported.exitCode, 0u) << exported.errors;
     }
-    const Pixels without = parseBmp(readFile(inScratch("without.zv.bmp"))).pixels;
+    const Pixels unlabelled = parseBmp(readFile(without + ".bmp")).pixels;
     const std::vector<std::string> shown = inkOf(parseBmp(readFile(mapPath + ".bmp")).pixels,
-                                                 RECT{w.left + 2, w.top, w.right() - 2, w.bottom() - 2}, &without);
+                                                 RECT{w.left + 2, w.top, w.right() - 2, w.bottom() - 2}, &unlabelled);
     const auto fonts = drawnByFontsThatHaveIt(c.glyph, heightFromPoints(arial.size, 96));
     EXPECT_FALSE(fonts.empty()) << "no installed font has the character";
     EXPECT_NE(std::find(fonts.begin(), fonts.end(), shown), fonts.end()) << drawing(shown) << drawing(fonts.at(0));
