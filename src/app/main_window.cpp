@@ -62,11 +62,10 @@ void MainWindow::create(HINSTANCE instance, bool endsMessageLoop) {
   popupItemVisible_.assign(popupMenuTable().size(), true);
   fillPopupMenu(popupMenu_.get(), popupItemVisible_);
   const int dpi = layout_.dpi();
-  hwnd_ = CreateWindowExW(0, L"TMainForm1", WideFromUtf8(kAppTitle).c_str(), kStyle, mulDiv(615, dpi, 96), mulDiv(33, dpi, 96),
+  // WS_EX_ACCEPTFILES: maps dragged from Explorer open as the Load command opens them.
+  hwnd_ = CreateWindowExW(WS_EX_ACCEPTFILES, L"TMainForm1", WideFromUtf8(kAppTitle).c_str(), kStyle, mulDiv(615, dpi, 96), mulDiv(33, dpi, 96),
                           mulDiv(1036, dpi, 96), mulDiv(619, dpi, 96), nullptr, menuBar_, instance, this);
   if (!hwnd_) throw PlatformError("Cannot create the main window", GetLastError());
-  // Maps dragged from Explorer open as the Load command opens them.
-  DragAcceptFiles(hwnd_, TRUE);
   // The monitor's scale may differ from the one the session began with.
   if (WindowDpi(hwnd_) != layout_.dpi()) layout_ = PictureLayout(WindowDpi(hwnd_));
   std::vector<ACCEL> shortcuts = tastrix::accelerators();

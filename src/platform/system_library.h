@@ -15,6 +15,13 @@ Function CommonDialogFunction(const char* name) {
   return reinterpret_cast<Function>(reinterpret_cast<void*>(SystemProcedure("comdlg32.dll", name)));
 }
 
+// The shell is as heavy to load: it is needed only once a map is dropped on
+// the window or a map becomes a recent document.
+template <typename Function>
+Function ShellFunction(const char* name) {
+  return reinterpret_cast<Function>(reinterpret_cast<void*>(SystemProcedure("shell32.dll", name)));
+}
+
 // Uniscribe draws what GDI cannot (characters beyond the first 65536, which
 // take two 16-bit units), for the few labels whose font lacks a character:
 // loaded when one first does.
