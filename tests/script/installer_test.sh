@@ -7,10 +7,8 @@ setup=$1 zip=$2 wine=$3 wineserver=/usr/lib/wine/wineserver64
 work=$(mktemp -d)
 export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe="  # no Linux menus
 trap '"$wineserver" -k 2>/dev/null || true; "$wineserver" -w 2>/dev/null || true; rm -rf "$work"' EXIT
-failures=0
-check() {  # check WHAT EXPECTED ACTUAL
-  [[ $2 == "$3" ]] && echo "ok   $1" || { echo "FAIL $1: expected '$2', got '$3'"; failures=$((failures + 1)); }
-}
+# shellcheck source=tests/script/checks.sh
+source "$(dirname "${BASH_SOURCE[0]}")/checks.sh"
 run() { "$wine" "$@" </dev/null; }
 settled() { "$wineserver" -w; }  # once every process of the prefix has ended
 value() {  # value KEY NAME: a registry value's data ("" NAME: the key's default)
@@ -76,4 +74,4 @@ check "silent uninstall: the user's files are left, and the settings, which only
   "$rc $(diff "$work/before.files" "$work/after.files" | grep '^[<>]' | xargs)"
 check "registry as before the install, but for the other copy's auto-run" \
   '> "tastrix.exe"="C:\\elsewhere\\tastrix.exe"' "$(diff "$work/before.registry" "$work/after.registry" | grep '^[<>]')"
-((failures == 0)) || { echo "$failures check(s) failed"; exit 1; }
+checks_done

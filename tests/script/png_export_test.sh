@@ -7,19 +7,9 @@ set -euo pipefail
 
 exe=$1
 wine=$2
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-cd "$work"
-
-failures=0
-check() {  # check WHAT EXPECTED ACTUAL
-  if [[ $2 == "$3" ]]; then
-    echo "ok   $1: $3"
-  else
-    echo "FAIL $1: expected '$2', got '$3'"
-    failures=$((failures + 1))
-  fi
-}
+# shellcheck source=tests/script/checks.sh
+source "$(dirname "${BASH_SOURCE[0]}")/checks.sh"
+enter_scratch
 
 # Key colour 0xE0FFFF (blue E0, green and red FF), labels at the bottom.
 printf '[tastrix]\r\nShape_0=14745599\r\nShape_Back_0=8421504\r\nKey_Label_Vertical_Alignment=2\r\n' >map.zv
@@ -53,4 +43,4 @@ check "scale 2 pixels" "0" "$(compare -metric AE S2.PNG s2.bmp null: 2>&1)"
 check "scale 1 key colour" "srgb(255,255,224)" "$(convert s1.png -format '%[pixel:p{109,213}]' info:)"
 check "scale 2 key colour" "srgb(255,255,224)" "$(convert S2.PNG -format '%[pixel:p{218,426}]' info:)"
 
-((failures == 0)) || { echo "$failures check(s) failed"; exit 1; }
+checks_done

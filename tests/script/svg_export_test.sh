@@ -11,19 +11,9 @@ set -euo pipefail
 exe=$1
 wine=$2
 repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-cd "$work"
-
-failures=0
-check() {  # check WHAT EXPECTED ACTUAL
-  if [[ $2 == "$3" ]]; then
-    echo "ok   $1: $3"
-  else
-    echo "FAIL $1: expected '$2', got '$3'"
-    failures=$((failures + 1))
-  fi
-}
+# shellcheck source=tests/script/checks.sh
+source "$(dirname "${BASH_SOURCE[0]}")/checks.sh"
+enter_scratch
 texts() { xmllint --xpath "count(//*[local-name()='text']$2)" "$1"; }
 
 # Labels that fit their keys, one that wraps on its key (F3), an access key
@@ -63,4 +53,4 @@ differing=$(compare -metric AE -fuzz 25% rasterised.png picture.png null: 2>&1) 
 check "at most 2% of the pixels differ" 1 "$((differing <= 1528 * 461 * 2 / 100 ? 1 : 0))"
 echo "($differing pixels differ)"
 
-((failures == 0)) || { echo "$failures check(s) failed"; exit 1; }
+checks_done

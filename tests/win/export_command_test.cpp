@@ -68,6 +68,13 @@ Pixels cut(const Pixels& p, const RECT& area, int enlarge) {
 
 // The real program copied into the test's scratch folder, run from the
 // command line there, as a documentation script would.
+// A command line and what the program answers to it.
+struct CommandRun {
+  std::string arguments;
+  DWORD exitCode;
+  std::string output, errors;
+};
+
 class ExportCommand : public MapFileTest {
  protected:
   void SetUp() override {
@@ -76,6 +83,17 @@ class ExportCommand : public MapFileTest {
   }
 
   ProgramRun run(const std::string& arguments) { return runProgram(inScratch("tastrix.exe"), arguments, scratchDir()); }
+
+  void expectEachRun(const std::vector<CommandRun>& cases) {
+    for (const CommandRun& c : cases) {
+      SCOPED_TRACE(c.arguments);
+      const ProgramRun done = run(c.arguments);
+      ASSERT_TRUE(done.finished);
+      EXPECT_EQ(done.exitCode, c.exitCode);
+      EXPECT_EQ(done.output, c.output);
+      EXPECT_EQ(done.errors, c.errors);
+    }
+  }
 
   // Runs an export that must succeed and gives the file it wrote.
   std::string exported(const std::string& arguments, const std::string& picture) {
@@ -198,11 +216,7 @@ TEST_F(ExportCommand, ExitCodesAndMessagesNameTheFile) {
     return "tastrix: the picture \"" + inScratch(picture) + "\" would be written over the keyboard map's own file \"" +
            inScratch(mapFile) + "\"\r\n";
   };
-  const struct {
-    std::string arguments;
-    DWORD exitCode;
-    std::string output, errors;
-  } cases[] = {
+  const std::vector<CommandRun> cases = {
       {"/export map.zv out.bmp", 0, "tastrix: wrote \"" + inScratch("out.bmp") + "\", 1528 x 461 pixels at 96 dpi\r\n",
        ""},
       {"--export map.zv out.PNG -scale 3", 0,
@@ -231,14 +245,7 @@ TEST_F(ExportCommand, ExitCodesAndMessagesNameTheFile) {
       {"/export map.zv LPT1.bmp", 4, "",
        "tastrix: cannot write the picture \"\\\\.\\LPT1\": that is the name of a device, not of a file\r\n"},
   };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.arguments);
-    const ProgramRun done = run(c.arguments);
-    ASSERT_TRUE(done.finished);
-    EXPECT_EQ(done.exitCode, c.exitCode);
-    EXPECT_EQ(done.output, c.output);
-    EXPECT_EQ(done.errors, c.errors);
-  }
+  expectEachRun(cases);
   EXPECT_EQ(readFile(inScratch("out.bmp")).substr(0, 2), "BM");
   EXPECT_EQ(readFile(inScratch("out.PNG")).substr(0, 8), "\x89PNG\r\n\x1a\n");
   EXPECT_FALSE(fileExists(inScratch("no folder\\out.bmp")));
@@ -351,11 +358,7 @@ TEST_F(ExportCommand, VectorPicturesAndPrintsTellWhatTheyDid) {
   const auto cannotPrint = [&](const std::string& printer, const char* reason) {
     return "tastrix: cannot print \"" + inScratch(map) + "\" on \"" + printer + "\": " + reason + "\r\n";
   };
-  const struct {
-    std::string arguments;
-    DWORD exitCode;
-    std::string output, errors;
-  } cases[] = {
+  const std::vector<CommandRun> cases = {
       {"/export " + map + " out.Svg", 0, "tastrix: wrote \"" + inScratch("out.Svg") + "\", 1528 x 461 pixels at 96 dpi\r\n", ""},
       {"/export " + map + " scaled.EMF /scale 2", 2, "", scaleRefused},
       {"/scale 1 /export " + map + " scaled.svg", 2, "", scaleRefused},
@@ -370,14 +373,7 @@ TEST_F(ExportCommand, VectorPicturesAndPrintsTellWhatTheyDid) {
       {"/print " + map + " -printer " + kRefusingPrinter, 4, "", cannotPrint(kRefusingPrinter, "the printer did not take the job")},
       {"/print " + map, 0, "tastrix: printed \"" + inScratch(map) + "\" on \"" + kPdfPrinter + "\"\r\n", ""},
   };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.arguments);
-    const ProgramRun done = run(c.arguments);
-    ASSERT_TRUE(done.finished);
-    EXPECT_EQ(done.exitCode, c.exitCode);
-    EXPECT_EQ(done.output, c.output);
-    EXPECT_EQ(done.errors, c.errors);
-  }
+  expectEachRun(cases);
   EXPECT_EQ(readFile(inScratch("out.Svg")).substr(0, 5), "<?xml");
   for (const char* name : {"scaled.EMF", "scaled.svg", "no folder\\out.svg"}) EXPECT_FALSE(fileExists(inScratch(name))) << name;
   PrintedPdf pdf = readPrintedPdf(map, 0xFFFFE0, scratchDir());
