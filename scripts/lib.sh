@@ -180,7 +180,8 @@ tx_wine_env() {
 tx_prefix_prepare() {
   local dir=$1 t0=$SECONDS
   tx_wine_env "$dir"
-  [[ -f $dir/.tastrix-ready ]] && return 0
+  # A prefix made before Wine's 32-bit half was installed has no 32-bit system: made anew too.
+  [[ -f $dir/.tastrix-ready ]] && { [[ -f $dir/drive_c/windows/syswow64/kernel32.dll ]] || ! tx_runs_32_bit; } && return 0
   if [[ -e $dir ]]; then
     tx_msg "removing incomplete Wine prefix $dir"
     tx_as "$TX_WINESERVER" -k >/dev/null 2>&1 || true
