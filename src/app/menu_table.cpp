@@ -113,7 +113,7 @@ const std::vector<KeyCommand>& keyCommandTable() {
       {ctrl('Z'), ID_Undo, [](A& a) { a.document().undo(); }},
       {ctrl('Y'), ID_Redo, [](A& a) { a.document().redo(); }},
       {Shortcut{Shortcut::kCtrl | Shortcut::kShift, 'Z'}, ID_Redo, [](A& a) { a.document().redo(); }},
-      // The specified print menu item stays disabled: printing is this key's.
+      // The File menu's print item stays greyed, as it always was: printing is this key's.
       {ctrl('P'), ID_Print, [](A& a) { a.output().print(); }},
   };
   return table;
