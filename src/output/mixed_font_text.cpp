@@ -153,8 +153,12 @@ void MixedFontText::breakIntoLines(int width, bool wordWrap) {
   }
 }
 
-void MixedFontText::draw(HDC dc, const RECT& area, HBRUSH underline) const {
+void MixedFontText::draw(HDC dc, const RECT& area) const {
+  // The marks are lines, as DrawText draws its own, so a recording of the
+  // picture keeps them as strokes.
+  const Pen underline(CreatePen(PS_SOLID, 1, GetTextColor(dc)));
   const int saved = SaveDC(dc);
+  SelectObject(dc, underline.get());
   IntersectClipRect(dc, area.left, area.top, area.right, area.bottom);
   SetTextAlign(dc, TA_LEFT | TA_TOP | TA_NOUPDATECP);
   for (std::size_t l = 0; l < lines_.size(); ++l) {
@@ -175,8 +179,8 @@ void MixedFontText::draw(HDC dc, const RECT& area, HBRUSH underline) const {
       run.draw(x, baseline - metrics.tmAscent, runWidth);
       for (std::size_t p = first; p < last; ++p) {
         if (pieces_[p].underlined) {
-          const RECT mark{x, baseline + 1, x + pieces_[p].width - 1, baseline + 2};
-          FillRect(dc, &mark, underline);
+          MoveToEx(dc, x, baseline + 1, nullptr);
+          LineTo(dc, x + pieces_[p].width - 1, baseline + 1);
         }
         x += pieces_[p].width;
       }

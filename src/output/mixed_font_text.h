@@ -24,8 +24,8 @@ class MixedFontText {
 
   int height() const { return lineHeight_ * static_cast<int>(lines_.size()); }
   // Draws the lines from the top of `area`, clipped to it, in the DC's text
-  // colour; `underline` draws the marks of "&".
-  void draw(HDC dc, const RECT& area, HBRUSH underline) const;
+  // colour, the marks of "&" too.
+  void draw(HDC dc, const RECT& area) const;
 
  private:
   // One character with the marks on it, in the font that draws it.

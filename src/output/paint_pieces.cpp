@@ -76,7 +76,7 @@ void paintText(HDC dc, PaintCache& cache, const std::string& text, const TextSty
   const std::wstring shown = WideFromUtf8(text.substr(0, laidOutLength(dc, text, area)));
   if (!HasEveryGlyph(dc, shown)) {
     const MixedFontText mixed(dc, cache, style.font, shown, width(area), style.wordWrap);
-    return mixed.draw(dc, placedIn(area, mixed.height(), style.layout), cache.brush(style.font.colour));
+    return mixed.draw(dc, placedIn(area, mixed.height(), style.layout));
   }
   const UINT format = textFormat(style);
   const int length = static_cast<int>(shown.size());

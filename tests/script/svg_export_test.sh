@@ -40,6 +40,13 @@ done
 find_y=$(xmllint --xpath "string(//*[local-name()='text'][.='Find']/@y)" map.svg)
 next_y=$(xmllint --xpath "string(//*[local-name()='text'][.='next']/@y)" map.svg)
 check "\"next\" a line below \"Find\"" 1 "$(((next_y - find_y) >= 13 && (next_y - find_y) <= 20 ? 1 : 0))"
+# The mark under an access key in a label drawn in several fonts is a stroke too.
+lines=()
+for label in $'\xE2\x8C\x98 Open' $'\xE2\x8C\x98 \\&Open'; do
+  sed "7s/.*/$label\r/" map.zvl >marks.zvl && cp map.zv marks.zv && export_picture marks.zv "marks.svg"
+  lines+=("$(xmllint --xpath "count(//*[local-name()='line'])" marks.svg)")
+done
+check "one more <line> for the mark under \"O\"" 1 "$((lines[1] - lines[0]))"
 attribute() { xmllint --xpath "string(//*[local-name()='text'][.='Alpha']/@$1)" map.svg; }
 check "the label's font" "'Arial', sans-serif 13 700" "$(attribute font-family) $(attribute font-size) $(attribute font-weight)"
 
