@@ -43,55 +43,29 @@ class IDialogs {
   virtual ~IDialogs() = default;
 
   Answer message(MessageKind kind, const std::string& text, Buttons buttons) {
-    const OpenScope open(*this);
-    return showMessage(kind, text, buttons);
+    return whileOpen([&] { return showMessage(kind, text, buttons); });
   }
   // A question in a confirmation box; only the answer Yes lets it go ahead.
   bool confirmed(const std::string& question) {
     return message(MessageKind::Confirmation, question, Buttons::YesNo) == Answer::Yes;
   }
   // The general error box: the application's title, an error icon, OK.
-  void generalError(const std::string& text) {
-    const OpenScope open(*this);
-    showGeneralError(text);
-  }
+  void generalError(const std::string& text) { whileOpen([&] { showGeneralError(text); }); }
   // The label input box: true and the text (a label text) on OK, false on Cancel.
   bool inputBox(const std::string& caption, const std::string& prompt, std::string& text) {
-    const OpenScope open(*this);
-    return showInputBox(caption, prompt, text);
+    return whileOpen([&] { return showInputBox(caption, prompt, text); });
   }
-  bool openFile(FileDialogRequest& request) {
-    const OpenScope open(*this);
-    return showOpenFile(request);
-  }
-  bool saveFile(FileDialogRequest& request) {
-    const OpenScope open(*this);
-    return showSaveFile(request);
-  }
+  bool openFile(FileDialogRequest& request) { return whileOpen([&] { return showOpenFile(request); }); }
+  bool saveFile(FileDialogRequest& request) { return whileOpen([&] { return showSaveFile(request); }); }
   // The font dialog for screen fonts with effects.
-  bool chooseFont(FontDescription& font) {
-    const OpenScope open(*this);
-    return showFontDialog(font);
-  }
-  bool chooseColour(Colour& colour) {
-    const OpenScope open(*this);
-    return showColourDialog(colour);
-  }
+  bool chooseFont(FontDescription& font) { return whileOpen([&] { return showFontDialog(font); }); }
+  bool chooseColour(Colour& colour) { return whileOpen([&] { return showColourDialog(colour); }); }
   // The printer set-up: printer, paper and orientation, kept on OK.
-  void printerSetup(PrinterChoice& choice) {
-    const OpenScope open(*this);
-    showPrinterSetup(choice);
-  }
+  void printerSetup(PrinterChoice& choice) { whileOpen([&] { showPrinterSetup(choice); }); }
   // The Print dialog, opened on the printer last chosen: true to print, with
   // the printer chosen (and copies, orientation... in its settings).
-  bool print(PrinterChoice& choice) {
-    const OpenScope open(*this);
-    return showPrintDialog(choice);
-  }
-  void about() {
-    const OpenScope open(*this);
-    showAbout();
-  }
+  bool print(PrinterChoice& choice) { return whileOpen([&] { return showPrintDialog(choice); }); }
+  void about() { whileOpen([&] { showAbout(); }); }
 
   bool anyOpen() const { return open_ > 0; }
   // Counts a box while it is open; also a modal loop that is no dialog (the context menu).
@@ -107,6 +81,13 @@ class IDialogs {
   };
 
  private:
+  // Each box shows counted as open.
+  template <typename Show>
+  auto whileOpen(Show show) -> decltype(show()) {
+    const OpenScope open(*this);
+    return show();
+  }
+
   virtual Answer showMessage(MessageKind kind, const std::string& text, Buttons buttons) = 0;
   virtual void showGeneralError(const std::string& text) = 0;
   virtual bool showInputBox(const std::string& caption, const std::string& prompt, std::string& text) = 0;
