@@ -57,10 +57,11 @@ bool glyphIndicesHaveEvery(HDC dc, const std::wstring& text) {
 // The glyphs GDI's own look-up cannot find: characters beyond the first
 // 65536, which take two 16-bit units. Uniscribe shapes them.
 bool shapedTextHasEvery(HDC dc, const std::wstring& text) {
-  static const auto itemize = UniscribeFunction<decltype(&ScriptItemize)>("ScriptItemize");
-  static const auto shape = UniscribeFunction<decltype(&ScriptShape)>("ScriptShape");
-  static const auto properties = UniscribeFunction<decltype(&ScriptGetFontProperties)>("ScriptGetFontProperties");
-  static const auto freeCache = UniscribeFunction<decltype(&ScriptFreeCache)>("ScriptFreeCache");
+  static const auto itemize = SystemFunction<decltype(&ScriptItemize)>(kUniscribe, "ScriptItemize");
+  static const auto shape = SystemFunction<decltype(&ScriptShape)>(kUniscribe, "ScriptShape");
+  static const auto properties =
+      SystemFunction<decltype(&ScriptGetFontProperties)>(kUniscribe, "ScriptGetFontProperties");
+  static const auto freeCache = SystemFunction<decltype(&ScriptFreeCache)>(kUniscribe, "ScriptFreeCache");
   const int length = static_cast<int>(text.size());
   std::vector<SCRIPT_ITEM> items(text.size() + 1);
   int itemCount = 0;

@@ -28,14 +28,14 @@ class RunText {
   RunText(HDC dc, HFONT font, const std::wstring& text) : dc_(dc), text_(text), selected_(dc, font) {
     bitmap_ = BitmapFontSelected(dc);
     if (bitmap_) return;
-    static const auto analyse = UniscribeFunction<decltype(&ScriptStringAnalyse)>("ScriptStringAnalyse");
+    static const auto analyse = SystemFunction<decltype(&ScriptStringAnalyse)>(kUniscribe, "ScriptStringAnalyse");
     const int length = static_cast<int>(text.size());
     if (FAILED(analyse(dc, text.data(), length, length * 3 / 2 + 16, -1, SSA_GLYPHS, 0, nullptr, nullptr, nullptr,
                        nullptr, nullptr, &analysis_)))
       analysis_ = nullptr;
   }
   ~RunText() {
-    static const auto free = UniscribeFunction<decltype(&ScriptStringFree)>("ScriptStringFree");
+    static const auto free = SystemFunction<decltype(&ScriptStringFree)>(kUniscribe, "ScriptStringFree");
     if (analysis_) free(&analysis_);
   }
   RunText(const RunText&) = delete;
@@ -45,8 +45,8 @@ class RunText {
   std::vector<int> widths() const {
     std::vector<int> widths(text_.size());
     if (analysis_) {
-      static const auto logical = UniscribeFunction<decltype(&ScriptStringGetLogicalWidths)>(
-          "ScriptStringGetLogicalWidths");
+      static const auto logical = SystemFunction<decltype(&ScriptStringGetLogicalWidths)>(
+          kUniscribe, "ScriptStringGetLogicalWidths");
       logical(analysis_, widths.data());
     } else if (bitmap_) {
       std::vector<int> ends(text_.size());
@@ -63,7 +63,7 @@ class RunText {
       ExtTextOutW(dc_, x, y, 0, nullptr, text_.data(), static_cast<UINT>(text_.size()), nullptr);
     } else if (analysis_) {
       CommentTextRun(dc_, POINT{x, y}, width, text_);
-      static const auto out = UniscribeFunction<decltype(&ScriptStringOut)>("ScriptStringOut");
+      static const auto out = SystemFunction<decltype(&ScriptStringOut)>(kUniscribe, "ScriptStringOut");
       out(analysis_, x, y, 0, nullptr, 0, 0, FALSE);
     }
   }

@@ -15,7 +15,7 @@ bool Win32Dialogs::showColourDialog(Colour& colour) {
   cc.lpCustColors = customColours_;  // kept for the next run
   // Fully open, so a colour outside the basic ones shows as chosen too.
   cc.Flags = CC_RGBINIT | CC_FULLOPEN;
-  if (!CommonDialogFunction<decltype(&ChooseColorA)>("ChooseColorA")(&cc)) return false;
+  if (!SystemFunction<decltype(&ChooseColorA)>(kCommonDialogs, "ChooseColorA")(&cc)) return false;
   colour = static_cast<Colour>(cc.rgbResult & 0x00FFFFFF);
   return true;
 }

@@ -19,7 +19,7 @@ bool Win32Dialogs::showFontDialog(FontDescription& font) {
   cf.lpLogFont = &logFont;
   cf.Flags = CF_SCREENFONTS | CF_EFFECTS | CF_INITTOLOGFONTSTRUCT;
   cf.rgbColors = rgbOf(font.colour);
-  if (!CommonDialogFunction<decltype(&ChooseFontW)>("ChooseFontW")(&cf)) return false;
+  if (!SystemFunction<decltype(&ChooseFontW)>(kCommonDialogs, "ChooseFontW")(&cf)) return false;
   font = fontDescriptionOf(logFont, cf.rgbColors, screenDpi);
   return true;
 }

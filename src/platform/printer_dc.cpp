@@ -9,11 +9,8 @@
 
 namespace tastrix {
 
-// The print spooler is loaded only when something is printed: a run that
-// prints nothing never pays for it.
 std::string DefaultPrinterName() {
-  const auto getDefault = reinterpret_cast<decltype(&GetDefaultPrinterW)>(
-      reinterpret_cast<void*>(SystemProcedure("winspool.drv", "GetDefaultPrinterW")));
+  const auto getDefault = SystemFunction<decltype(&GetDefaultPrinterW)>(kPrintSpooler, "GetDefaultPrinterW");
   DWORD size = 0;
   getDefault(nullptr, &size);
   if (size == 0) return std::string();

@@ -9,7 +9,7 @@
 namespace tastrix {
 
 std::vector<std::string> TakeDroppedFiles(HDROP drop) {
-  const auto query = ShellFunction<decltype(&DragQueryFileW)>("DragQueryFileW");
+  const auto query = SystemFunction<decltype(&DragQueryFileW)>(kShell, "DragQueryFileW");
   std::vector<std::string> names;
   const UINT count = query(drop, 0xFFFFFFFF, nullptr, 0);
   for (UINT i = 0; i < count; ++i) {
@@ -17,14 +17,14 @@ std::vector<std::string> TakeDroppedFiles(HDROP drop) {
     name.resize(query(drop, i, &name[0], static_cast<UINT>(name.size())));
     names.push_back(Utf8FromWide(name));
   }
-  ShellFunction<decltype(&DragFinish)>("DragFinish")(drop);
+  SystemFunction<decltype(&DragFinish)>(kShell, "DragFinish")(drop);
   return names;
 }
 
 void AddToRecentDocuments(const std::string& path) {
   // The shell makes the document's shortcut through COM.
   const ComScope com;
-  ShellFunction<decltype(&SHAddToRecentDocs)>("SHAddToRecentDocs")(SHARD_PATHW, WideFromUtf8(path).c_str());
+  SystemFunction<decltype(&SHAddToRecentDocs)>(kShell, "SHAddToRecentDocs")(SHARD_PATHW, WideFromUtf8(path).c_str());
 }
 
 }  // namespace tastrix

@@ -52,7 +52,8 @@ bool runFileDialog(HWND owner, FileDialogRequest& request, bool save) {
   // Old style, read-only box hidden, resizable; no overwrite or must-exist
   // prompts of its own: the commands ask their own questions.
   ofn.Flags = OFN_HIDEREADONLY | OFN_ENABLESIZING | OFN_NOCHANGEDIR;
-  const auto show = CommonDialogFunction<decltype(&GetOpenFileNameW)>(save ? "GetSaveFileNameW" : "GetOpenFileNameW");
+  const auto show =
+      SystemFunction<decltype(&GetOpenFileNameW)>(kCommonDialogs, save ? "GetSaveFileNameW" : "GetOpenFileNameW");
   const BOOL ok = show(&ofn);
   if (!ok) return false;
   request.fileName = Utf8FromWide(file.data());
@@ -127,7 +128,7 @@ bool runPrinterDialog(HWND owner, DWORD flags, PrinterChoice& choice) {
   pd.hDevMode = devMode.release();
   pd.Flags = flags;
   pd.nCopies = 1;
-  const BOOL ok = CommonDialogFunction<decltype(&PrintDlgW)>("PrintDlgW")(&pd);
+  const BOOL ok = SystemFunction<decltype(&PrintDlgW)>(kCommonDialogs, "PrintDlgW")(&pd);
   // The dialog may free the memory it was given and hand back its own.
   devNames.reset(pd.hDevNames);
   devMode.reset(pd.hDevMode);
